@@ -1,0 +1,63 @@
+# Shared build settings for every target of the project.
+
+if(WIN32)
+  enable_language(RC)
+  # Link the C and C++ runtimes and winpthread statically so the programs
+  # need nothing beside them.
+  add_link_options(-static -static-libgcc -static-libstdc++)
+  add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
+else()
+  option(VELMORA_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" ON)
+  if(VELMORA_SANITIZE)
+    add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
+    add_link_options(-fsanitize=address,undefined)
+  endif()
+endif()
+
+add_compile_options(-Wall -Wextra)
+
+# Where the shipped programs go: build/windows/dist.
+set(VELMORA_DIST_DIR "${CMAKE_BINARY_DIR}/dist")
+
+# velmora_core_library(name sources...): a platform-free static library.
+function(velmora_core_library name)
+  add_library(${name} STATIC ${ARGN})
+  target_include_directories(${name} PUBLIC "${PROJECT_SOURCE_DIR}")
+endfunction()
+
+# velmora_program(target output-name suffix sources...): a shipped GUI program.
+function(velmora_program target output_name suffix)
+  add_executable(${target} WIN32 ${ARGN})
+  set_target_properties(${target} PROPERTIES
+    OUTPUT_NAME "${output_name}"
+    SUFFIX "${suffix}"
+    RUNTIME_OUTPUT_DIRECTORY "${VELMORA_DIST_DIR}")
+  target_include_directories(${target} PRIVATE "${PROJECT_SOURCE_DIR}")
+endfunction()
+
+if(NOT WIN32)
+  find_package(GTest REQUIRED)
+  find_package(benchmark QUIET)
+else()
+  # GoogleTest built from the sources Debian's googletest package installs.
+  set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+  add_subdirectory(/usr/src/googletest "${CMAKE_BINARY_DIR}/googletest" EXCLUDE_FROM_ALL)
+endif()
+
+# velmora_test(name sources...): a GoogleTest program. Natively each case is
+# its own CTest test; cross-built programs run whole under Wine (one Wine start
+# per program keeps the layer fast).
+function(velmora_test name)
+  add_executable(${name} ${ARGN})
+  target_link_libraries(${name} PRIVATE GTest::gtest_main GTest::gmock)
+  target_include_directories(${name} PRIVATE "${PROJECT_SOURCE_DIR}")
+  if(WIN32)
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES LABELS "wine" TIMEOUT 300)
+  else()
+    include(GoogleTest)
+    gtest_discover_tests(${name} PROPERTIES LABELS "native")
+  endif()
+endfunction()
