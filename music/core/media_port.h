@@ -8,7 +8,7 @@
 namespace velmora::music {
 
 class MediaPort {
-public:
+  public:
     virtual ~MediaPort() = default;
 
     // mciSendStringA(command, reply, reply_size, no notification window).

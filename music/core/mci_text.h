@@ -1,0 +1,33 @@
+#pragma once
+// Reading the text replies of media commands.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <optional>
+#include <string>
+
+namespace velmora::music {
+
+// The characters of `buffer` before its first NUL (all of it when there is none).
+std::string ReplyText(const char* buffer, std::size_t size);
+
+// True when the upper-cased text contains "ERR": how callers recognise a
+// failed query. Double-byte code-page-932 characters are skipped whole, so
+// their second bytes are never mistaken for letters.
+bool HasErrorMark(const std::string& text);
+
+// The text read as a whole number: blanks around it, an optional sign and
+// decimal digits. Nothing for anything else, or for a value beyond 32 bits.
+std::optional<std::int32_t> ReadNumber(const std::string& text);
+
+// True when the first seven characters of the buffer, NULs included, are the
+// seven-letter mode word (MCI's "stopped" and "playing").
+template <std::size_t N>
+bool ModeIs(const std::array<char, N>& buffer, const char (&mode)[8]) {
+    static_assert(N >= 7, "a mode buffer holds at least seven characters");
+    return std::memcmp(buffer.data(), mode, 7) == 0;
+}
+
+}  // namespace velmora::music
