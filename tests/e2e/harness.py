@@ -1,0 +1,325 @@
+"""End-to-end harness: the shipped programs under Wine on an Xvfb of our own.
+
+A WineSession owns one X server, the Wine environment (the project's prefix,
+a Japanese locale for code page 932, optionally ALSA's file plugin as the
+sound card) and every process it starts; leaving the `with` block ends them
+all. Windows are found by title through the probe tool (a small Windows
+program built with the tests), input goes in with xdotool, screenshots come
+back as Images checked pixel by pixel.
+"""
+
+from __future__ import annotations
+
+import array
+import fcntl
+import math
+import os
+import shutil
+import signal
+import subprocess
+import tempfile
+import time
+from dataclasses import dataclass
+from pathlib import Path
+
+ROOT = Path(__file__).resolve().parents[2]
+DIST = Path(os.environ.get("VELMORA_DIST", ROOT / "build/windows/dist")).resolve()
+PROBE = Path(os.environ.get("VELMORA_PROBE", ROOT / "build/windows/tests/e2e/velmora_probe.exe")).resolve()
+SHOTS = Path(os.environ.get("VELMORA_SHOTS", ROOT / "build/windows/e2e-shots")).resolve()
+PREFIX = Path(os.environ.get("VELMORA_WINEPREFIX", ROOT / "build/windows/wineprefix")).resolve()
+WINE_LOCALE = "ja_JP.UTF-8"
+
+AUDIO_RATE = 44100  # frames a second; each frame is two signed 32-bit samples
+AUDIO_FRAME_BYTES = 8
+
+
+@dataclass
+class WindowInfo:
+    hwnd: int
+    cls: str
+    x: int
+    y: int
+    width: int
+    height: int
+    visible: bool
+    topmost: bool
+    pid: int
+    title: str = ""
+    style: int = 0
+    exstyle: int = 0
+
+    @staticmethod
+    def parse(line: str) -> "WindowInfo":
+        fields = dict(part.split("=", 1) for part in line.rstrip("\r\n").split("\t") if "=" in part)
+        return WindowInfo(
+            hwnd=int(fields["hwnd"]),
+            cls=fields.get("class", ""),
+            x=int(fields["x"]),
+            y=int(fields["y"]),
+            width=int(fields["w"]),
+            height=int(fields["h"]),
+            visible=fields.get("visible") == "1",
+            topmost=fields.get("topmost") == "1",
+            pid=int(fields.get("pid", "0")),
+            title=fields.get("title", ""),
+            style=int(fields.get("style", "0")),
+            exstyle=int(fields.get("exstyle", "0")),
+        )
+
+
+class Image:
+    """An RGB screenshot."""
+
+    def __init__(self, path: Path):
+        self.path = path
+        data = subprocess.run(["convert", str(path), "-depth", "8", "ppm:-"],
+                              check=True, capture_output=True).stdout
+        # P6 header: magic, width, height, maxval, each followed by white space.
+        parts = data.split(maxsplit=4)
+        self.width, self.height = int(parts[1]), int(parts[2])
+        self.pixels = parts[4][-self.width * self.height * 3:]
+
+    def pixel(self, x: int, y: int) -> tuple[int, int, int]:
+        i = (y * self.width + x) * 3
+        return self.pixels[i], self.pixels[i + 1], self.pixels[i + 2]
+
+    def _box(self, box):
+        return box if box else (0, 0, self.width, self.height)
+
+    def count(self, pred, box=None) -> int:
+        """Pixels (r, g, b) inside box = (left, top, right, bottom) for which pred holds."""
+        left, top, right, bottom = self._box(box)
+        return sum(1 for y in range(top, bottom) for x in range(left, right) if pred(self.pixel(x, y)))
+
+    def mean(self, box=None) -> tuple[float, float, float]:
+        left, top, right, bottom = self._box(box)
+        n = max(1, (right - left) * (bottom - top))
+        sums = [0, 0, 0]
+        for y in range(top, bottom):
+            row = self.pixels[(y * self.width + left) * 3:(y * self.width + right) * 3]
+            for c in range(3):
+                sums[c] += sum(row[c::3])
+        return sums[0] / n, sums[1] / n, sums[2] / n
+
+    def diff_count(self, other: "Image", threshold: int = 32, box=None) -> int:
+        """Pixels whose largest channel difference to `other` exceeds threshold."""
+        left, top, right, bottom = self._box(box)
+        changed = 0
+        for y in range(top, bottom):
+            a = self.pixels[(y * self.width + left) * 3:(y * self.width + right) * 3]
+            b = other.pixels[(y * other.width + left) * 3:(y * other.width + right) * 3]
+            for i in range(0, len(a), 3):
+                if max(abs(a[i] - b[i]), abs(a[i + 1] - b[i + 1]), abs(a[i + 2] - b[i + 2])) > threshold:
+                    changed += 1
+        return changed
+
+
+def _prefix_lock():
+    PREFIX.parent.mkdir(parents=True, exist_ok=True)
+    return open(PREFIX.parent / ".wineprefix.lock", "w")
+
+
+class WineSession:
+    """One Xvfb, one Wine environment, and every process started in it."""
+
+    def __init__(self, width: int = 1024, height: int = 768, audio: bool = False, name: str = ""):
+        self.width, self.height, self.audio = width, height, audio
+        self.name = name or os.environ.get("VELMORA_TEST_NAME", "session")
+        self._procs: list[subprocess.Popen] = []
+        self._xvfb = None
+        self.temp_dir = Path(tempfile.mkdtemp(prefix="velmora-e2e-"))
+        self.audio_path = self.temp_dir / "sound.raw"
+        self.env: dict[str, str] = {}
+        self._shot_counter = 0
+
+    # --- set-up and tear-down ------------------------------------------------
+    def __enter__(self) -> "WineSession":
+        try:
+            self._start_xvfb()
+            self.env = dict(os.environ)
+            self.env.update({
+                "DISPLAY": self.display,
+                "WINEPREFIX": str(PREFIX),
+                "WINEARCH": "win64",
+                "WINEDEBUG": os.environ.get("WINEDEBUG", "-all"),
+                "WINEDLLOVERRIDES": "mscoree,mshtml=;winemenubuilder.exe=d",
+                "LANG": WINE_LOCALE,
+                "LC_ALL": WINE_LOCALE,
+            })
+            if self.audio:
+                conf = self.temp_dir / "asound.conf"
+                conf.write_text(
+                    "</usr/share/alsa/alsa.conf>\n"
+                    "pcm.!default {\n    type file\n    slave.pcm \"null\"\n"
+                    f"    file \"{self.audio_path}\"\n    format \"raw\"\n}}\n")
+                self.env["ALSA_CONFIG_PATH"] = str(conf)
+            self._ensure_prefix()
+            # A wineserver left from an earlier session would keep that session's display.
+            self._wineserver("-k")
+            return self
+        except BaseException:
+            self.__exit__(None, None, None)
+            raise
+
+    def __exit__(self, *exc) -> None:
+        for proc in self._procs:
+            if proc.poll() is None:
+                try:
+                    os.killpg(proc.pid, signal.SIGKILL)
+                except ProcessLookupError:
+                    pass
+        if self.env:
+            self._wineserver("-k")
+        for proc in self._procs:
+            try:
+                proc.wait(timeout=10)
+            except subprocess.TimeoutExpired:
+                pass
+            for stream in (proc.stdin, proc.stdout, proc.stderr):
+                if stream:
+                    stream.close()
+        if self._xvfb and self._xvfb.poll() is None:
+            self._xvfb.terminate()
+            try:
+                self._xvfb.wait(timeout=5)
+            except subprocess.TimeoutExpired:
+                self._xvfb.kill()
+        shutil.rmtree(self.temp_dir, ignore_errors=True)
+
+    def _start_xvfb(self) -> None:
+        read_fd, write_fd = os.pipe()
+        self._xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", f"{self.width}x{self.height}x24",
+             "-nolisten", "tcp", "-noreset"],
+            pass_fds=(write_fd,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_fd)
+        with os.fdopen(read_fd) as pipe:
+            number = pipe.readline().strip()
+        if not number:
+            raise RuntimeError("Xvfb did not start")
+        self.display = f":{number}"
+
+    def _ensure_prefix(self) -> None:
+        with _prefix_lock() as lock:
+            fcntl.flock(lock, fcntl.LOCK_EX)
+            if not (PREFIX / "system.reg").exists():
+                PREFIX.mkdir(parents=True, exist_ok=True)
+                subprocess.run(["wineboot", "-i"], env=self.env, stdout=subprocess.DEVNULL,
+                               stderr=subprocess.DEVNULL, timeout=300)
+                self._wineserver("-w")
+
+    def _wineserver(self, flag: str) -> None:
+        subprocess.run(["wineserver", flag], env=self.env, stdout=subprocess.DEVNULL,
+                       stderr=subprocess.DEVNULL, timeout=60)
+
+    # --- programs ------------------------------------------------------------
+    @staticmethod
+    def dist_path(name: str) -> Path:
+        return DIST / name
+
+    def install_copy(self, folder_name: str = "Velmora") -> Path:
+        """Copies the shipped programs into a folder of this session and returns it."""
+        target = self.temp_dir / folder_name
+        target.mkdir(parents=True, exist_ok=True)
+        for item in DIST.iterdir():
+            shutil.copy2(item, target / item.name)
+        return target
+
+    @staticmethod
+    def wine_path(path) -> str:
+        return "Z:" + str(Path(path).resolve()).replace("/", "\\")
+
+    def start(self, exe, *args: str, cwd=None, stdin=subprocess.DEVNULL) -> subprocess.Popen:
+        """Starts `wine exe args...`; its output is collected in a pipe."""
+        proc = subprocess.Popen(["wine", str(exe), *map(str, args)], env=self.env,
+                                cwd=str(cwd or self.temp_dir), stdin=stdin,
+                                stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+                                start_new_session=True)
+        self._procs.append(proc)
+        return proc
+
+    def wait_exit(self, proc: subprocess.Popen, timeout: float) -> int:
+        try:
+            return proc.wait(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            raise AssertionError(f"process did not end within {timeout} s") from None
+
+    def probe(self, *args: str, check: bool = False, timeout: float = 60) -> str:
+        """Runs a short probe command; returns its standard output ('' when it failed)."""
+        result = subprocess.run(["wine", str(PROBE), *map(str, args)], env=self.env,
+                                cwd=str(self.temp_dir), capture_output=True, timeout=timeout)
+        if check and result.returncode != 0:
+            raise AssertionError(f"probe {' '.join(args)} failed with {result.returncode}")
+        return result.stdout.decode("cp932", errors="replace") if result.returncode == 0 else ""
+
+    def start_probe(self, *args: str) -> subprocess.Popen:
+        """Starts a long-running probe command with a pipe on its standard input."""
+        proc = self.start(PROBE, *args, stdin=subprocess.PIPE)
+        return proc
+
+    def find_window(self, title: str) -> WindowInfo | None:
+        out = self.probe("find", title)
+        return WindowInfo.parse(out.splitlines()[0]) if out.strip() else None
+
+    def wait_window(self, title: str, timeout: float = 30) -> WindowInfo:
+        out = self.probe("wait", title, str(int(timeout * 1000)), timeout=timeout + 30)
+        if not out:
+            raise AssertionError(f"no window titled {title!r} within {timeout} s")
+        return WindowInfo.parse(out.splitlines()[1])
+
+    def wait_gone(self, title: str, timeout: float = 10) -> float:
+        """Waits until no window has that title; returns the seconds waited."""
+        out = self.probe("wait-gone", title, str(int(timeout * 1000)), timeout=timeout + 30)
+        if not out:
+            raise AssertionError(f"window titled {title!r} still there after {timeout} s")
+        return int(out.split("=", 1)[1].split()[0]) / 1000.0
+
+    def children(self, hwnd: int) -> list[WindowInfo]:
+        out = self.probe("children", str(hwnd))
+        return [WindowInfo.parse(line) for line in out.splitlines() if line.strip()]
+
+    # --- input and pictures ---------------------------------------------------
+    def xdotool(self, *args: str) -> None:
+        subprocess.run(["xdotool", *map(str, args)], env=self.env, check=True, timeout=30,
+                       stdout=subprocess.DEVNULL)
+
+    def screenshot(self, name: str) -> Image:
+        self._shot_counter += 1
+        folder = SHOTS / self.name
+        folder.mkdir(parents=True, exist_ok=True)
+        path = folder / f"{self._shot_counter:02d}-{name}.png"
+        subprocess.run(["import", "-display", self.display, "-window", "root", str(path)],
+                       env=self.env, check=True, timeout=60)
+        return Image(path)
+
+    # --- sound ------------------------------------------------------------------
+    def audio_mark(self) -> int:
+        """How many bytes the sound device has received so far."""
+        return self.audio_path.stat().st_size if self.audio_path.exists() else 0
+
+    def audio_bytes(self, start: int = 0, end: int | None = None) -> bytes:
+        if not self.audio_path.exists():
+            return b""
+        data = self.audio_path.read_bytes()[start:end]
+        return data[: len(data) // AUDIO_FRAME_BYTES * AUDIO_FRAME_BYTES]
+
+    def audio_levels(self, window: float = 0.05, start: int = 0, end: int | None = None) -> list[float]:
+        """RMS level (0..1) of each `window` seconds of the received sound."""
+        samples = array.array("i")
+        samples.frombytes(self.audio_bytes(start, end))
+        step = max(2, int(window * AUDIO_RATE) * 2)
+        levels = []
+        for i in range(0, len(samples) - step + 1, step):
+            chunk = samples[i:i + step]
+            levels.append(math.sqrt(sum(float(v) * v for v in chunk) / len(chunk)) / 2147483648.0)
+        return levels
+
+
+def wait_until(predicate, timeout: float, interval: float = 0.1):
+    """Polls predicate until it returns a true value; returns that value or None on timeout."""
+    deadline = time.monotonic() + timeout
+    while True:
+        value = predicate()
+        if value or time.monotonic() > deadline:
+            return value
+        time.sleep(interval)

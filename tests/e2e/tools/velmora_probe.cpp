@@ -1,0 +1,216 @@
+// Test-side window probe: finds, watches and pokes top-level windows of
+// other processes inside the same Wine session, and makes the windows the
+// programs expect to meet (a host for the preview, a rival saver window).
+// One command per run; results go to standard output as key=value fields
+// separated by tabs.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+void print_window(HWND window) {
+    char cls[256] = {};
+    char title[256] = {};
+    GetClassNameA(window, cls, sizeof cls);
+    GetWindowTextA(window, title, sizeof title);
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    const LONG ex_style = GetWindowLongA(window, GWL_EXSTYLE);
+    const LONG style = GetWindowLongA(window, GWL_STYLE);
+    std::printf(
+        "hwnd=%llu\tclass=%s\tx=%ld\ty=%ld\tw=%ld\th=%ld\tvisible=%d\ttopmost=%d\tstyle=%lu\t"
+        "exstyle=%lu\tpid=%lu\ttitle=%s\n",
+        static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(window)), cls, rect.left,
+        rect.top, rect.right - rect.left, rect.bottom - rect.top, IsWindowVisible(window) ? 1 : 0,
+        (ex_style & WS_EX_TOPMOST) ? 1 : 0, static_cast<unsigned long>(style),
+        static_cast<unsigned long>(ex_style), static_cast<unsigned long>(pid), title);
+}
+
+HWND parse_handle(const char* text) {
+    return reinterpret_cast<HWND>(static_cast<UINT_PTR>(std::strtoull(text, nullptr, 10)));
+}
+
+int find(const char* title) {
+    HWND window = FindWindowA(nullptr, title);
+    if (!window) {
+        return 1;
+    }
+    print_window(window);
+    return 0;
+}
+
+// Polls every 5 ms; prints the elapsed milliseconds when the window of that
+// title appears (wait) or is gone (wait-gone). Exit code 1 on timeout.
+int wait_for(const char* title, DWORD timeout_ms, bool want_present) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        HWND window = FindWindowA(nullptr, title);
+        if ((window != nullptr) == want_present) {
+            std::printf("elapsed_ms=%lu\n", static_cast<unsigned long>(GetTickCount() - start));
+            if (window) {
+                print_window(window);
+            }
+            return 0;
+        }
+        if (GetTickCount() - start > timeout_ms) {
+            return 1;
+        }
+        Sleep(5);
+    }
+}
+
+int post(int argc, char** argv) {
+    HWND window = FindWindowA(nullptr, argv[2]);
+    if (!window) {
+        return 1;
+    }
+    const UINT message = static_cast<UINT>(std::strtoul(argv[3], nullptr, 0));
+    const WPARAM wparam = argc > 4 ? std::strtoull(argv[4], nullptr, 0) : 0;
+    const LPARAM lparam = argc > 5 ? std::strtoll(argv[5], nullptr, 0) : 0;
+    return PostMessageA(window, message, wparam, lparam) ? 0 : 1;
+}
+
+BOOL CALLBACK print_child(HWND child, LPARAM parent_value) {
+    HWND parent = reinterpret_cast<HWND>(parent_value);
+    if (GetParent(child) != parent) {
+        return TRUE;  // only direct children
+    }
+    char cls[256] = {};
+    GetClassNameA(child, cls, sizeof cls);
+    RECT rect{};
+    GetWindowRect(child, &rect);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(child, &pid);
+    std::printf("hwnd=%llu\tclass=%s\tx=%ld\ty=%ld\tw=%ld\th=%ld\tvisible=%d\tpid=%lu\n",
+                static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(child)), cls, rect.left,
+                rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                IsWindowVisible(child) ? 1 : 0, static_cast<unsigned long>(pid));
+    return TRUE;
+}
+
+int children(const char* handle_text) {
+    HWND parent = parse_handle(handle_text);
+    if (!IsWindow(parent)) {
+        return 1;
+    }
+    EnumChildWindows(parent, print_child, reinterpret_cast<LPARAM>(parent));
+    return 0;
+}
+
+int foreground() {
+    HWND window = GetForegroundWindow();
+    if (!window) {
+        return 1;
+    }
+    print_window(window);
+    return 0;
+}
+
+// --- long-running windows -------------------------------------------------
+
+HWND g_window = nullptr;
+bool g_announced = false;  // the handle line has been printed
+
+// Standard input closing, or a line "destroy", closes the window.
+DWORD WINAPI watch_stdin(void*) {
+    char line[64];
+    while (std::fgets(line, sizeof line, stdin)) {
+        if (std::strncmp(line, "destroy", 7) == 0) {
+            break;
+        }
+    }
+    PostMessageA(g_window, WM_CLOSE, 0, 0);
+    return 0;
+}
+
+LRESULT CALLBACK probe_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    switch (message) {
+        case WM_ACTIVATE:
+            if (g_announced && LOWORD(wparam) != WA_INACTIVE) {
+                std::printf("activated\n");
+                std::fflush(stdout);
+            }
+            break;
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+        default:
+            break;
+    }
+    return DefWindowProcA(window, message, wparam, lparam);
+}
+
+int run_window(const char* class_name, const char* title, DWORD style, int x, int y, int w, int h) {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = probe_window_proc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
+    wc.lpszClassName = class_name;
+    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    RegisterClassA(&wc);
+    g_window = CreateWindowExA(0, class_name, title, style | WS_VISIBLE, x, y, w, h, nullptr,
+                               nullptr, wc.hInstance, nullptr);
+    if (!g_window) {
+        return 1;
+    }
+    std::printf("%llu\n", static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(g_window)));
+    std::fflush(stdout);
+    g_announced = true;
+    CreateThread(nullptr, 0, watch_stdin, nullptr, 0, nullptr);
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    std::printf("destroyed\n");
+    std::fflush(stdout);
+    return 0;
+}
+
+int usage() {
+    std::fprintf(stderr,
+                 "usage: velmora_probe find TITLE | wait TITLE MS | wait-gone TITLE MS |\n"
+                 "       post TITLE MSG [WPARAM [LPARAM]] | children HWND | foreground |\n"
+                 "       screensaver-window | host X Y W H\n");
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        return usage();
+    }
+    const std::string command = argv[1];
+    if (command == "find" && argc == 3) {
+        return find(argv[2]);
+    }
+    if ((command == "wait" || command == "wait-gone") && argc == 4) {
+        return wait_for(argv[2], std::strtoul(argv[3], nullptr, 10), command == "wait");
+    }
+    if (command == "post" && argc >= 4) {
+        return post(argc, argv);
+    }
+    if (command == "children" && argc == 3) {
+        return children(argv[2]);
+    }
+    if (command == "foreground") {
+        return foreground();
+    }
+    if (command == "screensaver-window") {
+        return run_window("WindowsScreenSaverClass", "Screensaver", WS_OVERLAPPEDWINDOW, 100, 100,
+                          320, 200);
+    }
+    if (command == "host" && argc == 6) {
+        return run_window("VelmoraProbeHost", "Velmora probe host", WS_POPUP, std::atoi(argv[2]),
+                          std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]));
+    }
+    return usage();
+}
