@@ -1,0 +1,97 @@
+#pragma once
+// A scripted stand-in for the platform's media calls: records every call and
+// answers each command from a script (success with an empty reply unless told).
+
+#include <algorithm>
+#include <cstring>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "music/core/media_port.h"
+
+namespace velmora::music::testing {
+
+class ScriptedDrive : public MediaPort {
+  public:
+    struct Call {
+        std::string command;
+        bool with_buffer;
+        std::uint32_t size;
+    };
+    struct Sound {
+        bool with_name;
+        std::string name;
+        std::uint32_t flags;
+    };
+
+    void answer(const std::string& command, std::int32_t code, std::string reply = "") {
+        answers_[command] = {code, std::move(reply)};
+    }
+    void error_text(std::int32_t code, std::string text) { error_texts_[code] = std::move(text); }
+
+    std::vector<std::string> commands() const {
+        std::vector<std::string> out;
+        for (const Call& call : calls) {
+            out.push_back(call.command);
+        }
+        return out;
+    }
+    const Call& last_call_of(const std::string& command) const {
+        return *std::find_if(calls.rbegin(), calls.rend(),
+                             [&](const Call& call) { return call.command == command; });
+    }
+
+    std::int32_t send_string(const std::string& command, char* reply,
+                             std::uint32_t reply_size) override {
+        calls.push_back({command, reply != nullptr, reply_size});
+        const auto it = answers_.find(command);
+        const std::int32_t code = it == answers_.end() ? 0 : it->second.first;
+        if (code == 0 && reply != nullptr && reply_size > 0) {
+            write(it == answers_.end() ? std::string() : it->second.second, reply, reply_size);
+        }
+        return code;
+    }
+
+    bool error_string(std::int32_t code, char* buffer, std::uint32_t size) override {
+        error_calls.push_back({code, size});
+        const auto it = error_texts_.find(code);
+        if (it == error_texts_.end()) {
+            return false;
+        }
+        write(it->second, buffer, size);
+        return true;
+    }
+
+    std::int32_t wave_out_device_count() override { return wave_devices; }
+
+    std::int32_t play_sound(const char* name, std::uint32_t flags) override {
+        sounds.push_back({name != nullptr, name ? name : "", flags});
+        return play_result;
+    }
+
+    std::vector<Call> calls;
+    std::vector<std::pair<std::int32_t, std::uint32_t>> error_calls;  // code, size
+    std::vector<Sound> sounds;
+    std::int32_t wave_devices = 1;
+    std::int32_t play_result = 1;
+
+  private:
+    // Writes like a driver that uses the whole buffer it was given: the text
+    // (cut to the size), a NUL when there is room, then filler that must not
+    // be taken for part of the reply.
+    static void write(const std::string& text, char* buffer, std::uint32_t size) {
+        const std::size_t n = std::min<std::size_t>(text.size(), size);
+        std::memcpy(buffer, text.data(), n);
+        if (n < size) {
+            buffer[n] = '\0';
+            std::memset(buffer + n + 1, '#', size - n - 1);
+        }
+    }
+
+    std::map<std::string, std::pair<std::int32_t, std::string>> answers_;
+    std::map<std::int32_t, std::string> error_texts_;
+};
+
+}  // namespace velmora::music::testing
