@@ -6,7 +6,7 @@
 
 namespace velmora::music {
 
-class Win32MediaPort final : public MediaPort {
+class Win32MediaPort : public MediaPort {
   public:
     std::int32_t send_string(const std::string& command, char* reply,
                              std::uint32_t reply_size) override;
