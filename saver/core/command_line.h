@@ -1,0 +1,32 @@
+#pragma once
+// Reading the platform's request from the program's argument text.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace velmora::saver {
+
+// The argument text: the command line after the program's path (quoted or
+// not), without the blanks that separate the two.
+std::string ArgumentText(std::string_view command_line);
+
+// The upper-cased character at position 2 of the argument text, or '\0' when
+// the text is shorter. Only 'S', 'C' and 'P' mean anything.
+char ModeLetter(std::string_view argument_text);
+
+// The preview host's window number: the text from position 4 on, read as a
+// number from its front, rounded to the nearest integer; 0 when there is no
+// number there or it does not fit a signed 32-bit integer.
+std::int32_t PreviewHostHandle(std::string_view argument_text);
+
+// A decimal number (sign, digits, point, exponent) read from the front of a
+// text with every blank, tab and line feed skipped; 0 when none is there.
+double ReadNumberFromFront(std::string_view text);
+
+// The whole text as a decimal number, blanks and tabs around it allowed;
+// nothing when the text is anything else.
+std::optional<double> ParseWholeNumber(std::string_view text);
+
+}  // namespace velmora::saver
