@@ -1,0 +1,77 @@
+#pragma once
+// Where the eight frame pieces of a state picture go on the face, and where
+// the caption sits. Lengths are twips; the frame constants are the picture's
+// 4-pixel border, so they follow the screen's twips per pixel (15 at 96 dots
+// per inch, 12 at 120, 10 at 144) and the frame keeps its pixels at any DPI.
+
+#include <array>
+#include <cstdint>
+
+namespace velmora::button_control {
+
+// Twips per screen pixel, across and down.
+struct Scale {
+    double x = 15.0;
+    double y = 15.0;
+};
+
+Scale ScaleForDpi(int dpi_x, int dpi_y);
+
+struct TwipsRect {
+    std::int32_t x, y, width, height;
+};
+
+struct PixelRect {
+    int x, y, width, height;
+    bool operator==(const PixelRect& other) const {
+        return x == other.x && y == other.y && width == other.width && height == other.height;
+    }
+};
+
+struct FramePiece {
+    TwipsRect source;
+    TwipsRect destination;
+};
+
+struct PieceCopy {
+    PixelRect source;
+    PixelRect destination;
+};
+
+inline constexpr int kPictureWidthPixels = 64;
+inline constexpr int kPictureHeightPixels = 25;
+inline constexpr int kCornerPixels = 4;
+
+// The slice geometry of one control, recomputed on every paint in 16-bit
+// twips. A value that does not fit in 16 bits keeps what it was before.
+class SliceGeometry {
+  public:
+    // width, height: the control's size in twips.
+    void Update(double width, double height, Scale scale);
+
+    // Pieces in painting order: top-left, top, top-right, right, bottom-right,
+    // bottom, bottom-left, left.
+    std::array<FramePiece, 8> Pieces() const;
+
+    std::int16_t Width() const { return width_; }
+    std::int16_t Height() const { return height_; }
+    std::int16_t MiddleWidth() const { return middle_width_; }
+    std::int16_t MiddleHeight() const { return middle_height_; }
+
+  private:
+    std::int16_t width_ = 0, height_ = 0;
+    std::int16_t corner_x_ = 0, corner_y_ = 0;             // C: 60 at 15 twips a pixel
+    std::int16_t picture_width_ = 0, picture_height_ = 0;  // 960 x 375 at 15 twips a pixel
+    std::int16_t middle_width_ = 0, middle_height_ = 0;    // W - 2C, H - 2C
+};
+
+// The pieces in pixels, ready for a stretching copy. Edges are rounded, so
+// neighbouring pieces meet without a gap.
+std::array<PieceCopy, 8> PiecesInPixels(const std::array<FramePiece, 8>& pieces, Scale scale);
+
+int TwipsToPixels(double twips, double twips_per_pixel);
+
+// The caption label's top for a control `height` twips high: (H - label - 20) / 2.
+double CaptionTop(double height, double label_height);
+
+}  // namespace velmora::button_control
