@@ -1,0 +1,46 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "renderer/core/effect_parameters.h"
+
+namespace velmora::renderer {
+
+// World frame: x to the right, y up, z toward the viewer.
+struct Particle {
+    float x, y, z;
+};
+
+// A drawn item: position followed directly by its colour (0..1), so both can
+// be handed to the GL as three consecutive floats.
+struct Sample {
+    float x, y, z;
+    float r, g, b;
+};
+
+constexpr int kWarpTerms = 9;
+
+// One cloud of particles streaming toward the viewer and the ring of samples
+// it is drawn from.
+struct EffectInstance {
+    std::vector<Particle> particles;
+    std::vector<Sample> samples;
+    int32_t write_pos = 0;
+    std::array<float, kWarpTerms> coef{};
+    std::array<float, kWarpTerms> phase{};
+    std::array<float, kWarpTerms> rate{};
+};
+
+// Makes one instance, drawing from random15 in a fixed order: x, y, z of every
+// particle, then phase and rate of each warp term. Throws std::bad_alloc when
+// memory runs out.
+EffectInstance create_effect_instance(const EffectParameters& parameters);
+
+// One frame of simulation: turn the phases, move (and respawn) the particles
+// into the sample ring, then warp and colour every sample.
+void simulate_frame(EffectInstance& instance, const EffectParameters& parameters,
+                    const EffectGains& gains);
+
+}  // namespace velmora::renderer

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+
+namespace velmora::renderer {
+
+// The nine constants the effect is made of. Assigned once when the window is
+// created and never changed: the renderer has no settings.
+struct EffectParameters {
+    int32_t particle_size = 0;
+    int32_t motion_blur = 0;
+    int32_t effect_count = 0;
+    int32_t particle_count = 0;
+    int32_t sample_count = 0;
+    int32_t draw_style = 0;
+    int32_t warp_speed = 0;
+    int32_t particle_speed = 0;
+    int32_t warp_strength = 0;
+};
+
+// Values derived from the parameters, in 32-bit floats.
+struct EffectGains {
+    float z_step = 0;      // forward motion per frame
+    float warp_gain = 0;   // warp displacement factor
+    float point_gain = 0;  // point size per unit of depth
+    float fade_alpha = 0;  // alpha of the darkening quad laid over each frame
+};
+
+void assign_effect_parameters(EffectParameters& parameters);
+EffectGains derive_effect_gains(const EffectParameters& parameters);
+float colour_gain(const EffectParameters& parameters);
+
+}  // namespace velmora::renderer

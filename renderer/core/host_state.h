@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+
+namespace velmora::renderer {
+
+struct CursorPos {
+    int32_t x = 0;
+    int32_t y = 0;
+};
+
+// City-block cursor movement above which the saver ends.
+constexpr int32_t mouse_move_threshold = 4;
+
+// The saver window's state; one per process, touched only by the GUI thread.
+struct HostState {
+    CursorPos last_cursor_pos;
+    bool first_move_seen = false;
+    bool close_requested = false;
+    bool password_prompt_active = false;
+    bool drawing_ready = false;
+};
+
+}  // namespace velmora::renderer

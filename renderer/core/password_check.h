@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+
+#include "renderer/core/host_state.h"
+
+namespace velmora::renderer {
+
+constexpr uint32_t kPlatformWin32Windows = 1;  // the Windows 9x family
+constexpr const char* kPasswordLibrary = "PASSWORD.CPL";
+constexpr const char* kVerifyFunction = "VerifyScreenSavePwd";
+
+// The platform calls the saver-password check is made of.
+class PasswordPort {
+  public:
+    virtual ~PasswordPort() = default;
+    virtual uint32_t platform_id() = 0;
+    virtual bool load_library(const char* name) = 0;
+    virtual bool find_function(const char* name) = 0;
+    virtual void free_library() = 0;
+    virtual void set_screensaver_running(bool running) = 0;
+    // Shows the platform's password dialog owned by the saver window;
+    // true when the password was right or none is set.
+    virtual bool call_verify_function() = 0;
+};
+
+// Asks for the screen-saver password where the platform has one (Windows 9x);
+// true means the saver may end.
+bool verify_password(HostState& state, PasswordPort& port);
+
+}  // namespace velmora::renderer

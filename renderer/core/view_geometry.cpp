@@ -1,0 +1,29 @@
+#include "renderer/core/view_geometry.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace velmora::renderer {
+namespace {
+constexpr double kPi = 3.14159265358979323846;
+constexpr double kShortSideFieldOfView = 90.0;
+constexpr float kFadeMargin = 1.1f;
+}  // namespace
+
+ViewGeometry view_geometry(int width, int height) {
+    ViewGeometry view;
+    view.aspect = static_cast<double>(std::max(width, 1)) / std::max(height, 1);
+    const double half_short = std::tan(kShortSideFieldOfView / 2 * kPi / 180.0);
+    const double half_y = view.aspect >= 1.0 ? half_short : half_short / view.aspect;
+    view.field_of_view_y = 2.0 * std::atan(half_y) * 180.0 / kPi;
+
+    const double visible_half_height = kViewerDistance * half_y;
+    const double visible_half_width = visible_half_height * view.aspect;
+    view.fade_half_width =
+        std::max(view.fade_half_width, static_cast<float>(visible_half_width) * kFadeMargin);
+    view.fade_half_height =
+        std::max(view.fade_half_height, static_cast<float>(visible_half_height) * kFadeMargin);
+    return view;
+}
+
+}  // namespace velmora::renderer

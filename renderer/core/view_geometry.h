@@ -1,0 +1,23 @@
+#pragma once
+
+namespace velmora::renderer {
+
+// The camera sits this far in front of the origin, looking along -z.
+constexpr float kViewerDistance = 15.0f;
+
+// How the effect is framed on a screen of a given shape.
+struct ViewGeometry {
+    double field_of_view_y = 90.0;  // degrees
+    double aspect = 1.0;            // width / height
+    // Half the size of the darkening quad laid in the plane z = 0; it covers
+    // the whole view with a margin.
+    float fade_half_width = 40.0f;
+    float fade_half_height = 17.0f;
+};
+
+// The field of view is 90 degrees across the shorter side of the screen, so
+// the far end of the particle box fills the screen's height on landscape
+// screens and its width on portrait ones.
+ViewGeometry view_geometry(int width, int height);
+
+}  // namespace velmora::renderer

@@ -1,0 +1,125 @@
+#include "renderer/gl/frame_keeper.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace velmora::renderer {
+namespace {
+
+int next_power_of_two(int value) {
+    int power = 1;
+    while (power < value) {
+        power *= 2;
+    }
+    return power;
+}
+
+bool has_extension(const char* name) {
+    const char* extensions = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
+    if (extensions == nullptr) {
+        return false;
+    }
+    const size_t length = std::strlen(name);
+    for (const char* at = std::strstr(extensions, name); at != nullptr;
+         at = std::strstr(at + 1, name)) {
+        const bool starts = at == extensions || at[-1] == ' ';
+        const bool ends = at[length] == ' ' || at[length] == '\0';
+        if (starts && ends) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool supports_any_texture_size() {
+    const char* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
+    int major = 1;
+    if (version != nullptr && std::sscanf(version, "%d", &major) == 1 && major >= 2) {
+        return true;
+    }
+    return has_extension("GL_ARB_texture_non_power_of_two");
+}
+
+}  // namespace
+
+void FrameKeeper::create(int x, int y, int width, int height) {
+    release();
+    if (width <= 0 || height <= 0) {
+        return;
+    }
+    const bool any_size = supports_any_texture_size();
+    const int texture_width = any_size ? width : next_power_of_two(width);
+    const int texture_height = any_size ? height : next_power_of_two(height);
+    GLint max_size = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &max_size);
+    if (texture_width > max_size || texture_height > max_size) {
+        return;
+    }
+    while (glGetError() != GL_NO_ERROR) {
+    }
+    glGenTextures(1, &texture_);
+    glBindTexture(GL_TEXTURE_2D, texture_);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB8, texture_width, texture_height, 0, GL_RGB,
+                 GL_UNSIGNED_BYTE, nullptr);
+    if (glGetError() != GL_NO_ERROR) {
+        release();
+        return;
+    }
+    x_ = x;
+    y_ = y;
+    width_ = width;
+    height_ = height;
+    s_max_ = static_cast<float>(width) / static_cast<float>(texture_width);
+    t_max_ = static_cast<float>(height) / static_cast<float>(texture_height);
+}
+
+void FrameKeeper::restore() const {
+    if (!active()) {
+        return;
+    }
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glDisable(GL_BLEND);
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, texture_);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+    glBegin(GL_QUADS);
+    glTexCoord2f(0.0f, 0.0f);
+    glVertex2f(-1.0f, -1.0f);
+    glTexCoord2f(s_max_, 0.0f);
+    glVertex2f(1.0f, -1.0f);
+    glTexCoord2f(s_max_, t_max_);
+    glVertex2f(1.0f, 1.0f);
+    glTexCoord2f(0.0f, t_max_);
+    glVertex2f(-1.0f, 1.0f);
+    glEnd();
+    glDisable(GL_TEXTURE_2D);
+    glEnable(GL_BLEND);
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+}
+
+void FrameKeeper::keep() const {
+    if (!active()) {
+        return;
+    }
+    glBindTexture(GL_TEXTURE_2D, texture_);
+    glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, x_, y_, width_, height_);
+}
+
+void FrameKeeper::release() {
+    if (texture_ != 0) {
+        glDeleteTextures(1, &texture_);
+        texture_ = 0;
+    }
+}
+
+}  // namespace velmora::renderer

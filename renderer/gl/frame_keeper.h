@@ -1,0 +1,32 @@
+#pragma once
+
+#include "renderer/gl/gl_api.h"
+
+namespace velmora::renderer {
+
+// Keeps the accumulated picture in a texture between frames, so the trails do
+// not depend on what the driver leaves in the back buffer after a swap.
+class FrameKeeper {
+  public:
+    // Makes the texture for a viewport of this size; without one (too large
+    // for the GL, no memory) the picture is left to the back buffer.
+    void create(int x, int y, int width, int height);
+    // Puts the kept picture back into the viewport, pixel for pixel.
+    void restore() const;
+    // Copies the viewport into the texture.
+    void keep() const;
+    void release();
+
+    bool active() const { return texture_ != 0; }
+
+  private:
+    GLuint texture_ = 0;
+    int x_ = 0;
+    int y_ = 0;
+    int width_ = 0;
+    int height_ = 0;
+    float s_max_ = 1.0f;
+    float t_max_ = 1.0f;
+};
+
+}  // namespace velmora::renderer

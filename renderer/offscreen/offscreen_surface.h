@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace velmora::renderer {
+
+struct Rgb {
+    uint8_t r = 0;
+    uint8_t g = 0;
+    uint8_t b = 0;
+};
+
+// An RGBA OpenGL context drawing into memory (OSMesa), for rendering the
+// effect without a window: the native tests and the picture generator.
+class OffscreenSurface {
+  public:
+    OffscreenSurface(int width, int height);
+    ~OffscreenSurface();
+    OffscreenSurface(const OffscreenSurface&) = delete;
+    OffscreenSurface& operator=(const OffscreenSurface&) = delete;
+
+    bool ready() const { return context_ != nullptr; }
+    int width() const { return width_; }
+    int height() const { return height_; }
+    // Row 0 is the top of the picture.
+    Rgb pixel(int x, int y) const;
+    // The picture as RGB rows, top row first.
+    std::vector<Rgb> picture() const;
+
+  private:
+    Rgb stored_pixel(int x, int y) const;
+
+    int width_;
+    int height_;
+    std::vector<uint8_t> rgba_;
+    void* context_ = nullptr;
+};
+
+}  // namespace velmora::renderer

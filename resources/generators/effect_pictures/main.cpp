@@ -1,0 +1,119 @@
+// Renders Velmora's own effect offscreen and writes the pictures the programs
+// carry: the preview still and the icons. Usage: effect_pictures <folder>
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+#include "renderer/core/random15.h"
+#include "renderer/gl/effect_drawing.h"
+#include "resources/generators/effect_pictures/picture_files.h"
+
+namespace velmora::pictures {
+namespace {
+
+// A fixed seed keeps the committed pictures reproducible.
+constexpr uint32_t kSeed = 1999u;
+
+renderer::EffectParameters full_effect() {
+    renderer::EffectParameters parameters;
+    renderer::assign_effect_parameters(parameters);
+    return parameters;
+}
+
+// The same effect with a thin cloud, so a few spots still read at 32 x 32.
+renderer::EffectParameters thin_cloud() {
+    renderer::EffectParameters parameters = full_effect();
+    parameters.effect_count = 2;
+    parameters.particle_count = 36;
+    parameters.sample_count = 24;
+    return parameters;
+}
+
+Picture render_effect(const renderer::EffectParameters& parameters, int width, int height,
+                      int frames) {
+    renderer::OffscreenSurface surface(width, height);
+    if (!surface.ready()) {
+        return {};
+    }
+    renderer::seed_random15(kSeed);
+    renderer::EffectDrawing drawing;
+    drawing.set_up(renderer::ClientRect{0, 0, width, height}, parameters);
+    for (int i = 0; i < frames; ++i) {
+        drawing.draw_frame();
+    }
+    Picture picture{width, height, surface.picture()};
+    drawing.tear_down();
+    return picture;
+}
+
+// Soft coloured lights on black: the settings dialog's icon.
+Picture light_spots(int size) {
+    struct Spot {
+        float x, y, radius;
+        Rgb colour;
+    };
+    const Spot spots[] = {{0.30f, 0.32f, 0.17f, Rgb{40, 255, 60}},
+                          {0.70f, 0.30f, 0.15f, Rgb{255, 230, 40}},
+                          {0.34f, 0.72f, 0.15f, Rgb{255, 40, 30}},
+                          {0.70f, 0.70f, 0.17f, Rgb{240, 40, 255}}};
+    Picture picture{size, size, {}};
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            float sum[3] = {0, 0, 0};
+            for (const Spot& spot : spots) {
+                const float dx = (x + 0.5f) / size - spot.x;
+                const float dy = (y + 0.5f) / size - spot.y;
+                const float glow = std::exp(-(dx * dx + dy * dy) / (spot.radius * spot.radius));
+                sum[0] += glow * spot.colour.r;
+                sum[1] += glow * spot.colour.g;
+                sum[2] += glow * spot.colour.b;
+            }
+            const auto clamp = [](float v) { return static_cast<uint8_t>(std::fmin(v, 255.0f)); };
+            picture.pixels.push_back(Rgb{clamp(sum[0]), clamp(sum[1]), clamp(sum[2])});
+        }
+    }
+    return picture;
+}
+
+bool write(const std::string& folder, const char* name, const std::vector<uint8_t>& bytes) {
+    const std::string path = folder + "/" + name;
+    if (!write_file(path, bytes)) {
+        std::fprintf(stderr, "effect_pictures: cannot write %s\n", path.c_str());
+        return false;
+    }
+    std::printf("wrote %s (%zu bytes)\n", path.c_str(), bytes.size());
+    return true;
+}
+
+}  // namespace
+}  // namespace velmora::pictures
+
+int main(int argc, char** argv) {
+    using namespace velmora::pictures;
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: effect_pictures <resources folder>\n");
+        return 2;
+    }
+    const std::string folder = argv[1];
+
+    // The preview still: drawn at eight times its size, as on a large
+    // screen, then shrunk to 152 x 112.
+    const Picture still = render_effect(full_effect(), 152 * 8, 112 * 8, 150);
+    // The icons: a square view of a thin cloud, shrunk to 32 x 32.
+    const Picture icon = shrink(render_effect(thin_cloud(), 256, 256, 90), 8);
+    if (still.pixels.empty() || icon.pixels.empty()) {
+        std::fprintf(stderr, "effect_pictures: no offscreen GL context\n");
+        return 1;
+    }
+    const bool ok =
+        write(folder, "preview_still.bmp", bmp_file(shrink(still, 8))) &&
+        write(folder, "renderer.ico", ico_file({IconImage{icon, 4}})) &&
+        write(folder, "saver.ico", ico_file({IconImage{icon, 4}, IconImage{icon, 8}})) &&
+        write(folder, "dialog.ico", ico_file({IconImage{light_spots(32), 8}}));
+    return ok ? 0 : 1;
+}
+
+// OSMesa keeps a few bookkeeping blocks for the life of the process.
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libOSMesa.so\n";
+}

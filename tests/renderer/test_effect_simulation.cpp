@@ -1,0 +1,244 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "renderer/core/effect_instance.h"
+#include "renderer/core/effect_parameters.h"
+#include "renderer/core/random15.h"
+
+namespace velmora::renderer {
+namespace {
+
+// An independent model of the generator: the values a seed yields, in order.
+std::vector<int> draws_from(uint32_t seed, size_t count) {
+    std::vector<int> values;
+    for (size_t i = 0; i < count; ++i) {
+        seed = seed * 214013u + 2531011u;
+        values.push_back(static_cast<int>((seed >> 16) & 0x7FFF));
+    }
+    return values;
+}
+
+EffectParameters standard_parameters() {
+    EffectParameters parameters;
+    assign_effect_parameters(parameters);
+    return parameters;
+}
+
+TEST(Random15, KnownValuesFromSmallStates) {
+    seed_random15(0);
+    EXPECT_EQ(random15(), 38);
+    EXPECT_EQ(random15_state(), 2531011u);
+    seed_random15(1);
+    EXPECT_EQ(random15(), 41);
+}
+
+TEST(Random15, StaysWithinFifteenBitsAcrossTheStateRange) {
+    seed_random15(0xFFFFFFFFu);
+    for (int i = 0; i < 100000; ++i) {
+        const int value = random15();
+        ASSERT_GE(value, 0);
+        ASSERT_LE(value, 32767);
+    }
+}
+
+TEST(EffectParameters, ConstantsAndDerivedGains) {
+    const EffectParameters p = standard_parameters();
+    EXPECT_EQ(p.particle_size, 30);
+    EXPECT_EQ(p.motion_blur, 30);
+    EXPECT_EQ(p.effect_count, 3);
+    EXPECT_EQ(p.particle_count, 600);
+    EXPECT_EQ(p.sample_count, 400);
+    EXPECT_EQ(p.draw_style, 1);
+    EXPECT_EQ(p.warp_speed, 20);
+    EXPECT_EQ(p.particle_speed, 15);
+    EXPECT_EQ(p.warp_strength, 10);
+
+    const EffectGains gains = derive_effect_gains(p);
+    EXPECT_FLOAT_EQ(gains.z_step, 0.15f);
+    EXPECT_FLOAT_EQ(gains.warp_gain, 0.1f);
+    EXPECT_FLOAT_EQ(gains.point_gain, 1.2f);
+    EXPECT_FLOAT_EQ(gains.fade_alpha, 0.353f);
+    EXPECT_FLOAT_EQ(colour_gain(p), 0.9f);
+}
+
+TEST(EffectCreation, DrawsInFixedOrderAndStartsInTheBox) {
+    const EffectParameters p = standard_parameters();
+    const uint32_t seed = 1234567u;
+    const std::vector<int> u = draws_from(seed, 3 * 1818);
+    seed_random15(seed);
+    std::vector<EffectInstance> instances;
+    for (int i = 0; i < 3; ++i) {
+        instances.push_back(create_effect_instance(p));
+    }
+
+    for (size_t n = 0; n < instances.size(); ++n) {
+        const EffectInstance& instance = instances[n];
+        const size_t base = n * 1818;
+        ASSERT_EQ(instance.particles.size(), 600u);
+        for (size_t i = 0; i < instance.particles.size(); ++i) {
+            const Particle& particle = instance.particles[i];
+            EXPECT_FLOAT_EQ(particle.x, u[base + 3 * i] * 0.0018311106f - 30.0f);
+            EXPECT_FLOAT_EQ(particle.y, u[base + 3 * i + 1] * 0.0018311106f - 30.0f);
+            EXPECT_FLOAT_EQ(particle.z, u[base + 3 * i + 2] * 0.0009155553f - 15.0f);
+            EXPECT_GE(particle.x, -30.0f);
+            EXPECT_LE(particle.x, 30.0f);
+            EXPECT_GE(particle.z, -15.0f);
+            EXPECT_LE(particle.z, 15.0f);
+        }
+        for (int k = 0; k < kWarpTerms; ++k) {
+            EXPECT_FLOAT_EQ(instance.phase[k], u[base + 1800 + 2 * k] * 0.00019175345f);
+            const float expected_rate =
+                u[base + 1800 + 2 * k + 1] * (400.0f * 1.5259254e-9f) + 400.0f * 0.00001f;
+            EXPECT_FLOAT_EQ(instance.rate[k], expected_rate);
+            EXPECT_GE(instance.rate[k], 0.004f);
+            EXPECT_LE(instance.rate[k], 0.024f);
+        }
+        ASSERT_EQ(instance.samples.size(), 400u);
+        for (const Sample& sample : instance.samples) {
+            EXPECT_EQ(sample.z, 100.0f);
+            EXPECT_EQ(sample.r + sample.g + sample.b, 0.0f);
+        }
+        EXPECT_EQ(instance.write_pos, 0);
+    }
+}
+
+class EffectFrame : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        seed_random15(42);
+        instance = create_effect_instance(parameters);
+    }
+
+    // Phases that stand still, so every coefficient is cos(phase).
+    void freeze_phases(float value) {
+        instance.phase.fill(value);
+        instance.rate.fill(0.0f);
+    }
+
+    EffectParameters parameters = standard_parameters();
+    EffectGains gains = derive_effect_gains(parameters);
+    EffectInstance instance;
+};
+
+TEST_F(EffectFrame, RespawnsOnlyAboveTheNearEndAndAtExactlyTheFarEnd) {
+    for (Particle& particle : instance.particles) {
+        particle.z = 0.0f;
+    }
+    float at_edge = 15.0f - gains.z_step;
+    ASSERT_EQ(at_edge + gains.z_step, 15.0f);
+    instance.particles[7] = Particle{1.0f, 2.0f, at_edge};
+
+    const uint32_t before = random15_state();
+    simulate_frame(instance, parameters, gains);
+    EXPECT_EQ(random15_state(), before) << "z of exactly 15 must not respawn";
+    EXPECT_EQ(instance.particles[7].z, 15.0f);
+    EXPECT_EQ(instance.particles[7].x, 1.0f);
+
+    const std::vector<int> u = draws_from(before, 2);
+    simulate_frame(instance, parameters, gains);
+    EXPECT_EQ(instance.particles[7].z, -15.0f);
+    EXPECT_FLOAT_EQ(instance.particles[7].x, u[0] * 0.0018311106f - 30.0f);
+    EXPECT_FLOAT_EQ(instance.particles[7].y, u[1] * 0.0018311106f - 30.0f);
+    EXPECT_EQ(random15_state(), before * 214013u * 214013u + 2531011u * 214013u + 2531011u);
+}
+
+TEST_F(EffectFrame, PhaseWrapsOnlyPastTwoPi) {
+    const float two_pi = 6.2831855f;
+    instance.rate.fill(0.5f);
+    instance.phase.fill(two_pi - 0.5f);
+    ASSERT_EQ(instance.phase[0] + 0.5f, two_pi);
+    instance.phase[1] = two_pi - 0.25f;
+
+    simulate_frame(instance, parameters, gains);
+    EXPECT_EQ(instance.phase[0], two_pi);
+    EXPECT_FLOAT_EQ(instance.phase[1], 0.25f);
+    EXPECT_FLOAT_EQ(instance.coef[1], std::cos(0.25f));
+    EXPECT_FLOAT_EQ(instance.coef[0], std::cos(two_pi));
+}
+
+TEST_F(EffectFrame, WarpUsesTheUndisplacedPosition) {
+    instance.rate.fill(0.0f);
+    const float phases[kWarpTerms] = {0.1f, 0.2f, 0.3f, 0.4f, 0.5f, 0.6f, 0.7f, 0.8f, 0.9f};
+    for (int k = 0; k < kWarpTerms; ++k) {
+        instance.phase[k] = phases[k];
+    }
+    simulate_frame(instance, parameters, gains);
+
+    // Slot 250 was just written from particle 250.
+    const Particle& p = instance.particles[250];
+    const Sample& s = instance.samples[250];
+    const float c[kWarpTerms] = {std::cos(0.1f), std::cos(0.2f), std::cos(0.3f),
+                                 std::cos(0.4f), std::cos(0.5f), std::cos(0.6f),
+                                 std::cos(0.7f), std::cos(0.8f), std::cos(0.9f)};
+    EXPECT_FLOAT_EQ(s.x, p.x + 0.1f * (c[1] * p.z + c[0] * p.y));
+    EXPECT_FLOAT_EQ(s.y, p.y + 0.1f * (c[2] * p.z + c[3] * p.x));
+    EXPECT_FLOAT_EQ(s.z, p.z + 0.1f * (c[5] * p.y + c[4] * p.x));
+    EXPECT_NEAR(s.r, std::min(std::fabs((s.x - p.x) * c[6] * 0.9f), 1.0f), 1e-5);
+    EXPECT_NEAR(s.g, std::min(std::fabs((s.y - p.y) * c[7] * 0.9f), 1.0f), 1e-5);
+    EXPECT_NEAR(s.b, std::min(std::fabs((s.z - p.z) * c[8] * 0.9f), 1.0f), 1e-5);
+    EXPECT_FLOAT_EQ(instance.coef[6], c[6] * 0.9f);
+}
+
+TEST_F(EffectFrame, ColourIsClampedToOneAndNeverNegative) {
+    freeze_phases(0.0f);  // every coefficient 1, colour factor 0.9
+    for (Particle& particle : instance.particles) {
+        particle.z = -10.0f;
+    }
+    instance.particles[300] = Particle{-500.0f, 300.0f, -10.0f};
+    instance.particles[301] = Particle{-2.0f, -3.0f, -1.0f - gains.z_step};
+    simulate_frame(instance, parameters, gains);
+
+    const Sample& far_out = instance.samples[300];
+    EXPECT_EQ(far_out.r, 1.0f);
+    EXPECT_EQ(far_out.g, 1.0f);
+    EXPECT_EQ(far_out.b, 1.0f);
+    const Sample& near_centre = instance.samples[301];
+    EXPECT_NEAR(near_centre.r, 0.36f, 1e-5);  // |0.1 (z + y)| x 0.9
+    EXPECT_NEAR(near_centre.g, 0.27f, 1e-5);  // |0.1 (z + x)| x 0.9
+    EXPECT_NEAR(near_centre.b, 0.45f, 1e-5);  // |0.1 (y + x)| x 0.9
+    for (const Sample& sample : instance.samples) {
+        EXPECT_GE(sample.r, 0.0f);
+        EXPECT_GE(sample.g, 0.0f);
+        EXPECT_GE(sample.b, 0.0f);
+        EXPECT_LE(sample.r, 1.0f);
+        EXPECT_LE(sample.g, 1.0f);
+        EXPECT_LE(sample.b, 1.0f);
+    }
+}
+
+TEST_F(EffectFrame, RingMovesByTwoHundredAndHoldsTheLastFourHundredParticles) {
+    EffectGains still = gains;
+    still.warp_gain = 0.0f;
+    for (int frame = 1; frame <= 4; ++frame) {
+        simulate_frame(instance, parameters, still);
+        EXPECT_EQ(instance.write_pos, frame % 2 == 1 ? 200 : 0);
+    }
+    // After an even number of frames the ring is in index order again:
+    // slot j holds particle j + 200.
+    for (size_t j = 0; j < instance.samples.size(); ++j) {
+        const Particle& particle = instance.particles[j + 200];
+        EXPECT_EQ(instance.samples[j].x, particle.x);
+        EXPECT_EQ(instance.samples[j].y, particle.y);
+        EXPECT_EQ(instance.samples[j].z, particle.z);
+    }
+    simulate_frame(instance, parameters, still);
+    EXPECT_EQ(instance.samples[0].z, instance.particles[400].z);
+    EXPECT_EQ(instance.samples[399].z, instance.particles[399].z);
+}
+
+TEST_F(EffectFrame, ParticlesCrossTheBoxInTwoHundredFrames) {
+    instance.particles[0].z = -15.0f;
+    for (int frame = 0; frame < 199; ++frame) {
+        simulate_frame(instance, parameters, gains);
+    }
+    EXPECT_NEAR(instance.particles[0].z, 14.85f, 1e-3);
+    simulate_frame(instance, parameters, gains);
+    simulate_frame(instance, parameters, gains);
+    EXPECT_LT(instance.particles[0].z, -14.8f) << "respawned at the far end";
+}
+
+}  // namespace
+}  // namespace velmora::renderer
