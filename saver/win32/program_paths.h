@@ -1,0 +1,17 @@
+#pragma once
+// Where the program lives, and the files beside it.
+
+#include <string>
+
+namespace velmora::saver {
+
+// The program's folder, no trailing separator except at a drive root.
+std::string ProgramFolder();
+// "<folder>\Velmora.ini".
+std::string SettingsFilePath();
+// "<folder>\Velmora.dll".
+std::string RendererPathOfProgram();
+// The program's argument text (the command line after its path).
+std::string ProgramArgumentText();
+
+}  // namespace velmora::saver

@@ -1,0 +1,35 @@
+#include "saver/win32/renderer_launcher.h"
+
+namespace velmora::saver {
+
+RendererLauncher::~RendererLauncher() {
+    if (process_) {
+        CloseHandle(process_);
+    }
+}
+
+bool RendererLauncher::Launch(const std::string& path) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWNORMAL;
+    // The command line only names the program again, quoted; the renderer reads no arguments.
+    std::string command_line = "\"" + path + "\"";
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessA(path.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &info)) {
+        return false;
+    }
+    CloseHandle(info.hThread);
+    if (process_) {
+        CloseHandle(process_);
+    }
+    process_ = info.hProcess;
+    return true;
+}
+
+bool RendererLauncher::Running() const {
+    return process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
+}
+
+}  // namespace velmora::saver

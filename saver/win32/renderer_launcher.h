@@ -1,0 +1,30 @@
+#pragma once
+// Starting the renderer program and telling whether its process still runs.
+
+#include <windows.h>
+
+#include <string>
+
+namespace velmora::saver {
+
+class RendererLauncher {
+  public:
+    RendererLauncher() = default;
+    RendererLauncher(const RendererLauncher&) = delete;
+    RendererLauncher& operator=(const RendererLauncher&) = delete;
+    ~RendererLauncher();
+
+    // Starts the program at `path` with a normal, activated window. The path
+    // is the program to run, never searched for in a command line, so a
+    // folder with blanks cannot start another program. False when it could
+    // not be started.
+    bool Launch(const std::string& path);
+
+    // The started process has not ended.
+    bool Running() const;
+
+  private:
+    HANDLE process_ = nullptr;
+};
+
+}  // namespace velmora::saver

@@ -1,0 +1,12 @@
+#pragma once
+// Resources of Velmora.scr, shared by the resource script and the code.
+
+// The program's title, as the caption of its one message.
+#define VELMORA_TITLE "Velmora (ScreenSaver)"
+// The description that the screen-saver list shows.
+#define VELMORA_DESCRIPTION "Velmora"
+
+#define IDS_DESCRIPTION 1
+#define IDS_TITLE 2
+#define IDI_VELMORA 100
+#define IDB_PREVIEW_STILL 200

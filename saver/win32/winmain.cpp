@@ -1,0 +1,15 @@
+// Velmora.scr: the entry procedure runs first; the preview form or the
+// hidden run form then keeps the program alive through the message loop.
+#include <windows.h>
+
+#include "saver/win32/velmora_b.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    velmora::saver::Main();
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return 0;
+}

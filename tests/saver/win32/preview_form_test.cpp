@@ -1,0 +1,211 @@
+// The preview form in a host window of this process, where the platform draws
+// it: place, size, the picture's pixels, and the end with the host.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "saver/core/preview_geometry.h"
+#include "saver/win32/resource_ids.h"
+#include "saver/win32/velmora_r.h"
+
+namespace velmora::saver {
+namespace {
+
+using Pixels = std::vector<std::uint32_t>;  // 0x00RRGGBB, top-down rows
+
+void Pump() {
+    for (int i = 0; i < 20; ++i) {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) {
+                PostQuitMessage(0);  // leave it for the test that looks for it
+                return;
+            }
+            DispatchMessageA(&message);
+        }
+        Sleep(10);
+    }
+}
+
+Pixels ReadBitmap(HDC source, int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HBITMAP target = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC memory = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(memory, target);
+    BitBlt(memory, 0, 0, width, height, source, 0, 0, SRCCOPY);
+    GdiFlush();
+    Pixels pixels(static_cast<const std::uint32_t*>(bits),
+                  static_cast<const std::uint32_t*>(bits) + width * height);
+    for (auto& p : pixels) {
+        p &= 0xFFFFFF;
+    }
+    SelectObject(memory, old);
+    DeleteDC(memory);
+    DeleteObject(target);
+    return pixels;
+}
+
+Pixels WindowPixels(HWND window, int width, int height) {
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    HDC dc = GetDC(window);
+    Pixels pixels = ReadBitmap(dc, width, height);
+    ReleaseDC(window, dc);
+    return pixels;
+}
+
+// The still as the program carries it; empty when it is not built in.
+Pixels StillPixels() {
+    HBITMAP still = static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr),
+                                                    MAKEINTRESOURCEA(IDB_PREVIEW_STILL),
+                                                    IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    if (!still) {
+        return {};
+    }
+    HDC memory = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(memory, still);
+    Pixels pixels = ReadBitmap(memory, kPreviewStillWidth, kPreviewStillHeight);
+    SelectObject(memory, old);
+    DeleteDC(memory);
+    DeleteObject(still);
+    return pixels;
+}
+
+LRESULT CALLBACK HostProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    return DefWindowProcA(window, message, wparam, lparam);
+}
+
+HWND MakeHost(int x, int y, int width, int height) {
+    WNDCLASSA host_class{};
+    host_class.lpfnWndProc = HostProc;
+    host_class.hInstance = GetModuleHandleA(nullptr);
+    host_class.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    host_class.lpszClassName = "PreviewTestHost";
+    RegisterClassA(&host_class);
+    HWND host = CreateWindowExA(0, "PreviewTestHost", "host", WS_POPUP | WS_VISIBLE, x, y, width,
+                                height, nullptr, nullptr, host_class.hInstance, nullptr);
+    Pump();
+    return host;
+}
+
+std::int32_t HostNumber(HWND host) {
+    return static_cast<std::int32_t>(reinterpret_cast<INT_PTR>(host));
+}
+
+class PreviewFormTest : public ::testing::Test {
+  protected:
+    void TearDown() override {
+        if (IsWindow(host)) {
+            DestroyWindow(host);
+        }
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        }
+    }
+    HWND Show(int x, int y, int width, int height) {
+        host = MakeHost(x, y, width, height);
+        ShowPreview(HostNumber(host));
+        Pump();
+        return PreviewFormWindow();
+    }
+    HWND host = nullptr;
+};
+
+TEST_F(PreviewFormTest, FormIsAVisibleChildAtTheHostsOriginWithItsSize) {
+    HWND form = Show(130, 90, 300, 200);
+    ASSERT_TRUE(IsWindow(form));
+    EXPECT_EQ(GetParent(form), host);
+    EXPECT_TRUE(GetWindowLongA(form, GWL_STYLE) & WS_CHILD);
+    EXPECT_TRUE(IsWindowVisible(form));
+    char caption[64] = {};
+    GetWindowTextA(form, caption, sizeof caption);
+    EXPECT_STREQ(caption, "Preview Window");
+    RECT form_rect{}, host_rect{};
+    GetWindowRect(form, &form_rect);
+    GetWindowRect(host, &host_rect);
+    EXPECT_EQ(form_rect.left, host_rect.left);
+    EXPECT_EQ(form_rect.top, host_rect.top);
+    EXPECT_EQ(form_rect.right - form_rect.left, 300);
+    EXPECT_EQ(form_rect.bottom - form_rect.top, 200);
+}
+
+TEST_F(PreviewFormTest, TheStillFillsAHostOfItsSize) {
+    HWND form = Show(40, 40, kPreviewStillWidth, kPreviewStillHeight);
+    const Pixels still = StillPixels();
+    if (still.empty()) {
+        GTEST_SKIP() << "this build carries no preview still";
+    }
+    const Pixels shown = WindowPixels(form, kPreviewStillWidth, kPreviewStillHeight);
+    int bright = 0;
+    for (std::size_t i = 0; i < still.size(); ++i) {
+        ASSERT_EQ(shown[i], still[i])
+            << "pixel " << i % kPreviewStillWidth << "," << i / kPreviewStillWidth;
+        bright += (still[i] & 0xFF) + ((still[i] >> 8) & 0xFF) + (still[i] >> 16) > 150;
+    }
+    EXPECT_GT(bright, 50) << "the still shows spots of light";
+}
+
+TEST_F(PreviewFormTest, ALargerHostShowsBlackBeyondTheStill) {
+    constexpr int kWidth = 260, kHeight = 190;
+    HWND form = Show(200, 150, kWidth, kHeight);
+    const Pixels still = StillPixels();
+    const Pixels shown = WindowPixels(form, kWidth, kHeight);
+    int non_black_beyond = 0;
+    for (int y = 0; y < kHeight; ++y) {
+        for (int x = 0; x < kWidth; ++x) {
+            const std::uint32_t pixel = shown[y * kWidth + x];
+            if (x < kPreviewStillWidth && y < kPreviewStillHeight) {
+                if (!still.empty()) {
+                    ASSERT_EQ(pixel, still[y * kPreviewStillWidth + x]) << x << "," << y;
+                }
+            } else {
+                non_black_beyond += pixel != 0;
+            }
+        }
+    }
+    EXPECT_EQ(non_black_beyond, 0);
+}
+
+TEST_F(PreviewFormTest, ASmallerHostShowsTheStillsTopLeftPart) {
+    HWND form = Show(60, 60, 100, 70);
+    RECT rect{};
+    GetClientRect(form, &rect);
+    EXPECT_EQ(rect.right, 100);
+    EXPECT_EQ(rect.bottom, 70);
+    const Pixels still = StillPixels();
+    if (still.empty()) {
+        GTEST_SKIP() << "this build carries no preview still";
+    }
+    const Pixels shown = WindowPixels(form, 100, 70);
+    for (int y = 0; y < 70; ++y) {
+        for (int x = 0; x < 100; ++x) {
+            ASSERT_EQ(shown[y * 100 + x], still[y * kPreviewStillWidth + x]) << x << "," << y;
+        }
+    }
+}
+
+TEST_F(PreviewFormTest, TheMessageLoopEndsWhenTheHostIsDestroyed) {
+    HWND form = Show(10, 10, 152, 112);
+    DestroyWindow(host);
+    EXPECT_FALSE(IsWindow(form));
+    MSG message;
+    bool quit = false;
+    for (int i = 0; i < 50 && !quit; ++i) {
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            quit = quit || message.message == WM_QUIT;
+        }
+        Sleep(10);
+    }
+    EXPECT_TRUE(quit);
+}
+
+}  // namespace
+}  // namespace velmora::saver
