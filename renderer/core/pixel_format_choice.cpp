@@ -19,7 +19,7 @@ std::optional<int> pixel_format_score(const PixelFormatDescription& format) {
     return score;
 }
 
-int best_pixel_format(const DescribePixelFormat& describe) {
+int best_pixel_format(const PixelFormatDescriber& describe) {
     int best_score = 0;
     int chosen = 0;
     PixelFormatDescription format;

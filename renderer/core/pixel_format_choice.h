@@ -29,11 +29,11 @@ struct PixelFormatDescription {
 std::optional<int> pixel_format_score(const PixelFormatDescription& format);
 
 // Describes the format with this index (1-based); false past the last one.
-using DescribePixelFormat = std::function<bool(int index, PixelFormatDescription& format)>;
+using PixelFormatDescriber = std::function<bool(int index, PixelFormatDescription& format)>;
 
 // The index of the best-scoring format (lowest index among equals), or 0 when
 // none qualifies.
-int best_pixel_format(const DescribePixelFormat& describe);
+int best_pixel_format(const PixelFormatDescriber& describe);
 
 // What to ask the system's closest match for when no format qualifies.
 PixelFormatDescription fallback_pixel_format();

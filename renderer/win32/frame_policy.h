@@ -1,0 +1,16 @@
+#pragma once
+
+namespace velmora::renderer {
+
+// How frames are timed. The shipped renderer ties them to the display's
+// refresh; the measuring host built beside it lets them run free and counts
+// them. Each program links exactly one definition of frame_policy().
+struct FramePolicy {
+    bool paced = true;
+    void (*frame_drawn)() = nullptr;
+    void (*loop_ended)() = nullptr;
+};
+
+const FramePolicy& frame_policy();
+
+}  // namespace velmora::renderer

@@ -1,0 +1,61 @@
+#include "renderer/win32/gl_context.h"
+
+#include "renderer/core/pixel_format_choice.h"
+
+namespace velmora::renderer {
+namespace {
+
+PixelFormatDescription describe(const PIXELFORMATDESCRIPTOR& descriptor) {
+    PixelFormatDescription format;
+    format.flags = descriptor.dwFlags;
+    format.pixel_type = descriptor.iPixelType;
+    format.colour_bits = descriptor.cColorBits;
+    format.depth_bits = descriptor.cDepthBits;
+    return format;
+}
+
+PIXELFORMATDESCRIPTOR descriptor_for(const PixelFormatDescription& format) {
+    PIXELFORMATDESCRIPTOR descriptor{};
+    descriptor.nSize = sizeof(descriptor);
+    descriptor.nVersion = 1;
+    descriptor.dwFlags = format.flags;
+    descriptor.iPixelType = format.pixel_type;
+    descriptor.cColorBits = static_cast<BYTE>(format.colour_bits);
+    descriptor.cDepthBits = static_cast<BYTE>(format.depth_bits);
+    return descriptor;
+}
+
+}  // namespace
+
+void choose_pixel_format(HDC device_context) {
+    static_assert(sizeof(PIXELFORMATDESCRIPTOR) == 40);
+    const int chosen = best_pixel_format([device_context](int index, PixelFormatDescription& out) {
+        PIXELFORMATDESCRIPTOR descriptor{};
+        if (DescribePixelFormat(device_context, index, sizeof(descriptor), &descriptor) == 0) {
+            return false;
+        }
+        out = describe(descriptor);
+        return true;
+    });
+    if (chosen != 0) {
+        PIXELFORMATDESCRIPTOR descriptor{};
+        DescribePixelFormat(device_context, chosen, sizeof(descriptor), &descriptor);
+        SetPixelFormat(device_context, chosen, &descriptor);
+        return;
+    }
+    const PIXELFORMATDESCRIPTOR fallback = descriptor_for(fallback_pixel_format());
+    SetPixelFormat(device_context, ChoosePixelFormat(device_context, &fallback), &fallback);
+}
+
+bool set_swap_interval(int interval) {
+    using SwapInterval = BOOL(WINAPI*)(int);
+    const auto swap_interval = reinterpret_cast<SwapInterval>(
+        reinterpret_cast<void*>(wglGetProcAddress("wglSwapIntervalEXT")));
+    return swap_interval != nullptr && swap_interval(interval) != FALSE;
+}
+
+void swap_main_plane(HDC device_context) {
+    wglSwapLayerBuffers(device_context, WGL_SWAP_MAIN_PLANE);
+}
+
+}  // namespace velmora::renderer
