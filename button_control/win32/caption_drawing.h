@@ -1,0 +1,19 @@
+#pragma once
+// Draws the caption label LblMsg over the face: its font, its text colour,
+// centred across its width, embossed grey when disabled.
+
+#include <windows.h>
+
+#include "button_control/core/command.h"
+
+namespace velmora::button_control {
+
+void DrawCaption(HDC dc, const Label& label, Scale scale);
+
+// The logical font of a caption font at the screen's vertical DPI.
+LOGFONTA CaptionLogFont(const Font& font, int dpi_y);
+
+// The container's font as a caption font; the designed font when it has none.
+Font FontFromWindow(HWND window);
+
+}  // namespace velmora::button_control

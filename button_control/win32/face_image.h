@@ -1,0 +1,37 @@
+#pragma once
+// The control's persistent face: an off-screen image that PaintFace draws into
+// (background, gradient, frame pieces) and WM_PAINT copies to the window.
+
+#include <windows.h>
+
+#include "button_control/core/command_site.h"
+
+namespace velmora::button_control {
+
+class FaceImage {
+  public:
+    FaceImage();
+    ~FaceImage();
+    FaceImage(const FaceImage&) = delete;
+    FaceImage& operator=(const FaceImage&) = delete;
+
+    // A new image of the control's size; the old face is dropped.
+    void Resize(int width, int height);
+    void Paint(const FacePlan& plan);
+
+    HDC dc() const { return dc_; }
+    int width() const { return width_; }
+    int height() const { return height_; }
+
+  private:
+    HDC dc_ = nullptr;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ original_bitmap_ = nullptr;
+    int width_ = 0, height_ = 0;
+};
+
+// The state picture from the program's resources (loaded once, kept for the
+// life of the process).
+HBITMAP StatePictureBitmap(StatePicture picture);
+
+}  // namespace velmora::button_control
