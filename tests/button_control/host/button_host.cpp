@@ -1,7 +1,8 @@
 // A test host for the button control (not shipped): a window the size of the
 // settings dialog with its four buttons at the dialog's places, "..."
-// disabled as the dialog loads it. Every Click is appended to the log file
-// named by the first argument as "<button> <count>".
+// disabled as the dialog loads it. Once shown it writes "ready X Y" (the
+// screen position of its client area) to the log file named by the first
+// argument, then every Click as "<button> <count>".
 //
 //   velmora_button_host.exe LOG-FILE
 
@@ -42,12 +43,16 @@ int Pixels(int twips, int dpi) {
     return MulDiv(twips, dpi, 1440);
 }
 
-void LogClick(int index) {
-    ++g_counts[index];
+void Log(const std::string& line) {
     if (FILE* log = std::fopen(g_log_path.c_str(), "a")) {
-        std::fprintf(log, "%s %d\n", kButtons[index].name, g_counts[index]);
+        std::fprintf(log, "%s\n", line.c_str());
         std::fclose(log);
     }
+}
+
+void LogClick(int index) {
+    ++g_counts[index];
+    Log(std::string(kButtons[index].name) + " " + std::to_string(g_counts[index]));
 }
 
 LRESULT CALLBACK HostProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -118,6 +123,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
 
     ShowWindow(host, SW_SHOWNORMAL);
     UpdateWindow(host);
+    POINT origin{0, 0};
+    ClientToScreen(host, &origin);
+    Log("ready " + std::to_string(origin.x) + " " + std::to_string(origin.y));
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
         if (!IsDialogMessageA(host, &msg)) {

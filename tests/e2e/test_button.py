@@ -1,0 +1,175 @@
+"""The button control Command on screen: a test host (tests/button_control/host)
+places four buttons as the settings dialog does ("..." disabled), xdotool
+drives the real pointer, screenshots are checked pixel by pixel and the host's
+click log is compared with the rules.
+"""
+
+import os
+import time
+import unittest
+from pathlib import Path
+
+from harness import ROOT, WineSession, wait_until
+
+TEST_BIN = Path(os.environ.get("VELMORA_TEST_BIN", ROOT / "build/windows"))
+HOST = TEST_BIN / "tests/button_control/host/velmora_button_host.exe"
+
+# Client-area rectangles (x, y, w, h) of the buttons at 96 dots per inch.
+BUTTONS = {
+    "Cmd_Etc": (192, 200, 125, 25),
+    "Cmd_Set": (320, 200, 73, 25),
+    "Cmd_Can": (396, 200, 69, 25),
+    "Cmd_BGM": (48, 132, 29, 21),
+}
+BACKGROUND = (40, 40, 90)
+OUTLINE = (0, 60, 116)
+ORANGE_SIDE = (252, 202, 105)
+BLUE_SIDE = (169, 197, 239)
+BEIGE = (236, 233, 216)
+DISABLED_OUTLINE = (201, 199, 186)
+
+
+def near(actual, expected, tolerance=3):
+    return all(abs(a - e) <= tolerance for a, e in zip(actual, expected))
+
+
+def dark(c):
+    return max(c) < 90
+
+
+class ButtonTest(unittest.TestCase):
+    def assertNear(self, actual, expected, what, tolerance=3):
+        self.assertTrue(near(actual, expected, tolerance), f"{what}: {actual} is not near {expected}")
+
+    def start_host(self, s):
+        self.log = s.temp_dir / "clicks.log"
+        s.start(HOST, s.wine_path(self.log))
+        ready = wait_until(lambda: self.log.exists() and self.log.read_text().startswith("ready"), 60)
+        self.assertTrue(ready, "the host did not come up")
+        _, x, y = self.log.read_text().split()[:3]
+        self.origin = (int(x), int(y))
+
+    def clicks(self):
+        return [line for line in self.log.read_text().splitlines() if not line.startswith("ready")]
+
+    def at(self, name, dx, dy):
+        """Screen position of a pixel of a button."""
+        bx, by, _, _ = BUTTONS[name]
+        return self.origin[0] + bx + dx, self.origin[1] + by + dy
+
+    def pixel(self, img, name, dx, dy):
+        return img.pixel(*self.at(name, dx, dy))
+
+    def box(self, name):
+        x, y = self.at(name, 0, 0)
+        _, _, w, h = BUTTONS[name]
+        return x, y, x + w, y + h
+
+    def move(self, s, name, dx=None, dy=None):
+        _, _, w, h = BUTTONS[name]
+        s.xdotool("mousemove", *self.at(name, w // 2 if dx is None else dx, h // 2 if dy is None else dy))
+
+    def move_to_background(self, s):
+        s.xdotool("mousemove", self.origin[0] + 20, self.origin[1] + 20)
+
+    def shot_when(self, s, name, predicate, timeout=5.0):
+        """Screenshots until predicate(img) holds; returns (img, seconds waited)."""
+        start = time.monotonic()
+        while True:
+            img = s.screenshot(name)
+            if predicate(img) or time.monotonic() - start > timeout:
+                return img, time.monotonic() - start
+
+    def test_looks_and_clicks(self):
+        with WineSession(width=800, height=600, name="button") as s:
+            self.start_host(s)
+            self.move_to_background(s)
+            time.sleep(0.5)
+
+            # At rest: the Normal frame over a white-to-lavender gradient.
+            rest, _ = self.shot_when(s, "rest", lambda i: near(self.pixel(i, "Cmd_Set", 1, 12), OUTLINE))
+            for name in ("Cmd_Etc", "Cmd_Set", "Cmd_Can"):
+                self.assertNear(self.pixel(rest, name, 1, 12), OUTLINE, f"{name} outline")
+                self.assertNear(self.pixel(rest, name, 6, 4), (245, 245, 248), f"{name} top of gradient")
+                self.assertNear(self.pixel(rest, name, 6, 20), (208, 207, 222), f"{name} bottom of gradient")
+                self.assertGreater(rest.count(dark, self.box(name)), 10, f"{name} caption")
+            self.assertNear(rest.pixel(self.origin[0] + 2, self.origin[1] + 2), BACKGROUND, "host background")
+            # "..." is disabled: the Disable frame and a greyed caption.
+            self.assertNear(self.pixel(rest, "Cmd_BGM", 1, 10), DISABLED_OUTLINE, "disabled outline")
+            self.assertEqual(rest.count(dark, self.box("Cmd_BGM")), 0)
+            self.assertGreater(rest.count(lambda c: 100 < c[0] < 170 and c[0] == c[1] == c[2],
+                                          self.box("Cmd_BGM")), 2, "greyed caption")
+
+            # Hover: the orange rim and the gradient turned round.
+            self.move(s, "Cmd_Set")
+            hover, _ = self.shot_when(s, "hover", lambda i: near(self.pixel(i, "Cmd_Set", 2, 12), ORANGE_SIDE))
+            self.assertNear(self.pixel(hover, "Cmd_Set", 2, 12), ORANGE_SIDE, "HighLight rim")
+            self.assertNear(self.pixel(hover, "Cmd_Set", 36, 22), (229, 151, 0), "HighLight bottom rim")
+            top, bottom = self.pixel(hover, "Cmd_Set", 6, 4), self.pixel(hover, "Cmd_Set", 6, 20)
+            self.assertLess(sum(top), sum(bottom), "hover gradient runs dark to white")
+            self.assertNear(self.pixel(hover, "Cmd_Can", 2, 12), (243, 243, 238), "the other button stays Normal")
+
+            # Held down: Pressed; released: one Click and HighLightSelect.
+            s.xdotool("mousedown", "1")
+            pressed, _ = self.shot_when(s, "pressed", lambda i: near(self.pixel(i, "Cmd_Set", 0, 12), BEIGE))
+            self.assertNear(self.pixel(pressed, "Cmd_Set", 0, 12), BEIGE, "Pressed outer ring")
+            self.assertNear(self.pixel(pressed, "Cmd_Set", 2, 12), OUTLINE, "Pressed outline set in")
+            self.assertEqual(self.clicks(), [])
+            s.xdotool("mouseup", "1")
+            self.assertTrue(wait_until(lambda: self.clicks() == ["Cmd_Set 1"], 5), self.clicks())
+            released, _ = self.shot_when(s, "released", lambda i: near(self.pixel(i, "Cmd_Set", 2, 12), ORANGE_SIDE))
+            self.assertNear(self.pixel(released, "Cmd_Set", 2, 12), ORANGE_SIDE, "HighLightSelect")
+
+            # Leaving the focused button: Selected (blue rim) at the next poll.
+            self.move_to_background(s)
+            left, waited = self.shot_when(s, "left-focused", lambda i: near(self.pixel(i, "Cmd_Set", 2, 12), BLUE_SIDE))
+            self.assertNear(self.pixel(left, "Cmd_Set", 2, 12), BLUE_SIDE, "Selected after leaving")
+            self.assertLess(waited, 2.0)
+
+            # Hovering an unfocused button and leaving it: back to Normal within a poll.
+            self.move(s, "Cmd_Can")
+            self.shot_when(s, "hover-cancel", lambda i: near(self.pixel(i, "Cmd_Can", 2, 12), ORANGE_SIDE))
+            self.move_to_background(s)
+            normal, waited = self.shot_when(
+                s, "left-unfocused", lambda i: near(self.pixel(i, "Cmd_Can", 2, 12), (243, 243, 238)))
+            self.assertNear(self.pixel(normal, "Cmd_Can", 2, 12), (243, 243, 238), "Normal after leaving")
+            print(f"hover ended {waited * 1000:.0f} ms after the pointer left (screenshot-bound)")
+            self.assertLess(waited, 2.0)
+
+            # Right and middle buttons click without a press; a double-click clicks twice.
+            self.move(s, "Cmd_Can")
+            time.sleep(0.3)
+            s.xdotool("click", "3")
+            s.xdotool("click", "2")
+            self.move(s, "Cmd_Etc")
+            time.sleep(0.3)
+            s.xdotool("click", "--repeat", "2", "--delay", "100", "1")
+            expected = ["Cmd_Set 1", "Cmd_Can 1", "Cmd_Can 2", "Cmd_Etc 1", "Cmd_Etc 2"]
+            self.assertTrue(wait_until(lambda: self.clicks() == expected, 5), self.clicks())
+
+            # The disabled button ignores clicks; keys on a focused button raise nothing.
+            self.move(s, "Cmd_BGM")
+            time.sleep(0.3)
+            s.xdotool("click", "1")
+            s.xdotool("key", "Return", "space")
+            time.sleep(0.5)
+            self.assertEqual(self.clicks(), expected)
+
+            # A press dragged off the button and held past a poll is cancelled.
+            self.move(s, "Cmd_Set")
+            time.sleep(0.3)
+            s.xdotool("click", "1")  # focus it: Cmd_Set 2
+            time.sleep(0.3)
+            s.xdotool("mousedown", "1")
+            time.sleep(0.3)
+            self.move_to_background(s)
+            time.sleep(0.6)
+            s.xdotool("mouseup", "1")
+            time.sleep(0.5)
+            self.assertEqual(self.clicks(), expected + ["Cmd_Set 2"])
+            cancelled = s.screenshot("drag-cancelled")
+            self.assertNear(self.pixel(cancelled, "Cmd_Set", 2, 12), BLUE_SIDE, "Selected after the cancelled press")
+
+
+if __name__ == "__main__":
+    unittest.main()
