@@ -5,22 +5,33 @@ click log is compared with the rules.
 """
 
 import os
+import subprocess
 import time
 import unittest
 from pathlib import Path
+from unittest import mock
 
+import harness
 from harness import ROOT, WineSession, wait_until
 
 TEST_BIN = Path(os.environ.get("VELMORA_TEST_BIN", ROOT / "build/windows"))
 HOST = TEST_BIN / "tests/button_control/host/velmora_button_host.exe"
 
-# Client-area rectangles (x, y, w, h) of the buttons at 96 dots per inch.
-BUTTONS = {
-    "Cmd_Etc": (192, 200, 125, 25),
-    "Cmd_Set": (320, 200, 73, 25),
-    "Cmd_Can": (396, 200, 69, 25),
-    "Cmd_BGM": (48, 132, 29, 21),
+# The buttons' places in the host's client area, in twips (as in the dialog).
+BUTTON_TWIPS = {
+    "Cmd_Etc": (2880, 3000, 1875, 375),
+    "Cmd_Set": (4800, 3000, 1095, 375),
+    "Cmd_Can": (5940, 3000, 1035, 375),
+    "Cmd_BGM": (720, 1980, 435, 315),
 }
+
+
+def button_rects(dpi):
+    """Client-area rectangles (x, y, w, h) in pixels, as the host rounds them."""
+    return {name: tuple((v * dpi + 720) // 1440 for v in twips) for name, twips in BUTTON_TWIPS.items()}
+
+
+BUTTONS = button_rects(96)
 BACKGROUND = (40, 40, 90)
 OUTLINE = (0, 60, 116)
 ORANGE_SIDE = (252, 202, 105)
@@ -37,11 +48,14 @@ def dark(c):
     return max(c) < 90
 
 
-class ButtonTest(unittest.TestCase):
+class ButtonHostCase(unittest.TestCase):
+    """Starting the host and finding its buttons on the screen."""
+
     def assertNear(self, actual, expected, what, tolerance=3):
         self.assertTrue(near(actual, expected, tolerance), f"{what}: {actual} is not near {expected}")
 
     def start_host(self, s):
+        s.xdotool("mousemove", "0", "0")  # not over a button as it comes up
         self.log = s.temp_dir / "clicks.log"
         s.start(HOST, s.wine_path(self.log))
         ready = wait_until(lambda: self.log.exists() and self.log.read_text().startswith("ready"), 60)
@@ -80,6 +94,8 @@ class ButtonTest(unittest.TestCase):
             if predicate(img) or time.monotonic() - start > timeout:
                 return img, time.monotonic() - start
 
+
+class ButtonTest(ButtonHostCase):
     def test_looks_and_clicks(self):
         with WineSession(width=800, height=600, name="button") as s:
             self.start_host(s)
@@ -169,6 +185,54 @@ class ButtonTest(unittest.TestCase):
             self.assertEqual(self.clicks(), expected + ["Cmd_Set 2"])
             cancelled = s.screenshot("drag-cancelled")
             self.assertNear(self.pixel(cancelled, "Cmd_Set", 2, 12), BLUE_SIDE, "Selected after the cancelled press")
+
+
+class ButtonDpiTest(ButtonHostCase):
+    """At 120 and 144 dots per inch the layout and the caption grow with the
+    twips, while the frame keeps the pictures' 4 pixels. Runs in a Wine prefix
+    of its own, so the changed DPI never reaches the other tests."""
+
+    def test_frame_keeps_its_pixels_at_higher_dpi(self):
+        global BUTTONS
+        prefix = TEST_BIN / "button-dpi-wineprefix"
+        try:
+            with mock.patch.object(harness, "PREFIX", prefix):
+                for dpi in (120, 144):
+                    BUTTONS = button_rects(dpi)
+                    with WineSession(width=1024, height=768, name=f"button-dpi{dpi}") as s:
+                        subprocess.run(["wine", "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels",
+                                        "/t", "REG_DWORD", "/d", str(dpi), "/f"],
+                                       env=s.env, check=True, capture_output=True, timeout=120)
+                        subprocess.run(["wineserver", "-w"], env=s.env, timeout=120)
+                        self.check_scaled_frame(s, dpi)
+        finally:
+            BUTTONS = button_rects(96)
+
+    def check_scaled_frame(self, s, dpi):
+        self.start_host(s)
+        self.move_to_background(s)
+        img, _ = self.shot_when(s, "rest", lambda i: near(self.pixel(i, "Cmd_Set", 1, 12), OUTLINE))
+        for name in ("Cmd_Etc", "Cmd_Set", "Cmd_Can"):
+            _, _, w, h = BUTTONS[name]
+            what = f"{name} at {dpi} dpi"
+            self.assertNear(self.pixel(img, name, 1, h // 2), OUTLINE, what + " left outline")
+            self.assertNear(self.pixel(img, name, w - 2, h // 2), OUTLINE, what + " right outline")
+            self.assertNear(self.pixel(img, name, w // 2, 1), OUTLINE, what + " top outline")
+            self.assertNear(self.pixel(img, name, w // 2, h - 2), OUTLINE, what + " bottom outline")
+            # Corners copied pixel for pixel: the rounded corner's two blends.
+            self.assertNear(self.pixel(img, name, 1, 1), (122, 149, 168), what + " corner")
+            self.assertNear(self.pixel(img, name, 2, 1), (37, 87, 131), what + " corner")
+            # The frame is 4 pixels wide: column 3 is the picture, column 4 the gradient.
+            self.assertNear(self.pixel(img, name, 3, h // 2), (243, 243, 238), what + " frame")
+            self.assertNear(self.pixel(img, name, 4, 4), (255, 255, 255), what + " gradient top", 12)
+            # The caption grows with the DPI and stays centred.
+            x0, y0, x1, y1 = self.box(name)
+            dark_points = [(x, y) for y in range(y0, y1) for x in range(x0, x1) if dark(img.pixel(x, y))]
+            self.assertTrue(dark_points, what + " caption")
+            ys = [p[1] for p in dark_points]
+            xs = [p[0] for p in dark_points]
+            self.assertGreaterEqual(max(ys) - min(ys) + 1, 10 * dpi // 96, what + " caption height")
+            self.assertLessEqual(abs((min(xs) + max(xs)) / 2 - (x0 + x1) / 2), 3, what + " caption centred")
 
 
 if __name__ == "__main__":
