@@ -79,7 +79,9 @@ class Command {
     void UserControl_GotFocus();
     void UserControl_LostFocus();
     void UserControl_Resize();
-    // One TmrMouse tick: is the window under the cursor the control's own?
+    // One TmrMouse tick. The hover ends when the window under the cursor is
+    // anything but the control's own (the parent form, another control with a
+    // window, another program); the caption has no window of its own.
     void TmrMouse_Timer(bool cursor_over_control);
 
     // Whether a press of this button should move the keyboard focus here.

@@ -22,7 +22,7 @@ Scale ScreenScale() {
 // One control window: the platform side of its Command.
 class CommandWindow final : public CommandSite {
   public:
-    explicit CommandWindow(HWND window) : window_(window), command_(*this, ScreenScale()) {}
+    explicit CommandWindow(HWND window) : window_(window), command_(*this, scale_) {}
 
     Command& command() { return command_; }
     FaceImage& face() { return face_; }

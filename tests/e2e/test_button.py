@@ -86,13 +86,22 @@ class ButtonHostCase(unittest.TestCase):
     def move_to_background(self, s):
         s.xdotool("mousemove", self.origin[0] + 20, self.origin[1] + 20)
 
-    def shot_when(self, s, name, predicate, timeout=5.0):
+    def shot_when(self, s, name, predicate, timeout=10.0):
         """Screenshots until predicate(img) holds; returns (img, seconds waited)."""
         start = time.monotonic()
         while True:
             img = s.screenshot(name)
             if predicate(img) or time.monotonic() - start > timeout:
                 return img, time.monotonic() - start
+
+
+    def first_picture(self, s):
+        """The host at rest, once all its buttons are on the screen (a busy
+        machine may take a while to show a new window)."""
+        img, _ = self.shot_when(
+            s, "rest", lambda i: all(near(self.pixel(i, name, 1, BUTTONS[name][3] // 2), OUTLINE)
+                                     for name in ("Cmd_Etc", "Cmd_Set", "Cmd_Can")), timeout=30)
+        return img
 
 
 class ButtonTest(ButtonHostCase):
@@ -103,7 +112,7 @@ class ButtonTest(ButtonHostCase):
             time.sleep(0.5)
 
             # At rest: the Normal frame over a white-to-lavender gradient.
-            rest, _ = self.shot_when(s, "rest", lambda i: near(self.pixel(i, "Cmd_Set", 1, 12), OUTLINE))
+            rest = self.first_picture(s)
             for name in ("Cmd_Etc", "Cmd_Set", "Cmd_Can"):
                 self.assertNear(self.pixel(rest, name, 1, 12), OUTLINE, f"{name} outline")
                 self.assertNear(self.pixel(rest, name, 6, 4), (245, 245, 248), f"{name} top of gradient")
@@ -211,7 +220,7 @@ class ButtonDpiTest(ButtonHostCase):
     def check_scaled_frame(self, s, dpi):
         self.start_host(s)
         self.move_to_background(s)
-        img, _ = self.shot_when(s, "rest", lambda i: near(self.pixel(i, "Cmd_Set", 1, 12), OUTLINE))
+        img = self.first_picture(s)
         for name in ("Cmd_Etc", "Cmd_Set", "Cmd_Can"):
             _, _, w, h = BUTTONS[name]
             what = f"{name} at {dpi} dpi"
