@@ -1,5 +1,7 @@
 #include "resources/generators/button_pictures/state_pictures.h"
 
+#include <cmath>
+
 namespace velmora::resources {
 
 namespace {
@@ -15,7 +17,9 @@ constexpr Rgb kOutlineCornerDark{37, 87, 131};
 constexpr Rgb kOutlineCornerLight{122, 149, 168};
 
 Rgb Mix(Rgb from, Rgb to, double t) {
-    auto channel = [t](int a, int b) { return static_cast<std::uint8_t>(a + (b - a) * t + 0.5); };
+    auto channel = [t](int a, int b) {
+        return static_cast<std::uint8_t>(std::lround(a + (b - a) * t));
+    };
     return {channel(from.r, to.r), channel(from.g, to.g), channel(from.b, to.b)};
 }
 
