@@ -303,10 +303,21 @@ TEST_F(CommandWindowTest, PollEndsTheHoverOnceTheCursorIsElsewhere) {
     Send(WM_MOUSEMOVE);
     Pump(350);
     EXPECT_EQ(command->State().ButtonState, StateHover) << "the cursor is still over it";
-    MoveCursorOutside();
+    // Over another control with a window of its own counts as outside.
+    POINT on_other{30, 12};
+    ClientToScreen(other, &on_other);
+    SetCursorPos(on_other.x, on_other.y);
     Pump(350);
     EXPECT_EQ(command->State().ButtonState, StateNormal);
     EXPECT_RGB(Snapshot(button).At(6, 4), GradientRow(4, false));
+    // So does the parent form.
+    Send(WM_MOUSEMOVE);
+    EXPECT_EQ(command->State().ButtonState, StateHover);
+    POINT on_host{150, 5};
+    ClientToScreen(host, &on_host);
+    SetCursorPos(on_host.x, on_host.y);
+    Pump(350);
+    EXPECT_EQ(command->State().ButtonState, StateNormal);
 }
 
 TEST_F(CommandWindowTest, PressDraggedOffPastATickIsCancelled) {
