@@ -17,13 +17,19 @@ struct ClientRect {
     int bottom = 0;
 };
 
+// Where the picture is kept from one frame to the next: in a texture of our
+// own (whatever the driver leaves in the back buffer), or in the back buffer
+// itself where it is known to survive (a single-buffered surface).
+enum class FrameKeeping { texture, back_buffer };
+
 // The effect's instances and the GL state they are drawn with. Every call
 // needs the GL context current.
 class EffectDrawing {
   public:
     // GL state set-up; ends by creating the instances (drawing from random15).
     // Without memory for the instances the screen stays black.
-    void set_up(const ClientRect& client, const EffectParameters& parameters);
+    void set_up(const ClientRect& client, const EffectParameters& parameters,
+                FrameKeeping keeping = FrameKeeping::texture);
     // One frame up to the flush: darken the previous picture, then update and
     // draw every instance. The caller swaps the buffers.
     void draw_frame();

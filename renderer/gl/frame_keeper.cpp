@@ -63,7 +63,7 @@ void FrameKeeper::create(int x, int y, int width, int height) {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB8, texture_width, texture_height, 0, GL_RGB,
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, texture_width, texture_height, 0, GL_RGBA,
                  GL_UNSIGNED_BYTE, nullptr);
     if (glGetError() != GL_NO_ERROR) {
         release();
@@ -77,7 +77,7 @@ void FrameKeeper::create(int x, int y, int width, int height) {
     t_max_ = static_cast<float>(height) / static_cast<float>(texture_height);
 }
 
-void FrameKeeper::restore() const {
+void FrameKeeper::restore(float kept) const {
     if (!active()) {
         return;
     }
@@ -89,7 +89,8 @@ void FrameKeeper::restore() const {
     glDisable(GL_BLEND);
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, texture_);
-    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    glColor4f(kept, kept, kept, 1.0f);
     glBegin(GL_QUADS);
     glTexCoord2f(0.0f, 0.0f);
     glVertex2f(-1.0f, -1.0f);

@@ -45,11 +45,11 @@ PictureStats stats_of(const OffscreenSurface& surface) {
 
 class EffectDrawingTest : public ::testing::Test {
   protected:
-    void set_up(int width, int height) {
+    void set_up(int width, int height, FrameKeeping keeping = FrameKeeping::texture) {
         surface = std::make_unique<OffscreenSurface>(width, height);
         ASSERT_TRUE(surface->ready());
         seed_random15(20240611u);
-        drawing.set_up(ClientRect{0, 0, width, height}, standard_parameters());
+        drawing.set_up(ClientRect{0, 0, width, height}, standard_parameters(), keeping);
     }
     void draw_frames(int count) {
         for (int i = 0; i < count; ++i) {
@@ -80,20 +80,23 @@ TEST_F(EffectDrawingTest, AColouredPictureBuildsUpOverFrames) {
 }
 
 TEST_F(EffectDrawingTest, EachFrameLeavesAbout0647OfThePreviousPicture) {
-    set_up(160, 120);
-    draw_frames(30);
-    const std::vector<Rgb> before = surface->picture();
-    drawing.instances().clear();  // nothing new is drawn: only the fade
-    draw_frames(1);
-    const std::vector<Rgb> after = surface->picture();
-    int checked = 0;
-    for (size_t i = 0; i < before.size(); ++i) {
-        if (before[i].g > 100) {
-            EXPECT_NEAR(after[i].g, before[i].g * 0.647, 1.5) << i;
-            ++checked;
+    for (FrameKeeping keeping : {FrameKeeping::texture, FrameKeeping::back_buffer}) {
+        set_up(160, 120, keeping);
+        draw_frames(30);
+        const std::vector<Rgb> before = surface->picture();
+        drawing.instances().clear();  // nothing new is drawn: only the fade
+        draw_frames(1);
+        const std::vector<Rgb> after = surface->picture();
+        int checked = 0;
+        for (size_t i = 0; i < before.size(); ++i) {
+            if (before[i].g > 100) {
+                ASSERT_NEAR(after[i].g, before[i].g * 0.647, 1.5) << i;
+                ++checked;
+            }
         }
+        EXPECT_GT(checked, 50);
+        drawing.tear_down();
     }
-    EXPECT_GT(checked, 50);
 }
 
 TEST_F(EffectDrawingTest, PointsGrowWithDepth) {
@@ -135,13 +138,16 @@ class EveryScreenShape : public EffectDrawingTest,
 
 TEST_P(EveryScreenShape, TheFadeDarkensTheWholeView) {
     const auto [width, height] = GetParam();
-    set_up(width, height);
-    draw_frames(40);
-    EXPECT_GT(stats_of(*surface).lit, 0);
-    drawing.instances().clear();
-    draw_frames(25);
-    // 0.647 to the 25th leaves nothing but the last rounding step.
-    EXPECT_LE(stats_of(*surface).brightest, 2);
+    for (FrameKeeping keeping : {FrameKeeping::texture, FrameKeeping::back_buffer}) {
+        set_up(width, height, keeping);
+        draw_frames(40);
+        EXPECT_GT(stats_of(*surface).lit, 0);
+        drawing.instances().clear();
+        draw_frames(25);
+        // 0.647 to the 25th leaves nothing but the last rounding step.
+        EXPECT_LE(stats_of(*surface).brightest, 2);
+        drawing.tear_down();
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Shapes, EveryScreenShape,
