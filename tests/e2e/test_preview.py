@@ -1,0 +1,76 @@
+"""Velmora.scr /p: the preview form inside a host window of another process.
+
+Wine does not draw a child whose parent belongs to another process, so here
+the form's place, size and lifetime are checked; its picture is checked by the
+Wine test of the preview form, with a host in the same process.
+"""
+
+import time
+import unittest
+
+from harness import WineSession, wait_until
+from test_saver import start_wine
+
+
+class PreviewTest(unittest.TestCase):
+    def preview(self, s, x, y, width, height, args_format="/p {}"):
+        host = s.start_probe("host", str(x), str(y), str(width), str(height))
+        hwnd = int(host.stdout.readline())
+        scr = s.install_copy() / "Velmora.scr"
+        proc = s.start(scr, *args_format.format(hwnd).split(" "))
+        forms = wait_until(lambda: [c for c in s.children(hwnd) if c.cls == "Velmora_R"], 60)
+        self.assertTrue(forms, "no preview form in the host")
+        self.assertEqual(len(forms), 1)
+        return host, hwnd, proc, forms[0]
+
+    def destroy_host(self, s, host):
+        host.stdin.write(b"destroy\n")
+        host.stdin.flush()
+        self.assertEqual(s.wait_exit(host, timeout=30), 0)
+
+    def test_fills_a_host_of_the_still_size_and_ends_with_it(self):
+        with WineSession(name="preview-fit") as s:
+            host, hwnd, proc, form = self.preview(s, 200, 150, 152, 112)
+            self.assertEqual((form.x, form.y, form.width, form.height), (0, 0, 152, 112))
+            self.assertTrue(form.visible)
+            # The form lives on its own until its host goes.
+            time.sleep(1.0)
+            self.assertIsNone(proc.poll())
+            self.assertIsNone(s.find_window("Velmora_Main"))
+            self.destroy_host(s, host)
+            self.assertEqual(s.wait_exit(proc, timeout=15), 0)
+
+    def test_takes_the_size_of_a_larger_host_at_its_origin(self):
+        with WineSession(name="preview-large") as s:
+            host, hwnd, proc, form = self.preview(s, 333, 222, 400, 300)
+            self.assertEqual((form.x, form.y, form.width, form.height), (0, 0, 400, 300))
+            self.destroy_host(s, host)
+            self.assertEqual(s.wait_exit(proc, timeout=15), 0)
+
+    def test_host_number_is_read_from_position_four(self):
+        with WineSession(name="preview-noblank") as s:
+            # "/P" + the number with no blank: the handle read is the number
+            # without its first digit, which names no window here.
+            host = s.start_probe("host", "10", "10", "152", "112")
+            hwnd = int(host.stdout.readline())
+            proc = s.start(s.install_copy() / "Velmora.scr", f"/P{hwnd}")
+            self.assertEqual(s.wait_exit(proc, timeout=60), 0)
+            self.assertEqual(s.children(hwnd), [])
+            # With a separator in its place, the same number works.
+            proc = s.start(s.install_copy() / "Velmora.scr", f"/P:{hwnd}")
+            self.assertTrue(wait_until(lambda: s.children(hwnd), 60))
+            self.destroy_host(s, host)
+            self.assertEqual(s.wait_exit(proc, timeout=15), 0)
+
+    def test_without_a_usable_host_the_program_ends_at_once(self):
+        with WineSession(name="preview-nohost") as s:
+            start_wine(s)
+            scr = s.install_copy() / "Velmora.scr"
+            for args in (["/p"], ["/p", "0"], ["/p", "12345678"], ["/p", "99999999999"]):
+                proc = s.start(scr, *args)
+                self.assertEqual(s.wait_exit(proc, timeout=60), 0, args)
+            self.assertIsNone(s.find_window("Preview Window"))
+
+
+if __name__ == "__main__":
+    unittest.main()

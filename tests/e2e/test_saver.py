@@ -1,0 +1,145 @@
+"""Velmora.scr's start-up and saver run, end to end under Wine.
+
+Every test works on a copy of the shipped programs in a folder of its own, so
+a settings file or a missing renderer stays with that test.
+"""
+
+import subprocess
+import time
+import unittest
+
+from harness import PROBE, WineSession, wait_until
+
+RUN_FORM = "Velmora_Main"
+RENDERER = "VelmoraVC"
+MESSAGE_TITLE = "Velmora (ScreenSaver)"
+WM_CLOSE = 0x0010
+WM_COMMAND = 0x0111
+IDOK = 1
+
+
+def start_wine(session) -> None:
+    """Brings the session's Wine up with a probe whose output nobody waits for:
+    Wine's own services, started by the first program, keep that program's
+    output pipe open."""
+    session.wait_exit(session.start(PROBE, "find", "-"), timeout=120)
+
+
+def wait_visible(session, title: str, timeout: float):
+    window = wait_until(lambda: (w := session.find_window(title)) and w.visible and w, timeout)
+    if not window:
+        raise AssertionError(f"no visible window titled {title!r} within {timeout} s")
+    return window
+
+
+def renderer_processes(session) -> int:
+    """Renderer processes started from this session's folder."""
+    marker = session.temp_dir.name + "\\\\Velmora\\\\Velmora.dll"
+    out = subprocess.run(["pgrep", "-fc", marker], capture_output=True, text=True).stdout
+    return int(out.strip() or 0)
+
+
+class SaverRunTest(unittest.TestCase):
+    def start_run(self, s, *args):
+        start_wine(s)
+        folder = s.install_copy()
+        scr = folder / "Velmora.scr"
+        run = s.start(scr, *args)
+        renderer = s.wait_window(RENDERER, timeout=90)
+        form = s.wait_window(RUN_FORM, timeout=30)
+        return scr, run, renderer, form
+
+    def end_renderer_by_key(self, s, run):
+        """Presses a key; returns the seconds from the renderer's end to the run's end."""
+        s.xdotool("key", "a")
+        s.wait_gone(RENDERER, timeout=30)
+        gone = time.monotonic()
+        code = s.wait_exit(run, timeout=30)
+        return code, time.monotonic() - gone
+
+    def test_run_is_hidden_refuses_other_copies_and_ends_with_the_renderer(self):
+        with WineSession(name="saver-run") as s:
+            scr, run, renderer, form = self.start_run(s, "/s")
+            self.assertFalse(form.visible)
+            self.assertEqual(form.pid, wait_until(lambda: s.find_window(RUN_FORM), 5).pid)
+            self.assertNotEqual(form.pid, renderer.pid)
+            self.assertEqual(renderer_processes(s), 1)
+
+            # Every new start ends at once while the run is up, previews included.
+            for args in (["/s"], ["/c"], ["/p", str(renderer.hwnd)], []):
+                other = s.start(scr, *args)
+                self.assertEqual(s.wait_exit(other, timeout=60), 0, args)
+            self.assertEqual(renderer_processes(s), 1)
+            self.assertEqual(s.find_window(RENDERER).hwnd, renderer.hwnd)
+            self.assertIsNotNone(s.find_window(RUN_FORM))
+            self.assertIsNone(run.poll())
+
+            code, lag = self.end_renderer_by_key(s, run)
+            self.assertEqual(code, 0)
+            # Timer3 looks every 50 ms; the margin is for a loaded machine.
+            self.assertLess(lag, 5.0)
+            self.assertIsNone(s.find_window(RUN_FORM))
+
+    def test_empty_argument_text_runs_too(self):
+        with WineSession(name="saver-empty") as s:
+            _, run, _, form = self.start_run(s)
+            self.assertFalse(form.visible)
+            code, _ = self.end_renderer_by_key(s, run)
+            self.assertEqual(code, 0)
+
+    def test_close_request_from_outside_ends_the_run_and_leaves_the_renderer(self):
+        with WineSession(name="saver-close") as s:
+            _, run, renderer, _ = self.start_run(s, "/S")
+            s.probe("post", RUN_FORM, str(WM_CLOSE), check=True)
+            self.assertEqual(s.wait_exit(run, timeout=30), 0)
+            self.assertIsNone(s.find_window(RUN_FORM))
+            self.assertEqual(s.find_window(RENDERER).hwnd, renderer.hwnd)
+
+    def test_other_requests_end_silently(self):
+        with WineSession(name="saver-other") as s:
+            start_wine(s)
+            scr = s.install_copy() / "Velmora.scr"
+            for args in (["/a"], ["S"], ["/"]):
+                proc = s.start(scr, *args)
+                self.assertEqual(s.wait_exit(proc, timeout=60), 0, args)
+            self.assertEqual(renderer_processes(s), 0)
+            self.assertIsNone(s.find_window(RUN_FORM))
+            self.assertIsNone(s.find_window(RENDERER))
+            self.assertIsNone(s.find_window(MESSAGE_TITLE))
+
+
+class MissingRendererTest(unittest.TestCase):
+    def test_run_configure_empty_and_unknown_requests_show_the_message(self):
+        with WineSession(name="saver-missing") as s:
+            start_wine(s)
+            folder = s.install_copy()
+            (folder / "Velmora.dll").unlink(missing_ok=True)
+            for args in (["/s"], ["/c"], [], ["/a"]):
+                proc = s.start(folder / "Velmora.scr", *args)
+                box = wait_visible(s, MESSAGE_TITLE, timeout=60)
+                self.assertEqual(box.cls, "#32770", args)
+                self.assertIsNone(s.find_window(RUN_FORM), args)
+                # The program waits for OK.
+                time.sleep(0.5)
+                self.assertIsNone(proc.poll(), args)
+                s.probe("post", MESSAGE_TITLE, str(WM_COMMAND), str(IDOK), check=True)
+                self.assertEqual(s.wait_exit(proc, timeout=30), 0, args)
+                self.assertIsNone(s.find_window(RUN_FORM), args)
+
+    def test_preview_needs_no_renderer(self):
+        with WineSession(name="saver-missing-preview") as s:
+            folder = s.install_copy()
+            (folder / "Velmora.dll").unlink(missing_ok=True)
+            host = s.start_probe("host", "100", "100", "152", "112")
+            hwnd = int(host.stdout.readline())
+            proc = s.start(folder / "Velmora.scr", "/p", str(hwnd))
+            child = wait_until(lambda: [c for c in s.children(hwnd) if c.cls == "Velmora_R"], 60)
+            self.assertTrue(child, "no preview form in the host")
+            self.assertIsNone(s.find_window(MESSAGE_TITLE))
+            host.stdin.write(b"destroy\n")
+            host.stdin.flush()
+            self.assertEqual(s.wait_exit(proc, timeout=30), 0)
+
+
+if __name__ == "__main__":
+    unittest.main()
