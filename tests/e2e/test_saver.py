@@ -51,6 +51,11 @@ class SaverRunTest(unittest.TestCase):
 
     def end_renderer_by_key(self, s, run):
         """Presses a key; returns the seconds from the renderer's end to the run's end."""
+        # The title comes with the window's creation; keys reach it once it is
+        # shown and has the focus.
+        wait_visible(s, RENDERER, timeout=60)
+        self.assertTrue(wait_until(lambda: "VelmoraVC" in s.probe("foreground"), 30))
+        time.sleep(1.0)
         s.xdotool("key", "a")
         s.wait_gone(RENDERER, timeout=30)
         gone = time.monotonic()
