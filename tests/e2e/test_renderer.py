@@ -1,0 +1,140 @@
+"""Velmora.dll on its own: the full-screen window, the moving picture with its
+trails, and the rules by which input (and nothing else) ends it."""
+
+import subprocess
+import time
+import unittest
+
+from harness import WineSession, wait_until
+
+TITLE = "VelmoraVC"
+WIDTH, HEIGHT = 1024, 768
+WM_CLOSE = 0x0010
+WM_SYSCOMMAND = 0x0112
+SC_NEXTWINDOW, SC_SCREENSAVE, SC_CLOSE = 0xF040, 0xF140, 0xF060
+
+
+def coloured(p):
+    return max(p) - min(p) > 80
+
+
+def dark(p):
+    return max(p) < 16
+
+
+def dim(p):
+    return 16 <= max(p) < 120
+
+
+def boot_wine(s):
+    """Starts the session's Wine services with a throw-away probe run, so the
+    long-lived services hold that run's output pipe and not the pipe of a later
+    probe whose output is read to the end."""
+    s.wait_exit(s.start_probe("find", "-"), timeout=120)
+
+
+class RendererTest(unittest.TestCase):
+    def start_renderer(self, s):
+        boot_wine(s)
+        s.xdotool("mousemove", "300", "300")  # where the reference point starts
+        proc = s.start(s.dist_path("Velmora.dll"))
+        s.wait_window(TITLE, timeout=30)
+        # The title appears during creation; let the window show and draw.
+        info = wait_until(lambda: (w := s.find_window(TITLE)) and w.visible and w, timeout=15)
+        self.assertTrue(info, "the saver window became visible")
+        time.sleep(2)
+        self.assertIsNone(proc.poll(), "the renderer is running")
+        return proc, info
+
+    def assert_ends_with_zero(self, s, proc):
+        self.assertEqual(s.wait_exit(proc, timeout=20), 0)
+        s.wait_gone(TITLE, timeout=10)
+
+    def test_topmost_full_screen_picture_refused_close_and_mouse_rules(self):
+        with WineSession(width=WIDTH, height=HEIGHT, name="renderer-window") as s:
+            proc, info = self.start_renderer(s)
+            self.assertEqual(info.cls, "WindowsScreenSaverClass")
+            self.assertEqual((info.x, info.y, info.width, info.height), (0, 0, WIDTH, HEIGHT))
+            self.assertTrue(info.topmost)
+
+            first = s.screenshot("picture-1")
+            time.sleep(1.0)
+            second = s.screenshot("picture-2")
+            pixels = WIDTH * HEIGHT
+            for shot in (first, second):
+                self.assertGreater(shot.count(coloured), pixels // 20, "coloured spots")
+                self.assertGreater(shot.count(dark), pixels // 50, "black between the spots")
+                self.assertGreater(shot.count(dim), pixels // 20, "fading trails")
+            self.assertGreater(second.diff_count(first, threshold=48), pixels // 10, "it moves")
+
+            # Another program's close request before any input is refused, and
+            # window switching or a saver start asked of it do nothing.
+            s.probe("post", TITLE, str(WM_CLOSE), check=True)
+            for command in (SC_NEXTWINDOW, SC_SCREENSAVE, SC_CLOSE):
+                s.probe("post", TITLE, str(WM_SYSCOMMAND), str(command), check=True)
+            time.sleep(2)
+            self.assertIsNone(proc.poll())
+            self.assertIsNotNone(s.find_window(TITLE))
+
+            # The first mouse move never ends it; from then on a drift of up
+            # to 4 pixels (city-block) from the last reference is tolerated.
+            for x, y in ((301, 300), (303, 302), (305, 303), (306, 306)):
+                s.xdotool("mousemove", str(x), str(y))
+                time.sleep(1)
+            time.sleep(1)
+            self.assertIsNone(proc.poll(), "a small drift does not end the saver")
+            self.assertIsNotNone(s.find_window(TITLE))
+
+            s.xdotool("mousemove", "400", "350")
+            self.assert_ends_with_zero(s, proc)
+
+    def test_key_ends_it(self):
+        with WineSession(width=WIDTH, height=HEIGHT, name="renderer-key") as s:
+            proc, _ = self.start_renderer(s)
+            s.xdotool("key", "a")
+            self.assert_ends_with_zero(s, proc)
+
+    def test_alt_combination_ends_it(self):
+        with WineSession(width=WIDTH, height=HEIGHT, name="renderer-alt") as s:
+            proc, _ = self.start_renderer(s)
+            s.xdotool("key", "alt+x")
+            self.assert_ends_with_zero(s, proc)
+
+    def test_mouse_button_ends_it(self):
+        with WineSession(width=WIDTH, height=HEIGHT, name="renderer-button") as s:
+            proc, _ = self.start_renderer(s)
+            s.xdotool("click", "3")
+            self.assert_ends_with_zero(s, proc)
+
+    def test_losing_activation_ends_it(self):
+        with WineSession(width=WIDTH, height=HEIGHT, name="renderer-deactivated") as s:
+            proc, _ = self.start_renderer(s)
+            # Another program's window takes the focus (there is no window
+            # manager on the test display to do it).
+            other = s.start_probe("host", "10", "10", "200", "100")
+            other.stdout.readline()
+            x_windows = wait_until(lambda: subprocess.run(
+                ["xdotool", "search", "--name", "Velmora probe host"],
+                env=s.env, capture_output=True, text=True).stdout.split(), timeout=20)
+            self.assertTrue(x_windows)
+            s.xdotool("windowfocus", x_windows[0])
+            self.assert_ends_with_zero(s, proc)
+            other.stdin.close()
+
+    def test_steps_aside_for_another_saver_window(self):
+        with WineSession(width=WIDTH, height=HEIGHT, name="renderer-aside") as s:
+            boot_wine(s)
+            other = s.start_probe("screensaver-window")
+            other_hwnd = int(other.stdout.readline())
+            proc = s.start(s.dist_path("Velmora.dll"))
+            self.assertEqual(s.wait_exit(proc, timeout=30), 0)
+            self.assertIsNone(s.find_window(TITLE))
+            still_there = s.find_window("Screensaver")
+            self.assertIsNotNone(still_there)
+            self.assertEqual(still_there.hwnd, other_hwnd)
+            other.stdin.close()
+            self.assertEqual(s.wait_exit(other, timeout=20), 0)
+
+
+if __name__ == "__main__":
+    unittest.main()
