@@ -88,6 +88,22 @@ class RendererTest(unittest.TestCase):
             s.xdotool("mousemove", "400", "350")
             self.assert_ends_with_zero(s, proc)
 
+    def test_portrait_screen_is_covered_and_framed_across_its_width(self):
+        width, height = 600, 800
+        with WineSession(width=width, height=height, name="renderer-portrait") as s:
+            proc, info = self.start_renderer(s)
+            self.assertEqual((info.x, info.y, info.width, info.height), (0, 0, width, height))
+            time.sleep(1)
+            shot = s.screenshot("portrait")
+            # The cloud fills the width; the darkening reaches every edge, so
+            # the black between spots is found along all four borders too.
+            for box in ((0, 0, 60, height), (width - 60, 0, width, height),
+                        (0, 0, width, 60), (0, height - 60, width, height)):
+                self.assertGreater(shot.count(coloured, box), 100, box)
+                self.assertGreater(shot.count(dark, box), 100, box)
+            s.xdotool("key", "Escape")
+            self.assert_ends_with_zero(s, proc)
+
     def test_key_ends_it(self):
         with WineSession(width=WIDTH, height=HEIGHT, name="renderer-key") as s:
             proc, _ = self.start_renderer(s)
