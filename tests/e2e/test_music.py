@@ -1,0 +1,266 @@
+"""Background music of a saver run, heard through the captured sound card.
+
+Every test installs a copy of the shipped programs in its own folder, writes a
+Velmora.ini beside them, makes its sound files with sox and lame (a pure tone
+of a known pitch), runs `Velmora.scr /s` for a few seconds and ends the run
+with a key press. The sound card is ALSA's file plugin, so what the run played
+is read back as levels: a file shorter than the run must be heard for longer
+than it lasts (the WAV loops, the MP3 starts again), the sound must end with
+the run, and the silent choices must leave the card silent.
+"""
+
+from __future__ import annotations
+
+import array
+import subprocess
+import sys
+import time
+import unittest
+from pathlib import Path
+
+from harness import AUDIO_FRAME_BYTES, AUDIO_RATE, PROBE, WineSession, wait_until
+
+# The settings file: section "Section", keys in code page 932.
+KEY_KIND = b"BGM\x8b\xe6\x95\xaa"  # BGM区分
+KEY_TRACK = b"BGM\xd8\xcb\xdf\xb0\xc4"  # BGMﾘﾋﾟｰﾄ
+KEY_FILE = b"BGM\xcc\xa7\xb2\xd9"  # BGMﾌｧｲﾙ
+
+# The captured sound, as this test configures the card: every stream is
+# converted to signed 32-bit stereo at 44.1 kHz and goes through a pipe to a
+# small pacer that appends it to one file no faster than real time. (The
+# session's own card passes each stream's format through unchanged, starts
+# the file again with every stream and takes sound as fast as it comes, which
+# lets a looping WAV run ahead of the clock and breaks up an MP3's sound.)
+PACER = """\
+import sys, time
+out = open(sys.argv[1], "ab", buffering=0)
+rate = float(sys.argv[2])
+start, total = time.monotonic(), 0
+while True:
+    chunk = sys.stdin.buffer.read1(4096)
+    if not chunk:
+        break
+    out.write(chunk)
+    total += len(chunk)
+    now = time.monotonic()
+    ahead = start + total / rate - now
+    if ahead > 0:
+        time.sleep(ahead)
+    elif ahead < -0.05:  # the stream was idle: no catching up afterwards
+        start = now - total / rate
+"""
+TONE_SAMPLE = 1 << 16  # a left sample above this (in 32-bit units) is tone, not silence
+
+
+def use_paced_sound_card(session: WineSession) -> None:
+    pacer = session.temp_dir / "pacer.py"
+    pacer.write_text(PACER)
+    rate = AUDIO_RATE * AUDIO_FRAME_BYTES
+    conf = session.temp_dir / "music-asound.conf"
+    conf.write_text(
+        "</usr/share/alsa/alsa.conf>\n"
+        "pcm.!default {\n"
+        "    type plug\n"
+        "    slave {\n"
+        "        pcm {\n"
+        "            type file\n"
+        "            slave.pcm \"null\"\n"
+        f"            file \"|{sys.executable} '{pacer}' '{session.audio_path}' {rate}\"\n"
+        "            format \"raw\"\n"
+        "        }\n"
+        "        format S32_LE\n"
+        "        rate 44100\n"
+        "        channels 2\n"
+        "    }\n"
+        "}\n")
+    session.env["ALSA_CONFIG_PATH"] = str(conf)
+
+
+def warm_up_wine(session: WineSession) -> None:
+    """Starts the session's wine server, services and desktop from a process
+    whose output goes nowhere. Whichever Wine program starts them first hands
+    them its standard output; a probe run (whose output is read to its end)
+    would then wait for them to end, which they never do."""
+    quiet = {"env": session.env, "stdout": subprocess.DEVNULL, "stderr": subprocess.DEVNULL,
+             "timeout": 120}
+    subprocess.run(["wineserver", "-p"], check=True, **quiet)
+    subprocess.run(["wine", str(PROBE), "find", "no such window"], **quiet)
+
+
+def write_settings(folder: Path, kind: int, track: int = 0, file_text: str = "") -> None:
+    lines = [b"[Section]",
+             KEY_KIND + b"=" + str(kind).encode(),
+             KEY_TRACK + b"=" + str(track).encode(),
+             KEY_FILE + b"=" + file_text.encode("cp932")]
+    (folder / "Velmora.ini").write_bytes(b"\r\n".join(lines) + b"\r\n")
+
+
+def make_tone(path: Path, seconds: float, hertz: int) -> Path:
+    """A stereo sine tone at half amplitude; .mp3 files are encoded with lame."""
+    path.parent.mkdir(parents=True, exist_ok=True)
+    is_mp3 = path.suffix.lower() == ".mp3"
+    wav = path.with_name(path.stem + "-source.wav") if is_mp3 else path
+    subprocess.run(["sox", "-q", "-n", "-r", "44100", "-c", "2", "-b", "16", "-t", "wav", str(wav),
+                    "synth", str(seconds), "sine", str(hertz), "gain", "-6"],
+                   check=True, timeout=60)
+    if is_mp3:
+        subprocess.run(["lame", "--quiet", "-b", "128", str(wav), str(path)], check=True, timeout=60)
+        wav.unlink()
+    return path
+
+
+def mark(session: WineSession) -> int:
+    """How far the captured sound has come, in whole frames."""
+    return session.audio_mark() // AUDIO_FRAME_BYTES * AUDIO_FRAME_BYTES
+
+
+class Sound:
+    """The left channel of a stretch of captured sound."""
+
+    def __init__(self, data: bytes):
+        samples = array.array("i")
+        samples.frombytes(data)
+        self.left = samples[0::2]
+
+    def tone(self) -> list[int]:
+        return [v for v in self.left if abs(v) > TONE_SAMPLE]
+
+    def tone_seconds(self) -> float:
+        return len(self.tone()) / AUDIO_RATE
+
+    def stretches(self, window: float = 0.05) -> list[float]:
+        """Lengths in seconds of the unbroken stretches of tone (windows mostly tone)."""
+        step = int(window * AUDIO_RATE)
+        found, current = [], 0
+        for i in range(0, len(self.left) - step + 1, step):
+            toned = sum(1 for v in self.left[i:i + step] if abs(v) > TONE_SAMPLE)
+            if toned > step // 2:
+                current += 1
+            elif current:
+                found.append(current * window)
+                current = 0
+        if current:
+            found.append(current * window)
+        return found
+
+    def pitch(self) -> float:
+        """Frequency of the tone from its sign changes, silence left out."""
+        tone = self.tone()
+        changes = sum(1 for a, b in zip(tone, tone[1:]) if (a < 0) != (b < 0))
+        return changes / 2 / (len(tone) / AUDIO_RATE) if tone else 0.0
+
+
+class MusicRun:
+    """One saver run: start it, let it play, end it with a key, keep its sound."""
+
+    def __init__(self, test: unittest.TestCase, session: WineSession, folder: Path, seconds: float):
+        self.test, self.s = test, session
+        s = session
+        start = mark(s)
+        proc = s.start(folder / "Velmora.scr", "/s", cwd=folder)
+        s.wait_window("VelmoraVC", timeout=60)
+        time.sleep(seconds)
+        # The last stretch that reached the card while the run was still going.
+        before_end = mark(s)
+        self.last = Sound(s.audio_bytes(max(start, before_end - AUDIO_RATE // 4 * AUDIO_FRAME_BYTES),
+                                        before_end))
+        self._end(proc)
+        time.sleep(1.0)  # let the sound system deliver what it still held
+        end = mark(s)
+        self.during = Sound(s.audio_bytes(start, end))
+        time.sleep(2.5)
+        self.after = Sound(s.audio_bytes(end))
+
+    def _end(self, proc) -> None:
+        s = self.s
+        s.xdotool("key", "space")
+        if not wait_until(lambda: s.find_window("VelmoraVC") is None, timeout=15):
+            # The key went astray (focus): a mouse movement ends the renderer as well.
+            s.xdotool("mousemove", "10", "10")
+            s.xdotool("mousemove", "400", "300")
+        s.wait_gone("VelmoraVC", timeout=20)
+        # The run ends by itself once the renderer's window is gone.
+        self.test.assertEqual(s.wait_exit(proc, timeout=30), 0)
+        self.test.assertIsNone(s.find_window("Velmora_Main"))
+
+
+class MusicTest(unittest.TestCase):
+    def session(self) -> WineSession:
+        return WineSession(audio=True, name=f"music-{self._testMethodName}")
+
+    def prepare(self, s: WineSession) -> None:
+        use_paced_sound_card(s)
+        warm_up_wine(s)
+
+    def run_saver(self, s: WineSession, folder: Path, seconds: float) -> MusicRun:
+        return MusicRun(self, s, folder, seconds)
+
+    def assert_heard(self, run: MusicRun, at_least: float, hertz: int) -> None:
+        heard = run.during.tone_seconds()
+        self.assertGreaterEqual(heard, at_least, f"only {heard:.2f} s of tone")
+        self.assertAlmostEqual(run.during.pitch(), hertz, delta=hertz * 0.05)
+        self.assertEqual(run.after.tone_seconds(), 0.0, "sound after the run ended")
+
+    def assert_silent(self, run: MusicRun) -> None:
+        self.assertEqual(run.during.tone_seconds() + run.after.tone_seconds(), 0.0,
+                         "the run played sound")
+
+    def test_wav_shorter_than_the_run_keeps_looping(self):
+        with self.session() as s:
+            self.prepare(s)
+            folder = s.install_copy()
+            wav = make_tone(s.temp_dir / "sounds" / "loop.wav", 1.5, 440)
+            write_settings(folder, 2, 0, s.wine_path(wav))
+            run = self.run_saver(s, folder, seconds=6)
+            # 1.5 s of tone heard for well over twice its length, and still
+            # sounding just before the run ended.
+            self.assert_heard(run, at_least=4.0, hertz=440)
+            self.assertGreater(len(run.last.tone()), len(run.last.left) * 0.9,
+                               "not sounding at the end of the run")
+
+    def test_mp3_shorter_than_the_run_starts_again(self):
+        with self.session() as s:
+            self.prepare(s)
+            folder = s.install_copy()
+            mp3 = make_tone(s.temp_dir / "sounds" / "TONE.MP3", 2.0, 660)
+            write_settings(folder, 2, 0, s.wine_path(mp3))
+            run = self.run_saver(s, folder, seconds=9)
+            # Played once, the file gives 2 s of tone; restarted, clearly more,
+            # and the tone comes back after the short gap of each restart.
+            self.assert_heard(run, at_least=3.2, hertz=660)
+            long_stretches = [t for t in run.during.stretches() if t >= 1.0]
+            self.assertGreaterEqual(len(long_stretches), 2, run.during.stretches())
+
+    def test_path_with_blanks_plays(self):
+        with self.session() as s:
+            self.prepare(s)
+            folder = s.install_copy("Velmora Saver")
+            mp3 = make_tone(s.temp_dir / "My Music" / "theme song.mp3", 3.0, 550)
+            wav = make_tone(s.temp_dir / "My Music" / "loop tone.Wav", 1.0, 330)
+            for sound, hertz in ((mp3, 550), (wav, 330)):
+                with self.subTest(sound=sound.name):
+                    write_settings(folder, 2, 0, s.wine_path(sound))
+                    run = self.run_saver(s, folder, seconds=4)
+                    self.assert_heard(run, at_least=0.8, hertz=hertz)
+
+    def test_silent_choices(self):
+        with self.session() as s:
+            self.prepare(s)
+            folder = s.install_copy()
+            wav = make_tone(s.temp_dir / "sounds" / "tone.wav", 2.0, 440)
+            other = s.temp_dir / "sounds" / "tone.wave"
+            other.write_bytes(wav.read_bytes())
+            cases = {
+                "kind 0 with a sound file": (0, 0, s.wine_path(wav)),
+                "missing file": (2, 0, s.wine_path(s.temp_dir / "sounds" / "gone.mp3")),
+                "other extension": (2, 0, s.wine_path(other)),
+                "kind 1 without a CD drive": (1, 3, ""),
+            }
+            for name, (kind, track, file_text) in cases.items():
+                with self.subTest(name):
+                    write_settings(folder, kind, track, file_text)
+                    self.assert_silent(self.run_saver(s, folder, seconds=3))
+
+
+if __name__ == "__main__":
+    unittest.main()
