@@ -1,6 +1,6 @@
 #include "renderer/gl/frame_keeper.h"
 
-#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 namespace velmora::renderer {
@@ -33,8 +33,7 @@ bool has_extension(const char* name) {
 
 bool supports_any_texture_size() {
     const char* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
-    int major = 1;
-    if (version != nullptr && std::sscanf(version, "%d", &major) == 1 && major >= 2) {
+    if (version != nullptr && std::strtol(version, nullptr, 10) >= 2) {
         return true;
     }
     return has_extension("GL_ARB_texture_non_power_of_two");

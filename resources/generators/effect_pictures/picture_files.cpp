@@ -22,7 +22,7 @@ uint8_t channel(const Rgb& pixel, int c) {
 }
 
 size_t row_bytes(int width, int bits_per_pixel) {
-    return static_cast<size_t>((width * bits_per_pixel + 31) / 32 * 4);
+    return (static_cast<size_t>(width) * bits_per_pixel + 31) / 32 * 4;
 }
 
 void put_info_header(std::vector<uint8_t>& out, int width, int height, int bits_per_pixel,
@@ -127,6 +127,7 @@ std::vector<Rgb> median_cut_palette(const std::vector<Rgb>& pixels, int colours)
         boxes.push_back(Box{std::move(upper)});
     }
     std::vector<Rgb> palette;
+    palette.reserve(boxes.size());
     for (const Box& box : boxes) {
         palette.push_back(box.mean());
     }
@@ -135,6 +136,7 @@ std::vector<Rgb> median_cut_palette(const std::vector<Rgb>& pixels, int colours)
 
 std::vector<uint8_t> map_to_palette(const Picture& picture, const std::vector<Rgb>& palette) {
     std::vector<uint8_t> indices;
+    indices.reserve(picture.pixels.size());
     for (const Rgb& p : picture.pixels) {
         int best = 0;
         int best_distance = 1 << 30;
