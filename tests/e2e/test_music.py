@@ -4,9 +4,10 @@ Every test installs a copy of the shipped programs in its own folder, writes a
 Velmora.ini beside them, makes its sound files with sox and lame (a pure tone
 of a known pitch), runs `Velmora.scr /s` for a few seconds and ends the run
 with a key press. The sound card is ALSA's file plugin, so what the run played
-is read back as levels: a file shorter than the run must be heard for longer
-than it lasts (the WAV loops, the MP3 starts again), the sound must end with
-the run, and the silent choices must leave the card silent.
+is read back sample by sample: a file shorter than the run must be heard for
+longer than it lasts and at its own pitch (the WAV loops, the MP3 starts again
+after a short gap), the sound must end with the run, and the silent choices
+must leave the card silent while the run still ends cleanly.
 """
 
 from __future__ import annotations
