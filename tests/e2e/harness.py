@@ -12,11 +12,12 @@ from __future__ import annotations
 
 import array
 import fcntl
-import math
 import os
+import re
 import shutil
 import signal
 import subprocess
+import sys
 import tempfile
 import time
 from dataclasses import dataclass
@@ -31,6 +32,7 @@ WINE_LOCALE = "ja_JP.UTF-8"
 
 AUDIO_RATE = 44100  # frames a second; each frame is two signed 32-bit samples
 AUDIO_FRAME_BYTES = 8
+SOUND_PACER = Path(__file__).resolve().parent / "tools" / "sound_pacer.py"
 
 
 @dataclass
@@ -74,10 +76,15 @@ class Image:
         self.path = path
         data = subprocess.run(["convert", str(path), "-depth", "8", "ppm:-"],
                               check=True, capture_output=True).stdout
-        # P6 header: magic, width, height, maxval, each followed by white space.
-        parts = data.split(maxsplit=4)
-        self.width, self.height = int(parts[1]), int(parts[2])
-        self.pixels = parts[4][-self.width * self.height * 3:]
+        # P6 header: magic, width, height and maxval, each followed by one white-space
+        # byte; the pixels may themselves begin with bytes that look like white space.
+        header = re.match(rb"P6\s+(\d+)\s+(\d+)\s+\d+\s", data)
+        if not header:
+            raise ValueError(f"{path}: not a binary PPM")
+        self.width, self.height = int(header[1]), int(header[2])
+        self.pixels = data[header.end():header.end() + self.width * self.height * 3]
+        if len(self.pixels) != self.width * self.height * 3:
+            raise ValueError(f"{path}: {len(self.pixels)} bytes of pixels for {self.width} x {self.height}")
 
     def pixel(self, x: int, y: int) -> tuple[int, int, int]:
         i = (y * self.width + x) * 3
@@ -147,15 +154,11 @@ class WineSession:
                 "LC_ALL": WINE_LOCALE,
             })
             if self.audio:
-                conf = self.temp_dir / "asound.conf"
-                conf.write_text(
-                    "</usr/share/alsa/alsa.conf>\n"
-                    "pcm.!default {\n    type file\n    slave.pcm \"null\"\n"
-                    f"    file \"{self.audio_path}\"\n    format \"raw\"\n}}\n")
-                self.env["ALSA_CONFIG_PATH"] = str(conf)
+                self._use_captured_sound_card()
             self._ensure_prefix()
             # A wineserver left from an earlier session would keep that session's display.
             self._wineserver("-k")
+            self._start_wine_services()
             return self
         except BaseException:
             self.__exit__(None, None, None)
@@ -207,6 +210,42 @@ class WineSession:
                 subprocess.run(["wineboot", "-i"], env=self.env, stdout=subprocess.DEVNULL,
                                stderr=subprocess.DEVNULL, timeout=300)
                 self._wineserver("-w")
+
+    def _use_captured_sound_card(self) -> None:
+        """ALSA's default card becomes a file: every stream is converted to signed
+        32-bit stereo at 44.1 kHz and goes through a pipe to a small pacer that
+        appends it to one file no faster than real time. (A bare file card would
+        take each stream in its own format, start the file again with every
+        stream and swallow sound as fast as it comes.)"""
+        conf = self.temp_dir / "asound.conf"
+        conf.write_text(
+            "</usr/share/alsa/alsa.conf>\n"
+            "pcm.!default {\n"
+            "    type plug\n"
+            "    slave {\n"
+            "        pcm {\n"
+            "            type file\n"
+            "            slave.pcm \"null\"\n"
+            f"            file \"|{sys.executable} '{SOUND_PACER}' '{self.audio_path}' "
+            f"{AUDIO_RATE * AUDIO_FRAME_BYTES}\"\n"
+            "            format \"raw\"\n"
+            "        }\n"
+            "        format S32_LE\n"
+            f"        rate {AUDIO_RATE}\n"
+            "        channels 2\n"
+            "    }\n"
+            "}\n")
+        self.env["ALSA_CONFIG_PATH"] = str(conf)
+
+    def _start_wine_services(self) -> None:
+        """Starts the wine server, services and desktop from a run whose output goes
+        nowhere. The first Wine program hands those long-lived services its
+        standard output; were that a probe whose output is read to its end, the
+        read would wait for them until its time-out. The server is kept alive
+        until the session ends, so they are never started again by a later run."""
+        self._wineserver("-p")
+        subprocess.run(["wine", str(PROBE), "find", "-"], env=self.env, stdout=subprocess.DEVNULL,
+                       stderr=subprocess.DEVNULL, timeout=120)
 
     def _wineserver(self, flag: str) -> None:
         subprocess.run(["wineserver", flag], env=self.env, stdout=subprocess.DEVNULL,
@@ -267,6 +306,14 @@ class WineSession:
             raise AssertionError(f"no window titled {title!r} within {timeout} s")
         return WindowInfo.parse(out.splitlines()[1])
 
+    def wait_visible(self, title: str, timeout: float = 30) -> WindowInfo:
+        """Waits until a window with that title exists and is shown (a title is
+        already there while the window is still being created)."""
+        window = wait_until(lambda: (w := self.find_window(title)) and w.visible and w, timeout)
+        if not window:
+            raise AssertionError(f"no visible window titled {title!r} within {timeout} s")
+        return window
+
     def wait_gone(self, title: str, timeout: float = 10) -> float:
         """Waits until no window has that title; returns the seconds waited."""
         out = self.probe("wait-gone", title, str(int(timeout * 1000)), timeout=timeout + 30)
@@ -302,17 +349,6 @@ class WineSession:
             return b""
         data = self.audio_path.read_bytes()[start:end]
         return data[: len(data) // AUDIO_FRAME_BYTES * AUDIO_FRAME_BYTES]
-
-    def audio_levels(self, window: float = 0.05, start: int = 0, end: int | None = None) -> list[float]:
-        """RMS level (0..1) of each `window` seconds of the received sound."""
-        samples = array.array("i")
-        samples.frombytes(self.audio_bytes(start, end))
-        step = max(2, int(window * AUDIO_RATE) * 2)
-        levels = []
-        for i in range(0, len(samples) - step + 1, step):
-            chunk = samples[i:i + step]
-            levels.append(math.sqrt(sum(float(v) * v for v in chunk) / len(chunk)) / 2147483648.0)
-        return levels
 
 
 def wait_until(predicate, timeout: float, interval: float = 0.1):

@@ -14,78 +14,18 @@ from __future__ import annotations
 
 import array
 import subprocess
-import sys
 import time
 import unittest
 from pathlib import Path
 
-from harness import AUDIO_FRAME_BYTES, AUDIO_RATE, PROBE, WineSession, wait_until
+from harness import AUDIO_FRAME_BYTES, AUDIO_RATE, WineSession, wait_until
 
 # The settings file: section "Section", keys in code page 932.
 KEY_KIND = b"BGM\x8b\xe6\x95\xaa"  # BGM区分
 KEY_TRACK = b"BGM\xd8\xcb\xdf\xb0\xc4"  # BGMﾘﾋﾟｰﾄ
 KEY_FILE = b"BGM\xcc\xa7\xb2\xd9"  # BGMﾌｧｲﾙ
 
-# The captured sound, as this test configures the card: every stream is
-# converted to signed 32-bit stereo at 44.1 kHz and goes through a pipe to a
-# small pacer that appends it to one file no faster than real time. (The
-# session's own card passes each stream's format through unchanged, starts
-# the file again with every stream and takes sound as fast as it comes, which
-# lets a looping WAV run ahead of the clock and breaks up an MP3's sound.)
-PACER = """\
-import sys, time
-out = open(sys.argv[1], "ab", buffering=0)
-rate = float(sys.argv[2])
-start, total = time.monotonic(), 0
-while True:
-    chunk = sys.stdin.buffer.read1(4096)
-    if not chunk:
-        break
-    out.write(chunk)
-    total += len(chunk)
-    now = time.monotonic()
-    ahead = start + total / rate - now
-    if ahead > 0:
-        time.sleep(ahead)
-    elif ahead < -0.05:  # the stream was idle: no catching up afterwards
-        start = now - total / rate
-"""
 TONE_SAMPLE = 1 << 16  # a left sample above this (in 32-bit units) is tone, not silence
-
-
-def use_paced_sound_card(session: WineSession) -> None:
-    pacer = session.temp_dir / "pacer.py"
-    pacer.write_text(PACER)
-    rate = AUDIO_RATE * AUDIO_FRAME_BYTES
-    conf = session.temp_dir / "music-asound.conf"
-    conf.write_text(
-        "</usr/share/alsa/alsa.conf>\n"
-        "pcm.!default {\n"
-        "    type plug\n"
-        "    slave {\n"
-        "        pcm {\n"
-        "            type file\n"
-        "            slave.pcm \"null\"\n"
-        f"            file \"|{sys.executable} '{pacer}' '{session.audio_path}' {rate}\"\n"
-        "            format \"raw\"\n"
-        "        }\n"
-        "        format S32_LE\n"
-        "        rate 44100\n"
-        "        channels 2\n"
-        "    }\n"
-        "}\n")
-    session.env["ALSA_CONFIG_PATH"] = str(conf)
-
-
-def warm_up_wine(session: WineSession) -> None:
-    """Starts the session's wine server, services and desktop from a process
-    whose output goes nowhere. Whichever Wine program starts them first hands
-    them its standard output; a probe run (whose output is read to its end)
-    would then wait for them to end, which they never do."""
-    quiet = {"env": session.env, "stdout": subprocess.DEVNULL, "stderr": subprocess.DEVNULL,
-             "timeout": 120}
-    subprocess.run(["wineserver", "-p"], check=True, **quiet)
-    subprocess.run(["wine", str(PROBE), "find", "no such window"], **quiet)
 
 
 def write_settings(folder: Path, kind: int, track: int = 0, file_text: str = "") -> None:
@@ -189,10 +129,6 @@ class MusicTest(unittest.TestCase):
     def session(self) -> WineSession:
         return WineSession(audio=True, name=f"music-{self._testMethodName}")
 
-    def prepare(self, s: WineSession) -> None:
-        use_paced_sound_card(s)
-        warm_up_wine(s)
-
     def run_saver(self, s: WineSession, folder: Path, seconds: float) -> MusicRun:
         return MusicRun(self, s, folder, seconds)
 
@@ -208,7 +144,6 @@ class MusicTest(unittest.TestCase):
 
     def test_wav_shorter_than_the_run_keeps_looping(self):
         with self.session() as s:
-            self.prepare(s)
             folder = s.install_copy()
             wav = make_tone(s.temp_dir / "sounds" / "loop.wav", 1.5, 440)
             write_settings(folder, 2, 0, s.wine_path(wav))
@@ -221,7 +156,6 @@ class MusicTest(unittest.TestCase):
 
     def test_mp3_shorter_than_the_run_starts_again(self):
         with self.session() as s:
-            self.prepare(s)
             folder = s.install_copy()
             mp3 = make_tone(s.temp_dir / "sounds" / "TONE.MP3", 2.0, 660)
             write_settings(folder, 2, 0, s.wine_path(mp3))
@@ -234,7 +168,6 @@ class MusicTest(unittest.TestCase):
 
     def test_path_with_blanks_plays(self):
         with self.session() as s:
-            self.prepare(s)
             folder = s.install_copy("Velmora Saver")
             mp3 = make_tone(s.temp_dir / "My Music" / "theme song.mp3", 3.0, 550)
             wav = make_tone(s.temp_dir / "My Music" / "loop tone.Wav", 1.0, 330)
@@ -246,7 +179,6 @@ class MusicTest(unittest.TestCase):
 
     def test_silent_choices(self):
         with self.session() as s:
-            self.prepare(s)
             folder = s.install_copy()
             wav = make_tone(s.temp_dir / "sounds" / "tone.wav", 2.0, 440)
             other = s.temp_dir / "sounds" / "tone.wave"

@@ -9,7 +9,6 @@ import time
 import unittest
 
 from harness import WineSession, wait_until
-from test_saver import start_wine
 
 
 class PreviewTest(unittest.TestCase):
@@ -64,7 +63,6 @@ class PreviewTest(unittest.TestCase):
 
     def test_without_a_usable_host_the_program_ends_at_once(self):
         with WineSession(name="preview-nohost") as s:
-            start_wine(s)
             scr = s.install_copy() / "Velmora.scr"
             for args in (["/p"], ["/p", "0"], ["/p", "12345678"], ["/p", "99999999999"]):
                 proc = s.start(scr, *args)

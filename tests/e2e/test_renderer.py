@@ -26,22 +26,13 @@ def dim(p):
     return 16 <= max(p) < 120
 
 
-def boot_wine(s):
-    """Starts the session's Wine services with a throw-away probe run, so the
-    long-lived services hold that run's output pipe and not the pipe of a later
-    probe whose output is read to the end."""
-    s.wait_exit(s.start_probe("find", "-"), timeout=120)
-
-
 class RendererTest(unittest.TestCase):
     def start_renderer(self, s):
-        boot_wine(s)
         s.xdotool("mousemove", "300", "300")  # where the reference point starts
         proc = s.start(s.dist_path("Velmora.dll"))
         s.wait_window(TITLE, timeout=30)
         # The title appears during creation; let the window show and draw.
-        info = wait_until(lambda: (w := s.find_window(TITLE)) and w.visible and w, timeout=15)
-        self.assertTrue(info, "the saver window became visible")
+        info = s.wait_visible(TITLE, timeout=15)
         time.sleep(2)
         self.assertIsNone(proc.poll(), "the renderer is running")
         return proc, info
@@ -139,7 +130,6 @@ class RendererTest(unittest.TestCase):
 
     def test_steps_aside_for_another_saver_window(self):
         with WineSession(width=WIDTH, height=HEIGHT, name="renderer-aside") as s:
-            boot_wine(s)
             other = s.start_probe("screensaver-window")
             other_hwnd = int(other.stdout.readline())
             proc = s.start(s.dist_path("Velmora.dll"))

@@ -8,7 +8,7 @@ import subprocess
 import time
 import unittest
 
-from harness import PROBE, WineSession, wait_until
+from harness import WineSession, wait_until
 
 RUN_FORM = "Velmora_Main"
 RENDERER = "VelmoraVC"
@@ -16,20 +16,6 @@ MESSAGE_TITLE = "Velmora (ScreenSaver)"
 WM_CLOSE = 0x0010
 WM_COMMAND = 0x0111
 IDOK = 1
-
-
-def start_wine(session) -> None:
-    """Brings the session's Wine up with a probe whose output nobody waits for:
-    Wine's own services, started by the first program, keep that program's
-    output pipe open."""
-    session.wait_exit(session.start(PROBE, "find", "-"), timeout=120)
-
-
-def wait_visible(session, title: str, timeout: float):
-    window = wait_until(lambda: (w := session.find_window(title)) and w.visible and w, timeout)
-    if not window:
-        raise AssertionError(f"no visible window titled {title!r} within {timeout} s")
-    return window
 
 
 def renderer_processes(session) -> int:
@@ -41,7 +27,6 @@ def renderer_processes(session) -> int:
 
 class SaverRunTest(unittest.TestCase):
     def start_run(self, s, *args):
-        start_wine(s)
         folder = s.install_copy()
         scr = folder / "Velmora.scr"
         run = s.start(scr, *args)
@@ -53,7 +38,7 @@ class SaverRunTest(unittest.TestCase):
         """Presses a key; returns the seconds from the renderer's end to the run's end."""
         # The title comes with the window's creation; keys reach it once it is
         # shown and has the focus.
-        wait_visible(s, RENDERER, timeout=60)
+        s.wait_visible(RENDERER, timeout=60)
         self.assertTrue(wait_until(lambda: "VelmoraVC" in s.probe("foreground"), 30))
         time.sleep(1.0)
         s.xdotool("key", "a")
@@ -102,7 +87,6 @@ class SaverRunTest(unittest.TestCase):
 
     def test_other_requests_end_silently(self):
         with WineSession(name="saver-other") as s:
-            start_wine(s)
             scr = s.install_copy() / "Velmora.scr"
             for args in (["/a"], ["S"], ["/"]):
                 proc = s.start(scr, *args)
@@ -116,12 +100,11 @@ class SaverRunTest(unittest.TestCase):
 class MissingRendererTest(unittest.TestCase):
     def test_run_configure_empty_and_unknown_requests_show_the_message(self):
         with WineSession(name="saver-missing") as s:
-            start_wine(s)
             folder = s.install_copy()
             (folder / "Velmora.dll").unlink(missing_ok=True)
             for args in (["/s"], ["/c"], [], ["/a"]):
                 proc = s.start(folder / "Velmora.scr", *args)
-                box = wait_visible(s, MESSAGE_TITLE, timeout=60)
+                box = s.wait_visible(MESSAGE_TITLE, timeout=60)
                 self.assertEqual(box.cls, "#32770", args)
                 self.assertIsNone(s.find_window(RUN_FORM), args)
                 # The program waits for OK.
