@@ -157,8 +157,7 @@ class WineSession:
                 self._use_captured_sound_card()
             self._ensure_prefix()
             # A wineserver left from an earlier session would keep that session's display.
-            self._wineserver("-k")
-            self._start_wine_services()
+            self.restart_wine()
             return self
         except BaseException:
             self.__exit__(None, None, None)
@@ -236,6 +235,12 @@ class WineSession:
             "    }\n"
             "}\n")
         self.env["ALSA_CONFIG_PATH"] = str(conf)
+
+    def restart_wine(self) -> None:
+        """Ends every Wine process of the prefix and starts the services afresh, so
+        settings read only at start-up (the screen's DPI, say) take effect."""
+        self._wineserver("-k")
+        self._start_wine_services()
 
     def _start_wine_services(self) -> None:
         """Starts the wine server, services and desktop from a run whose output goes

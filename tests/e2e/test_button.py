@@ -212,7 +212,7 @@ class ButtonDpiTest(ButtonHostCase):
                         subprocess.run(["wine", "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels",
                                         "/t", "REG_DWORD", "/d", str(dpi), "/f"],
                                        env=s.env, check=True, capture_output=True, timeout=120)
-                        subprocess.run(["wineserver", "-w"], env=s.env, timeout=120)
+                        s.restart_wine()
                         self.check_scaled_frame(s, dpi)
         finally:
             BUTTONS = button_rects(96)
