@@ -1,0 +1,113 @@
+#include "settings_dialog/core/dialog_layout.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "settings_dialog/core/dialog_texts.h"
+
+namespace velmora::settings_dialog {
+
+namespace {
+
+using C = ControlId;
+using K = ControlKind;
+constexpr Container kForm = Container::Form;
+constexpr Container kGroup = Container::Group;
+
+std::vector<ControlPlace> MakeControls() {
+    return {
+        {C::lbl_7, K::Label, kForm, kCreditText, {180, 2940, 2475, 195}, 0, kWhite},
+        {C::Pic_C, K::PictureBox, kForm, nullptr, {180, 240, 6795, 2535}, 1},
+        {C::Cmd_Etc, K::Command, kForm, kCaptionOtherWorks, {2880, 3000, 1875, 375}, 12},
+        {C::Cmd_Set, K::Command, kForm, kCaptionSave, {4800, 3000, 1095, 375}, 10},
+        {C::Cmd_Can, K::Command, kForm, kCaptionCancel, {5940, 3000, 1035, 375}, 11},
+        {C::Img_Ra_0, K::Image, kForm, nullptr, {8040, 300, 180, 180}, -1},
+        {C::Img_Ra_1, K::Image, kForm, nullptr, {8040, 600, 180, 180}, -1},
+        {C::Shape3, K::Shape, kGroup, nullptr, {300, 300, 1695, 315}, -1},
+        {C::lbl_15, K::Label, kGroup, kGroupHeading, {300, 360, 1665, 195}, 8, kBlack, true},
+        {C::Img_BGM_1, K::Image, kGroup, nullptr, {300, 840, 195, 195}, -1},
+        {C::lbl_BGM_1, K::Label, kGroup, kCaptionCd, {540, 840, 645, 195}, 6},
+        {C::BGM_Repeat, K::ComboBox, kGroup, nullptr, {1380, 780, 615, 300}, 2},
+        {C::lbl_14, K::Label, kGroup, kCaptionRepeatTrack, {2040, 840, 990, 195}, 7},
+        {C::Img_BGM_0, K::Image, kGroup, nullptr, {300, 1140, 195, 195}, -1},
+        {C::lbl_BGM_0, K::Label, kGroup, kCaptionNone, {540, 1140, 345, 195}, 4},
+        {C::Img_BGM_2, K::Image, kGroup, nullptr, {300, 1440, 195, 195}, -1},
+        {C::lbl_BGM_2, K::Label, kGroup, kCaptionFile, {540, 1440, 900, 195}, 5},
+        {C::Cmd_BGM, K::Command, kGroup, kCaptionChooseFile, {540, 1740, 435, 315}, 9},
+        {C::lbl_Fname, K::Label, kGroup, "", {1020, 1740, 5355, 435}, 3, kBlack, false, true},
+    };
+}
+
+constexpr ControlId kSelectionBoxes[] = {C::Img_BGM_0, C::Img_BGM_1, C::Img_BGM_2};
+constexpr ControlId kChoiceLabels[] = {C::lbl_BGM_0, C::lbl_BGM_1, C::lbl_BGM_2};
+
+}  // namespace
+
+const std::vector<ControlPlace>& Controls() {
+    static const std::vector<ControlPlace> controls = MakeControls();
+    return controls;
+}
+
+const ControlPlace& Place(ControlId id) {
+    const auto& controls = Controls();
+    return *std::find_if(controls.begin(), controls.end(),
+                         [id](const ControlPlace& place) { return place.id == id; });
+}
+
+std::vector<ControlId> TabOrder() {
+    std::vector<ControlPlace> ordered;
+    for (const ControlPlace& place : Controls()) {
+        if (place.tab_index >= 0) {
+            ordered.push_back(place);
+        }
+    }
+    std::sort(ordered.begin(), ordered.end(), [](const ControlPlace& a, const ControlPlace& b) {
+        return a.tab_index < b.tab_index;
+    });
+    std::vector<ControlId> ids;
+    for (const ControlPlace& place : ordered) {
+        ids.push_back(place.id);
+    }
+    return ids;
+}
+
+std::optional<ControlId> SelectionBoxOf(int kind) {
+    if (kind < 0 || kind > 2) {
+        return std::nullopt;
+    }
+    return kSelectionBoxes[kind];
+}
+
+std::optional<ControlId> ChoiceLabelOf(int kind) {
+    if (kind < 0 || kind > 2) {
+        return std::nullopt;
+    }
+    return kChoiceLabels[kind];
+}
+
+std::optional<int> KindOfChoiceControl(ControlId id) {
+    for (int kind = 0; kind < 3; ++kind) {
+        if (kSelectionBoxes[kind] == id || kChoiceLabels[kind] == id) {
+            return kind;
+        }
+    }
+    return std::nullopt;
+}
+
+PixelRect ToPixels(const TwipsRect& rect, Scale scale) {
+    const int left = button_control::TwipsToPixels(rect.x, scale.x);
+    const int top = button_control::TwipsToPixels(rect.y, scale.y);
+    return {left, top, button_control::TwipsToPixels(rect.width, scale.x),
+            button_control::TwipsToPixels(rect.height, scale.y)};
+}
+
+TwipsPoint PlaceDialog(double screen_width, double screen_height, double dialog_width,
+                       double dialog_height) {
+    const auto free_length = [](double screen, double dialog) {
+        return static_cast<std::int64_t>(std::nearbyint(screen - dialog));
+    };
+    return {static_cast<std::int32_t>(free_length(screen_width, dialog_width) / 2),
+            static_cast<std::int32_t>(free_length(screen_height, dialog_height) / 3)};
+}
+
+}  // namespace velmora::settings_dialog

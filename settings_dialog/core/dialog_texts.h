@@ -1,0 +1,47 @@
+#pragma once
+// Texts of the settings dialog Velmora_P. Japanese texts are the
+// code-page-932 bytes that go to the platform's ANSI functions. The settings
+// file's keys are the saver's (saver/core/saver_texts.h) and the labels'
+// typeface is the button control's (button_control/core/command_texts.h).
+
+namespace velmora::settings_dialog {
+
+// The caption, which is also how a second copy of the program tells that the
+// dialog is open.
+inline constexpr char kDialogCaption[] = "<Velmora>";
+
+// Static texts.
+inline constexpr char kCreditText[] = "Designed by r-veld Ver.1.0.0";
+inline constexpr char kGroupHeading[] = "BGM";
+// "曲目をﾘﾋﾟｰﾄ"
+inline constexpr char kCaptionRepeatTrack[] = "\x8B\xC8\x96\xDA\x82\xF0\xD8\xCB\xDF\xB0\xC4";
+
+// The three choices, by kind 0, 1, 2.
+// "無し"
+inline constexpr char kCaptionNone[] = "\x96\xB3\x82\xB5";
+// "音楽CD"
+inline constexpr char kCaptionCd[] = "\x89\xB9\x8AyCD";
+// "MP3、WAV"
+inline constexpr char kCaptionFile[] = "MP3\x81\x41WAV";
+
+// The four buttons.
+inline constexpr char kCaptionChooseFile[] = "...";
+// "設定"
+inline constexpr char kCaptionSave[] = "\x90\xDD\x92\xE8";
+// "ｷｬﾝｾﾙ"
+inline constexpr char kCaptionCancel[] = "\xB7\xAC\xDD\xBE\xD9";
+// "その他の作品"
+inline constexpr char kCaptionOtherWorks[] = "\x82\xBB\x82\xCC\x91\xBC\x82\xCC\x8D\xEC\x95i";
+
+// The open-file request.
+// "BGMﾌｧｲﾙ (MP3 WAV)"
+inline constexpr char kFileFilterDescription[] = "BGM\xCC\xA7\xB2\xD9 (MP3 WAV)";
+inline constexpr char kFileFilterPattern[] = "*.MP3;*.WAV";
+// "ﾌｧｲﾙを開く"
+inline constexpr char kFileDialogTitle[] = "\xCC\xA7\xB2\xD9\x82\xF0\x8AJ\x82\xAD";
+
+// The author's home page, opened through the shell.
+inline constexpr char kHomePageVerb[] = "open";
+inline constexpr char kHomePageAddress[] = "https://www.r-veld.example/";
+
+}  // namespace velmora::settings_dialog

@@ -1,0 +1,24 @@
+#pragma once
+// The track box's text: how a track number is shown and how the text the
+// user leaves in the box becomes the track to repeat.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace velmora::settings_dialog {
+
+// A track number with the pattern "##": 0 gives the empty text, 7 gives "7".
+std::string TrackText(std::int32_t track);
+
+// The 31 entries of the track list: "", "1", ..., "30".
+std::vector<std::string> TrackListEntries();
+
+// The track to repeat for a text: when the whole text (blanks around it
+// allowed) reads as a decimal number, that number rounded to the nearest whole
+// number, halves to even; 0 for any other text and for numbers that do not fit
+// a signed 16-bit value.
+std::int16_t RepeatTrackFromText(std::string_view text);
+
+}  // namespace velmora::settings_dialog

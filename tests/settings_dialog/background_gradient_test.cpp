@@ -1,0 +1,40 @@
+// The painted background rows.
+#include <gtest/gtest.h>
+
+#include "settings_dialog/core/background_gradient.h"
+#include "settings_dialog/core/dialog_layout.h"
+
+namespace velmora::settings_dialog {
+namespace {
+
+TEST(BackgroundGradient, DarkAtTheEdgesBrightAtMidHeight) {
+    const std::vector<int> b = GradientBrightness(252);
+    ASSERT_EQ(b.size(), 253u);  // rows 0 .. H
+    EXPECT_EQ(b.front(), 0);
+    EXPECT_EQ(b[126], 220);
+    EXPECT_EQ(b.back(), 0);  // sin(3.142) rounds to 0 at the last row
+    for (std::size_t y = 1; y <= 126; ++y) {
+        EXPECT_GE(b[y], b[y - 1]) << y;
+    }
+}
+
+TEST(BackgroundGradient, WindowIsNavyTintedAndGroupGrey) {
+    const auto form = FormGradient(169);
+    const auto group = GroupGradient(169);
+    ASSERT_EQ(form.size(), 170u);
+    EXPECT_EQ(form.front().colour, Rgb(0, 0, 30));
+    EXPECT_EQ(group.front().colour, Rgb(30, 30, 30));
+    EXPECT_EQ(form[85].y, 85);
+    EXPECT_EQ(form[85].colour, Rgb(220, 220, 250));
+    EXPECT_EQ(group[85].colour, Rgb(250, 250, 250));
+    EXPECT_EQ(group.back().colour, Rgb(30, 30, 30));
+}
+
+TEST(BackgroundGradient, NothingToPaintWithoutHeight) {
+    EXPECT_TRUE(GradientBrightness(0).empty());
+    EXPECT_TRUE(FormGradient(-5).empty());
+    EXPECT_EQ(GradientBrightness(1), (std::vector<int>{0, 0}));
+}
+
+}  // namespace
+}  // namespace velmora::settings_dialog

@@ -1,0 +1,73 @@
+// The dialog's controls, their places in pixels and the dialog's place on the screen.
+#include <gtest/gtest.h>
+
+#include "settings_dialog/core/dialog_layout.h"
+
+namespace velmora::settings_dialog {
+namespace {
+
+TEST(DialogLayout, PlacesAreFifteenTwipsAPixelAt96DotsPerInch) {
+    const Scale at96 = button_control::ScaleForDpi(96, 96);
+    EXPECT_TRUE(ToPixels(Place(ControlId::Pic_C).rect, at96) == (PixelRect{12, 16, 453, 169}));
+    EXPECT_TRUE(ToPixels(Place(ControlId::Cmd_Etc).rect, at96) == (PixelRect{192, 200, 125, 25}));
+    EXPECT_TRUE(ToPixels(Place(ControlId::Img_BGM_2).rect, at96) == (PixelRect{20, 96, 13, 13}));
+    EXPECT_TRUE(ToPixels({0, 0, kClientWidth, kClientHeight}, at96) == (PixelRect{0, 0, 479, 252}));
+    // 12 twips a pixel at 120 dots per inch.
+    const Scale at120 = button_control::ScaleForDpi(120, 120);
+    EXPECT_TRUE(ToPixels(Place(ControlId::lbl_Fname).rect, at120) == (PixelRect{85, 145, 446, 36}));
+}
+
+TEST(DialogLayout, TabOrderFollowsTheTabIndices) {
+    const std::vector<ControlId> expected = {
+        ControlId::lbl_7,     ControlId::Pic_C,     ControlId::BGM_Repeat, ControlId::lbl_Fname,
+        ControlId::lbl_BGM_0, ControlId::lbl_BGM_2, ControlId::lbl_BGM_1,  ControlId::lbl_14,
+        ControlId::lbl_15,    ControlId::Cmd_BGM,   ControlId::Cmd_Set,    ControlId::Cmd_Can,
+        ControlId::Cmd_Etc};
+    EXPECT_EQ(TabOrder(), expected);
+}
+
+TEST(DialogLayout, ChoicesAreIndexedByKindNotByTheirOrderOnScreen) {
+    EXPECT_EQ(SelectionBoxOf(0), ControlId::Img_BGM_0);
+    EXPECT_EQ(SelectionBoxOf(1), ControlId::Img_BGM_1);
+    EXPECT_EQ(ChoiceLabelOf(2), ControlId::lbl_BGM_2);
+    EXPECT_FALSE(SelectionBoxOf(3).has_value());
+    EXPECT_FALSE(SelectionBoxOf(-1).has_value());
+    EXPECT_EQ(KindOfChoiceControl(ControlId::lbl_BGM_1), 1);
+    EXPECT_EQ(KindOfChoiceControl(ControlId::Img_BGM_2), 2);
+    EXPECT_FALSE(KindOfChoiceControl(ControlId::lbl_14).has_value());
+    // On screen: CD, none, file from top to bottom.
+    EXPECT_LT(Place(ControlId::Img_BGM_1).rect.y, Place(ControlId::Img_BGM_0).rect.y);
+    EXPECT_LT(Place(ControlId::Img_BGM_0).rect.y, Place(ControlId::Img_BGM_2).rect.y);
+}
+
+TEST(DialogLayout, EveryShownControlLiesInsideItsContainer) {
+    const TwipsRect group = Place(ControlId::Pic_C).rect;
+    for (const ControlPlace& place : Controls()) {
+        const bool source_picture =
+            place.id == ControlId::Img_Ra_0 || place.id == ControlId::Img_Ra_1;
+        const std::int32_t width = place.container == Container::Form ? kClientWidth : group.width;
+        const std::int32_t height =
+            place.container == Container::Form ? kClientHeight : group.height;
+        const bool inside =
+            place.rect.x + place.rect.width <= width && place.rect.y + place.rect.height <= height;
+        // The two selection pictures are kept outside, never seen.
+        EXPECT_EQ(inside, !source_picture) << static_cast<int>(place.id);
+    }
+}
+
+TEST(DialogLayout, DialogIsCentredAcrossAndAtAThirdOfTheFreeHeight) {
+    // 1024 x 768 pixels at 15 twips a pixel; a dialog of 7275 x 4275 twips.
+    const TwipsPoint place = PlaceDialog(15360, 11520, 7275, 4275);
+    EXPECT_EQ(place.left, 4042);  // 8085 \ 2
+    EXPECT_EQ(place.top, 2415);   // 7245 \ 3
+    // The free lengths are rounded, halves to even, before they are divided.
+    EXPECT_EQ(PlaceDialog(100.5, 100, 0, 0).left, 50);  // 100 \ 2
+    EXPECT_EQ(PlaceDialog(101.5, 100, 0, 0).left, 51);  // 102 \ 2
+    EXPECT_EQ(PlaceDialog(0, 8.6, 0, 0).top, 3);        // 9 \ 3
+    // A dialog larger than the screen: the division truncates toward zero.
+    EXPECT_EQ(PlaceDialog(0, 0, 7, 8).left, -3);
+    EXPECT_EQ(PlaceDialog(0, 0, 7, 8).top, -2);
+}
+
+}  // namespace
+}  // namespace velmora::settings_dialog
