@@ -13,6 +13,7 @@ from harness import WineSession, wait_until
 RUN_FORM = "Velmora_Main"
 RENDERER = "VelmoraVC"
 MESSAGE_TITLE = "Velmora (ScreenSaver)"
+MISSING_RENDERER = "Velmora.dll が Velmora.scr と同じﾌｫﾙﾀﾞに見つかりません！"
 WM_CLOSE = 0x0010
 WM_COMMAND = 0x0111
 IDOK = 1
@@ -106,6 +107,8 @@ class MissingRendererTest(unittest.TestCase):
                 proc = s.start(folder / "Velmora.scr", *args)
                 box = s.wait_visible(MESSAGE_TITLE, timeout=60)
                 self.assertEqual(box.cls, "#32770", args)
+                texts = [child.title for child in s.children(box.hwnd)]
+                self.assertIn(MISSING_RENDERER, texts, args)
                 self.assertIsNone(s.find_window(RUN_FORM), args)
                 # The program waits for OK.
                 time.sleep(0.5)

@@ -12,11 +12,18 @@
 
 namespace {
 
+// GetWindowText does not read another program's controls; WM_GETTEXT does.
+void read_text(HWND window, char (&text)[256]) {
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                        SMTO_ABORTIFHUNG, 1000, &copied);
+}
+
 void print_window(HWND window) {
     char cls[256] = {};
     char title[256] = {};
     GetClassNameA(window, cls, sizeof cls);
-    GetWindowTextA(window, title, sizeof title);
+    read_text(window, title);
     RECT rect{};
     GetWindowRect(window, &rect);
     DWORD pid = 0;
@@ -88,10 +95,12 @@ BOOL CALLBACK print_child(HWND child, LPARAM parent_value) {
     MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
     DWORD pid = 0;
     GetWindowThreadProcessId(child, &pid);
-    std::printf("hwnd=%llu\tclass=%s\tx=%ld\ty=%ld\tw=%ld\th=%ld\tvisible=%d\tpid=%lu\n",
+    char title[256] = {};
+    read_text(child, title);
+    std::printf("hwnd=%llu\tclass=%s\tx=%ld\ty=%ld\tw=%ld\th=%ld\tvisible=%d\tpid=%lu\ttitle=%s\n",
                 static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(child)), cls, rect.left,
                 rect.top, rect.right - rect.left, rect.bottom - rect.top,
-                IsWindowVisible(child) ? 1 : 0, static_cast<unsigned long>(pid));
+                IsWindowVisible(child) ? 1 : 0, static_cast<unsigned long>(pid), title);
     return TRUE;
 }
 
