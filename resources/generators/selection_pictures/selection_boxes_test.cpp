@@ -1,0 +1,51 @@
+// The selection-box pictures and the committed files made from them.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "resources/generators/selection_pictures/selection_boxes.h"
+
+namespace velmora::pictures {
+namespace {
+
+bool Near(Rgb a, Rgb b, int tolerance) {
+    return std::abs(a.r - b.r) <= tolerance && std::abs(a.g - b.g) <= tolerance &&
+           std::abs(a.b - b.b) <= tolerance;
+}
+
+TEST(SelectionBoxes, EmptyBoxIsSunkenGreyToWhite) {
+    const Picture box = EmptySelectionBox();
+    ASSERT_EQ(box.width, 12);
+    ASSERT_EQ(box.height, 12);
+    for (int i = 0; i < 12; ++i) {
+        EXPECT_TRUE(Near(box.at(i, 0), Rgb{37, 37, 37}, 0));
+        EXPECT_TRUE(Near(box.at(11, i), Rgb{37, 37, 37}, 0));
+    }
+    EXPECT_TRUE(Near(box.at(1, 1), Rgb{140, 140, 140}, 0));
+    EXPECT_TRUE(Near(box.at(10, 10), Rgb{255, 255, 255}, 0));
+    EXPECT_GT(box.at(6, 6).r, box.at(3, 3).r);
+}
+
+TEST(SelectionBoxes, FilledBoxHoldsABlueSquareBrightInItsMiddle) {
+    const Picture box = FilledSelectionBox();
+    EXPECT_TRUE(Near(box.at(0, 5), Rgb{37, 37, 37}, 0));
+    EXPECT_TRUE(Near(box.at(5, 5), Rgb{31, 153, 230}, 0));
+    EXPECT_TRUE(Near(box.at(2, 2), Rgb{6, 60, 96}, 0));
+    EXPECT_TRUE(Near(box.at(9, 6), Rgb{6, 60, 96}, 0));
+    const Rgb rim = box.at(1, 6);
+    EXPECT_GT(rim.r, 180);  // light, not blue
+    EXPECT_EQ(rim.r, rim.b);
+}
+
+TEST(SelectionBoxes, CommittedFilesAreTheGeneratedPictures) {
+    const auto read = [](const char* name) {
+        std::ifstream in(std::string(VELMORA_SOURCE_DIR) + "/resources/" + name, std::ios::binary);
+        return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
+    };
+    EXPECT_EQ(read("selection_empty.bmp"), bmp_file(EmptySelectionBox()));
+    EXPECT_EQ(read("selection_filled.bmp"), bmp_file(FilledSelectionBox()));
+}
+
+}  // namespace
+}  // namespace velmora::pictures
