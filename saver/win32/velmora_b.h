@@ -1,10 +1,14 @@
 #pragma once
 // The module Velmora_B: the program's entry procedure, the settings of this
-// process and the settings-file primitives.
+// process, the settings-file primitives and the settings dialog's zoom
+// animations.
+
+#include <windows.h>
 
 #include <string>
 
 #include "music/core/bgm_settings.h"
+#include "saver/core/zoom_rectangles.h"
 
 namespace velmora::saver {
 
@@ -15,6 +19,14 @@ std::string ReadIni(const std::string& section, const std::string& key, const st
 std::string WriteIni(const std::string& section, const std::string& key, const std::string& value,
                      const std::string& file);
 bool FileExists(const std::string& path);
+
+// CursorX and CursorY: recorded by the settings dialog when it loads.
+CursorPoint& Cursor();
+
+// The platform's animated caption rectangle from the recorded cursor point
+// to the window's rectangle, and back. Failures are ignored.
+void ZoomOpenFromCursor(HWND window);
+void ZoomCloseToCursor(HWND window);
 
 // Reads "Velmora.ini" beside the program into Settings().
 void LoadSettings();

@@ -66,7 +66,7 @@ void VelmoraP::ShowKind() {
 }
 
 void VelmoraP::Cmd_BGM_Click() {
-    const OpenFileAnswer answer = port_.GetOpenFileName(MusicFileRequest());
+    const OpenFileAnswer answer = port_.RequestOpenFileName(MusicFileRequest());
     if (answer.result > 0) {
         settings_.BGM_File = answer.file_buffer.substr(0, answer.file_buffer.find('\0'));
         port_.SetFileCaption(settings_.BGM_File);
@@ -90,7 +90,7 @@ void VelmoraP::Cmd_Can_Click() {
 
 void VelmoraP::Cmd_Etc_Click() {
     port_.SetMousePointer(MousePointer::Hourglass);
-    port_.ShellExecute({kHomePageVerb, kHomePageAddress, "", "", kShowNormal});
+    port_.LaunchDocument({kHomePageVerb, kHomePageAddress, "", "", kShowNormal});
     port_.SetMousePointer(MousePointer::Default);
 }
 

@@ -69,8 +69,8 @@ class DialogPort {
     virtual void ZoomCloseToCursor() = 0;
     virtual void SetMousePointer(MousePointer pointer) = 0;
 
-    virtual OpenFileAnswer GetOpenFileName(const OpenFileRequest& request) = 0;
-    virtual void ShellExecute(const ShellLaunch& launch) = 0;
+    virtual OpenFileAnswer RequestOpenFileName(const OpenFileRequest& request) = 0;
+    virtual void LaunchDocument(const ShellLaunch& launch) = 0;
     // WriteIni; its result is not examined.
     virtual void WriteIni(const std::string& section, const std::string& key,
                           const std::string& value, const std::string& file) = 0;

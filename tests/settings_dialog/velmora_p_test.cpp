@@ -42,11 +42,11 @@ class RecordingDialog : public DialogPort {
     void SetMousePointer(MousePointer pointer) override {
         Log(pointer == MousePointer::Default ? "pointer default" : "pointer hourglass");
     }
-    OpenFileAnswer GetOpenFileName(const OpenFileRequest& request) override {
+    OpenFileAnswer RequestOpenFileName(const OpenFileRequest& request) override {
         requests.push_back(request);
         return answer;
     }
-    void ShellExecute(const ShellLaunch& launch) override {
+    void LaunchDocument(const ShellLaunch& launch) override {
         Log("shell " + launch.verb + " " + launch.file + " '" + launch.parameters + "' '" +
             launch.folder + "' " + std::to_string(launch.show));
     }

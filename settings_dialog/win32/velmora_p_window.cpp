@@ -1,0 +1,310 @@
+#include "settings_dialog/win32/velmora_p_window.h"
+
+#include <cmath>
+
+#include "button_control/core/font.h"
+#include "button_control/win32/caption_drawing.h"
+#include "button_control/win32/command_window.h"
+#include "settings_dialog/core/dialog_texts.h"
+#include "settings_dialog/win32/dialog_resource_ids.h"
+#include "settings_dialog/win32/form_window.h"
+
+namespace velmora::settings_dialog {
+
+namespace {
+
+constexpr char kFormClassName[] = "Velmora_P";
+constexpr char kPictureBoxClassName[] = "Velmora_P.PictureBox";
+constexpr DWORD kFormStyle = WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr int kFirstControlId = 100;
+constexpr int kComboListRows = 10;
+
+int ControlIdOf(ControlId id) {
+    return kFirstControlId + static_cast<int>(id);
+}
+
+Scale ScreenScale() {
+    HDC screen = GetDC(nullptr);
+    const Scale scale = button_control::ScaleForDpi(GetDeviceCaps(screen, LOGPIXELSX),
+                                                    GetDeviceCaps(screen, LOGPIXELSY));
+    ReleaseDC(nullptr, screen);
+    return scale;
+}
+
+LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lparam);
+        SetWindowLongPtrA(window, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* form = reinterpret_cast<FormWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    return form != nullptr ? form->Handle(window, message, wparam, lparam)
+                           : DefWindowProcA(window, message, wparam, lparam);
+}
+
+void RegisterClasses(HINSTANCE instance) {
+    WNDCLASSA form_class{};
+    form_class.lpfnWndProc = FormProc;
+    form_class.hInstance = instance;
+    form_class.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_SETTINGS_DIALOG));
+    form_class.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+    form_class.lpszClassName = kFormClassName;
+    RegisterClassA(&form_class);
+
+    WNDCLASSA box_class = form_class;
+    box_class.hIcon = nullptr;
+    box_class.lpszClassName = kPictureBoxClassName;
+    RegisterClassA(&box_class);
+    button_control::RegisterCommandClass();
+}
+
+}  // namespace
+
+FormWindow::FormWindow(HINSTANCE instance, VelmoraB& velmora_b, music::BgmSettings& settings,
+                       saver::CursorPoint& cursor, const std::string& settings_file)
+    : instance_(instance),
+      velmora_b_(velmora_b),
+      scale_(ScreenScale()),
+      velmora_p_(*this, settings, cursor, settings_file) {
+    look_.scale = scale_;
+    const LOGFONTA label_font = button_control::CaptionLogFont(
+        button_control::DesignedFont(), static_cast<int>(std::lround(1440.0 / scale_.y)));
+    look_.label_font = CreateFontIndirectA(&label_font);
+    look_.empty_box = LoadBitmapA(instance, MAKEINTRESOURCEA(IDB_SELECTION_EMPTY));
+    look_.filled_box = LoadBitmapA(instance, MAKEINTRESOURCEA(IDB_SELECTION_FILLED));
+}
+
+FormWindow::~FormWindow() {
+    if (form_ != nullptr && IsWindow(form_)) {
+        DestroyWindow(form_);
+    }
+    DeleteObject(look_.label_font);
+    DeleteObject(look_.empty_box);
+    DeleteObject(look_.filled_box);
+}
+
+void FormWindow::CreateWindows() {
+    RegisterClasses(instance_);
+    const PixelRect client = ToPixels({0, 0, kClientWidth, kClientHeight}, scale_);
+    RECT frame{0, 0, client.width, client.height};
+    AdjustWindowRect(&frame, kFormStyle, FALSE);
+    form_ = CreateWindowExA(WS_EX_CONTROLPARENT, kFormClassName, kDialogCaption, kFormStyle,
+                            CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
+                            frame.bottom - frame.top, nullptr, nullptr, instance_, this);
+    // Windows in tab order, so that the tab key follows the tab indices.
+    for (const ControlId id : TabOrder()) {
+        CreateControl(Place(id));
+    }
+}
+
+void FormWindow::CreateControl(const ControlPlace& place) {
+    const PixelRect rect = ToPixels(place.rect, scale_);
+    HWND parent = ContainerWindow(place.container);
+    HWND window = nullptr;
+    switch (place.kind) {
+        case ControlKind::PictureBox:
+            group_ = CreateWindowExA(WS_EX_CONTROLPARENT, kPictureBoxClassName, "",
+                                     WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, rect.x, rect.y,
+                                     rect.width, rect.height, parent, nullptr, instance_, this);
+            return;
+        case ControlKind::ComboBox: {
+            window = CreateWindowExA(
+                0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN,
+                rect.x, rect.y, rect.width, rect.height * (kComboListRows + 1), parent,
+                reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlIdOf(place.id))), instance_,
+                nullptr);
+            SendMessageA(window, WM_SETFONT,
+                         reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+            break;
+        }
+        case ControlKind::Command: {
+            button_control::PropertyBag layout;
+            layout.WriteProperty("Caption", place.text, button_control::kDefaultCaption);
+            layout.WriteProperty("Font", button_control::FontToText(button_control::DesignedFont()),
+                                 "");
+            window = button_control::CreateCommand(parent, ControlIdOf(place.id), rect.x, rect.y,
+                                                   rect.width, rect.height, &layout);
+            break;
+        }
+        default:
+            return;  // drawn by its container
+    }
+    windows_[place.id] = window;
+}
+
+HWND FormWindow::ContainerWindow(Container container) const {
+    return container == Container::Form ? form_ : group_;
+}
+
+void FormWindow::RunModal() {
+    CreateWindows();
+    if (form_ == nullptr) {
+        return;
+    }
+    PaintBackground();
+    velmora_p_.Form_Load();
+    if (unloaded_) {
+        return;
+    }
+    ShowWindow(form_, SW_SHOWNORMAL);
+    SetForegroundWindow(form_);
+    FocusFirstControl();
+    MSG msg;
+    while (!unloaded_ && GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (!IsDialogMessageA(form_, &msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+    }
+}
+
+void FormWindow::FocusFirstControl() {
+    for (const ControlId id : TabOrder()) {
+        const auto window = windows_.find(id);
+        if (window != windows_.end() && IsWindowEnabled(window->second)) {
+            SetFocus(window->second);
+            return;
+        }
+    }
+}
+
+LRESULT FormWindow::Handle(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    switch (message) {
+        case WM_ERASEBKGND:
+            return 1;  // the back image covers everything
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            HDC dc = BeginPaint(window, &paint);
+            Compose(window, dc);
+            EndPaint(window, &paint);
+            return 0;
+        }
+        case WM_PRINTCLIENT:
+            Compose(window, reinterpret_cast<HDC>(wparam));
+            return 0;
+        case WM_SIZE:
+            if (window == form_) {
+                PaintBackground();
+            }
+            return 0;
+        case WM_GETFONT:
+            return reinterpret_cast<LRESULT>(look_.label_font);
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+            OnMouseDown(window, lparam);
+            return 0;
+        case WM_COMMAND:
+            OnCommand(wparam, lparam);
+            return 0;
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+            SetBkColor(reinterpret_cast<HDC>(wparam), kComboBackColour);
+            return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
+        case WM_SETCURSOR:
+            if (hourglass_) {
+                SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32514)));  // IDC_WAIT
+                return TRUE;
+            }
+            break;
+        case WM_CLOSE:
+            if (window == form_) {
+                Unload();
+            }
+            return 0;
+        default:
+            break;
+    }
+    return DefWindowProcA(window, message, wparam, lparam);
+}
+
+// Form_Resize: the window's rows, then those of the music group.
+void FormWindow::PaintBackground() {
+    RECT client;
+    GetClientRect(form_, &client);
+    form_back_.Reset(client.right, client.bottom, kFormBackColour);
+    form_back_.DrawRows(FormGradient(client.bottom));
+    if (group_ != nullptr) {
+        GetClientRect(group_, &client);
+        group_back_.Reset(client.right, client.bottom, kGroupBackColour);
+        group_back_.DrawRows(GroupGradient(client.bottom));
+        InvalidateRect(group_, nullptr, FALSE);
+    }
+    InvalidateRect(form_, nullptr, FALSE);
+}
+
+// The back image with the windowless controls over it, drawn off screen first.
+void FormWindow::Compose(HWND window, HDC target) {
+    const bool is_form = window == form_;
+    const BackImage& back = is_form ? form_back_ : group_back_;
+    RECT client;
+    GetClientRect(window, &client);
+    const int width = client.right > 0 ? client.right : 1;
+    const int height = client.bottom > 0 ? client.bottom : 1;
+    HDC buffer = CreateCompatibleDC(target);
+    HBITMAP bitmap = CreateCompatibleBitmap(target, width, height);
+    HGDIOBJ previous = SelectObject(buffer, bitmap);
+    HBRUSH back_colour = CreateSolidBrush(is_form ? kFormBackColour : kGroupBackColour);
+    FillRect(buffer, &client, back_colour);
+    DeleteObject(back_colour);
+    if (back.dc() != nullptr) {
+        BitBlt(buffer, 0, 0, back.width(), back.height(), back.dc(), 0, 0, SRCCOPY);
+    }
+    DrawWindowless(buffer, is_form ? Container::Form : Container::Group, look_);
+    BitBlt(target, 0, 0, width, height, buffer, 0, 0, SRCCOPY);
+    SelectObject(buffer, previous);
+    DeleteObject(bitmap);
+    DeleteDC(buffer);
+}
+
+void FormWindow::InvalidateControl(ControlId id) {
+    const RECT rect = PixelPlace(id, scale_);
+    InvalidateRect(ContainerWindow(Place(id).container), &rect, FALSE);
+}
+
+// Img_BGM_MouseDown and lbl_BGM_MouseDown, for any mouse button.
+void FormWindow::OnMouseDown(HWND window, LPARAM lparam) {
+    const POINT point{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};
+    const auto choice =
+        ChoiceControlAt(window == form_ ? Container::Form : Container::Group, point, scale_);
+    if (choice) {
+        velmora_p_.SelectKind(*KindOfChoiceControl(*choice));
+    }
+}
+
+void FormWindow::OnCommand(WPARAM wparam, LPARAM lparam) {
+    if (lparam == 0) {
+        // The Escape key, through the dialog keys: the same as "ｷｬﾝｾﾙ".
+        if (LOWORD(wparam) == IDCANCEL) {
+            velmora_p_.Cmd_Can_Click();
+        }
+        return;
+    }
+    if (HIWORD(wparam) != BN_CLICKED) {
+        return;
+    }
+    switch (static_cast<ControlId>(LOWORD(wparam) - kFirstControlId)) {
+        case ControlId::Cmd_BGM:
+            velmora_p_.Cmd_BGM_Click();
+            break;
+        case ControlId::Cmd_Set:
+            velmora_p_.Cmd_Set_Click();
+            break;
+        case ControlId::Cmd_Can:
+            velmora_p_.Cmd_Can_Click();
+            break;
+        case ControlId::Cmd_Etc:
+            velmora_p_.Cmd_Etc_Click();
+            break;
+        default:
+            break;
+    }
+}
+
+void ShowVelmoraP(HINSTANCE instance, VelmoraB& velmora_b, music::BgmSettings& settings,
+                  saver::CursorPoint& cursor, const std::string& settings_file) {
+    FormWindow form(instance, velmora_b, settings, cursor, settings_file);
+    form.RunModal();
+}
+
+}  // namespace velmora::settings_dialog

@@ -1,0 +1,97 @@
+#include "settings_dialog/win32/windowless_controls.h"
+
+namespace velmora::settings_dialog {
+
+namespace {
+
+void DrawLabel(HDC dc, const ControlPlace& place, const std::string& text, RECT rect,
+               const WindowlessLook& look) {
+    UINT format = DT_NOPREFIX;
+    if (place.border) {
+        // A single black line; the text wraps inside it.
+        HBRUSH black = CreateSolidBrush(kBlack);
+        FrameRect(dc, &rect, black);
+        DeleteObject(black);
+        InflateRect(&rect, -2, -2);
+        format |= DT_WORDBREAK | DT_EDITCONTROL;
+    } else {
+        // Labels sized to their text: the text is never cut.
+        format |= DT_SINGLELINE | DT_NOCLIP | (place.centred ? DT_CENTER : DT_LEFT);
+    }
+    HGDIOBJ previous_font = SelectObject(dc, look.label_font);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, place.text_colour);
+    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &rect, format);
+    SelectObject(dc, previous_font);
+}
+
+void DrawPicture(HDC dc, HBITMAP picture, const RECT& rect) {
+    BITMAP info{};
+    if (picture == nullptr || GetObjectA(picture, sizeof info, &info) == 0) {
+        return;
+    }
+    HDC source = CreateCompatibleDC(dc);
+    HGDIOBJ previous = SelectObject(source, picture);
+    // Shown at its own size from the image's top-left corner, cut to the image.
+    BitBlt(dc, rect.left, rect.top, std::min<LONG>(info.bmWidth, rect.right - rect.left),
+           std::min<LONG>(info.bmHeight, rect.bottom - rect.top), source, 0, 0, SRCCOPY);
+    SelectObject(source, previous);
+    DeleteDC(source);
+}
+
+bool IsSourcePicture(ControlId id) {
+    return id == ControlId::Img_Ra_0 || id == ControlId::Img_Ra_1;
+}
+
+}  // namespace
+
+RECT PixelPlace(ControlId id, Scale scale) {
+    const PixelRect place = ToPixels(Place(id).rect, scale);
+    return {place.x, place.y, place.x + place.width, place.y + place.height};
+}
+
+void DrawWindowless(HDC dc, Container container, const WindowlessLook& look) {
+    for (const ControlPlace& place : Controls()) {
+        if (place.container != container || IsSourcePicture(place.id)) {
+            continue;
+        }
+        const RECT rect = PixelPlace(place.id, look.scale);
+        switch (place.kind) {
+            case ControlKind::Label:
+                DrawLabel(dc, place,
+                          place.id == ControlId::lbl_Fname ? look.file_caption : place.text, rect,
+                          look);
+                break;
+            case ControlKind::Shape: {
+                HBRUSH black = CreateSolidBrush(kBlack);
+                FrameRect(dc, &rect, black);
+                DeleteObject(black);
+                break;
+            }
+            case ControlKind::Image: {
+                const auto selected = look.selected.find(place.id);
+                if (selected != look.selected.end()) {
+                    DrawPicture(dc, selected->second ? look.filled_box : look.empty_box, rect);
+                }
+                break;
+            }
+            default:
+                break;
+        }
+    }
+}
+
+std::optional<ControlId> ChoiceControlAt(Container container, POINT point, Scale scale) {
+    for (const ControlPlace& place : Controls()) {
+        if (place.container != container || !KindOfChoiceControl(place.id)) {
+            continue;
+        }
+        const RECT rect = PixelPlace(place.id, scale);
+        if (PtInRect(&rect, point)) {
+            return place.id;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace velmora::settings_dialog
