@@ -16,12 +16,7 @@ namespace {
 constexpr char kFormClassName[] = "Velmora_P";
 constexpr char kPictureBoxClassName[] = "Velmora_P.PictureBox";
 constexpr DWORD kFormStyle = WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-constexpr int kFirstControlId = 100;
 constexpr int kComboListRows = 10;
-
-int ControlIdOf(ControlId id) {
-    return kFirstControlId + static_cast<int>(id);
-}
 
 Scale ScreenScale() {
     HDC screen = GetDC(nullptr);
@@ -111,7 +106,7 @@ void FormWindow::CreateControl(const ControlPlace& place) {
             window = CreateWindowExA(
                 0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN,
                 rect.x, rect.y, rect.width, rect.height * (kComboListRows + 1), parent,
-                reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlIdOf(place.id))), instance_,
+                reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlWindowId(place.id))), instance_,
                 nullptr);
             SendMessageA(window, WM_SETFONT,
                          reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
@@ -122,8 +117,8 @@ void FormWindow::CreateControl(const ControlPlace& place) {
             layout.WriteProperty("Caption", place.text, button_control::kDefaultCaption);
             layout.WriteProperty("Font", button_control::FontToText(button_control::DesignedFont()),
                                  "");
-            window = button_control::CreateCommand(parent, ControlIdOf(place.id), rect.x, rect.y,
-                                                   rect.width, rect.height, &layout);
+            window = button_control::CreateCommand(parent, ControlWindowId(place.id), rect.x,
+                                                   rect.y, rect.width, rect.height, &layout);
             break;
         }
         default:
@@ -283,7 +278,7 @@ void FormWindow::OnCommand(WPARAM wparam, LPARAM lparam) {
     if (HIWORD(wparam) != BN_CLICKED) {
         return;
     }
-    switch (static_cast<ControlId>(LOWORD(wparam) - kFirstControlId)) {
+    switch (static_cast<ControlId>(LOWORD(wparam) - kFirstControlWindowId)) {
         case ControlId::Cmd_BGM:
             velmora_p_.Cmd_BGM_Click();
             break;

@@ -11,6 +11,7 @@
 
 #include "music/core/bgm_settings.h"
 #include "saver/core/zoom_rectangles.h"
+#include "settings_dialog/core/dialog_layout.h"
 
 namespace velmora::settings_dialog {
 
@@ -24,6 +25,13 @@ class VelmoraB {
     virtual void WriteIni(const std::string& section, const std::string& key,
                           const std::string& value, const std::string& file) = 0;
 };
+
+// The id of a control's window (the track box and the four buttons), which
+// their WM_COMMAND notifications carry.
+inline constexpr int kFirstControlWindowId = 100;
+inline int ControlWindowId(ControlId id) {
+    return kFirstControlWindowId + static_cast<int>(id);
+}
 
 // Creates the dialog, loads it, shows it and runs its messages until it has
 // been unloaded (Save, Cancel or the close box). The dialog edits `settings`

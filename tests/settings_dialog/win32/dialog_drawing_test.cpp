@@ -1,0 +1,120 @@
+// The back image, the windowless controls and the pictures the program carries.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "settings_dialog/win32/back_image.h"
+#include "settings_dialog/win32/dialog_resource_ids.h"
+#include "settings_dialog/win32/windowless_controls.h"
+
+namespace velmora::settings_dialog {
+namespace {
+
+constexpr Scale kAt96{15.0, 15.0};
+
+TEST(DialogDrawing, ProgramCarriesTheIconAndTheTwelvePixelSelectionBoxes) {
+    HINSTANCE program = GetModuleHandleA(nullptr);
+    for (const int id : {IDB_SELECTION_EMPTY, IDB_SELECTION_FILLED}) {
+        HBITMAP picture = LoadBitmapA(program, MAKEINTRESOURCEA(id));
+        ASSERT_NE(picture, nullptr) << id;
+        BITMAP info{};
+        GetObjectA(picture, sizeof info, &info);
+        EXPECT_EQ(info.bmWidth, 12);
+        EXPECT_EQ(info.bmHeight, 12);
+        DeleteObject(picture);
+    }
+    HICON icon = static_cast<HICON>(
+        LoadImageA(program, MAKEINTRESOURCEA(IDI_SETTINGS_DIALOG), IMAGE_ICON, 32, 32, 0));
+    EXPECT_NE(icon, nullptr);
+    DestroyIcon(icon);
+}
+
+TEST(DialogDrawing, BackImageKeepsTheRowsOverTheBackColour) {
+    BackImage back;
+    back.Reset(40, 252, kFormBackColour);
+    EXPECT_EQ(GetPixel(back.dc(), 39, 100), kFormBackColour);
+    back.DrawRows(FormGradient(252));
+    EXPECT_EQ(GetPixel(back.dc(), 0, 0), Rgb(0, 0, 30));
+    EXPECT_EQ(GetPixel(back.dc(), 39, 126), Rgb(220, 220, 250));
+    EXPECT_EQ(GetPixel(back.dc(), 20, 251), FormGradient(252)[251].colour);
+    back.Reset(0, 10, kFormBackColour);  // nothing to keep
+    EXPECT_EQ(back.dc(), nullptr);
+}
+
+class WindowlessTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        HDC screen = GetDC(nullptr);
+        dc_ = CreateCompatibleDC(screen);
+        bitmap_ = CreateCompatibleBitmap(screen, 453, 169);
+        ReleaseDC(nullptr, screen);
+        previous_ = SelectObject(dc_, bitmap_);
+        RECT all{0, 0, 453, 169};
+        FillRect(dc_, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        look_.scale = kAt96;
+        look_.label_font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+        look_.empty_box =
+            LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_SELECTION_EMPTY));
+        look_.filled_box =
+            LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_SELECTION_FILLED));
+    }
+    void TearDown() override {
+        SelectObject(dc_, previous_);
+        DeleteObject(bitmap_);
+        DeleteDC(dc_);
+        DeleteObject(look_.empty_box);
+        DeleteObject(look_.filled_box);
+    }
+    // Dark pixels inside a control's place.
+    int DarkPixels(ControlId id) {
+        const RECT rect = PixelPlace(id, kAt96);
+        int dark = 0;
+        for (int y = rect.top; y < rect.bottom; ++y) {
+            for (int x = rect.left; x < rect.right; ++x) {
+                dark += GetRValue(GetPixel(dc_, x, y)) < 100 ? 1 : 0;
+            }
+        }
+        return dark;
+    }
+
+    HDC dc_ = nullptr;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ previous_ = nullptr;
+    WindowlessLook look_;
+};
+
+TEST_F(WindowlessTest, BoxesShowTheirPictureOnceGivenOne) {
+    look_.selected[ControlId::Img_BGM_0] = false;
+    look_.selected[ControlId::Img_BGM_1] = true;
+    DrawWindowless(dc_, Container::Group, look_);
+    // Img_BGM(1) at (20, 56), Img_BGM(0) at (20, 76), Img_BGM(2) at (20, 96) without a picture.
+    EXPECT_EQ(GetPixel(dc_, 20, 56), Rgb(37, 37, 37));
+    EXPECT_EQ(GetPixel(dc_, 25, 61), Rgb(31, 153, 230));
+    EXPECT_EQ(GetPixel(dc_, 21, 77), Rgb(140, 140, 140));
+    EXPECT_EQ(GetPixel(dc_, 20, 96), Rgb(255, 255, 255));
+    EXPECT_EQ(GetPixel(dc_, 32, 68), Rgb(255, 255, 255));  // 12 pixels, not 13
+}
+
+TEST_F(WindowlessTest, LabelsShapeAndFileBoxAreDrawnInTheGroupOnly) {
+    look_.file_caption = "C:\\Music\\theme.mp3";
+    DrawWindowless(dc_, Container::Group, look_);
+    EXPECT_GT(DarkPixels(ControlId::lbl_BGM_0), 10);
+    EXPECT_GT(DarkPixels(ControlId::lbl_14), 10);
+    const RECT shape = PixelPlace(ControlId::Shape3, kAt96);
+    EXPECT_EQ(GetPixel(dc_, shape.left, shape.top + 5), Rgb(0, 0, 0));
+    EXPECT_EQ(GetPixel(dc_, shape.right - 1, shape.top + 5), Rgb(0, 0, 0));
+    const RECT file = PixelPlace(ControlId::lbl_Fname, kAt96);
+    EXPECT_EQ(GetPixel(dc_, file.left, file.top + 10), Rgb(0, 0, 0));
+    EXPECT_GT(DarkPixels(ControlId::lbl_Fname), (file.right - file.left) * 2 + 2 * 27 + 20);
+}
+
+TEST(DialogDrawing, MouseFindsTheChoiceByItsBoxOrItsText) {
+    EXPECT_EQ(ChoiceControlAt(Container::Group, {25, 60}, kAt96), ControlId::Img_BGM_1);
+    EXPECT_EQ(ChoiceControlAt(Container::Group, {40, 100}, kAt96), ControlId::lbl_BGM_2);
+    EXPECT_EQ(ChoiceControlAt(Container::Group, {38, 80}, kAt96), ControlId::lbl_BGM_0);
+    EXPECT_FALSE(ChoiceControlAt(Container::Group, {150, 60}, kAt96));  // "曲目をﾘﾋﾟｰﾄ"
+    EXPECT_FALSE(ChoiceControlAt(Container::Form, {25, 60}, kAt96));
+}
+
+}  // namespace
+}  // namespace velmora::settings_dialog
