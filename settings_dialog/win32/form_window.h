@@ -76,6 +76,7 @@ class FormWindow final : public DialogPort {
     WindowlessLook look_;
     bool hourglass_ = false;
     bool unloaded_ = false;
+    HWND focus_ = nullptr;  // the control that had the focus when the dialog was deactivated
     VelmoraP velmora_p_;
 };
 

@@ -202,6 +202,18 @@ LRESULT FormWindow::Handle(HWND window, UINT message, WPARAM wparam, LPARAM lpar
                 return TRUE;
             }
             break;
+        case WM_ACTIVATE:
+            if (window != form_) {
+                break;
+            }
+            // Back from another window, the focus returns to where it was.
+            if (LOWORD(wparam) == WA_INACTIVE) {
+                focus_ = GetFocus();
+            } else if (focus_ != nullptr && IsWindow(focus_) && IsWindowEnabled(focus_)) {
+                SetFocus(focus_);
+                return 0;
+            }
+            break;
         case WM_CLOSE:
             if (window == form_) {
                 Unload();

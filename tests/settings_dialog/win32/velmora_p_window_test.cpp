@@ -139,6 +139,12 @@ TEST_F(VelmoraPWindowTest, TabFollowsTheTabIndicesPastDisabledControls) {
                       Control(form, order[i]))
                 << i;
         }
+        // Deactivated and activated again, the focus goes back where it was.
+        SetFocus(Control(form, ControlId::Cmd_Can));
+        SendMessageA(form, WM_ACTIVATE, WA_INACTIVE, 0);
+        SetFocus(form);
+        SendMessageA(form, WM_ACTIVATE, WA_ACTIVE, 0);
+        EXPECT_EQ(GetFocus(), Control(form, ControlId::Cmd_Can));
     });
 }
 
