@@ -204,11 +204,11 @@ class WineSession:
     def _ensure_prefix(self) -> None:
         with _prefix_lock() as lock:
             fcntl.flock(lock, fcntl.LOCK_EX)
-            if not (PREFIX / "system.reg").exists():
-                PREFIX.mkdir(parents=True, exist_ok=True)
-                subprocess.run(["wineboot", "-i"], env=self.env, stdout=subprocess.DEVNULL,
-                               stderr=subprocess.DEVNULL, timeout=300)
-                self._wineserver("-w")
+            # The same prefix as the scripts make, by the scripts' own recipe.
+            subprocess.run(["bash", "-c", '. "$1" && velmora_ensure_prefix', "ensure-prefix",
+                            str(ROOT / "scripts" / "wine-env")],
+                           env={**self.env, "VELMORA_WINEPREFIX": str(PREFIX)},
+                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=300)
 
     def _use_captured_sound_card(self) -> None:
         """ALSA's default card becomes a file: every stream is converted to signed
