@@ -6,9 +6,9 @@
 
 #include <cstdint>
 #include <cstdlib>
-#include <vector>
 
 #include "button_control/win32/command_window.h"
+#include "tests/support/win32_pixels.h"
 
 namespace velmora::button_control {
 namespace {
@@ -38,32 +38,10 @@ constexpr Rgb kHostBackground{10, 120, 30};
 // What the control shows: its face with the caption, as WM_PRINTCLIENT draws it.
 class Snapshot {
   public:
-    explicit Snapshot(HWND window) {
-        RECT rect;
-        GetClientRect(window, &rect);
-        width_ = rect.right;
-        height_ = rect.bottom;
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width_;
-        info.bmiHeader.biHeight = -height_;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        void* bits = nullptr;
-        HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        HDC dc = CreateCompatibleDC(nullptr);
-        HGDIOBJ previous = SelectObject(dc, bitmap);
-        SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-        GdiFlush();
-        const auto* pixels = static_cast<const std::uint32_t*>(bits);
-        pixels_.assign(pixels, pixels + width_ * height_);
-        SelectObject(dc, previous);
-        DeleteDC(dc);
-        DeleteObject(bitmap);
-    }
+    explicit Snapshot(HWND window) : grid_(testing::PrintedClient(window)) {}
 
     Rgb At(int x, int y) const {
-        const std::uint32_t p = pixels_[y * width_ + x];
+        const std::uint32_t p = grid_.At(x, y);
         return {static_cast<int>((p >> 16) & 0xFF), static_cast<int>((p >> 8) & 0xFF),
                 static_cast<int>(p & 0xFF)};
     }
@@ -71,8 +49,8 @@ class Snapshot {
     template <typename Pred>
     int Count(Pred pred) const {
         int n = 0;
-        for (int y = 0; y < height_; ++y) {
-            for (int x = 0; x < width_; ++x) {
+        for (int y = 0; y < grid_.height; ++y) {
+            for (int x = 0; x < grid_.width; ++x) {
                 n += pred(At(x, y)) ? 1 : 0;
             }
         }
@@ -80,8 +58,7 @@ class Snapshot {
     }
 
   private:
-    int width_ = 0, height_ = 0;
-    std::vector<std::uint32_t> pixels_;
+    testing::PixelGrid grid_;
 };
 
 int g_clicks = 0;

@@ -10,6 +10,7 @@
 #include "saver/core/preview_geometry.h"
 #include "saver/win32/resource_ids.h"
 #include "saver/win32/velmora_r.h"
+#include "tests/support/win32_pixels.h"
 
 namespace velmora::saver {
 namespace {
@@ -30,34 +31,10 @@ void Pump() {
     }
 }
 
-Pixels ReadBitmap(HDC source, int width, int height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HBITMAP target = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HDC memory = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(memory, target);
-    BitBlt(memory, 0, 0, width, height, source, 0, 0, SRCCOPY);
-    GdiFlush();
-    Pixels pixels(static_cast<const std::uint32_t*>(bits),
-                  static_cast<const std::uint32_t*>(bits) + width * height);
-    for (auto& p : pixels) {
-        p &= 0xFFFFFF;
-    }
-    SelectObject(memory, old);
-    DeleteDC(memory);
-    DeleteObject(target);
-    return pixels;
-}
-
 Pixels WindowPixels(HWND window, int width, int height) {
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     HDC dc = GetDC(window);
-    Pixels pixels = ReadBitmap(dc, width, height);
+    Pixels pixels = testing::CopiedPixels(dc, width, height).pixels;
     ReleaseDC(window, dc);
     return pixels;
 }
@@ -72,7 +49,7 @@ Pixels StillPixels() {
     }
     HDC memory = CreateCompatibleDC(nullptr);
     HGDIOBJ old = SelectObject(memory, still);
-    Pixels pixels = ReadBitmap(memory, kPreviewStillWidth, kPreviewStillHeight);
+    Pixels pixels = testing::CopiedPixels(memory, kPreviewStillWidth, kPreviewStillHeight).pixels;
     SelectObject(memory, old);
     DeleteDC(memory);
     DeleteObject(still);
