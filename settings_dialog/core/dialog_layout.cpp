@@ -101,6 +101,20 @@ PixelRect ToPixels(const TwipsRect& rect, Scale scale) {
             button_control::TwipsToPixels(rect.height, scale.y)};
 }
 
+std::optional<int> ChoiceKindAt(Container container, int x, int y, Scale scale) {
+    for (const ControlPlace& place : Controls()) {
+        const std::optional<int> kind = KindOfChoiceControl(place.id);
+        if (place.container != container || !kind) {
+            continue;
+        }
+        const PixelRect rect = ToPixels(place.rect, scale);
+        if (x >= rect.x && x < rect.x + rect.width && y >= rect.y && y < rect.y + rect.height) {
+            return kind;
+        }
+    }
+    return std::nullopt;
+}
+
 TwipsPoint PlaceDialog(double screen_width, double screen_height, double dialog_width,
                        double dialog_height) {
     const auto free_length = [](double screen, double dialog) {

@@ -84,6 +84,10 @@ std::optional<int> KindOfChoiceControl(ControlId id);
 // A place in twips as screen pixels.
 PixelRect ToPixels(const TwipsRect& rect, Scale scale);
 
+// The kind chosen by a mouse press at a pixel of a container: that of the
+// selection box or choice text under it (right and bottom edges outside).
+std::optional<int> ChoiceKindAt(Container container, int x, int y, Scale scale);
+
 // The dialog's top-left corner on the screen (twips): centred across and at
 // a third of the free height. Each free length is rounded to a whole number
 // (halves to even) before it is divided; the division truncates.

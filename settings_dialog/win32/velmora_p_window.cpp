@@ -271,11 +271,11 @@ void FormWindow::InvalidateControl(ControlId id) {
 
 // Img_BGM_MouseDown and lbl_BGM_MouseDown, for any mouse button.
 void FormWindow::OnMouseDown(HWND window, LPARAM lparam) {
-    const POINT point{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};
-    const auto choice =
-        ChoiceControlAt(window == form_ ? Container::Form : Container::Group, point, scale_);
-    if (choice) {
-        velmora_p_.SelectKind(*KindOfChoiceControl(*choice));
+    const auto kind = ChoiceKindAt(window == form_ ? Container::Form : Container::Group,
+                                   static_cast<short>(LOWORD(lparam)),
+                                   static_cast<short>(HIWORD(lparam)), scale_);
+    if (kind) {
+        velmora_p_.SelectKind(*kind);
     }
 }
 

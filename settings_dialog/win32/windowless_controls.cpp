@@ -81,17 +81,4 @@ void DrawWindowless(HDC dc, Container container, const WindowlessLook& look) {
     }
 }
 
-std::optional<ControlId> ChoiceControlAt(Container container, POINT point, Scale scale) {
-    for (const ControlPlace& place : Controls()) {
-        if (place.container != container || !KindOfChoiceControl(place.id)) {
-            continue;
-        }
-        const RECT rect = PixelPlace(place.id, scale);
-        if (PtInRect(&rect, point)) {
-            return place.id;
-        }
-    }
-    return std::nullopt;
-}
-
 }  // namespace velmora::settings_dialog

@@ -6,7 +6,6 @@
 #include <windows.h>
 
 #include <map>
-#include <optional>
 #include <string>
 
 #include "settings_dialog/core/dialog_layout.h"
@@ -27,8 +26,5 @@ RECT PixelPlace(ControlId id, Scale scale);
 
 // Draws the container's windowless controls; the hidden Img_Ra sources stay unseen.
 void DrawWindowless(HDC dc, Container container, const WindowlessLook& look);
-
-// The choice (Img_BGM or lbl_BGM element) under a point of the container.
-std::optional<ControlId> ChoiceControlAt(Container container, POINT point, Scale scale);
 
 }  // namespace velmora::settings_dialog

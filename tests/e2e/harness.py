@@ -10,7 +10,6 @@ back as Images checked pixel by pixel.
 
 from __future__ import annotations
 
-import array
 import fcntl
 import os
 import re

@@ -40,6 +40,24 @@ TEST(DialogLayout, ChoicesAreIndexedByKindNotByTheirOrderOnScreen) {
     EXPECT_LT(Place(ControlId::Img_BGM_0).rect.y, Place(ControlId::Img_BGM_2).rect.y);
 }
 
+TEST(DialogLayout, PressOnABoxOrItsTextChoosesItsKind) {
+    const Scale at96 = button_control::ScaleForDpi(96, 96);
+    // Img_BGM(1) is 300, 840 twips in the group: pixels 20..32, 56..68.
+    EXPECT_EQ(ChoiceKindAt(Container::Group, 20, 56, at96), 1);
+    EXPECT_EQ(ChoiceKindAt(Container::Group, 32, 68, at96), 1);
+    EXPECT_FALSE(ChoiceKindAt(Container::Group, 33, 60, at96).has_value());   // the gap to its text
+    EXPECT_EQ(ChoiceKindAt(Container::Group, 40, 80, at96), 0);               // "無し"
+    EXPECT_EQ(ChoiceKindAt(Container::Group, 90, 100, at96), 2);              // "MP3、WAV"
+    EXPECT_FALSE(ChoiceKindAt(Container::Group, 100, 58, at96).has_value());  // the track box
+    EXPECT_FALSE(ChoiceKindAt(Container::Group, 150, 60, at96).has_value());  // "曲目をﾘﾋﾟｰﾄ"
+    // The same pixel of the window itself is no choice: they all sit in the group.
+    EXPECT_FALSE(ChoiceKindAt(Container::Form, 40, 80, at96).has_value());
+    // At 144 dots per inch the places grow with the twips.
+    const Scale at144 = button_control::ScaleForDpi(144, 144);
+    EXPECT_EQ(ChoiceKindAt(Container::Group, 60, 120, at144), 0);
+    EXPECT_FALSE(ChoiceKindAt(Container::Group, 40, 80, at144).has_value());
+}
+
 TEST(DialogLayout, EveryShownControlLiesInsideItsContainer) {
     const TwipsRect group = Place(ControlId::Pic_C).rect;
     for (const ControlPlace& place : Controls()) {

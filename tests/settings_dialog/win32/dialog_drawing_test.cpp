@@ -108,13 +108,5 @@ TEST_F(WindowlessTest, LabelsShapeAndFileBoxAreDrawnInTheGroupOnly) {
     EXPECT_GT(DarkPixels(ControlId::lbl_Fname), (file.right - file.left) * 2 + 2 * 27 + 20);
 }
 
-TEST(DialogDrawing, MouseFindsTheChoiceByItsBoxOrItsText) {
-    EXPECT_EQ(ChoiceControlAt(Container::Group, {25, 60}, kAt96), ControlId::Img_BGM_1);
-    EXPECT_EQ(ChoiceControlAt(Container::Group, {40, 100}, kAt96), ControlId::lbl_BGM_2);
-    EXPECT_EQ(ChoiceControlAt(Container::Group, {38, 80}, kAt96), ControlId::lbl_BGM_0);
-    EXPECT_FALSE(ChoiceControlAt(Container::Group, {150, 60}, kAt96));  // "曲目をﾘﾋﾟｰﾄ"
-    EXPECT_FALSE(ChoiceControlAt(Container::Form, {25, 60}, kAt96));
-}
-
 }  // namespace
 }  // namespace velmora::settings_dialog
