@@ -1,0 +1,42 @@
+#pragma once
+// The program's texts are code page 932: a lead byte (0x81-0x9F, 0xE0-0xFC)
+// and the byte after it make one character. The second byte may look like
+// "\" or an ASCII letter (表 is 95 5C, ピ is 83 73), so every rule about paths,
+// positions and letters here walks the text character by character.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace velmora::settings {
+
+// True for the first byte of a two-byte character.
+bool IsLeadByte(char byte);
+
+// The character at `position` (counting from 1); "" past the end.
+std::string_view CharacterAt(std::string_view text, std::size_t position);
+
+// The text from the character at `position` (counting from 1) to its end.
+std::string_view FromCharacter(std::string_view text, std::size_t position);
+
+// The last `count` characters (the whole text when it is shorter).
+std::string_view LastCharacters(std::string_view text, std::size_t count);
+
+// ASCII letters a to z upper-cased; every other character as it is.
+std::string UpperAscii(std::string_view text);
+
+// The folder of a path: up to its last separator character ("\" or "/"),
+// kept at a drive root ("C:\"); "" when there is none.
+std::string FolderOf(std::string_view path);
+
+// A file in a folder: one "\" between them, none added at a drive root or
+// after a folder that already ends in a separator character.
+std::string InFolder(std::string_view folder, std::string_view file_name);
+
+// The path without one trailing "\" character.
+std::string_view WithoutTrailingSeparator(std::string_view path);
+
+// The last three characters of a file name upper-cased ("WAV", "MP3").
+std::string FileTypeEnding(std::string_view file_name);
+
+}  // namespace velmora::settings

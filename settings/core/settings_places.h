@@ -1,0 +1,60 @@
+#pragma once
+// Where the settings file lives. Beside the program as always; where the
+// program's folder cannot be written (a machine-wide install), in the user's
+// own folder instead. Reading prefers the user's file when there is one, so a
+// file left beside the program by an earlier copy still loads.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "settings/core/ini_text.h"
+
+namespace velmora::settings {
+
+// "設定を保存できませんでした。\n次のファイルに書き込めません：" and one path a line.
+inline constexpr char kSaveFailedMessage[] =
+    "\x90\xDD\x92\xE8\x82\xF0\x95\xDB\x91\xB6\x82\xC5\x82\xAB\x82\xDC\x82\xB9\x82\xF1\x82\xC5\x82"
+    "\xB5\x82\xBD\x81\x42\n"
+    "\x8E\x9F\x82\xCC\x83\x74\x83\x40\x83\x43\x83\x8B\x82\xC9\x8F\x91\x82\xAB\x8D\x9E\x82\xDF\x82"
+    "\xDC\x82\xB9\x82\xF1\x81\x46";
+
+struct SettingsPlaces {
+    std::string beside_program;  // the program's folder and the file name
+    std::string user_folder;     // the user's own folder for this program; "" when none
+    std::string per_user;        // the file in it; "" when there is no user folder
+};
+
+// The places for a program folder and the user's application-data folder
+// ("" when the platform gives none).
+SettingsPlaces PlacesFor(std::string_view program_folder, std::string_view app_data_folder);
+
+// Whole-file access to the settings file; paths in code page 932.
+class SettingsFilePort {
+  public:
+    virtual ~SettingsFilePort() = default;
+
+    // The file's bytes; nothing when it does not exist or cannot be read.
+    virtual std::optional<std::string> ReadWholeFile(const std::string& path) = 0;
+    // Puts these bytes in place of the file (or creates it) in one step, so a
+    // reader sees the old file or the new one, never a mix; false when refused.
+    virtual bool ReplaceWholeFile(const std::string& path, const std::string& bytes) = 0;
+    // Makes the folder unless it exists; false when it cannot be made.
+    virtual bool MakeFolder(const std::string& path) = 0;
+};
+
+// The bytes of the file the settings are read from: the user's file when it
+// exists, else the one beside the program; "" when neither does.
+std::string ReadSettingsFile(SettingsFilePort& port, const SettingsPlaces& places);
+
+// Stores the entries in the section of the file they are read from. The
+// user's file when it exists; otherwise the one beside the program, and when
+// that is refused, a new user's file carrying the old file's other lines.
+// Nothing on success; the message for the user naming every file that could
+// not be written otherwise.
+std::optional<std::string> SaveSettingsValues(SettingsFilePort& port, const SettingsPlaces& places,
+                                              std::string_view section,
+                                              const std::vector<IniEntry>& entries);
+
+}  // namespace velmora::settings
