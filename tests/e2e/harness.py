@@ -1,11 +1,12 @@
 """End-to-end harness: the shipped programs under Wine on an Xvfb of our own.
 
 A WineSession owns one X server, the Wine environment (the project's prefix,
-a Japanese locale for code page 932, optionally ALSA's file plugin as the
-sound card) and every process it starts; leaving the `with` block ends them
-all. Windows are found by title through the probe tool (a small Windows
-program built with the tests), input goes in with xdotool, screenshots come
-back as Images checked pixel by pixel.
+a locale: Japanese for code page 932 unless a test asks for the Western 1252,
+which the session checks; optionally ALSA's file plugin as the sound card) and
+every process it starts; leaving the `with` block ends them all. Windows are
+found by title through the probe tool (a small Windows program built with the
+tests), input goes in with xdotool, screenshots come back as Images checked
+pixel by pixel.
 """
 
 from __future__ import annotations
@@ -27,7 +28,11 @@ DIST = Path(os.environ.get("VELMORA_DIST", ROOT / "build/windows/dist")).resolve
 PROBE = Path(os.environ.get("VELMORA_PROBE", ROOT / "build/windows/tests/e2e/velmora_probe.exe")).resolve()
 SHOTS = Path(os.environ.get("VELMORA_SHOTS", ROOT / "build/windows/e2e-shots")).resolve()
 PREFIX = Path(os.environ.get("VELMORA_WINEPREFIX", ROOT / "build/windows/wineprefix")).resolve()
-WINE_LOCALE = "ja_JP.UTF-8"
+LOCPATH = ROOT / "build" / "locales"  # the locales scripts/wine-env generates
+# The locales the programs run in and the ANSI code page Wine gives each.
+JAPANESE = "ja_JP.UTF-8"
+WESTERN = "en_US.UTF-8"
+CODE_PAGES = {JAPANESE: 932, WESTERN: 1252}
 
 AUDIO_RATE = 44100  # frames a second; each frame is two signed 32-bit samples
 AUDIO_FRAME_BYTES = 8
@@ -128,8 +133,9 @@ def _prefix_lock():
 class WineSession:
     """One Xvfb, one Wine environment, and every process started in it."""
 
-    def __init__(self, width: int = 1024, height: int = 768, audio: bool = False, name: str = ""):
-        self.width, self.height, self.audio = width, height, audio
+    def __init__(self, width: int = 1024, height: int = 768, audio: bool = False, name: str = "",
+                 locale: str = JAPANESE):
+        self.width, self.height, self.audio, self.locale = width, height, audio, locale
         self.name = name or os.environ.get("VELMORA_TEST_NAME", "session")
         self._procs: list[subprocess.Popen] = []
         self._xvfb = None
@@ -149,14 +155,19 @@ class WineSession:
                 "WINEARCH": "win64",
                 "WINEDEBUG": os.environ.get("WINEDEBUG", "-all"),
                 "WINEDLLOVERRIDES": "mscoree,mshtml=;winemenubuilder.exe=d",
-                "LANG": WINE_LOCALE,
-                "LC_ALL": WINE_LOCALE,
+                "LOCPATH": str(LOCPATH),
+                "LANG": self.locale,
+                "LC_ALL": self.locale,
+                "VELMORA_WINE_LOCALE": self.locale,
             })
             if self.audio:
                 self._use_captured_sound_card()
             self._ensure_prefix()
             # A wineserver left from an earlier session would keep that session's display.
             self.restart_wine()
+            code_page = self.probe("acp").strip()
+            if code_page != str(CODE_PAGES[self.locale]):
+                raise RuntimeError(f"Wine runs on code page {code_page or '?'} in {self.locale}")
             return self
         except BaseException:
             self.__exit__(None, None, None)
@@ -240,6 +251,14 @@ class WineSession:
         settings read only at start-up (the screen's DPI, say) take effect."""
         self._wineserver("-k")
         self._start_wine_services()
+
+    def set_dpi(self, dpi: int) -> None:
+        """The screen's dots per inch for every program started from now on.
+        Lasts in the prefix: use it in a prefix of the test's own."""
+        subprocess.run(["wine", "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels",
+                        "/t", "REG_DWORD", "/d", str(dpi), "/f"],
+                       env=self.env, check=True, capture_output=True, timeout=120)
+        self.restart_wine()
 
     def _start_wine_services(self) -> None:
         """Starts the wine server, services and desktop from a run whose output goes

@@ -13,10 +13,14 @@
 namespace {
 
 // GetWindowText does not read another program's controls; WM_GETTEXT does.
+// Read wide and printed in code page 932 whatever the system's code page, so
+// the tests see the very characters the window shows.
 void read_text(HWND window, char (&text)[256]) {
+    wchar_t wide[256] = {};
     DWORD_PTR copied = 0;
-    SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
-                        SMTO_ABORTIFHUNG, 1000, &copied);
+    SendMessageTimeoutW(window, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(wide), SMTO_ABORTIFHUNG,
+                        1000, &copied);
+    WideCharToMultiByte(932, 0, wide, -1, text, sizeof text - 1, nullptr, nullptr);
 }
 
 void print_window(HWND window) {
@@ -187,7 +191,7 @@ int usage() {
     std::fprintf(stderr,
                  "usage: velmora_probe find TITLE | wait TITLE MS | wait-gone TITLE MS |\n"
                  "       post TITLE MSG [WPARAM [LPARAM]] | children HWND | foreground |\n"
-                 "       screensaver-window | host X Y W H\n");
+                 "       screensaver-window | host X Y W H | acp\n");
     return 2;
 }
 
@@ -209,6 +213,10 @@ int main(int argc, char** argv) {
     }
     if (command == "children" && argc == 3) {
         return children(argv[2]);
+    }
+    if (command == "acp") {
+        std::printf("%u\n", GetACP());
+        return 0;
     }
     if (command == "foreground") {
         return foreground();

@@ -1,0 +1,58 @@
+#include "settings/win32/wide_text.h"
+
+#include <windows.h>
+
+namespace velmora::settings {
+
+namespace {
+
+constexpr UINT kCodePage932 = 932;
+
+}  // namespace
+
+std::wstring WideFromCp932(std::string_view text) {
+    if (text.empty()) {
+        return std::wstring();
+    }
+    const int size = static_cast<int>(text.size());
+    const int length = MultiByteToWideChar(kCodePage932, 0, text.data(), size, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(kCodePage932, 0, text.data(), size, wide.data(), length);
+    return wide;
+}
+
+std::optional<std::string> Cp932FromWide(std::wstring_view text) {
+    if (text.empty()) {
+        return std::string();
+    }
+    const int size = static_cast<int>(text.size());
+    BOOL lost = FALSE;
+    const int length = WideCharToMultiByte(kCodePage932, WC_NO_BEST_FIT_CHARS, text.data(), size,
+                                           nullptr, 0, nullptr, &lost);
+    if (length == 0 || lost) {
+        return std::nullopt;
+    }
+    std::string bytes(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(kCodePage932, WC_NO_BEST_FIT_CHARS, text.data(), size, bytes.data(), length,
+                        nullptr, nullptr);
+    return bytes;
+}
+
+std::optional<std::string> Cp932Path(const std::wstring& path) {
+    if (auto bytes = Cp932FromWide(path)) {
+        return bytes;
+    }
+    const DWORD length = GetShortPathNameW(path.c_str(), nullptr, 0);
+    if (length == 0) {
+        return std::nullopt;
+    }
+    std::wstring short_path(length, L'\0');
+    const DWORD written = GetShortPathNameW(path.c_str(), short_path.data(), length);
+    if (written == 0 || written >= length) {
+        return std::nullopt;
+    }
+    short_path.resize(written);
+    return Cp932FromWide(short_path);
+}
+
+}  // namespace velmora::settings

@@ -1,0 +1,22 @@
+#pragma once
+// The program's code page 932 texts handed to the platform's wide (UTF-16)
+// calls, and wide texts brought back, with code page 932 named explicitly:
+// what the user reads and the paths the program keeps come out the same
+// whatever the system's ANSI code page.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace velmora::settings {
+
+std::wstring WideFromCp932(std::string_view text);
+
+// The text in code page 932; nothing when a character has no form there.
+std::optional<std::string> Cp932FromWide(std::wstring_view text);
+
+// A path in code page 932: as it is when code page 932 holds every character,
+// else its short (8.3) form when the volume gives one; nothing otherwise.
+std::optional<std::string> Cp932Path(const std::wstring& path);
+
+}  // namespace velmora::settings

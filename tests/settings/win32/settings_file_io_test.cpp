@@ -1,0 +1,87 @@
+// The settings file's platform side and the wide texts, run on the Japanese
+// code page and on a Western one: both must give the same results.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "settings/win32/settings_file_io.h"
+#include "settings/win32/wide_text.h"
+
+namespace velmora::settings {
+namespace {
+
+constexpr char kSoftOmote[] = "\x83\x5C\x83\x74\x83\x67\x95\x5C";  // ソフト表
+constexpr wchar_t kSoftOmoteWide[] = L"\x30BD\x30D5\x30C8\x8868";
+
+// A fresh folder named ソフト表 in the temporary folder, removed afterwards.
+class JapaneseFolder : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        wchar_t temp[MAX_PATH];
+        GetTempPathW(MAX_PATH, temp);
+        wide_ = std::wstring(temp) + L"velmora-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                kSoftOmoteWide;
+        ASSERT_TRUE(CreateDirectoryW(wide_.c_str(), nullptr));
+        folder_ = Cp932Path(wide_).value_or("");
+        ASSERT_NE(folder_.find(kSoftOmote), std::string::npos);
+    }
+    void TearDown() override {
+        for (const wchar_t* name : {L"\\Velmora.ini", L"\\Velmora.ini.new", L"\\caf\xE9.wav"}) {
+            const std::wstring file = wide_ + name;
+            SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileW(file.c_str());
+        }
+        RemoveDirectoryW(wide_.c_str());
+    }
+    std::wstring wide_;
+    std::string folder_;
+};
+
+TEST(WideText, RunsOnTheCodePageTheTestWasStartedFor) {
+    const char* expected = std::getenv("VELMORA_EXPECTED_ACP");
+    ASSERT_NE(expected, nullptr) << "started without the code page it should run on";
+    EXPECT_EQ(GetACP(), static_cast<UINT>(std::atoi(expected)));
+}
+
+TEST(WideText, Cp932TextsComeOutTheSameOnEveryCodePage) {
+    EXPECT_EQ(WideFromCp932(kSoftOmote), kSoftOmoteWide);
+    EXPECT_EQ(Cp932FromWide(kSoftOmoteWide), kSoftOmote);
+    EXPECT_EQ(Cp932FromWide(L"caf\xE9"), std::nullopt);
+}
+
+TEST_F(JapaneseFolder, ReplacesTheWholeFileAndReadsItBack) {
+    Win32SettingsFile io;
+    const std::string file = folder_ + "\\Velmora.ini";
+    EXPECT_EQ(io.ReadWholeFile(file), std::nullopt);
+    EXPECT_FALSE(CanOpenForReading(file));
+    ASSERT_TRUE(io.ReplaceWholeFile(file, "[Section]\r\nBGM\x8B\xE6\x95\xAA=2\r\n"));
+    ASSERT_TRUE(io.ReplaceWholeFile(file, "[Section]\r\nBGM\x8B\xE6\x95\xAA=1\r\n"));
+    EXPECT_EQ(io.ReadWholeFile(file), "[Section]\r\nBGM\x8B\xE6\x95\xAA=1\r\n");
+    EXPECT_TRUE(CanOpenForReading(file));
+    EXPECT_FALSE(CanOpenForReading(folder_));
+    EXPECT_EQ(io.ReadWholeFile(folder_), std::nullopt);
+    EXPECT_TRUE(io.MakeFolder(folder_));
+
+    // A read-only file is refused and stays as it was, with nothing left beside it.
+    SetFileAttributesW((wide_ + L"\\Velmora.ini").c_str(), FILE_ATTRIBUTE_READONLY);
+    EXPECT_FALSE(io.ReplaceWholeFile(file, "lost"));
+    EXPECT_EQ(io.ReadWholeFile(file), "[Section]\r\nBGM\x8B\xE6\x95\xAA=1\r\n");
+    EXPECT_FALSE(CanOpenForReading(file + ".new"));
+}
+
+TEST_F(JapaneseFolder, ANameCodePage932CannotHoldIsReachedByItsShortForm) {
+    const std::wstring wide_file = wide_ + L"\\caf\xE9.wav";
+    HANDLE file = CreateFileW(wide_file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    CloseHandle(file);
+    const std::optional<std::string> path = Cp932Path(wide_file);
+    ASSERT_TRUE(path.has_value()) << "the volume gives no short name";
+    EXPECT_TRUE(CanOpenForReading(*path));
+    EXPECT_EQ(Cp932Path(wide_ + L"\\missing\xE9.wav"), std::nullopt);
+}
+
+}  // namespace
+}  // namespace velmora::settings
