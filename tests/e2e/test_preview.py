@@ -5,10 +5,14 @@ the form's place, size and lifetime are checked; its picture is checked by the
 Wine test of the preview form, with a host in the same process.
 """
 
+import os
 import time
 import unittest
+from pathlib import Path
+from unittest import mock
 
-from harness import WineSession, wait_until
+import harness
+from harness import ROOT, WineSession, wait_until
 
 
 class PreviewTest(unittest.TestCase):
@@ -60,6 +64,18 @@ class PreviewTest(unittest.TestCase):
             self.assertTrue(wait_until(lambda: s.children(hwnd), 60))
             self.destroy_host(s, host)
             self.assertEqual(s.wait_exit(proc, timeout=15), 0)
+
+    def test_takes_the_hosts_pixel_size_at_higher_dpi(self):
+        # In a prefix of its own, so the changed DPI never reaches the other tests.
+        prefix = Path(os.environ.get("VELMORA_TEST_BIN", ROOT / "build/windows")) / "preview-dpi-wineprefix"
+        with mock.patch.object(harness, "PREFIX", prefix):
+            for dpi in (120, 144):
+                with WineSession(name=f"preview-dpi{dpi}") as s:
+                    s.set_dpi(dpi)
+                    host, hwnd, proc, form = self.preview(s, 100, 100, 152, 112)
+                    self.assertEqual((form.x, form.y, form.width, form.height), (0, 0, 152, 112), dpi)
+                    self.destroy_host(s, host)
+                    self.assertEqual(s.wait_exit(proc, timeout=15), 0)
 
     def test_without_a_usable_host_the_program_ends_at_once(self):
         with WineSession(name="preview-nohost") as s:

@@ -67,5 +67,14 @@ TEST(Resources, ThePreviewStillIsCarriedAtItsSize) {
     DeleteObject(still);
 }
 
+TEST(Resources, TheProgramSeesTheScreensRealPixelsAsTheRendererDoes) {
+    HRSRC manifest = FindResourceA(nullptr, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
+    ASSERT_NE(manifest, nullptr);
+    const auto* text = static_cast<const char*>(LockResource(LoadResource(nullptr, manifest)));
+    EXPECT_NE(std::string(text, SizeofResource(nullptr, manifest)).find("PerMonitorV2"),
+              std::string::npos);
+    EXPECT_TRUE(IsProcessDPIAware());
+}
+
 }  // namespace
 }  // namespace velmora::saver
