@@ -1,7 +1,9 @@
 #include "button_control/win32/caption_drawing.h"
 
 #include <cmath>
-#include <cstring>
+#include <cwchar>
+
+#include "settings/win32/wide_text.h"
 
 namespace velmora::button_control {
 
@@ -24,8 +26,8 @@ COLORREF ResolvedColour(std::int32_t colour) {
 
 }  // namespace
 
-LOGFONTA CaptionLogFont(const Font& font, int dpi_y) {
-    LOGFONTA log_font{};
+LOGFONTW CaptionLogFont(const Font& font, int dpi_y) {
+    LOGFONTW log_font{};
     log_font.lfHeight = -static_cast<LONG>(std::lround(font.Size * dpi_y / 72.0));
     log_font.lfWeight = font.Weight;
     log_font.lfItalic = font.Italic;
@@ -36,18 +38,18 @@ LOGFONTA CaptionLogFont(const Font& font, int dpi_y) {
     log_font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
     log_font.lfQuality = DEFAULT_QUALITY;
     log_font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
-    std::strncpy(log_font.lfFaceName, font.Name.c_str(), LF_FACESIZE - 1);
+    std::wcsncpy(log_font.lfFaceName, settings::WideFromCp932(font.Name).c_str(), LF_FACESIZE - 1);
     return log_font;
 }
 
 Font FontFromWindow(HWND window) {
     const auto handle = reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0));
-    LOGFONTA log_font{};
-    if (handle == nullptr || GetObjectA(handle, sizeof log_font, &log_font) == 0) {
+    LOGFONTW log_font{};
+    if (handle == nullptr || GetObjectW(handle, sizeof log_font, &log_font) == 0) {
         return DesignedFont();
     }
     Font font;
-    font.Name = log_font.lfFaceName;
+    font.Name = settings::Cp932FromWide(log_font.lfFaceName);
     // Point sizes in quarters, as the toolkit's fonts keep them.
     const double pixels = std::abs(log_font.lfHeight);
     font.Size = std::round(pixels * 72.0 / ScreenDpiY() * 4) / 4;
@@ -60,28 +62,29 @@ Font FontFromWindow(HWND window) {
 }
 
 void DrawCaption(HDC dc, const Label& label, Scale scale) {
-    const LOGFONTA log_font = CaptionLogFont(*label.Font, ScreenDpiY());
-    HFONT font = CreateFontIndirectA(&log_font);
+    const LOGFONTW log_font = CaptionLogFont(*label.Font, ScreenDpiY());
+    HFONT font = CreateFontIndirectW(&log_font);
     HGDIOBJ previous_font = SelectObject(dc, font);
     const int left = TwipsToPixels(label.Left, scale.x);
     const int top = TwipsToPixels(label.Top, scale.y);
     RECT rect{left, top, left + TwipsToPixels(label.Width, scale.x),
               top + TwipsToPixels(label.Height, scale.y)};
     const UINT format = DT_CENTER | DT_TOP | DT_WORDBREAK | DT_NOPREFIX | DT_NOCLIP;
-    const int length = static_cast<int>(label.Caption.size());
+    const std::wstring caption = settings::WideFromCp932(label.Caption);
+    const int length = static_cast<int>(caption.size());
     SetBkMode(dc, TRANSPARENT);
     if (label.Enabled) {
         SetTextColor(dc, ResolvedColour(label.ForeColor));
-        DrawTextA(dc, label.Caption.c_str(), length, &rect, format);
+        DrawTextW(dc, caption.c_str(), length, &rect, format);
     } else {
         // The platform's disabled text: a light copy one pixel down and right
         // under a grey one.
         RECT shadow = rect;
         OffsetRect(&shadow, 1, 1);
         SetTextColor(dc, GetSysColor(COLOR_3DHILIGHT));
-        DrawTextA(dc, label.Caption.c_str(), length, &shadow, format);
+        DrawTextW(dc, caption.c_str(), length, &shadow, format);
         SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
-        DrawTextA(dc, label.Caption.c_str(), length, &rect, format);
+        DrawTextW(dc, caption.c_str(), length, &rect, format);
     }
     SelectObject(dc, previous_font);
     DeleteObject(font);

@@ -10,8 +10,9 @@ namespace velmora::button_control {
 
 void DrawCaption(HDC dc, const Label& label, Scale scale);
 
-// The logical font of a caption font at the screen's vertical DPI.
-LOGFONTA CaptionLogFont(const Font& font, int dpi_y);
+// The logical font of a caption font at the screen's vertical DPI, its face
+// asked for by its real (wide) name on every system code page.
+LOGFONTW CaptionLogFont(const Font& font, int dpi_y);
 
 // The container's font as a caption font; the designed font when it has none.
 Font FontFromWindow(HWND window);

@@ -21,26 +21,29 @@ std::wstring WideFromCp932(std::string_view text) {
     return wide;
 }
 
-std::optional<std::string> Cp932FromWide(std::wstring_view text) {
+std::string Cp932FromWide(std::wstring_view text) {
     if (text.empty()) {
         return std::string();
     }
     const int size = static_cast<int>(text.size());
-    BOOL lost = FALSE;
     const int length = WideCharToMultiByte(kCodePage932, WC_NO_BEST_FIT_CHARS, text.data(), size,
-                                           nullptr, 0, nullptr, &lost);
-    if (length == 0 || lost) {
-        return std::nullopt;
-    }
+                                           nullptr, 0, nullptr, nullptr);
     std::string bytes(static_cast<std::size_t>(length), '\0');
     WideCharToMultiByte(kCodePage932, WC_NO_BEST_FIT_CHARS, text.data(), size, bytes.data(), length,
                         nullptr, nullptr);
     return bytes;
 }
 
+bool Cp932Holds(std::wstring_view text) {
+    BOOL lost = FALSE;
+    WideCharToMultiByte(kCodePage932, WC_NO_BEST_FIT_CHARS, text.data(),
+                        static_cast<int>(text.size()), nullptr, 0, nullptr, &lost);
+    return !lost;
+}
+
 std::optional<std::string> Cp932Path(const std::wstring& path) {
-    if (auto bytes = Cp932FromWide(path)) {
-        return bytes;
+    if (Cp932Holds(path)) {
+        return Cp932FromWide(path);
     }
     const DWORD length = GetShortPathNameW(path.c_str(), nullptr, 0);
     if (length == 0) {
@@ -52,6 +55,9 @@ std::optional<std::string> Cp932Path(const std::wstring& path) {
         return std::nullopt;
     }
     short_path.resize(written);
+    if (!Cp932Holds(short_path)) {
+        return std::nullopt;
+    }
     return Cp932FromWide(short_path);
 }
 

@@ -12,8 +12,11 @@ namespace velmora::settings {
 
 std::wstring WideFromCp932(std::string_view text);
 
-// The text in code page 932; nothing when a character has no form there.
-std::optional<std::string> Cp932FromWide(std::wstring_view text);
+// The text in code page 932; a character it has no form for becomes "?".
+std::string Cp932FromWide(std::wstring_view text);
+
+// True when code page 932 has a form for every character of the text.
+bool Cp932Holds(std::wstring_view text);
 
 // A path in code page 932: as it is when code page 932 holds every character,
 // else its short (8.3) form when the volume gives one; nothing otherwise.

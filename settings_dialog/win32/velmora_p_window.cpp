@@ -62,9 +62,9 @@ FormWindow::FormWindow(HINSTANCE instance, VelmoraB& velmora_b, music::BgmSettin
       scale_(ScreenScale()),
       velmora_p_(*this, settings, cursor, settings_file) {
     look_.scale = scale_;
-    const LOGFONTA label_font = button_control::CaptionLogFont(
+    const LOGFONTW label_font = button_control::CaptionLogFont(
         button_control::DesignedFont(), static_cast<int>(std::lround(1440.0 / scale_.y)));
-    look_.label_font = CreateFontIndirectA(&label_font);
+    look_.label_font = CreateFontIndirectW(&label_font);
     look_.empty_box = LoadBitmapA(instance, MAKEINTRESOURCEA(IDB_SELECTION_EMPTY));
     look_.filled_box = LoadBitmapA(instance, MAKEINTRESOURCEA(IDB_SELECTION_FILLED));
 }

@@ -48,7 +48,9 @@ TEST(WideText, RunsOnTheCodePageTheTestWasStartedFor) {
 TEST(WideText, Cp932TextsComeOutTheSameOnEveryCodePage) {
     EXPECT_EQ(WideFromCp932(kSoftOmote), kSoftOmoteWide);
     EXPECT_EQ(Cp932FromWide(kSoftOmoteWide), kSoftOmote);
-    EXPECT_EQ(Cp932FromWide(L"caf\xE9"), std::nullopt);
+    EXPECT_EQ(Cp932FromWide(L"caf\xE9"), "caf?");
+    EXPECT_FALSE(Cp932Holds(L"caf\xE9"));
+    EXPECT_TRUE(Cp932Holds(kSoftOmoteWide));
 }
 
 TEST_F(JapaneseFolder, ReplacesTheWholeFileAndReadsItBack) {
