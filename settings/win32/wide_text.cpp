@@ -1,7 +1,5 @@
 #include "settings/win32/wide_text.h"
 
-#include <windows.h>
-
 namespace velmora::settings {
 
 namespace {
@@ -59,6 +57,10 @@ std::optional<std::string> Cp932Path(const std::wstring& path) {
         return std::nullopt;
     }
     return Cp932FromWide(short_path);
+}
+
+void ShowMessage(HWND owner, std::string_view text, std::string_view caption) {
+    MessageBoxW(owner, WideFromCp932(text).c_str(), WideFromCp932(caption).c_str(), MB_OK);
 }
 
 }  // namespace velmora::settings

@@ -4,6 +4,8 @@
 // what the user reads and the paths the program keeps come out the same
 // whatever the system's ANSI code page.
 
+#include <windows.h>
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,5 +23,9 @@ bool Cp932Holds(std::wstring_view text);
 // A path in code page 932: as it is when code page 932 holds every character,
 // else its short (8.3) form when the volume gives one; nothing otherwise.
 std::optional<std::string> Cp932Path(const std::wstring& path);
+
+// A message box with one OK button and no icon, text and caption given in
+// code page 932; returns when the user has closed it.
+void ShowMessage(HWND owner, std::string_view text, std::string_view caption);
 
 }  // namespace velmora::settings

@@ -12,6 +12,7 @@ pixel by pixel.
 from __future__ import annotations
 
 import fcntl
+import getpass
 import os
 import re
 import shutil
@@ -163,6 +164,8 @@ class WineSession:
             if self.audio:
                 self._use_captured_sound_card()
             self._ensure_prefix()
+            # Settings a test left in the user's own folder would reach every later test.
+            shutil.rmtree(self.user_settings_folder(), ignore_errors=True)
             # A wineserver left from an earlier session would keep that session's display.
             self.restart_wine()
             code_page = self.probe("acp").strip()
@@ -275,6 +278,11 @@ class WineSession:
                        stderr=subprocess.DEVNULL, timeout=60)
 
     # --- programs ------------------------------------------------------------
+    @staticmethod
+    def user_settings_folder() -> Path:
+        """Where the programs keep the settings when their own folder cannot be written."""
+        return PREFIX / "drive_c/users" / getpass.getuser() / "AppData/Roaming/Velmora"
+
     @staticmethod
     def dist_path(name: str) -> Path:
         return DIST / name

@@ -14,18 +14,24 @@ namespace {
 
 // GetWindowText does not read another program's controls; WM_GETTEXT does.
 // Read wide and printed in code page 932 whatever the system's code page, so
-// the tests see the very characters the window shows.
-void read_text(HWND window, char (&text)[256]) {
+// the tests see the very characters the window shows; line breaks become
+// blanks, so one window stays one line.
+void read_text(HWND window, char (&text)[512]) {
     wchar_t wide[256] = {};
     DWORD_PTR copied = 0;
     SendMessageTimeoutW(window, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(wide), SMTO_ABORTIFHUNG,
                         1000, &copied);
+    for (wchar_t& c : wide) {
+        if (c == L'\r' || c == L'\n') {
+            c = L' ';
+        }
+    }
     WideCharToMultiByte(932, 0, wide, -1, text, sizeof text - 1, nullptr, nullptr);
 }
 
 void print_window(HWND window) {
     char cls[256] = {};
-    char title[256] = {};
+    char title[512] = {};
     GetClassNameA(window, cls, sizeof cls);
     read_text(window, title);
     RECT rect{};
@@ -99,7 +105,7 @@ BOOL CALLBACK print_child(HWND child, LPARAM parent_value) {
     MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
     DWORD pid = 0;
     GetWindowThreadProcessId(child, &pid);
-    char title[256] = {};
+    char title[512] = {};
     read_text(child, title);
     std::printf("hwnd=%llu\tclass=%s\tx=%ld\ty=%ld\tw=%ld\th=%ld\tvisible=%d\tpid=%lu\ttitle=%s\n",
                 static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(child)), cls, rect.left,
