@@ -4,10 +4,11 @@
 ;
 ; scripts/package builds it with
 ;   makensis -INPUTCHARSET UTF8 -DVERSION=x.y.z -DDIST=<folder of the programs>
-;            -DICON=<setup icon> -DOUTFILE=<setup file> installer/velmora.nsi
+;            -DICON=<setup icon> -DSIDE_PICTURE=<164 x 314 BMP of the first and last page>
+;            -DOUTFILE=<setup file> installer/velmora.nsi
 
-!ifndef VERSION | DIST | ICON | OUTFILE
-  !error "define VERSION, DIST, ICON and OUTFILE"
+!ifndef VERSION | DIST | ICON | SIDE_PICTURE | OUTFILE
+  !error "define VERSION, DIST, ICON, SIDE_PICTURE and OUTFILE"
 !endif
 
 ; The programs are 64-bit, and so is the setup.
@@ -30,6 +31,7 @@ InstallDir "$LOCALAPPDATA\Programs\Velmora"
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
+!define MUI_WELCOMEFINISHPAGE_BITMAP "${SIDE_PICTURE}"
 !define MUI_ABORTWARNING
 !define MUI_FINISHPAGE_RUN
 !define MUI_FINISHPAGE_RUN_TEXT "$(OpenScreenSaverSettingsText)"
