@@ -1,4 +1,4 @@
-"""The button control Command on screen: a test host (tests/button_control/host)
+"""The owner-drawn push button on screen: a test host (tests/button_control/host)
 places four buttons as the settings dialog does ("..." disabled), xdotool
 drives the real pointer, screenshots are checked pixel by pixel and the host's
 click log is compared with the rules.
