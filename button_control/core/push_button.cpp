@@ -7,6 +7,14 @@
 
 namespace velmora::button_control {
 
+namespace {
+
+std::uint8_t Bit(MouseButton button) {
+    return static_cast<std::uint8_t>(button);
+}
+
+}  // namespace
+
 bool IsValidColour(std::int32_t colour) {
     const auto bits = static_cast<std::uint32_t>(colour);
     return bits <= 0x00FFFFFFu || (bits >= 0x80000000u && bits <= 0x80000018u);
@@ -77,6 +85,9 @@ PropertyRead<bool> PushButton::ReadEnabled() {
 ButtonReaction PushButton::SetEnabled(bool enabled) {
     ButtonReaction reaction;
     fields_.is_enabled = enabled;
+    if (!enabled) {
+        ForgetPresses();
+    }
     reaction.changed_property = "Enabled";
     ApplyEnabledLook(reaction);
     return reaction;
@@ -168,19 +179,31 @@ ButtonReaction PushButton::MouseMove() {
 
 ButtonReaction PushButton::MouseDown(MouseButton button) {
     ButtonReaction reaction;
-    if (!fields_.is_enabled || button != MouseButton::Left) {
+    if (!fields_.is_enabled) {
         return reaction;
     }
-    fields_.left_held = true;
-    Paint(StatePicture::Pressed, reaction);
+    fields_.pressed_buttons |= Bit(button);
+    if (button == MouseButton::Left) {
+        fields_.left_held = true;
+        Paint(StatePicture::Pressed, reaction);
+    }
     return reaction;
 }
 
-ButtonReaction PushButton::MouseUp(MouseButton button) {
+ButtonReaction PushButton::MouseDoubleClick(MouseButton button) {
+    if (fields_.is_enabled) {
+        fields_.pressed_buttons |= Bit(button);
+    }
+    return {};
+}
+
+ButtonReaction PushButton::MouseUp(MouseButton button, bool over_button) {
     ButtonReaction reaction;
     if (!fields_.is_enabled) {
         return reaction;
     }
+    const bool pressed_here = (fields_.pressed_buttons & Bit(button)) != 0;
+    fields_.pressed_buttons &= static_cast<std::uint8_t>(~Bit(button));
     if (button == MouseButton::Left) {
         fields_.left_held = false;
         if (fields_.state == ButtonState::Hover) {
@@ -190,10 +213,16 @@ ButtonReaction PushButton::MouseUp(MouseButton button) {
             Paint(StatePicture::HighLightSelect, reaction);
         }
     }
-    // State 3 here means the poll saw the cursor leave a focused button while
-    // it was held: the press is cancelled.
-    reaction.click = fields_.state != ButtonState::Focus;
+    // A click needs both its press and its release on the button. Focused but
+    // not hovered, the button has not seen the cursor over it since it got
+    // the focus (or the poll saw the cursor leave): no click either.
+    reaction.click = pressed_here && over_button && fields_.state != ButtonState::Focus;
     return reaction;
+}
+
+ButtonReaction PushButton::CancelPresses() {
+    ForgetPresses();
+    return {};
 }
 
 ButtonReaction PushButton::FocusGained() {
@@ -212,13 +241,19 @@ ButtonReaction PushButton::FocusGained() {
     return reaction;
 }
 
+// The focus leaves even a disabled button (the platform takes it away from a
+// window being disabled): the state follows, so that the button, enabled
+// again, starts unfocused. The disabled look stays.
 ButtonReaction PushButton::FocusLost() {
     ButtonReaction reaction;
-    if (!fields_.is_enabled || fields_.state == ButtonState::Normal) {
+    ForgetPresses();
+    if (fields_.state == ButtonState::Normal) {
         return reaction;
     }
     fields_.state = ButtonState::Normal;
-    Paint(StatePicture::Normal, reaction);
+    if (fields_.is_enabled) {
+        Paint(StatePicture::Normal, reaction);
+    }
     return reaction;
 }
 
@@ -234,12 +269,19 @@ ButtonReaction PushButton::MousePoll(bool cursor_over_button) {
     if (!fields_.is_enabled || cursor_over_button) {
         return reaction;
     }
+    // Dragged off: the presses held now will not click, wherever they end.
+    fields_.pressed_buttons = 0;
     LeaveHover(reaction);
     return reaction;
 }
 
 bool PushButton::TakesFocusOnPress(MouseButton button) const {
     return fields_.is_enabled && button == MouseButton::Left;
+}
+
+void PushButton::ForgetPresses() {
+    fields_.pressed_buttons = 0;
+    fields_.left_held = false;
 }
 
 // ---- Painting -------------------------------------------------------------

@@ -35,6 +35,8 @@ struct ButtonFields {
     bool is_enabled = false;
     std::uint8_t first_run = 0;
     bool left_held = false;  // a left press seen here, not yet released
+    // Buttons pressed here whose release over the button will click.
+    std::uint8_t pressed_buttons = 0;
     bool hover_gradient = false;
     std::int16_t back_style = 1;  // 1 opaque, 0 transparent
 };
@@ -96,7 +98,11 @@ class PushButton {
     // Input. Moves count only over the button (the caption included).
     ButtonReaction MouseMove();
     ButtonReaction MouseDown(MouseButton button);
-    ButtonReaction MouseUp(MouseButton button);
+    // The second press of a double-click: a press without the press picture.
+    ButtonReaction MouseDoubleClick(MouseButton button);
+    ButtonReaction MouseUp(MouseButton button, bool over_button);
+    // The platform took the mouse away (capture lost): no release will click.
+    ButtonReaction CancelPresses();
     ButtonReaction FocusGained();
     ButtonReaction FocusLost();
     ButtonReaction Resize(PixelSize size);
@@ -117,6 +123,7 @@ class PushButton {
     void LeaveHover(ButtonReaction& reaction);
     void ApplyEnabledLook(ButtonReaction& reaction);
     void RefreshNormal(ButtonReaction& reaction);
+    void ForgetPresses();
 
     Scale scale_;
     PixelSize size_;

@@ -22,9 +22,11 @@ MouseButton ButtonOf(UINT message) {
     switch (message) {
         case WM_LBUTTONDOWN:
         case WM_LBUTTONUP:
+        case WM_LBUTTONDBLCLK:
             return MouseButton::Left;
         case WM_RBUTTONDOWN:
         case WM_RBUTTONUP:
+        case WM_RBUTTONDBLCLK:
             return MouseButton::Right;
         default:
             return MouseButton::Middle;
@@ -75,6 +77,11 @@ bool PushButtonWindow::Enabled() {
 }
 
 void PushButtonWindow::SetEnabled(bool enabled) {
+    if (!enabled && GetFocus() == window_) {
+        HWND dialog = GetAncestor(window_, GA_ROOT);
+        HWND next = GetNextDlgTabItem(dialog, window_, FALSE);
+        SetFocus(next != nullptr && next != window_ ? next : dialog);
+    }
     Carry(button_.SetEnabled(enabled));
     EnableWindow(window_, enabled ? TRUE : FALSE);
 }
@@ -146,19 +153,25 @@ LRESULT PushButtonWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_LBUTTONDBLCLK:
         case WM_RBUTTONDBLCLK:
         case WM_MBUTTONDBLCLK:
-            // The second press of a double-click is no press; its release
-            // still clicks.
+            SetCapture(window_);
+            Carry(button_.MouseDoubleClick(ButtonOf(message)));
             return 0;
         case WM_LBUTTONUP:
         case WM_RBUTTONUP:
         case WM_MBUTTONUP: {
-            const ButtonReaction reaction = button_.MouseUp(ButtonOf(message));
+            const ButtonReaction reaction =
+                button_.MouseUp(ButtonOf(message), OverClient(window_, lparam));
             if ((wparam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == 0 && GetCapture() == window_) {
                 ReleaseCapture();
             }
             Carry(reaction);  // may destroy the window: nothing after this
             return 0;
         }
+        case WM_CAPTURECHANGED:
+            if (reinterpret_cast<HWND>(lparam) != window_) {
+                Carry(button_.CancelPresses());
+            }
+            return 0;
         case WM_SETFOCUS:
             Carry(button_.FocusGained());
             return 0;
@@ -226,7 +239,7 @@ bool RegisterPushButtonClass() {
         WNDCLASSEXA window_class{};
         window_class.cbSize = sizeof window_class;
         // CS_DBLCLKS: the second press of a double-click arrives as its own
-        // message, which the button ignores.
+        // message, a press without the press picture.
         window_class.style = CS_DBLCLKS;
         window_class.lpfnWndProc = PushButtonProc;
         window_class.hInstance = GetModuleHandleA(nullptr);

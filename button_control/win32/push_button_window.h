@@ -32,7 +32,10 @@ class PushButtonWindow {
     // What a container does with the button.
     void Initialize();
     bool Enabled();
-    // The window is enabled or disabled with the button.
+    // Disabling a button that has the focus first hands the focus to the next
+    // enabled control of its dialog (or the dialog itself), so the focus
+    // never rests on a disabled window. The window is enabled or disabled
+    // with the button.
     void SetEnabled(bool enabled);
     void SetFontColour(std::int32_t colour);
     void SetVisible(bool visible);

@@ -60,13 +60,14 @@ class PushButtonStateTest : public ::testing::Test {
             case Event::LeftDown:
                 return record(button->MouseDown(B::Left));
             case Event::LeftUp:
-                return record(button->MouseUp(B::Left));
+                return record(button->MouseUp(B::Left, true));
         }
     }
 
-    void Click(B mouse_button) {
+    // A press and a release of `mouse_button`, the release over the button or not.
+    void Click(B mouse_button, bool release_over = true) {
         record(button->MouseDown(mouse_button));
-        record(button->MouseUp(mouse_button));
+        record(button->MouseUp(mouse_button, release_over));
     }
 
     ReactionRecorder record;
@@ -130,53 +131,82 @@ TEST_F(PushButtonStateTest, LeftClickOnHoveredButtonFocusesPressesAndClicksOnce)
     record(button->MouseDown(B::Left));
     EXPECT_EQ(record.paints, (std::vector<P>{P::Pressed, P::Pressed}));
     EXPECT_EQ(record.clicks, 0);
-    record(button->MouseUp(B::Left));
+    record(button->MouseUp(B::Left, true));
     EXPECT_EQ(record.paints.back(), P::HighLightSelect);
     EXPECT_EQ(record.clicks, 1);
     EXPECT_EQ(button->Fields().state, S::FocusHover);
 }
 
-TEST_F(PushButtonStateTest, PressDraggedOffPastATickIsCancelled) {
+TEST_F(PushButtonStateTest, EveryMouseButtonClicksOnlyWithPressAndReleaseOnTheButton) {
+    for (B mouse_button : {B::Left, B::Right, B::Middle}) {
+        SCOPED_TRACE(static_cast<int>(mouse_button));
+        Reach(S::Hover);
+        EXPECT_EQ(button->TakesFocusOnPress(mouse_button), mouse_button == B::Left);
+        Click(mouse_button);
+        EXPECT_EQ(record.clicks, 1);
+        // Released off the button, even before the poll noticed: no click,
+        // and nothing left over for a later release.
+        Click(mouse_button, false);
+        record(button->MouseUp(mouse_button, true));
+        EXPECT_EQ(record.clicks, 1);
+        // Right and middle show no press picture.
+        if (mouse_button != B::Left) {
+            EXPECT_TRUE(record.paints.empty());
+        }
+        EXPECT_EQ(button->Fields().state, S::Hover);
+    }
+}
+
+TEST_F(PushButtonStateTest, PressDraggedOffPastAPollIsCancelledForEveryMouseButton) {
+    for (B mouse_button : {B::Left, B::Right, B::Middle}) {
+        SCOPED_TRACE(static_cast<int>(mouse_button));
+        Reach(S::FocusHover);
+        record(button->MouseDown(mouse_button));
+        record(button->MousePoll(false));
+        EXPECT_EQ(record.paints.back(), P::Selected);
+        // Back over the button before the release: the press stays cancelled.
+        record(button->MouseMove());
+        record(button->MouseUp(mouse_button, true));
+        EXPECT_EQ(record.clicks, 0);
+        // The next full click counts.
+        record(button->MouseMove());
+        EXPECT_EQ(button->Fields().state, S::FocusHover);
+        Click(mouse_button);
+        EXPECT_EQ(record.clicks, 1);
+    }
+}
+
+TEST_F(PushButtonStateTest, ReleaseWithoutItsPressDoesNotClick) {
+    Reach(S::FocusHover);
+    // Pressed on the background, or the chooser's double-click that ended
+    // over the button: only the release arrives.
+    record(button->MouseUp(B::Left, true));
+    record(button->MouseUp(B::Right, true));
+    // A press of one button does not arm the release of another.
+    record(button->MouseDown(B::Right));
+    record(button->MouseUp(B::Left, true));
+    EXPECT_EQ(record.clicks, 0);
+    record(button->MouseUp(B::Right, true));
+    EXPECT_EQ(record.clicks, 1);
+}
+
+TEST_F(PushButtonStateTest, LostCaptureLeavesNoPressPending) {
     Reach(S::FocusHover);
     record(button->MouseDown(B::Left));
-    record(button->MousePoll(false));  // the poll sees the cursor outside
-    EXPECT_EQ(record.paints.back(), P::Selected);
-    // Coming back while the left button is still held does not re-arm the press.
-    record(button->MouseMove());
-    EXPECT_EQ(button->Fields().state, S::Focus);
-    record(button->MouseUp(B::Left));
+    record(button->CancelPresses());
+    record(button->MouseUp(B::Left, true));
     EXPECT_EQ(record.clicks, 0);
-    // Once released, hovering works again.
+    // The left button no longer counts as held: hovering works again.
+    record(button->MousePoll(false));
     record(button->MouseMove());
     EXPECT_EQ(button->Fields().state, S::FocusHover);
 }
 
-TEST_F(PushButtonStateTest, ReleaseBeforeTheNextTickStillClicks) {
-    Reach(S::FocusHover);
-    record(button->MouseDown(B::Left));
-    // Dragged off, but released before the poll ran.
-    record(button->MouseUp(B::Left));
-    EXPECT_EQ(record.clicks, 1);
-}
-
-TEST_F(PushButtonStateTest, RightAndMiddleReleasesClickWithoutAPressPicture) {
-    for (B mouse_button : {B::Right, B::Middle}) {
-        Reach(S::Hover);
-        Click(mouse_button);
-        EXPECT_TRUE(record.paints.empty());
-        EXPECT_EQ(record.clicks, 1);
-        EXPECT_EQ(button->Fields().state, S::Hover);
-        EXPECT_FALSE(button->TakesFocusOnPress(mouse_button));
-    }
-    EXPECT_TRUE(button->TakesFocusOnPress(B::Left));
-}
-
-TEST_F(PushButtonStateTest, DoubleClickGivesTwoClicks) {
+TEST_F(PushButtonStateTest, DoubleClickGivesTwoClicksWithOnePressPicture) {
     Reach(S::FocusHover);
     Click(B::Left);
-    // The second press comes as a double-click message, which the button
-    // does not handle; its release clicks again.
-    record(button->MouseUp(B::Left));
+    record(button->MouseDoubleClick(B::Left));
+    record(button->MouseUp(B::Left, true));
     EXPECT_EQ(record.clicks, 2);
     EXPECT_EQ(record.paints, (std::vector<P>{P::Pressed, P::HighLightSelect, P::HighLightSelect}));
 }
@@ -226,6 +256,26 @@ TEST_F(PushButtonStateTest, DisabledButtonIgnoresTheMouse) {
     record(button->SetEnabled(true));
     EXPECT_EQ(record.paints, (std::vector<P>{P::Normal}));
     EXPECT_EQ(button->Fields().state, S::Hover);
+}
+
+// The focused button is disabled and the platform takes the focus away:
+// enabled again, it must answer the very first click.
+TEST_F(PushButtonStateTest, ReEnabledButtonAnswersTheFirstClick) {
+    Reach(S::FocusHover);
+    record(button->MouseDown(B::Left));
+    record(button->SetEnabled(false));
+    record(button->FocusLost());
+    EXPECT_EQ(button->Fields().state, S::Normal);
+    EXPECT_EQ(record.paints.back(), P::Disable);
+    record(button->SetEnabled(true));
+    // The press from before the disabling is gone.
+    record(button->MouseUp(B::Left, true));
+    EXPECT_EQ(record.clicks, 0);
+    // A click as the platform reports it: move, focus, press, release.
+    record(button->MouseMove());
+    record(button->FocusGained());
+    Click(B::Left);
+    EXPECT_EQ(record.clicks, 1);
 }
 
 TEST_F(PushButtonStateTest, ResizePaintsTheEnabledLookEvenWhenDisabled) {

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <utility>
 #include <vector>
 
 #include "button_control/win32/push_button_window.h"
@@ -225,6 +226,49 @@ TEST_F(PushButtonWindowTest, RightAndMiddleReleasesClick) {
     Send(WM_MBUTTONUP);
     EXPECT_EQ(clicks.size(), 2u);
     EXPECT_EQ(GetCapture(), nullptr);
+}
+
+// Released off the button (where the capture still sends it) or released
+// without a press seen here: no click, now or later.
+TEST_F(PushButtonWindowTest, ReleaseOffTheButtonOrWithoutItsPressDoesNotClick) {
+    Send(WM_MOUSEMOVE);
+    for (auto [down, up] :
+         {std::pair{WM_LBUTTONDOWN, WM_LBUTTONUP}, std::pair{WM_RBUTTONDOWN, WM_RBUTTONUP},
+          std::pair{WM_MBUTTONDOWN, WM_MBUTTONUP}}) {
+        Send(down);
+        Send(up, 0, -40, 30);
+        EXPECT_EQ(GetCapture(), nullptr);
+        Send(up);
+    }
+    EXPECT_TRUE(clicks.empty());
+    // A capture taken away mid-press cancels it.
+    Send(WM_RBUTTONDOWN, MK_RBUTTON);
+    SetCapture(other);
+    ReleaseCapture();
+    Send(WM_RBUTTONUP);
+    EXPECT_TRUE(clicks.empty());
+}
+
+// The focused button hands the focus on before it is disabled; enabled
+// again, it answers the first click.
+TEST_F(PushButtonWindowTest, DisablingMovesTheFocusToTheNextControl) {
+    HWND chooser = CreatePushButton(group->Handle(), 9, 10, 10, 29, 21, nullptr);
+    PushButtonWindow* chooser_shell = PushButtonFromWindow(chooser);
+    chooser_shell->Initialize();
+    EXPECT_TRUE(chooser_shell->Enabled());
+    SendMessageA(chooser, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    SendMessageA(chooser, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageA(chooser, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    ASSERT_EQ(GetFocus(), chooser);
+    chooser_shell->SetEnabled(false);
+    EXPECT_EQ(GetFocus(), button);  // next in tab order, out of the group
+    EXPECT_FALSE(IsWindowEnabled(chooser));
+    chooser_shell->SetEnabled(true);
+    SendMessageA(chooser, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    SendMessageA(chooser, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageA(chooser, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(clicks, (std::vector<int>{9, 9}));
+    DestroyWindow(chooser);
 }
 
 TEST_F(PushButtonWindowTest, KeysRaiseNothing) {
