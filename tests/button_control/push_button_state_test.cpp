@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "button_control/core/push_button.h"
@@ -240,6 +241,7 @@ TEST_F(PushButtonStateTest, DisabledButtonIgnoresTheMouse) {
     Reach(S::Hover);
     record(button->SetEnabled(false));
     EXPECT_EQ(record.paints, (std::vector<P>{P::Disable}));
+    EXPECT_EQ(record.changed, std::vector<std::string>{"Enabled"});
     EXPECT_FALSE(button->Label().enabled);
     record.Clear();
     for (Event event :

@@ -1,4 +1,4 @@
-// The button control as a real child window: messages in, pixels and Click
+// The push button as a real child window: messages in, pixels and Click
 // notifications out.
 
 #include <gtest/gtest.h>
@@ -170,8 +170,6 @@ TEST_F(PushButtonWindowTest, NormalFrameOverWhiteToLavenderGradient) {
     for (int y : {4, 12, 20}) {
         EXPECT_RGB(face.At(6, y), GradientRow(y, false)) << "row " << y;
     }
-    EXPECT_RGB(face.At(6, 4), (Rgb{245, 245, 248}));
-    EXPECT_RGB(face.At(6, 20), (Rgb{208, 207, 222}));
     // The caption: dark text pixels in the middle.
     EXPECT_GT(face.Count([](Rgb c) { return c.r < 80 && c.g < 80 && c.b < 80; }), 15);
 }
