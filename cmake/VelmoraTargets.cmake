@@ -6,6 +6,10 @@ if(WIN32)
   # need nothing beside them.
   add_link_options(-static -static-libgcc -static-libstdc++)
   add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
+  # The version that the programs' resource scripts carry, from project().
+  set(VELMORA_VERSION_HEADER "${CMAKE_BINARY_DIR}/generated/velmora_version.h")
+  configure_file("${PROJECT_SOURCE_DIR}/cmake/velmora_version.h.in" "${VELMORA_VERSION_HEADER}" @ONLY)
+  include_directories("${CMAKE_BINARY_DIR}/generated")
 else()
   option(VELMORA_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" ON)
   if(VELMORA_SANITIZE)

@@ -3,20 +3,20 @@
 #include <charconv>
 #include <cstring>
 
-#include "button_control/core/command_texts.h"
+#include "button_control/core/designed_font_name.h"
 #include "button_control/core/property_values.h"
 
 namespace velmora::button_control {
 
 bool Font::operator==(const Font& other) const {
-    return Name == other.Name && Size == other.Size && Weight == other.Weight &&
-           Charset == other.Charset && Italic == other.Italic && Underline == other.Underline &&
-           Strikethrough == other.Strikethrough;
+    return name == other.name && size == other.size && weight == other.weight &&
+           charset == other.charset && italic == other.italic && underline == other.underline &&
+           strikethrough == other.strikethrough;
 }
 
 Font DesignedFont() {
     Font font;
-    font.Name = kDesignedFontName;
+    font.name = kDesignedFontName;
     return font;
 }
 
@@ -56,10 +56,10 @@ std::optional<std::string> TakeField(std::string& rest, const char* key) {
 }  // namespace
 
 std::string FontToText(const Font& font) {
-    return "Size=" + SizeText(font.Size) + ";Weight=" + IntegerText(font.Weight) +
-           ";Charset=" + IntegerText(font.Charset) + ";Italic=" + BooleanText(font.Italic) +
-           ";Underline=" + BooleanText(font.Underline) +
-           ";Strikethrough=" + BooleanText(font.Strikethrough) + ";Name=" + font.Name;
+    return "Size=" + SizeText(font.size) + ";Weight=" + IntegerText(font.weight) +
+           ";Charset=" + IntegerText(font.charset) + ";Italic=" + BooleanText(font.italic) +
+           ";Underline=" + BooleanText(font.underline) +
+           ";Strikethrough=" + BooleanText(font.strikethrough) + ";Name=" + font.name;
 }
 
 std::optional<Font> FontFromText(const std::string& text) {
@@ -74,7 +74,7 @@ std::optional<Font> FontFromText(const std::string& text) {
         return std::nullopt;
     }
     Font font;
-    font.Name = rest.substr(5);
+    font.name = rest.substr(5);
     const auto size_value = SizeFromText(*size);
     const auto weight_value = ToInt16(*weight);
     const auto charset_value = ToInt16(*charset);
@@ -85,12 +85,12 @@ std::optional<Font> FontFromText(const std::string& text) {
         !strikethrough_value) {
         return std::nullopt;
     }
-    font.Size = *size_value;
-    font.Weight = *weight_value;
-    font.Charset = *charset_value;
-    font.Italic = *italic_value;
-    font.Underline = *underline_value;
-    font.Strikethrough = *strikethrough_value;
+    font.size = *size_value;
+    font.weight = *weight_value;
+    font.charset = *charset_value;
+    font.italic = *italic_value;
+    font.underline = *underline_value;
+    font.strikethrough = *strikethrough_value;
     return font;
 }
 

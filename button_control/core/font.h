@@ -10,13 +10,13 @@
 namespace velmora::button_control {
 
 struct Font {
-    std::string Name;    // typeface name, code page 932
-    double Size = 9.75;  // points
-    std::int16_t Weight = 400;
-    std::int16_t Charset = 128;  // Shift-JIS
-    bool Italic = false;
-    bool Underline = false;
-    bool Strikethrough = false;
+    std::string name;    // typeface name, code page 932
+    double size = 9.75;  // points
+    std::int16_t weight = 400;
+    std::int16_t charset = 128;  // Shift-JIS
+    bool italic = false;
+    bool underline = false;
+    bool strikethrough = false;
 
     bool operator==(const Font& other) const;
     bool operator!=(const Font& other) const { return !(*this == other); }

@@ -10,8 +10,12 @@ bool IsLeadByte(unsigned char c) {
     return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
 }
 
+bool IsSpaceOrTab(char c) {
+    return c == ' ' || c == '\t';
+}
+
 bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+    return IsSpaceOrTab(c) || c == '\r' || c == '\n';
 }
 
 }  // namespace
@@ -97,7 +101,7 @@ std::optional<PropertyBag> PropertyBag::FromText(std::string_view text) {
             return std::nullopt;
         }
         i = equals + 1;
-        while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) {
+        while (i < text.size() && IsSpaceOrTab(text[i])) {
             ++i;
         }
         if (i == text.size() || text[i] != '"') {
@@ -119,7 +123,7 @@ std::optional<PropertyBag> PropertyBag::FromText(std::string_view text) {
             }
             value += text[i];
         }
-        while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) {
+        while (i < text.size() && IsSpaceOrTab(text[i])) {
             ++i;
         }
         if (i < text.size() && text[i] != '\r' && text[i] != '\n') {

@@ -3,6 +3,8 @@
 #include <cctype>
 #include <limits>
 
+#include "button_control/core/property_bag.h"
+
 namespace velmora::button_control {
 
 namespace {
@@ -17,17 +19,6 @@ std::string Trimmed(const std::string& text) {
         --end;
     }
     return text.substr(begin, end - begin);
-}
-
-bool EqualsIgnoringCase(const std::string& text, const char* word) {
-    std::size_t i = 0;
-    for (; word[i] != '\0'; ++i) {
-        if (i >= text.size() || std::tolower(static_cast<unsigned char>(text[i])) !=
-                                    static_cast<unsigned char>(word[i])) {
-            return false;
-        }
-    }
-    return i == text.size();
 }
 
 std::optional<std::int64_t> HexValue(const std::string& digits) {
@@ -80,10 +71,10 @@ std::optional<T> InRange(const std::optional<std::int64_t>& value) {
 
 std::optional<bool> ToBoolean(const std::string& text) {
     const std::string trimmed = Trimmed(text);
-    if (EqualsIgnoringCase(trimmed, "true")) {
+    if (FoldedName(trimmed) == "true") {
         return true;
     }
-    if (EqualsIgnoringCase(trimmed, "false")) {
+    if (FoldedName(trimmed) == "false") {
         return false;
     }
     const auto number = ToInteger(trimmed);

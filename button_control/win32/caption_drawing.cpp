@@ -28,17 +28,17 @@ COLORREF ResolvedColour(std::int32_t colour) {
 
 LOGFONTW CaptionLogFont(const Font& font, int dpi_y) {
     LOGFONTW log_font{};
-    log_font.lfHeight = -static_cast<LONG>(std::lround(font.Size * dpi_y / 72.0));
-    log_font.lfWeight = font.Weight;
-    log_font.lfItalic = font.Italic;
-    log_font.lfUnderline = font.Underline;
-    log_font.lfStrikeOut = font.Strikethrough;
-    log_font.lfCharSet = static_cast<BYTE>(font.Charset);
+    log_font.lfHeight = -static_cast<LONG>(std::lround(font.size * dpi_y / 72.0));
+    log_font.lfWeight = font.weight;
+    log_font.lfItalic = font.italic;
+    log_font.lfUnderline = font.underline;
+    log_font.lfStrikeOut = font.strikethrough;
+    log_font.lfCharSet = static_cast<BYTE>(font.charset);
     log_font.lfOutPrecision = OUT_DEFAULT_PRECIS;
     log_font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
     log_font.lfQuality = DEFAULT_QUALITY;
     log_font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
-    std::wcsncpy(log_font.lfFaceName, settings::WideFromCp932(font.Name).c_str(), LF_FACESIZE - 1);
+    std::wcsncpy(log_font.lfFaceName, settings::WideFromCp932(font.name).c_str(), LF_FACESIZE - 1);
     return log_font;
 }
 
@@ -49,32 +49,32 @@ Font FontFromWindow(HWND window) {
         return DesignedFont();
     }
     Font font;
-    font.Name = settings::Cp932FromWide(log_font.lfFaceName);
+    font.name = settings::Cp932FromWide(log_font.lfFaceName);
     // Point sizes in quarters, as the toolkit's fonts keep them.
     const double pixels = std::abs(log_font.lfHeight);
-    font.Size = std::round(pixels * 72.0 / ScreenDpiY() * 4) / 4;
-    font.Weight = static_cast<std::int16_t>(log_font.lfWeight);
-    font.Charset = log_font.lfCharSet;
-    font.Italic = log_font.lfItalic != 0;
-    font.Underline = log_font.lfUnderline != 0;
-    font.Strikethrough = log_font.lfStrikeOut != 0;
+    font.size = std::round(pixels * 72.0 / ScreenDpiY() * 4) / 4;
+    font.weight = static_cast<std::int16_t>(log_font.lfWeight);
+    font.charset = log_font.lfCharSet;
+    font.italic = log_font.lfItalic != 0;
+    font.underline = log_font.lfUnderline != 0;
+    font.strikethrough = log_font.lfStrikeOut != 0;
     return font;
 }
 
-void DrawCaption(HDC dc, const Label& label, Scale scale) {
-    const LOGFONTW log_font = CaptionLogFont(*label.Font, ScreenDpiY());
+void DrawCaption(HDC dc, const CaptionLabel& label, Scale scale) {
+    const LOGFONTW log_font = CaptionLogFont(*label.font, ScreenDpiY());
     HFONT font = CreateFontIndirectW(&log_font);
     HGDIOBJ previous_font = SelectObject(dc, font);
-    const int left = TwipsToPixels(label.Left, scale.x);
-    const int top = TwipsToPixels(label.Top, scale.y);
-    RECT rect{left, top, left + TwipsToPixels(label.Width, scale.x),
-              top + TwipsToPixels(label.Height, scale.y)};
+    const int left = TwipsToPixels(label.left, scale.x);
+    const int top = TwipsToPixels(label.top, scale.y);
+    RECT rect{left, top, left + TwipsToPixels(label.width, scale.x),
+              top + TwipsToPixels(label.height, scale.y)};
     const UINT format = DT_CENTER | DT_TOP | DT_WORDBREAK | DT_NOPREFIX | DT_NOCLIP;
-    const std::wstring caption = settings::WideFromCp932(label.Caption);
+    const std::wstring caption = settings::WideFromCp932(label.caption);
     const int length = static_cast<int>(caption.size());
     SetBkMode(dc, TRANSPARENT);
-    if (label.Enabled) {
-        SetTextColor(dc, ResolvedColour(label.ForeColor));
+    if (label.enabled) {
+        SetTextColor(dc, ResolvedColour(label.fore_colour));
         DrawTextW(dc, caption.c_str(), length, &rect, format);
     } else {
         // The platform's disabled text: a light copy one pixel down and right

@@ -1,14 +1,14 @@
 #pragma once
-// Draws the caption label LblMsg over the face: its font, its text colour,
+// Draws the caption label over the face: its font, its text colour,
 // centred across its width, embossed grey when disabled.
 
 #include <windows.h>
 
-#include "button_control/core/command.h"
+#include "button_control/core/push_button.h"
 
 namespace velmora::button_control {
 
-void DrawCaption(HDC dc, const Label& label, Scale scale);
+void DrawCaption(HDC dc, const CaptionLabel& label, Scale scale);
 
 // The logical font of a caption font at the screen's vertical DPI, its face
 // asked for by its real (wide) name on every system code page.

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "button_control/core/command_site.h"
+#include "button_control/core/face_plan.h"
 
 namespace velmora::button_control {
 
@@ -19,9 +19,9 @@ class FaceImage {
     void Resize(int width, int height);
     void Paint(const FacePlan& plan);
 
-    HDC dc() const { return dc_; }
-    int width() const { return width_; }
-    int height() const { return height_; }
+    HDC Context() const { return dc_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
 
   private:
     HDC dc_ = nullptr;

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "button_control/win32/command_window.h"
+#include "button_control/win32/push_button_window.h"
 #include "settings_dialog/win32/form_window.h"
 
 namespace velmora::settings_dialog {
@@ -45,8 +45,8 @@ void FormWindow::MoveDialog(TwipsPoint top_left) {
 
 void FormWindow::InitButtons() {
     for (const auto& [id, window] : windows_) {
-        if (auto* command = button_control::CommandFromWindow(window)) {
-            command->Initialize();
+        if (auto* button = button_control::PushButtonFromWindow(window)) {
+            button->Initialize();
         }
     }
 }
@@ -56,8 +56,9 @@ void FormWindow::SetEnabled(ControlId control, bool enabled) {
     if (window == windows_.end()) {
         return;
     }
-    if (auto* command = button_control::CommandFromWindow(window->second)) {
-        command->Enabled(enabled);
+    if (auto* button = button_control::PushButtonFromWindow(window->second)) {
+        button->SetEnabled(enabled);  // with its window
+        return;
     }
     // A disabled control takes neither the focus nor the mouse.
     EnableWindow(window->second, enabled ? TRUE : FALSE);

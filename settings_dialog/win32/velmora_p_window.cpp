@@ -4,7 +4,7 @@
 
 #include "button_control/core/font.h"
 #include "button_control/win32/caption_drawing.h"
-#include "button_control/win32/command_window.h"
+#include "button_control/win32/push_button_window.h"
 #include "settings_dialog/core/dialog_texts.h"
 #include "settings_dialog/win32/dialog_resource_ids.h"
 #include "settings_dialog/win32/form_window.h"
@@ -50,7 +50,7 @@ void RegisterClasses(HINSTANCE instance) {
     box_class.hIcon = nullptr;
     box_class.lpszClassName = kPictureBoxClassName;
     RegisterClassA(&box_class);
-    button_control::RegisterCommandClass();
+    button_control::RegisterPushButtonClass();
 }
 
 }  // namespace
@@ -117,8 +117,8 @@ void FormWindow::CreateControl(const ControlPlace& place) {
             layout.WriteProperty("Caption", place.text, button_control::kDefaultCaption);
             layout.WriteProperty("Font", button_control::FontToText(button_control::DesignedFont()),
                                  "");
-            window = button_control::CreateCommand(parent, ControlWindowId(place.id), rect.x,
-                                                   rect.y, rect.width, rect.height, &layout);
+            window = button_control::CreatePushButton(parent, ControlWindowId(place.id), rect.x,
+                                                      rect.y, rect.width, rect.height, &layout);
             break;
         }
         default:

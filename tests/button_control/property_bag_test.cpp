@@ -93,10 +93,10 @@ TEST(PropertyValues, Conversions) {
 
 TEST(FontText, RoundTripsAndRejectsDamage) {
     Font font = DesignedFont();
-    font.Size = 12.5;
-    font.Weight = 700;
-    font.Italic = true;
-    font.Name = "Name;with=odd chars";
+    font.size = 12.5;
+    font.weight = 700;
+    font.italic = true;
+    font.name = "Name;with=odd chars";
     const auto parsed = FontFromText(FontToText(font));
     ASSERT_TRUE(parsed);
     EXPECT_EQ(*parsed, font);

@@ -1,7 +1,8 @@
-"""The button control Command on screen: a test host (tests/button_control/host)
+"""The owner-drawn push button on screen: a test host (tests/button_control/host)
 places four buttons as the settings dialog does ("..." disabled), xdotool
 drives the real pointer, screenshots are checked pixel by pixel and the host's
-click log is compared with the rules.
+click log is compared with the rules. One pass drives the buttons of the real
+settings dialog.
 """
 
 import os
@@ -194,6 +195,49 @@ class ButtonTest(ButtonHostCase):
             self.assertEqual(self.clicks(), expected + ["Cmd_Set 2"])
             cancelled = s.screenshot("drag-cancelled")
             self.assertNear(self.pixel(cancelled, "Cmd_Set", 2, 12), BLUE_SIDE, "Selected after the cancelled press")
+
+
+class DialogButtonTest(unittest.TestCase):
+    """The buttons inside the real settings dialog (Velmora.scr /c)."""
+
+    def test_right_press_on_save_dragged_off_neither_saves_nor_closes(self):
+        dialog, client_w, client_h = "<Velmora>", 479, 252
+        save_centre, cancel_centre, background = (356, 212), (430, 212), (440, 244)
+        with WineSession(name="button-dialog") as s:
+            folder = s.install_copy()
+            written = ("[Section]\r\nBGM区分=1\r\nBGMﾘﾋﾟｰﾄ=7\r\nBGMﾌｧｲﾙ=\r\n").encode("cp932")
+            (folder / "Velmora.ini").write_bytes(written)
+            proc = s.start(folder / "Velmora.scr", "/c")
+            w = s.wait_visible(dialog, timeout=60)
+            border = (w.width - client_w) // 2
+            left, top = w.x + border, w.y + w.height - client_h - border
+            time.sleep(1.0)
+
+            def at(point):
+                return str(left + point[0]), str(top + point[1])
+
+            # Pressed on 設定, dragged onto the background and released there.
+            # The pointer grab sends the release to the button, which must see
+            # that it happened outside.
+            s.xdotool("mousemove", *at(save_centre))
+            time.sleep(0.3)
+            s.xdotool("mousedown", "3")
+            time.sleep(0.3)
+            s.xdotool("mousemove", *at(background))
+            s.xdotool("mouseup", "3")
+            time.sleep(1.0)
+            # Nothing is left pending for the next click in the dialog.
+            s.xdotool("click", "1")
+            time.sleep(1.0)
+            self.assertIsNone(proc.poll(), "the dialog closed")
+            self.assertIsNotNone(s.find_window(dialog))
+            self.assertEqual((folder / "Velmora.ini").read_bytes(), written)
+            # The buttons still answer: ｷｬﾝｾﾙ closes without writing.
+            s.xdotool("mousemove", *at(cancel_centre))
+            time.sleep(0.3)
+            s.xdotool("click", "1")
+            self.assertEqual(s.wait_exit(proc, timeout=30), 0)
+            self.assertEqual((folder / "Velmora.ini").read_bytes(), written)
 
 
 class ButtonDpiTest(ButtonHostCase):

@@ -11,14 +11,15 @@
 #include <cstdio>
 #include <string>
 
-#include "button_control/win32/command_window.h"
+#include "button_control/win32/push_button_window.h"
+#include "tests/support/win32_host_window.h"
 
 namespace {
 
-using velmora::button_control::Command;
-using velmora::button_control::CommandFromWindow;
-using velmora::button_control::CreateCommand;
+using velmora::button_control::CreatePushButton;
 using velmora::button_control::PropertyBag;
+using velmora::button_control::PushButtonFromWindow;
+using velmora::button_control::PushButtonWindow;
 
 struct Placement {
     const char* name;
@@ -37,7 +38,6 @@ constexpr int kFirstId = 100;
 constexpr COLORREF kBackground = RGB(40, 40, 90);
 
 std::string g_log_path;
-int g_counts[4] = {};
 
 int Pixels(int twips, int dpi) {
     return MulDiv(twips, dpi, 1440);
@@ -50,51 +50,13 @@ void Log(const std::string& line) {
     }
 }
 
-void LogClick(int index) {
-    ++g_counts[index];
-    Log(std::string(kButtons[index].name) + " " + std::to_string(g_counts[index]));
-}
-
-LRESULT CALLBACK HostProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    switch (message) {
-        case WM_COMMAND: {
-            const int index = LOWORD(wparam) - kFirstId;
-            if (HIWORD(wparam) == BN_CLICKED && lparam != 0 && index >= 0 && index < 4) {
-                LogClick(index);
-            }
-            return 0;
-        }
-        case WM_ERASEBKGND:
-        case WM_PRINTCLIENT: {
-            RECT rect;
-            GetClientRect(window, &rect);
-            HBRUSH brush = CreateSolidBrush(kBackground);
-            FillRect(reinterpret_cast<HDC>(wparam), &rect, brush);
-            DeleteObject(brush);
-            return 1;
-        }
-        case WM_DESTROY:
-            PostQuitMessage(0);
-            return 0;
-        default:
-            return DefWindowProcA(window, message, wparam, lparam);
-    }
-}
-
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR command_line, int) {
     g_log_path = command_line;
     if (g_log_path.size() >= 2 && g_log_path.front() == '"' && g_log_path.back() == '"') {
         g_log_path = g_log_path.substr(1, g_log_path.size() - 2);
     }
-
-    WNDCLASSA host_class{};
-    host_class.lpfnWndProc = HostProc;
-    host_class.hInstance = instance;
-    host_class.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
-    host_class.lpszClassName = "VelmoraButtonHost";
-    RegisterClassA(&host_class);
 
     HDC screen = GetDC(nullptr);
     const int dpi_x = GetDeviceCaps(screen, LOGPIXELSX);
@@ -104,31 +66,39 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
     const DWORD style = WS_CAPTION | WS_SYSMENU;
     RECT frame{0, 0, Pixels(7185, dpi_x), Pixels(3780, dpi_y)};
     AdjustWindowRect(&frame, style, FALSE);
-    HWND host = CreateWindowExA(0, "VelmoraButtonHost", "Velmora button host", style, 40, 40,
-                                frame.right - frame.left, frame.bottom - frame.top, nullptr,
-                                nullptr, instance, nullptr);
+    OffsetRect(&frame, 40 - frame.left, 40 - frame.top);
+    velmora::testing::HostWindow host(nullptr, frame, kBackground, style, "Velmora button host");
+    host.quit_when_destroyed = true;
+    int counts[4] = {};
+    host.on_command = [&counts](WPARAM wparam, LPARAM lparam) {
+        const int index = LOWORD(wparam) - kFirstId;
+        if (HIWORD(wparam) == BN_CLICKED && lparam != 0 && index >= 0 && index < 4) {
+            Log(std::string(kButtons[index].name) + " " + std::to_string(++counts[index]));
+        }
+    };
 
     for (int i = 0; i < 4; ++i) {
         const Placement& p = kButtons[i];
         PropertyBag layout;
         layout.WriteProperty("Caption", p.caption, "Command");
-        HWND button = CreateCommand(host, kFirstId + i, Pixels(p.left, dpi_x), Pixels(p.top, dpi_y),
-                                    Pixels(p.width, dpi_x), Pixels(p.height, dpi_y), &layout);
-        Command* command = CommandFromWindow(button);
-        command->Initialize();
+        HWND button = CreatePushButton(host.Handle(), kFirstId + i, Pixels(p.left, dpi_x),
+                                       Pixels(p.top, dpi_y), Pixels(p.width, dpi_x),
+                                       Pixels(p.height, dpi_y), &layout);
+        PushButtonWindow* shell = PushButtonFromWindow(button);
+        shell->Initialize();
         if (i == 3) {
-            command->Enabled(false);
+            shell->SetEnabled(false);
         }
     }
 
-    ShowWindow(host, SW_SHOWNORMAL);
-    UpdateWindow(host);
+    ShowWindow(host.Handle(), SW_SHOWNORMAL);
+    UpdateWindow(host.Handle());
     POINT origin{0, 0};
-    ClientToScreen(host, &origin);
+    ClientToScreen(host.Handle(), &origin);
     Log("ready " + std::to_string(origin.x) + " " + std::to_string(origin.y));
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        if (!IsDialogMessageA(host, &msg)) {
+        if (!IsDialogMessageA(host.Handle(), &msg)) {
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
         }

@@ -1,4 +1,4 @@
-// The button control as a real child window: messages in, pixels and Click
+// The push button as a real child window: messages in, pixels and Click
 // notifications out.
 
 #include <gtest/gtest.h>
@@ -6,8 +6,12 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <utility>
+#include <vector>
 
-#include "button_control/win32/command_window.h"
+#include "button_control/win32/push_button_window.h"
+#include "tests/support/message_pump.h"
+#include "tests/support/win32_host_window.h"
 #include "tests/support/win32_pixels.h"
 
 namespace velmora::button_control {
@@ -61,83 +65,50 @@ class Snapshot {
     testing::PixelGrid grid_;
 };
 
-int g_clicks = 0;
-HWND g_clicked_window = nullptr;
-int g_clicked_id = 0;
-bool g_destroy_on_click = false;
-
-LRESULT CALLBACK HostProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    switch (message) {
-        case WM_COMMAND:
-            if (HIWORD(wparam) == BN_CLICKED) {
-                ++g_clicks;
-                g_clicked_id = LOWORD(wparam);
-                g_clicked_window = reinterpret_cast<HWND>(lparam);
-                if (g_destroy_on_click) {
-                    DestroyWindow(g_clicked_window);
-                }
-            }
-            return 0;
-        case WM_ERASEBKGND:
-        case WM_PRINTCLIENT: {
-            RECT rect;
-            GetClientRect(window, &rect);
-            HBRUSH brush =
-                CreateSolidBrush(RGB(kHostBackground.r, kHostBackground.g, kHostBackground.b));
-            FillRect(reinterpret_cast<HDC>(wparam), &rect, brush);
-            DeleteObject(brush);
-            return 1;
-        }
-        default:
-            return DefWindowProcA(window, message, wparam, lparam);
-    }
-}
-
-void Pump(DWORD milliseconds) {
-    const DWORD start = GetTickCount();
-    do {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        Sleep(10);
-    } while (GetTickCount() - start < milliseconds);
-}
-
-class CommandWindowTest : public ::testing::Test {
+class PushButtonWindowTest : public ::testing::Test {
   protected:
-    // One host window for the whole suite: destroying a top-level window
-    // under Wine waits for the X server for a while.
+    // One host window for the whole suite (destroying a top-level window
+    // under Wine waits for the X server for a while), with a group inside it
+    // as the dialog has one.
     static void SetUpTestSuite() {
-        WNDCLASSA host_class{};
-        host_class.lpfnWndProc = HostProc;
-        host_class.hInstance = GetModuleHandleA(nullptr);
-        host_class.lpszClassName = "VelmoraButtonTestHost";
-        RegisterClassA(&host_class);
-        host = CreateWindowExA(0, "VelmoraButtonTestHost", "host", WS_POPUP | WS_VISIBLE, 100, 100,
-                               300, 120, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-        SetForegroundWindow(host);
+        host = new testing::HostWindow(nullptr, {100, 100, 400, 220},
+                                       RGB(kHostBackground.r, kHostBackground.g, kHostBackground.b),
+                                       WS_POPUP | WS_VISIBLE);
+        group = new testing::HostWindow(host->Handle(), {10, 10, 120, 60}, RGB(0, 0, 0),
+                                        WS_CHILD | WS_VISIBLE);
+        host->on_command = [](WPARAM wparam, LPARAM lparam) {
+            if (HIWORD(wparam) != BN_CLICKED) {
+                return;
+            }
+            clicks.push_back(LOWORD(wparam));
+            if (destroy_on_click) {
+                DestroyWindow(reinterpret_cast<HWND>(lparam));
+            }
+        };
+        group->on_command = host->on_command;
+        SetForegroundWindow(host->Handle());
     }
 
-    static void TearDownTestSuite() { DestroyWindow(host); }
+    static void TearDownTestSuite() {
+        delete group;
+        delete host;
+    }
 
     void SetUp() override {
-        ASSERT_NE(host, nullptr);
-        other = CreateCommand(host, 8, 200, 70, 73, 25, &empty);
         // 1095 x 375 twips, like the dialog's buttons.
         PropertyBag layout;
         layout.WriteProperty("Caption", "\x90\xDD\x92\xE8", "Command");  // "設定"
-        button = CreateCommand(host, 7, 20, 20, 73, 25, &layout);
+        button = CreatePushButton(host->Handle(), 7, 20, 80, 73, 25, &layout);
+        other = CreatePushButton(host->Handle(), 8, 200, 80, 73, 25, &layout);
         ASSERT_NE(button, nullptr);
-        command = CommandFromWindow(button);
-        ASSERT_NE(command, nullptr);
-        command->Initialize();
-        SetFocus(host);
+        shell = PushButtonFromWindow(button);
+        ASSERT_NE(shell, nullptr);
+        shell->Initialize();
+        SetFocus(host->Handle());
         MoveCursorOutside();
-        Pump(50);
-        g_clicks = 0;
-        g_destroy_on_click = false;
+        testing::PumpMessages(50);
+        clicks.clear();
+        destroy_on_click = false;
     }
 
     void TearDown() override {
@@ -146,12 +117,13 @@ class CommandWindowTest : public ::testing::Test {
                 DestroyWindow(child);
             }
         }
-        SetFocus(host);
+        SetFocus(host->Handle());
     }
 
     void Send(UINT message, WPARAM wparam = 0, int x = 10, int y = 10) {
         SendMessageA(button, message, wparam, MAKELPARAM(x, y));
     }
+    ButtonState State() const { return shell->Button().Fields().state; }
 
     void MoveCursorOutside() { SetCursorPos(5, 5); }
     void MoveCursorOnButton() {
@@ -160,11 +132,13 @@ class CommandWindowTest : public ::testing::Test {
         SetCursorPos(p.x, p.y);
     }
 
-    static inline HWND host = nullptr;
-    PropertyBag empty;
+    static inline testing::HostWindow* host = nullptr;
+    static inline testing::HostWindow* group = nullptr;
+    static inline std::vector<int> clicks;  // control ids, in order
+    static inline bool destroy_on_click = false;
     HWND button = nullptr;
     HWND other = nullptr;
-    Command* command = nullptr;
+    PushButtonWindow* shell = nullptr;
 };
 
 // Expected gradient colour of a face row: white at the top to lavender grey
@@ -176,14 +150,14 @@ Rgb GradientRow(int y, bool hover) {
     return {mix(top.r, bottom.r), mix(top.g, bottom.g), mix(top.b, bottom.b)};
 }
 
-TEST_F(CommandWindowTest, RegisteredUnderItsClassName) {
+TEST_F(PushButtonWindowTest, RegisteredUnderItsClassName) {
     char name[64];
     GetClassNameA(button, name, sizeof name);
     EXPECT_STREQ(name, "Velmora.Command");
-    EXPECT_EQ(CommandFromWindow(host), nullptr);
+    EXPECT_EQ(PushButtonFromWindow(host->Handle()), nullptr);
 }
 
-TEST_F(CommandWindowTest, NormalFrameOverWhiteToLavenderGradient) {
+TEST_F(PushButtonWindowTest, NormalFrameOverWhiteToLavenderGradient) {
     const Snapshot face(button);
     EXPECT_RGB(face.At(1, 12), kOutline);
     EXPECT_RGB(face.At(71, 12), kOutline);
@@ -196,15 +170,13 @@ TEST_F(CommandWindowTest, NormalFrameOverWhiteToLavenderGradient) {
     for (int y : {4, 12, 20}) {
         EXPECT_RGB(face.At(6, y), GradientRow(y, false)) << "row " << y;
     }
-    EXPECT_RGB(face.At(6, 4), (Rgb{245, 245, 248}));
-    EXPECT_RGB(face.At(6, 20), (Rgb{208, 207, 222}));
     // The caption: dark text pixels in the middle.
     EXPECT_GT(face.Count([](Rgb c) { return c.r < 80 && c.g < 80 && c.b < 80; }), 15);
 }
 
-TEST_F(CommandWindowTest, HoverShowsTheOrangeRimAndReversedGradient) {
+TEST_F(PushButtonWindowTest, HoverShowsTheOrangeRimAndReversedGradient) {
     Send(WM_MOUSEMOVE);
-    EXPECT_EQ(command->State().ButtonState, StateHover);
+    EXPECT_EQ(State(), ButtonState::Hover);
     const Snapshot face(button);
     EXPECT_RGB(face.At(2, 12), kOrangeSide);
     EXPECT_RGB(face.At(70, 12), kOrangeSide);
@@ -213,39 +185,36 @@ TEST_F(CommandWindowTest, HoverShowsTheOrangeRimAndReversedGradient) {
     EXPECT_RGB(face.At(6, 20), GradientRow(20, true));
 }
 
-TEST_F(CommandWindowTest, LeftClickPressesFocusesAndClicksOnce) {
+TEST_F(PushButtonWindowTest, LeftClickPressesFocusesAndClicksOnce) {
     Send(WM_MOUSEMOVE);
     Send(WM_LBUTTONDOWN, MK_LBUTTON);
     EXPECT_EQ(GetFocus(), button);
     EXPECT_EQ(GetCapture(), button);
-    EXPECT_EQ(command->State().ButtonState, StateFocusHover);
+    EXPECT_EQ(State(), ButtonState::FocusHover);
     const Snapshot pressed(button);
     EXPECT_RGB(pressed.At(0, 12), kBeige);
     EXPECT_RGB(pressed.At(2, 12), kOutline);
     EXPECT_RGB(pressed.At(36, 3), (Rgb{209, 204, 193}));
-    EXPECT_EQ(g_clicks, 0);
+    EXPECT_TRUE(clicks.empty());
 
     Send(WM_LBUTTONUP);
     EXPECT_EQ(GetCapture(), nullptr);
-    EXPECT_EQ(g_clicks, 1);
-    EXPECT_EQ(g_clicked_id, 7);
-    EXPECT_EQ(g_clicked_window, button);
+    EXPECT_EQ(clicks, std::vector<int>{7});
     const Snapshot released(button);
     EXPECT_RGB(released.At(2, 12), kOrangeSide);  // HighLightSelect
 }
 
-TEST_F(CommandWindowTest, DoubleClickClicksTwiceWithoutASecondPress) {
+TEST_F(PushButtonWindowTest, DoubleClickClicksTwiceWithoutASecondPress) {
     Send(WM_MOUSEMOVE);
     Send(WM_LBUTTONDOWN, MK_LBUTTON);
     Send(WM_LBUTTONUP);
     Send(WM_LBUTTONDBLCLK, MK_LBUTTON);
-    EXPECT_FALSE(command->State().MouseIsDown);
     EXPECT_RGB(Snapshot(button).At(2, 12), kOrangeSide);  // no Pressed picture
     Send(WM_LBUTTONUP);
-    EXPECT_EQ(g_clicks, 2);
+    EXPECT_EQ(clicks.size(), 2u);
 }
 
-TEST_F(CommandWindowTest, RightAndMiddleReleasesClick) {
+TEST_F(PushButtonWindowTest, RightAndMiddleReleasesClick) {
     Send(WM_MOUSEMOVE);
     Send(WM_RBUTTONDOWN, MK_RBUTTON);
     EXPECT_NE(GetFocus(), button);
@@ -253,66 +222,110 @@ TEST_F(CommandWindowTest, RightAndMiddleReleasesClick) {
     Send(WM_RBUTTONUP);
     Send(WM_MBUTTONDOWN, MK_MBUTTON);
     Send(WM_MBUTTONUP);
-    EXPECT_EQ(g_clicks, 2);
+    EXPECT_EQ(clicks.size(), 2u);
+    EXPECT_EQ(GetCapture(), nullptr);
 }
 
-TEST_F(CommandWindowTest, KeysRaiseNothing) {
+// Released off the button (where the capture still sends it) or released
+// without a press seen here: no click, now or later.
+TEST_F(PushButtonWindowTest, ReleaseOffTheButtonOrWithoutItsPressDoesNotClick) {
+    Send(WM_MOUSEMOVE);
+    for (auto [down, up] :
+         {std::pair{WM_LBUTTONDOWN, WM_LBUTTONUP}, std::pair{WM_RBUTTONDOWN, WM_RBUTTONUP},
+          std::pair{WM_MBUTTONDOWN, WM_MBUTTONUP}}) {
+        Send(down);
+        Send(up, 0, -40, 30);
+        EXPECT_EQ(GetCapture(), nullptr);
+        Send(up);
+    }
+    EXPECT_TRUE(clicks.empty());
+    // A capture taken away mid-press cancels it.
+    Send(WM_RBUTTONDOWN, MK_RBUTTON);
+    SetCapture(other);
+    ReleaseCapture();
+    Send(WM_RBUTTONUP);
+    EXPECT_TRUE(clicks.empty());
+}
+
+// The focused button hands the focus on before it is disabled; enabled
+// again, it answers the first click.
+TEST_F(PushButtonWindowTest, DisablingMovesTheFocusToTheNextControl) {
+    HWND chooser = CreatePushButton(group->Handle(), 9, 10, 10, 29, 21, nullptr);
+    PushButtonWindow* chooser_shell = PushButtonFromWindow(chooser);
+    chooser_shell->Initialize();
+    EXPECT_TRUE(chooser_shell->Enabled());
+    SendMessageA(chooser, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    SendMessageA(chooser, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageA(chooser, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    ASSERT_EQ(GetFocus(), chooser);
+    chooser_shell->SetEnabled(false);
+    EXPECT_EQ(GetFocus(), button);  // next in tab order, out of the group
+    EXPECT_FALSE(IsWindowEnabled(chooser));
+    chooser_shell->SetEnabled(true);
+    SendMessageA(chooser, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    SendMessageA(chooser, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageA(chooser, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(clicks, (std::vector<int>{9, 9}));
+    DestroyWindow(chooser);
+}
+
+TEST_F(PushButtonWindowTest, KeysRaiseNothing) {
     SetFocus(button);
-    EXPECT_EQ(command->State().ButtonState, StateFocus);
+    EXPECT_EQ(State(), ButtonState::Focus);
     EXPECT_RGB(Snapshot(button).At(2, 12), kBlueSide);  // Selected
     for (WPARAM key : {WPARAM{VK_RETURN}, WPARAM{VK_SPACE}}) {
         SendMessageA(button, WM_KEYDOWN, key, 0);
         SendMessageA(button, WM_CHAR, key, 0);
         SendMessageA(button, WM_KEYUP, key, 0);
     }
-    EXPECT_EQ(g_clicks, 0);
+    EXPECT_TRUE(clicks.empty());
 }
 
-TEST_F(CommandWindowTest, FocusLostReturnsToNormal) {
+TEST_F(PushButtonWindowTest, FocusLostReturnsToNormal) {
     SetFocus(button);
     SetFocus(other);
-    EXPECT_EQ(command->State().ButtonState, StateNormal);
+    EXPECT_EQ(State(), ButtonState::Normal);
     EXPECT_RGB(Snapshot(button).At(2, 12), (Rgb{243, 243, 238}));  // Normal's inside
 }
 
-TEST_F(CommandWindowTest, PollEndsTheHoverOnceTheCursorIsElsewhere) {
+TEST_F(PushButtonWindowTest, PollEndsTheHoverOnceTheCursorIsElsewhere) {
     MoveCursorOnButton();
     Send(WM_MOUSEMOVE);
-    Pump(350);
-    EXPECT_EQ(command->State().ButtonState, StateHover) << "the cursor is still over it";
+    testing::PumpMessages(350);
+    EXPECT_EQ(State(), ButtonState::Hover) << "the cursor is still over it";
     // Over another control with a window of its own counts as outside.
     POINT on_other{30, 12};
     ClientToScreen(other, &on_other);
     SetCursorPos(on_other.x, on_other.y);
-    Pump(350);
-    EXPECT_EQ(command->State().ButtonState, StateNormal);
+    testing::PumpMessages(350);
+    EXPECT_EQ(State(), ButtonState::Normal);
     EXPECT_RGB(Snapshot(button).At(6, 4), GradientRow(4, false));
     // So does the parent form.
     Send(WM_MOUSEMOVE);
-    EXPECT_EQ(command->State().ButtonState, StateHover);
+    EXPECT_EQ(State(), ButtonState::Hover);
     POINT on_host{150, 5};
-    ClientToScreen(host, &on_host);
+    ClientToScreen(host->Handle(), &on_host);
     SetCursorPos(on_host.x, on_host.y);
-    Pump(350);
-    EXPECT_EQ(command->State().ButtonState, StateNormal);
+    testing::PumpMessages(350);
+    EXPECT_EQ(State(), ButtonState::Normal);
 }
 
-TEST_F(CommandWindowTest, PressDraggedOffPastATickIsCancelled) {
+TEST_F(PushButtonWindowTest, PressDraggedOffPastATickIsCancelled) {
     MoveCursorOnButton();
     Send(WM_MOUSEMOVE);
     Send(WM_LBUTTONDOWN, MK_LBUTTON);
     MoveCursorOutside();
     Send(WM_MOUSEMOVE, MK_LBUTTON, -50, -50);  // moves off the control do not hover
-    Pump(350);
-    EXPECT_EQ(command->State().ButtonState, StateFocus);
+    testing::PumpMessages(350);
+    EXPECT_EQ(State(), ButtonState::Focus);
     Send(WM_LBUTTONUP, 0, -50, -50);
-    EXPECT_EQ(g_clicks, 0);
+    EXPECT_TRUE(clicks.empty());
     EXPECT_RGB(Snapshot(button).At(2, 12), kBlueSide);
 }
 
-TEST_F(CommandWindowTest, DisabledShowsDisableWithGreyTextAndIgnoresTheMouse) {
+TEST_F(PushButtonWindowTest, DisabledShowsDisableWithGreyTextAndIgnoresTheMouse) {
     Send(WM_MOUSEMOVE);
-    command->Enabled(false);
+    shell->SetEnabled(false);
     const Snapshot face(button);
     EXPECT_RGB(face.At(1, 12), kDisabledOutline);
     EXPECT_RGB(face.At(0, 12), kBeige);
@@ -321,39 +334,39 @@ TEST_F(CommandWindowTest, DisabledShowsDisableWithGreyTextAndIgnoresTheMouse) {
     Send(WM_LBUTTONDOWN, MK_LBUTTON);
     Send(WM_LBUTTONUP);
     Send(WM_RBUTTONUP);
-    Pump(250);
-    EXPECT_EQ(g_clicks, 0);
+    testing::PumpMessages(250);
+    EXPECT_TRUE(clicks.empty());
     EXPECT_NE(GetFocus(), button);
     EXPECT_RGB(Snapshot(button).At(1, 12), kDisabledOutline);
 }
 
-TEST_F(CommandWindowTest, RedCaptionAndTransparentBackground) {
-    command->FontColour(255);
+TEST_F(PushButtonWindowTest, RedCaptionAndTransparentBackground) {
+    shell->SetFontColour(255);
     EXPECT_GT(Snapshot(button).Count([](Rgb c) { return c.r > 200 && c.g < 60 && c.b < 60; }), 10);
-    command->Visible(false);
+    shell->SetVisible(false);
     const Snapshot face(button);
     EXPECT_RGB(face.At(1, 12), kHostBackground);
     EXPECT_RGB(face.At(6, 6), kHostBackground);
 }
 
-TEST_F(CommandWindowTest, ControlMayBeDestroyedByItsClickHandler) {
-    g_destroy_on_click = true;
+TEST_F(PushButtonWindowTest, ControlMayBeDestroyedByItsClickHandler) {
+    destroy_on_click = true;
     Send(WM_MOUSEMOVE);
     Send(WM_LBUTTONDOWN, MK_LBUTTON);
     Send(WM_LBUTTONUP);
-    EXPECT_EQ(g_clicks, 1);
+    EXPECT_EQ(clicks.size(), 1u);
     EXPECT_FALSE(IsWindow(button));
 }
 
-TEST_F(CommandWindowTest, FreshlyPlacedControlIsDisabledUntilEnabledIsRead) {
-    HWND fresh = CreateCommand(host, 9, 120, 70, 73, 21, nullptr);
+TEST_F(PushButtonWindowTest, FreshlyPlacedControlIsDisabledUntilEnabledIsRead) {
+    HWND fresh = CreatePushButton(host->Handle(), 9, 120, 80, 73, 21, nullptr);
     ASSERT_NE(fresh, nullptr);
-    Command* fresh_command = CommandFromWindow(fresh);
+    PushButtonWindow* fresh_shell = PushButtonFromWindow(fresh);
     EXPECT_RGB(Snapshot(fresh).At(1, 10), kDisabledOutline);
-    EXPECT_TRUE(fresh_command->Enabled());
+    EXPECT_TRUE(fresh_shell->Enabled());
     EXPECT_RGB(Snapshot(fresh).At(1, 10), kOutline);
     // 315 twips high: the caption sits 50 twips down.
-    EXPECT_DOUBLE_EQ(fresh_command->LblMsg().Top, 50);
+    EXPECT_DOUBLE_EQ(fresh_shell->Button().Label().top, 50);
     DestroyWindow(fresh);
 }
 

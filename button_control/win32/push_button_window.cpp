@@ -1,0 +1,277 @@
+#include "button_control/win32/push_button_window.h"
+
+#include <windowsx.h>
+
+#include "button_control/win32/caption_drawing.h"
+
+namespace velmora::button_control {
+
+namespace {
+
+constexpr UINT_PTR kMousePollTimerId = 1;
+
+Scale ScreenScale() {
+    HDC screen = GetDC(nullptr);
+    const Scale scale =
+        ScaleForDpi(GetDeviceCaps(screen, LOGPIXELSX), GetDeviceCaps(screen, LOGPIXELSY));
+    ReleaseDC(nullptr, screen);
+    return scale;
+}
+
+MouseButton ButtonOf(UINT message) {
+    switch (message) {
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONUP:
+        case WM_LBUTTONDBLCLK:
+            return MouseButton::Left;
+        case WM_RBUTTONDOWN:
+        case WM_RBUTTONUP:
+        case WM_RBUTTONDBLCLK:
+            return MouseButton::Right;
+        default:
+            return MouseButton::Middle;
+    }
+}
+
+bool OverClient(HWND window, LPARAM lparam) {
+    RECT client;
+    GetClientRect(window, &client);
+    const POINT at{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
+    return PtInRect(&client, at) != FALSE;
+}
+
+PushButtonWindow* FromWindow(HWND window) {
+    return reinterpret_cast<PushButtonWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+}
+
+LRESULT CALLBACK PushButtonProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == WM_NCCREATE) {
+        SetWindowLongPtrA(window, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(new PushButtonWindow(window)));
+    }
+    PushButtonWindow* self = FromWindow(window);
+    if (self == nullptr) {
+        return DefWindowProcA(window, message, wparam, lparam);
+    }
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        delete self;
+        return DefWindowProcA(window, message, wparam, lparam);
+    }
+    return self->Handle(message, wparam, lparam);
+}
+
+}  // namespace
+
+PushButtonWindow::PushButtonWindow(HWND window)
+    : window_(window), scale_(ScreenScale()), button_(scale_) {}
+
+void PushButtonWindow::Initialize() {
+    Carry(button_.Initialize());
+}
+
+bool PushButtonWindow::Enabled() {
+    const auto read = button_.ReadEnabled();
+    Carry(read.reaction);
+    return read.value;
+}
+
+void PushButtonWindow::SetEnabled(bool enabled) {
+    if (!enabled && GetFocus() == window_) {
+        HWND dialog = GetAncestor(window_, GA_ROOT);
+        HWND next = GetNextDlgTabItem(dialog, window_, FALSE);
+        SetFocus(next != nullptr && next != window_ ? next : dialog);
+    }
+    Carry(button_.SetEnabled(enabled));
+    EnableWindow(window_, enabled ? TRUE : FALSE);
+}
+
+void PushButtonWindow::SetFontColour(std::int32_t colour) {
+    Carry(button_.SetFontColour(colour));
+}
+
+void PushButtonWindow::SetVisible(bool visible) {
+    Carry(button_.SetVisible(visible));
+}
+
+void PushButtonWindow::LoadProperties(const PropertyBag& bag) {
+    Carry(button_.LoadProperties(bag, AmbientFont()));
+}
+
+void PushButtonWindow::Carry(const ButtonReaction& reaction) {
+    if (reaction.paint) {
+        face_.Paint(*reaction.paint);
+    }
+    if (reaction.paint || reaction.redraw) {
+        InvalidateRect(window_, nullptr, FALSE);
+    }
+    if (reaction.start_mouse_poll) {
+        SetTimer(window_, kMousePollTimerId, kMousePollMilliseconds, nullptr);
+    }
+    if (reaction.changed_property != nullptr) {
+        PostMessageA(GetParent(window_), WM_COMMAND,
+                     MAKEWPARAM(GetDlgCtrlID(window_), kPropertyChangedNotification),
+                     reinterpret_cast<LPARAM>(window_));
+    }
+    if (reaction.click) {
+        SendMessageA(GetParent(window_), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(window_), BN_CLICKED),
+                     reinterpret_cast<LPARAM>(window_));
+    }
+}
+
+Font PushButtonWindow::AmbientFont() const {
+    return FontFromWindow(GetParent(window_));
+}
+
+LRESULT PushButtonWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
+    switch (message) {
+        case WM_SIZE:
+            face_.Resize(LOWORD(lparam), HIWORD(lparam));
+            Carry(button_.Resize({face_.Width(), face_.Height()}));
+            return 0;
+        case WM_MOUSEMOVE:
+            // Under capture the moves keep coming from outside: only those over
+            // the button count.
+            if (OverClient(window_, lparam)) {
+                Carry(button_.MouseMove());
+            }
+            return 0;
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN: {
+            const MouseButton button = ButtonOf(message);
+            // The focus arrives before the press, so a press on a hovered
+            // button shows the press either way.
+            if (button_.TakesFocusOnPress(button) && GetFocus() != window_) {
+                SetFocus(window_);
+            }
+            // Keep the release coming here when it happens off the button.
+            SetCapture(window_);
+            Carry(button_.MouseDown(button));
+            return 0;
+        }
+        case WM_LBUTTONDBLCLK:
+        case WM_RBUTTONDBLCLK:
+        case WM_MBUTTONDBLCLK:
+            SetCapture(window_);
+            Carry(button_.MouseDoubleClick(ButtonOf(message)));
+            return 0;
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+        case WM_MBUTTONUP: {
+            const ButtonReaction reaction =
+                button_.MouseUp(ButtonOf(message), OverClient(window_, lparam));
+            if ((wparam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == 0 && GetCapture() == window_) {
+                ReleaseCapture();
+            }
+            Carry(reaction);  // may destroy the window: nothing after this
+            return 0;
+        }
+        case WM_CAPTURECHANGED:
+            if (reinterpret_cast<HWND>(lparam) != window_) {
+                Carry(button_.CancelPresses());
+            }
+            return 0;
+        case WM_SETFOCUS:
+            Carry(button_.FocusGained());
+            return 0;
+        case WM_KILLFOCUS:
+            Carry(button_.FocusLost());
+            return 0;
+        case WM_TIMER:
+            if (wparam == kMousePollTimerId) {
+                POINT cursor;
+                const bool over = GetCursorPos(&cursor) && WindowFromPoint(cursor) == window_;
+                Carry(button_.MousePoll(over));
+                return 0;
+            }
+            break;
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            HDC dc = BeginPaint(window_, &paint);
+            PaintTo(dc);
+            EndPaint(window_, &paint);
+            return 0;
+        }
+        case WM_PRINTCLIENT:
+            PaintTo(reinterpret_cast<HDC>(wparam));
+            return 0;
+        default:
+            break;
+    }
+    return DefWindowProcA(window_, message, wparam, lparam);
+}
+
+// The face (or, with a transparent background, what lies behind the button)
+// with the caption over it.
+void PushButtonWindow::PaintTo(HDC target) {
+    const int width = face_.Width(), height = face_.Height();
+    HDC back = CreateCompatibleDC(target);
+    HBITMAP bitmap = CreateCompatibleBitmap(target, width > 0 ? width : 1, height > 0 ? height : 1);
+    HGDIOBJ previous = SelectObject(back, bitmap);
+    if (button_.Fields().back_style != 0) {
+        BitBlt(back, 0, 0, width, height, face_.Context(), 0, 0, SRCCOPY);
+    } else {
+        PaintParentBackground(back);
+    }
+    DrawCaption(back, button_.Label(), scale_);
+    BitBlt(target, 0, 0, width, height, back, 0, 0, SRCCOPY);
+    SelectObject(back, previous);
+    DeleteObject(bitmap);
+    DeleteDC(back);
+}
+
+void PushButtonWindow::PaintParentBackground(HDC dc) {
+    HWND parent = GetParent(window_);
+    POINT origin{0, 0};
+    MapWindowPoints(window_, parent, &origin, 1);
+    POINT previous;
+    SetViewportOrgEx(dc, -origin.x, -origin.y, &previous);
+    SendMessageA(parent, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    SendMessageA(parent, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    SetViewportOrgEx(dc, previous.x, previous.y, nullptr);
+}
+
+bool RegisterPushButtonClass() {
+    static const bool kRegistered = [] {
+        WNDCLASSEXA window_class{};
+        window_class.cbSize = sizeof window_class;
+        // CS_DBLCLKS: the second press of a double-click arrives as its own
+        // message, a press without the press picture.
+        window_class.style = CS_DBLCLKS;
+        window_class.lpfnWndProc = PushButtonProc;
+        window_class.hInstance = GetModuleHandleA(nullptr);
+        window_class.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+        window_class.lpszClassName = kPushButtonClassName;
+        return RegisterClassExA(&window_class) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    }();
+    return kRegistered;
+}
+
+HWND CreatePushButton(HWND parent, int id, int x, int y, int width, int height,
+                      const PropertyBag* layout, DWORD extra_style) {
+    if (!RegisterPushButtonClass()) {
+        return nullptr;
+    }
+    HWND window =
+        CreateWindowExA(0, kPushButtonClassName, "", WS_CHILD | WS_VISIBLE | extra_style, x, y,
+                        width, height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                        GetModuleHandleA(nullptr), nullptr);
+    if (window != nullptr && layout != nullptr) {
+        FromWindow(window)->LoadProperties(*layout);
+    }
+    return window;
+}
+
+PushButtonWindow* PushButtonFromWindow(HWND window) {
+    char name[32] = {};
+    if (window == nullptr || GetClassNameA(window, name, sizeof name) == 0 ||
+        lstrcmpiA(name, kPushButtonClassName) != 0) {
+        return nullptr;
+    }
+    return FromWindow(window);
+}
+
+}  // namespace velmora::button_control

@@ -1,0 +1,73 @@
+#pragma once
+// The push button as a Win32 child window of class "Velmora.Command".
+//
+// The container learns of the button's Click through WM_COMMAND with
+// HIWORD(wParam) = BN_CLICKED, LOWORD(wParam) = the control id and lParam =
+// the button's window, sent after the release that raised it (so the
+// container may destroy the button in its handler). A property change is
+// posted the same way with the notification code kPropertyChangedNotification.
+//
+// The program must carry the state pictures: include
+// button_control/win32/button_pictures.rc in its resource script.
+
+#include <windows.h>
+
+#include "button_control/core/property_bag.h"
+#include "button_control/core/push_button.h"
+#include "button_control/win32/face_image.h"
+
+namespace velmora::button_control {
+
+inline constexpr char kPushButtonClassName[] = "Velmora.Command";
+inline constexpr WORD kPropertyChangedNotification = 0x0100;
+
+// One button window: feeds its messages to the PushButton as events and
+// carries out what the button decides.
+class PushButtonWindow {
+  public:
+    explicit PushButtonWindow(HWND window);
+
+    const PushButton& Button() const { return button_; }
+
+    // What a container does with the button.
+    void Initialize();
+    bool Enabled();
+    // Disabling a button that has the focus first hands the focus to the next
+    // enabled control of its dialog (or the dialog itself), so the focus
+    // never rests on a disabled window. The window is enabled or disabled
+    // with the button.
+    void SetEnabled(bool enabled);
+    void SetFontColour(std::int32_t colour);
+    void SetVisible(bool visible);
+    void LoadProperties(const PropertyBag& bag);
+
+    LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
+
+  private:
+    void Carry(const ButtonReaction& reaction);
+    void PaintTo(HDC target);
+    void PaintParentBackground(HDC dc);
+    Font AmbientFont() const;
+
+    HWND window_;
+    Scale scale_;
+    FaceImage face_;
+    PushButton button_;
+};
+
+// Registers the window class once per process; true when it is available.
+bool RegisterPushButtonClass();
+
+// Creates a button at the given place (pixels, client coordinates of the
+// parent) with the style WS_CHILD | WS_VISIBLE | `extra_style`. With a stored
+// layout the button restores its properties from it (an empty bag gives an
+// enabled button with the default properties); without one it is a freshly
+// placed button, disabled until its Enabled is first read. The container
+// then calls Initialize.
+HWND CreatePushButton(HWND parent, int id, int x, int y, int width, int height,
+                      const PropertyBag* layout, DWORD extra_style = WS_TABSTOP);
+
+// The button behind a window of the class, or null.
+PushButtonWindow* PushButtonFromWindow(HWND window);
+
+}  // namespace velmora::button_control

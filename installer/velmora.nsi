@@ -1,0 +1,155 @@
+; Velmora's setup: installs the two programs for the current user, without
+; administrator rights, makes Velmora the screen saver and registers an
+; uninstaller that gives the previous screen saver back.
+;
+; scripts/package builds it with
+;   makensis -INPUTCHARSET UTF8 -DVERSION=x.y.z -DDIST=<folder of the programs>
+;            -DICON=<setup icon> -DSIDE_PICTURE=<164 x 314 BMP of the first and last page>
+;            -DOUTFILE=<setup file> installer/velmora.nsi
+
+!ifndef VERSION | DIST | ICON | SIDE_PICTURE | OUTFILE
+  !error "define VERSION, DIST, ICON, SIDE_PICTURE and OUTFILE"
+!endif
+
+; The programs are 64-bit, and so is the setup.
+Target amd64-unicode
+ManifestDPIAware true
+RequestExecutionLevel user
+SetCompressor /SOLID lzma
+
+Name "Velmora"
+OutFile "${OUTFILE}"
+InstallDir "$LOCALAPPDATA\Programs\Velmora"
+
+!define DESKTOP_KEY "Control Panel\Desktop"
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Velmora"
+!define PUBLISHER "Velmora"
+
+!include MUI2.nsh
+!include LogicLib.nsh
+!include FileFunc.nsh
+
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${ICON}"
+!define MUI_WELCOMEFINISHPAGE_BITMAP "${SIDE_PICTURE}"
+!define MUI_ABORTWARNING
+!define MUI_FINISHPAGE_RUN
+!define MUI_FINISHPAGE_RUN_TEXT "$(OpenScreenSaverSettingsText)"
+!define MUI_FINISHPAGE_RUN_FUNCTION OpenScreenSaverSettings
+
+!insertmacro MUI_PAGE_WELCOME
+!insertmacro MUI_PAGE_INSTFILES
+!insertmacro MUI_PAGE_FINISH
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+
+; The setup speaks the user's language when it is one of these.
+!insertmacro MUI_LANGUAGE "English"
+!insertmacro MUI_LANGUAGE "Japanese"
+
+LangString OpenScreenSaverSettingsText ${LANG_ENGLISH} "Open Windows' screen saver settings"
+LangString OpenScreenSaverSettingsText ${LANG_JAPANESE} "スクリーン セーバーの設定を開く"
+
+VIProductVersion "${VERSION}.0"
+VIFileVersion "${VERSION}.0"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "ProductName" "Velmora"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "FileDescription" "Velmora screen saver setup"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "CompanyName" "${PUBLISHER}"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "FileVersion" "${VERSION}"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "ProductVersion" "${VERSION}"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "LegalCopyright" "© ${PUBLISHER}"
+
+; Whether the current screen saver is the installed Velmora.scr: 1 or 0 in
+; $R0. Compared by short names, since Windows may store either form.
+!macro DEFINE_CURRENT_SAVER_IS_VELMORA prefix
+  Function ${prefix}CurrentSaverIsVelmora
+    StrCpy $R0 0
+    ReadRegStr $R1 HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
+    ${If} $R1 == "$INSTDIR\Velmora.scr"
+      StrCpy $R0 1
+    ${ElseIf} $R1 != ""
+      GetFullPathName /SHORT $R2 "$R1"
+      GetFullPathName /SHORT $R3 "$INSTDIR\Velmora.scr"
+      ${If} $R2 != ""
+      ${AndIf} $R2 == $R3
+        StrCpy $R0 1
+      ${EndIf}
+    ${EndIf}
+  FunctionEnd
+!macroend
+!insertmacro DEFINE_CURRENT_SAVER_IS_VELMORA ""
+!insertmacro DEFINE_CURRENT_SAVER_IS_VELMORA "un."
+
+Function OpenScreenSaverSettings
+  Exec '"$SYSDIR\control.exe" desk.cpl,,@screensaver'
+FunctionEnd
+
+; Tells running programs that the screen saver changed (SPI_SETSCREENSAVEACTIVE,
+; sent to every window).
+!macro ANNOUNCE_SCREEN_SAVER_CHANGE active
+  System::Call 'user32::SystemParametersInfoW(i 17, i ${active}, p 0, i 2)'
+!macroend
+
+Section
+  SetOutPath "$INSTDIR"
+  File "${DIST}/Velmora.scr"
+  File "${DIST}/Velmora.dll"
+  WriteUninstaller "$INSTDIR\Uninstall.exe"
+
+  ; Remember the saver that was chosen before, for the uninstaller; installing
+  ; again over Velmora keeps what was remembered the first time.
+  Call CurrentSaverIsVelmora
+  ${If} $R0 == 0
+    ReadRegStr $0 HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
+    ReadRegStr $1 HKCU "${DESKTOP_KEY}" "ScreenSaveActive"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "PreviousScreenSaver" $0
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "PreviousScreenSaveActive" $1
+  ${EndIf}
+  WriteRegStr HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE" "$INSTDIR\Velmora.scr"
+  WriteRegStr HKCU "${DESKTOP_KEY}" "ScreenSaveActive" "1"
+  !insertmacro ANNOUNCE_SCREEN_SAVER_CHANGE 1
+
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "Velmora"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\Velmora.scr,0"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\Uninstall.exe"'
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\Uninstall.exe" /S'
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
+  ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
+SectionEnd
+
+; Writes a remembered Desktop value back, or deletes it when there was none.
+!macro RESTORE_DESKTOP_VALUE name remembered
+  ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "${remembered}"
+  ${If} $0 == ""
+    DeleteRegValue HKCU "${DESKTOP_KEY}" "${name}"
+  ${Else}
+    WriteRegStr HKCU "${DESKTOP_KEY}" "${name}" $0
+  ${EndIf}
+!macroend
+
+Section "Uninstall"
+  Call un.CurrentSaverIsVelmora
+  ${If} $R0 == 1
+    !insertmacro RESTORE_DESKTOP_VALUE "SCRNSAVE.EXE" "PreviousScreenSaver"
+    !insertmacro RESTORE_DESKTOP_VALUE "ScreenSaveActive" "PreviousScreenSaveActive"
+    ReadRegStr $0 HKCU "${DESKTOP_KEY}" "ScreenSaveActive"
+    IntOp $0 $0 + 0
+    !insertmacro ANNOUNCE_SCREEN_SAVER_CHANGE $0
+  ${EndIf}
+
+  Delete "$INSTDIR\Velmora.scr"
+  Delete "$INSTDIR\Velmora.dll"
+  Delete "$INSTDIR\Velmora.ini"
+  Delete "$INSTDIR\Uninstall.exe"
+  RMDir "$INSTDIR"
+  ; The settings may also be kept per user.
+  Delete "$APPDATA\Velmora\Velmora.ini"
+  RMDir "$APPDATA\Velmora"
+
+  DeleteRegKey HKCU "${UNINSTALL_KEY}"
+SectionEnd
