@@ -3,7 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "music/core/music_player.h"
+#include "music/core/cd_player.h"
 #include "tests/music/scripted_drive.h"
 
 namespace velmora::music {
@@ -16,7 +16,7 @@ constexpr char kCurrent[] = "status cdaudio current track";
 constexpr char kCount[] = "status cdaudio number of tracks";
 constexpr char kMode[] = "status cdaudio mode";
 
-class CdPlayer : public ::testing::Test {
+class CdPlayerTest : public ::testing::Test {
   protected:
     // A disc of 9 tracks in a working drive.
     void InsertDisc(const std::string& current, const std::string& mode) {
@@ -26,24 +26,25 @@ class CdPlayer : public ::testing::Test {
     }
     std::vector<std::string> Check() {
         drive.calls.clear();
-        keep_checking = player.CheckCd();
+        keep_checking = cd.Check();
         return drive.Commands();
     }
 
     ScriptedDrive drive;
     settings::MusicChoice choice;
-    MusicPlayer player{drive, choice};
+    MediaCommands commands{drive};
+    CdPlayer cd{commands, choice};
     bool keep_checking = false;
 };
 
-TEST_F(CdPlayer, OpenAndCloseSendWithoutReplyBufferAndIgnoreFailures) {
+TEST_F(CdPlayerTest, OpenAndCloseSendWithoutReplyBufferAndIgnoreFailures) {
     drive.Answer("open cdaudio", 266);
     drive.Answer("set cdaudio time format tmsf", 263);
-    player.OpenCd();
-    EXPECT_EQ(player.LastResult(), 263);
+    cd.Open();
+    EXPECT_EQ(commands.LastResult(), 263);
     drive.Answer("close cdaudio", 263);
-    player.CloseCd();
-    EXPECT_EQ(player.LastResult(), 263);
+    cd.Close();
+    EXPECT_EQ(commands.LastResult(), 263);
     EXPECT_THAT(drive.Commands(), ElementsAre("open cdaudio", "set cdaudio time format tmsf",
                                               "stop cdaudio", "close cdaudio"));
     for (const auto& call : drive.calls) {
@@ -52,7 +53,7 @@ TEST_F(CdPlayer, OpenAndCloseSendWithoutReplyBufferAndIgnoreFailures) {
     }
 }
 
-TEST_F(CdPlayer, ChosenTrackRepeats) {
+TEST_F(CdPlayerTest, ChosenTrackRepeats) {
     choice.repeat_track = 3;
     drive.Answer("status cdaudio position track 3", 0, "03:00:00:00");
 
@@ -80,7 +81,7 @@ TEST_F(CdPlayer, ChosenTrackRepeats) {
     EXPECT_TRUE(keep_checking);
 }
 
-TEST_F(CdPlayer, StoppedOnTheChosenTrackStartsItAgain) {
+TEST_F(CdPlayerTest, StoppedOnTheChosenTrackStartsItAgain) {
     choice.repeat_track = 3;
     drive.Answer("status cdaudio position track 3", 0, "03:00:00:00");
     InsertDisc("3", "stopped");
@@ -88,7 +89,7 @@ TEST_F(CdPlayer, StoppedOnTheChosenTrackStartsItAgain) {
                                      "play cdaudio from 03:00:00:00"));
 }
 
-TEST_F(CdPlayer, WholeDiscPlaysOnFromWhereItIs) {
+TEST_F(CdPlayerTest, WholeDiscPlaysOnFromWhereItIs) {
     InsertDisc("1", "stopped");
     EXPECT_THAT(Check(), ElementsAre(kCurrent, kCount, kMode, "play cdaudio"));
     EXPECT_TRUE(keep_checking);
@@ -102,7 +103,7 @@ TEST_F(CdPlayer, WholeDiscPlaysOnFromWhereItIs) {
     EXPECT_TRUE(keep_checking);
 }
 
-TEST_F(CdPlayer, ModeIsComparedExactlyOnItsFirstSevenLetters) {
+TEST_F(CdPlayerTest, ModeIsComparedExactlyOnItsFirstSevenLetters) {
     InsertDisc("1", "Stopped");
     EXPECT_THAT(Check(), ElementsAre(kCurrent, kCount, kMode));
     InsertDisc("1", "stop");
@@ -111,21 +112,21 @@ TEST_F(CdPlayer, ModeIsComparedExactlyOnItsFirstSevenLetters) {
     EXPECT_THAT(Check(), ElementsAre(kCurrent, kCount, kMode, "play cdaudio"));
 }
 
-TEST_F(CdPlayer, FailedModeQueryDoesNotReuseAnEarlierMode) {
+TEST_F(CdPlayerTest, FailedModeQueryDoesNotReuseAnEarlierMode) {
     InsertDisc("1", "stopped");
     Check();
     drive.Answer(kMode, 263);
     EXPECT_THAT(Check(), ElementsAre(kCurrent, kCount, kMode));
-    EXPECT_EQ(player.LastResult(), 263);
+    EXPECT_EQ(commands.LastResult(), 263);
     EXPECT_TRUE(keep_checking);
 }
 
-TEST_F(CdPlayer, NoDriveOrNoDiscEndsTheChecks) {
+TEST_F(CdPlayerTest, NoDriveOrNoDiscEndsTheChecks) {
     choice.repeat_track = 3;
     drive.Answer(kCurrent, 266);
     EXPECT_THAT(Check(), ElementsAre(kCurrent));
     EXPECT_FALSE(keep_checking);
-    EXPECT_EQ(player.LastResult(), 266);
+    EXPECT_EQ(commands.LastResult(), 266);
 
     // A drive that knows its current track but cannot count the tracks.
     drive.Answer(kCurrent, 0, "1");
@@ -134,7 +135,7 @@ TEST_F(CdPlayer, NoDriveOrNoDiscEndsTheChecks) {
     EXPECT_FALSE(keep_checking);
 }
 
-TEST_F(CdPlayer, ReplyContainingErrInAnyCaseEndsTheChecks) {
+TEST_F(CdPlayerTest, ReplyContainingErrInAnyCaseEndsTheChecks) {
     InsertDisc("terr", "stopped");
     EXPECT_THAT(Check(), ElementsAre(kCurrent));
     EXPECT_FALSE(keep_checking);
@@ -150,7 +151,7 @@ TEST_F(CdPlayer, ReplyContainingErrInAnyCaseEndsTheChecks) {
     EXPECT_TRUE(keep_checking);
 }
 
-TEST_F(CdPlayer, CurrentTrackThatIsNotANumberEndsTheChecks) {
+TEST_F(CdPlayerTest, CurrentTrackThatIsNotANumberEndsTheChecks) {
     choice.repeat_track = 3;
     for (const char* reply : {"", "three", "3.5", "99999999999"}) {
         InsertDisc(reply, "stopped");
@@ -159,7 +160,7 @@ TEST_F(CdPlayer, CurrentTrackThatIsNotANumberEndsTheChecks) {
     }
 }
 
-TEST_F(CdPlayer, TrackTheDiscLacksStaysSilentButKeepsChecking) {
+TEST_F(CdPlayerTest, TrackTheDiscLacksStaysSilentButKeepsChecking) {
     choice.repeat_track = 30;
     drive.Answer("status cdaudio position track 30", 263);
     drive.Answer("play cdaudio from Error:263", 259);
@@ -169,11 +170,11 @@ TEST_F(CdPlayer, TrackTheDiscLacksStaysSilentButKeepsChecking) {
                     ElementsAre(kCurrent, kCount, kMode, "status cdaudio position track 30",
                                 "play cdaudio from Error:263"));
         EXPECT_TRUE(keep_checking);
-        EXPECT_EQ(player.LastResult(), 259);
+        EXPECT_EQ(commands.LastResult(), 259);
     }
 }
 
-TEST_F(CdPlayer, NegativeTrackIsAskedForAsIs) {
+TEST_F(CdPlayerTest, NegativeTrackIsAskedForAsIs) {
     choice.repeat_track = -2;
     drive.Answer("status cdaudio position track -2", 263);
     InsertDisc("1", "playing");

@@ -7,7 +7,7 @@
 
 #include "music/core/music_texts.h"
 #include "music/core/mci_text.h"
-#include "music/core/music_player.h"
+#include "music/core/media_commands.h"
 #include "tests/music/scripted_drive.h"
 
 namespace velmora::music {
@@ -17,46 +17,45 @@ using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 using testing::ScriptedDrive;
 
-class MciLayer : public ::testing::Test {
+class MediaCommandsTest : public ::testing::Test {
   protected:
     ScriptedDrive drive;
-    settings::MusicChoice choice;
-    MusicPlayer player{drive, choice};
+    MediaCommands commands{drive};
 };
 
-TEST_F(MciLayer, EmptyCommandIsRefusedWithoutCallingThePlatform) {
-    testing::LeaveLastResult(player, drive, 7);
+TEST_F(MediaCommandsTest, EmptyCommandIsRefusedWithoutCallingThePlatform) {
+    commands.KeepResult(7);
     std::string text;
-    EXPECT_EQ(player.SendCommand("", text), -1);
+    EXPECT_EQ(commands.Send("", text), -1);
     EXPECT_EQ(text, kNoCommandText);
 
-    EXPECT_EQ(player.Query(""), "Error:-1");
-    EXPECT_EQ(player.LastReply(), kNoCommandText);
-    EXPECT_EQ(player.LastResult(), -1);
+    EXPECT_EQ(commands.Query(""), "Error:-1");
+    EXPECT_EQ(commands.LastReply(), kNoCommandText);
+    EXPECT_EQ(commands.LastResult(), -1);
     EXPECT_THAT(drive.calls, IsEmpty());
 }
 
-TEST_F(MciLayer, SuccessGivesTheReplyBeforeItsNul) {
+TEST_F(MediaCommandsTest, SuccessGivesTheReplyBeforeItsNul) {
     drive.Answer("status cdaudio current track", 0, "12");
     std::string text = "old";
-    testing::LeaveLastResult(player, drive, 99);
-    EXPECT_EQ(player.SendCommand("status cdaudio current track", text), 0);
+    commands.KeepResult(99);
+    EXPECT_EQ(commands.Send("status cdaudio current track", text), 0);
     EXPECT_EQ(text, "12");  // the filler after the NUL is not part of it
-    EXPECT_EQ(player.LastResult(), 0);
+    EXPECT_EQ(commands.LastResult(), 0);
     ASSERT_EQ(drive.calls.size(), 1u);
     EXPECT_TRUE(drive.calls[0].with_buffer);
     EXPECT_EQ(drive.calls[0].size, 512u);
 
-    EXPECT_EQ(player.Query("status cdaudio current track"), "12");
-    EXPECT_EQ(player.LastReply(), "12");
+    EXPECT_EQ(commands.Query("status cdaudio current track"), "12");
+    EXPECT_EQ(commands.LastReply(), "12");
 }
 
-TEST_F(MciLayer, ReplyThatFillsTheWholeBufferIsReadToItsEnd) {
+TEST_F(MediaCommandsTest, ReplyThatFillsTheWholeBufferIsReadToItsEnd) {
     drive.Answer("info cdaudio", 0, std::string(600, 'a'));
-    EXPECT_EQ(player.Query("info cdaudio"), std::string(512, 'a'));
+    EXPECT_EQ(commands.Query("info cdaudio"), std::string(512, 'a'));
 }
 
-TEST(MciLayerDriver, ReplyOfAnEarlierCommandIsNotReturnedAgain) {
+TEST(MediaCommandsDriver, ReplyOfAnEarlierCommandIsNotReturnedAgain) {
     // A driver that writes its reply for the first command and leaves the
     // buffer untouched for the second.
     struct WritesOnce : ScriptedDrive {
@@ -70,48 +69,47 @@ TEST(MciLayerDriver, ReplyOfAnEarlierCommandIsNotReturnedAgain) {
         bool written = false;
     };
     WritesOnce drive;
-    settings::MusicChoice choice;
-    MusicPlayer player{drive, choice};
-    EXPECT_EQ(player.Query("info cdaudio product"), "Drive");
-    EXPECT_EQ(player.Query("seek cdaudio to start"), "");
+    MediaCommands commands{drive};
+    EXPECT_EQ(commands.Query("info cdaudio product"), "Drive");
+    EXPECT_EQ(commands.Query("seek cdaudio to start"), "");
 }
 
-TEST_F(MciLayer, FailureGivesTheErrorTextAndTheCode) {
+TEST_F(MediaCommandsTest, FailureGivesTheErrorTextAndTheCode) {
     drive.Answer("open cdaudio", 266, "ignored");
     drive.ErrorText(266, "The driver cannot be loaded.");
     std::string text;
-    EXPECT_EQ(player.SendCommand("open cdaudio", text), 266);
+    EXPECT_EQ(commands.Send("open cdaudio", text), 266);
     EXPECT_EQ(text, "The driver cannot be loaded.");
-    EXPECT_EQ(player.LastResult(), 266);
+    EXPECT_EQ(commands.LastResult(), 266);
     EXPECT_THAT(drive.error_calls, ElementsAre(std::make_pair(266, 256u)));
 
-    EXPECT_EQ(player.Query("open cdaudio"), "Error:266");
-    EXPECT_EQ(player.LastReply(), "The driver cannot be loaded.");
+    EXPECT_EQ(commands.Query("open cdaudio"), "Error:266");
+    EXPECT_EQ(commands.LastReply(), "The driver cannot be loaded.");
 }
 
-TEST_F(MciLayer, CodeWithoutErrorTextGivesTheFallbackText) {
+TEST_F(MediaCommandsTest, CodeWithoutErrorTextGivesTheFallbackText) {
     drive.Answer("status cdaudio mode", 12345);
-    EXPECT_EQ(player.Query("status cdaudio mode"), "Error:12345");
-    EXPECT_EQ(player.LastReply(), kNoErrorText);
+    EXPECT_EQ(commands.Query("status cdaudio mode"), "Error:12345");
+    EXPECT_EQ(commands.LastReply(), kNoErrorText);
 
     drive.Answer("status cdaudio mode", -3);  // negative codes keep their sign
-    EXPECT_EQ(player.Query("status cdaudio mode"), "Error:-3");
+    EXPECT_EQ(commands.Query("status cdaudio mode"), "Error:-3");
 }
 
-TEST_F(MciLayer, ErrorTextFillingItsWholeBufferIsReadToItsEnd) {
+TEST_F(MediaCommandsTest, ErrorTextFillingItsWholeBufferIsReadToItsEnd) {
     drive.Answer("x", 300);
     drive.ErrorText(300, std::string(400, 'e'));
-    player.Query("x");
-    EXPECT_EQ(player.LastReply(), std::string(256, 'e'));
+    commands.Query("x");
+    EXPECT_EQ(commands.LastReply(), std::string(256, 'e'));
 }
 
-TEST_F(MciLayer, PlayCommandShapes) {
+TEST_F(MediaCommandsTest, PlayCommandShapes) {
     drive.Answer("play cdaudio from 3 to 4", 263);
-    EXPECT_EQ(player.Play("cdaudio", "", ""), 0);
-    EXPECT_EQ(player.Play("cdaudio", "03:00:00:00", ""), 0);
-    EXPECT_EQ(player.Play("cdaudio", "", "4"), 0);
-    EXPECT_EQ(player.Play("cdaudio", "3", "4"), 263);
-    EXPECT_EQ(player.LastResult(), 263);
+    EXPECT_EQ(commands.Play("cdaudio", "", ""), 0);
+    EXPECT_EQ(commands.Play("cdaudio", "03:00:00:00", ""), 0);
+    EXPECT_EQ(commands.Play("cdaudio", "", "4"), 0);
+    EXPECT_EQ(commands.Play("cdaudio", "3", "4"), 263);
+    EXPECT_EQ(commands.LastResult(), 263);
     EXPECT_THAT(drive.Commands(), ElementsAre("play cdaudio", "play cdaudio from 03:00:00:00",
                                               "play cdaudio to 4", "play cdaudio from 3 to 4"));
     EXPECT_EQ(drive.calls[0].size, 512u);

@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "music/core/media_port.h"
-#include "music/core/music_player.h"
 
 namespace velmora::music::testing {
 
@@ -94,15 +93,5 @@ class ScriptedDrive : public MediaPort {
     std::map<std::string, std::pair<std::int32_t, std::string>> answers_;
     std::map<std::int32_t, std::string> error_texts_;
 };
-
-// Leaves `code` as the player's last result, through a stopped sound that
-// the drive then forgets.
-inline void LeaveLastResult(MusicPlayer& player, ScriptedDrive& drive, std::int32_t code) {
-    const std::int32_t play_result = drive.play_result;
-    drive.play_result = code;
-    player.StopWav();
-    drive.sounds.clear();
-    drive.play_result = play_result;
-}
 
 }  // namespace velmora::music::testing

@@ -10,7 +10,8 @@
 #include <utility>
 #include <vector>
 
-#include "music/core/music_player.h"
+#include "music/core/cd_player.h"
+#include "music/core/file_player.h"
 #include "music/win32/win32_media_port.h"
 
 namespace velmora::music {
@@ -36,7 +37,7 @@ std::string SoundFile(const char* name) {
 }
 
 // Polls until the MP3 reports "playing" (the device starts on its own thread).
-bool BecomesPlaying(MusicPlayer& player) {
+bool BecomesPlaying(FilePlayer& player) {
     for (int i = 0; i < 100; ++i) {
         if (player.Mp3Playing()) {
             return true;
@@ -50,29 +51,31 @@ class Win32Music : public ::testing::Test {
   protected:
     RecordingPort port;
     settings::MusicChoice choice;
-    MusicPlayer player{port, choice};
+    MediaCommands commands{port};
+    CdPlayer cd{commands, choice};
+    FilePlayer player{commands, choice};
 };
 
 TEST_F(Win32Music, MissingCdDriveFailsWithAnErrorText) {
-    EXPECT_EQ(player.Query("open cdaudio"), "Error:266");
-    EXPECT_EQ(player.LastResult(), kCannotLoadDriver);
-    EXPECT_FALSE(player.LastReply().empty());
+    EXPECT_EQ(commands.Query("open cdaudio"), "Error:266");
+    EXPECT_EQ(commands.LastResult(), kCannotLoadDriver);
+    EXPECT_FALSE(commands.LastReply().empty());
 
     char text[256] = {};
     EXPECT_TRUE(port.ErrorString(kCannotLoadDriver, text, sizeof text));
-    EXPECT_EQ(player.LastReply(), text);
+    EXPECT_EQ(commands.LastReply(), text);
 }
 
 TEST_F(Win32Music, CdChecksStopWithoutADrive) {
     choice.kind = settings::kCdMusic;
     choice.repeat_track = 3;
-    player.OpenCd();
+    cd.Open();
     EXPECT_EQ(port.sent.at(0), std::make_pair(std::string("open cdaudio"), kCannotLoadDriver));
-    EXPECT_FALSE(player.CheckCd());
-    EXPECT_NE(player.LastResult(), 0);
+    EXPECT_FALSE(cd.Check());
+    EXPECT_NE(commands.LastResult(), 0);
     EXPECT_EQ(port.sent.back().first, "status cdaudio current track");
-    player.CloseCd();
-    EXPECT_NE(player.LastResult(), 0);
+    cd.Close();
+    EXPECT_NE(commands.LastResult(), 0);
 }
 
 TEST_F(Win32Music, MissingMp3StaysSilent) {
@@ -101,7 +104,7 @@ TEST_F(Win32Music, Mp3WithBlanksInItsPathPlaysAndRestarts) {
     EXPECT_TRUE(BecomesPlaying(player));
 
     // Stopped from outside: the next check starts it again from the beginning.
-    player.Query("stop MP3Play");
+    commands.Query("stop MP3Play");
     EXPECT_FALSE(player.Mp3Playing());
     player.CheckMp3();
     EXPECT_EQ(port.sent.back(), std::make_pair(std::string("play MP3Play from 0"), 0));
@@ -117,10 +120,10 @@ TEST_F(Win32Music, WavLoopsAndStops) {
     choice.kind = settings::kFileMusic;
     choice.file = SoundFile("tone.wav");
     player.StartWav();
-    EXPECT_EQ(player.LastResult(), TRUE);
+    EXPECT_EQ(commands.LastResult(), TRUE);
     Sleep(300);
     player.StopWav();
-    EXPECT_EQ(player.LastResult(), TRUE);
+    EXPECT_EQ(commands.LastResult(), TRUE);
 }
 
 }  // namespace
