@@ -1,19 +1,18 @@
 #include "music/core/mci_text.h"
 
-#include <cctype>
 #include <limits>
 
+#include "settings/core/ascii_text.h"
+
 namespace velmora::music {
+
+using settings::IsBlank;
 
 namespace {
 
 // First bytes of the double-byte characters of code page 932.
 bool IsLeadByte(unsigned char c) {
     return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
-}
-
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
 }
 
 }  // namespace
@@ -33,7 +32,7 @@ bool HasErrorMark(const std::string& text) {
             ++i;  // its second byte belongs to the same character
             continue;
         }
-        const char upper = static_cast<char>(std::toupper(c));
+        const char upper = settings::AsciiUpper(text[i]);
         if (upper == kMark[matched]) {
             if (++matched == 3) {
                 return true;

@@ -2,7 +2,6 @@
 // Reading the platform's request from the program's argument text.
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,13 +19,5 @@ char ModeLetter(std::string_view argument_text);
 // number from its front, rounded to the nearest integer; 0 when there is no
 // number there or it does not fit a signed 32-bit integer.
 std::int32_t PreviewHostHandle(std::string_view argument_text);
-
-// A decimal number (sign, digits, point, exponent) read from the front of a
-// text with every blank, tab and line feed skipped; 0 when none is there.
-double ReadNumberFromFront(std::string_view text);
-
-// The whole text as a decimal number, blanks and tabs around it allowed;
-// nothing when the text is anything else.
-std::optional<double> ParseWholeNumber(std::string_view text);
 
 }  // namespace velmora::saver

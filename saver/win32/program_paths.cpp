@@ -6,7 +6,7 @@
 
 #include "saver/core/command_line.h"
 #include "saver/core/saver_texts.h"
-#include "saver/core/settings_store.h"
+#include "settings/core/settings_store.h"
 
 namespace velmora::saver {
 
@@ -29,15 +29,15 @@ std::string ProgramPath() {
 }  // namespace
 
 std::string ProgramFolder() {
-    return FolderOf(ProgramPath());
+    return settings::FolderOf(ProgramPath());
 }
 
 std::string SettingsFilePath() {
-    return InFolder(ProgramFolder(), kSettingsFileName);
+    return settings::InFolder(ProgramFolder(), settings::kSettingsFileName);
 }
 
-std::string RendererPathOfProgram() {
-    return InFolder(ProgramFolder(), kRendererFileName);
+std::string RendererPath() {
+    return settings::InFolder(ProgramFolder(), kRendererFileName);
 }
 
 std::string ProgramArgumentText() {

@@ -1,5 +1,5 @@
 #pragma once
-// Where the program lives, and the files beside it.
+// Where the program lives, the files beside it, and its argument text.
 
 #include <string>
 
@@ -10,7 +10,7 @@ std::string ProgramFolder();
 // "<folder>\Velmora.ini".
 std::string SettingsFilePath();
 // "<folder>\Velmora.dll".
-std::string RendererPathOfProgram();
+std::string RendererPath();
 // The program's argument text (the command line after its path).
 std::string ProgramArgumentText();
 

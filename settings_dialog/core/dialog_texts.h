@@ -1,8 +1,8 @@
 #pragma once
-// Texts of the settings dialog Velmora_P. Japanese texts are the
-// code-page-932 bytes that go to the platform's ANSI functions. The settings
-// file's keys are the saver's (saver/core/saver_texts.h) and the labels'
-// typeface is the button control's (button_control/core/designed_font_name.h).
+// Texts of the settings dialog. Japanese texts are the code-page-932 bytes
+// that go to the platform's ANSI functions. The settings file's keys are the
+// settings model's (settings/core/settings_store.h) and the labels' typeface
+// is the button control's (button_control/core/designed_font_name.h).
 
 namespace velmora::settings_dialog {
 

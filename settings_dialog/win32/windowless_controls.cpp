@@ -40,7 +40,7 @@ void DrawPicture(HDC dc, HBITMAP picture, const RECT& rect) {
 }
 
 bool IsSourcePicture(ControlId id) {
-    return id == ControlId::Img_Ra_0 || id == ControlId::Img_Ra_1;
+    return id == ControlId::EmptyBoxPicture || id == ControlId::FilledBoxPicture;
 }
 
 }  // namespace
@@ -59,8 +59,8 @@ void DrawWindowless(HDC dc, Container container, const WindowlessLook& look) {
         switch (place.kind) {
             case ControlKind::Label:
                 DrawLabel(dc, place,
-                          place.id == ControlId::lbl_Fname ? look.file_caption : place.text, rect,
-                          look);
+                          place.id == ControlId::FileNameLabel ? look.file_caption : place.text,
+                          rect, look);
                 break;
             case ControlKind::Shape: {
                 HBRUSH black = CreateSolidBrush(kBlack);

@@ -58,21 +58,5 @@ TEST(PreviewHostHandle, NumbersBeyond32BitsGiveZero) {
     EXPECT_EQ(PreviewHostHandle("/p 99999999999999999999999"), 0);
 }
 
-TEST(ParseWholeNumber, WholeTextOrNothing) {
-    EXPECT_EQ(ParseWholeNumber("2"), 2.0);
-    EXPECT_EQ(ParseWholeNumber("  -0.5\t"), -0.5);
-    EXPECT_EQ(ParseWholeNumber("+3"), 3.0);
-    EXPECT_EQ(ParseWholeNumber(".5"), 0.5);
-    EXPECT_EQ(ParseWholeNumber("5."), 5.0);
-    EXPECT_EQ(ParseWholeNumber("2E2"), 200.0);
-    EXPECT_FALSE(ParseWholeNumber("abc"));
-    EXPECT_FALSE(ParseWholeNumber("1 2"));
-    EXPECT_FALSE(ParseWholeNumber("1x"));
-    EXPECT_FALSE(ParseWholeNumber("-"));
-    EXPECT_FALSE(ParseWholeNumber("."));
-    EXPECT_FALSE(ParseWholeNumber("  "));
-    EXPECT_FALSE(ParseWholeNumber("1e999"));
-}
-
 }  // namespace
 }  // namespace velmora::saver
