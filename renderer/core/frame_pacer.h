@@ -15,11 +15,11 @@ class FramePacer {
     explicit FramePacer(int refresh_hz);
 
     // Microseconds to wait before the next frame may start.
-    int64_t wait_before_frame(int64_t now_us) const;
+    int64_t WaitBeforeFrame(int64_t now_us) const;
     // Records the start of a frame.
-    void frame_started(int64_t now_us);
+    void FrameStarted(int64_t now_us);
 
-    int64_t frame_interval_us() const { return interval_us_; }
+    int64_t FrameIntervalUs() const { return interval_us_; }
 
   private:
     int64_t interval_us_;

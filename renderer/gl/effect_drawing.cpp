@@ -4,13 +4,14 @@
 
 namespace velmora::renderer {
 
-void EffectDrawing::set_up(const ClientRect& client, const EffectParameters& parameters,
-                           FrameKeeping keeping) {
+void EffectDrawing::SetUp(const ClientRect& client, const EffectParameters& parameters,
+                          Random15 random, FrameKeeping keeping) {
     parameters_ = parameters;
-    gains_ = derive_effect_gains(parameters);
+    random_ = random;
+    gains_ = DeriveEffectGains(parameters);
     const int width = client.right - client.left;
     const int height = client.bottom - client.top;
-    view_ = view_geometry(width, height);
+    view_ = ViewGeometryFor(width, height);
 
     glViewport(client.left, client.top, width, height);
     glMatrixMode(GL_PROJECTION);
@@ -27,16 +28,16 @@ void EffectDrawing::set_up(const ClientRect& client, const EffectParameters& par
     glEnable(GL_POINT_SMOOTH);
     glHint(GL_POINT_SMOOTH_HINT, GL_NICEST);
 
-    keeper_.release();
-    if (keeping == FrameKeeping::texture) {
-        keeper_.create(client.left, client.top, width, height);
-        keeper_.keep();
+    keeper_.Release();
+    if (keeping == FrameKeeping::Texture) {
+        keeper_.Create(client.left, client.top, width, height);
+        keeper_.Keep();
     }
 
     instances_.clear();
     try {
         for (int i = 0; i < parameters.effect_count; ++i) {
-            instances_.push_back(create_effect_instance(parameters));
+            instances_.push_back(CreateEffectInstance(parameters, random_));
         }
     } catch (const std::bad_alloc&) {
         instances_.clear();
@@ -45,7 +46,7 @@ void EffectDrawing::set_up(const ClientRect& client, const EffectParameters& par
     glFlush();
 }
 
-void EffectDrawing::fade_previous_frame() const {
+void EffectDrawing::FadePreviousFrame() const {
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glColor4f(0.0f, 0.0f, 0.0f, gains_.fade_alpha);
     const float w = view_.fade_half_width;
@@ -59,35 +60,35 @@ void EffectDrawing::fade_previous_frame() const {
     glBlendFunc(GL_SRC_ALPHA, GL_ONE);
 }
 
-void EffectDrawing::draw_frame() {
+void EffectDrawing::DrawFrame() {
     glLoadIdentity();
-    if (keeper_.active()) {
+    if (keeper_.Active()) {
         // The kept picture comes back already darkened: the same result as
         // the darkening quad, in one pass over the screen instead of two.
-        keeper_.restore(1.0f - gains_.fade_alpha);
+        keeper_.Restore(1.0f - gains_.fade_alpha);
     } else {
-        fade_previous_frame();
+        FadePreviousFrame();
     }
     for (EffectInstance& instance : instances_) {
-        update_and_draw(instance, parameters_, gains_);
+        UpdateAndDraw(instance, parameters_, gains_, random_);
     }
-    keeper_.keep();
+    keeper_.Keep();
     glFlush();
 }
 
-void EffectDrawing::tear_down() {
+void EffectDrawing::TearDown() {
     instances_.clear();
     instances_.shrink_to_fit();
-    keeper_.release();
+    keeper_.Release();
 }
 
-void update_and_draw(EffectInstance& instance, const EffectParameters& parameters,
-                     const EffectGains& gains) {
-    simulate_frame(instance, parameters, gains);
-    draw_points(instance, gains.point_gain);
+void UpdateAndDraw(EffectInstance& instance, const EffectParameters& parameters,
+                   const EffectGains& gains, Random15& random) {
+    SimulateFrame(instance, parameters, gains, random);
+    DrawPoints(instance, gains.point_gain);
 }
 
-float point_size_at(float z, float point_gain) {
+float PointSizeAt(float z, float point_gain) {
     float depth = z + 40.0f;
     if (depth < 0.01f) {
         depth = 0.01f;
@@ -95,10 +96,10 @@ float point_size_at(float z, float point_gain) {
     return point_gain * depth;
 }
 
-void draw_points(const EffectInstance& instance, float point_gain) {
+void DrawPoints(const EffectInstance& instance, float point_gain) {
     // One primitive per point: the size changes from point to point.
     for (const Sample& sample : instance.samples) {
-        glPointSize(point_size_at(sample.z, point_gain));
+        glPointSize(PointSizeAt(sample.z, point_gain));
         glBegin(GL_POINTS);
         glColor3fv(&sample.r);
         glVertex3fv(&sample.x);

@@ -10,15 +10,15 @@ class FrameKeeper {
   public:
     // Makes the texture for a viewport of this size; without one (too large
     // for the GL, no memory) the picture is left to the back buffer.
-    void create(int x, int y, int width, int height);
+    void Create(int x, int y, int width, int height);
     // Puts the kept picture back into the viewport, pixel for pixel, each
     // channel scaled by `kept` (1 keeps it as it was).
-    void restore(float kept) const;
+    void Restore(float kept) const;
     // Copies the viewport into the texture.
-    void keep() const;
-    void release();
+    void Keep() const;
+    void Release();
 
-    bool active() const { return texture_ != 0; }
+    bool Active() const { return texture_ != 0; }
 
   private:
     GLuint texture_ = 0;

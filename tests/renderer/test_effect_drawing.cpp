@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "renderer/core/random15.h"
 #include "renderer/gl/effect_drawing.h"
 #include "renderer/gl/gl_api.h"
 #include "renderer/offscreen/offscreen_surface.h"
@@ -11,13 +10,13 @@
 namespace velmora::renderer {
 namespace {
 
-EffectParameters standard_parameters() {
+EffectParameters StandardParameters() {
     EffectParameters parameters;
-    assign_effect_parameters(parameters);
+    AssignEffectParameters(parameters);
     return parameters;
 }
 
-int brightness(Rgb pixel) {
+int Brightness(Rgb pixel) {
     return std::max({pixel.r, pixel.g, pixel.b});
 }
 
@@ -27,10 +26,10 @@ struct PictureStats {
     int brightest = 0;
 };
 
-PictureStats stats_of(const OffscreenSurface& surface) {
+PictureStats StatsOf(const OffscreenSurface& surface) {
     PictureStats stats;
-    for (const Rgb& p : surface.picture()) {
-        const int high = brightness(p);
+    for (const Rgb& p : surface.Picture()) {
+        const int high = Brightness(p);
         const int low = std::min({p.r, p.g, p.b});
         stats.brightest = std::max(stats.brightest, high);
         if (high > 24) {
@@ -45,48 +44,48 @@ PictureStats stats_of(const OffscreenSurface& surface) {
 
 class EffectDrawingTest : public ::testing::Test {
   protected:
-    void set_up(int width, int height, FrameKeeping keeping = FrameKeeping::texture) {
+    void SetUpDrawing(int width, int height, FrameKeeping keeping = FrameKeeping::Texture) {
         surface = std::make_unique<OffscreenSurface>(width, height);
-        ASSERT_TRUE(surface->ready());
-        seed_random15(20240611u);
-        drawing.set_up(ClientRect{0, 0, width, height}, standard_parameters(), keeping);
+        ASSERT_TRUE(surface->Ready());
+        drawing.SetUp(ClientRect{0, 0, width, height}, StandardParameters(), Random15(20240611u),
+                      keeping);
     }
-    void draw_frames(int count) {
+    void DrawFrames(int count) {
         for (int i = 0; i < count; ++i) {
-            drawing.draw_frame();
+            drawing.DrawFrame();
         }
     }
-    void TearDown() override { drawing.tear_down(); }
+    void TearDown() override { drawing.TearDown(); }
 
     std::unique_ptr<OffscreenSurface> surface;
     EffectDrawing drawing;
 };
 
 TEST_F(EffectDrawingTest, SetUpClearsToBlackAndMakesThreeInstances) {
-    set_up(64, 48);
-    EXPECT_EQ(drawing.instances().size(), 3u);
-    EXPECT_EQ(stats_of(*surface).brightest, 0);
+    SetUpDrawing(64, 48);
+    EXPECT_EQ(drawing.Instances().size(), 3u);
+    EXPECT_EQ(StatsOf(*surface).brightest, 0);
 }
 
 TEST_F(EffectDrawingTest, AColouredPictureBuildsUpOverFrames) {
-    set_up(320, 240);
-    draw_frames(1);
-    const PictureStats first = stats_of(*surface);
-    draw_frames(59);
-    const PictureStats later = stats_of(*surface);
+    SetUpDrawing(320, 240);
+    DrawFrames(1);
+    const PictureStats first = StatsOf(*surface);
+    DrawFrames(59);
+    const PictureStats later = StatsOf(*surface);
     EXPECT_GT(first.lit, 0);
     EXPECT_GT(later.lit, first.lit);
     EXPECT_GT(later.coloured, 320 * 240 / 50) << "the spots are coloured, not grey";
 }
 
 TEST_F(EffectDrawingTest, EachFrameLeavesAbout0647OfThePreviousPicture) {
-    for (FrameKeeping keeping : {FrameKeeping::texture, FrameKeeping::back_buffer}) {
-        set_up(160, 120, keeping);
-        draw_frames(30);
-        const std::vector<Rgb> before = surface->picture();
-        drawing.instances().clear();  // nothing new is drawn: only the fade
-        draw_frames(1);
-        const std::vector<Rgb> after = surface->picture();
+    for (FrameKeeping keeping : {FrameKeeping::Texture, FrameKeeping::BackBuffer}) {
+        SetUpDrawing(160, 120, keeping);
+        DrawFrames(30);
+        const std::vector<Rgb> before = surface->Picture();
+        drawing.Instances().clear();  // nothing new is drawn: only the fade
+        DrawFrames(1);
+        const std::vector<Rgb> after = surface->Picture();
         int checked = 0;
         for (size_t i = 0; i < before.size(); ++i) {
             if (before[i].g > 100) {
@@ -95,40 +94,40 @@ TEST_F(EffectDrawingTest, EachFrameLeavesAbout0647OfThePreviousPicture) {
             }
         }
         EXPECT_GT(checked, 50);
-        drawing.tear_down();
+        drawing.TearDown();
     }
 }
 
 TEST_F(EffectDrawingTest, PointsGrowWithDepth) {
-    set_up(400, 300);
-    drawing.instances().clear();
+    SetUpDrawing(400, 300);
+    drawing.Instances().clear();
     const auto width_at = [&](float z) {
         EffectInstance one;
         one.samples.push_back(Sample{0.0f, 0.0f, z, 1.0f, 1.0f, 1.0f});
         glClear(GL_COLOR_BUFFER_BIT);
-        draw_points(one, derive_effect_gains(standard_parameters()).point_gain);
+        DrawPoints(one, DeriveEffectGains(StandardParameters()).point_gain);
         int lit = 0;
         for (int x = 0; x < 400; ++x) {
-            lit += surface->pixel(x, 150).r > 127 ? 1 : 0;
+            lit += surface->Pixel(x, 150).r > 127 ? 1 : 0;
         }
         return lit;
     };
-    EXPECT_FLOAT_EQ(point_size_at(-20.0f, 1.2f), 24.0f);
-    EXPECT_FLOAT_EQ(point_size_at(-45.0f, 1.2f), 0.012f);
+    EXPECT_FLOAT_EQ(PointSizeAt(-20.0f, 1.2f), 24.0f);
+    EXPECT_FLOAT_EQ(PointSizeAt(-45.0f, 1.2f), 0.012f);
     EXPECT_NEAR(width_at(-20.0f), 24, 2);
     EXPECT_NEAR(width_at(-15.0f), 30, 2);
     EXPECT_GT(width_at(10.0f), width_at(-15.0f));
 }
 
 TEST_F(EffectDrawingTest, TrailsSurviveABackBufferThatLostItsPicture) {
-    set_up(160, 120);
-    draw_frames(30);
-    const PictureStats before = stats_of(*surface);
+    SetUpDrawing(160, 120);
+    DrawFrames(30);
+    const PictureStats before = StatsOf(*surface);
     glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT);  // what a driver may leave after a swap
-    drawing.instances().clear();
-    draw_frames(1);
-    const PictureStats after = stats_of(*surface);
+    drawing.Instances().clear();
+    DrawFrames(1);
+    const PictureStats after = StatsOf(*surface);
     EXPECT_GT(after.lit, before.lit / 2);
     EXPECT_NEAR(after.brightest, before.brightest * 0.647, 2.0);
 }
@@ -138,15 +137,15 @@ class EveryScreenShape : public EffectDrawingTest,
 
 TEST_P(EveryScreenShape, TheFadeDarkensTheWholeView) {
     const auto [width, height] = GetParam();
-    for (FrameKeeping keeping : {FrameKeeping::texture, FrameKeeping::back_buffer}) {
-        set_up(width, height, keeping);
-        draw_frames(40);
-        EXPECT_GT(stats_of(*surface).lit, 0);
-        drawing.instances().clear();
-        draw_frames(25);
+    for (FrameKeeping keeping : {FrameKeeping::Texture, FrameKeeping::BackBuffer}) {
+        SetUpDrawing(width, height, keeping);
+        DrawFrames(40);
+        EXPECT_GT(StatsOf(*surface).lit, 0);
+        drawing.Instances().clear();
+        DrawFrames(25);
         // 0.647 to the 25th leaves nothing but the last rounding step.
-        EXPECT_LE(stats_of(*surface).brightest, 2);
-        drawing.tear_down();
+        EXPECT_LE(StatsOf(*surface).brightest, 2);
+        drawing.TearDown();
     }
 }
 
