@@ -45,9 +45,9 @@ EffectInstance CreateEffectInstance(const EffectParameters& parameters, Random15
 }
 
 void SimulateFrame(EffectInstance& instance, const EffectParameters& parameters,
-                   const EffectGains& gains, Random15& random) {
+                   const EffectGains& gains, Random15& random, float steps) {
     for (int k = 0; k < kWarpTerms; ++k) {
-        instance.phase[k] += instance.rate[k];
+        instance.phase[k] += instance.rate[k] * steps;
         if (instance.phase[k] > kTwoPi) {
             instance.phase[k] -= kTwoPi;
         }
@@ -56,7 +56,7 @@ void SimulateFrame(EffectInstance& instance, const EffectParameters& parameters,
 
     const int32_t slots = static_cast<int32_t>(instance.samples.size());
     for (Particle& particle : instance.particles) {
-        particle.z += gains.z_step;
+        particle.z += gains.z_step * steps;
         if (particle.z > kNearEnd) {
             particle.x = RandomAcross(random, kSpan60, 30.0f);
             particle.y = RandomAcross(random, kSpan60, 30.0f);

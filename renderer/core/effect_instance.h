@@ -40,8 +40,9 @@ struct EffectInstance {
 EffectInstance CreateEffectInstance(const EffectParameters& parameters, Random15& random);
 
 // One frame of simulation: turn the phases, move (and respawn) the particles
-// into the sample ring, then warp and colour every sample.
+// into the sample ring, then warp and colour every sample. Phases and
+// particles move on by `steps` sixtieths of a second.
 void SimulateFrame(EffectInstance& instance, const EffectParameters& parameters,
-                   const EffectGains& gains, Random15& random);
+                   const EffectGains& gains, Random15& random, float steps = 1.0f);
 
 }  // namespace velmora::renderer

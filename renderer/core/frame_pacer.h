@@ -5,10 +5,10 @@
 namespace velmora::renderer {
 
 // Keeps frames from running faster than the display refreshes where the
-// driver's swap does not wait for the refresh itself. The motion is per frame,
-// so this is what keeps its speed the same on every machine. The target rate
-// is a little above the refresh rate, so that a swap that does wait for the
-// refresh is never delayed by the pacer.
+// driver's swap does not wait for the refresh itself, so no frame is drawn
+// that the display never shows. The target rate is a little above the
+// refresh rate, so that a swap that does wait for the refresh is never
+// delayed by the pacer.
 class FramePacer {
   public:
     // A refresh rate of 0 or 1 means the display's default: 60 Hz is assumed.

@@ -1,37 +1,72 @@
 #include "renderer/gl/effect_drawing.h"
 
+#include <algorithm>
+#include <cmath>
 #include <new>
 
 namespace velmora::renderer {
+namespace {
 
-void EffectDrawing::SetUp(const ClientRect& client, const EffectParameters& parameters,
+// Viewport, scissor and projection of one monitor's view: points that reach
+// over its edge are cut there rather than drawn on the next monitor.
+void ApplyView(const MonitorView& view) {
+    glViewport(view.x, view.y, view.width, view.height);
+    glScissor(view.x, view.y, view.width, view.height);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(view.geometry.field_of_view_y, view.geometry.aspect, 1.0, 10000.0);
+    glTranslatef(0.0f, 0.0f, -kViewerDistance);
+    glMatrixMode(GL_MODELVIEW);
+}
+
+void DarkenView(const ViewGeometry& geometry, float fade_alpha) {
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glColor4f(0.0f, 0.0f, 0.0f, fade_alpha);
+    const float w = geometry.fade_half_width;
+    const float h = geometry.fade_half_height;
+    glBegin(GL_QUADS);
+    glVertex3f(-w, -h, 0.0f);
+    glVertex3f(w, -h, 0.0f);
+    glVertex3f(w, h, 0.0f);
+    glVertex3f(-w, h, 0.0f);
+    glEnd();
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+}
+
+}  // namespace
+
+void EffectDrawing::SetUp(const DesktopLayout& layout, const EffectParameters& parameters,
                           Random15 random, FrameKeeping keeping) {
     parameters_ = parameters;
     random_ = random;
     gains_ = DeriveEffectGains(parameters);
-    const int width = client.right - client.left;
-    const int height = client.bottom - client.top;
-    view_ = ViewGeometryFor(width, height);
+    views_ = layout.views;
 
-    glViewport(client.left, client.top, width, height);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluPerspective(view_.field_of_view_y, view_.aspect, 1.0, 10000.0);
-    glTranslatef(0.0f, 0.0f, -kViewerDistance);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-
+    glDisable(GL_SCISSOR_TEST);
     glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE);
     glEnable(GL_BLEND);
     glEnable(GL_POINT_SMOOTH);
     glHint(GL_POINT_SMOOTH_HINT, GL_NICEST);
+    glEnable(GL_SCISSOR_TEST);
 
-    keeper_.Release();
+    for (FrameKeeper& keeper : keepers_) {
+        keeper.Release();
+    }
+    keepers_.clear();
     if (keeping == FrameKeeping::Texture) {
-        keeper_.Create(client.left, client.top, width, height);
-        keeper_.Keep();
+        keepers_.resize(views_.size());
+        for (size_t i = 0; i < views_.size(); ++i) {
+            const MonitorView& view = views_[i];
+            keepers_[i].Create(view.x, view.y, view.width, view.height);
+            keepers_[i].Keep();
+        }
+    }
+    if (!views_.empty()) {
+        ApplyView(views_.front());
     }
 
     instances_.clear();
@@ -46,46 +81,49 @@ void EffectDrawing::SetUp(const ClientRect& client, const EffectParameters& para
     glFlush();
 }
 
-void EffectDrawing::FadePreviousFrame() const {
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glColor4f(0.0f, 0.0f, 0.0f, gains_.fade_alpha);
-    const float w = view_.fade_half_width;
-    const float h = view_.fade_half_height;
-    glBegin(GL_QUADS);
-    glVertex3f(-w, -h, 0.0f);
-    glVertex3f(w, -h, 0.0f);
-    glVertex3f(w, h, 0.0f);
-    glVertex3f(-w, h, 0.0f);
-    glEnd();
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+void EffectDrawing::DrawFrame(const FrameStep& step) {
+    glLoadIdentity();
+    for (EffectInstance& instance : instances_) {
+        SimulateFrame(instance, parameters_, gains_, random_, step.steps);
+    }
+    // The darkening of one sixtieth of a second as it is tuned; any other
+    // time darkens as much as that many sixtieths would.
+    const float fade_alpha = step.fade_steps == 1.0f
+                                 ? gains_.fade_alpha
+                                 : 1.0f - std::pow(1.0f - gains_.fade_alpha, step.fade_steps);
+    for (size_t i = 0; i < views_.size(); ++i) {
+        DrawView(i, fade_alpha, step.light);
+    }
+    glFlush();
 }
 
-void EffectDrawing::DrawFrame() {
-    glLoadIdentity();
-    if (keeper_.Active()) {
+void EffectDrawing::DrawView(std::size_t index, float fade_alpha, float light) {
+    const MonitorView& view = views_[index];
+    ApplyView(view);
+    FrameKeeper* keeper =
+        index < keepers_.size() && keepers_[index].Active() ? &keepers_[index] : nullptr;
+    if (keeper != nullptr) {
         // The kept picture comes back already darkened: the same result as
-        // the darkening quad, in one pass over the screen instead of two.
-        keeper_.Restore(1.0f - gains_.fade_alpha);
-    } else {
-        FadePreviousFrame();
+        // the darkening quad, in one pass over the view instead of two.
+        keeper->Restore(1.0f - fade_alpha);
+    } else if (fade_alpha > 0.0f) {
+        DarkenView(view.geometry, fade_alpha);
     }
-    for (EffectInstance& instance : instances_) {
-        UpdateAndDraw(instance, parameters_, gains_, random_);
+    for (const EffectInstance& instance : instances_) {
+        DrawPoints(instance, gains_.point_gain, light);
     }
-    keeper_.Keep();
-    glFlush();
+    if (keeper != nullptr) {
+        keeper->Keep();
+    }
 }
 
 void EffectDrawing::TearDown() {
     instances_.clear();
     instances_.shrink_to_fit();
-    keeper_.Release();
-}
-
-void UpdateAndDraw(EffectInstance& instance, const EffectParameters& parameters,
-                   const EffectGains& gains, Random15& random) {
-    SimulateFrame(instance, parameters, gains, random);
-    DrawPoints(instance, gains.point_gain);
+    for (FrameKeeper& keeper : keepers_) {
+        keeper.Release();
+    }
+    keepers_.clear();
 }
 
 float PointSizeAt(float z, float point_gain) {
@@ -96,12 +134,17 @@ float PointSizeAt(float z, float point_gain) {
     return point_gain * depth;
 }
 
-void DrawPoints(const EffectInstance& instance, float point_gain) {
+void DrawPoints(const EffectInstance& instance, float point_gain, float light) {
     // One primitive per point: the size changes from point to point.
     for (const Sample& sample : instance.samples) {
         glPointSize(PointSizeAt(sample.z, point_gain));
         glBegin(GL_POINTS);
-        glColor3fv(&sample.r);
+        if (light == 1.0f) {
+            glColor3fv(&sample.r);
+        } else {
+            glColor3f(std::min(sample.r * light, 1.0f), std::min(sample.g * light, 1.0f),
+                      std::min(sample.b * light, 1.0f));
+        }
         glVertex3fv(&sample.x);
         glEnd();
     }

@@ -3,8 +3,11 @@
 #include <mmsystem.h>
 
 #include <ctime>
+#include <vector>
 
+#include "renderer/core/desktop_layout.h"
 #include "renderer/core/effect_parameters.h"
+#include "renderer/core/frame_clock.h"
 #include "renderer/core/frame_pacer.h"
 #include "renderer/core/host_state.h"
 #include "renderer/core/random15.h"
@@ -31,9 +34,12 @@ struct RendererProcess {
     HWND main_window = nullptr;
     HDC device_context = nullptr;
     HGLRC gl_context = nullptr;
+    DesktopLayout layout;
     HostState host_state;
     EffectParameters effect_parameters;
     EffectDrawing effect_drawing;
+    // Set with the effect parameters.
+    FrameClock frame_clock{1.0f};
 };
 
 int64_t NowUs() {
@@ -65,17 +71,16 @@ CursorPos CurrentCursor() {
 void StartEffect(RendererProcess& process, HWND window) {
     process.main_window = window;
     AssignEffectParameters(process.effect_parameters);
+    process.frame_clock =
+        FrameClock(1.0f - DeriveEffectGains(process.effect_parameters).fade_alpha);
     SetWindowTextA(window, kRunningTitle);
     Random15 random = Random15::ForRun(static_cast<uint32_t>(std::time(nullptr)));
     process.device_context = GetDC(window);
     SetBestPixelFormat(process.device_context);
     process.gl_context = wglCreateContext(process.device_context);
-    RECT client{};
-    GetClientRect(window, &client);
     wglMakeCurrent(process.device_context, process.gl_context);
     SetSwapInterval(ProgramFramePolicy().paced ? 1 : 0);
-    process.effect_drawing.SetUp(ClientRect{client.left, client.top, client.right, client.bottom},
-                                 process.effect_parameters, random);
+    process.effect_drawing.SetUp(process.layout, process.effect_parameters, random);
 }
 
 void StopEffect(RendererProcess& process, HWND window) {
@@ -124,6 +129,23 @@ LRESULT CALLBACK SaverWindowProc(HWND window, UINT message, WPARAM wparam, LPARA
     return DefWindowProcA(window, message, wparam, lparam);
 }
 
+BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT rect, LPARAM monitors) {
+    reinterpret_cast<std::vector<ScreenRect>*>(monitors)->push_back(
+        ScreenRect{rect->left, rect->top, rect->right, rect->bottom});
+    return TRUE;
+}
+
+// Every monitor of the desktop; the primary screen when they cannot be told.
+DesktopLayout LayOutMonitors() {
+    std::vector<ScreenRect> monitors;
+    EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&monitors));
+    DesktopLayout layout = LayOutDesktop(monitors);
+    if (layout.views.empty()) {
+        layout = SingleView(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    }
+    return layout;
+}
+
 bool RegisterSaverClass(HINSTANCE instance) {
     WNDCLASSA window_class{};
     window_class.style = CS_HREDRAW | CS_VREDRAW | CS_OWNDC;
@@ -149,7 +171,7 @@ bool AnotherSaverIsRunning() {
 // One frame when set-up is complete and no password dialog is up.
 void IdleDraw(RendererProcess& process) {
     if (MayDraw(process.host_state)) {
-        process.effect_drawing.DrawFrame();
+        process.effect_drawing.DrawFrame(process.frame_clock.Next(NowUs()));
         SwapMainPlane(process.device_context);
     }
 }
@@ -202,14 +224,15 @@ int RunRenderer(HINSTANCE instance) {
     if (AnotherSaverIsRunning()) {
         return 0;
     }
-    const int width = GetSystemMetrics(SM_CXSCREEN);
-    const int height = GetSystemMetrics(SM_CYSCREEN);
+    process.layout = LayOutMonitors();
     if (!RegisterSaverClass(instance)) {
         return 0;
     }
+    const ScreenRect& area = process.layout.window;
     HWND window = CreateWindowExA(WS_EX_TOPMOST, kClassName, kCreationTitle,
-                                  WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0,
-                                  width, height, nullptr, nullptr, instance, &process);
+                                  WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
+                                  area.left, area.top, area.right - area.left,
+                                  area.bottom - area.top, nullptr, nullptr, instance, &process);
     if (window == nullptr) {
         return 0;
     }

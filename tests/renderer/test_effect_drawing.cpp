@@ -47,7 +47,7 @@ class EffectDrawingTest : public ::testing::Test {
     void SetUpDrawing(int width, int height, FrameKeeping keeping = FrameKeeping::Texture) {
         surface = std::make_unique<OffscreenSurface>(width, height);
         ASSERT_TRUE(surface->Ready());
-        drawing.SetUp(ClientRect{0, 0, width, height}, StandardParameters(), Random15(20240611u),
+        drawing.SetUp(SingleView(width, height), StandardParameters(), Random15(20240611u),
                       keeping);
     }
     void DrawFrames(int count) {

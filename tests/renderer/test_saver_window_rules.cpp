@@ -97,6 +97,17 @@ TEST_F(SaverWindow, SmallDriftIsToleratedFromTheSecondMoveOn) {
     EXPECT_TRUE(CloseAccepted());
 }
 
+// Moves are measured in desktop coordinates, on every monitor alike: here
+// across the edge into one left of the primary.
+TEST_F(SaverWindow, DriftOntoAMonitorLeftOfThePrimaryCountsLikeAnyOther) {
+    MoveTo(100, 100);
+    state.last_cursor_pos = CursorPos{1, 100};
+    MoveTo(-2, 101);  // 3 + 1
+    EXPECT_EQ(closes_posted, 0);
+    MoveTo(-5, 103);  // 3 + 2
+    EXPECT_EQ(closes_posted, 1);
+}
+
 TEST_F(SaverWindow, KeysButtonPressesAndDeactivationEndIt) {
     for (WindowEventKind kind : {WindowEventKind::KeyPressed, WindowEventKind::ButtonPressed,
                                  WindowEventKind::Deactivated}) {

@@ -36,7 +36,7 @@ Picture render_effect(const renderer::EffectParameters& parameters, int width, i
         return {};
     }
     renderer::EffectDrawing drawing;
-    drawing.SetUp(renderer::ClientRect{0, 0, width, height}, parameters, renderer::Random15(kSeed));
+    drawing.SetUp(renderer::SingleView(width, height), parameters, renderer::Random15(kSeed));
     for (int i = 0; i < frames; ++i) {
         drawing.DrawFrame();
     }

@@ -126,7 +126,7 @@ TEST(Drawing, TrailsContinueAcrossRealBufferSwaps) {
     EffectParameters parameters;
     AssignEffectParameters(parameters);
     EffectDrawing drawing;
-    drawing.SetUp(ClientRect{0, 0, kWidth, kHeight}, parameters, Random15(77));
+    drawing.SetUp(SingleView(kWidth, kHeight), parameters, Random15(77));
 
     std::vector<unsigned char> before(kWidth * kHeight * 3);
     std::vector<unsigned char> after(before.size());
