@@ -91,13 +91,14 @@ void EffectDrawing::DrawFrame(const FrameStep& step) {
     const float fade_alpha = step.fade_steps == 1.0f
                                  ? gains_.fade_alpha
                                  : 1.0f - std::pow(1.0f - gains_.fade_alpha, step.fade_steps);
+    BatchPointsBySize(instances_, gains_.point_gain, step.light, batch_);
     for (size_t i = 0; i < views_.size(); ++i) {
-        DrawView(i, fade_alpha, step.light);
+        DrawView(i, fade_alpha);
     }
     glFlush();
 }
 
-void EffectDrawing::DrawView(std::size_t index, float fade_alpha, float light) {
+void EffectDrawing::DrawView(std::size_t index, float fade_alpha) {
     const MonitorView& view = views_[index];
     ApplyView(view);
     FrameKeeper* keeper =
@@ -109,9 +110,7 @@ void EffectDrawing::DrawView(std::size_t index, float fade_alpha, float light) {
     } else if (fade_alpha > 0.0f) {
         DarkenView(view.geometry, fade_alpha);
     }
-    for (const EffectInstance& instance : instances_) {
-        DrawPoints(instance, gains_.point_gain, light);
-    }
+    DrawPointBatch(batch_);
     if (keeper != nullptr) {
         keeper->Keep();
     }
@@ -126,27 +125,18 @@ void EffectDrawing::TearDown() {
     keepers_.clear();
 }
 
-float PointSizeAt(float z, float point_gain) {
-    float depth = z + 40.0f;
-    if (depth < 0.01f) {
-        depth = 0.01f;
-    }
-    return point_gain * depth;
-}
-
-void DrawPoints(const EffectInstance& instance, float point_gain, float light) {
-    // One primitive per point: the size changes from point to point.
-    for (const Sample& sample : instance.samples) {
-        glPointSize(PointSizeAt(sample.z, point_gain));
+void DrawPointBatch(const PointBatch& batch) {
+    int begin = 0;
+    for (const PointBatch::Group& group : batch.groups) {
+        glPointSize(group.size);
         glBegin(GL_POINTS);
-        if (light == 1.0f) {
-            glColor3fv(&sample.r);
-        } else {
-            glColor3f(std::min(sample.r * light, 1.0f), std::min(sample.g * light, 1.0f),
-                      std::min(sample.b * light, 1.0f));
+        for (int i = begin; i < group.end; ++i) {
+            const Sample& point = batch.points[static_cast<size_t>(i)];
+            glColor3fv(&point.r);
+            glVertex3fv(&point.x);
         }
-        glVertex3fv(&sample.x);
         glEnd();
+        begin = group.end;
     }
 }
 

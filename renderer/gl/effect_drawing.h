@@ -7,14 +7,10 @@
 #include "renderer/core/effect_instance.h"
 #include "renderer/core/effect_parameters.h"
 #include "renderer/core/frame_clock.h"
+#include "renderer/core/point_batch.h"
 #include "renderer/gl/frame_keeper.h"
 
 namespace velmora::renderer {
-
-// Where the picture is kept from one frame to the next: in a texture of our
-// own (whatever the driver leaves in the back buffer), or in the back buffer
-// itself where it is known to survive the swap.
-enum class FrameKeeping { Texture, BackBuffer };
 
 // The effect's instances and the GL state they are drawn with: one
 // simulation, drawn into the view of every monitor. Every call needs the GL
@@ -36,7 +32,7 @@ class EffectDrawing {
     std::vector<EffectInstance>& Instances() { return instances_; }
 
   private:
-    void DrawView(std::size_t index, float fade_alpha, float light);
+    void DrawView(std::size_t index, float fade_alpha);
 
     EffectParameters parameters_;
     EffectGains gains_;
@@ -44,13 +40,10 @@ class EffectDrawing {
     std::vector<MonitorView> views_;
     std::vector<FrameKeeper> keepers_;  // one per view, when the texture keeps the picture
     std::vector<EffectInstance> instances_;
+    PointBatch batch_;
 };
 
-// Every sample of the ring as one soft point whose size grows with its depth,
-// its colour scaled by `light`.
-void DrawPoints(const EffectInstance& instance, float point_gain, float light = 1.0f);
-
-// The point size of a sample at depth z.
-float PointSizeAt(float z, float point_gain);
+// The batch's points as soft points, one primitive per size.
+void DrawPointBatch(const PointBatch& batch);
 
 }  // namespace velmora::renderer

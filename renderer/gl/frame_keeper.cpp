@@ -39,7 +39,36 @@ bool SupportsAnyTextureSize() {
     return HasExtension("GL_ARB_texture_non_power_of_two");
 }
 
+void ClearTo(float blue) {
+    glClearColor(0.0f, 0.0f, blue, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+}
+
 }  // namespace
+
+FrameKeeping ProbeFrameKeeping(int width, int height, const std::function<void()>& swap) {
+    constexpr int kSide = 8;
+    if (width < kSide || height < kSide) {
+        return FrameKeeping::Texture;
+    }
+    glDisable(GL_SCISSOR_TEST);
+    glDrawBuffer(GL_BACK);
+    glReadBuffer(GL_BACK);
+    ClearTo(1.0f / 255.0f);
+    swap();
+    ClearTo(2.0f / 255.0f);
+    swap();
+    unsigned char pixels[kSide * kSide * 4] = {};
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels((width - kSide) / 2, (height - kSide) / 2, kSide, kSide, GL_RGBA, GL_UNSIGNED_BYTE,
+                 pixels);
+    bool kept = true;
+    for (int i = 0; i < kSide * kSide; ++i) {
+        kept = kept && pixels[i * 4] == 0 && pixels[i * 4 + 1] == 0 && pixels[i * 4 + 2] == 2;
+    }
+    ClearTo(0.0f);
+    return kept ? FrameKeeping::BackBuffer : FrameKeeping::Texture;
+}
 
 void FrameKeeper::Create(int x, int y, int width, int height) {
     Release();

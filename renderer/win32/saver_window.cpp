@@ -80,7 +80,12 @@ void StartEffect(RendererProcess& process, HWND window) {
     process.gl_context = wglCreateContext(process.device_context);
     wglMakeCurrent(process.device_context, process.gl_context);
     SetSwapInterval(ProgramFramePolicy().paced ? 1 : 0);
-    process.effect_drawing.SetUp(process.layout, process.effect_parameters, random);
+    const ScreenRect& area = process.layout.window;
+    HDC device_context = process.device_context;
+    const FrameKeeping keeping =
+        ProbeFrameKeeping(area.right - area.left, area.bottom - area.top,
+                          [device_context] { SwapMainPlane(device_context); });
+    process.effect_drawing.SetUp(process.layout, process.effect_parameters, random, keeping);
 }
 
 void StopEffect(RendererProcess& process, HWND window) {

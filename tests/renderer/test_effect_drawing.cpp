@@ -105,7 +105,9 @@ TEST_F(EffectDrawingTest, PointsGrowWithDepth) {
         EffectInstance one;
         one.samples.push_back(Sample{0.0f, 0.0f, z, 1.0f, 1.0f, 1.0f});
         glClear(GL_COLOR_BUFFER_BIT);
-        DrawPoints(one, DeriveEffectGains(StandardParameters()).point_gain);
+        PointBatch batch;
+        BatchPointsBySize({one}, DeriveEffectGains(StandardParameters()).point_gain, 1.0f, batch);
+        DrawPointBatch(batch);
         int lit = 0;
         for (int x = 0; x < 400; ++x) {
             lit += surface->Pixel(x, 150).r > 127 ? 1 : 0;
@@ -117,6 +119,70 @@ TEST_F(EffectDrawingTest, PointsGrowWithDepth) {
     EXPECT_NEAR(width_at(-20.0f), 24, 2);
     EXPECT_NEAR(width_at(-15.0f), 30, 2);
     EXPECT_GT(width_at(10.0f), width_at(-15.0f));
+}
+
+// The reference: every point its own primitive of its own exact size.
+void DrawEachPointAlone(const std::vector<EffectInstance>& instances, float point_gain) {
+    for (const EffectInstance& instance : instances) {
+        for (const Sample& sample : instance.samples) {
+            glPointSize(PointSizeAt(sample.z, point_gain));
+            glBegin(GL_POINTS);
+            glColor3fv(&sample.r);
+            glVertex3fv(&sample.x);
+            glEnd();
+        }
+    }
+}
+
+TEST_F(EffectDrawingTest, PointsGroupedBySizeLookLikeOnePrimitivePerPoint) {
+    SetUpDrawing(320, 240, FrameKeeping::BackBuffer);
+    DrawFrames(12);
+    const float point_gain = DeriveEffectGains(StandardParameters()).point_gain;
+    glClear(GL_COLOR_BUFFER_BIT);
+    DrawEachPointAlone(drawing.Instances(), point_gain);
+    const std::vector<Rgb> alone = surface->Picture();
+    glClear(GL_COLOR_BUFFER_BIT);
+    PointBatch batch;
+    BatchPointsBySize(drawing.Instances(), point_gain, 1.0f, batch);
+    DrawPointBatch(batch);
+    const std::vector<Rgb> grouped = surface->Picture();
+
+    long total_difference = 0;
+    int far_off = 0;
+    for (size_t i = 0; i < alone.size(); ++i) {
+        const int difference =
+            std::max({std::abs(alone[i].r - grouped[i].r), std::abs(alone[i].g - grouped[i].g),
+                      std::abs(alone[i].b - grouped[i].b)});
+        total_difference += difference;
+        far_off += difference > 32 ? 1 : 0;
+    }
+    EXPECT_GT(StatsOf(*surface).lit, 320 * 240 / 4);
+    EXPECT_LT(static_cast<double>(total_difference) / alone.size(), 1.0);
+    EXPECT_LT(far_off, static_cast<int>(alone.size() / 100)) << "only rims may differ";
+}
+
+TEST_F(EffectDrawingTest, TheProbeTrustsOnlyABackBufferThatKeepsTheLastFrame) {
+    SetUpDrawing(64, 48);
+    EXPECT_EQ(ProbeFrameKeeping(64, 48, [] {}), FrameKeeping::BackBuffer);
+    EXPECT_EQ(StatsOf(*surface).brightest, 0) << "left black";
+    const auto lost = [] {
+        glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT);
+    };
+    EXPECT_EQ(ProbeFrameKeeping(64, 48, lost), FrameKeeping::Texture);
+    // Two buffers taking turns: the back buffer holds the frame before last.
+    std::vector<unsigned char> other(64 * 48 * 4, 0);
+    const auto exchange = [&other] {
+        std::vector<unsigned char> shown(other.size());
+        glReadPixels(0, 0, 64, 48, GL_RGBA, GL_UNSIGNED_BYTE, shown.data());
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        glMatrixMode(GL_MODELVIEW);
+        glRasterPos2f(-1.0f, -1.0f);
+        glDrawPixels(64, 48, GL_RGBA, GL_UNSIGNED_BYTE, other.data());
+        other = shown;
+    };
+    EXPECT_EQ(ProbeFrameKeeping(64, 48, exchange), FrameKeeping::Texture);
 }
 
 TEST_F(EffectDrawingTest, TrailsSurviveABackBufferThatLostItsPicture) {
