@@ -198,6 +198,36 @@ TEST_F(EffectDrawingTest, TrailsSurviveABackBufferThatLostItsPicture) {
     EXPECT_NEAR(after.brightest, before.brightest * 0.647, 2.0);
 }
 
+// Two monitors side by side, the second taller: each view shows the effect
+// and darkens, and nothing is drawn where no monitor is.
+TEST_F(EffectDrawingTest, EveryMonitorsViewShowsTheEffectAndNothingBleedsBeyond) {
+    const DesktopLayout layout =
+        LayOutDesktop({ScreenRect{0, 0, 160, 120}, ScreenRect{160, 0, 250, 160}});
+    for (FrameKeeping keeping : {FrameKeeping::Texture, FrameKeeping::BackBuffer}) {
+        surface = std::make_unique<OffscreenSurface>(250, 160);
+        ASSERT_TRUE(surface->Ready());
+        drawing.SetUp(layout, StandardParameters(), Random15(3), keeping);
+        DrawFrames(30);
+        const std::vector<Rgb> picture = surface->Picture();
+        const auto lit_in = [&picture](int left, int top, int right, int bottom) {
+            int lit = 0;
+            for (int y = top; y < bottom; ++y) {
+                for (int x = left; x < right; ++x) {
+                    lit += Brightness(picture[static_cast<size_t>(y * 250 + x)]) > 24 ? 1 : 0;
+                }
+            }
+            return lit;
+        };
+        EXPECT_GT(lit_in(0, 0, 160, 120), 160 * 120 / 4);
+        EXPECT_GT(lit_in(160, 0, 250, 160), 90 * 160 / 4);
+        EXPECT_EQ(lit_in(0, 120, 160, 160), 0) << "below the first monitor";
+        drawing.Instances().clear();
+        DrawFrames(25);
+        EXPECT_LE(StatsOf(*surface).brightest, 2);
+        drawing.TearDown();
+    }
+}
+
 class EveryScreenShape : public EffectDrawingTest,
                          public ::testing::WithParamInterface<std::pair<int, int>> {};
 
