@@ -30,7 +30,6 @@ constexpr WORD kIconId = 7002;
 // RunRenderer and handed to the window at its creation; touched only by the
 // GUI thread.
 struct RendererProcess {
-    HINSTANCE program_instance = nullptr;
     HWND main_window = nullptr;
     HDC device_context = nullptr;
     HGLRC gl_context = nullptr;
@@ -225,7 +224,6 @@ int RunMessageLoop(RendererProcess& process) {
 
 int RunRenderer(HINSTANCE instance) {
     RendererProcess process;
-    process.program_instance = instance;
     if (AnotherSaverIsRunning()) {
         return 0;
     }
