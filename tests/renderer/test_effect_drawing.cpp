@@ -198,6 +198,19 @@ TEST_F(EffectDrawingTest, TrailsSurviveABackBufferThatLostItsPicture) {
     EXPECT_NEAR(after.brightest, before.brightest * 0.647, 2.0);
 }
 
+// On a 240 Hz display the trails fade out as fully as at 60 Hz: no dim
+// haze is left where each darkening would be too slight for an 8-bit pixel.
+TEST_F(EffectDrawingTest, TrailsFadeOutCompletelyOnAFastDisplay) {
+    SetUpDrawing(160, 120, FrameKeeping::BackBuffer);
+    DrawFrames(30);
+    drawing.Instances().clear();
+    FrameClock clock(1.0f - DeriveEffectGains(StandardParameters()).fade_alpha);
+    for (int frame = 0; frame < 240; ++frame) {
+        drawing.DrawFrame(clock.Next(frame * 1000000LL / 240));
+    }
+    EXPECT_LE(StatsOf(*surface).brightest, 2);
+}
+
 // Two monitors side by side, the second taller: each view shows the effect
 // and darkens, and nothing is drawn where no monitor is.
 TEST_F(EffectDrawingTest, EveryMonitorsViewShowsTheEffectAndNothingBleedsBeyond) {
