@@ -70,7 +70,9 @@ std::optional<Font> FontFromText(const std::string& text) {
     const auto italic = TakeField(rest, "Italic");
     const auto underline = TakeField(rest, "Underline");
     const auto strikethrough = TakeField(rest, "Strikethrough");
-    if (!strikethrough || rest.compare(0, 5, "Name=") != 0) {
+    // Every field must be there, in its place: a text that lacks one is not a font.
+    if (!size || !weight || !charset || !italic || !underline || !strikethrough ||
+        rest.compare(0, 5, "Name=") != 0) {
         return std::nullopt;
     }
     Font font;

@@ -2,13 +2,11 @@
 
 #include <algorithm>
 
+#include "settings/core/cp932_text.h"
+
 namespace velmora::button_control {
 
 namespace {
-
-bool IsLeadByte(unsigned char c) {
-    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
-}
 
 bool IsSpaceOrTab(char c) {
     return c == ' ' || c == '\t';
@@ -24,7 +22,7 @@ std::string FoldedName(std::string_view name) {
     std::string folded(name);
     for (std::size_t i = 0; i < folded.size(); ++i) {
         const auto c = static_cast<unsigned char>(folded[i]);
-        if (IsLeadByte(c)) {
+        if (settings::IsLeadByte(folded[i])) {
             ++i;
         } else if (c >= 'A' && c <= 'Z') {
             folded[i] = static_cast<char>(c - 'A' + 'a');

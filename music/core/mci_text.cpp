@@ -1,22 +1,13 @@
 #include "music/core/mci_text.h"
 
-#include <cctype>
 #include <limits>
+
+#include "settings/core/ascii_text.h"
+#include "settings/core/cp932_text.h"
 
 namespace velmora::music {
 
-namespace {
-
-// First bytes of the double-byte characters of code page 932.
-bool IsLeadByte(unsigned char c) {
-    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
-}
-
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-}  // namespace
+using settings::IsBlank;
 
 std::string ReplyText(const char* buffer, std::size_t size) {
     const void* nul = std::memchr(buffer, '\0', size);
@@ -27,13 +18,12 @@ bool HasErrorMark(const std::string& text) {
     static const char kMark[] = "ERR";
     std::size_t matched = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (IsLeadByte(c)) {
+        if (settings::IsLeadByte(text[i])) {
             matched = 0;
             ++i;  // its second byte belongs to the same character
             continue;
         }
-        const char upper = static_cast<char>(std::toupper(c));
+        const char upper = settings::AsciiUpper(text[i]);
         if (upper == kMark[matched]) {
             if (++matched == 3) {
                 return true;

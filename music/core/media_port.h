@@ -1,5 +1,5 @@
 #pragma once
-// The platform's media calls that the music module makes, behind one small
+// The platform's media calls that the music player makes, behind one small
 // interface so the players can be driven by a scripted drive in tests.
 
 #include <cstdint>
@@ -11,19 +11,20 @@ class MediaPort {
   public:
     virtual ~MediaPort() = default;
 
-    // mciSendStringA(command, reply, reply_size, no notification window).
+    // mciSendString(command, reply, reply_size, no notification window), texts
+    // in code page 932.
     // `reply` may be null with `reply_size` 0. Returns the MCI result code.
-    virtual std::int32_t send_string(const std::string& command, char* reply,
-                                     std::uint32_t reply_size) = 0;
+    virtual std::int32_t SendString(const std::string& command, char* reply,
+                                    std::uint32_t reply_size) = 0;
 
-    // mciGetErrorStringA(code, buffer, size); false when the platform has no text.
-    virtual bool error_string(std::int32_t code, char* buffer, std::uint32_t size) = 0;
+    // mciGetErrorString(code, buffer, size); false when the platform has no text.
+    virtual bool ErrorString(std::int32_t code, char* buffer, std::uint32_t size) = 0;
 
     // waveOutGetNumDevs().
-    virtual std::int32_t wave_out_device_count() = 0;
+    virtual std::int32_t WaveOutDeviceCount() = 0;
 
-    // PlaySoundA(name, no module, flags); `name` may be null. Returns the BOOL result.
-    virtual std::int32_t play_sound(const char* name, std::uint32_t flags) = 0;
+    // PlaySound(name, no module, flags); `name` may be null. Returns the BOOL result.
+    virtual std::int32_t PlaySoundFile(const char* name, std::uint32_t flags) = 0;
 };
 
 }  // namespace velmora::music

@@ -3,23 +3,57 @@
 #include <windows.h>
 #include <mmsystem.h>
 
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "settings/win32/wide_text.h"
+
 namespace velmora::music {
 
-std::int32_t Win32MediaPort::send_string(const std::string& command, char* reply,
-                                         std::uint32_t reply_size) {
-    return static_cast<std::int32_t>(mciSendStringA(command.c_str(), reply, reply_size, nullptr));
+namespace {
+
+// A wide answer handed back in code page 932, cut to the caller's buffer.
+void CopyAnswer(const wchar_t* answer, char* buffer, std::uint32_t size) {
+    if (buffer == nullptr || size == 0) {
+        return;
+    }
+    const std::string bytes = settings::Cp932FromWide(answer);
+    const std::size_t length = std::min<std::size_t>(bytes.size(), size - 1);
+    std::memcpy(buffer, bytes.data(), length);
+    buffer[length] = '\0';
 }
 
-bool Win32MediaPort::error_string(std::int32_t code, char* buffer, std::uint32_t size) {
-    return mciGetErrorStringA(static_cast<MCIERROR>(code), buffer, size) != FALSE;
+}  // namespace
+
+// The wide calls, with the command (and the file path in it) taken as code
+// page 932: a path with Japanese names plays on every system code page.
+std::int32_t Win32MediaPort::SendString(const std::string& command, char* reply,
+                                        std::uint32_t reply_size) {
+    std::vector<wchar_t> answer(reply_size + 1, L'\0');
+    const MCIERROR result =
+        mciSendStringW(settings::WideFromCp932(command).c_str(),
+                       reply != nullptr ? answer.data() : nullptr, reply_size, nullptr);
+    CopyAnswer(answer.data(), reply, reply_size);
+    return static_cast<std::int32_t>(result);
 }
 
-std::int32_t Win32MediaPort::wave_out_device_count() {
+bool Win32MediaPort::ErrorString(std::int32_t code, char* buffer, std::uint32_t size) {
+    std::vector<wchar_t> text(size + 1, L'\0');
+    const bool known = mciGetErrorStringW(static_cast<MCIERROR>(code), text.data(), size) != FALSE;
+    CopyAnswer(text.data(), buffer, size);
+    return known;
+}
+
+std::int32_t Win32MediaPort::WaveOutDeviceCount() {
     return static_cast<std::int32_t>(waveOutGetNumDevs());
 }
 
-std::int32_t Win32MediaPort::play_sound(const char* name, std::uint32_t flags) {
-    return PlaySoundA(name, nullptr, flags);
+std::int32_t Win32MediaPort::PlaySoundFile(const char* name, std::uint32_t flags) {
+    if (name == nullptr) {
+        return PlaySoundW(nullptr, nullptr, flags);
+    }
+    return PlaySoundW(settings::WideFromCp932(name).c_str(), nullptr, flags);
 }
 
 }  // namespace velmora::music

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "renderer/core/random15.h"
-
 namespace velmora::renderer {
 namespace {
 
@@ -17,39 +15,39 @@ constexpr float kFarEnd = -15.0f;
 constexpr float kNearEnd = 15.0f;
 constexpr float kUnwrittenDepth = 100.0f;  // behind the viewer: never visible
 
-float random_across(float span, float offset) {
-    return static_cast<float>(random15()) * span - offset;
+float RandomAcross(Random15& random, float span, float offset) {
+    return static_cast<float>(random.Next()) * span - offset;
 }
 
-float warp_colour(float moved, float coefficient) {
+float WarpColour(float moved, float coefficient) {
     return std::min(std::fabs(moved * coefficient), 1.0f);
 }
 
 }  // namespace
 
-EffectInstance create_effect_instance(const EffectParameters& parameters) {
+EffectInstance CreateEffectInstance(const EffectParameters& parameters, Random15& random) {
     EffectInstance instance;
     instance.particles.resize(static_cast<size_t>(parameters.particle_count));
     for (Particle& particle : instance.particles) {
-        particle.x = random_across(kSpan60, 30.0f);
-        particle.y = random_across(kSpan60, 30.0f);
-        particle.z = random_across(kSpan30, 15.0f);
+        particle.x = RandomAcross(random, kSpan60, 30.0f);
+        particle.y = RandomAcross(random, kSpan60, 30.0f);
+        particle.z = RandomAcross(random, kSpan30, 15.0f);
     }
     instance.samples.assign(static_cast<size_t>(parameters.sample_count),
                             Sample{0.0f, 0.0f, kUnwrittenDepth, 0.0f, 0.0f, 0.0f});
     instance.write_pos = 0;
     const float w = static_cast<float>(parameters.warp_speed * parameters.warp_speed);
     for (int k = 0; k < kWarpTerms; ++k) {
-        instance.phase[k] = static_cast<float>(random15()) * kPhaseStep;
-        instance.rate[k] = static_cast<float>(random15()) * (w * kRateSpan) + w * 0.00001f;
+        instance.phase[k] = static_cast<float>(random.Next()) * kPhaseStep;
+        instance.rate[k] = static_cast<float>(random.Next()) * (w * kRateSpan) + w * 0.00001f;
     }
     return instance;
 }
 
-void simulate_frame(EffectInstance& instance, const EffectParameters& parameters,
-                    const EffectGains& gains) {
+void SimulateFrame(EffectInstance& instance, const EffectParameters& parameters,
+                   const EffectGains& gains, Random15& random, float steps) {
     for (int k = 0; k < kWarpTerms; ++k) {
-        instance.phase[k] += instance.rate[k];
+        instance.phase[k] += instance.rate[k] * steps;
         if (instance.phase[k] > kTwoPi) {
             instance.phase[k] -= kTwoPi;
         }
@@ -58,10 +56,10 @@ void simulate_frame(EffectInstance& instance, const EffectParameters& parameters
 
     const int32_t slots = static_cast<int32_t>(instance.samples.size());
     for (Particle& particle : instance.particles) {
-        particle.z += gains.z_step;
+        particle.z += gains.z_step * steps;
         if (particle.z > kNearEnd) {
-            particle.x = random_across(kSpan60, 30.0f);
-            particle.y = random_across(kSpan60, 30.0f);
+            particle.x = RandomAcross(random, kSpan60, 30.0f);
+            particle.y = RandomAcross(random, kSpan60, 30.0f);
             particle.z = kFarEnd;
         }
         if (slots == 0) {
@@ -77,7 +75,7 @@ void simulate_frame(EffectInstance& instance, const EffectParameters& parameters
         }
     }
 
-    const float colour = colour_gain(parameters);
+    const float colour = ColourGain(parameters);
     instance.coef[6] *= colour;
     instance.coef[7] *= colour;
     instance.coef[8] *= colour;
@@ -94,9 +92,9 @@ void simulate_frame(EffectInstance& instance, const EffectParameters& parameters
         sample.x = warped_x;
         sample.y = warped_y;
         sample.z = warped_z;
-        sample.r = warp_colour(warped_x - x, c[6]);
-        sample.g = warp_colour(warped_y - y, c[7]);
-        sample.b = warp_colour(warped_z - z, c[8]);
+        sample.r = WarpColour(warped_x - x, c[6]);
+        sample.g = WarpColour(warped_y - y, c[7]);
+        sample.b = WarpColour(warped_z - z, c[8]);
     }
 }
 

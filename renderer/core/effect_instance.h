@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "renderer/core/effect_parameters.h"
+#include "renderer/core/random15.h"
 
 namespace velmora::renderer {
 
@@ -33,14 +34,15 @@ struct EffectInstance {
     std::array<float, kWarpTerms> rate{};
 };
 
-// Makes one instance, drawing from random15 in a fixed order: x, y, z of every
+// Makes one instance, drawing from the generator in a fixed order: x, y, z of every
 // particle, then phase and rate of each warp term. Throws std::bad_alloc when
 // memory runs out.
-EffectInstance create_effect_instance(const EffectParameters& parameters);
+EffectInstance CreateEffectInstance(const EffectParameters& parameters, Random15& random);
 
 // One frame of simulation: turn the phases, move (and respawn) the particles
-// into the sample ring, then warp and colour every sample.
-void simulate_frame(EffectInstance& instance, const EffectParameters& parameters,
-                    const EffectGains& gains);
+// into the sample ring, then warp and colour every sample. Phases and
+// particles move on by `steps` sixtieths of a second.
+void SimulateFrame(EffectInstance& instance, const EffectParameters& parameters,
+                   const EffectGains& gains, Random15& random, float steps = 1.0f);
 
 }  // namespace velmora::renderer

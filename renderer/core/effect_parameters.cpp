@@ -2,7 +2,7 @@
 
 namespace velmora::renderer {
 
-void assign_effect_parameters(EffectParameters& parameters) {
+void AssignEffectParameters(EffectParameters& parameters) {
     const int32_t size_and_blur = 30;
     parameters.particle_size = size_and_blur;
     parameters.motion_blur = size_and_blur;
@@ -15,7 +15,7 @@ void assign_effect_parameters(EffectParameters& parameters) {
     parameters.warp_strength = 10;
 }
 
-EffectGains derive_effect_gains(const EffectParameters& parameters) {
+EffectGains DeriveEffectGains(const EffectParameters& parameters) {
     EffectGains gains;
     gains.z_step = static_cast<float>(parameters.particle_speed) * 0.01f;
     gains.warp_gain = static_cast<float>(parameters.warp_strength) * 0.01f;
@@ -24,7 +24,7 @@ EffectGains derive_effect_gains(const EffectParameters& parameters) {
     return gains;
 }
 
-float colour_gain(const EffectParameters& parameters) {
+float ColourGain(const EffectParameters& parameters) {
     return 9.0f / static_cast<float>(parameters.warp_strength);
 }
 

@@ -26,8 +26,8 @@ struct EffectGains {
     float fade_alpha = 0;  // alpha of the darkening quad laid over each frame
 };
 
-void assign_effect_parameters(EffectParameters& parameters);
-EffectGains derive_effect_gains(const EffectParameters& parameters);
-float colour_gain(const EffectParameters& parameters);
+void AssignEffectParameters(EffectParameters& parameters);
+EffectGains DeriveEffectGains(const EffectParameters& parameters);
+float ColourGain(const EffectParameters& parameters);
 
 }  // namespace velmora::renderer

@@ -11,14 +11,14 @@ FramePacer::FramePacer(int refresh_hz)
     : interval_us_(static_cast<int64_t>(
           1e6 / ((refresh_hz > 1 ? refresh_hz : kDefaultRefreshHz) * kHeadroom))) {}
 
-int64_t FramePacer::wait_before_frame(int64_t now_us) const {
+int64_t FramePacer::WaitBeforeFrame(int64_t now_us) const {
     if (!started_ || now_us >= next_frame_us_) {
         return 0;
     }
     return next_frame_us_ - now_us;
 }
 
-void FramePacer::frame_started(int64_t now_us) {
+void FramePacer::FrameStarted(int64_t now_us) {
     // On schedule, or late by less than a frame: keep the schedule. Later
     // than that (a slow frame, a swap that waited): start a new one, so no
     // backlog of frames is ever rushed out.

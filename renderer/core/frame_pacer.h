@@ -5,21 +5,21 @@
 namespace velmora::renderer {
 
 // Keeps frames from running faster than the display refreshes where the
-// driver's swap does not wait for the refresh itself. The motion is per frame,
-// so this is what keeps its speed the same on every machine. The target rate
-// is a little above the refresh rate, so that a swap that does wait for the
-// refresh is never delayed by the pacer.
+// driver's swap does not wait for the refresh itself, so no frame is drawn
+// that the display never shows. The target rate is a little above the
+// refresh rate, so that a swap that does wait for the refresh is never
+// delayed by the pacer.
 class FramePacer {
   public:
     // A refresh rate of 0 or 1 means the display's default: 60 Hz is assumed.
     explicit FramePacer(int refresh_hz);
 
     // Microseconds to wait before the next frame may start.
-    int64_t wait_before_frame(int64_t now_us) const;
+    int64_t WaitBeforeFrame(int64_t now_us) const;
     // Records the start of a frame.
-    void frame_started(int64_t now_us);
+    void FrameStarted(int64_t now_us);
 
-    int64_t frame_interval_us() const { return interval_us_; }
+    int64_t FrameIntervalUs() const { return interval_us_; }
 
   private:
     int64_t interval_us_;

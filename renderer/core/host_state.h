@@ -10,7 +10,7 @@ struct CursorPos {
 };
 
 // City-block cursor movement above which the saver ends.
-constexpr int32_t mouse_move_threshold = 4;
+constexpr int32_t kMouseMoveThreshold = 4;
 
 // The saver window's state; one per process, touched only by the GUI thread.
 struct HostState {

@@ -2,23 +2,23 @@
 
 namespace velmora::renderer {
 
-bool verify_password(HostState& state, PasswordPort& port) {
-    if (port.platform_id() != kPlatformWin32Windows) {
+bool VerifyPassword(HostState& state, PasswordPort& port) {
+    if (port.PlatformId() != kPlatformWin32Windows) {
         return true;
     }
-    if (!port.load_library(kPasswordLibrary)) {
+    if (!port.LoadPasswordLibrary(kPasswordLibrary)) {
         return true;
     }
-    if (!port.find_function(kVerifyFunction)) {
-        port.free_library();
+    if (!port.FindVerifyFunction(kVerifyFunction)) {
+        port.FreePasswordLibrary();
         return true;
     }
-    port.set_screensaver_running(true);
+    port.SetScreensaverRunning(true);
     state.password_prompt_active = true;
-    const bool accepted = port.call_verify_function();
+    const bool accepted = port.CallVerifyFunction();
     state.password_prompt_active = false;
-    port.set_screensaver_running(false);
-    port.free_library();
+    port.SetScreensaverRunning(false);
+    port.FreePasswordLibrary();
     return accepted;
 }
 

@@ -14,18 +14,18 @@ constexpr const char* kVerifyFunction = "VerifyScreenSavePwd";
 class PasswordPort {
   public:
     virtual ~PasswordPort() = default;
-    virtual uint32_t platform_id() = 0;
-    virtual bool load_library(const char* name) = 0;
-    virtual bool find_function(const char* name) = 0;
-    virtual void free_library() = 0;
-    virtual void set_screensaver_running(bool running) = 0;
+    virtual uint32_t PlatformId() = 0;
+    virtual bool LoadPasswordLibrary(const char* name) = 0;
+    virtual bool FindVerifyFunction(const char* name) = 0;
+    virtual void FreePasswordLibrary() = 0;
+    virtual void SetScreensaverRunning(bool running) = 0;
     // Shows the platform's password dialog owned by the saver window;
     // true when the password was right or none is set.
-    virtual bool call_verify_function() = 0;
+    virtual bool CallVerifyFunction() = 0;
 };
 
 // Asks for the screen-saver password where the platform has one (Windows 9x);
 // true means the saver may end.
-bool verify_password(HostState& state, PasswordPort& port);
+bool VerifyPassword(HostState& state, PasswordPort& port);
 
 }  // namespace velmora::renderer

@@ -3,36 +3,56 @@
 #include <cstdint>
 
 #include "renderer/core/host_state.h"
+#include "renderer/core/password_check.h"
 
 namespace velmora::renderer {
 
-// What the window rules need of the window system and the effect.
-class SaverWindowPort {
-  public:
-    virtual ~SaverWindowPort() = default;
-    virtual CursorPos cursor_pos() = 0;
-    virtual void hide_cursor() = 0;
-    virtual void post_close() = 0;
-    virtual void post_quit() = 0;
-    // The Windows 9x password check; true means the saver may end.
-    virtual bool verify_password() = 0;
-    // Effect parameters and title, rendering priority, GL set-up, instances.
-    virtual void start_effect() = 0;
-    // Instances, device context and GL context given back.
-    virtual void stop_effect() = 0;
+// What happened to the saver window, as the window procedure reports it.
+enum class WindowEventKind {
+    Created,         // the window is being created
+    Destroyed,       // the window is being destroyed
+    CloseRequested,  // someone asks the window to close
+    Shown,           // the window is being shown
+    CursorNeeded,    // the system asks which cursor to show over the window
+    KeyPressed,      // any key, with or without Alt
+    ButtonPressed,   // left, right or middle mouse button
+    Deactivated,     // the program lost the activation
+    MouseMoved,
+    SystemCommand,
 };
 
-struct MessageOutcome {
-    bool handled = false;  // false: the platform's default handling follows
+// The system commands the saver treats apart from all others.
+enum class SystemCommandKind { SwitchWindow, StartSaver, Other };
+
+struct WindowEvent {
+    WindowEventKind kind = WindowEventKind::Created;
+    // Where the cursor is on the desktop (screen coordinates) when the event
+    // is reported; read for creation, moves and close requests.
+    CursorPos cursor;
+    SystemCommandKind command = SystemCommandKind::Other;
+};
+
+// What the window procedure does in answer, in this order: hide the cursor,
+// start the effect, post the quit message, stop the effect, post a close
+// request; then either answer `result` or leave the message to the system's
+// default handling.
+struct WindowReaction {
+    bool hide_cursor = false;
+    bool start_effect = false;
+    bool post_quit = false;
+    bool stop_effect = false;
+    bool post_close = false;
+    bool answered = false;
     intptr_t result = 0;
 };
 
-// The saver window's reaction to one message: frame messages, life cycle,
-// then input and close.
-MessageOutcome handle_saver_message(HostState& state, SaverWindowPort& port, uint32_t message,
-                                    uintptr_t wparam);
+// The saver window's rules: the frame (cursor, system commands), the life
+// cycle, then input and close. A close request after qualifying input asks
+// for the password through `password`.
+WindowReaction HandleWindowEvent(HostState& state, const WindowEvent& event,
+                                 PasswordPort& password);
 
 // Drawing is allowed once set-up is complete and while no password dialog is up.
-bool may_draw(const HostState& state);
+bool MayDraw(const HostState& state);
 
 }  // namespace velmora::renderer

@@ -10,7 +10,7 @@ constexpr double kShortSideFieldOfView = 90.0;
 constexpr float kFadeMargin = 1.1f;
 }  // namespace
 
-ViewGeometry view_geometry(int width, int height) {
+ViewGeometry ViewGeometryFor(int width, int height) {
     ViewGeometry view;
     view.aspect = static_cast<double>(std::max(width, 1)) / std::max(height, 1);
     const double half_short = std::tan(kShortSideFieldOfView / 2 * kPi / 180.0);

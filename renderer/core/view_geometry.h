@@ -18,6 +18,6 @@ struct ViewGeometry {
 // The field of view is 90 degrees across the shorter side of the screen, so
 // the far end of the particle box fills the screen's height on landscape
 // screens and its width on portrait ones.
-ViewGeometry view_geometry(int width, int height);
+ViewGeometry ViewGeometryFor(int width, int height);
 
 }  // namespace velmora::renderer

@@ -1,55 +1,29 @@
 #include "renderer/gl/effect_drawing.h"
 
+#include <algorithm>
+#include <cmath>
 #include <new>
 
 namespace velmora::renderer {
+namespace {
 
-void EffectDrawing::set_up(const ClientRect& client, const EffectParameters& parameters,
-                           FrameKeeping keeping) {
-    parameters_ = parameters;
-    gains_ = derive_effect_gains(parameters);
-    const int width = client.right - client.left;
-    const int height = client.bottom - client.top;
-    view_ = view_geometry(width, height);
-
-    glViewport(client.left, client.top, width, height);
+// Viewport, scissor and projection of one monitor's view: points that reach
+// over its edge are cut there rather than drawn on the next monitor.
+void ApplyView(const MonitorView& view) {
+    glViewport(view.x, view.y, view.width, view.height);
+    glScissor(view.x, view.y, view.width, view.height);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    gluPerspective(view_.field_of_view_y, view_.aspect, 1.0, 10000.0);
+    gluPerspective(view.geometry.field_of_view_y, view.geometry.aspect, 1.0, 10000.0);
     glTranslatef(0.0f, 0.0f, -kViewerDistance);
     glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-
-    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
-    glClear(GL_COLOR_BUFFER_BIT);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE);
-    glEnable(GL_BLEND);
-    glEnable(GL_POINT_SMOOTH);
-    glHint(GL_POINT_SMOOTH_HINT, GL_NICEST);
-
-    keeper_.release();
-    if (keeping == FrameKeeping::texture) {
-        keeper_.create(client.left, client.top, width, height);
-        keeper_.keep();
-    }
-
-    instances_.clear();
-    try {
-        for (int i = 0; i < parameters.effect_count; ++i) {
-            instances_.push_back(create_effect_instance(parameters));
-        }
-    } catch (const std::bad_alloc&) {
-        instances_.clear();
-        instances_.shrink_to_fit();
-    }
-    glFlush();
 }
 
-void EffectDrawing::fade_previous_frame() const {
+void DarkenView(const ViewGeometry& geometry, float fade_alpha) {
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glColor4f(0.0f, 0.0f, 0.0f, gains_.fade_alpha);
-    const float w = view_.fade_half_width;
-    const float h = view_.fade_half_height;
+    glColor4f(0.0f, 0.0f, 0.0f, fade_alpha);
+    const float w = geometry.fade_half_width;
+    const float h = geometry.fade_half_height;
     glBegin(GL_QUADS);
     glVertex3f(-w, -h, 0.0f);
     glVertex3f(w, -h, 0.0f);
@@ -59,50 +33,110 @@ void EffectDrawing::fade_previous_frame() const {
     glBlendFunc(GL_SRC_ALPHA, GL_ONE);
 }
 
-void EffectDrawing::draw_frame() {
+}  // namespace
+
+void EffectDrawing::SetUp(const DesktopLayout& layout, const EffectParameters& parameters,
+                          Random15 random, FrameKeeping keeping) {
+    parameters_ = parameters;
+    random_ = random;
+    gains_ = DeriveEffectGains(parameters);
+    views_ = layout.views;
+
+    glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-    if (keeper_.active()) {
-        // The kept picture comes back already darkened: the same result as
-        // the darkening quad, in one pass over the screen instead of two.
-        keeper_.restore(1.0f - gains_.fade_alpha);
-    } else {
-        fade_previous_frame();
+    glDisable(GL_SCISSOR_TEST);
+    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+    glEnable(GL_BLEND);
+    glEnable(GL_POINT_SMOOTH);
+    glHint(GL_POINT_SMOOTH_HINT, GL_NICEST);
+    glEnable(GL_SCISSOR_TEST);
+
+    for (FrameKeeper& keeper : keepers_) {
+        keeper.Release();
     }
-    for (EffectInstance& instance : instances_) {
-        update_and_draw(instance, parameters_, gains_);
+    keepers_.clear();
+    if (keeping == FrameKeeping::Texture) {
+        keepers_.resize(views_.size());
+        for (size_t i = 0; i < views_.size(); ++i) {
+            const MonitorView& view = views_[i];
+            keepers_[i].Create(view.x, view.y, view.width, view.height);
+            keepers_[i].Keep();
+        }
     }
-    keeper_.keep();
+    if (!views_.empty()) {
+        ApplyView(views_.front());
+    }
+
+    instances_.clear();
+    try {
+        for (int i = 0; i < parameters.effect_count; ++i) {
+            instances_.push_back(CreateEffectInstance(parameters, random_));
+        }
+    } catch (const std::bad_alloc&) {
+        instances_.clear();
+        instances_.shrink_to_fit();
+    }
     glFlush();
 }
 
-void EffectDrawing::tear_down() {
+void EffectDrawing::DrawFrame(const FrameStep& step) {
+    glLoadIdentity();
+    for (EffectInstance& instance : instances_) {
+        SimulateFrame(instance, parameters_, gains_, random_, step.steps);
+    }
+    // The darkening of one sixtieth of a second as it is tuned; any other
+    // time darkens as much as that many sixtieths would.
+    const float fade_alpha = step.fade_steps == 1.0f
+                                 ? gains_.fade_alpha
+                                 : 1.0f - std::pow(1.0f - gains_.fade_alpha, step.fade_steps);
+    BatchPointsBySize(instances_, gains_.point_gain, step.light, batch_);
+    for (size_t i = 0; i < views_.size(); ++i) {
+        DrawView(i, fade_alpha);
+    }
+    glFlush();
+}
+
+void EffectDrawing::DrawView(std::size_t index, float fade_alpha) {
+    const MonitorView& view = views_[index];
+    ApplyView(view);
+    FrameKeeper* keeper =
+        index < keepers_.size() && keepers_[index].Active() ? &keepers_[index] : nullptr;
+    if (keeper != nullptr) {
+        // The kept picture comes back already darkened: the same result as
+        // the darkening quad, in one pass over the view instead of two.
+        keeper->Restore(1.0f - fade_alpha);
+    } else if (fade_alpha > 0.0f) {
+        DarkenView(view.geometry, fade_alpha);
+    }
+    DrawPointBatch(batch_);
+    if (keeper != nullptr) {
+        keeper->Keep();
+    }
+}
+
+void EffectDrawing::TearDown() {
     instances_.clear();
     instances_.shrink_to_fit();
-    keeper_.release();
-}
-
-void update_and_draw(EffectInstance& instance, const EffectParameters& parameters,
-                     const EffectGains& gains) {
-    simulate_frame(instance, parameters, gains);
-    draw_points(instance, gains.point_gain);
-}
-
-float point_size_at(float z, float point_gain) {
-    float depth = z + 40.0f;
-    if (depth < 0.01f) {
-        depth = 0.01f;
+    for (FrameKeeper& keeper : keepers_) {
+        keeper.Release();
     }
-    return point_gain * depth;
+    keepers_.clear();
 }
 
-void draw_points(const EffectInstance& instance, float point_gain) {
-    // One primitive per point: the size changes from point to point.
-    for (const Sample& sample : instance.samples) {
-        glPointSize(point_size_at(sample.z, point_gain));
+void DrawPointBatch(const PointBatch& batch) {
+    int begin = 0;
+    for (const PointBatch::Group& group : batch.groups) {
+        glPointSize(group.size);
         glBegin(GL_POINTS);
-        glColor3fv(&sample.r);
-        glVertex3fv(&sample.x);
+        for (int i = begin; i < group.end; ++i) {
+            const Sample& point = batch.points[static_cast<size_t>(i)];
+            glColor3fv(&point.r);
+            glVertex3fv(&point.x);
+        }
         glEnd();
+        begin = group.end;
     }
 }
 

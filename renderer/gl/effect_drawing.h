@@ -1,62 +1,49 @@
 #pragma once
 
+#include <cstddef>
 #include <vector>
 
+#include "renderer/core/desktop_layout.h"
 #include "renderer/core/effect_instance.h"
 #include "renderer/core/effect_parameters.h"
-#include "renderer/core/view_geometry.h"
+#include "renderer/core/frame_clock.h"
+#include "renderer/core/point_batch.h"
 #include "renderer/gl/frame_keeper.h"
 
 namespace velmora::renderer {
 
-// The window's client rectangle, in the platform's terms.
-struct ClientRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-};
-
-// Where the picture is kept from one frame to the next: in a texture of our
-// own (whatever the driver leaves in the back buffer), or in the back buffer
-// itself where it is known to survive (a single-buffered surface).
-enum class FrameKeeping { texture, back_buffer };
-
-// The effect's instances and the GL state they are drawn with. Every call
-// needs the GL context current.
+// The effect's instances and the GL state they are drawn with: one
+// simulation, drawn into the view of every monitor. Every call needs the GL
+// context current.
 class EffectDrawing {
   public:
-    // GL state set-up; ends by creating the instances (drawing from random15).
-    // Without memory for the instances the screen stays black.
-    void set_up(const ClientRect& client, const EffectParameters& parameters,
-                FrameKeeping keeping = FrameKeeping::texture);
-    // One frame up to the flush: darken the previous picture, then update and
-    // draw every instance. The caller swaps the buffers.
-    void draw_frame();
+    // GL state set-up; ends by creating the instances, drawing from
+    // `random`, which then serves the respawns. Without memory for the
+    // instances the screen stays black.
+    void SetUp(const DesktopLayout& layout, const EffectParameters& parameters, Random15 random,
+               FrameKeeping keeping = FrameKeeping::Texture);
+    // One frame up to the flush: move every instance on by the frame's step
+    // (one sixtieth of a second unless told), then in every view darken the
+    // previous picture and draw the instances. The caller swaps the buffers.
+    void DrawFrame(const FrameStep& step = FrameStep{});
     // Frees the instances and the GL objects made at set-up.
-    void tear_down();
+    void TearDown();
 
-    std::vector<EffectInstance>& instances() { return instances_; }
-    const ViewGeometry& view() const { return view_; }
+    std::vector<EffectInstance>& Instances() { return instances_; }
 
   private:
-    void fade_previous_frame() const;
+    void DrawView(std::size_t index, float fade_alpha);
 
     EffectParameters parameters_;
     EffectGains gains_;
-    ViewGeometry view_;
+    Random15 random_;
+    std::vector<MonitorView> views_;
+    std::vector<FrameKeeper> keepers_;  // one per view, when the texture keeps the picture
     std::vector<EffectInstance> instances_;
-    FrameKeeper keeper_;
+    PointBatch batch_;
 };
 
-// One frame of simulation for one instance, then its samples drawn.
-void update_and_draw(EffectInstance& instance, const EffectParameters& parameters,
-                     const EffectGains& gains);
-
-// Every sample of the ring as one soft point whose size grows with its depth.
-void draw_points(const EffectInstance& instance, float point_gain);
-
-// The point size of a sample at depth z.
-float point_size_at(float z, float point_gain);
+// The batch's points as soft points, one primitive per size.
+void DrawPointBatch(const PointBatch& batch);
 
 }  // namespace velmora::renderer

@@ -6,7 +6,7 @@
 namespace velmora::renderer {
 namespace {
 
-int next_power_of_two(int value) {
+int NextPowerOfTwo(int value) {
     int power = 1;
     while (power < value) {
         power *= 2;
@@ -14,7 +14,7 @@ int next_power_of_two(int value) {
     return power;
 }
 
-bool has_extension(const char* name) {
+bool HasExtension(const char* name) {
     const char* extensions = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
     if (extensions == nullptr) {
         return false;
@@ -31,24 +31,53 @@ bool has_extension(const char* name) {
     return false;
 }
 
-bool supports_any_texture_size() {
+bool SupportsAnyTextureSize() {
     const char* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
     if (version != nullptr && std::strtol(version, nullptr, 10) >= 2) {
         return true;
     }
-    return has_extension("GL_ARB_texture_non_power_of_two");
+    return HasExtension("GL_ARB_texture_non_power_of_two");
+}
+
+void ClearTo(float blue) {
+    glClearColor(0.0f, 0.0f, blue, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
 }
 
 }  // namespace
 
-void FrameKeeper::create(int x, int y, int width, int height) {
-    release();
+FrameKeeping ProbeFrameKeeping(int width, int height, const std::function<void()>& swap) {
+    constexpr int kSide = 8;
+    if (width < kSide || height < kSide) {
+        return FrameKeeping::Texture;
+    }
+    glDisable(GL_SCISSOR_TEST);
+    glDrawBuffer(GL_BACK);
+    glReadBuffer(GL_BACK);
+    ClearTo(1.0f / 255.0f);
+    swap();
+    ClearTo(2.0f / 255.0f);
+    swap();
+    unsigned char pixels[kSide * kSide * 4] = {};
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels((width - kSide) / 2, (height - kSide) / 2, kSide, kSide, GL_RGBA, GL_UNSIGNED_BYTE,
+                 pixels);
+    bool kept = true;
+    for (int i = 0; i < kSide * kSide; ++i) {
+        kept = kept && pixels[i * 4] == 0 && pixels[i * 4 + 1] == 0 && pixels[i * 4 + 2] == 2;
+    }
+    ClearTo(0.0f);
+    return kept ? FrameKeeping::BackBuffer : FrameKeeping::Texture;
+}
+
+void FrameKeeper::Create(int x, int y, int width, int height) {
+    Release();
     if (width <= 0 || height <= 0) {
         return;
     }
-    const bool any_size = supports_any_texture_size();
-    const int texture_width = any_size ? width : next_power_of_two(width);
-    const int texture_height = any_size ? height : next_power_of_two(height);
+    const bool any_size = SupportsAnyTextureSize();
+    const int texture_width = any_size ? width : NextPowerOfTwo(width);
+    const int texture_height = any_size ? height : NextPowerOfTwo(height);
     GLint max_size = 0;
     glGetIntegerv(GL_MAX_TEXTURE_SIZE, &max_size);
     if (texture_width > max_size || texture_height > max_size) {
@@ -65,7 +94,7 @@ void FrameKeeper::create(int x, int y, int width, int height) {
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, texture_width, texture_height, 0, GL_RGBA,
                  GL_UNSIGNED_BYTE, nullptr);
     if (glGetError() != GL_NO_ERROR) {
-        release();
+        Release();
         return;
     }
     x_ = x;
@@ -76,8 +105,8 @@ void FrameKeeper::create(int x, int y, int width, int height) {
     t_max_ = static_cast<float>(height) / static_cast<float>(texture_height);
 }
 
-void FrameKeeper::restore(float kept) const {
-    if (!active()) {
+void FrameKeeper::Restore(float kept) const {
+    if (!Active()) {
         return;
     }
     glMatrixMode(GL_PROJECTION);
@@ -107,15 +136,15 @@ void FrameKeeper::restore(float kept) const {
     glMatrixMode(GL_MODELVIEW);
 }
 
-void FrameKeeper::keep() const {
-    if (!active()) {
+void FrameKeeper::Keep() const {
+    if (!Active()) {
         return;
     }
     glBindTexture(GL_TEXTURE_2D, texture_);
     glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, x_, y_, width_, height_);
 }
 
-void FrameKeeper::release() {
+void FrameKeeper::Release() {
     if (texture_ != 0) {
         glDeleteTextures(1, &texture_);
         texture_ = 0;

@@ -1,8 +1,21 @@
 #pragma once
 
+#include <functional>
+
 #include "renderer/gl/gl_api.h"
 
 namespace velmora::renderer {
+
+// Where the picture is kept from one frame to the next: in a texture of our
+// own (whatever the driver leaves in the back buffer), or in the back buffer
+// itself where it is known to survive the swap.
+enum class FrameKeeping { Texture, BackBuffer };
+
+// Asks the driver once: clears the back buffer to two dark levels, swapping
+// (`swap`) after each, and reads what the back buffer holds afterwards. Only
+// a back buffer that still holds the last frame keeps the picture; it is
+// left cleared to black.
+FrameKeeping ProbeFrameKeeping(int width, int height, const std::function<void()>& swap);
 
 // Keeps the accumulated picture in a texture between frames, so the trails do
 // not depend on what the driver leaves in the back buffer after a swap.
@@ -10,15 +23,15 @@ class FrameKeeper {
   public:
     // Makes the texture for a viewport of this size; without one (too large
     // for the GL, no memory) the picture is left to the back buffer.
-    void create(int x, int y, int width, int height);
+    void Create(int x, int y, int width, int height);
     // Puts the kept picture back into the viewport, pixel for pixel, each
     // channel scaled by `kept` (1 keeps it as it was).
-    void restore(float kept) const;
+    void Restore(float kept) const;
     // Copies the viewport into the texture.
-    void keep() const;
-    void release();
+    void Keep() const;
+    void Release();
 
-    bool active() const { return texture_ != 0; }
+    bool Active() const { return texture_ != 0; }
 
   private:
     GLuint texture_ = 0;

@@ -26,24 +26,24 @@ OffscreenSurface::~OffscreenSurface() {
     }
 }
 
-Rgb OffscreenSurface::pixel(int x, int y) const {
+Rgb OffscreenSurface::Pixel(int x, int y) const {
     glFinish();
-    return stored_pixel(x, y);
+    return StoredPixel(x, y);
 }
 
-Rgb OffscreenSurface::stored_pixel(int x, int y) const {
+Rgb OffscreenSurface::StoredPixel(int x, int y) const {
     // The buffer's first row is the bottom of the picture.
     const std::size_t at = (static_cast<std::size_t>(height_ - 1 - y) * width_ + x) * 4;
     return Rgb{rgba_[at], rgba_[at + 1], rgba_[at + 2]};
 }
 
-std::vector<Rgb> OffscreenSurface::picture() const {
+std::vector<Rgb> OffscreenSurface::Picture() const {
     std::vector<Rgb> rows;
     rows.reserve(static_cast<std::size_t>(width_) * height_);
     glFinish();
     for (int y = 0; y < height_; ++y) {
         for (int x = 0; x < width_; ++x) {
-            rows.push_back(stored_pixel(x, y));
+            rows.push_back(StoredPixel(x, y));
         }
     }
     return rows;

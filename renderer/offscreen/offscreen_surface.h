@@ -20,16 +20,16 @@ class OffscreenSurface {
     OffscreenSurface(const OffscreenSurface&) = delete;
     OffscreenSurface& operator=(const OffscreenSurface&) = delete;
 
-    bool ready() const { return context_ != nullptr; }
-    int width() const { return width_; }
-    int height() const { return height_; }
+    bool Ready() const { return context_ != nullptr; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
     // Row 0 is the top of the picture.
-    Rgb pixel(int x, int y) const;
+    Rgb Pixel(int x, int y) const;
     // The picture as RGB rows, top row first.
-    std::vector<Rgb> picture() const;
+    std::vector<Rgb> Picture() const;
 
   private:
-    Rgb stored_pixel(int x, int y) const;
+    Rgb StoredPixel(int x, int y) const;
 
     int width_;
     int height_;

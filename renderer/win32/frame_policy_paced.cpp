@@ -2,9 +2,9 @@
 
 namespace velmora::renderer {
 
-const FramePolicy& frame_policy() {
-    static const FramePolicy paced{true, nullptr, nullptr};
-    return paced;
+const FramePolicy& ProgramFramePolicy() {
+    static const FramePolicy kPaced{true, nullptr, nullptr};
+    return kPaced;
 }
 
 }  // namespace velmora::renderer

@@ -5,7 +5,7 @@
 namespace velmora::renderer {
 namespace {
 
-PixelFormatDescription describe(const PIXELFORMATDESCRIPTOR& descriptor) {
+PixelFormatDescription Describe(const PIXELFORMATDESCRIPTOR& descriptor) {
     PixelFormatDescription format;
     format.flags = descriptor.dwFlags;
     format.pixel_type = descriptor.iPixelType;
@@ -14,7 +14,7 @@ PixelFormatDescription describe(const PIXELFORMATDESCRIPTOR& descriptor) {
     return format;
 }
 
-PIXELFORMATDESCRIPTOR descriptor_for(const PixelFormatDescription& format) {
+PIXELFORMATDESCRIPTOR DescriptorFor(const PixelFormatDescription& format) {
     PIXELFORMATDESCRIPTOR descriptor{};
     descriptor.nSize = sizeof(descriptor);
     descriptor.nVersion = 1;
@@ -27,14 +27,14 @@ PIXELFORMATDESCRIPTOR descriptor_for(const PixelFormatDescription& format) {
 
 }  // namespace
 
-void choose_pixel_format(HDC device_context) {
+void SetBestPixelFormat(HDC device_context) {
     static_assert(sizeof(PIXELFORMATDESCRIPTOR) == 40);
-    const int chosen = best_pixel_format([device_context](int index, PixelFormatDescription& out) {
+    const int chosen = BestPixelFormat([device_context](int index, PixelFormatDescription& out) {
         PIXELFORMATDESCRIPTOR descriptor{};
         if (DescribePixelFormat(device_context, index, sizeof(descriptor), &descriptor) == 0) {
             return false;
         }
-        out = describe(descriptor);
+        out = Describe(descriptor);
         return true;
     });
     if (chosen != 0) {
@@ -43,18 +43,18 @@ void choose_pixel_format(HDC device_context) {
         SetPixelFormat(device_context, chosen, &descriptor);
         return;
     }
-    const PIXELFORMATDESCRIPTOR fallback = descriptor_for(fallback_pixel_format());
+    const PIXELFORMATDESCRIPTOR fallback = DescriptorFor(FallbackPixelFormat());
     SetPixelFormat(device_context, ChoosePixelFormat(device_context, &fallback), &fallback);
 }
 
-bool set_swap_interval(int interval) {
+bool SetSwapInterval(int interval) {
     using SwapInterval = BOOL(WINAPI*)(int);
     const auto swap_interval = reinterpret_cast<SwapInterval>(
         reinterpret_cast<void*>(wglGetProcAddress("wglSwapIntervalEXT")));
     return swap_interval != nullptr && swap_interval(interval) != FALSE;
 }
 
-void swap_main_plane(HDC device_context) {
+void SwapMainPlane(HDC device_context) {
     wglSwapLayerBuffers(device_context, WGL_SWAP_MAIN_PLANE);
 }
 

@@ -7,14 +7,14 @@ namespace velmora::renderer {
 // Picks the best-scoring double-buffered RGBA OpenGL format of the device
 // context and sets it; without one, the system's closest match to the
 // fallback description.
-void choose_pixel_format(HDC device_context);
+void SetBestPixelFormat(HDC device_context);
 
 // Ties buffer swaps to the display's refresh where the driver offers it
 // (WGL_EXT_swap_control); interval 0 lets frames run free. Needs a current
 // context. False when the driver has no such control.
-bool set_swap_interval(int interval);
+bool SetSwapInterval(int interval);
 
 // Swaps the main plane's buffers.
-void swap_main_plane(HDC device_context);
+void SwapMainPlane(HDC device_context);
 
 }  // namespace velmora::renderer

@@ -6,10 +6,10 @@ constexpr UINT kSetScreenSaverRunning = 97;
 }
 
 Win32PasswordPort::~Win32PasswordPort() {
-    free_library();
+    FreePasswordLibrary();
 }
 
-uint32_t Win32PasswordPort::platform_id() {
+uint32_t Win32PasswordPort::PlatformId() {
     static_assert(sizeof(OSVERSIONINFOA) == 148);
     OSVERSIONINFOA version{};
     version.dwOSVersionInfoSize = sizeof(version);
@@ -22,18 +22,18 @@ uint32_t Win32PasswordPort::platform_id() {
     return version.dwPlatformId;
 }
 
-bool Win32PasswordPort::load_library(const char* name) {
+bool Win32PasswordPort::LoadPasswordLibrary(const char* name) {
     library_ = LoadLibraryA(name);
     return library_ != nullptr;
 }
 
-bool Win32PasswordPort::find_function(const char* name) {
+bool Win32PasswordPort::FindVerifyFunction(const char* name) {
     verify_ =
         reinterpret_cast<VerifyFunction>(reinterpret_cast<void*>(GetProcAddress(library_, name)));
     return verify_ != nullptr;
 }
 
-void Win32PasswordPort::free_library() {
+void Win32PasswordPort::FreePasswordLibrary() {
     if (library_ != nullptr) {
         FreeLibrary(library_);
         library_ = nullptr;
@@ -41,12 +41,12 @@ void Win32PasswordPort::free_library() {
     }
 }
 
-void Win32PasswordPort::set_screensaver_running(bool running) {
+void Win32PasswordPort::SetScreensaverRunning(bool running) {
     UINT previous = 0;
     SystemParametersInfoA(kSetScreenSaverRunning, running ? 1 : 0, &previous, 0);
 }
 
-bool Win32PasswordPort::call_verify_function() {
+bool Win32PasswordPort::CallVerifyFunction() {
     return verify_(owner_) != FALSE;
 }
 

@@ -13,12 +13,12 @@ class Win32PasswordPort : public PasswordPort {
     explicit Win32PasswordPort(HWND owner) : owner_(owner) {}
     ~Win32PasswordPort() override;
 
-    uint32_t platform_id() override;
-    bool load_library(const char* name) override;
-    bool find_function(const char* name) override;
-    void free_library() override;
-    void set_screensaver_running(bool running) override;
-    bool call_verify_function() override;
+    uint32_t PlatformId() override;
+    bool LoadPasswordLibrary(const char* name) override;
+    bool FindVerifyFunction(const char* name) override;
+    void FreePasswordLibrary() override;
+    void SetScreensaverRunning(bool running) override;
+    bool CallVerifyFunction() override;
 
   private:
     using VerifyFunction = BOOL(WINAPI*)(HWND);

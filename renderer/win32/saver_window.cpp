@@ -3,8 +3,11 @@
 #include <mmsystem.h>
 
 #include <ctime>
+#include <vector>
 
+#include "renderer/core/desktop_layout.h"
 #include "renderer/core/effect_parameters.h"
+#include "renderer/core/frame_clock.h"
 #include "renderer/core/frame_pacer.h"
 #include "renderer/core/host_state.h"
 #include "renderer/core/random15.h"
@@ -13,6 +16,7 @@
 #include "renderer/win32/frame_policy.h"
 #include "renderer/win32/gl_context.h"
 #include "renderer/win32/password_port.h"
+#include "renderer/win32/window_events.h"
 
 namespace velmora::renderer {
 namespace {
@@ -22,71 +26,136 @@ constexpr char kCreationTitle[] = "Screensaver";
 constexpr char kRunningTitle[] = "VelmoraVC";
 constexpr WORD kIconId = 7002;
 
-// The host's process-wide state; touched only by the GUI thread.
-HINSTANCE program_instance = nullptr;
-HWND main_window = nullptr;
-HDC device_context = nullptr;
-HGLRC gl_context = nullptr;
-HostState host_state;
-EffectParameters effect_parameters;
-EffectDrawing effect_drawing;
-
-class Win32SaverWindowPort : public SaverWindowPort {
-  public:
-    explicit Win32SaverWindowPort(HWND window) : window_(window) {}
-
-    CursorPos cursor_pos() override {
-        POINT point{};
-        GetCursorPos(&point);
-        return CursorPos{point.x, point.y};
-    }
-    void hide_cursor() override { SetCursor(nullptr); }
-    void post_close() override { PostMessageA(window_, WM_CLOSE, 0, 0); }
-    void post_quit() override { PostQuitMessage(0); }
-    bool verify_password() override { return renderer::verify_password(window_); }
-    void start_effect() override {
-        main_window = window_;
-        set_effect_parameters(window_);
-        effect_setup(window_);
-    }
-    void stop_effect() override { effect_teardown(window_); }
-
-  private:
-    HWND window_;
+// Everything the renderer holds while it runs: one instance, owned by
+// RunRenderer and handed to the window at its creation; touched only by the
+// GUI thread.
+struct RendererProcess {
+    HWND main_window = nullptr;
+    HDC device_context = nullptr;
+    HGLRC gl_context = nullptr;
+    DesktopLayout layout;
+    HostState host_state;
+    EffectParameters effect_parameters;
+    EffectDrawing effect_drawing;
+    // Set with the effect parameters.
+    FrameClock frame_clock{1.0f};
 };
 
-int64_t now_us() {
-    static LARGE_INTEGER frequency = [] {
+int64_t NowUs() {
+    static const LARGE_INTEGER kFrequency = [] {
         LARGE_INTEGER f;
         QueryPerformanceFrequency(&f);
         return f;
     }();
     LARGE_INTEGER counter;
     QueryPerformanceCounter(&counter);
-    return counter.QuadPart / frequency.QuadPart * 1000000 +
-           counter.QuadPart % frequency.QuadPart * 1000000 / frequency.QuadPart;
+    return counter.QuadPart / kFrequency.QuadPart * 1000000 +
+           counter.QuadPart % kFrequency.QuadPart * 1000000 / kFrequency.QuadPart;
 }
 
-int display_refresh_rate() {
+int DisplayRefreshRate() {
     HDC screen = GetDC(nullptr);
     const int rate = GetDeviceCaps(screen, VREFRESH);
     ReleaseDC(nullptr, screen);
     return rate;
 }
 
-void seed_from_clock() {
-    seed_random15(static_cast<uint32_t>(std::time(nullptr)));
-    for (int i = 0; i < 5; ++i) {
-        random15();
-    }
+CursorPos CurrentCursor() {
+    POINT point{};
+    GetCursorPos(&point);
+    return CursorPos{point.x, point.y};
 }
 
-bool register_saver_class() {
+// Effect parameters and title, then the GL context and state and the clouds.
+void StartEffect(RendererProcess& process, HWND window) {
+    process.main_window = window;
+    AssignEffectParameters(process.effect_parameters);
+    process.frame_clock =
+        FrameClock(1.0f - DeriveEffectGains(process.effect_parameters).fade_alpha);
+    SetWindowTextA(window, kRunningTitle);
+    Random15 random = Random15::ForRun(static_cast<uint32_t>(std::time(nullptr)));
+    process.device_context = GetDC(window);
+    SetBestPixelFormat(process.device_context);
+    process.gl_context = wglCreateContext(process.device_context);
+    wglMakeCurrent(process.device_context, process.gl_context);
+    SetSwapInterval(ProgramFramePolicy().paced ? 1 : 0);
+    const ScreenRect& area = process.layout.window;
+    HDC device_context = process.device_context;
+    const FrameKeeping keeping =
+        ProbeFrameKeeping(area.right - area.left, area.bottom - area.top,
+                          [device_context] { SwapMainPlane(device_context); });
+    process.effect_drawing.SetUp(process.layout, process.effect_parameters, random, keeping);
+}
+
+void StopEffect(RendererProcess& process, HWND window) {
+    process.effect_drawing.TearDown();
+    ReleaseDC(window, process.device_context);
+    wglMakeCurrent(nullptr, nullptr);
+    wglDeleteContext(process.gl_context);
+    process.device_context = nullptr;
+    process.gl_context = nullptr;
+}
+
+LRESULT CALLBACK SaverWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == WM_NCCREATE) {
+        const auto* creation = reinterpret_cast<const CREATESTRUCTA*>(lparam);
+        SetWindowLongPtrA(window, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
+    }
+    auto* process = reinterpret_cast<RendererProcess*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    WindowEvent event;
+    if (process == nullptr || !EventForMessage(message, wparam, event)) {
+        return DefWindowProcA(window, message, wparam, lparam);
+    }
+    // The message's own coordinates are not used: the cursor is read where
+    // it is on the desktop.
+    event.cursor = CurrentCursor();
+    Win32PasswordPort password(window);
+    const WindowReaction reaction = HandleWindowEvent(process->host_state, event, password);
+    if (reaction.hide_cursor) {
+        SetCursor(nullptr);
+    }
+    if (reaction.start_effect) {
+        StartEffect(*process, window);
+    }
+    if (reaction.post_quit) {
+        PostQuitMessage(0);
+    }
+    if (reaction.stop_effect) {
+        StopEffect(*process, window);
+    }
+    if (reaction.post_close) {
+        PostMessageA(window, WM_CLOSE, 0, 0);
+    }
+    if (reaction.answered) {
+        return reaction.result;
+    }
+    return DefWindowProcA(window, message, wparam, lparam);
+}
+
+BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT rect, LPARAM monitors) {
+    reinterpret_cast<std::vector<ScreenRect>*>(monitors)->push_back(
+        ScreenRect{rect->left, rect->top, rect->right, rect->bottom});
+    return TRUE;
+}
+
+// Every monitor of the desktop; the primary screen when they cannot be told.
+DesktopLayout LayOutMonitors() {
+    std::vector<ScreenRect> monitors;
+    EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&monitors));
+    DesktopLayout layout = LayOutDesktop(monitors);
+    if (layout.views.empty()) {
+        layout = SingleView(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    }
+    return layout;
+}
+
+bool RegisterSaverClass(HINSTANCE instance) {
     WNDCLASSA window_class{};
     window_class.style = CS_HREDRAW | CS_VREDRAW | CS_OWNDC;
-    window_class.lpfnWndProc = saver_window_proc;
-    window_class.hInstance = program_instance;
-    window_class.hIcon = LoadIconA(program_instance, MAKEINTRESOURCEA(kIconId));
+    window_class.lpfnWndProc = SaverWindowProc;
+    window_class.hInstance = instance;
+    window_class.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(kIconId));
     window_class.hCursor = nullptr;
     window_class.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
     window_class.lpszClassName = kClassName;
@@ -94,7 +163,7 @@ bool register_saver_class() {
 }
 
 // Another saver window still in its creation title: bring it forward instead.
-bool another_saver_is_running() {
+bool AnotherSaverIsRunning() {
     HWND other = FindWindowA(kClassName, kCreationTitle);
     if (other == nullptr || !IsWindow(other)) {
         return false;
@@ -103,9 +172,17 @@ bool another_saver_is_running() {
     return true;
 }
 
-int run_message_loop() {
-    const FramePolicy& policy = frame_policy();
-    FramePacer pacer(display_refresh_rate());
+// One frame when set-up is complete and no password dialog is up.
+void IdleDraw(RendererProcess& process) {
+    if (MayDraw(process.host_state)) {
+        process.effect_drawing.DrawFrame(process.frame_clock.Next(NowUs()));
+        SwapMainPlane(process.device_context);
+    }
+}
+
+int RunMessageLoop(RendererProcess& process) {
+    const FramePolicy& policy = ProgramFramePolicy();
+    FramePacer pacer(DisplayRefreshRate());
     MSG message{};
     for (;;) {
         if (PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE)) {
@@ -116,26 +193,26 @@ int run_message_loop() {
             if (got == 0) {
                 // Only the quit of our own window's destruction ends the
                 // loop; a quit posted from outside is not user input.
-                if (main_window != nullptr && IsWindow(main_window)) {
+                if (process.main_window != nullptr && IsWindow(process.main_window)) {
                     continue;
                 }
                 return 0;
             }
-            TranslateMessage(&message);
+            ::TranslateMessage(&message);
             DispatchMessageA(&message);
             continue;
         }
         if (policy.paced) {
-            const int64_t wait = pacer.wait_before_frame(now_us());
+            const int64_t wait = pacer.WaitBeforeFrame(NowUs());
             if (wait >= 1000) {
                 // Wait for the frame's time, or for input, whichever is first.
                 MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(wait / 1000),
                                           QS_ALLINPUT);
                 continue;
             }
-            pacer.frame_started(now_us());
+            pacer.FrameStarted(NowUs());
         }
-        idle_draw();
+        IdleDraw(process);
         if (policy.frame_drawn != nullptr) {
             policy.frame_drawn();
         }
@@ -145,90 +222,34 @@ int run_message_loop() {
 
 }  // namespace
 
-int renderer_main(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    program_instance = instance;
-    run_saver_window();
-    return 0;
-}
-
-int run_saver_window() {
-    if (another_saver_is_running()) {
+int RunRenderer(HINSTANCE instance) {
+    RendererProcess process;
+    if (AnotherSaverIsRunning()) {
         return 0;
     }
-    const int width = GetSystemMetrics(SM_CXSCREEN);
-    const int height = GetSystemMetrics(SM_CYSCREEN);
-    if (!register_saver_class()) {
+    process.layout = LayOutMonitors();
+    if (!RegisterSaverClass(instance)) {
         return 0;
     }
+    const ScreenRect& area = process.layout.window;
     HWND window = CreateWindowExA(WS_EX_TOPMOST, kClassName, kCreationTitle,
-                                  WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0,
-                                  width, height, nullptr, nullptr, program_instance, nullptr);
+                                  WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
+                                  area.left, area.top, area.right - area.left,
+                                  area.bottom - area.top, nullptr, nullptr, instance, &process);
     if (window == nullptr) {
         return 0;
     }
-    main_window = window;
+    process.main_window = window;
     SetForegroundWindow(window);
 
     // Sleeps of one millisecond where the pacing needs them.
     timeBeginPeriod(1);
-    const int result = run_message_loop();
+    RunMessageLoop(process);
     timeEndPeriod(1);
-    if (frame_policy().loop_ended != nullptr) {
-        frame_policy().loop_ended();
+    if (ProgramFramePolicy().loop_ended != nullptr) {
+        ProgramFramePolicy().loop_ended();
     }
-    return result;
-}
-
-LRESULT CALLBACK saver_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    Win32SaverWindowPort port(window);
-    const MessageOutcome outcome = handle_saver_message(host_state, port, message, wparam);
-    if (outcome.handled) {
-        return outcome.result;
-    }
-    return DefWindowProcA(window, message, wparam, lparam);
-}
-
-void idle_draw() {
-    if (may_draw(host_state)) {
-        draw_frame();
-    }
-}
-
-void set_effect_parameters(HWND window) {
-    assign_effect_parameters(effect_parameters);
-    SetWindowTextA(window, kRunningTitle);
-}
-
-void effect_setup(HWND window) {
-    seed_from_clock();
-    device_context = GetDC(window);
-    choose_pixel_format(device_context);
-    gl_context = wglCreateContext(device_context);
-    RECT client{};
-    GetClientRect(window, &client);
-    wglMakeCurrent(device_context, gl_context);
-    set_swap_interval(frame_policy().paced ? 1 : 0);
-    effect_drawing.set_up(ClientRect{client.left, client.top, client.right, client.bottom},
-                          effect_parameters);
-}
-
-void draw_frame() {
-    effect_drawing.draw_frame();
-    swap_main_plane(device_context);
-}
-
-void effect_teardown(HWND window) {
-    effect_drawing.tear_down();
-    ReleaseDC(window, device_context);
-    wglMakeCurrent(nullptr, nullptr);
-    wglDeleteContext(gl_context);
-    device_context = nullptr;
-    gl_context = nullptr;
-}
-
-bool verify_password(HWND window) {
-    Win32PasswordPort port(window);
-    return verify_password(host_state, port);
+    return 0;
 }
 
 }  // namespace velmora::renderer

@@ -2,7 +2,6 @@
 // Reading the platform's request from the program's argument text.
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,21 +11,14 @@ namespace velmora::saver {
 // not), without the blanks that separate the two.
 std::string ArgumentText(std::string_view command_line);
 
-// The upper-cased character at position 2 of the argument text, or '\0' when
-// the text is shorter. Only 'S', 'C' and 'P' mean anything.
+// The upper-cased character at position 2 of the argument text (code page
+// 932 characters counted), or '\0' when the text is shorter or a two-byte
+// character stands there. Only 'S', 'C' and 'P' mean anything.
 char ModeLetter(std::string_view argument_text);
 
-// The preview host's window number: the text from position 4 on, read as a
+// The preview host's window number: the text from character 4 on, read as a
 // number from its front, rounded to the nearest integer; 0 when there is no
 // number there or it does not fit a signed 32-bit integer.
 std::int32_t PreviewHostHandle(std::string_view argument_text);
-
-// A decimal number (sign, digits, point, exponent) read from the front of a
-// text with every blank, tab and line feed skipped; 0 when none is there.
-double ReadNumberFromFront(std::string_view text);
-
-// The whole text as a decimal number, blanks and tabs around it allowed;
-// nothing when the text is anything else.
-std::optional<double> ParseWholeNumber(std::string_view text);
 
 }  // namespace velmora::saver

@@ -13,7 +13,7 @@ inline constexpr int kPreviewStillHeight = 112;
 struct PreviewGeometry {
     std::int16_t width_twips = 0;  // form's outer size
     std::int16_t height_twips = 0;
-    std::int32_t width_pixels = 0;  // form and Img_Prev, in pixels
+    std::int32_t width_pixels = 0;  // form and its image, in pixels
     std::int32_t height_pixels = 0;
 };
 

@@ -2,88 +2,59 @@
 
 #include <utility>
 
-#include "saver/core/command_line.h"
-#include "saver/core/saver_texts.h"
-#include "saver/core/settings_store.h"
-
 namespace velmora::saver {
 
-FilePlayer FilePlayerFor(const std::string& bgm_file) {
-    if (bgm_file.size() < 3) {
-        return FilePlayer::None;
-    }
-    std::string ending = bgm_file.substr(bgm_file.size() - 3);
-    for (char& c : ending) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
-    }
-    if (ending == "WAV") {
-        return FilePlayer::Wav;
-    }
-    if (ending == "MP3") {
-        return FilePlayer::Mp3;
-    }
-    return FilePlayer::None;
+RunController::RunController(RunPort& port, music::MusicPort& music, music::MusicSource source,
+                             std::string renderer_path, bool cursor_hidden)
+    : port_(port),
+      music_(music),
+      source_(source),
+      renderer_path_(std::move(renderer_path)),
+      cursor_hidden_(cursor_hidden) {}
+
+bool RunController::TimerRunning(RunTimer timer) const {
+    return timer_running_[static_cast<int>(timer)];
 }
 
-Velmora_S::Velmora_S(RunPort& port, MusicPort& music, const music::BgmSettings& settings,
-                     std::string argument_text)
-    : port_(port), music_(music), settings_(settings), argument_text_(std::move(argument_text)) {}
-
-bool Velmora_S::TimerEnabled(RunTimer timer) const {
-    return timer_enabled_[static_cast<int>(timer)];
+void RunController::SetTimer(RunTimer timer, bool running) {
+    timer_running_[static_cast<int>(timer)] = running;
+    if (!running) {
+        port_.StopTimer(timer);
+    } else if (timer == RunTimer::RendererWatch) {
+        port_.StartTimer(timer, kRendererWatchMs);
+    } else {
+        port_.StartTimer(timer, music::CheckIntervalMs(source_));
+    }
 }
 
-void Velmora_S::SetTimer(RunTimer timer, bool enabled) {
-    timer_enabled_[static_cast<int>(timer)] = enabled;
-    port_.SetTimerEnabled(timer, enabled);
-}
-
-void Velmora_S::Form_Load() {
-    // The watch is enabled from the form's creation on.
-    SetTimer(RunTimer::Timer3, true);
-
-    RendererPath = InFolder(port_.ProgramFolder(), kRendererFileName);
-    launched_ = port_.LaunchRenderer(RendererPath);
+void RunController::Start() {
+    // The watch runs from the form's creation on.
+    SetTimer(RunTimer::RendererWatch, true);
+    launched_ = port_.LaunchRenderer(renderer_path_);
     launch_ms_ = port_.NowMs();
 
-    if (settings_.BGM_Kind == music::kBgmCd) {
-        music_.CD_Open();
-        SetTimer(RunTimer::Timer2, true);
-    }
-    if (settings_.BGM_Kind == music::kBgmFile) {
-        switch (FilePlayerFor(settings_.BGM_File)) {
-            case FilePlayer::Wav:
-                music_.WAV_Play();  // loops by itself
-                break;
-            case FilePlayer::Mp3:
-                music_.MP3_OpenPlay();
-                SetTimer(RunTimer::Timer1, true);
-                break;
-            case FilePlayer::None:
-                break;
-        }
+    music_.Start(source_);
+    if (music::CheckIntervalMs(source_) > 0) {
+        SetTimer(RunTimer::MusicCheck, true);
     }
 }
 
-void Velmora_S::Timer1_Timer() {
-    music_.MP3_Check();
-}
-
-void Velmora_S::Timer2_Timer() {
-    music_.CD_Check();
-    SetTimer(RunTimer::Timer2, music_.CD_Continue());
+void RunController::OnTimer(RunTimer timer) {
+    if (timer == RunTimer::RendererWatch) {
+        WatchRenderer();
+    } else if (TimerRunning(RunTimer::MusicCheck) && !music_.Check(source_)) {
+        SetTimer(RunTimer::MusicCheck, false);
+    }
 }
 
 // A renderer whose process runs but whose window is not up yet is still
 // starting: the watch waits for it, for a bounded time.
-bool Velmora_S::RendererStillStarting() {
+bool RunController::RendererStillStarting() {
     return launched_ && !renderer_seen_ && port_.RendererProcessRunning() &&
            port_.NowMs() - launch_ms_ < kRendererStartLimitMs;
 }
 
-void Velmora_S::Timer3_Timer() {
+void RunController::WatchRenderer() {
     if (port_.RendererWindowExists()) {
         renderer_seen_ = true;
         return;
@@ -91,33 +62,26 @@ void Velmora_S::Timer3_Timer() {
     if (RendererStillStarting()) {
         return;
     }
-    SetTimer(RunTimer::Timer3, false);
-    Form_QueryUnload();
+    SetTimer(RunTimer::RendererWatch, false);
+    End();
 }
 
-void Velmora_S::Form_QueryUnload() {
+void RunController::End() {
     if (ending_) {
         return;
     }
     ending_ = true;
 
-    if (TimerEnabled(RunTimer::Timer2)) {
-        SetTimer(RunTimer::Timer2, false);
-        music_.CD_Close();
+    // A CD whose checks have stopped is left as it is.
+    const bool checks_given_up =
+        source_ == music::MusicSource::Cd && !TimerRunning(RunTimer::MusicCheck);
+    if (TimerRunning(RunTimer::MusicCheck)) {
+        SetTimer(RunTimer::MusicCheck, false);
     }
-    if (settings_.BGM_Kind == music::kBgmFile) {
-        switch (FilePlayerFor(settings_.BGM_File)) {
-            case FilePlayer::Wav:
-                music_.WAV_Stop();
-                break;
-            case FilePlayer::Mp3:
-                music_.MP3_Close();
-                break;
-            case FilePlayer::None:
-                break;
-        }
+    if (source_ != music::MusicSource::None && !checks_given_up) {
+        music_.Stop(source_);
     }
-    if (ModeLetter(argument_text_) == 'S') {
+    if (cursor_hidden_) {
         port_.ShowCursor();
     }
     port_.EndProgram();

@@ -6,21 +6,26 @@
 
 #include "saver/core/command_line.h"
 #include "saver/core/saver_texts.h"
-#include "saver/core/settings_store.h"
+#include "settings/core/cp932_text.h"
+#include "settings/win32/settings_file_io.h"
+#include "settings/win32/wide_text.h"
 
 namespace velmora::saver {
 
 namespace {
 
+// The program's path in code page 932 (its short form where code page 932
+// cannot name it), whatever the system's code page.
 std::string ProgramPath() {
-    std::vector<char> buffer(MAX_PATH);
+    std::vector<wchar_t> buffer(MAX_PATH);
     for (;;) {
-        const DWORD length = GetModuleFileNameA(nullptr, buffer.data(), buffer.size());
+        const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), buffer.size());
         if (length == 0) {
             return std::string();
         }
         if (length < buffer.size()) {
-            return std::string(buffer.data(), length);
+            const std::wstring path(buffer.data(), length);
+            return settings::Cp932Path(path).value_or(settings::Cp932FromWide(path));
         }
         buffer.resize(buffer.size() * 2);
     }
@@ -29,19 +34,19 @@ std::string ProgramPath() {
 }  // namespace
 
 std::string ProgramFolder() {
-    return FolderOf(ProgramPath());
+    return settings::FolderOf(ProgramPath());
 }
 
-std::string SettingsFilePath() {
-    return InFolder(ProgramFolder(), kSettingsFileName);
+settings::SettingsPlaces SettingsFilePlaces() {
+    return settings::PlacesFor(ProgramFolder(), settings::AppDataFolder());
 }
 
-std::string RendererPathOfProgram() {
-    return InFolder(ProgramFolder(), kRendererFileName);
+std::string RendererPath() {
+    return settings::InFolder(ProgramFolder(), kRendererFileName);
 }
 
 std::string ProgramArgumentText() {
-    return ArgumentText(GetCommandLineA());
+    return ArgumentText(settings::Cp932FromWide(GetCommandLineW()));
 }
 
 }  // namespace velmora::saver

@@ -1,5 +1,7 @@
 #include "saver/win32/renderer_launcher.h"
 
+#include "settings/win32/wide_text.h"
+
 namespace velmora::saver {
 
 RendererLauncher::~RendererLauncher() {
@@ -9,14 +11,15 @@ RendererLauncher::~RendererLauncher() {
 }
 
 bool RendererLauncher::Launch(const std::string& path) {
-    STARTUPINFOA startup{};
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNORMAL;
     // The command line only names the program again, quoted; the renderer reads no arguments.
-    std::string command_line = "\"" + path + "\"";
+    const std::wstring program = settings::WideFromCp932(path);
+    std::wstring command_line = L"\"" + program + L"\"";
     PROCESS_INFORMATION info{};
-    if (!CreateProcessA(path.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+    if (!CreateProcessW(program.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         nullptr, &startup, &info)) {
         return false;
     }

@@ -1,11 +1,12 @@
-// Velmora.scr: the entry procedure runs first; the preview form or the
-// hidden run form then keeps the program alive through the message loop.
+// Velmora.scr: the start-up runs first; the preview form or the hidden run
+// form then keeps the program alive through the message loop.
 #include <windows.h>
 
-#include "saver/win32/velmora_b.h"
+#include "saver/win32/startup.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    velmora::saver::Main();
+    velmora::saver::SaverProgram program;
+    velmora::saver::StartProgram(program);
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);

@@ -1,5 +1,7 @@
 #include "settings/core/cp932_text.h"
 
+#include "settings/core/ascii_text.h"
+
 namespace velmora::settings {
 
 namespace {
@@ -72,10 +74,7 @@ std::string_view LastCharacters(std::string_view text, std::size_t count) {
 std::string UpperAscii(std::string_view text) {
     std::string upper(text);
     for (std::size_t offset = 0; offset < upper.size(); offset += CharacterLength(upper, offset)) {
-        char& c = upper[offset];
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
+        upper[offset] = AsciiUpper(upper[offset]);
     }
     return upper;
 }

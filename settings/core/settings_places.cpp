@@ -6,8 +6,8 @@ namespace velmora::settings {
 
 namespace {
 
+// The user's own folder for the program's settings.
 constexpr char kProgramFolderName[] = "Velmora";
-constexpr char kSettingsFileName[] = "Velmora.ini";
 
 std::string FailureMessage(const std::vector<std::string>& paths) {
     std::string message = kSaveFailedMessage;

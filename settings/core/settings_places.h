@@ -13,6 +13,8 @@
 
 namespace velmora::settings {
 
+inline constexpr char kSettingsFileName[] = "Velmora.ini";
+
 // "設定を保存できませんでした。\n次のファイルに書き込めません：" and one path a line.
 inline constexpr char kSaveFailedMessage[] =
     "\x90\xDD\x92\xE8\x82\xF0\x95\xDB\x91\xB6\x82\xC5\x82\xAB\x82\xDC\x82\xB9\x82\xF1\x82\xC5\x82"
@@ -30,11 +32,14 @@ struct SettingsPlaces {
 // ("" when the platform gives none).
 SettingsPlaces PlacesFor(std::string_view program_folder, std::string_view app_data_folder);
 
-// Whole-file access to the settings file; paths in code page 932.
+// Whole-file access to the settings file, and the file test; paths in code
+// page 932.
 class SettingsFilePort {
   public:
     virtual ~SettingsFilePort() = default;
 
+    // True when the path can be opened as a file for reading (a folder cannot).
+    virtual bool CanOpenForReading(const std::string& path) = 0;
     // The file's bytes; nothing when it does not exist or cannot be read.
     virtual std::optional<std::string> ReadWholeFile(const std::string& path) = 0;
     // Puts these bytes in place of the file (or creates it) in one step, so a

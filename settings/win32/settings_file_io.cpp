@@ -72,7 +72,7 @@ bool Win32SettingsFile::MakeFolder(const std::string& path) {
            GetLastError() == ERROR_ALREADY_EXISTS;
 }
 
-bool CanOpenForReading(const std::string& path) {
+bool Win32SettingsFile::CanOpenForReading(const std::string& path) {
     HANDLE file = OpenForReading(path);
     if (file == INVALID_HANDLE_VALUE) {
         return false;

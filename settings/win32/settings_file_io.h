@@ -12,13 +12,11 @@ namespace velmora::settings {
 
 class Win32SettingsFile final : public SettingsFilePort {
   public:
+    bool CanOpenForReading(const std::string& path) override;
     std::optional<std::string> ReadWholeFile(const std::string& path) override;
     bool ReplaceWholeFile(const std::string& path, const std::string& bytes) override;
     bool MakeFolder(const std::string& path) override;
 };
-
-// True when the path can be opened as a file for reading (a folder cannot).
-bool CanOpenForReading(const std::string& path);
 
 // The user's roaming application-data folder in code page 932; "" when the
 // platform gives none that code page 932 can name.

@@ -16,36 +16,36 @@ constexpr Container kGroup = Container::Group;
 
 std::vector<ControlPlace> MakeControls() {
     return {
-        {C::lbl_7, K::Label, kForm, kCreditText, {180, 2940, 2475, 195}, 0, kWhite},
-        {C::Pic_C, K::PictureBox, kForm, nullptr, {180, 240, 6795, 2535}, 1},
-        {C::Cmd_Etc, K::Command, kForm, kCaptionOtherWorks, {2880, 3000, 1875, 375}, 12},
-        {C::Cmd_Set, K::Command, kForm, kCaptionSave, {4800, 3000, 1095, 375}, 10},
-        {C::Cmd_Can, K::Command, kForm, kCaptionCancel, {5940, 3000, 1035, 375}, 11},
-        {C::Img_Ra_0, K::Image, kForm, nullptr, {8040, 300, 180, 180}, -1},
-        {C::Img_Ra_1, K::Image, kForm, nullptr, {8040, 600, 180, 180}, -1},
-        {C::Shape3, K::Shape, kGroup, nullptr, {300, 300, 1695, 315}, -1},
-        {C::lbl_15, K::Label, kGroup, kGroupHeading, {300, 360, 1665, 195}, 8, kBlack, true},
-        {C::Img_BGM_1, K::Image, kGroup, nullptr, {300, 840, 195, 195}, -1},
-        {C::lbl_BGM_1, K::Label, kGroup, kCaptionCd, {540, 840, 645, 195}, 6},
-        {C::BGM_Repeat, K::ComboBox, kGroup, nullptr, {1380, 780, 615, 300}, 2},
-        {C::lbl_14, K::Label, kGroup, kCaptionRepeatTrack, {2040, 840, 990, 195}, 7},
-        {C::Img_BGM_0, K::Image, kGroup, nullptr, {300, 1140, 195, 195}, -1},
-        {C::lbl_BGM_0, K::Label, kGroup, kCaptionNone, {540, 1140, 345, 195}, 4},
-        {C::Img_BGM_2, K::Image, kGroup, nullptr, {300, 1440, 195, 195}, -1},
-        {C::lbl_BGM_2, K::Label, kGroup, kCaptionFile, {540, 1440, 900, 195}, 5},
-        {C::Cmd_BGM, K::Command, kGroup, kCaptionChooseFile, {540, 1740, 435, 315}, 9},
-        {C::lbl_Fname, K::Label, kGroup, "", {1020, 1740, 5355, 435}, 3, kBlack, false, true},
+        {C::CreditLabel, K::Label, kForm, kCreditText, {180, 2940, 2475, 195}, 0, kWhite},
+        {C::MusicGroup, K::PictureBox, kForm, nullptr, {180, 240, 6795, 2535}, 1},
+        {C::OtherWorksButton, K::Button, kForm, kCaptionOtherWorks, {2880, 3000, 1875, 375}, 12},
+        {C::SaveButton, K::Button, kForm, kCaptionSave, {4800, 3000, 1095, 375}, 10},
+        {C::CancelButton, K::Button, kForm, kCaptionCancel, {5940, 3000, 1035, 375}, 11},
+        {C::EmptyBoxPicture, K::Image, kForm, nullptr, {8040, 300, 180, 180}, -1},
+        {C::FilledBoxPicture, K::Image, kForm, nullptr, {8040, 600, 180, 180}, -1},
+        {C::HeadingFrame, K::Shape, kGroup, nullptr, {300, 300, 1695, 315}, -1},
+        {C::GroupHeading, K::Label, kGroup, kGroupHeading, {300, 360, 1665, 195}, 8, kBlack, true},
+        {C::CdBox, K::Image, kGroup, nullptr, {300, 840, 195, 195}, -1},
+        {C::CdLabel, K::Label, kGroup, kCaptionCd, {540, 840, 645, 195}, 6},
+        {C::TrackBox, K::ComboBox, kGroup, nullptr, {1380, 780, 615, 300}, 2},
+        {C::RepeatTrackLabel, K::Label, kGroup, kCaptionRepeatTrack, {2040, 840, 990, 195}, 7},
+        {C::NoneBox, K::Image, kGroup, nullptr, {300, 1140, 195, 195}, -1},
+        {C::NoneLabel, K::Label, kGroup, kCaptionNone, {540, 1140, 345, 195}, 4},
+        {C::FileBox, K::Image, kGroup, nullptr, {300, 1440, 195, 195}, -1},
+        {C::FileLabel, K::Label, kGroup, kCaptionFile, {540, 1440, 900, 195}, 5},
+        {C::ChooseFileButton, K::Button, kGroup, kCaptionChooseFile, {540, 1740, 435, 315}, 9},
+        {C::FileNameLabel, K::Label, kGroup, "", {1020, 1740, 5355, 435}, 3, kBlack, false, true},
     };
 }
 
-constexpr ControlId kSelectionBoxes[] = {C::Img_BGM_0, C::Img_BGM_1, C::Img_BGM_2};
-constexpr ControlId kChoiceLabels[] = {C::lbl_BGM_0, C::lbl_BGM_1, C::lbl_BGM_2};
+constexpr ControlId kSelectionBoxes[] = {C::NoneBox, C::CdBox, C::FileBox};
+constexpr ControlId kChoiceLabels[] = {C::NoneLabel, C::CdLabel, C::FileLabel};
 
 }  // namespace
 
 const std::vector<ControlPlace>& Controls() {
-    static const std::vector<ControlPlace> controls = MakeControls();
-    return controls;
+    static const std::vector<ControlPlace> kControls = MakeControls();
+    return kControls;
 }
 
 const ControlPlace& Place(ControlId id) {

@@ -30,30 +30,32 @@ inline constexpr std::uint32_t kComboBackColour = Rgb(255, 255, 255);
 inline constexpr std::uint32_t kBlack = Rgb(0, 0, 0);
 inline constexpr std::uint32_t kWhite = Rgb(255, 255, 255);
 
+// Every control of the dialog; each comment gives the control's name in the
+// form designer.
 enum class ControlId {
-    lbl_7,
-    Pic_C,
-    Cmd_Etc,
-    Cmd_Set,
-    Cmd_Can,
-    Img_Ra_0,
-    Img_Ra_1,
-    Shape3,
-    lbl_15,
-    Img_BGM_1,
-    lbl_BGM_1,
-    BGM_Repeat,
-    lbl_14,
-    Img_BGM_0,
-    lbl_BGM_0,
-    Img_BGM_2,
-    lbl_BGM_2,
-    Cmd_BGM,
-    lbl_Fname,
+    CreditLabel,       // lbl_7: the credit line
+    MusicGroup,        // Pic_C: the picture box that holds the music choice
+    OtherWorksButton,  // Cmd_Etc
+    SaveButton,        // Cmd_Set
+    CancelButton,      // Cmd_Can
+    EmptyBoxPicture,   // Img_Ra(0): hidden source of the empty selection box
+    FilledBoxPicture,  // Img_Ra(1): hidden source of the filled selection box
+    HeadingFrame,      // Shape3
+    GroupHeading,      // lbl_15: "BGM"
+    CdBox,             // Img_BGM(1)
+    CdLabel,           // lbl_BGM(1)
+    TrackBox,          // BGM_Repeat: the track to repeat
+    RepeatTrackLabel,  // lbl_14
+    NoneBox,           // Img_BGM(0)
+    NoneLabel,         // lbl_BGM(0)
+    FileBox,           // Img_BGM(2)
+    FileLabel,         // lbl_BGM(2)
+    ChooseFileButton,  // Cmd_BGM: "..."
+    FileNameLabel,     // lbl_Fname: the chosen file's path
 };
 
-enum class ControlKind { Label, PictureBox, Command, Image, Shape, ComboBox };
-enum class Container { Form, Group };  // the window itself, or Pic_C
+enum class ControlKind { Label, PictureBox, Button, Image, Shape, ComboBox };
+enum class Container { Form, Group };  // the window itself, or the music group
 
 struct ControlPlace {
     ControlId id;

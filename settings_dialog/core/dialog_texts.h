@@ -1,8 +1,8 @@
 #pragma once
-// Texts of the settings dialog Velmora_P. Japanese texts are the
-// code-page-932 bytes that go to the platform's ANSI functions. The settings
-// file's keys are the saver's (saver/core/saver_texts.h) and the labels'
-// typeface is the button control's (button_control/core/designed_font_name.h).
+// Texts of the settings dialog. Japanese texts are the code-page-932 bytes
+// that go to the platform's ANSI functions. The settings file's keys are the
+// settings model's (settings/core/settings_store.h) and the labels' typeface
+// is the button control's (button_control/core/designed_font_name.h).
 
 namespace velmora::settings_dialog {
 
@@ -39,6 +39,14 @@ inline constexpr char kFileFilterDescription[] = "BGM\xCC\xA7\xB2\xD9 (MP3 WAV)"
 inline constexpr char kFileFilterPattern[] = "*.MP3;*.WAV";
 // "ﾌｧｲﾙを開く"
 inline constexpr char kFileDialogTitle[] = "\xCC\xA7\xB2\xD9\x82\xF0\x8AJ\x82\xAD";
+
+// The message for a chosen file that code page 932 cannot name, nor its
+// short form: "このファイルは名前に使えない文字があり、短い名前もないため選べません："
+inline constexpr char kUnnamableFileMessage[] =
+    "\x82\xB1\x82\xCC\x83\x74\x83\x40\x83\x43\x83\x8B\x82\xCD\x96\xBC\x91\x4F\x82\xC9\x8E\x67\x82"
+    "\xA6\x82\xC8\x82\xA2\x95\xB6\x8E\x9A\x82\xAA\x82\xA0\x82\xE8\x81\x41\x92\x5A\x82\xA2\x96\xBC"
+    "\x91\x4F\x82\xE0\x82\xC8\x82\xA2\x82\xBD\x82\xDF\x91\x49\x82\xD7\x82\xDC\x82\xB9\x82\xF1\x81"
+    "\x46";
 
 // The author's home page, opened through the shell.
 inline constexpr char kHomePageVerb[] = "open";

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "saver/core/command_line.h"
+#include "settings/core/number_text.h"
 
 namespace velmora::settings_dialog {
 
@@ -26,7 +26,7 @@ std::vector<std::string> TrackListEntries() {
 }
 
 std::int16_t RepeatTrackFromText(std::string_view text) {
-    const std::optional<double> number = saver::ParseWholeNumber(text);
+    const std::optional<double> number = settings::ParseWholeNumber(text);
     if (!number) {
         return 0;
     }

@@ -1,5 +1,7 @@
 #include "settings_dialog/win32/windowless_controls.h"
 
+#include "settings/win32/wide_text.h"
+
 namespace velmora::settings_dialog {
 
 namespace {
@@ -21,7 +23,8 @@ void DrawLabel(HDC dc, const ControlPlace& place, const std::string& text, RECT 
     HGDIOBJ previous_font = SelectObject(dc, look.label_font);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, place.text_colour);
-    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &rect, format);
+    const std::wstring wide = settings::WideFromCp932(text);
+    DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &rect, format);
     SelectObject(dc, previous_font);
 }
 
@@ -40,7 +43,7 @@ void DrawPicture(HDC dc, HBITMAP picture, const RECT& rect) {
 }
 
 bool IsSourcePicture(ControlId id) {
-    return id == ControlId::Img_Ra_0 || id == ControlId::Img_Ra_1;
+    return id == ControlId::EmptyBoxPicture || id == ControlId::FilledBoxPicture;
 }
 
 }  // namespace
@@ -59,8 +62,8 @@ void DrawWindowless(HDC dc, Container container, const WindowlessLook& look) {
         switch (place.kind) {
             case ControlKind::Label:
                 DrawLabel(dc, place,
-                          place.id == ControlId::lbl_Fname ? look.file_caption : place.text, rect,
-                          look);
+                          place.id == ControlId::FileNameLabel ? look.file_caption : place.text,
+                          rect, look);
                 break;
             case ControlKind::Shape: {
                 HBRUSH black = CreateSolidBrush(kBlack);

@@ -14,17 +14,17 @@ namespace velmora::settings_dialog {
 
 struct WindowlessLook {
     HFONT label_font = nullptr;
-    HBITMAP empty_box = nullptr;         // Img_Ra(0)
-    HBITMAP filled_box = nullptr;        // Img_Ra(1)
-    std::map<ControlId, bool> selected;  // the picture each Img_BGM holds, once given one
-    std::string file_caption;            // lbl_Fname
+    HBITMAP empty_box = nullptr;
+    HBITMAP filled_box = nullptr;
+    std::map<ControlId, bool> selected;  // the picture each selection box holds, once given one
+    std::string file_caption;            // the chosen file's path
     Scale scale;
 };
 
 // A control's place in its container's client area, in pixels.
 RECT PixelPlace(ControlId id, Scale scale);
 
-// Draws the container's windowless controls; the hidden Img_Ra sources stay unseen.
+// Draws the container's windowless controls; the hidden box pictures stay unseen.
 void DrawWindowless(HDC dc, Container container, const WindowlessLook& look);
 
 }  // namespace velmora::settings_dialog

@@ -104,6 +104,8 @@ TEST(FontText, RoundTripsAndRejectsDamage) {
               "Size=9.75;Weight=400;Charset=128;Italic=0;Underline=0;Strikethrough=0;"
               "Name=\x82\x6C\x82\x72\x20\x82\x6F\x83\x53\x83\x56\x83\x62\x83\x4E");
     EXPECT_FALSE(FontFromText("Tahoma"));
+    EXPECT_FALSE(FontFromText("Strikethrough=0;Name=Tahoma"));
+    EXPECT_FALSE(FontFromText("Size=9;Weight=400;Charset=0;Italic=0;Strikethrough=0;Name=A"));
     EXPECT_FALSE(
         FontFromText("Size=0;Weight=400;Charset=0;Italic=0;Underline=0;Strikethrough=0;Name=A"));
     EXPECT_FALSE(

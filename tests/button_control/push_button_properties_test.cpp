@@ -176,7 +176,8 @@ TEST_F(PushButtonPropertiesTest, AbsentFontReadsTheAmbientFontName) {
 
 TEST_F(PushButtonPropertiesTest, UnconvertibleEntriesLeaveTheirFieldsAndTheRestLoads) {
     auto bag = PropertyBag::FromText(
-        "enabled = \"maybe\"\ncaption = \"OK\"\nfont = \"garbage\"\nfirstrun = \"300\"\n"
+        "enabled = \"maybe\"\ncaption = \"OK\"\nfont = \"Strikethrough=0;Name=Tahoma\"\n"
+        "firstrun = \"300\"\n"
         "fontcolour = \"&H1000000\"\nvisible = \"7\"\n");
     ASSERT_TRUE(bag);
     record(button.LoadProperties(*bag, ambient));

@@ -135,8 +135,11 @@ class WineSession:
     """One Xvfb, one Wine environment, and every process started in it."""
 
     def __init__(self, width: int = 1024, height: int = 768, audio: bool = False, name: str = "",
-                 locale: str = JAPANESE):
+                 more_screens: tuple[tuple[int, int], ...] = (), locale: str = JAPANESE):
         self.width, self.height, self.audio, self.locale = width, height, audio, locale
+        # Further Xvfb screens, joined to the first by Xinerama: Wine sees
+        # one monitor per screen.
+        self.more_screens = more_screens
         self.name = name or os.environ.get("VELMORA_TEST_NAME", "session")
         self._procs: list[subprocess.Popen] = []
         self._xvfb = None
@@ -203,9 +206,13 @@ class WineSession:
 
     def _start_xvfb(self) -> None:
         read_fd, write_fd = os.pipe()
+        screens = ["-screen", "0", f"{self.width}x{self.height}x24"]
+        for number, (width, height) in enumerate(self.more_screens, start=1):
+            screens += ["-screen", str(number), f"{width}x{height}x24"]
+        if self.more_screens:
+            screens += ["-extension", "RANDR", "+xinerama"]
         self._xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", f"{self.width}x{self.height}x24",
-             "-nolisten", "tcp", "-noreset"],
+            ["Xvfb", "-displayfd", str(write_fd), *screens, "-nolisten", "tcp", "-noreset"],
             pass_fds=(write_fd,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_fd)
         with os.fdopen(read_fd) as pipe:

@@ -19,21 +19,9 @@ import unittest
 from pathlib import Path
 
 from harness import AUDIO_FRAME_BYTES, AUDIO_RATE, WineSession, wait_until
-
-# The settings file: section "Section", keys in code page 932.
-KEY_KIND = b"BGM\x8b\xe6\x95\xaa"  # BGM区分
-KEY_TRACK = b"BGM\xd8\xcb\xdf\xb0\xc4"  # BGMﾘﾋﾟｰﾄ
-KEY_FILE = b"BGM\xcc\xa7\xb2\xd9"  # BGMﾌｧｲﾙ
+from settings_file import write_settings
 
 TONE_SAMPLE = 1 << 16  # a left sample above this (in 32-bit units) is tone, not silence
-
-
-def write_settings(folder: Path, kind: int, track: int = 0, file_text: str = "") -> None:
-    lines = [b"[Section]",
-             KEY_KIND + b"=" + str(kind).encode(),
-             KEY_TRACK + b"=" + str(track).encode(),
-             KEY_FILE + b"=" + file_text.encode("cp932")]
-    (folder / "Velmora.ini").write_bytes(b"\r\n".join(lines) + b"\r\n")
 
 
 def make_tone(path: Path, seconds: float, hertz: int) -> Path:

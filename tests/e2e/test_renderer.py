@@ -95,6 +95,28 @@ class RendererTest(unittest.TestCase):
             s.xdotool("key", "Escape")
             self.assert_ends_with_zero(s, proc)
 
+    def test_every_monitor_shows_the_effect_and_a_move_on_any_ends_it(self):
+        # Xvfb lays both screens at the origin: Wine reports a 1280 x 720
+        # monitor and an 800 x 1000 one over it; the second's rows below 720
+        # are its own, the first's columns right of 800 are its own.
+        with WineSession(width=1280, height=720, more_screens=((800, 1000),),
+                         name="renderer-two-monitors") as s:
+            proc, info = self.start_renderer(s)
+            self.assertEqual(info.cls, "WindowsScreenSaverClass")
+            self.assertEqual((info.x, info.y, info.width, info.height), (0, 0, 1280, 1000))
+            self.assertTrue(info.topmost)
+            shot = s.screenshot("two-monitors")
+            for box in ((0, 720, 800, 1000), (800, 0, 1280, 720)):
+                area = (box[2] - box[0]) * (box[3] - box[1])
+                self.assertGreater(shot.count(coloured, box), area // 20, box)
+                self.assertGreater(shot.count(dark, box), area // 100, box)
+
+            s.xdotool("mousemove", "301", "300")  # the first move never ends it
+            time.sleep(1)
+            self.assertIsNone(proc.poll())
+            s.xdotool("mousemove", "400", "900")  # on the second monitor's own part
+            self.assert_ends_with_zero(s, proc)
+
     def test_key_ends_it(self):
         with WineSession(width=WIDTH, height=HEIGHT, name="renderer-key") as s:
             proc, _ = self.start_renderer(s)

@@ -67,7 +67,7 @@ class SaverRunTest(unittest.TestCase):
 
             code, lag = self.end_renderer_by_key(s, run)
             self.assertEqual(code, 0)
-            # Timer3 looks every 50 ms; the margin is for a loaded machine.
+            # The renderer watch looks every 50 ms; the margin is for a loaded machine.
             self.assertLess(lag, 5.0)
             self.assertIsNone(s.find_window(RUN_FORM))
 

@@ -2,26 +2,22 @@
 
 Each session works on its own copy of the shipped programs, so the settings
 file that a test writes stays with it. The screen has 96 dots per inch: the
-dialog's client area is 479 x 252 pixels and the music group Pic_C lies at
+dialog's client area is 479 x 252 pixels and the music group lies at
 (12, 16) in it.
 """
 
 import subprocess
 import time
 import unittest
-from pathlib import Path
 
 from harness import WineSession, wait_until
+from settings_file import settings_bytes, write_settings
 
 DIALOG = "<Velmora>"
 FILE_DIALOG = "ﾌｧｲﾙを開く"
 CLIENT_W, CLIENT_H = 479, 252
-GROUP = (12, 16)  # Pic_C's place in the client area
+GROUP = (12, 16)  # the music group's place in the client area
 WM_SYSCOMMAND, SC_CLOSE = 0x0112, 0xF060
-
-KEY_KIND = "BGM区分".encode("cp932")
-KEY_TRACK = "BGMﾘﾋﾟｰﾄ".encode("cp932")
-KEY_FILE = "BGMﾌｧｲﾙ".encode("cp932")
 
 # Places in the group's client area, pixels: the selection boxes, the texts
 # beside them, the track box, the file button and the file path's box.
@@ -39,13 +35,6 @@ CREDIT = (12, 196, 165, 13)
 
 def near(colour, expected, tolerance=3):
     return all(abs(a - b) <= tolerance for a, b in zip(colour, expected))
-
-
-def settings_file(folder: Path, kind: bytes, track: bytes, path: bytes = b"") -> bytes:
-    content = (b"[Section]\r\n" + KEY_KIND + b"=" + kind + b"\r\n" + KEY_TRACK + b"=" + track +
-               b"\r\n" + KEY_FILE + b"=" + path + b"\r\n")
-    (folder / "Velmora.ini").write_bytes(content)
-    return content
 
 
 def type_text(s, text):
@@ -101,7 +90,7 @@ class SettingsDialogTest(unittest.TestCase):
         with WineSession(name="settings-dialog") as s:
             folder = s.install_copy()
             scr = folder / "Velmora.scr"
-            written = settings_file(folder, b"1", b"7")
+            written = write_settings(folder, 1, 7)
             proc = s.start(scr, "/c")
             d = Dialog(s, proc)
 
@@ -233,9 +222,7 @@ class SettingsDialogTest(unittest.TestCase):
         d.click_centre(SAVE)
         self.assertEqual(s.wait_exit(proc, timeout=30), 0)
         path = s.wine_path(music / "theme.mp3").encode("cp932")
-        expected = (b"[Section]\r\n" + KEY_KIND + b"=1\r\n" + KEY_TRACK + b"=12\r\n" +
-                    KEY_FILE + b"=" + path + b"\r\n")
-        self.assertEqual((folder / "Velmora.ini").read_bytes(), expected)
+        self.assertEqual((folder / "Velmora.ini").read_bytes(), settings_bytes(b"1", b"12", path))
 
 
 if __name__ == "__main__":

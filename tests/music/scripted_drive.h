@@ -26,47 +26,47 @@ class ScriptedDrive : public MediaPort {
         std::uint32_t flags;
     };
 
-    void answer(const std::string& command, std::int32_t code, std::string reply = "") {
+    void Answer(const std::string& command, std::int32_t code, std::string reply = "") {
         answers_[command] = {code, std::move(reply)};
     }
-    void error_text(std::int32_t code, std::string text) { error_texts_[code] = std::move(text); }
+    void ErrorText(std::int32_t code, std::string text) { error_texts_[code] = std::move(text); }
 
-    std::vector<std::string> commands() const {
+    std::vector<std::string> Commands() const {
         std::vector<std::string> out;
         for (const Call& call : calls) {
             out.push_back(call.command);
         }
         return out;
     }
-    const Call& last_call_of(const std::string& command) const {
+    const Call& LastCallOf(const std::string& command) const {
         return *std::find_if(calls.rbegin(), calls.rend(),
                              [&](const Call& call) { return call.command == command; });
     }
 
-    std::int32_t send_string(const std::string& command, char* reply,
-                             std::uint32_t reply_size) override {
+    std::int32_t SendString(const std::string& command, char* reply,
+                            std::uint32_t reply_size) override {
         calls.push_back({command, reply != nullptr, reply_size});
         const auto it = answers_.find(command);
         const std::int32_t code = it == answers_.end() ? 0 : it->second.first;
         if (code == 0 && reply != nullptr && reply_size > 0) {
-            write(it == answers_.end() ? std::string() : it->second.second, reply, reply_size);
+            Write(it == answers_.end() ? std::string() : it->second.second, reply, reply_size);
         }
         return code;
     }
 
-    bool error_string(std::int32_t code, char* buffer, std::uint32_t size) override {
+    bool ErrorString(std::int32_t code, char* buffer, std::uint32_t size) override {
         error_calls.push_back({code, size});
         const auto it = error_texts_.find(code);
         if (it == error_texts_.end()) {
             return false;
         }
-        write(it->second, buffer, size);
+        Write(it->second, buffer, size);
         return true;
     }
 
-    std::int32_t wave_out_device_count() override { return wave_devices; }
+    std::int32_t WaveOutDeviceCount() override { return wave_devices; }
 
-    std::int32_t play_sound(const char* name, std::uint32_t flags) override {
+    std::int32_t PlaySoundFile(const char* name, std::uint32_t flags) override {
         sounds.push_back({name != nullptr, name ? name : "", flags});
         return play_result;
     }
@@ -81,7 +81,7 @@ class ScriptedDrive : public MediaPort {
     // Writes like a driver that uses the whole buffer it was given: the text
     // (cut to the size), a NUL when there is room, then filler that must not
     // be taken for part of the reply.
-    static void write(const std::string& text, char* buffer, std::uint32_t size) {
+    static void Write(const std::string& text, char* buffer, std::uint32_t size) {
         const std::size_t n = std::min<std::size_t>(text.size(), size);
         std::memcpy(buffer, text.data(), n);
         if (n < size) {

@@ -11,25 +11,25 @@
 namespace velmora::renderer {
 namespace {
 
-void BM_SimulateOneFrame(benchmark::State& state) {
+void SimulateOneFrame(benchmark::State& state) {
     EffectParameters parameters;
-    assign_effect_parameters(parameters);
-    const EffectGains gains = derive_effect_gains(parameters);
-    seed_random15(1);
+    AssignEffectParameters(parameters);
+    const EffectGains gains = DeriveEffectGains(parameters);
+    Random15 random(1);
     std::vector<EffectInstance> instances;
     for (int i = 0; i < parameters.effect_count; ++i) {
-        instances.push_back(create_effect_instance(parameters));
+        instances.push_back(CreateEffectInstance(parameters, random));
     }
     for (auto _ : state) {
         for (EffectInstance& instance : instances) {
-            simulate_frame(instance, parameters, gains);
+            SimulateFrame(instance, parameters, gains, random);
         }
         benchmark::DoNotOptimize(instances.front().samples.data());
         benchmark::ClobberMemory();
     }
     state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(BM_SimulateOneFrame);
+BENCHMARK(SimulateOneFrame);
 
 }  // namespace
 }  // namespace velmora::renderer

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "renderer/core/random15.h"
 #include "renderer/gl/effect_drawing.h"
 #include "renderer/gl/gl_api.h"
 #include "renderer/offscreen/offscreen_surface.h"
@@ -11,13 +10,13 @@
 namespace velmora::renderer {
 namespace {
 
-EffectParameters standard_parameters() {
+EffectParameters StandardParameters() {
     EffectParameters parameters;
-    assign_effect_parameters(parameters);
+    AssignEffectParameters(parameters);
     return parameters;
 }
 
-int brightness(Rgb pixel) {
+int Brightness(Rgb pixel) {
     return std::max({pixel.r, pixel.g, pixel.b});
 }
 
@@ -27,10 +26,10 @@ struct PictureStats {
     int brightest = 0;
 };
 
-PictureStats stats_of(const OffscreenSurface& surface) {
+PictureStats StatsOf(const OffscreenSurface& surface) {
     PictureStats stats;
-    for (const Rgb& p : surface.picture()) {
-        const int high = brightness(p);
+    for (const Rgb& p : surface.Picture()) {
+        const int high = Brightness(p);
         const int low = std::min({p.r, p.g, p.b});
         stats.brightest = std::max(stats.brightest, high);
         if (high > 24) {
@@ -45,48 +44,48 @@ PictureStats stats_of(const OffscreenSurface& surface) {
 
 class EffectDrawingTest : public ::testing::Test {
   protected:
-    void set_up(int width, int height, FrameKeeping keeping = FrameKeeping::texture) {
+    void SetUpDrawing(int width, int height, FrameKeeping keeping = FrameKeeping::Texture) {
         surface = std::make_unique<OffscreenSurface>(width, height);
-        ASSERT_TRUE(surface->ready());
-        seed_random15(20240611u);
-        drawing.set_up(ClientRect{0, 0, width, height}, standard_parameters(), keeping);
+        ASSERT_TRUE(surface->Ready());
+        drawing.SetUp(SingleView(width, height), StandardParameters(), Random15(20240611u),
+                      keeping);
     }
-    void draw_frames(int count) {
+    void DrawFrames(int count) {
         for (int i = 0; i < count; ++i) {
-            drawing.draw_frame();
+            drawing.DrawFrame();
         }
     }
-    void TearDown() override { drawing.tear_down(); }
+    void TearDown() override { drawing.TearDown(); }
 
     std::unique_ptr<OffscreenSurface> surface;
     EffectDrawing drawing;
 };
 
 TEST_F(EffectDrawingTest, SetUpClearsToBlackAndMakesThreeInstances) {
-    set_up(64, 48);
-    EXPECT_EQ(drawing.instances().size(), 3u);
-    EXPECT_EQ(stats_of(*surface).brightest, 0);
+    SetUpDrawing(64, 48);
+    EXPECT_EQ(drawing.Instances().size(), 3u);
+    EXPECT_EQ(StatsOf(*surface).brightest, 0);
 }
 
 TEST_F(EffectDrawingTest, AColouredPictureBuildsUpOverFrames) {
-    set_up(320, 240);
-    draw_frames(1);
-    const PictureStats first = stats_of(*surface);
-    draw_frames(59);
-    const PictureStats later = stats_of(*surface);
+    SetUpDrawing(320, 240);
+    DrawFrames(1);
+    const PictureStats first = StatsOf(*surface);
+    DrawFrames(59);
+    const PictureStats later = StatsOf(*surface);
     EXPECT_GT(first.lit, 0);
     EXPECT_GT(later.lit, first.lit);
     EXPECT_GT(later.coloured, 320 * 240 / 50) << "the spots are coloured, not grey";
 }
 
 TEST_F(EffectDrawingTest, EachFrameLeavesAbout0647OfThePreviousPicture) {
-    for (FrameKeeping keeping : {FrameKeeping::texture, FrameKeeping::back_buffer}) {
-        set_up(160, 120, keeping);
-        draw_frames(30);
-        const std::vector<Rgb> before = surface->picture();
-        drawing.instances().clear();  // nothing new is drawn: only the fade
-        draw_frames(1);
-        const std::vector<Rgb> after = surface->picture();
+    for (FrameKeeping keeping : {FrameKeeping::Texture, FrameKeeping::BackBuffer}) {
+        SetUpDrawing(160, 120, keeping);
+        DrawFrames(30);
+        const std::vector<Rgb> before = surface->Picture();
+        drawing.Instances().clear();  // nothing new is drawn: only the fade
+        DrawFrames(1);
+        const std::vector<Rgb> after = surface->Picture();
         int checked = 0;
         for (size_t i = 0; i < before.size(); ++i) {
             if (before[i].g > 100) {
@@ -95,42 +94,151 @@ TEST_F(EffectDrawingTest, EachFrameLeavesAbout0647OfThePreviousPicture) {
             }
         }
         EXPECT_GT(checked, 50);
-        drawing.tear_down();
+        drawing.TearDown();
     }
 }
 
 TEST_F(EffectDrawingTest, PointsGrowWithDepth) {
-    set_up(400, 300);
-    drawing.instances().clear();
+    SetUpDrawing(400, 300);
+    drawing.Instances().clear();
     const auto width_at = [&](float z) {
         EffectInstance one;
         one.samples.push_back(Sample{0.0f, 0.0f, z, 1.0f, 1.0f, 1.0f});
         glClear(GL_COLOR_BUFFER_BIT);
-        draw_points(one, derive_effect_gains(standard_parameters()).point_gain);
+        PointBatch batch;
+        BatchPointsBySize({one}, DeriveEffectGains(StandardParameters()).point_gain, 1.0f, batch);
+        DrawPointBatch(batch);
         int lit = 0;
         for (int x = 0; x < 400; ++x) {
-            lit += surface->pixel(x, 150).r > 127 ? 1 : 0;
+            lit += surface->Pixel(x, 150).r > 127 ? 1 : 0;
         }
         return lit;
     };
-    EXPECT_FLOAT_EQ(point_size_at(-20.0f, 1.2f), 24.0f);
-    EXPECT_FLOAT_EQ(point_size_at(-45.0f, 1.2f), 0.012f);
+    EXPECT_FLOAT_EQ(PointSizeAt(-20.0f, 1.2f), 24.0f);
+    EXPECT_FLOAT_EQ(PointSizeAt(-45.0f, 1.2f), 0.012f);
     EXPECT_NEAR(width_at(-20.0f), 24, 2);
     EXPECT_NEAR(width_at(-15.0f), 30, 2);
     EXPECT_GT(width_at(10.0f), width_at(-15.0f));
 }
 
+// The reference: every point its own primitive of its own exact size.
+void DrawEachPointAlone(const std::vector<EffectInstance>& instances, float point_gain) {
+    for (const EffectInstance& instance : instances) {
+        for (const Sample& sample : instance.samples) {
+            glPointSize(PointSizeAt(sample.z, point_gain));
+            glBegin(GL_POINTS);
+            glColor3fv(&sample.r);
+            glVertex3fv(&sample.x);
+            glEnd();
+        }
+    }
+}
+
+TEST_F(EffectDrawingTest, PointsGroupedBySizeLookLikeOnePrimitivePerPoint) {
+    SetUpDrawing(320, 240, FrameKeeping::BackBuffer);
+    DrawFrames(12);
+    const float point_gain = DeriveEffectGains(StandardParameters()).point_gain;
+    glClear(GL_COLOR_BUFFER_BIT);
+    DrawEachPointAlone(drawing.Instances(), point_gain);
+    const std::vector<Rgb> alone = surface->Picture();
+    glClear(GL_COLOR_BUFFER_BIT);
+    PointBatch batch;
+    BatchPointsBySize(drawing.Instances(), point_gain, 1.0f, batch);
+    DrawPointBatch(batch);
+    const std::vector<Rgb> grouped = surface->Picture();
+
+    long total_difference = 0;
+    int far_off = 0;
+    for (size_t i = 0; i < alone.size(); ++i) {
+        const int difference =
+            std::max({std::abs(alone[i].r - grouped[i].r), std::abs(alone[i].g - grouped[i].g),
+                      std::abs(alone[i].b - grouped[i].b)});
+        total_difference += difference;
+        far_off += difference > 32 ? 1 : 0;
+    }
+    EXPECT_GT(StatsOf(*surface).lit, 320 * 240 / 4);
+    EXPECT_LT(static_cast<double>(total_difference) / alone.size(), 1.0);
+    EXPECT_LT(far_off, static_cast<int>(alone.size() / 100)) << "only rims may differ";
+}
+
+TEST_F(EffectDrawingTest, TheProbeTrustsOnlyABackBufferThatKeepsTheLastFrame) {
+    SetUpDrawing(64, 48);
+    EXPECT_EQ(ProbeFrameKeeping(64, 48, [] {}), FrameKeeping::BackBuffer);
+    EXPECT_EQ(StatsOf(*surface).brightest, 0) << "left black";
+    const auto lost = [] {
+        glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT);
+    };
+    EXPECT_EQ(ProbeFrameKeeping(64, 48, lost), FrameKeeping::Texture);
+    // Two buffers taking turns: the back buffer holds the frame before last.
+    std::vector<unsigned char> other(64 * 48 * 4, 0);
+    const auto exchange = [&other] {
+        std::vector<unsigned char> shown(other.size());
+        glReadPixels(0, 0, 64, 48, GL_RGBA, GL_UNSIGNED_BYTE, shown.data());
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        glMatrixMode(GL_MODELVIEW);
+        glRasterPos2f(-1.0f, -1.0f);
+        glDrawPixels(64, 48, GL_RGBA, GL_UNSIGNED_BYTE, other.data());
+        other = shown;
+    };
+    EXPECT_EQ(ProbeFrameKeeping(64, 48, exchange), FrameKeeping::Texture);
+}
+
 TEST_F(EffectDrawingTest, TrailsSurviveABackBufferThatLostItsPicture) {
-    set_up(160, 120);
-    draw_frames(30);
-    const PictureStats before = stats_of(*surface);
+    SetUpDrawing(160, 120);
+    DrawFrames(30);
+    const PictureStats before = StatsOf(*surface);
     glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT);  // what a driver may leave after a swap
-    drawing.instances().clear();
-    draw_frames(1);
-    const PictureStats after = stats_of(*surface);
+    drawing.Instances().clear();
+    DrawFrames(1);
+    const PictureStats after = StatsOf(*surface);
     EXPECT_GT(after.lit, before.lit / 2);
     EXPECT_NEAR(after.brightest, before.brightest * 0.647, 2.0);
+}
+
+// On a 240 Hz display the trails fade out as fully as at 60 Hz: no dim
+// haze is left where each darkening would be too slight for an 8-bit pixel.
+TEST_F(EffectDrawingTest, TrailsFadeOutCompletelyOnAFastDisplay) {
+    SetUpDrawing(160, 120, FrameKeeping::BackBuffer);
+    DrawFrames(30);
+    drawing.Instances().clear();
+    FrameClock clock(1.0f - DeriveEffectGains(StandardParameters()).fade_alpha);
+    for (int frame = 0; frame < 240; ++frame) {
+        drawing.DrawFrame(clock.Next(frame * 1000000LL / 240));
+    }
+    EXPECT_LE(StatsOf(*surface).brightest, 2);
+}
+
+// Two monitors side by side, the second taller: each view shows the effect
+// and darkens, and nothing is drawn where no monitor is.
+TEST_F(EffectDrawingTest, EveryMonitorsViewShowsTheEffectAndNothingBleedsBeyond) {
+    const DesktopLayout layout =
+        LayOutDesktop({ScreenRect{0, 0, 160, 120}, ScreenRect{160, 0, 250, 160}});
+    for (FrameKeeping keeping : {FrameKeeping::Texture, FrameKeeping::BackBuffer}) {
+        surface = std::make_unique<OffscreenSurface>(250, 160);
+        ASSERT_TRUE(surface->Ready());
+        drawing.SetUp(layout, StandardParameters(), Random15(3), keeping);
+        DrawFrames(30);
+        const std::vector<Rgb> picture = surface->Picture();
+        const auto lit_in = [&picture](int left, int top, int right, int bottom) {
+            int lit = 0;
+            for (int y = top; y < bottom; ++y) {
+                for (int x = left; x < right; ++x) {
+                    lit += Brightness(picture[static_cast<size_t>(y * 250 + x)]) > 24 ? 1 : 0;
+                }
+            }
+            return lit;
+        };
+        EXPECT_GT(lit_in(0, 0, 160, 120), 160 * 120 / 4);
+        EXPECT_GT(lit_in(160, 0, 250, 160), 90 * 160 / 4);
+        EXPECT_EQ(lit_in(0, 120, 160, 160), 0) << "below the first monitor";
+        drawing.Instances().clear();
+        DrawFrames(25);
+        EXPECT_LE(StatsOf(*surface).brightest, 2);
+        drawing.TearDown();
+    }
 }
 
 class EveryScreenShape : public EffectDrawingTest,
@@ -138,15 +246,15 @@ class EveryScreenShape : public EffectDrawingTest,
 
 TEST_P(EveryScreenShape, TheFadeDarkensTheWholeView) {
     const auto [width, height] = GetParam();
-    for (FrameKeeping keeping : {FrameKeeping::texture, FrameKeeping::back_buffer}) {
-        set_up(width, height, keeping);
-        draw_frames(40);
-        EXPECT_GT(stats_of(*surface).lit, 0);
-        drawing.instances().clear();
-        draw_frames(25);
+    for (FrameKeeping keeping : {FrameKeeping::Texture, FrameKeeping::BackBuffer}) {
+        SetUpDrawing(width, height, keeping);
+        DrawFrames(40);
+        EXPECT_GT(StatsOf(*surface).lit, 0);
+        drawing.Instances().clear();
+        DrawFrames(25);
         // 0.647 to the 25th leaves nothing but the last rounding step.
-        EXPECT_LE(stats_of(*surface).brightest, 2);
-        drawing.tear_down();
+        EXPECT_LE(StatsOf(*surface).brightest, 2);
+        drawing.TearDown();
     }
 }
 

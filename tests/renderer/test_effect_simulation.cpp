@@ -12,7 +12,7 @@ namespace velmora::renderer {
 namespace {
 
 // An independent model of the generator: the values a seed yields, in order.
-std::vector<int> draws_from(uint32_t seed, size_t count) {
+std::vector<int> DrawsFrom(uint32_t seed, size_t count) {
     std::vector<int> values;
     for (size_t i = 0; i < count; ++i) {
         seed = seed * 214013u + 2531011u;
@@ -21,31 +21,36 @@ std::vector<int> draws_from(uint32_t seed, size_t count) {
     return values;
 }
 
-EffectParameters standard_parameters() {
+EffectParameters StandardParameters() {
     EffectParameters parameters;
-    assign_effect_parameters(parameters);
+    AssignEffectParameters(parameters);
     return parameters;
 }
 
 TEST(Random15, KnownValuesFromSmallStates) {
-    seed_random15(0);
-    EXPECT_EQ(random15(), 38);
-    EXPECT_EQ(random15_state(), 2531011u);
-    seed_random15(1);
-    EXPECT_EQ(random15(), 41);
+    Random15 from_zero(0);
+    EXPECT_EQ(from_zero.Next(), 38);
+    EXPECT_EQ(from_zero.State(), 2531011u);
+    Random15 from_one(1);
+    EXPECT_EQ(from_one.Next(), 41);
+}
+
+TEST(Random15, ARunThrowsAwayTheFirstFiveValues) {
+    Random15 run = Random15::ForRun(1234u);
+    EXPECT_EQ(run.Next(), DrawsFrom(1234u, 6)[5]);
 }
 
 TEST(Random15, StaysWithinFifteenBitsAcrossTheStateRange) {
-    seed_random15(0xFFFFFFFFu);
+    Random15 random(0xFFFFFFFFu);
     for (int i = 0; i < 100000; ++i) {
-        const int value = random15();
+        const int value = random.Next();
         ASSERT_GE(value, 0);
         ASSERT_LE(value, 32767);
     }
 }
 
 TEST(EffectParameters, ConstantsAndDerivedGains) {
-    const EffectParameters p = standard_parameters();
+    const EffectParameters p = StandardParameters();
     EXPECT_EQ(p.particle_size, 30);
     EXPECT_EQ(p.motion_blur, 30);
     EXPECT_EQ(p.effect_count, 3);
@@ -56,22 +61,22 @@ TEST(EffectParameters, ConstantsAndDerivedGains) {
     EXPECT_EQ(p.particle_speed, 15);
     EXPECT_EQ(p.warp_strength, 10);
 
-    const EffectGains gains = derive_effect_gains(p);
+    const EffectGains gains = DeriveEffectGains(p);
     EXPECT_FLOAT_EQ(gains.z_step, 0.15f);
     EXPECT_FLOAT_EQ(gains.warp_gain, 0.1f);
     EXPECT_FLOAT_EQ(gains.point_gain, 1.2f);
     EXPECT_FLOAT_EQ(gains.fade_alpha, 0.353f);
-    EXPECT_FLOAT_EQ(colour_gain(p), 0.9f);
+    EXPECT_FLOAT_EQ(ColourGain(p), 0.9f);
 }
 
 TEST(EffectCreation, DrawsInFixedOrderAndStartsInTheBox) {
-    const EffectParameters p = standard_parameters();
+    const EffectParameters p = StandardParameters();
     const uint32_t seed = 1234567u;
-    const std::vector<int> u = draws_from(seed, 3 * 1818);
-    seed_random15(seed);
+    const std::vector<int> u = DrawsFrom(seed, 3 * 1818);
+    Random15 random(seed);
     std::vector<EffectInstance> instances;
     for (int i = 0; i < 3; ++i) {
-        instances.push_back(create_effect_instance(p));
+        instances.push_back(CreateEffectInstance(p, random));
     }
 
     for (size_t n = 0; n < instances.size(); ++n) {
@@ -107,19 +112,17 @@ TEST(EffectCreation, DrawsInFixedOrderAndStartsInTheBox) {
 
 class EffectFrame : public ::testing::Test {
   protected:
-    void SetUp() override {
-        seed_random15(42);
-        instance = create_effect_instance(parameters);
-    }
+    void SetUp() override { instance = CreateEffectInstance(parameters, random); }
 
     // Phases that stand still, so every coefficient is cos(phase).
-    void freeze_phases(float value) {
+    void FreezePhases(float value) {
         instance.phase.fill(value);
         instance.rate.fill(0.0f);
     }
 
-    EffectParameters parameters = standard_parameters();
-    EffectGains gains = derive_effect_gains(parameters);
+    EffectParameters parameters = StandardParameters();
+    EffectGains gains = DeriveEffectGains(parameters);
+    Random15 random{42};
     EffectInstance instance;
 };
 
@@ -131,18 +134,18 @@ TEST_F(EffectFrame, RespawnsOnlyAboveTheNearEndAndAtExactlyTheFarEnd) {
     ASSERT_EQ(at_edge + gains.z_step, 15.0f);
     instance.particles[7] = Particle{1.0f, 2.0f, at_edge};
 
-    const uint32_t before = random15_state();
-    simulate_frame(instance, parameters, gains);
-    EXPECT_EQ(random15_state(), before) << "z of exactly 15 must not respawn";
+    const uint32_t before = random.State();
+    SimulateFrame(instance, parameters, gains, random);
+    EXPECT_EQ(random.State(), before) << "z of exactly 15 must not respawn";
     EXPECT_EQ(instance.particles[7].z, 15.0f);
     EXPECT_EQ(instance.particles[7].x, 1.0f);
 
-    const std::vector<int> u = draws_from(before, 2);
-    simulate_frame(instance, parameters, gains);
+    const std::vector<int> u = DrawsFrom(before, 2);
+    SimulateFrame(instance, parameters, gains, random);
     EXPECT_EQ(instance.particles[7].z, -15.0f);
     EXPECT_FLOAT_EQ(instance.particles[7].x, u[0] * 0.0018311106f - 30.0f);
     EXPECT_FLOAT_EQ(instance.particles[7].y, u[1] * 0.0018311106f - 30.0f);
-    EXPECT_EQ(random15_state(), before * 214013u * 214013u + 2531011u * 214013u + 2531011u);
+    EXPECT_EQ(random.State(), before * 214013u * 214013u + 2531011u * 214013u + 2531011u);
 }
 
 TEST_F(EffectFrame, PhaseWrapsOnlyPastTwoPi) {
@@ -152,7 +155,7 @@ TEST_F(EffectFrame, PhaseWrapsOnlyPastTwoPi) {
     ASSERT_EQ(instance.phase[0] + 0.5f, two_pi);
     instance.phase[1] = two_pi - 0.25f;
 
-    simulate_frame(instance, parameters, gains);
+    SimulateFrame(instance, parameters, gains, random);
     EXPECT_EQ(instance.phase[0], two_pi);
     EXPECT_FLOAT_EQ(instance.phase[1], 0.25f);
     EXPECT_FLOAT_EQ(instance.coef[1], std::cos(0.25f));
@@ -165,7 +168,7 @@ TEST_F(EffectFrame, WarpUsesTheUndisplacedPosition) {
     for (int k = 0; k < kWarpTerms; ++k) {
         instance.phase[k] = phases[k];
     }
-    simulate_frame(instance, parameters, gains);
+    SimulateFrame(instance, parameters, gains, random);
 
     // Slot 250 was just written from particle 250.
     const Particle& p = instance.particles[250];
@@ -183,13 +186,13 @@ TEST_F(EffectFrame, WarpUsesTheUndisplacedPosition) {
 }
 
 TEST_F(EffectFrame, ColourIsClampedToOneAndNeverNegative) {
-    freeze_phases(0.0f);  // every coefficient 1, colour factor 0.9
+    FreezePhases(0.0f);  // every coefficient 1, colour factor 0.9
     for (Particle& particle : instance.particles) {
         particle.z = -10.0f;
     }
     instance.particles[300] = Particle{-500.0f, 300.0f, -10.0f};
     instance.particles[301] = Particle{-2.0f, -3.0f, -1.0f - gains.z_step};
-    simulate_frame(instance, parameters, gains);
+    SimulateFrame(instance, parameters, gains, random);
 
     const Sample& far_out = instance.samples[300];
     EXPECT_EQ(far_out.r, 1.0f);
@@ -213,7 +216,7 @@ TEST_F(EffectFrame, RingMovesByTwoHundredAndHoldsTheLastFourHundredParticles) {
     EffectGains still = gains;
     still.warp_gain = 0.0f;
     for (int frame = 1; frame <= 4; ++frame) {
-        simulate_frame(instance, parameters, still);
+        SimulateFrame(instance, parameters, still, random);
         EXPECT_EQ(instance.write_pos, frame % 2 == 1 ? 200 : 0);
     }
     // After an even number of frames the ring is in index order again:
@@ -224,7 +227,7 @@ TEST_F(EffectFrame, RingMovesByTwoHundredAndHoldsTheLastFourHundredParticles) {
         EXPECT_EQ(instance.samples[j].y, particle.y);
         EXPECT_EQ(instance.samples[j].z, particle.z);
     }
-    simulate_frame(instance, parameters, still);
+    SimulateFrame(instance, parameters, still, random);
     EXPECT_EQ(instance.samples[0].z, instance.particles[400].z);
     EXPECT_EQ(instance.samples[399].z, instance.particles[399].z);
 }
@@ -232,11 +235,11 @@ TEST_F(EffectFrame, RingMovesByTwoHundredAndHoldsTheLastFourHundredParticles) {
 TEST_F(EffectFrame, ParticlesCrossTheBoxInTwoHundredFrames) {
     instance.particles[0].z = -15.0f;
     for (int frame = 0; frame < 199; ++frame) {
-        simulate_frame(instance, parameters, gains);
+        SimulateFrame(instance, parameters, gains, random);
     }
     EXPECT_NEAR(instance.particles[0].z, 14.85f, 1e-3);
-    simulate_frame(instance, parameters, gains);
-    simulate_frame(instance, parameters, gains);
+    SimulateFrame(instance, parameters, gains, random);
+    SimulateFrame(instance, parameters, gains, random);
     EXPECT_LT(instance.particles[0].z, -14.8f) << "respawned at the far end";
 }
 

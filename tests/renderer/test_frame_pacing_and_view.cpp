@@ -10,16 +10,16 @@ namespace {
 
 // Runs a loop whose frames take `work_us` each and that waits when told to;
 // returns the frames started in one second.
-int frames_in_one_second(FramePacer& pacer, int64_t work_us) {
+int FramesInOneSecond(FramePacer& pacer, int64_t work_us) {
     int64_t now = 0;
     int frames = 0;
     while (now < 1000000) {
-        const int64_t wait = pacer.wait_before_frame(now);
+        const int64_t wait = pacer.WaitBeforeFrame(now);
         if (wait > 0) {
             now += wait;
             continue;
         }
-        pacer.frame_started(now);
+        pacer.FrameStarted(now);
         ++frames;
         now += work_us;
     }
@@ -28,11 +28,11 @@ int frames_in_one_second(FramePacer& pacer, int64_t work_us) {
 
 TEST(FramePacer, HoldsFastFramesNearTheRefreshRate) {
     FramePacer at_60(60);
-    EXPECT_NEAR(frames_in_one_second(at_60, 200), 62, 1);
+    EXPECT_NEAR(FramesInOneSecond(at_60, 200), 62, 1);
     FramePacer at_144(144);
-    EXPECT_NEAR(frames_in_one_second(at_144, 200), 148, 1);
+    EXPECT_NEAR(FramesInOneSecond(at_144, 200), 148, 1);
     FramePacer unknown(1);
-    EXPECT_NEAR(frames_in_one_second(unknown, 200), 62, 1);
+    EXPECT_NEAR(FramesInOneSecond(unknown, 200), 62, 1);
 }
 
 TEST(FramePacer, NeverHoldsBackFramesThatAreAlreadySlowerThanTheRefresh) {
@@ -40,34 +40,34 @@ TEST(FramePacer, NeverHoldsBackFramesThatAreAlreadySlowerThanTheRefresh) {
     // A swap that waits for a 60 Hz refresh: the pacer must never add a wait.
     int64_t now = 0;
     for (int frame = 0; frame < 600; ++frame) {
-        ASSERT_EQ(pacer.wait_before_frame(now), 0) << frame;
-        pacer.frame_started(now);
+        ASSERT_EQ(pacer.WaitBeforeFrame(now), 0) << frame;
+        pacer.FrameStarted(now);
         now += 16667;
     }
     FramePacer slow(60);
-    EXPECT_EQ(frames_in_one_second(slow, 50000), 20);
+    EXPECT_EQ(FramesInOneSecond(slow, 50000), 20);
 }
 
 TEST(FramePacer, AStallDoesNotCauseARushOfFrames) {
     FramePacer pacer(60);
-    pacer.frame_started(0);
-    pacer.frame_started(500000);  // half a second late
-    EXPECT_GT(pacer.wait_before_frame(500000), 15000);
+    pacer.FrameStarted(0);
+    pacer.FrameStarted(500000);  // half a second late
+    EXPECT_GT(pacer.WaitBeforeFrame(500000), 15000);
 }
 
 TEST(ViewGeometry, LandscapeKeepsNinetyDegreesVertically) {
     for (auto [w, h] : {std::pair{640, 480}, std::pair{1920, 1080}, std::pair{5120, 1440}}) {
-        const ViewGeometry view = view_geometry(w, h);
+        const ViewGeometry view = ViewGeometryFor(w, h);
         EXPECT_DOUBLE_EQ(view.field_of_view_y, 90.0);
         EXPECT_DOUBLE_EQ(view.aspect, static_cast<double>(w) / h);
     }
-    const ViewGeometry four_three = view_geometry(640, 480);
+    const ViewGeometry four_three = ViewGeometryFor(640, 480);
     EXPECT_EQ(four_three.fade_half_width, 40.0f);
     EXPECT_EQ(four_three.fade_half_height, 17.0f);
 }
 
 TEST(ViewGeometry, PortraitKeepsNinetyDegreesAcross) {
-    const ViewGeometry view = view_geometry(1080, 1920);
+    const ViewGeometry view = ViewGeometryFor(1080, 1920);
     const double half_x = std::tan(view.field_of_view_y / 2 * M_PI / 180) * view.aspect;
     EXPECT_NEAR(half_x, 1.0, 1e-9);
     EXPECT_GT(view.field_of_view_y, 90.0);
@@ -76,7 +76,7 @@ TEST(ViewGeometry, PortraitKeepsNinetyDegreesAcross) {
 TEST(ViewGeometry, FadeQuadCoversTheViewOnEveryShape) {
     for (auto [w, h] : {std::pair{640, 480}, std::pair{3440, 1440}, std::pair{5120, 1440},
                         std::pair{1080, 1920}, std::pair{600, 1920}, std::pair{1, 0}}) {
-        const ViewGeometry view = view_geometry(w, h);
+        const ViewGeometry view = ViewGeometryFor(w, h);
         const double half_height = 15.0 * std::tan(view.field_of_view_y / 2 * M_PI / 180);
         EXPECT_GT(view.fade_half_height, half_height) << w << "x" << h;
         EXPECT_GT(view.fade_half_width, half_height * view.aspect) << w << "x" << h;

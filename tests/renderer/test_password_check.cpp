@@ -15,12 +15,12 @@ using ::testing::StrictMock;
 
 class MockPasswordPort : public PasswordPort {
   public:
-    MOCK_METHOD(uint32_t, platform_id, (), (override));
-    MOCK_METHOD(bool, load_library, (const char*), (override));
-    MOCK_METHOD(bool, find_function, (const char*), (override));
-    MOCK_METHOD(void, free_library, (), (override));
-    MOCK_METHOD(void, set_screensaver_running, (bool), (override));
-    MOCK_METHOD(bool, call_verify_function, (), (override));
+    MOCK_METHOD(uint32_t, PlatformId, (), (override));
+    MOCK_METHOD(bool, LoadPasswordLibrary, (const char*), (override));
+    MOCK_METHOD(bool, FindVerifyFunction, (const char*), (override));
+    MOCK_METHOD(void, FreePasswordLibrary, (), (override));
+    MOCK_METHOD(void, SetScreensaverRunning, (bool), (override));
+    MOCK_METHOD(bool, CallVerifyFunction, (), (override));
 };
 
 constexpr uint32_t kWindowsNt = 2;
@@ -28,8 +28,8 @@ constexpr uint32_t kWindowsNt = 2;
 TEST(PasswordCheck, NtFamilyNeverLoadsTheLibrary) {
     StrictMock<MockPasswordPort> port;
     HostState state;
-    EXPECT_CALL(port, platform_id()).WillOnce(Return(kWindowsNt));
-    EXPECT_TRUE(verify_password(state, port));
+    EXPECT_CALL(port, PlatformId()).WillOnce(Return(kWindowsNt));
+    EXPECT_TRUE(VerifyPassword(state, port));
 }
 
 TEST(PasswordCheck, Windows9xAsksInOrderAndReportsTheAnswer) {
@@ -38,18 +38,19 @@ TEST(PasswordCheck, Windows9xAsksInOrderAndReportsTheAnswer) {
         HostState state;
         {
             InSequence order;
-            EXPECT_CALL(port, platform_id()).WillOnce(Return(kPlatformWin32Windows));
-            EXPECT_CALL(port, load_library(StrEq("PASSWORD.CPL"))).WillOnce(Return(true));
-            EXPECT_CALL(port, find_function(StrEq("VerifyScreenSavePwd"))).WillOnce(Return(true));
-            EXPECT_CALL(port, set_screensaver_running(true));
-            EXPECT_CALL(port, call_verify_function()).WillOnce([&state, answer] {
+            EXPECT_CALL(port, PlatformId()).WillOnce(Return(kPlatformWin32Windows));
+            EXPECT_CALL(port, LoadPasswordLibrary(StrEq("PASSWORD.CPL"))).WillOnce(Return(true));
+            EXPECT_CALL(port, FindVerifyFunction(StrEq("VerifyScreenSavePwd")))
+                .WillOnce(Return(true));
+            EXPECT_CALL(port, SetScreensaverRunning(true));
+            EXPECT_CALL(port, CallVerifyFunction()).WillOnce([&state, answer] {
                 EXPECT_TRUE(state.password_prompt_active);
                 return answer;
             });
-            EXPECT_CALL(port, set_screensaver_running(false));
-            EXPECT_CALL(port, free_library());
+            EXPECT_CALL(port, SetScreensaverRunning(false));
+            EXPECT_CALL(port, FreePasswordLibrary());
         }
-        EXPECT_EQ(verify_password(state, port), answer);
+        EXPECT_EQ(VerifyPassword(state, port), answer);
         EXPECT_FALSE(state.password_prompt_active);
     }
 }
@@ -57,20 +58,20 @@ TEST(PasswordCheck, Windows9xAsksInOrderAndReportsTheAnswer) {
 TEST(PasswordCheck, Windows9xWithoutTheLibraryOrFunctionLetsTheSaverEnd) {
     StrictMock<MockPasswordPort> no_library;
     HostState state;
-    EXPECT_CALL(no_library, platform_id()).WillOnce(Return(kPlatformWin32Windows));
-    EXPECT_CALL(no_library, load_library(StrEq("PASSWORD.CPL"))).WillOnce(Return(false));
-    EXPECT_TRUE(verify_password(state, no_library));
+    EXPECT_CALL(no_library, PlatformId()).WillOnce(Return(kPlatformWin32Windows));
+    EXPECT_CALL(no_library, LoadPasswordLibrary(StrEq("PASSWORD.CPL"))).WillOnce(Return(false));
+    EXPECT_TRUE(VerifyPassword(state, no_library));
 
     StrictMock<MockPasswordPort> no_function;
     {
         InSequence order;
-        EXPECT_CALL(no_function, platform_id()).WillOnce(Return(kPlatformWin32Windows));
-        EXPECT_CALL(no_function, load_library(StrEq("PASSWORD.CPL"))).WillOnce(Return(true));
-        EXPECT_CALL(no_function, find_function(StrEq("VerifyScreenSavePwd")))
+        EXPECT_CALL(no_function, PlatformId()).WillOnce(Return(kPlatformWin32Windows));
+        EXPECT_CALL(no_function, LoadPasswordLibrary(StrEq("PASSWORD.CPL"))).WillOnce(Return(true));
+        EXPECT_CALL(no_function, FindVerifyFunction(StrEq("VerifyScreenSavePwd")))
             .WillOnce(Return(false));
-        EXPECT_CALL(no_function, free_library());
+        EXPECT_CALL(no_function, FreePasswordLibrary());
     }
-    EXPECT_TRUE(verify_password(state, no_function));
+    EXPECT_TRUE(VerifyPassword(state, no_function));
     EXPECT_FALSE(state.password_prompt_active);
 }
 

@@ -7,10 +7,10 @@
 namespace velmora::renderer {
 namespace {
 
-constexpr uint32_t kWindowGl = pfd::support_opengl | pfd::draw_to_window | pfd::double_buffer;
+constexpr uint32_t kWindowGl = pfd::kSupportOpengl | pfd::kDrawToWindow | pfd::kDoubleBuffer;
 
-PixelFormatDescription format(uint32_t flags, int colour, int depth,
-                              uint8_t type = pfd::type_rgba) {
+PixelFormatDescription Format(uint32_t flags, int colour, int depth,
+                              uint8_t type = pfd::kTypeRgba) {
     PixelFormatDescription description;
     description.flags = flags;
     description.pixel_type = type;
@@ -19,8 +19,8 @@ PixelFormatDescription format(uint32_t flags, int colour, int depth,
     return description;
 }
 
-int choose_from(const std::vector<PixelFormatDescription>& formats) {
-    return best_pixel_format([&](int index, PixelFormatDescription& out) {
+int ChooseFrom(const std::vector<PixelFormatDescription>& formats) {
+    return BestPixelFormat([&](int index, PixelFormatDescription& out) {
         if (index < 1 || index > static_cast<int>(formats.size())) {
             return false;
         }
@@ -30,36 +30,36 @@ int choose_from(const std::vector<PixelFormatDescription>& formats) {
 }
 
 TEST(PixelFormatScore, WorkedScores) {
-    EXPECT_EQ(pixel_format_score(format(kWindowGl, 32, 24)), 2072);
-    EXPECT_EQ(pixel_format_score(format(kWindowGl, 16, 16)), 2048);
-    EXPECT_EQ(pixel_format_score(
-                  format(kWindowGl | pfd::generic_format | pfd::generic_accelerated, 24, 24)),
+    EXPECT_EQ(PixelFormatScore(Format(kWindowGl, 32, 24)), 2072);
+    EXPECT_EQ(PixelFormatScore(Format(kWindowGl, 16, 16)), 2048);
+    EXPECT_EQ(PixelFormatScore(
+                  Format(kWindowGl | pfd::kGenericFormat | pfd::kGenericAccelerated, 24, 24)),
               1068);
-    EXPECT_EQ(pixel_format_score(format(kWindowGl | pfd::generic_format, 24, 24)), 68);
-    EXPECT_EQ(pixel_format_score(format(kWindowGl, 25, 0)), 25 - 4 + 2000);  // truncated
+    EXPECT_EQ(PixelFormatScore(Format(kWindowGl | pfd::kGenericFormat, 24, 24)), 68);
+    EXPECT_EQ(PixelFormatScore(Format(kWindowGl, 25, 0)), 25 - 4 + 2000);  // truncated
 }
 
 TEST(PixelFormatScore, OnlyDoubleBufferedRgbaWindowGlFormatsQualify) {
-    EXPECT_FALSE(pixel_format_score(format(kWindowGl & ~pfd::double_buffer, 32, 24)));
-    EXPECT_FALSE(pixel_format_score(format(kWindowGl & ~pfd::draw_to_window, 32, 24)));
-    EXPECT_FALSE(pixel_format_score(format(kWindowGl & ~pfd::support_opengl, 32, 24)));
-    EXPECT_FALSE(pixel_format_score(format(kWindowGl, 32, 24, 1 /* colour index */)));
+    EXPECT_FALSE(PixelFormatScore(Format(kWindowGl & ~pfd::kDoubleBuffer, 32, 24)));
+    EXPECT_FALSE(PixelFormatScore(Format(kWindowGl & ~pfd::kDrawToWindow, 32, 24)));
+    EXPECT_FALSE(PixelFormatScore(Format(kWindowGl & ~pfd::kSupportOpengl, 32, 24)));
+    EXPECT_FALSE(PixelFormatScore(Format(kWindowGl, 32, 24, 1 /* colour index */)));
 }
 
 TEST(BestPixelFormat, HighestScoreWinsAndLowestIndexAmongEquals) {
     EXPECT_EQ(
-        choose_from({format(kWindowGl | pfd::generic_format, 32, 24), format(kWindowGl, 16, 16),
-                     format(kWindowGl, 32, 24), format(kWindowGl, 32, 24)}),
+        ChooseFrom({Format(kWindowGl | pfd::kGenericFormat, 32, 24), Format(kWindowGl, 16, 16),
+                    Format(kWindowGl, 32, 24), Format(kWindowGl, 32, 24)}),
         3);
 }
 
 TEST(BestPixelFormat, NoneQualifyingGivesZeroAndTheFallbackDescription) {
-    EXPECT_EQ(choose_from({format(pfd::support_opengl | pfd::draw_to_window, 32, 24)}), 0);
-    EXPECT_EQ(choose_from({}), 0);
+    EXPECT_EQ(ChooseFrom({Format(pfd::kSupportOpengl | pfd::kDrawToWindow, 32, 24)}), 0);
+    EXPECT_EQ(ChooseFrom({}), 0);
 
-    const PixelFormatDescription fallback = fallback_pixel_format();
+    const PixelFormatDescription fallback = FallbackPixelFormat();
     EXPECT_EQ(fallback.flags, 0x25u);
-    EXPECT_EQ(fallback.pixel_type, pfd::type_rgba);
+    EXPECT_EQ(fallback.pixel_type, pfd::kTypeRgba);
     EXPECT_EQ(fallback.colour_bits, 24);
     EXPECT_EQ(fallback.depth_bits, 24);
 }

@@ -30,6 +30,10 @@ TEST(ModeLetter, OnlyTheSecondCharacterCountsUpperCased) {
     EXPECT_EQ(ModeLetter("xs"), 'S');
     // Bytes beyond ASCII are not case-mapped.
     EXPECT_EQ(ModeLetter("/\xE0"), '\xE0');
+    // Code page 932 characters whose second byte is "s", "p" or "c": ピ, パ, ツ.
+    for (const char* text : {"/\x83\x73", "/\x83\x70 1234", "-\x83\x63"}) {
+        EXPECT_EQ(ModeLetter(text), '\0') << text;
+    }
 }
 
 TEST(PreviewHostHandle, ReadFromPositionFour) {
@@ -39,6 +43,9 @@ TEST(PreviewHostHandle, ReadFromPositionFour) {
     EXPECT_EQ(PreviewHostHandle("/p "), 0);
     EXPECT_EQ(PreviewHostHandle("/p abc"), 0);
     EXPECT_EQ(PreviewHostHandle("/p 65548xyz"), 65548);
+    EXPECT_EQ(PreviewHostHandle("/\x95\x5C"
+                                "12345"),
+              2345);  // 表 is one character
     EXPECT_EQ(PreviewHostHandle("/p   \t 42"), 42);
     EXPECT_EQ(PreviewHostHandle("/p 1 2 3"), 123);  // blanks are skipped everywhere
     EXPECT_EQ(PreviewHostHandle("/p -77"), -77);
@@ -56,22 +63,6 @@ TEST(PreviewHostHandle, NumbersBeyond32BitsGiveZero) {
     EXPECT_EQ(PreviewHostHandle("/p -2147483649"), 0);
     EXPECT_EQ(PreviewHostHandle("/p 1e400"), 0);
     EXPECT_EQ(PreviewHostHandle("/p 99999999999999999999999"), 0);
-}
-
-TEST(ParseWholeNumber, WholeTextOrNothing) {
-    EXPECT_EQ(ParseWholeNumber("2"), 2.0);
-    EXPECT_EQ(ParseWholeNumber("  -0.5\t"), -0.5);
-    EXPECT_EQ(ParseWholeNumber("+3"), 3.0);
-    EXPECT_EQ(ParseWholeNumber(".5"), 0.5);
-    EXPECT_EQ(ParseWholeNumber("5."), 5.0);
-    EXPECT_EQ(ParseWholeNumber("2E2"), 200.0);
-    EXPECT_FALSE(ParseWholeNumber("abc"));
-    EXPECT_FALSE(ParseWholeNumber("1 2"));
-    EXPECT_FALSE(ParseWholeNumber("1x"));
-    EXPECT_FALSE(ParseWholeNumber("-"));
-    EXPECT_FALSE(ParseWholeNumber("."));
-    EXPECT_FALSE(ParseWholeNumber("  "));
-    EXPECT_FALSE(ParseWholeNumber("1e999"));
 }
 
 }  // namespace

@@ -9,16 +9,29 @@
 namespace velmora::saver {
 namespace {
 
+using music::MusicSource;
 using Log = std::vector<std::string>;
 
 const char* TimerName(RunTimer timer) {
-    return timer == RunTimer::Timer1 ? "Timer1" : timer == RunTimer::Timer2 ? "Timer2" : "Timer3";
+    return timer == RunTimer::MusicCheck ? "music check" : "watch";
+}
+
+const char* SourceName(MusicSource source) {
+    switch (source) {
+        case MusicSource::Cd:
+            return "CD";
+        case MusicSource::WavFile:
+            return "WAV";
+        case MusicSource::Mp3File:
+            return "MP3";
+        default:
+            return "none";
+    }
 }
 
 // The platform and the music, recording every call into one log.
-class FakeRun : public RunPort, public MusicPort {
+class FakeRun : public RunPort, public music::MusicPort {
   public:
-    std::string ProgramFolder() override { return "C:\\a b"; }
     bool LaunchRenderer(const std::string& path) override {
         log.push_back("launch " + path);
         process_running = launch_succeeds;
@@ -27,8 +40,11 @@ class FakeRun : public RunPort, public MusicPort {
     bool RendererWindowExists() override { return window; }
     bool RendererProcessRunning() override { return process_running; }
     std::uint64_t NowMs() override { return now; }
-    void SetTimerEnabled(RunTimer timer, bool enabled) override {
-        log.push_back(std::string(enabled ? "enable " : "disable ") + TimerName(timer));
+    void StartTimer(RunTimer timer, std::uint32_t interval_ms) override {
+        log.push_back(std::string("start ") + TimerName(timer) + " " + std::to_string(interval_ms));
+    }
+    void StopTimer(RunTimer timer) override {
+        log.push_back(std::string("stop ") + TimerName(timer));
     }
     void ShowCursor() override { log.push_back("show cursor"); }
     void EndProgram() override {
@@ -36,34 +52,36 @@ class FakeRun : public RunPort, public MusicPort {
         ended = true;
     }
 
-    void CD_Open() override { log.push_back("CD_Open"); }
-    void CD_Check() override { log.push_back("CD_Check"); }
-    bool CD_Continue() override { return cd_continue; }
-    void CD_Close() override { log.push_back("CD_Close"); }
-    void MP3_OpenPlay() override { log.push_back("MP3_OpenPlay"); }
-    void MP3_Check() override { log.push_back("MP3_Check"); }
-    void MP3_Close() override { log.push_back("MP3_Close"); }
-    void WAV_Play() override { log.push_back("WAV_Play"); }
-    void WAV_Stop() override { log.push_back("WAV_Stop"); }
+    void Start(MusicSource source) override {
+        log.push_back(std::string("play ") + SourceName(source));
+    }
+    bool Check(MusicSource source) override {
+        log.push_back(std::string("check ") + SourceName(source));
+        return keep_checking;
+    }
+    void Stop(MusicSource source) override {
+        log.push_back(std::string("silence ") + SourceName(source));
+    }
 
     bool launch_succeeds = true;
     bool process_running = false;
     bool window = false;
-    bool cd_continue = true;
+    bool keep_checking = true;
     bool ended = false;
     std::uint64_t now = 1000;
     Log log;
 };
 
+constexpr char kRenderer[] = "C:\\a b\\Velmora.dll";
+
 class RunControllerTest : public ::testing::Test {
   protected:
-    Velmora_S& Start(std::int16_t kind, const std::string& file, const std::string& args = "/s") {
-        settings.BGM_Kind = kind;
-        settings.BGM_File = file;
-        form.emplace(fake, fake, settings, args);
-        form->Form_Load();
-        return *form;
+    RunController& Start(MusicSource source, bool cursor_hidden = true) {
+        run.emplace(fake, fake, source, kRenderer, cursor_hidden);
+        run->Start();
+        return *run;
     }
+    void Watch() { run->OnTimer(RunTimer::RendererWatch); }
     // The renderer's window is gone and its process has ended.
     void RendererGone() {
         fake.window = false;
@@ -76,176 +94,133 @@ class RunControllerTest : public ::testing::Test {
     }
 
     FakeRun fake;
-    music::BgmSettings settings;
-    std::optional<Velmora_S> form;
+    std::optional<RunController> run;
 };
 
-TEST(FilePlayerFor, UpperCasedLastThreeCharacters) {
-    EXPECT_EQ(FilePlayerFor("C:\\x.wav"), FilePlayer::Wav);
-    EXPECT_EQ(FilePlayerFor("C:\\x.WaV"), FilePlayer::Wav);
-    EXPECT_EQ(FilePlayerFor("C:\\x.Mp3"), FilePlayer::Mp3);
-    EXPECT_EQ(FilePlayerFor("mp3"), FilePlayer::Mp3);
-    EXPECT_EQ(FilePlayerFor("C:\\x.mpeg"), FilePlayer::None);
-    EXPECT_EQ(FilePlayerFor("C:\\x.wave"), FilePlayer::None);
-    EXPECT_EQ(FilePlayerFor("C:\\x.mp3 "), FilePlayer::None);
-    EXPECT_EQ(FilePlayerFor("p3"), FilePlayer::None);
-    EXPECT_EQ(FilePlayerFor(""), FilePlayer::None);
-}
-
-TEST_F(RunControllerTest, LoadLaunchesTheRendererByItsPathAndStartsTheWatch) {
-    Start(0, "");
-    EXPECT_EQ(form->RendererPath, "C:\\a b\\Velmora.dll");
-    EXPECT_EQ(TakeLog(), (Log{"enable Timer3", "launch C:\\a b\\Velmora.dll"}));
-    EXPECT_TRUE(form->TimerEnabled(RunTimer::Timer3));
-    EXPECT_FALSE(form->TimerEnabled(RunTimer::Timer1));
-    EXPECT_FALSE(form->TimerEnabled(RunTimer::Timer2));
-}
-
-TEST_F(RunControllerTest, MusicStartByKindAndFileEnding) {
-    struct Case {
-        std::int16_t kind;
-        const char* file;
-        Log music;
+TEST_F(RunControllerTest, StartLaunchesTheRendererWatchesItAndStartsTheMusicByItsSource) {
+    const Log launch = {"start watch 50", std::string("launch ") + kRenderer};
+    const auto started = [&](MusicSource source, const Log& music) {
+        Start(source);
+        Log expected = launch;
+        expected.insert(expected.end(), music.begin(), music.end());
+        EXPECT_EQ(TakeLog(), expected) << SourceName(source);
     };
-    const Case cases[] = {
-        {1, "", {"CD_Open", "enable Timer2"}},
-        {1, "C:\\x.mp3", {"CD_Open", "enable Timer2"}},
-        {2, "C:\\x.wav", {"WAV_Play"}},
-        {2, "C:\\x.Mp3", {"MP3_OpenPlay", "enable Timer1"}},
-        {2, "C:\\x.ogg", {}},
-        {2, "C:\\x.mp3 ", {}},
-        {0, "C:\\x.mp3", {}},
-        {3, "C:\\x.wav", {}},
-        {-1, "C:\\x.wav", {}},
-    };
-    for (const Case& c : cases) {
-        fake.log.clear();
-        Start(c.kind, c.file);
-        Log expected = {"enable Timer3", "launch C:\\a b\\Velmora.dll"};
-        expected.insert(expected.end(), c.music.begin(), c.music.end());
-        EXPECT_EQ(TakeLog(), expected) << c.kind << " " << c.file;
-    }
+    started(MusicSource::None, {"play none"});
+    started(MusicSource::WavFile, {"play WAV"});  // loops by itself
+    started(MusicSource::Cd, {"play CD", "start music check 200"});
+    started(MusicSource::Mp3File, {"play MP3", "start music check 1000"});
 }
 
 TEST_F(RunControllerTest, RunEndsAtTheFirstWatchWithoutTheRendererWindow) {
-    Start(0, "");
+    Start(MusicSource::None);
     fake.window = true;
-    form->Timer3_Timer();
-    form->Timer3_Timer();
+    Watch();
+    Watch();
     EXPECT_FALSE(fake.ended);
     fake.window = false;
     TakeLog();
-    form->Timer3_Timer();
-    EXPECT_EQ(TakeLog(), (Log{"disable Timer3", "show cursor", "end"}));
+    Watch();
+    EXPECT_EQ(TakeLog(), (Log{"stop watch", "show cursor", "end"}));
 }
 
 TEST_F(RunControllerTest, EndOfRunStopsTheMusicItStarted) {
-    Start(2, "C:\\x.wav");
+    Start(MusicSource::WavFile);
     TakeLog();
     RendererGone();
-    form->Timer3_Timer();
-    EXPECT_EQ(TakeLog(), (Log{"disable Timer3", "WAV_Stop", "show cursor", "end"}));
+    Watch();
+    EXPECT_EQ(TakeLog(), (Log{"stop watch", "silence WAV", "show cursor", "end"}));
 
-    Start(2, "C:\\x.MP3");
-    form->Timer1_Timer();
-    form->Timer1_Timer();
+    Start(MusicSource::Mp3File);
+    run->OnTimer(RunTimer::MusicCheck);
+    run->OnTimer(RunTimer::MusicCheck);
     TakeLog();
     RendererGone();
-    form->Timer3_Timer();
-    // Timer1 is not switched off: the process ends with it.
-    EXPECT_EQ(TakeLog(), (Log{"disable Timer3", "MP3_Close", "show cursor", "end"}));
+    Watch();
+    EXPECT_EQ(TakeLog(),
+              (Log{"stop watch", "stop music check", "silence MP3", "show cursor", "end"}));
 }
 
 TEST_F(RunControllerTest, CdChecksRunWhileTheDriveIsUsableAndCloseItOnlyThen) {
-    Start(1, "");
-    form->Timer2_Timer();
-    EXPECT_TRUE(form->TimerEnabled(RunTimer::Timer2));
-    fake.cd_continue = false;
-    form->Timer2_Timer();
-    EXPECT_FALSE(form->TimerEnabled(RunTimer::Timer2));
+    Start(MusicSource::Cd);
+    run->OnTimer(RunTimer::MusicCheck);
+    EXPECT_TRUE(run->TimerRunning(RunTimer::MusicCheck));
+    fake.keep_checking = false;
+    run->OnTimer(RunTimer::MusicCheck);
+    EXPECT_FALSE(run->TimerRunning(RunTimer::MusicCheck));
     EXPECT_EQ(TakeLog(),
-              (Log{"enable Timer3", "launch C:\\a b\\Velmora.dll", "CD_Open", "enable Timer2",
-                   "CD_Check", "enable Timer2", "CD_Check", "disable Timer2"}));
+              (Log{"start watch 50", std::string("launch ") + kRenderer, "play CD",
+                   "start music check 200", "check CD", "check CD", "stop music check"}));
     RendererGone();
-    form->Timer3_Timer();
+    Watch();
     // The checks had stopped: the drive is not closed.
-    EXPECT_EQ(TakeLog(), (Log{"disable Timer3", "show cursor", "end"}));
+    EXPECT_EQ(TakeLog(), (Log{"stop watch", "show cursor", "end"}));
 
-    fake.cd_continue = true;
-    Start(1, "");
-    form->Timer2_Timer();
+    fake.keep_checking = true;
+    Start(MusicSource::Cd);
+    run->OnTimer(RunTimer::MusicCheck);
     TakeLog();
-    form->Form_QueryUnload();
-    EXPECT_EQ(TakeLog(), (Log{"disable Timer2", "CD_Close", "show cursor", "end"}));
+    run->End();
+    EXPECT_EQ(TakeLog(), (Log{"stop music check", "silence CD", "show cursor", "end"}));
 }
 
-TEST_F(RunControllerTest, TheCursorIsGivenBackOnlyForTheRunRequest) {
-    for (const char* args : {"", "-S", "/scr"}) {
-        Start(0, "", args);
-        TakeLog();
-        form->Form_QueryUnload();
-        const bool shown = std::string(args).size() > 1;
-        const Log expected = shown ? Log{"show cursor", "end"} : Log{"end"};
-        EXPECT_EQ(TakeLog(), expected) << args;
-    }
+TEST_F(RunControllerTest, TheCursorIsGivenBackOnlyWhenTheStartUpHidIt) {
+    Start(MusicSource::None, false);
+    TakeLog();
+    run->End();
+    EXPECT_EQ(TakeLog(), Log{"end"});
 }
 
 TEST_F(RunControllerTest, ACloseFromOutsideEndsTheRunOnce) {
-    Start(2, "C:\\x.wav");
+    Start(MusicSource::WavFile);
     fake.window = true;
     TakeLog();
-    form->Form_QueryUnload();
-    form->Form_QueryUnload();
-    EXPECT_EQ(TakeLog(), (Log{"WAV_Stop", "show cursor", "end"}));
+    run->End();
+    run->End();
+    EXPECT_EQ(TakeLog(), (Log{"silence WAV", "show cursor", "end"}));
 }
 
 TEST_F(RunControllerTest, WaitsForARendererThatIsStillStarting) {
-    Start(0, "");
+    Start(MusicSource::None);
     TakeLog();
     // The process runs, its window is not up yet.
     for (int tick = 0; tick < 100; ++tick) {
         fake.now += 50;
-        form->Timer3_Timer();
+        Watch();
     }
     EXPECT_FALSE(fake.ended);
     fake.window = true;
-    form->Timer3_Timer();
+    Watch();
     // Once seen, the window's disappearance ends the run at once, even while
     // the process is still finishing.
     fake.window = false;
-    form->Timer3_Timer();
+    Watch();
     EXPECT_TRUE(fake.ended);
 }
 
 TEST_F(RunControllerTest, GivesUpOnARendererWhoseWindowNeverComes) {
-    Start(0, "");
+    Start(MusicSource::None);
     fake.now += kRendererStartLimitMs - 1;
-    form->Timer3_Timer();
+    Watch();
     EXPECT_FALSE(fake.ended);
     fake.now += 1;
-    form->Timer3_Timer();
+    Watch();
     EXPECT_TRUE(fake.ended);
 }
 
 TEST_F(RunControllerTest, ARendererThatEndedBeforeItsWindowCameEndsTheRun) {
-    Start(0, "");
+    Start(MusicSource::None);
     fake.process_running = false;
-    form->Timer3_Timer();
+    Watch();
     EXPECT_TRUE(fake.ended);
 }
 
 TEST_F(RunControllerTest, ARendererThatCouldNotStartEndsTheRunAtTheFirstWatch) {
     fake.launch_succeeds = false;
-    Start(2, "C:\\x.mp3");
+    Start(MusicSource::Mp3File);
     TakeLog();
-    form->Timer3_Timer();
-    EXPECT_EQ(TakeLog(), (Log{"disable Timer3", "MP3_Close", "show cursor", "end"}));
-}
-
-TEST(TimerIntervals, AsDesigned) {
-    EXPECT_EQ(TimerIntervalMs(RunTimer::Timer1), 1000u);
-    EXPECT_EQ(TimerIntervalMs(RunTimer::Timer2), 200u);
-    EXPECT_EQ(TimerIntervalMs(RunTimer::Timer3), 50u);
+    Watch();
+    EXPECT_EQ(TakeLog(),
+              (Log{"stop watch", "stop music check", "silence MP3", "show cursor", "end"}));
 }
 
 }  // namespace

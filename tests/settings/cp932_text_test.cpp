@@ -53,6 +53,8 @@ TEST(Cp932Text, FolderOfStopsAtRealSeparators) {
     EXPECT_EQ(FolderOf(S({"C:\\Savers\\", kOmote, ".scr"})), "C:\\Savers");
     EXPECT_EQ(FolderOf(S({"C:\\", kOmote, ".scr"})), "C:\\");
     EXPECT_EQ(FolderOf("c:/a/b.scr"), "c:/a");
+    EXPECT_EQ(FolderOf("Z:\\tmp\\a b\\Velmora.scr"), "Z:\\tmp\\a b");
+    EXPECT_EQ(FolderOf("Velmora.scr"), "");
     EXPECT_EQ(FolderOf("\\\\server\\share\\Velmora.scr"), "\\\\server\\share");
     EXPECT_EQ(FolderOf(S({kJuu, kNou, ".scr"})), "");
 }
@@ -64,6 +66,8 @@ TEST(Cp932Text, InFolderAddsOneSeparatorByCharacter) {
     EXPECT_EQ(InFolder("C:\\", "Velmora.dll"), "C:\\Velmora.dll");
     EXPECT_EQ(InFolder("C:\\Savers\\", "Velmora.dll"), "C:\\Savers\\Velmora.dll");
     EXPECT_EQ(InFolder("", "Velmora.dll"), "\\Velmora.dll");
+    EXPECT_EQ(InFolder("\\\\server\\share\\a b", "Velmora.ini"),
+              "\\\\server\\share\\a b\\Velmora.ini");
 }
 
 TEST(Cp932Text, OneTrailingSeparatorIsDropped) {

@@ -2,38 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
-#include <set>
+#include "tests/support/fake_settings_files.h"
 
 namespace velmora::settings {
 namespace {
 
-// Files in memory; the paths in `refused` cannot be written.
-class FakeFiles final : public SettingsFilePort {
-  public:
-    std::map<std::string, std::string> files;
-    std::set<std::string> folders;
-    std::set<std::string> refused;
-
-    std::optional<std::string> ReadWholeFile(const std::string& path) override {
-        const auto file = files.find(path);
-        return file == files.end() ? std::nullopt : std::optional<std::string>(file->second);
-    }
-    bool ReplaceWholeFile(const std::string& path, const std::string& bytes) override {
-        if (refused.count(path) != 0) {
-            return false;
-        }
-        files[path] = bytes;
-        return true;
-    }
-    bool MakeFolder(const std::string& path) override {
-        if (refused.count(path) != 0) {
-            return false;
-        }
-        folders.insert(path);
-        return true;
-    }
-};
+using FakeFiles = testing::FakeSettingsFiles;
 
 // C:\ソフト表 and a user's application-data folder.
 const SettingsPlaces kPlaces =

@@ -8,36 +8,39 @@ namespace {
 
 TEST(DialogLayout, PlacesAreFifteenTwipsAPixelAt96DotsPerInch) {
     const Scale at96 = button_control::ScaleForDpi(96, 96);
-    EXPECT_TRUE(ToPixels(Place(ControlId::Pic_C).rect, at96) == (PixelRect{12, 16, 453, 169}));
-    EXPECT_TRUE(ToPixels(Place(ControlId::Cmd_Etc).rect, at96) == (PixelRect{192, 200, 125, 25}));
-    EXPECT_TRUE(ToPixels(Place(ControlId::Img_BGM_2).rect, at96) == (PixelRect{20, 96, 13, 13}));
+    EXPECT_TRUE(ToPixels(Place(ControlId::MusicGroup).rect, at96) == (PixelRect{12, 16, 453, 169}));
+    EXPECT_TRUE(ToPixels(Place(ControlId::OtherWorksButton).rect, at96) ==
+                (PixelRect{192, 200, 125, 25}));
+    EXPECT_TRUE(ToPixels(Place(ControlId::FileBox).rect, at96) == (PixelRect{20, 96, 13, 13}));
     EXPECT_TRUE(ToPixels({0, 0, kClientWidth, kClientHeight}, at96) == (PixelRect{0, 0, 479, 252}));
     // 12 twips a pixel at 120 dots per inch.
     const Scale at120 = button_control::ScaleForDpi(120, 120);
-    EXPECT_TRUE(ToPixels(Place(ControlId::lbl_Fname).rect, at120) == (PixelRect{85, 145, 446, 36}));
+    EXPECT_TRUE(ToPixels(Place(ControlId::FileNameLabel).rect, at120) ==
+                (PixelRect{85, 145, 446, 36}));
 }
 
 TEST(DialogLayout, TabOrderFollowsTheTabIndices) {
     const std::vector<ControlId> expected = {
-        ControlId::lbl_7,     ControlId::Pic_C,     ControlId::BGM_Repeat, ControlId::lbl_Fname,
-        ControlId::lbl_BGM_0, ControlId::lbl_BGM_2, ControlId::lbl_BGM_1,  ControlId::lbl_14,
-        ControlId::lbl_15,    ControlId::Cmd_BGM,   ControlId::Cmd_Set,    ControlId::Cmd_Can,
-        ControlId::Cmd_Etc};
+        ControlId::CreditLabel,      ControlId::MusicGroup,       ControlId::TrackBox,
+        ControlId::FileNameLabel,    ControlId::NoneLabel,        ControlId::FileLabel,
+        ControlId::CdLabel,          ControlId::RepeatTrackLabel, ControlId::GroupHeading,
+        ControlId::ChooseFileButton, ControlId::SaveButton,       ControlId::CancelButton,
+        ControlId::OtherWorksButton};
     EXPECT_EQ(TabOrder(), expected);
 }
 
 TEST(DialogLayout, ChoicesAreIndexedByKindNotByTheirOrderOnScreen) {
-    EXPECT_EQ(SelectionBoxOf(0), ControlId::Img_BGM_0);
-    EXPECT_EQ(SelectionBoxOf(1), ControlId::Img_BGM_1);
-    EXPECT_EQ(ChoiceLabelOf(2), ControlId::lbl_BGM_2);
+    EXPECT_EQ(SelectionBoxOf(0), ControlId::NoneBox);
+    EXPECT_EQ(SelectionBoxOf(1), ControlId::CdBox);
+    EXPECT_EQ(ChoiceLabelOf(2), ControlId::FileLabel);
     EXPECT_FALSE(SelectionBoxOf(3).has_value());
     EXPECT_FALSE(SelectionBoxOf(-1).has_value());
-    EXPECT_EQ(KindOfChoiceControl(ControlId::lbl_BGM_1), 1);
-    EXPECT_EQ(KindOfChoiceControl(ControlId::Img_BGM_2), 2);
-    EXPECT_FALSE(KindOfChoiceControl(ControlId::lbl_14).has_value());
+    EXPECT_EQ(KindOfChoiceControl(ControlId::CdLabel), 1);
+    EXPECT_EQ(KindOfChoiceControl(ControlId::FileBox), 2);
+    EXPECT_FALSE(KindOfChoiceControl(ControlId::RepeatTrackLabel).has_value());
     // On screen: CD, none, file from top to bottom.
-    EXPECT_LT(Place(ControlId::Img_BGM_1).rect.y, Place(ControlId::Img_BGM_0).rect.y);
-    EXPECT_LT(Place(ControlId::Img_BGM_0).rect.y, Place(ControlId::Img_BGM_2).rect.y);
+    EXPECT_LT(Place(ControlId::CdBox).rect.y, Place(ControlId::NoneBox).rect.y);
+    EXPECT_LT(Place(ControlId::NoneBox).rect.y, Place(ControlId::FileBox).rect.y);
 }
 
 TEST(DialogLayout, PressOnABoxOrItsTextChoosesItsKind) {
@@ -59,10 +62,10 @@ TEST(DialogLayout, PressOnABoxOrItsTextChoosesItsKind) {
 }
 
 TEST(DialogLayout, EveryShownControlLiesInsideItsContainer) {
-    const TwipsRect group = Place(ControlId::Pic_C).rect;
+    const TwipsRect group = Place(ControlId::MusicGroup).rect;
     for (const ControlPlace& place : Controls()) {
         const bool source_picture =
-            place.id == ControlId::Img_Ra_0 || place.id == ControlId::Img_Ra_1;
+            place.id == ControlId::EmptyBoxPicture || place.id == ControlId::FilledBoxPicture;
         const std::int32_t width = place.container == Container::Form ? kClientWidth : group.width;
         const std::int32_t height =
             place.container == Container::Form ? kClientHeight : group.height;

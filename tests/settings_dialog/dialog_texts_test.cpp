@@ -5,7 +5,7 @@
 
 #include "tests/support/cp932_text.h"
 #include "settings_dialog/core/dialog_texts.h"
-#include "settings_dialog/core/velmora_p.h"
+#include "settings_dialog/core/settings_dialog.h"
 
 namespace velmora::settings_dialog {
 namespace {

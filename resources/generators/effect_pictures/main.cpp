@@ -16,7 +16,7 @@ constexpr uint32_t kSeed = 1999u;
 
 renderer::EffectParameters full_effect() {
     renderer::EffectParameters parameters;
-    renderer::assign_effect_parameters(parameters);
+    renderer::AssignEffectParameters(parameters);
     return parameters;
 }
 
@@ -32,17 +32,16 @@ renderer::EffectParameters thin_cloud() {
 Picture render_effect(const renderer::EffectParameters& parameters, int width, int height,
                       int frames) {
     renderer::OffscreenSurface surface(width, height);
-    if (!surface.ready()) {
+    if (!surface.Ready()) {
         return {};
     }
-    renderer::seed_random15(kSeed);
     renderer::EffectDrawing drawing;
-    drawing.set_up(renderer::ClientRect{0, 0, width, height}, parameters);
+    drawing.SetUp(renderer::SingleView(width, height), parameters, renderer::Random15(kSeed));
     for (int i = 0; i < frames; ++i) {
-        drawing.draw_frame();
+        drawing.DrawFrame();
     }
-    Picture picture{width, height, surface.picture()};
-    drawing.tear_down();
+    Picture picture{width, height, surface.Picture()};
+    drawing.TearDown();
     return picture;
 }
 

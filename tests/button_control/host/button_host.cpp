@@ -12,7 +12,7 @@
 #include <string>
 
 #include "button_control/win32/push_button_window.h"
-#include "tests/support/win32_host_window.h"
+#include "tests/support/win32_windows.h"
 
 namespace {
 

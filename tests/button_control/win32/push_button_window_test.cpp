@@ -10,8 +10,7 @@
 #include <vector>
 
 #include "button_control/win32/push_button_window.h"
-#include "tests/support/message_pump.h"
-#include "tests/support/win32_host_window.h"
+#include "tests/support/win32_windows.h"
 #include "tests/support/win32_pixels.h"
 
 namespace velmora::button_control {

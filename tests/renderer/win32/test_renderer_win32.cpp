@@ -8,35 +8,55 @@
 
 #include "renderer/core/password_check.h"
 #include "renderer/core/pixel_format_choice.h"
-#include "renderer/core/random15.h"
-#include "renderer/core/window_messages.h"
 #include "renderer/gl/effect_drawing.h"
 #include "renderer/win32/gl_context.h"
 #include "renderer/win32/password_port.h"
-#include "renderer/win32/saver_window.h"
+#include "renderer/win32/window_events.h"
 
 namespace velmora::renderer {
 namespace {
 
-// The rules are fed the platform's own numbers.
-static_assert(msg::create == WM_CREATE && msg::destroy == WM_DESTROY && msg::close == WM_CLOSE);
-static_assert(msg::show_window == WM_SHOWWINDOW && msg::activate_app == WM_ACTIVATEAPP);
-static_assert(msg::set_cursor == WM_SETCURSOR && msg::sys_command == WM_SYSCOMMAND);
-static_assert(msg::key_down == WM_KEYDOWN && msg::key_up == WM_KEYUP && msg::character == WM_CHAR);
-static_assert(msg::sys_key_down == WM_SYSKEYDOWN && msg::sys_key_up == WM_SYSKEYUP);
-static_assert(msg::mouse_move == WM_MOUSEMOVE && msg::left_button_down == WM_LBUTTONDOWN);
-static_assert(msg::left_button_up == WM_LBUTTONUP &&
-              msg::left_button_double_click == WM_LBUTTONDBLCLK);
-static_assert(msg::right_button_down == WM_RBUTTONDOWN && msg::right_button_up == WM_RBUTTONUP);
-static_assert(msg::middle_button_down == WM_MBUTTONDOWN && msg::middle_button_up == WM_MBUTTONUP);
-static_assert(sys_command::next_window == SC_NEXTWINDOW);
-static_assert(sys_command::prev_window == SC_PREVWINDOW);
-static_assert(sys_command::screen_save == SC_SCREENSAVE);
-static_assert(pfd::double_buffer == PFD_DOUBLEBUFFER && pfd::draw_to_window == PFD_DRAW_TO_WINDOW);
-static_assert(pfd::support_opengl == PFD_SUPPORT_OPENGL &&
-              pfd::generic_format == PFD_GENERIC_FORMAT);
-static_assert(pfd::generic_accelerated == PFD_GENERIC_ACCELERATED &&
-              pfd::type_rgba == PFD_TYPE_RGBA);
+// The window procedure hands the rules these events, and nothing for the
+// messages they leave to the system.
+TEST(WindowEvents, MessagesBecomeTheRulesEvents) {
+    const auto kind_of = [](UINT message, WPARAM wparam) {
+        WindowEvent event;
+        EXPECT_TRUE(EventForMessage(message, wparam, event)) << message;
+        return event.kind;
+    };
+    EXPECT_EQ(kind_of(WM_KEYDOWN, 'A'), WindowEventKind::KeyPressed);
+    EXPECT_EQ(kind_of(WM_SYSKEYDOWN, 'X'), WindowEventKind::KeyPressed);
+    for (UINT button : {WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_MBUTTONDOWN}) {
+        EXPECT_EQ(kind_of(button, 0), WindowEventKind::ButtonPressed);
+    }
+    EXPECT_EQ(kind_of(WM_ACTIVATEAPP, 0), WindowEventKind::Deactivated);
+    EXPECT_EQ(kind_of(WM_SHOWWINDOW, 1), WindowEventKind::Shown);
+    EXPECT_EQ(kind_of(WM_CLOSE, 0), WindowEventKind::CloseRequested);
+
+    WindowEvent event;
+    for (UINT harmless : {WM_KEYUP, WM_SYSKEYUP, WM_CHAR, WM_LBUTTONUP, WM_RBUTTONUP, WM_MBUTTONUP,
+                          WM_LBUTTONDBLCLK}) {
+        EXPECT_FALSE(EventForMessage(harmless, 0, event)) << harmless;
+    }
+    EXPECT_FALSE(EventForMessage(WM_ACTIVATEAPP, 1, event));
+    EXPECT_FALSE(EventForMessage(WM_SHOWWINDOW, 0, event));
+
+    const auto command_of = [](WPARAM command) {
+        WindowEvent event;
+        EXPECT_TRUE(EventForMessage(WM_SYSCOMMAND, command, event));
+        return event.command;
+    };
+    EXPECT_EQ(command_of(SC_NEXTWINDOW), SystemCommandKind::SwitchWindow);
+    EXPECT_EQ(command_of(SC_PREVWINDOW), SystemCommandKind::SwitchWindow);
+    EXPECT_EQ(command_of(SC_SCREENSAVE | 0x2), SystemCommandKind::StartSaver);
+    EXPECT_EQ(command_of(SC_MINIMIZE), SystemCommandKind::Other);
+}
+
+static_assert(pfd::kDoubleBuffer == PFD_DOUBLEBUFFER && pfd::kDrawToWindow == PFD_DRAW_TO_WINDOW);
+static_assert(pfd::kSupportOpengl == PFD_SUPPORT_OPENGL &&
+              pfd::kGenericFormat == PFD_GENERIC_FORMAT);
+static_assert(pfd::kGenericAccelerated == PFD_GENERIC_ACCELERATED &&
+              pfd::kTypeRgba == PFD_TYPE_RGBA);
 static_assert(kPlatformWin32Windows == VER_PLATFORM_WIN32_WINDOWS);
 
 // A plain top-level window with its own device context, for GL tests.
@@ -62,13 +82,13 @@ class GlWindow {
         ReleaseDC(window_, dc_);
         DestroyWindow(window_);
     }
-    bool make_context() {
-        choose_pixel_format(dc_);
+    bool MakeContext() {
+        SetBestPixelFormat(dc_);
         context_ = wglCreateContext(dc_);
         return context_ != nullptr && wglMakeCurrent(dc_, context_);
     }
-    HWND window() const { return window_; }
-    HDC dc() const { return dc_; }
+    HWND Window() const { return window_; }
+    HDC Dc() const { return dc_; }
 
   private:
     HWND window_ = nullptr;
@@ -78,60 +98,65 @@ class GlWindow {
 
 TEST(PixelFormat, TheChosenFormatIsADoubleBufferedRgbaGlFormat) {
     GlWindow window(64, 64);
-    ASSERT_NE(window.window(), nullptr);
-    choose_pixel_format(window.dc());
-    const int index = GetPixelFormat(window.dc());
+    ASSERT_NE(window.Window(), nullptr);
+    SetBestPixelFormat(window.Dc());
+    const int index = GetPixelFormat(window.Dc());
     ASSERT_GT(index, 0);
     PIXELFORMATDESCRIPTOR descriptor{};
-    DescribePixelFormat(window.dc(), index, sizeof(descriptor), &descriptor);
-    EXPECT_TRUE(pixel_format_score(PixelFormatDescription{
+    DescribePixelFormat(window.Dc(), index, sizeof(descriptor), &descriptor);
+    EXPECT_TRUE(PixelFormatScore(PixelFormatDescription{
         descriptor.dwFlags, descriptor.iPixelType, descriptor.cColorBits, descriptor.cDepthBits}));
     EXPECT_GE(descriptor.cColorBits, 24);
 }
 
 TEST(PasswordCheck, TheNtFamilyAsksForNoPassword) {
     Win32PasswordPort port(nullptr);
-    EXPECT_EQ(port.platform_id(), static_cast<uint32_t>(VER_PLATFORM_WIN32_NT));
-    EXPECT_TRUE(verify_password(HWND{}));
+    EXPECT_EQ(port.PlatformId(), static_cast<uint32_t>(VER_PLATFORM_WIN32_NT));
+    HostState state;
+    EXPECT_TRUE(VerifyPassword(state, port));
 }
 
 // What the driver leaves in the back buffer after a swap must not matter:
-// the frame after a swap continues the picture before it.
+// with the keeping the probe chooses, and with the texture, the frame after
+// a swap continues the picture before it.
 TEST(Drawing, TrailsContinueAcrossRealBufferSwaps) {
     constexpr int kWidth = 160;
     constexpr int kHeight = 120;
     GlWindow window(kWidth, kHeight);
-    ASSERT_TRUE(window.make_context());
+    ASSERT_TRUE(window.MakeContext());
     EffectParameters parameters;
-    assign_effect_parameters(parameters);
-    seed_random15(77);
-    EffectDrawing drawing;
-    drawing.set_up(ClientRect{0, 0, kWidth, kHeight}, parameters);
+    AssignEffectParameters(parameters);
+    const FrameKeeping probed =
+        ProbeFrameKeeping(kWidth, kHeight, [&window] { SwapMainPlane(window.Dc()); });
 
-    std::vector<unsigned char> before(kWidth * kHeight * 3);
-    std::vector<unsigned char> after(before.size());
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    for (int frame = 0; frame < 20; ++frame) {
-        drawing.draw_frame();
-        swap_main_plane(window.dc());
-    }
-    drawing.draw_frame();
-    glReadBuffer(GL_BACK);
-    glReadPixels(0, 0, kWidth, kHeight, GL_RGB, GL_UNSIGNED_BYTE, before.data());
-    swap_main_plane(window.dc());
-    drawing.instances().clear();
-    drawing.draw_frame();
-    glReadPixels(0, 0, kWidth, kHeight, GL_RGB, GL_UNSIGNED_BYTE, after.data());
-
-    int checked = 0;
-    for (size_t i = 0; i < before.size(); ++i) {
-        if (before[i] > 100) {
-            ASSERT_NEAR(after[i], before[i] * 0.647, 1.5) << i;
-            ++checked;
+    for (FrameKeeping keeping : {probed, FrameKeeping::Texture}) {
+        EffectDrawing drawing;
+        drawing.SetUp(SingleView(kWidth, kHeight), parameters, Random15(77), keeping);
+        std::vector<unsigned char> before(kWidth * kHeight * 3);
+        std::vector<unsigned char> after(before.size());
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        for (int frame = 0; frame < 20; ++frame) {
+            drawing.DrawFrame();
+            SwapMainPlane(window.Dc());
         }
+        drawing.DrawFrame();
+        glReadBuffer(GL_BACK);
+        glReadPixels(0, 0, kWidth, kHeight, GL_RGB, GL_UNSIGNED_BYTE, before.data());
+        SwapMainPlane(window.Dc());
+        drawing.Instances().clear();
+        drawing.DrawFrame();
+        glReadPixels(0, 0, kWidth, kHeight, GL_RGB, GL_UNSIGNED_BYTE, after.data());
+
+        int checked = 0;
+        for (size_t i = 0; i < before.size(); ++i) {
+            if (before[i] > 100) {
+                ASSERT_NEAR(after[i], before[i] * 0.647, 1.5) << i;
+                ++checked;
+            }
+        }
+        EXPECT_GT(checked, 100);
+        drawing.TearDown();
     }
-    EXPECT_GT(checked, 100);
-    drawing.tear_down();
 }
 
 // The resources of the shipped program, read from the file itself.
@@ -143,7 +168,7 @@ class ShippedResources : public ::testing::Test {
     }
     void TearDown() override { FreeLibrary(module); }
 
-    std::string resource(LPCSTR type, LPCSTR name) {
+    std::string Resource(LPCSTR type, LPCSTR name) {
         HRSRC found = FindResourceA(module, name, type);
         if (found == nullptr) {
             return {};
@@ -156,7 +181,7 @@ class ShippedResources : public ::testing::Test {
 };
 
 TEST_F(ShippedResources, IconIsOneSixteenColourImageOf32By32) {
-    const std::string group = resource(RT_GROUP_ICON, MAKEINTRESOURCEA(7002));
+    const std::string group = Resource(RT_GROUP_ICON, MAKEINTRESOURCEA(7002));
     ASSERT_GE(group.size(), 6u + 14u);
     EXPECT_EQ(group[4], 1) << "one image";
     EXPECT_EQ(static_cast<unsigned char>(group[6]), 32);
@@ -166,9 +191,9 @@ TEST_F(ShippedResources, IconIsOneSixteenColourImageOf32By32) {
 }
 
 TEST_F(ShippedResources, VersionAndDpiAwareManifest) {
-    const std::string version = resource(RT_VERSION, MAKEINTRESOURCEA(1));
+    const std::string version = Resource(RT_VERSION, MAKEINTRESOURCEA(1));
     EXPECT_FALSE(version.empty());
-    const std::string manifest = resource(RT_MANIFEST, MAKEINTRESOURCEA(1));
+    const std::string manifest = Resource(RT_MANIFEST, MAKEINTRESOURCEA(1));
     EXPECT_NE(manifest.find("dpiAware"), std::string::npos);
     EXPECT_NE(manifest.find("PerMonitorV2"), std::string::npos);
 }

@@ -2,6 +2,8 @@
 // it: place, size, the picture's pixels, and the end with the host.
 #include <windows.h>
 
+#include <memory>
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -9,27 +11,14 @@
 
 #include "saver/core/preview_geometry.h"
 #include "saver/win32/resource_ids.h"
-#include "saver/win32/velmora_r.h"
+#include "saver/win32/preview_form.h"
 #include "tests/support/win32_pixels.h"
+#include "tests/support/win32_windows.h"
 
 namespace velmora::saver {
 namespace {
 
 using Pixels = std::vector<std::uint32_t>;  // 0x00RRGGBB, top-down rows
-
-void Pump() {
-    for (int i = 0; i < 20; ++i) {
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (message.message == WM_QUIT) {
-                PostQuitMessage(0);  // leave it for the test that looks for it
-                return;
-            }
-            DispatchMessageA(&message);
-        }
-        Sleep(10);
-    }
-}
 
 Pixels WindowPixels(HWND window, int width, int height) {
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
@@ -56,23 +45,6 @@ Pixels StillPixels() {
     return pixels;
 }
 
-LRESULT CALLBACK HostProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    return DefWindowProcA(window, message, wparam, lparam);
-}
-
-HWND MakeHost(int x, int y, int width, int height) {
-    WNDCLASSA host_class{};
-    host_class.lpfnWndProc = HostProc;
-    host_class.hInstance = GetModuleHandleA(nullptr);
-    host_class.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    host_class.lpszClassName = "PreviewTestHost";
-    RegisterClassA(&host_class);
-    HWND host = CreateWindowExA(0, "PreviewTestHost", "host", WS_POPUP | WS_VISIBLE, x, y, width,
-                                height, nullptr, nullptr, host_class.hInstance, nullptr);
-    Pump();
-    return host;
-}
-
 std::int32_t HostNumber(HWND host) {
     return static_cast<std::int32_t>(reinterpret_cast<INT_PTR>(host));
 }
@@ -83,17 +55,20 @@ class PreviewFormTest : public ::testing::Test {
         if (IsWindow(host)) {
             DestroyWindow(host);
         }
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        }
+        testing::DropMessages();
     }
     HWND Show(int x, int y, int width, int height) {
-        host = MakeHost(x, y, width, height);
-        ShowPreview(HostNumber(host));
-        Pump();
-        return PreviewFormWindow();
+        host_window = std::make_unique<testing::HostWindow>(
+            nullptr, RECT{x, y, x + width, y + height}, RGB(255, 255, 255), WS_POPUP | WS_VISIBLE);
+        host = host_window->Handle();
+        testing::PumpMessages(200);
+        preview.Show(HostNumber(host));
+        testing::PumpMessages(200);
+        return preview.Window();
     }
+    std::unique_ptr<testing::HostWindow> host_window;
     HWND host = nullptr;
+    PreviewForm preview;
 };
 
 TEST_F(PreviewFormTest, FormIsAVisibleChildAtTheHostsOriginWithItsSize) {
@@ -168,15 +143,7 @@ TEST_F(PreviewFormTest, TheMessageLoopEndsWhenTheHostIsDestroyed) {
     HWND form = Show(10, 10, 152, 112);
     DestroyWindow(host);
     EXPECT_FALSE(IsWindow(form));
-    MSG message;
-    bool quit = false;
-    for (int i = 0; i < 50 && !quit; ++i) {
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            quit = quit || message.message == WM_QUIT;
-        }
-        Sleep(10);
-    }
-    EXPECT_TRUE(quit);
+    EXPECT_TRUE(testing::PumpMessages(500));
 }
 
 }  // namespace

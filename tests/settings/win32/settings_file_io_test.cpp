@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 
+#include "settings/core/settings_store.h"
 #include "settings/win32/settings_file_io.h"
 #include "settings/win32/wide_text.h"
 
@@ -28,7 +29,8 @@ class JapaneseFolder : public ::testing::Test {
         ASSERT_NE(folder_.find(kSoftOmote), std::string::npos);
     }
     void TearDown() override {
-        for (const wchar_t* name : {L"\\Velmora.ini", L"\\Velmora.ini.new", L"\\caf\xE9.wav"}) {
+        for (const wchar_t* name :
+             {L"\\Velmora.ini", L"\\Velmora.ini.new", L"\\caf\xE9.wav", L"\\platform.ini"}) {
             const std::wstring file = wide_ + name;
             SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
             DeleteFileW(file.c_str());
@@ -57,12 +59,12 @@ TEST_F(JapaneseFolder, ReplacesTheWholeFileAndReadsItBack) {
     Win32SettingsFile io;
     const std::string file = folder_ + "\\Velmora.ini";
     EXPECT_EQ(io.ReadWholeFile(file), std::nullopt);
-    EXPECT_FALSE(CanOpenForReading(file));
+    EXPECT_FALSE(io.CanOpenForReading(file));
     ASSERT_TRUE(io.ReplaceWholeFile(file, "[Section]\r\nBGM\x8B\xE6\x95\xAA=2\r\n"));
     ASSERT_TRUE(io.ReplaceWholeFile(file, "[Section]\r\nBGM\x8B\xE6\x95\xAA=1\r\n"));
     EXPECT_EQ(io.ReadWholeFile(file), "[Section]\r\nBGM\x8B\xE6\x95\xAA=1\r\n");
-    EXPECT_TRUE(CanOpenForReading(file));
-    EXPECT_FALSE(CanOpenForReading(folder_));
+    EXPECT_TRUE(io.CanOpenForReading(file));
+    EXPECT_FALSE(io.CanOpenForReading(folder_));
     EXPECT_EQ(io.ReadWholeFile(folder_), std::nullopt);
     EXPECT_TRUE(io.MakeFolder(folder_));
 
@@ -70,7 +72,27 @@ TEST_F(JapaneseFolder, ReplacesTheWholeFileAndReadsItBack) {
     SetFileAttributesW((wide_ + L"\\Velmora.ini").c_str(), FILE_ATTRIBUTE_READONLY);
     EXPECT_FALSE(io.ReplaceWholeFile(file, "lost"));
     EXPECT_EQ(io.ReadWholeFile(file), "[Section]\r\nBGM\x8B\xE6\x95\xAA=1\r\n");
-    EXPECT_FALSE(CanOpenForReading(file + ".new"));
+    EXPECT_FALSE(io.CanOpenForReading(file + ".new"));
+}
+
+TEST_F(JapaneseFolder, ThePlatformsProfileFunctionsWriteAndReadTheSameFile) {
+    if (GetACP() != 932) {
+        GTEST_SKIP() << "the platform's ANSI profile calls take code page 932 only on 932";
+    }
+    const MusicChoice choice{2, 0, "C:\\\x89\xB9\x8A\x79\\a b.wav"};  // C:\音楽\a b.wav
+    Win32SettingsFile io;
+    const std::string ours = folder_ + "\\Velmora.ini";
+    const std::string platform = folder_ + "\\platform.ini";
+    ASSERT_TRUE(io.ReplaceWholeFile(ours, WithIniValues("", kSection, StoredValues(choice))));
+    for (const IniEntry& entry : StoredValues(choice)) {
+        WritePrivateProfileStringA(kSection, entry.key.c_str(), entry.value.c_str(),
+                                   platform.c_str());
+        char value[256] = {};
+        GetPrivateProfileStringA(kSection, entry.key.c_str(), "", value, sizeof value,
+                                 ours.c_str());
+        EXPECT_EQ(value, entry.value);
+    }
+    EXPECT_EQ(io.ReadWholeFile(platform), io.ReadWholeFile(ours));
 }
 
 TEST_F(JapaneseFolder, ANameCodePage932CannotHoldIsReachedByItsShortForm) {
@@ -81,7 +103,7 @@ TEST_F(JapaneseFolder, ANameCodePage932CannotHoldIsReachedByItsShortForm) {
     CloseHandle(file);
     const std::optional<std::string> path = Cp932Path(wide_file);
     ASSERT_TRUE(path.has_value()) << "the volume gives no short name";
-    EXPECT_TRUE(CanOpenForReading(*path));
+    EXPECT_TRUE(Win32SettingsFile().CanOpenForReading(*path));
     EXPECT_EQ(Cp932Path(wide_ + L"\\missing\xE9.wav"), std::nullopt);
 }
 

@@ -84,8 +84,8 @@ class WindowlessTest : public ::testing::Test {
 };
 
 TEST_F(WindowlessTest, BoxesShowTheirPictureOnceGivenOne) {
-    look_.selected[ControlId::Img_BGM_0] = false;
-    look_.selected[ControlId::Img_BGM_1] = true;
+    look_.selected[ControlId::NoneBox] = false;
+    look_.selected[ControlId::CdBox] = true;
     DrawWindowless(dc_, Container::Group, look_);
     // Img_BGM(1) at (20, 56), Img_BGM(0) at (20, 76), Img_BGM(2) at (20, 96) without a picture.
     EXPECT_EQ(GetPixel(dc_, 20, 56), Rgb(37, 37, 37));
@@ -98,14 +98,14 @@ TEST_F(WindowlessTest, BoxesShowTheirPictureOnceGivenOne) {
 TEST_F(WindowlessTest, LabelsShapeAndFileBoxAreDrawnInTheGroupOnly) {
     look_.file_caption = "C:\\Music\\theme.mp3";
     DrawWindowless(dc_, Container::Group, look_);
-    EXPECT_GT(DarkPixels(ControlId::lbl_BGM_0), 10);
-    EXPECT_GT(DarkPixels(ControlId::lbl_14), 10);
-    const RECT shape = PixelPlace(ControlId::Shape3, kAt96);
+    EXPECT_GT(DarkPixels(ControlId::NoneLabel), 10);
+    EXPECT_GT(DarkPixels(ControlId::RepeatTrackLabel), 10);
+    const RECT shape = PixelPlace(ControlId::HeadingFrame, kAt96);
     EXPECT_EQ(GetPixel(dc_, shape.left, shape.top + 5), Rgb(0, 0, 0));
     EXPECT_EQ(GetPixel(dc_, shape.right - 1, shape.top + 5), Rgb(0, 0, 0));
-    const RECT file = PixelPlace(ControlId::lbl_Fname, kAt96);
+    const RECT file = PixelPlace(ControlId::FileNameLabel, kAt96);
     EXPECT_EQ(GetPixel(dc_, file.left, file.top + 10), Rgb(0, 0, 0));
-    EXPECT_GT(DarkPixels(ControlId::lbl_Fname), (file.right - file.left) * 2 + 2 * 27 + 20);
+    EXPECT_GT(DarkPixels(ControlId::FileNameLabel), (file.right - file.left) * 2 + 2 * 27 + 20);
 }
 
 }  // namespace

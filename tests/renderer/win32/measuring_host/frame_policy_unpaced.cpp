@@ -14,20 +14,20 @@ LONGLONG first_frame = 0;
 LONGLONG last_frame = 0;
 long frames = 0;
 
-LONGLONG ticks() {
+LONGLONG Ticks() {
     LARGE_INTEGER now;
     QueryPerformanceCounter(&now);
     return now.QuadPart;
 }
 
-void count_frame() {
-    last_frame = ticks();
+void CountFrame() {
+    last_frame = Ticks();
     if (frames++ == 0) {
         first_frame = last_frame;
     }
 }
 
-void report() {
+void Report() {
     LARGE_INTEGER frequency;
     QueryPerformanceFrequency(&frequency);
     const double seconds = static_cast<double>(last_frame - first_frame) / frequency.QuadPart;
@@ -38,9 +38,9 @@ void report() {
 
 }  // namespace
 
-const FramePolicy& frame_policy() {
-    static const FramePolicy unpaced{false, count_frame, report};
-    return unpaced;
+const FramePolicy& ProgramFramePolicy() {
+    static const FramePolicy kUnpaced{false, CountFrame, Report};
+    return kUnpaced;
 }
 
 }  // namespace velmora::renderer

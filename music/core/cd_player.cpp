@@ -1,0 +1,63 @@
+#include "music/core/cd_player.h"
+
+#include <optional>
+#include <string>
+
+#include "music/core/mci_text.h"
+
+namespace velmora::music {
+
+namespace {
+
+constexpr char kCdDevice[] = "cdaudio";
+constexpr char kStopped[] = "stopped";
+
+}  // namespace
+
+void CdPlayer::Open() {
+    commands_.KeepResult(commands_.SendWithoutReply("open cdaudio"));
+    commands_.KeepResult(commands_.SendWithoutReply("set cdaudio time format tmsf"));
+}
+
+void CdPlayer::Close() {
+    commands_.KeepResult(commands_.SendWithoutReply("stop cdaudio"));
+    commands_.KeepResult(commands_.SendWithoutReply("close cdaudio"));
+}
+
+bool CdPlayer::Check() {
+    const std::string current = commands_.Query("status cdaudio current track");
+    if (HasErrorMark(current)) {
+        return false;
+    }
+    // The count is not used: the query is a second test that a playable disc is in.
+    if (HasErrorMark(commands_.Query("status cdaudio number of tracks"))) {
+        return false;
+    }
+
+    commands_.KeepResult(commands_.SendInto("status cdaudio mode", mode_buffer_, kModeReplySize));
+    const bool stopped = ModeIs(mode_buffer_, kStopped);
+
+    const std::int16_t track = choice_.repeat_track;
+    if (track == 0) {
+        if (stopped) {
+            commands_.Play(kCdDevice, "", "");  // play on from the current position
+        }
+        return true;
+    }
+
+    // A current track that is not a number means the drive cannot be followed.
+    const std::optional<std::int32_t> current_track = ReadNumber(current);
+    if (!current_track) {
+        return false;
+    }
+    if (stopped || *current_track != track) {
+        // The position comes back in the drive's own time format; it is passed
+        // on unchanged, and playback is never given an end.
+        const std::string position =
+            commands_.Query("status cdaudio position track " + std::to_string(track));
+        commands_.Play(kCdDevice, position, "");
+    }
+    return true;
+}
+
+}  // namespace velmora::music

@@ -1,0 +1,52 @@
+#include "music/core/file_player.h"
+
+#include <string>
+
+#include "music/core/mci_text.h"
+
+namespace velmora::music {
+
+namespace {
+
+constexpr char kPlaying[] = "playing";
+
+}  // namespace
+
+// The media results of the MP3 commands are kept nowhere.
+void FilePlayer::StartMp3() {
+    const std::string open = "open \"" + choice_.file + "\" type MPEGVideo Alias MP3Play";
+    if (commands_.SendWithoutReply(open) == 0) {
+        commands_.SendWithoutReply("play MP3Play");
+    }
+}
+
+bool FilePlayer::Mp3Playing() {
+    commands_.SendInto("status MP3Play mode", mode_buffer_, kMp3ModeBufferSize);
+    return ModeIs(mode_buffer_, kPlaying);
+}
+
+void FilePlayer::CheckMp3() {
+    if (Mp3Playing()) {
+        return;
+    }
+    commands_.SendWithoutReply("stop MP3Play");
+    commands_.SendWithoutReply("play MP3Play from 0");
+}
+
+void FilePlayer::CloseMp3() {
+    commands_.SendWithoutReply("stop MP3Play");
+    commands_.SendWithoutReply("close MP3Play");
+}
+
+void FilePlayer::StartWav() {
+    if (commands_.Port().WaveOutDeviceCount() <= 0) {
+        return;
+    }
+    commands_.KeepResult(commands_.Port().PlaySoundFile(choice_.file.c_str(), kLoopSoundFlags));
+}
+
+void FilePlayer::StopWav() {
+    commands_.KeepResult(commands_.Port().PlaySoundFile(nullptr, 0));
+}
+
+}  // namespace velmora::music

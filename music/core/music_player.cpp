@@ -1,0 +1,82 @@
+#include "music/core/music_player.h"
+
+#include <string>
+
+#include "settings/core/cp932_text.h"
+
+namespace velmora::music {
+
+MusicSource MusicSourceFor(const settings::MusicChoice& choice) {
+    if (choice.kind == settings::kCdMusic) {
+        return MusicSource::Cd;
+    }
+    if (choice.kind != settings::kFileMusic) {
+        return MusicSource::None;
+    }
+    // The last three characters: a name ending in 集AV (8F 57 41 56) is no WAV.
+    const std::string ending = settings::FileTypeEnding(choice.file);
+    if (ending == "WAV") {
+        return MusicSource::WavFile;
+    }
+    if (ending == "MP3") {
+        return MusicSource::Mp3File;
+    }
+    return MusicSource::None;
+}
+
+std::uint32_t CheckIntervalMs(MusicSource source) {
+    switch (source) {
+        case MusicSource::Cd:
+            return 200;
+        case MusicSource::Mp3File:
+            return 1000;
+        default:
+            return 0;
+    }
+}
+
+void MusicPlayer::Start(MusicSource source) {
+    switch (source) {
+        case MusicSource::Cd:
+            cd_.Open();
+            break;
+        case MusicSource::WavFile:
+            file_.StartWav();  // loops by itself
+            break;
+        case MusicSource::Mp3File:
+            file_.StartMp3();
+            break;
+        case MusicSource::None:
+            break;
+    }
+}
+
+bool MusicPlayer::Check(MusicSource source) {
+    switch (source) {
+        case MusicSource::Cd:
+            return cd_.Check();
+        case MusicSource::Mp3File:
+            file_.CheckMp3();
+            return true;
+        default:
+            return false;
+    }
+}
+
+void MusicPlayer::Stop(MusicSource source) {
+    switch (source) {
+        case MusicSource::Cd:
+            cd_.Close();
+            break;
+        case MusicSource::WavFile:
+            file_.StopWav();
+            break;
+        case MusicSource::Mp3File:
+            file_.CloseMp3();
+            break;
+        case MusicSource::None:
+            break;
+    }
+}
+
+}  // namespace velmora::music

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <windows.h>
+
+#include "renderer/core/saver_window_rules.h"
+
+namespace velmora::renderer {
+
+// The window message as one of the events the saver window's rules know
+// (its kind and system command; the caller adds the cursor), or false when
+// the rules have nothing to say about it and the system's default handling
+// is all it gets.
+bool EventForMessage(UINT message, WPARAM wparam, WindowEvent& event);
+
+}  // namespace velmora::renderer

@@ -1,0 +1,34 @@
+#pragma once
+// The program's start: which request the platform made and what to do about
+// it, decided in two steps around the loading of the settings.
+
+#include <cstdint>
+#include <string_view>
+
+namespace velmora::saver {
+
+enum class StartupAction {
+    EndProgram,             // end at once
+    ShowPreview,            // the preview form in `preview_host`; it keeps the program alive
+    LoadSettings,           // read the settings, look for the renderer, then decide again
+    ReportMissingRenderer,  // the one message box, then the end
+    ShowSettingsDialog,     // modally, then the end
+    StartRun,               // the hidden run form; it keeps the program alive
+};
+
+struct StartupDecision {
+    StartupAction action = StartupAction::EndProgram;
+    std::int32_t preview_host = 0;  // ShowPreview: the host window's number
+    bool hide_cursor = false;       // StartRun: hide the mouse cursor for the run
+};
+
+// First step: a busy copy (a run or the settings dialog already up) ends the
+// program; a preview request reads nothing else; everything else goes on
+// with the settings.
+StartupDecision DecideOnArrival(std::string_view argument_text, bool run_busy, bool dialog_busy);
+
+// Second step, once the settings are loaded and the renderer looked for:
+// the message, the dialog (/c), the run (/s or no argument) or the end.
+StartupDecision DecideWithSettings(std::string_view argument_text, bool renderer_present);
+
+}  // namespace velmora::saver

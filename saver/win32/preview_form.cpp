@@ -1,0 +1,105 @@
+#include "saver/win32/preview_form.h"
+
+#include <algorithm>
+
+#include "saver/core/preview_geometry.h"
+#include "saver/core/saver_texts.h"
+#include "saver/win32/program_window.h"
+#include "saver/win32/resource_ids.h"
+
+namespace velmora::saver {
+
+namespace {
+
+constexpr char kClassName[] = "Velmora_R";
+// How often the form checks that its host still exists: a host in another
+// process may go without taking this window along.
+constexpr UINT_PTR kHostWatchTimer = 1;
+constexpr UINT kHostWatchMs = 250;
+
+double ScreenTwipsPerPixel(int index) {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, index);
+    ReleaseDC(nullptr, screen);
+    return TwipsPerPixel(dpi);
+}
+
+}  // namespace
+
+void PreviewForm::Paint(HDC dc) const {
+    if (!still_) {
+        return;
+    }
+    BITMAP info{};
+    GetObjectA(still_, sizeof info, &info);
+    const int width = std::min<LONG>(info.bmWidth, image_rect_.right - image_rect_.left);
+    const int height = std::min<LONG>(info.bmHeight, image_rect_.bottom - image_rect_.top);
+    if (width <= 0 || height <= 0) {
+        return;
+    }
+    HDC memory = CreateCompatibleDC(dc);
+    HGDIOBJ old = SelectObject(memory, still_);
+    BitBlt(dc, image_rect_.left, image_rect_.top, width, height, memory, 0, 0, SRCCOPY);
+    SelectObject(memory, old);
+    DeleteDC(memory);
+}
+
+LRESULT CALLBACK PreviewForm::Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    const PreviewForm* form = OwnerOf<PreviewForm>(window, message, lparam);
+    if (form != nullptr) {
+        switch (message) {
+            case WM_PAINT: {
+                PAINTSTRUCT paint;
+                HDC dc = BeginPaint(window, &paint);
+                form->Paint(dc);
+                EndPaint(window, &paint);
+                return 0;
+            }
+            case WM_TIMER:
+                if (wparam == kHostWatchTimer && !IsWindow(form->host_)) {
+                    DestroyWindow(window);
+                }
+                return 0;
+            case WM_DESTROY:
+                // The form was the program's only window.
+                PostQuitMessage(0);
+                return 0;
+        }
+    }
+    return DefWindowProcA(window, message, wparam, lparam);
+}
+
+void PreviewForm::Show(std::int32_t host_number) {
+    // Window numbers are 32-bit values, sign-extended on 64-bit Windows.
+    const HWND host = reinterpret_cast<HWND>(static_cast<INT_PTR>(host_number));
+    if (!IsWindow(host)) {
+        EndProcessNow();
+    }
+    host_ = host;
+
+    RECT host_rect{};
+    GetWindowRect(host, &host_rect);
+    const PreviewGeometry geometry =
+        PreviewGeometryFor(host_rect.right - host_rect.left, host_rect.bottom - host_rect.top,
+                           ScreenTwipsPerPixel(LOGPIXELSX), ScreenTwipsPerPixel(LOGPIXELSY));
+
+    window_ =
+        CreateHiddenPopup({kClassName, Procedure, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)),
+                           LoadCursorA(nullptr, IDC_ARROW)},
+                          kPreviewFormCaption, this);
+    still_ = static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr),
+                                             MAKEINTRESOURCEA(IDB_PREVIEW_STILL), IMAGE_BITMAP, 0,
+                                             0, LR_CREATEDIBSECTION));
+
+    // A child of the host from here on (a child has no popup style).
+    const LONG style = GetWindowLongA(window_, GWL_STYLE);
+    SetWindowLongA(window_, GWL_STYLE, (style & ~WS_POPUP) | WS_CHILD);
+    SetParent(window_, host);
+    MoveWindow(window_, 0, 0, geometry.width_pixels, geometry.height_pixels, FALSE);
+    image_rect_ = RECT{0, 0, geometry.width_pixels, geometry.height_pixels};
+
+    SetTimer(window_, kHostWatchTimer, kHostWatchMs, nullptr);
+    ShowWindow(window_, SW_SHOW);
+}
+
+}  // namespace velmora::saver

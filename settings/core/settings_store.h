@@ -1,0 +1,47 @@
+#pragma once
+// The settings file's content: its one section and three keys, how the stored
+// texts become the music choice, and the three values a save writes.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "settings/core/ini_text.h"
+#include "settings/core/music_choice.h"
+#include "settings/core/settings_places.h"
+
+namespace velmora::settings {
+
+// The file's one section and its keys, as their code-page-932 bytes.
+inline constexpr char kSection[] = "Section";
+// "BGM区分"
+inline constexpr char kKeyKind[] = "BGM\x8B\xE6\x95\xAA";
+// "BGMﾘﾋﾟｰﾄ"
+inline constexpr char kKeyRepeatTrack[] = "BGM\xD8\xCB\xDF\xB0\xC4";
+// "BGMﾌｧｲﾙ"
+inline constexpr char kKeyFile[] = "BGM\xCC\xA7\xB2\xD9";
+
+// True when the path names a file that can be opened for reading; one
+// trailing "\" character is ignored.
+bool FileExists(SettingsFilePort& port, std::string_view path);
+
+// A stored integer: empty gives 0; otherwise the whole text as a number
+// (blanks around it allowed), rounded down; `previous` when the text is not a
+// number or the result does not fit 16 bits.
+std::int16_t StoredInteger(std::string_view text, std::int16_t previous);
+
+// Fills the music choice from the settings file that ReadSettingsFile picks.
+// Kind 2 falls back to 0 when no readable file is named; nothing is written back.
+void LoadMusicChoice(SettingsFilePort& port, const SettingsPlaces& places, MusicChoice& choice);
+
+// What a save writes, in this order: the kind, the track, the file.
+std::vector<IniEntry> StoredValues(const MusicChoice& choice);
+
+// Writes the three values in one replacement of the file (SaveSettingsValues):
+// nothing on success, the message for the user otherwise.
+std::optional<std::string> SaveMusicChoice(SettingsFilePort& port, const SettingsPlaces& places,
+                                           const MusicChoice& choice);
+
+}  // namespace velmora::settings

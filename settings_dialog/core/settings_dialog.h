@@ -1,0 +1,106 @@
+#pragma once
+// The settings dialog's behaviour. It shows the loaded music choice, lets the
+// user pick a kind, a track and a file, and has the three settings written
+// when the user saves. Platform-free: the Win32 window translates the user's
+// actions into the events below and carries out the reply each one returns.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "settings/core/music_choice.h"
+#include "settings_dialog/core/dialog_layout.h"
+#include "settings_dialog/core/zoom_rectangles.h"
+
+namespace velmora::settings_dialog {
+
+// The platform's open-file request: one filter pair, a title, and the sizes
+// of the file-name and file-title buffers (filled with NULs).
+struct OpenFileRequest {
+    std::string filter;  // description NUL pattern NUL NUL
+    std::string title;
+    std::size_t file_buffer_size = 0;
+    std::size_t title_buffer_size = 0;
+};
+
+// What the platform's open-file dialog gave back: its result and the whole
+// file-name buffer in code page 932 (the file's short form where code page
+// 932 cannot name it). `namable` is false when neither form fits code page
+// 932; the buffer then holds the name with "?" for what does not fit.
+struct OpenFileAnswer {
+    std::int32_t result = 0;
+    std::string file_buffer;
+    bool namable = true;
+};
+
+// The shell's document launch.
+struct ShellLaunch {
+    std::string verb, file, parameters, folder;
+    int show = 0;
+};
+
+inline constexpr int kShowNormal = 1;  // SW_SHOWNORMAL
+inline constexpr std::size_t kFileBufferSize = 255;
+
+// The open-file request the "..." button makes.
+OpenFileRequest MusicFileRequest();
+// The author's home page, opened by "その他の作品".
+ShellLaunch HomePageLaunch();
+
+// What the choice controls show: the one filled selection box (none for a
+// kind outside 0..2), "..." enabled only for a file, the track box only for the CD.
+struct ChoiceView {
+    std::optional<ControlId> filled_box;
+    bool file_button_enabled = false;
+    bool track_box_enabled = false;
+};
+
+// What the window does after an event, in this order.
+struct DialogReply {
+    bool show_choice = false;     // show View() again
+    bool show_file_name = false;  // show Choice().file
+    bool ask_for_file = false;    // make MusicFileRequest() and hand the answer to FileAnswered
+    bool open_home_page = false;  // HomePageLaunch(), under the hourglass
+    bool save = false;            // save Choice() and hand the outcome to Saved
+    bool close = false;           // zoom back to the cursor point and close the dialog
+    std::string message;          // when not empty: tell the user, the dialog stays open
+};
+
+class SettingsDialog {
+  public:
+    // The dialog edits `choice`, the program's music choice.
+    explicit SettingsDialog(settings::MusicChoice& choice) : choice_(choice) {}
+
+    const settings::MusicChoice& Choice() const { return choice_; }
+    ChoiceView View() const;
+    // The track box's first text.
+    std::string TrackBoxText() const;
+
+    // The mouse position in screen pixels when the dialog loads (nothing when
+    // the platform could not tell): the point the zooms start from and end at.
+    void RecordCursor(std::optional<std::pair<std::int32_t, std::int32_t>> position);
+    CursorPoint Cursor() const { return cursor_; }
+    ZoomRects OpenZoom(ScreenRect window) const { return ZoomOpenRects(cursor_, window); }
+    ZoomRects CloseZoom(ScreenRect window) const { return ZoomCloseRects(cursor_, window); }
+
+    // A mouse press (any button) on the selection box or text of a kind.
+    DialogReply PressChoice(int kind);
+    // A button's click; `track_text` is what the track box holds.
+    DialogReply ClickButton(ControlId button, std::string_view track_text);
+    // The open-file dialog's answer to ask_for_file. A file code page 932
+    // cannot name is refused at once with a message, the choice unchanged.
+    DialogReply FileAnswered(const OpenFileAnswer& answer);
+    // The outcome of a save: nothing when written, else the message for the
+    // user. Closes only after a good save; otherwise the choice stays on screen.
+    DialogReply Saved(const std::optional<std::string>& failure);
+    // Escape or the close box: the same as "ｷｬﾝｾﾙ".
+    DialogReply Cancel() { return ClickButton(ControlId::CancelButton, {}); }
+
+  private:
+    settings::MusicChoice& choice_;
+    CursorPoint cursor_;
+};
+
+}  // namespace velmora::settings_dialog

@@ -1,0 +1,26 @@
+#pragma once
+// The settings dialog as a Win32 window, shown modally: the one entry the
+// program uses.
+//
+// The program must carry the dialog's icon and pictures and the button
+// pictures: include settings_dialog/win32/dialog_resources.rc and
+// button_control/win32/button_pictures.rc in its resource script.
+
+#include <windows.h>
+
+#include <string>
+
+#include "settings/core/music_choice.h"
+#include "settings/core/settings_store.h"
+
+namespace velmora::settings_dialog {
+
+// Creates the dialog, loads it, shows it and runs its messages until it has
+// closed (Save, Cancel or the close box). The dialog edits `choice`; a save
+// writes it to the settings file at `places` through `store`; what the dialog
+// tells the user comes in message boxes captioned `message_caption`.
+void ShowSettingsDialog(HINSTANCE instance, settings::SettingsFilePort& store,
+                        const settings::SettingsPlaces& places, settings::MusicChoice& choice,
+                        const std::string& message_caption);
+
+}  // namespace velmora::settings_dialog

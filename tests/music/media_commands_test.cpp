@@ -1,0 +1,155 @@
+// The media command layer: sending commands, turning replies and failures into text.
+
+#include <cstring>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "music/core/music_texts.h"
+#include "music/core/mci_text.h"
+#include "music/core/media_commands.h"
+#include "tests/music/scripted_drive.h"
+
+namespace velmora::music {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+using testing::ScriptedDrive;
+
+class MediaCommandsTest : public ::testing::Test {
+  protected:
+    ScriptedDrive drive;
+    MediaCommands commands{drive};
+};
+
+TEST_F(MediaCommandsTest, EmptyCommandIsRefusedWithoutCallingThePlatform) {
+    commands.KeepResult(7);
+    std::string text;
+    EXPECT_EQ(commands.Send("", text), -1);
+    EXPECT_EQ(text, kNoCommandText);
+
+    EXPECT_EQ(commands.Query(""), "Error:-1");
+    EXPECT_EQ(commands.LastReply(), kNoCommandText);
+    EXPECT_EQ(commands.LastResult(), -1);
+    EXPECT_THAT(drive.calls, IsEmpty());
+}
+
+TEST_F(MediaCommandsTest, SuccessGivesTheReplyBeforeItsNul) {
+    drive.Answer("status cdaudio current track", 0, "12");
+    std::string text = "old";
+    commands.KeepResult(99);
+    EXPECT_EQ(commands.Send("status cdaudio current track", text), 0);
+    EXPECT_EQ(text, "12");  // the filler after the NUL is not part of it
+    EXPECT_EQ(commands.LastResult(), 0);
+    ASSERT_EQ(drive.calls.size(), 1u);
+    EXPECT_TRUE(drive.calls[0].with_buffer);
+    EXPECT_EQ(drive.calls[0].size, 512u);
+
+    EXPECT_EQ(commands.Query("status cdaudio current track"), "12");
+    EXPECT_EQ(commands.LastReply(), "12");
+}
+
+TEST_F(MediaCommandsTest, ReplyThatFillsTheWholeBufferIsReadToItsEnd) {
+    drive.Answer("info cdaudio", 0, std::string(600, 'a'));
+    EXPECT_EQ(commands.Query("info cdaudio"), std::string(512, 'a'));
+}
+
+TEST(MediaCommandsDriver, ReplyOfAnEarlierCommandIsNotReturnedAgain) {
+    // A driver that writes its reply for the first command and leaves the
+    // buffer untouched for the second.
+    struct WritesOnce : ScriptedDrive {
+        std::int32_t SendString(const std::string&, char* reply, std::uint32_t) override {
+            if (!written) {
+                std::strcpy(reply, "Drive");
+                written = true;
+            }
+            return 0;
+        }
+        bool written = false;
+    };
+    WritesOnce drive;
+    MediaCommands commands{drive};
+    EXPECT_EQ(commands.Query("info cdaudio product"), "Drive");
+    EXPECT_EQ(commands.Query("seek cdaudio to start"), "");
+}
+
+TEST_F(MediaCommandsTest, FailureGivesTheErrorTextAndTheCode) {
+    drive.Answer("open cdaudio", 266, "ignored");
+    drive.ErrorText(266, "The driver cannot be loaded.");
+    std::string text;
+    EXPECT_EQ(commands.Send("open cdaudio", text), 266);
+    EXPECT_EQ(text, "The driver cannot be loaded.");
+    EXPECT_EQ(commands.LastResult(), 266);
+    EXPECT_THAT(drive.error_calls, ElementsAre(std::make_pair(266, 256u)));
+
+    EXPECT_EQ(commands.Query("open cdaudio"), "Error:266");
+    EXPECT_EQ(commands.LastReply(), "The driver cannot be loaded.");
+}
+
+TEST_F(MediaCommandsTest, CodeWithoutErrorTextGivesTheFallbackText) {
+    drive.Answer("status cdaudio mode", 12345);
+    EXPECT_EQ(commands.Query("status cdaudio mode"), "Error:12345");
+    EXPECT_EQ(commands.LastReply(), kNoErrorText);
+
+    drive.Answer("status cdaudio mode", -3);  // negative codes keep their sign
+    EXPECT_EQ(commands.Query("status cdaudio mode"), "Error:-3");
+}
+
+TEST_F(MediaCommandsTest, ErrorTextFillingItsWholeBufferIsReadToItsEnd) {
+    drive.Answer("x", 300);
+    drive.ErrorText(300, std::string(400, 'e'));
+    commands.Query("x");
+    EXPECT_EQ(commands.LastReply(), std::string(256, 'e'));
+}
+
+TEST_F(MediaCommandsTest, PlayCommandShapes) {
+    drive.Answer("play cdaudio from 3 to 4", 263);
+    EXPECT_EQ(commands.Play("cdaudio", "", ""), 0);
+    EXPECT_EQ(commands.Play("cdaudio", "03:00:00:00", ""), 0);
+    EXPECT_EQ(commands.Play("cdaudio", "", "4"), 0);
+    EXPECT_EQ(commands.Play("cdaudio", "3", "4"), 263);
+    EXPECT_EQ(commands.LastResult(), 263);
+    EXPECT_THAT(drive.Commands(), ElementsAre("play cdaudio", "play cdaudio from 03:00:00:00",
+                                              "play cdaudio to 4", "play cdaudio from 3 to 4"));
+    EXPECT_EQ(drive.calls[0].size, 512u);
+}
+
+TEST(MciText, ErrorMarkIsFoundInAnyLetterCase) {
+    EXPECT_TRUE(HasErrorMark("Error:266"));
+    EXPECT_TRUE(HasErrorMark("Error:-1"));
+    EXPECT_TRUE(HasErrorMark("drive terror"));
+    EXPECT_TRUE(HasErrorMark("eRr"));
+    EXPECT_TRUE(HasErrorMark("EERR"));
+    EXPECT_FALSE(HasErrorMark("12"));
+    EXPECT_FALSE(HasErrorMark("ER R"));
+    EXPECT_FALSE(HasErrorMark(""));
+}
+
+TEST(MciText, SecondBytesOfDoubleByteCharactersAreNotLetters) {
+    // "ウ" is 83 45: its second byte is an "E" only to a byte-wise search.
+    EXPECT_FALSE(HasErrorMark("\x83\x45RR"));
+    EXPECT_TRUE(
+        HasErrorMark("\x83\x45"
+                     "ERR"));
+    EXPECT_FALSE(HasErrorMark("\x83"));  // a cut-off character at the end
+}
+
+TEST(MciText, NumbersAreReadWhole) {
+    EXPECT_EQ(ReadNumber("3"), 3);
+    EXPECT_EQ(ReadNumber(" 12 "), 12);
+    EXPECT_EQ(ReadNumber("-4"), -4);
+    EXPECT_EQ(ReadNumber("+5"), 5);
+    EXPECT_EQ(ReadNumber("2147483647"), 2147483647);
+    EXPECT_EQ(ReadNumber("-2147483648"), -2147483647 - 1);
+    EXPECT_EQ(ReadNumber(""), std::nullopt);
+    EXPECT_EQ(ReadNumber("  "), std::nullopt);
+    EXPECT_EQ(ReadNumber("-"), std::nullopt);
+    EXPECT_EQ(ReadNumber("3a"), std::nullopt);
+    EXPECT_EQ(ReadNumber("0x3"), std::nullopt);
+    EXPECT_EQ(ReadNumber("2147483648"), std::nullopt);
+    EXPECT_EQ(ReadNumber("99999999999999999999"), std::nullopt);
+}
+
+}  // namespace
+}  // namespace velmora::music

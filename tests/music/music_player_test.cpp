@@ -1,0 +1,67 @@
+// The music player as the run drives it: which source a choice plays and
+// what starting, checking and stopping each source sends.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "music/core/music_player.h"
+#include "tests/music/scripted_drive.h"
+
+namespace velmora::music {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+TEST(MusicSourceFor, TheCdByKindAndTheFileByItsUpperCasedLastThreeCharacters) {
+    const auto source = [](std::int16_t kind, const char* file) {
+        return MusicSourceFor({kind, 0, file});
+    };
+    EXPECT_EQ(source(1, ""), MusicSource::Cd);
+    EXPECT_EQ(source(1, "C:\\x.mp3"), MusicSource::Cd);
+    EXPECT_EQ(source(2, "C:\\x.wav"), MusicSource::WavFile);
+    EXPECT_EQ(source(2, "C:\\x.WaV"), MusicSource::WavFile);
+    EXPECT_EQ(source(2, "C:\\x.Mp3"), MusicSource::Mp3File);
+    EXPECT_EQ(source(2, "mp3"), MusicSource::Mp3File);
+    // 集AV (8F 57 41 56) ends in the bytes of "WAV" but not in its characters.
+    for (const char* other : {"C:\\x.mpeg", "C:\\x.wave", "C:\\x.mp3 ", "p3", "", "C:\\x.ogg",
+                              "C:\\\x8F\x57"
+                              "AV"}) {
+        EXPECT_EQ(source(2, other), MusicSource::None) << other;
+    }
+    for (const std::int16_t kind : {0, 3, -1}) {
+        EXPECT_EQ(source(kind, "C:\\x.wav"), MusicSource::None) << kind;
+    }
+}
+
+TEST(MusicPlayer, StartCheckAndStopBySource) {
+    testing::ScriptedDrive drive;
+    settings::MusicChoice choice{2, 0, "C:\\a.mp3"};
+    MusicPlayer player{drive, choice};
+    drive.Answer("status MP3Play mode", 0, "playing");
+    player.Start(MusicSource::Mp3File);
+    EXPECT_TRUE(player.Check(MusicSource::Mp3File));
+    player.Stop(MusicSource::Mp3File);
+    EXPECT_THAT(drive.Commands(),
+                ElementsAre("open \"C:\\a.mp3\" type MPEGVideo Alias MP3Play", "play MP3Play",
+                            "status MP3Play mode", "stop MP3Play", "close MP3Play"));
+
+    drive.calls.clear();
+    player.Start(MusicSource::None);
+    EXPECT_FALSE(player.Check(MusicSource::None));
+    EXPECT_FALSE(player.Check(MusicSource::WavFile));
+    player.Stop(MusicSource::None);
+    EXPECT_THAT(drive.calls, IsEmpty());
+    EXPECT_THAT(drive.sounds, IsEmpty());
+
+    player.Start(MusicSource::Cd);
+    drive.Answer("status cdaudio current track", 266);
+    EXPECT_FALSE(player.Check(MusicSource::Cd));
+    player.Stop(MusicSource::Cd);
+    EXPECT_THAT(drive.Commands(),
+                ElementsAre("open cdaudio", "set cdaudio time format tmsf",
+                            "status cdaudio current track", "stop cdaudio", "close cdaudio"));
+}
+
+}  // namespace
+}  // namespace velmora::music

@@ -1,0 +1,130 @@
+// The music module on the real platform: winmm under Wine, which has no CD
+// drive and plays MP3 files through its MPEG device.
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "music/core/cd_player.h"
+#include "music/core/file_player.h"
+#include "music/win32/win32_media_port.h"
+
+namespace velmora::music {
+namespace {
+
+constexpr std::int32_t kCannotLoadDriver = 266;  // MCIERR_CANNOT_LOAD_DRIVER
+
+// The real port, with a record of every command and its result.
+class RecordingPort : public Win32MediaPort {
+  public:
+    std::int32_t SendString(const std::string& command, char* reply,
+                            std::uint32_t reply_size) override {
+        const std::int32_t code = Win32MediaPort::SendString(command, reply, reply_size);
+        sent.emplace_back(command, code);
+        return code;
+    }
+    std::vector<std::pair<std::string, std::int32_t>> sent;
+};
+
+std::string SoundFile(const char* name) {
+    const char* dir = std::getenv("VELMORA_SOUND_DIR");
+    return dir ? std::string(dir) + "\\" + name : std::string();
+}
+
+// Polls until the MP3 reports "playing" (the device starts on its own thread).
+bool BecomesPlaying(FilePlayer& player) {
+    for (int i = 0; i < 100; ++i) {
+        if (player.Mp3Playing()) {
+            return true;
+        }
+        Sleep(50);
+    }
+    return false;
+}
+
+class Win32Music : public ::testing::Test {
+  protected:
+    RecordingPort port;
+    settings::MusicChoice choice;
+    MediaCommands commands{port};
+    CdPlayer cd{commands, choice};
+    FilePlayer player{commands, choice};
+};
+
+TEST_F(Win32Music, MissingCdDriveFailsWithAnErrorText) {
+    EXPECT_EQ(commands.Query("open cdaudio"), "Error:266");
+    EXPECT_EQ(commands.LastResult(), kCannotLoadDriver);
+    EXPECT_FALSE(commands.LastReply().empty());
+
+    char text[256] = {};
+    EXPECT_TRUE(port.ErrorString(kCannotLoadDriver, text, sizeof text));
+    EXPECT_EQ(commands.LastReply(), text);
+}
+
+TEST_F(Win32Music, CdChecksStopWithoutADrive) {
+    choice.kind = settings::kCdMusic;
+    choice.repeat_track = 3;
+    cd.Open();
+    EXPECT_EQ(port.sent.at(0), std::make_pair(std::string("open cdaudio"), kCannotLoadDriver));
+    EXPECT_FALSE(cd.Check());
+    EXPECT_NE(commands.LastResult(), 0);
+    EXPECT_EQ(port.sent.back().first, "status cdaudio current track");
+    cd.Close();
+    EXPECT_NE(commands.LastResult(), 0);
+}
+
+TEST_F(Win32Music, MissingMp3StaysSilent) {
+    choice.kind = settings::kFileMusic;
+    choice.file = "Z:\\velmora\\no such folder\\missing.mp3";
+    player.StartMp3();
+    ASSERT_EQ(port.sent.size(), 1u);
+    EXPECT_NE(port.sent[0].second, 0);
+    EXPECT_FALSE(player.Mp3Playing());
+
+    player.CheckMp3();  // every later check fails quietly
+    EXPECT_EQ(port.sent.back().first, "play MP3Play from 0");
+    EXPECT_NE(port.sent.back().second, 0);
+    player.CloseMp3();
+}
+
+TEST_F(Win32Music, Mp3WithBlanksInItsPathPlaysAndRestarts) {
+    choice.kind = settings::kFileMusic;
+    choice.file = SoundFile("tone file.mp3");
+    ASSERT_FALSE(choice.file.empty()) << "VELMORA_SOUND_DIR is not set";
+
+    player.StartMp3();
+    ASSERT_EQ(port.sent.size(), 2u);
+    EXPECT_EQ(port.sent[0].second, 0) << port.sent[0].first;
+    EXPECT_EQ(port.sent[1], std::make_pair(std::string("play MP3Play"), 0));
+    EXPECT_TRUE(BecomesPlaying(player));
+
+    // Stopped from outside: the next check starts it again from the beginning.
+    commands.Query("stop MP3Play");
+    EXPECT_FALSE(player.Mp3Playing());
+    player.CheckMp3();
+    EXPECT_EQ(port.sent.back(), std::make_pair(std::string("play MP3Play from 0"), 0));
+    EXPECT_TRUE(BecomesPlaying(player));
+
+    player.CloseMp3();
+    EXPECT_EQ(port.sent.back(), std::make_pair(std::string("close MP3Play"), 0));
+    EXPECT_FALSE(player.Mp3Playing());
+}
+
+TEST_F(Win32Music, WavLoopsAndStops) {
+    ASSERT_GT(port.WaveOutDeviceCount(), 0);
+    choice.kind = settings::kFileMusic;
+    choice.file = SoundFile("tone.wav");
+    player.StartWav();
+    EXPECT_EQ(commands.LastResult(), TRUE);
+    Sleep(300);
+    player.StopWav();
+    EXPECT_EQ(commands.LastResult(), TRUE);
+}
+
+}  // namespace
+}  // namespace velmora::music

@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+
+#include "renderer/core/desktop_layout.h"
+
+namespace velmora::renderer {
+namespace {
+
+void ExpectView(const MonitorView& view, int x, int y, int width, int height) {
+    EXPECT_EQ(view.x, x);
+    EXPECT_EQ(view.y, y);
+    EXPECT_EQ(view.width, width);
+    EXPECT_EQ(view.height, height);
+    EXPECT_DOUBLE_EQ(view.geometry.aspect, static_cast<double>(width) / height);
+}
+
+void ExpectWindow(const DesktopLayout& layout, int left, int top, int right, int bottom) {
+    EXPECT_EQ(layout.window.left, left);
+    EXPECT_EQ(layout.window.top, top);
+    EXPECT_EQ(layout.window.right, right);
+    EXPECT_EQ(layout.window.bottom, bottom);
+}
+
+TEST(DesktopLayout, SideBySideMonitorsOfMixedSizes) {
+    // A 16:9 primary with a taller portrait monitor to its right.
+    const DesktopLayout layout =
+        LayOutDesktop({ScreenRect{0, 0, 1920, 1080}, ScreenRect{1920, -300, 3000, 1620}});
+    ExpectWindow(layout, 0, -300, 3000, 1620);
+    ASSERT_EQ(layout.views.size(), 2u);
+    // The GL counts rows from the bottom of the window.
+    ExpectView(layout.views[0], 0, 540, 1920, 1080);
+    ExpectView(layout.views[1], 1920, 0, 1080, 1920);
+    EXPECT_GT(layout.views[1].geometry.field_of_view_y, 90.0) << "portrait keeps 90 across";
+}
+
+TEST(DesktopLayout, StackedMonitorsAndOnesLeftOfAndAboveThePrimary) {
+    const DesktopLayout stacked =
+        LayOutDesktop({ScreenRect{0, 0, 1280, 720}, ScreenRect{0, -1440, 5120, 0}});
+    ExpectWindow(stacked, 0, -1440, 5120, 720);
+    ExpectView(stacked.views[0], 0, 0, 1280, 720);
+    ExpectView(stacked.views[1], 0, 720, 5120, 1440);
+
+    const DesktopLayout left =
+        LayOutDesktop({ScreenRect{0, 0, 1920, 1080}, ScreenRect{-1280, 100, 0, 1124}});
+    ExpectWindow(left, -1280, 0, 1920, 1124);
+    ExpectView(left.views[0], 1280, 44, 1920, 1080);
+    ExpectView(left.views[1], 0, 0, 1280, 1024);
+}
+
+TEST(DesktopLayout, OneMonitorFillsTheWindowAndEmptyMonitorsAreLeftOut) {
+    const DesktopLayout single = SingleView(1024, 768);
+    ExpectWindow(single, 0, 0, 1024, 768);
+    ASSERT_EQ(single.views.size(), 1u);
+    ExpectView(single.views[0], 0, 0, 1024, 768);
+
+    const DesktopLayout with_empty =
+        LayOutDesktop({ScreenRect{-50, -50, -50, 10}, ScreenRect{0, 0, 800, 600}});
+    ExpectWindow(with_empty, 0, 0, 800, 600);
+    EXPECT_EQ(with_empty.views.size(), 1u);
+    EXPECT_TRUE(LayOutDesktop({}).views.empty());
+}
+
+}  // namespace
+}  // namespace velmora::renderer

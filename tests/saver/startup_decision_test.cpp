@@ -1,0 +1,56 @@
+#include "saver/core/startup_decision.h"
+
+#include <gtest/gtest.h>
+
+namespace velmora::saver {
+namespace {
+
+using A = StartupAction;
+
+TEST(DecideOnArrival, ABusyCopyEndsEveryRequest) {
+    for (const char* args : {"/s", "/c", "/p 1234", "", "/a"}) {
+        EXPECT_EQ(DecideOnArrival(args, true, false).action, A::EndProgram) << args;
+        EXPECT_EQ(DecideOnArrival(args, false, true).action, A::EndProgram) << args;
+    }
+}
+
+TEST(DecideOnArrival, PreviewReadsNothingElseAndTakesTheHostFromPositionFour) {
+    const auto host = [](const char* args) {
+        const StartupDecision decision = DecideOnArrival(args, false, false);
+        EXPECT_EQ(decision.action, A::ShowPreview) << args;
+        return decision.preview_host;
+    };
+    EXPECT_EQ(host("/p 1234"), 1234);
+    EXPECT_EQ(host("/P1234"), 234);
+    EXPECT_EQ(host("/p"), 0);
+    EXPECT_EQ(host("/p 99999999999"), 0);
+    for (const char* args : {"/s", "/c", "", "/a", "S"}) {
+        EXPECT_EQ(DecideOnArrival(args, false, false).action, A::LoadSettings) << args;
+    }
+}
+
+TEST(DecideWithSettings, RunConfigureOrEnd) {
+    for (const char* args : {"/s", "/S", "-s", "/scr"}) {
+        const StartupDecision run = DecideWithSettings(args, true);
+        EXPECT_EQ(run.action, A::StartRun) << args;
+        EXPECT_TRUE(run.hide_cursor) << args;
+    }
+    // An empty text runs with the cursor left alone.
+    EXPECT_EQ(DecideWithSettings("", true).action, A::StartRun);
+    EXPECT_FALSE(DecideWithSettings("", true).hide_cursor);
+    for (const char* args : {"/c", "/C", "/c:1234"}) {
+        EXPECT_EQ(DecideWithSettings(args, true).action, A::ShowSettingsDialog) << args;
+    }
+    for (const char* args : {"S", "/a", "/"}) {
+        EXPECT_EQ(DecideWithSettings(args, true).action, A::EndProgram) << args;
+    }
+}
+
+TEST(DecideWithSettings, AMissingRendererIsReportedForEveryRequest) {
+    for (const char* args : {"/s", "/c", "", "/a", "S"}) {
+        EXPECT_EQ(DecideWithSettings(args, false).action, A::ReportMissingRenderer) << args;
+    }
+}
+
+}  // namespace
+}  // namespace velmora::saver

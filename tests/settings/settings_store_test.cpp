@@ -1,0 +1,157 @@
+#include "settings/core/settings_store.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+#include "tests/support/cp932_text.h"
+#include "tests/support/fake_settings_files.h"
+
+namespace velmora::settings {
+namespace {
+
+// The program's folder and its settings file, in memory.
+const SettingsPlaces kPlaces = PlacesFor("C:\\Saver", "");
+
+// The settings file with these keys and values in its section.
+std::string IniWith(const std::map<std::string, std::string>& values) {
+    std::string file = "[Section]\r\n";
+    for (const auto& [key, value] : values) {
+        file += key + "=" + value + "\r\n";
+    }
+    return file;
+}
+
+TEST(FileExists, OneTrailingSeparatorIsIgnored) {
+    testing::FakeSettingsFiles port;
+    port.files = {{"C:\\Music\\a.mp3", ""}, {"C:\\Music\\\x95\x5C", ""}};
+    EXPECT_TRUE(FileExists(port, "C:\\Music\\a.mp3"));
+    EXPECT_TRUE(FileExists(port, "C:\\Music\\a.mp3\\"));
+    EXPECT_FALSE(FileExists(port, "C:\\Music\\a.mp3\\\\"));
+    EXPECT_FALSE(FileExists(port, "C:\\Music\\b.mp3"));
+    EXPECT_FALSE(FileExists(port, ""));
+    // 表 ends in the byte of "\", which is not a separator.
+    EXPECT_TRUE(FileExists(port, "C:\\Music\\\x95\x5C"));
+}
+
+TEST(StoredInteger, RoundsDownAndKeepsThePreviousValueOnFailure) {
+    EXPECT_EQ(StoredInteger("", 7), 0);
+    EXPECT_EQ(StoredInteger("2", 7), 2);
+    EXPECT_EQ(StoredInteger(" 1 ", 7), 1);
+    EXPECT_EQ(StoredInteger("1.9", 7), 1);
+    EXPECT_EQ(StoredInteger("-0.5", 7), -1);
+    EXPECT_EQ(StoredInteger("-3", 7), -3);
+    EXPECT_EQ(StoredInteger("32767", 7), 32767);
+    EXPECT_EQ(StoredInteger("32767.9", 7), 32767);
+    EXPECT_EQ(StoredInteger("-32768", 7), -32768);
+    EXPECT_EQ(StoredInteger("32768", 7), 7);
+    EXPECT_EQ(StoredInteger("-32768.5", 7), 7);
+    EXPECT_EQ(StoredInteger("99999999999", 7), 7);
+    EXPECT_EQ(StoredInteger("abc", 7), 7);
+    EXPECT_EQ(StoredInteger("2abc", 7), 7);
+    EXPECT_EQ(StoredInteger("   ", 7), 7);
+}
+
+class LoadMusicChoiceTest : public ::testing::Test {
+  protected:
+    MusicChoice Load() {
+        MusicChoice choice;
+        LoadMusicChoice(port, kPlaces, choice);
+        return choice;
+    }
+    void Store(const std::map<std::string, std::string>& values) {
+        port.files[kPlaces.beside_program] = IniWith(values);
+    }
+    testing::FakeSettingsFiles port;
+};
+
+TEST_F(LoadMusicChoiceTest, NoFileGivesNoMusic) {
+    const MusicChoice s = Load();
+    EXPECT_EQ(s.kind, 0);
+    EXPECT_EQ(s.repeat_track, 0);
+    EXPECT_EQ(s.file, "");
+    EXPECT_TRUE(port.files.empty());  // nothing is written
+}
+
+TEST_F(LoadMusicChoiceTest, AReadableFileIsKept) {
+    Store({{kKeyKind, "2"}, {kKeyRepeatTrack, "5"}, {kKeyFile, "C:\\m\\a b.mp3"}});
+    port.files["C:\\m\\a b.mp3"] = "";
+    const MusicChoice s = Load();
+    EXPECT_EQ(s.kind, 2);
+    EXPECT_EQ(s.repeat_track, 5);
+    EXPECT_EQ(s.file, "C:\\m\\a b.mp3");
+}
+
+TEST_F(LoadMusicChoiceTest, FileKindFallsBackWithoutAReadableFile) {
+    for (const std::string file : {"", "C:\\m\\missing.mp3", "C:\\m\\", "C:\\m"}) {
+        // "C:\m" is a folder, which cannot be opened as a file.
+        Store({{kKeyKind, "2"}, {kKeyFile, file}});
+        const std::string stored = port.files[kPlaces.beside_program];
+        const MusicChoice s = Load();
+        EXPECT_EQ(s.kind, 0) << file;
+        EXPECT_EQ(s.file, "") << file;
+        EXPECT_EQ(port.files[kPlaces.beside_program], stored) << "nothing is written back";
+    }
+}
+
+TEST_F(LoadMusicChoiceTest, OtherKindsKeepTheirValueWhenTheFileIsMissing) {
+    Store({{kKeyKind, "1"}, {kKeyRepeatTrack, "3"}, {kKeyFile, "C:\\gone.wav"}});
+    const MusicChoice s = Load();
+    EXPECT_EQ(s.kind, 1);
+    EXPECT_EQ(s.repeat_track, 3);
+    EXPECT_EQ(s.file, "");
+}
+
+TEST_F(LoadMusicChoiceTest, ConversionsOfTheStoredNumbers) {
+    Store({{kKeyKind, "1.9"}, {kKeyRepeatTrack, "-0.5"}});
+    EXPECT_EQ(Load().kind, 1);
+    EXPECT_EQ(Load().repeat_track, -1);
+    Store({{kKeyKind, "abc"}, {kKeyRepeatTrack, "40000"}});
+    EXPECT_EQ(Load().kind, 0);
+    EXPECT_EQ(Load().repeat_track, 0);
+    // Kinds other than 0, 1 and 2 stay as read.
+    Store({{kKeyKind, "7"}});
+    EXPECT_EQ(Load().kind, 7);
+}
+
+TEST_F(LoadMusicChoiceTest, ASavedChoiceLoadsAgain) {
+    const std::string music = "C:\\\x89\xB9\x8A\x79\\a.wav";  // C:\音楽\a.wav
+    port.files[music] = "";
+    EXPECT_EQ(SaveMusicChoice(port, kPlaces, {2, 7, music}), std::nullopt);
+    const MusicChoice loaded = Load();
+    EXPECT_EQ(loaded.kind, 2);
+    EXPECT_EQ(loaded.repeat_track, 7);
+    EXPECT_EQ(loaded.file, music);
+}
+
+TEST(StoredValues, KindTrackAndFileInTheFilesOrder) {
+    const auto values = StoredValues({1, -2, "D:\\b.wav"});
+    ASSERT_EQ(values.size(), 3u);
+    EXPECT_EQ(values[0].key, kKeyKind);
+    EXPECT_EQ(values[0].value, "1");
+    EXPECT_EQ(values[1].key, kKeyRepeatTrack);
+    EXPECT_EQ(values[1].value, "-2");
+    EXPECT_EQ(values[2].key, kKeyFile);
+    EXPECT_EQ(values[2].value, "D:\\b.wav");
+}
+
+TEST(SettingsKeys, AreTheCp932BytesOfTheirReadableForms) {
+    using velmora::testing::Cp932ToUtf8;
+    EXPECT_EQ(Cp932ToUtf8(kKeyKind), "BGM区分");
+    EXPECT_EQ(Cp932ToUtf8(kKeyRepeatTrack), "BGMﾘﾋﾟｰﾄ");
+    EXPECT_EQ(Cp932ToUtf8(kKeyFile), "BGMﾌｧｲﾙ");
+}
+
+TEST_F(LoadMusicChoiceTest, AFailedConversionKeepsTheValueInMemory) {
+    MusicChoice choice;
+    choice.kind = 1;
+    choice.repeat_track = 4;
+    Store({{kKeyKind, "x"}, {kKeyRepeatTrack, "1e9"}});
+    LoadMusicChoice(port, kPlaces, choice);
+    EXPECT_EQ(choice.kind, 1);
+    EXPECT_EQ(choice.repeat_track, 4);
+}
+
+}  // namespace
+}  // namespace velmora::settings

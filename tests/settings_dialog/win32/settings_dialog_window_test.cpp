@@ -1,0 +1,178 @@
+// The dialog's window in its modal run: each test drives it from a timer
+// that fires inside the run, the way the user's messages would.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "settings_dialog/win32/settings_dialog_window.h"
+#include "settings_dialog/win32/show_settings_dialog.h"
+#include "tests/support/fake_settings_files.h"
+
+namespace velmora::settings_dialog {
+namespace {
+
+const settings::SettingsPlaces kPlaces = settings::PlacesFor("C:\\Velmora", "");
+
+std::function<void()> g_step;
+
+void CALLBACK Tick(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    g_step();
+}
+
+class SettingsDialogWindowTest : public ::testing::Test {
+  protected:
+    // Shows the dialog and runs `body` with its window from inside the modal
+    // run; a dialog that `body` leaves open is closed afterwards.
+    void Run(const std::function<void(HWND)>& body) {
+        g_step = [&] {
+            HWND form = FindWindowA(nullptr, "<Velmora>");
+            EXPECT_NE(form, nullptr);
+            if (form == nullptr) {
+                return;
+            }
+            body(form);
+            if (IsWindow(form)) {
+                PostMessageA(form, WM_CLOSE, 0, 0);
+            }
+        };
+        SetTimer(nullptr, 0, 10, Tick);
+        ShowSettingsDialog(GetModuleHandleA(nullptr), store, kPlaces, choice, "Velmora");
+        EXPECT_EQ(FindWindowA(nullptr, "<Velmora>"), nullptr);
+    }
+
+    static HWND Control(HWND form, ControlId id) {
+        HWND group = FindWindowExA(form, nullptr, "Velmora_P.PictureBox", nullptr);
+        HWND window = GetDlgItem(form, ControlWindowId(id));
+        return window != nullptr ? window : GetDlgItem(group, ControlWindowId(id));
+    }
+    static void Click(HWND form, ControlId id) {
+        HWND button = Control(form, id);
+        SendMessageA(GetParent(button), WM_COMMAND, MAKEWPARAM(ControlWindowId(id), BN_CLICKED),
+                     reinterpret_cast<LPARAM>(button));
+    }
+    static void MouseDown(HWND form, UINT message, int x, int y) {
+        HWND group = FindWindowExA(form, nullptr, "Velmora_P.PictureBox", nullptr);
+        SendMessageA(group, message, 0, MAKELPARAM(x, y));
+    }
+    static std::string Text(HWND window) {
+        char text[64] = {};
+        GetWindowTextA(window, text, sizeof text);
+        return text;
+    }
+
+    testing::FakeSettingsFiles store;
+    settings::MusicChoice choice;
+};
+
+TEST_F(SettingsDialogWindowTest, LoadsShowsAndSavesWhatTheUserChose) {
+    choice = {1, 7, "C:\\Music\\theme.mp3"};
+    Run([&](HWND form) {
+        EXPECT_TRUE(IsWindowVisible(form));
+        RECT client;
+        GetClientRect(form, &client);
+        HDC screen = GetDC(nullptr);
+        const Scale scale = button_control::ScaleForDpi(GetDeviceCaps(screen, LOGPIXELSX),
+                                                        GetDeviceCaps(screen, LOGPIXELSY));
+        ReleaseDC(nullptr, screen);
+        const PixelRect expected = ToPixels({0, 0, kClientWidth, kClientHeight}, scale);
+        EXPECT_EQ(client.right, expected.width);
+        EXPECT_EQ(client.bottom, expected.height);
+        EXPECT_EQ(GetWindowLongA(form, GWL_STYLE) & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0);
+
+        HWND combo = Control(form, ControlId::TrackBox);
+        EXPECT_EQ(Text(combo), "7");
+        EXPECT_EQ(SendMessageA(combo, CB_GETCOUNT, 0, 0), 31);
+        EXPECT_TRUE(IsWindowEnabled(combo));
+        EXPECT_FALSE(IsWindowEnabled(Control(form, ControlId::ChooseFileButton)));
+        EXPECT_EQ(GetFocus(), GetWindow(combo, GW_CHILD));  // the combo box's edit field
+
+        MouseDown(form, WM_RBUTTONDOWN, 40, 100);  // "MP3、WAV", any button
+        EXPECT_EQ(choice.kind, 2);
+        EXPECT_TRUE(IsWindowEnabled(Control(form, ControlId::ChooseFileButton)));
+        EXPECT_FALSE(IsWindowEnabled(combo));
+
+        MouseDown(form, WM_LBUTTONDOWN, 25, 60);  // the "音楽CD" box
+        EXPECT_EQ(choice.kind, 1);
+        SetWindowTextA(combo, "3.5");
+        Click(form, ControlId::SaveButton);
+        EXPECT_FALSE(IsWindow(form));
+    });
+    EXPECT_EQ(store.files[kPlaces.beside_program],
+              "[Section]\r\nBGM\x8B\xE6\x95\xAA=1\r\nBGM\xD8\xCB\xDF\xB0\xC4=4\r\n"
+              "BGM\xCC\xA7\xB2\xD9=C:\\Music\\theme.mp3\r\n");
+    EXPECT_EQ(choice.repeat_track, 4);
+}
+
+TEST_F(SettingsDialogWindowTest, TabFollowsTheTabIndicesPastDisabledControls) {
+    choice = {2, 0, ""};
+    Run([&](HWND form) {
+        const ControlId order[] = {ControlId::ChooseFileButton, ControlId::SaveButton,
+                                   ControlId::CancelButton, ControlId::OtherWorksButton,
+                                   ControlId::ChooseFileButton};
+        EXPECT_EQ(GetFocus(), Control(form, order[0]));
+        for (int i = 1; i < 5; ++i) {
+            EXPECT_EQ(GetNextDlgTabItem(form, Control(form, order[i - 1]), FALSE),
+                      Control(form, order[i]))
+                << i;
+        }
+        // Deactivated and activated again, the focus goes back where it was.
+        SetFocus(Control(form, ControlId::CancelButton));
+        SendMessageA(form, WM_ACTIVATE, WA_INACTIVE, 0);
+        SetFocus(form);
+        SendMessageA(form, WM_ACTIVATE, WA_ACTIVE, 0);
+        EXPECT_EQ(GetFocus(), Control(form, ControlId::CancelButton));
+    });
+}
+
+TEST_F(SettingsDialogWindowTest, CancelEscapeAndCloseBoxWriteNothing) {
+    for (const auto& close : std::vector<std::function<void(HWND)>>{
+             [](HWND form) { Click(form, ControlId::CancelButton); },
+             [](HWND form) { SendMessageA(form, WM_COMMAND, IDCANCEL, 0); },
+             [](HWND form) { SendMessageA(form, WM_SYSCOMMAND, SC_CLOSE, 0); }}) {
+        choice = {0, 0, ""};
+        store = testing::FakeSettingsFiles{};
+        Run([&](HWND form) {
+            MouseDown(form, WM_LBUTTONDOWN, 38, 100);
+            close(form);
+            EXPECT_FALSE(IsWindow(form));
+        });
+        EXPECT_TRUE(store.files.empty());
+        EXPECT_EQ(choice.kind, 2);  // only in memory
+    }
+}
+
+TEST_F(SettingsDialogWindowTest, PaintingSurvivesInTheBackImages) {
+    choice = {2, 0, "C:\\a.wav"};
+    Run([&](HWND form) {
+        HWND group = FindWindowExA(form, nullptr, "Velmora_P.PictureBox", nullptr);
+        const auto printed = [](HWND window, int x, int y) {
+            HDC screen = GetDC(nullptr);
+            HDC dc = CreateCompatibleDC(screen);
+            HBITMAP bitmap = CreateCompatibleBitmap(screen, 500, 300);
+            ReleaseDC(nullptr, screen);
+            HGDIOBJ previous = SelectObject(dc, bitmap);
+            SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+            const COLORREF colour = GetPixel(dc, x, y);
+            SelectObject(dc, previous);
+            DeleteObject(bitmap);
+            DeleteDC(dc);
+            return colour;
+        };
+        RECT client;
+        GetClientRect(form, &client);
+        EXPECT_EQ(printed(form, 2, 0), Rgb(0, 0, 30));
+        EXPECT_EQ(printed(form, 2, client.bottom / 2), Rgb(220, 220, 250));
+        GetClientRect(group, &client);
+        EXPECT_EQ(printed(group, client.right - 5, 0), Rgb(30, 30, 30));
+        EXPECT_EQ(printed(group, client.right - 5, client.bottom / 2), Rgb(250, 250, 250));
+        EXPECT_EQ(printed(group, 25, 101), Rgb(31, 153, 230));  // Img_BGM(2) filled
+    });
+}
+
+}  // namespace
+}  // namespace velmora::settings_dialog
