@@ -112,7 +112,8 @@ class ReadOnlyFolderTest(unittest.TestCase):
         self.assertIn(SAVE_FAILED, message)
         self.assertIn(s.wine_path(folder / "Velmora.ini"), message)
         self.assertIn("\\AppData\\Roaming\\Velmora\\Velmora.ini", message)
-        s.probe("post", MESSAGE_TITLE, str(WM_COMMAND), str(IDOK), check=True)
+        # OK, clicked as a user would (its one button sits centred at the bottom).
+        s.xdotool("mousemove", str(box.x + box.width // 2), str(box.y + box.height - 20), "click", "1")
         self.assertTrue(wait_until(lambda: s.find_window(MESSAGE_TITLE) is None, 10))
         self.assertEqual(d.filled_boxes(d.shot("refused")), [2])
 
