@@ -22,23 +22,23 @@ class JapaneseFolder : public ::testing::Test {
     void SetUp() override {
         wchar_t temp[MAX_PATH];
         GetTempPathW(MAX_PATH, temp);
-        wide_ = std::wstring(temp) + L"velmora-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                kSoftOmoteWide;
-        ASSERT_TRUE(CreateDirectoryW(wide_.c_str(), nullptr));
-        folder_ = Cp932Path(wide_).value_or("");
-        ASSERT_NE(folder_.find(kSoftOmote), std::string::npos);
+        wide = std::wstring(temp) + L"velmora-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+               kSoftOmoteWide;
+        ASSERT_TRUE(CreateDirectoryW(wide.c_str(), nullptr));
+        folder = Cp932Path(wide).value_or("");
+        ASSERT_NE(folder.find(kSoftOmote), std::string::npos);
     }
     void TearDown() override {
         for (const wchar_t* name :
              {L"\\Velmora.ini", L"\\Velmora.ini.new", L"\\caf\xE9.wav", L"\\platform.ini"}) {
-            const std::wstring file = wide_ + name;
+            const std::wstring file = wide + name;
             SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
             DeleteFileW(file.c_str());
         }
-        RemoveDirectoryW(wide_.c_str());
+        RemoveDirectoryW(wide.c_str());
     }
-    std::wstring wide_;
-    std::string folder_;
+    std::wstring wide;
+    std::string folder;
 };
 
 TEST(WideText, RunsOnTheCodePageTheTestWasStartedFor) {
@@ -57,19 +57,19 @@ TEST(WideText, Cp932TextsComeOutTheSameOnEveryCodePage) {
 
 TEST_F(JapaneseFolder, ReplacesTheWholeFileAndReadsItBack) {
     Win32SettingsFile io;
-    const std::string file = folder_ + "\\Velmora.ini";
+    const std::string file = folder + "\\Velmora.ini";
     EXPECT_EQ(io.ReadWholeFile(file), std::nullopt);
     EXPECT_FALSE(io.CanOpenForReading(file));
     ASSERT_TRUE(io.ReplaceWholeFile(file, "[Section]\r\nBGM\x8B\xE6\x95\xAA=2\r\n"));
     ASSERT_TRUE(io.ReplaceWholeFile(file, "[Section]\r\nBGM\x8B\xE6\x95\xAA=1\r\n"));
     EXPECT_EQ(io.ReadWholeFile(file), "[Section]\r\nBGM\x8B\xE6\x95\xAA=1\r\n");
     EXPECT_TRUE(io.CanOpenForReading(file));
-    EXPECT_FALSE(io.CanOpenForReading(folder_));
-    EXPECT_EQ(io.ReadWholeFile(folder_), std::nullopt);
-    EXPECT_TRUE(io.MakeFolder(folder_));
+    EXPECT_FALSE(io.CanOpenForReading(folder));
+    EXPECT_EQ(io.ReadWholeFile(folder), std::nullopt);
+    EXPECT_TRUE(io.MakeFolder(folder));
 
     // A read-only file is refused and stays as it was, with nothing left beside it.
-    SetFileAttributesW((wide_ + L"\\Velmora.ini").c_str(), FILE_ATTRIBUTE_READONLY);
+    SetFileAttributesW((wide + L"\\Velmora.ini").c_str(), FILE_ATTRIBUTE_READONLY);
     EXPECT_FALSE(io.ReplaceWholeFile(file, "lost"));
     EXPECT_EQ(io.ReadWholeFile(file), "[Section]\r\nBGM\x8B\xE6\x95\xAA=1\r\n");
     EXPECT_FALSE(io.CanOpenForReading(file + ".new"));
@@ -81,8 +81,8 @@ TEST_F(JapaneseFolder, ThePlatformsProfileFunctionsWriteAndReadTheSameFile) {
     }
     const MusicChoice choice{2, 0, "C:\\\x89\xB9\x8A\x79\\a b.wav"};  // C:\音楽\a b.wav
     Win32SettingsFile io;
-    const std::string ours = folder_ + "\\Velmora.ini";
-    const std::string platform = folder_ + "\\platform.ini";
+    const std::string ours = folder + "\\Velmora.ini";
+    const std::string platform = folder + "\\platform.ini";
     ASSERT_TRUE(io.ReplaceWholeFile(ours, WithIniValues("", kSection, StoredValues(choice))));
     for (const IniEntry& entry : StoredValues(choice)) {
         WritePrivateProfileStringA(kSection, entry.key.c_str(), entry.value.c_str(),
@@ -96,7 +96,7 @@ TEST_F(JapaneseFolder, ThePlatformsProfileFunctionsWriteAndReadTheSameFile) {
 }
 
 TEST_F(JapaneseFolder, ANameCodePage932CannotHoldIsReachedByItsShortForm) {
-    const std::wstring wide_file = wide_ + L"\\caf\xE9.wav";
+    const std::wstring wide_file = wide + L"\\caf\xE9.wav";
     HANDLE file = CreateFileW(wide_file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(file, INVALID_HANDLE_VALUE);
@@ -104,7 +104,7 @@ TEST_F(JapaneseFolder, ANameCodePage932CannotHoldIsReachedByItsShortForm) {
     const std::optional<std::string> path = Cp932Path(wide_file);
     ASSERT_TRUE(path.has_value()) << "the volume gives no short name";
     EXPECT_TRUE(Win32SettingsFile().CanOpenForReading(*path));
-    EXPECT_EQ(Cp932Path(wide_ + L"\\missing\xE9.wav"), std::nullopt);
+    EXPECT_EQ(Cp932Path(wide + L"\\missing\xE9.wav"), std::nullopt);
 }
 
 }  // namespace
