@@ -32,13 +32,13 @@ TEST(DialogDrawing, ProgramCarriesTheIconAndTheTwelvePixelSelectionBoxes) {
 TEST(DialogDrawing, BackImageKeepsTheRowsOverTheBackColour) {
     BackImage back;
     back.Reset(40, 252, kFormBackColour);
-    EXPECT_EQ(GetPixel(back.dc(), 39, 100), kFormBackColour);
+    EXPECT_EQ(GetPixel(back.DeviceContext(), 39, 100), kFormBackColour);
     back.DrawRows(FormGradient(252));
-    EXPECT_EQ(GetPixel(back.dc(), 0, 0), Rgb(0, 0, 30));
-    EXPECT_EQ(GetPixel(back.dc(), 39, 126), Rgb(220, 220, 250));
-    EXPECT_EQ(GetPixel(back.dc(), 20, 251), FormGradient(252)[251].colour);
+    EXPECT_EQ(GetPixel(back.DeviceContext(), 0, 0), Rgb(0, 0, 30));
+    EXPECT_EQ(GetPixel(back.DeviceContext(), 39, 126), Rgb(220, 220, 250));
+    EXPECT_EQ(GetPixel(back.DeviceContext(), 20, 251), FormGradient(252)[251].colour);
     back.Reset(0, 10, kFormBackColour);  // nothing to keep
-    EXPECT_EQ(back.dc(), nullptr);
+    EXPECT_EQ(back.DeviceContext(), nullptr);
 }
 
 class WindowlessTest : public ::testing::Test {
