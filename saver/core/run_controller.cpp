@@ -72,13 +72,12 @@ void RunController::End() {
     }
     ending_ = true;
 
-    // A CD whose checks have stopped is left as it is.
-    const bool checks_given_up =
-        source_ == music::MusicSource::Cd && !TimerRunning(RunTimer::MusicCheck);
     if (TimerRunning(RunTimer::MusicCheck)) {
         SetTimer(RunTimer::MusicCheck, false);
     }
-    if (source_ != music::MusicSource::None && !checks_given_up) {
+    // Also a CD whose checks have given up: the drive this run opened is
+    // stopped and closed, so a disc that plays on cannot outlast the run.
+    if (source_ != music::MusicSource::None) {
         music_.Stop(source_);
     }
     if (cursor_hidden_) {
