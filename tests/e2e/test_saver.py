@@ -71,6 +71,23 @@ class SaverRunTest(unittest.TestCase):
             self.assertLess(lag, 5.0)
             self.assertIsNone(s.find_window(RUN_FORM))
 
+    def test_two_runs_started_at_the_same_moment_make_one_run(self):
+        with WineSession(name="saver-together") as s:
+            scr = s.install_copy() / "Velmora.scr"
+            starts = [s.start(scr, "/s"), s.start(scr, "/s")]
+            s.wait_window(RENDERER, timeout=90)
+            # One of the two ends at once, before it reads the settings or
+            # starts any music; the other runs with one renderer.
+            ended = wait_until(lambda: [p for p in starts if p.poll() is not None], 60)
+            self.assertEqual(len(ended), 1)
+            self.assertEqual(ended[0].returncode, 0)
+            time.sleep(2.0)  # time for a second renderer to show itself
+            self.assertEqual(renderer_processes(s), 1)
+            run = next(p for p in starts if p is not ended[0])
+            self.assertIsNone(run.poll())
+            code, _ = self.end_renderer_by_key(s, run)
+            self.assertEqual(code, 0)
+
     def test_empty_argument_text_runs_too(self):
         with WineSession(name="saver-empty") as s:
             _, run, _, form = self.start_run(s)
