@@ -30,7 +30,8 @@ void RunController::SetTimer(RunTimer timer, bool running) {
 void RunController::Start() {
     // The watch runs from the form's creation on.
     SetTimer(RunTimer::RendererWatch, true);
-    launched_ = port_.LaunchRenderer(renderer_path_);
+    // Never a second full-screen renderer over one that still runs.
+    renderer_expected_ = port_.RendererProcessRunning() || port_.LaunchRenderer(renderer_path_);
     launch_ms_ = port_.NowMs();
 
     music_.Start(source_);
@@ -50,7 +51,7 @@ void RunController::OnTimer(RunTimer timer) {
 // A renderer whose process runs but whose window is not up yet is still
 // starting: the watch waits for it, for a bounded time.
 bool RunController::RendererStillStarting() {
-    return launched_ && !renderer_seen_ && port_.RendererProcessRunning() &&
+    return renderer_expected_ && !renderer_seen_ && port_.RendererProcessRunning() &&
            port_.NowMs() - launch_ms_ < kRendererStartLimitMs;
 }
 

@@ -88,6 +88,20 @@ class SaverRunTest(unittest.TestCase):
             code, _ = self.end_renderer_by_key(s, run)
             self.assertEqual(code, 0)
 
+    def test_a_run_started_while_a_renderer_runs_watches_that_one(self):
+        with WineSession(name="saver-over-renderer") as s:
+            folder = s.install_copy()
+            # A renderer that an earlier run left behind.
+            s.start(s.wine_path(folder / "Velmora.dll"))
+            renderer = s.wait_window(RENDERER, timeout=90)
+            run = s.start(folder / "Velmora.scr", "/s")
+            s.wait_window(RUN_FORM, timeout=60)
+            time.sleep(2.0)  # time for a second renderer to show itself
+            self.assertEqual(renderer_processes(s), 1)
+            self.assertEqual(s.find_window(RENDERER).hwnd, renderer.hwnd)
+            code, _ = self.end_renderer_by_key(s, run)
+            self.assertEqual(code, 0)
+
     def test_empty_argument_text_runs_too(self):
         with WineSession(name="saver-empty") as s:
             _, run, _, form = self.start_run(s)

@@ -100,6 +100,7 @@ class RunControllerTest : public ::testing::Test {
 TEST_F(RunControllerTest, StartLaunchesTheRendererWatchesItAndStartsTheMusicByItsSource) {
     const Log launch = {"start watch 50", std::string("launch ") + kRenderer};
     const auto started = [&](MusicSource source, const Log& music) {
+        fake.process_running = false;  // the renderer of the run before has ended
         Start(source);
         Log expected = launch;
         expected.insert(expected.end(), music.begin(), music.end());
@@ -204,6 +205,20 @@ TEST_F(RunControllerTest, GivesUpOnARendererWhoseWindowNeverComes) {
     Watch();
     EXPECT_FALSE(fake.ended);
     fake.now += 1;
+    Watch();
+    EXPECT_TRUE(fake.ended);
+}
+
+TEST_F(RunControllerTest, ARendererLeftRunningIsWatchedInsteadOfStartingASecond) {
+    fake.process_running = true;  // an earlier run gave up on it; its window is not up yet
+    Start(MusicSource::Cd);
+    EXPECT_EQ(TakeLog(), (Log{"start watch 50", "play CD", "start music check 200"}));
+    fake.now += 1000;
+    Watch();
+    EXPECT_FALSE(fake.ended);
+    fake.window = true;
+    Watch();
+    RendererGone();
     Watch();
     EXPECT_TRUE(fake.ended);
 }
