@@ -186,7 +186,7 @@ int run_window(const char* class_name, const char* title, DWORD style, int x, in
 
 // Starts `count` copies of a command line at the same moment (made suspended,
 // then let go one right after the other) and waits for the first to end.
-int start_together(int count, const char* command_line) {
+int StartTogether(int count, const char* command_line) {
     std::vector<PROCESS_INFORMATION> started;
     for (int i = 0; i < count; ++i) {
         // No standard handles: the copies must not hold the caller's output pipe open.
@@ -260,7 +260,7 @@ int main(int argc, char** argv) {
                           std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]));
     }
     if (command == "together" && argc == 4) {
-        return start_together(std::atoi(argv[2]), argv[3]);
+        return StartTogether(std::atoi(argv[2]), argv[3]);
     }
     return usage();
 }
