@@ -2,12 +2,12 @@
 
 #include "renderer/win32/saver_window.h"
 
-// Held from the process's start until its end, when the platform lets it go:
-// Velmora.scr finds a running renderer by it, also before its window is up,
-// and starts no second one.
-const HANDLE kRunningLock = CreateMutexW(nullptr, TRUE, L"Local\\VelmoraVC running");
-
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous_instance, LPSTR command_line,
                    int show_flag) {
     return velmora::renderer::renderer_main(instance, previous_instance, command_line, show_flag);
 }
+
+// Taken as the process starts, before WinMain, and held until the process
+// ends, when the platform lets it go: Velmora.scr finds a running renderer by
+// it, also before its window is up, and starts no second one.
+const HANDLE kRunningLock = CreateMutexW(nullptr, TRUE, L"Local\\VelmoraVC running");
