@@ -8,14 +8,14 @@ namespace velmora::button_control {
 
 HBITMAP StatePictureBitmap(StatePicture picture) {
     static std::array<HBITMAP, 6> loaded{};
-    static constexpr std::array<int, 6> ids = {IDB_BUTTON_NORMAL,          IDB_BUTTON_HIGHLIGHT,
-                                               IDB_BUTTON_HIGHLIGHTSELECT, IDB_BUTTON_PRESSED,
-                                               IDB_BUTTON_DISABLE,         IDB_BUTTON_SELECTED};
+    static constexpr std::array<int, 6> kIds = {IDB_BUTTON_NORMAL,          IDB_BUTTON_HIGHLIGHT,
+                                                IDB_BUTTON_HIGHLIGHTSELECT, IDB_BUTTON_PRESSED,
+                                                IDB_BUTTON_DISABLE,         IDB_BUTTON_SELECTED};
     const auto index = static_cast<std::size_t>(picture);
     if (loaded[index] == nullptr) {
-        loaded[index] =
-            static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(ids[index]),
-                                            IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+        loaded[index] = static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr),
+                                                        MAKEINTRESOURCEA(kIds[index]), IMAGE_BITMAP,
+                                                        0, 0, LR_CREATEDIBSECTION));
     }
     return loaded[index];
 }

@@ -14,8 +14,10 @@ namespace velmora::music {
 class FilePlayer {
   public:
     static constexpr std::uint32_t kMp3ModeBufferSize = 30;
-    // PlaySoundA flags: SND_ASYNC | SND_LOOP.
-    static constexpr std::uint32_t kLoopSoundFlags = 0x0001 | 0x0008;
+    // PlaySound flags: SND_ASYNC | SND_LOOP for the file only (SND_FILENAME |
+    // SND_NODEFAULT): a file that cannot be played stays silent instead of
+    // looping the system's default sound for the whole run.
+    static constexpr std::uint32_t kLoopSoundFlags = 0x0001 | 0x0008 | 0x00020000 | 0x0002;
 
     // `choice` is read at every operation, so it may be loaded after construction.
     FilePlayer(MediaCommands& commands, const settings::MusicChoice& choice)

@@ -30,7 +30,8 @@ void RunController::SetTimer(RunTimer timer, bool running) {
 void RunController::Start() {
     // The watch runs from the form's creation on.
     SetTimer(RunTimer::RendererWatch, true);
-    launched_ = port_.LaunchRenderer(renderer_path_);
+    // Never a second full-screen renderer over one that still runs.
+    renderer_expected_ = port_.RendererProcessRunning() || port_.LaunchRenderer(renderer_path_);
     launch_ms_ = port_.NowMs();
 
     music_.Start(source_);
@@ -50,7 +51,7 @@ void RunController::OnTimer(RunTimer timer) {
 // A renderer whose process runs but whose window is not up yet is still
 // starting: the watch waits for it, for a bounded time.
 bool RunController::RendererStillStarting() {
-    return launched_ && !renderer_seen_ && port_.RendererProcessRunning() &&
+    return renderer_expected_ && !renderer_seen_ && port_.RendererProcessRunning() &&
            port_.NowMs() - launch_ms_ < kRendererStartLimitMs;
 }
 
@@ -72,13 +73,12 @@ void RunController::End() {
     }
     ending_ = true;
 
-    // A CD whose checks have stopped is left as it is.
-    const bool checks_given_up =
-        source_ == music::MusicSource::Cd && !TimerRunning(RunTimer::MusicCheck);
     if (TimerRunning(RunTimer::MusicCheck)) {
         SetTimer(RunTimer::MusicCheck, false);
     }
-    if (source_ != music::MusicSource::None && !checks_given_up) {
+    // Also a CD whose checks have given up: the drive this run opened is
+    // stopped and closed, so a disc that plays on cannot outlast the run.
+    if (source_ != music::MusicSource::None) {
         music_.Stop(source_);
     }
     if (cursor_hidden_) {

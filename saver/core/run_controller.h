@@ -28,7 +28,8 @@ class RunPort {
     virtual bool LaunchRenderer(const std::string& path) = 0;
     // A top-level window titled "VelmoraVC" exists.
     virtual bool RendererWindowExists() = 0;
-    // The process started by LaunchRenderer has not ended.
+    // A renderer process runs: the one LaunchRenderer started, or one that an
+    // earlier run left behind (its window came after that run gave up on it).
     virtual bool RendererProcessRunning() = 0;
     // A steady clock in milliseconds.
     virtual std::uint64_t NowMs() = 0;
@@ -46,7 +47,8 @@ class RunController {
     RunController(RunPort& port, music::MusicPort& music, music::MusicSource source,
                   std::string renderer_path, bool cursor_hidden);
 
-    // Once, when the run form is created: renderer launch and music start.
+    // Once, when the run form is created: renderer launch (unless a renderer
+    // runs already: that one is watched instead) and music start.
     void Start();
     void OnTimer(RunTimer timer);
     // Any close request: stops the music, gives the cursor back, ends the program.
@@ -66,7 +68,7 @@ class RunController {
     const bool cursor_hidden_;
 
     bool timer_running_[2] = {false, false};
-    bool launched_ = false;
+    bool renderer_expected_ = false;  // launched, or found running at the start
     bool renderer_seen_ = false;
     bool ending_ = false;
     std::uint64_t launch_ms_ = 0;

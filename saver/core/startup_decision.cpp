@@ -4,8 +4,13 @@
 
 namespace velmora::saver {
 
-StartupDecision DecideOnArrival(std::string_view argument_text, bool run_busy, bool dialog_busy) {
-    if (run_busy || dialog_busy) {
+bool TakesBusyLock(std::string_view argument_text) {
+    const char mode = ModeLetter(argument_text);
+    return mode == 'S' || mode == 'C' || argument_text.empty();
+}
+
+StartupDecision DecideOnArrival(std::string_view argument_text, const OtherCopies& others) {
+    if (others.busy_lock_held || others.run_window || others.dialog_window) {
         return {StartupAction::EndProgram};
     }
     if (ModeLetter(argument_text) == 'P') {

@@ -22,10 +22,25 @@ struct StartupDecision {
     bool hide_cursor = false;       // StartRun: hide the mouse cursor for the run
 };
 
-// First step: a busy copy (a run or the settings dialog already up) ends the
-// program; a preview request reads nothing else; everything else goes on
-// with the settings.
-StartupDecision DecideOnArrival(std::string_view argument_text, bool run_busy, bool dialog_busy);
+// A run (/s or no argument text) and the settings dialog (/c) take the
+// session's busy lock before they look for other copies and hold it for the
+// life of the process: of two started at the same moment only one gets it,
+// while the windows that mark a busy copy come up only later. Other requests
+// (a preview above all) leave it alone, so they never keep a run from starting.
+bool TakesBusyLock(std::string_view argument_text);
+
+// What the start-up finds of other copies. The windows still count: they
+// also mark the copies that take no lock (older versions among them).
+struct OtherCopies {
+    bool busy_lock_held = false;  // the lock this request takes is held by another copy
+    bool run_window = false;      // a window captioned "Velmora_Main"
+    bool dialog_window = false;   // a window captioned "<Velmora>"
+};
+
+// First step: a busy copy (a run or the settings dialog already up or
+// starting) ends the program; a preview request reads nothing else;
+// everything else goes on with the settings.
+StartupDecision DecideOnArrival(std::string_view argument_text, const OtherCopies& others);
 
 // Second step, once the settings are loaded and the renderer looked for:
 // the message, the dialog (/c), the run (/s or no argument) or the end.

@@ -4,6 +4,25 @@
 
 namespace velmora::saver {
 
+namespace {
+
+// Every renderer holds this lock of the log-on session for its life, its
+// window up or not.
+bool RendererLockHeld() {
+    HANDLE lock = OpenMutexW(SYNCHRONIZE, FALSE, L"Local\\VelmoraVC running");
+    if (lock == nullptr) {
+        return false;
+    }
+    const DWORD wait = WaitForSingleObject(lock, 0);
+    if (wait == WAIT_OBJECT_0 || wait == WAIT_ABANDONED) {
+        ReleaseMutex(lock);  // no renderer held it: this look took it for a moment
+    }
+    CloseHandle(lock);
+    return wait == WAIT_TIMEOUT;
+}
+
+}  // namespace
+
 RendererLauncher::~RendererLauncher() {
     if (process_) {
         CloseHandle(process_);
@@ -32,7 +51,7 @@ bool RendererLauncher::Launch(const std::string& path) {
 }
 
 bool RendererLauncher::Running() const {
-    return process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
+    return (process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) || RendererLockHeld();
 }
 
 }  // namespace velmora::saver

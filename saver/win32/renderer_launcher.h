@@ -20,7 +20,8 @@ class RendererLauncher {
     // not be started.
     bool Launch(const std::string& path);
 
-    // The started process has not ended.
+    // The started process has not ended, or another renderer runs (one an
+    // earlier run started).
     bool Running() const;
 
   private:

@@ -21,14 +21,30 @@ bool WindowExists(const char* caption) {
     return FindWindowA(nullptr, caption) != nullptr;
 }
 
+// Takes the busy lock of this log-on session; false when another copy holds
+// it. The handle stays open and the lock held until the process ends; a lock
+// whose holder died is taken over. A lock the platform refuses to make is
+// skipped: the windows are still looked for.
+bool TakeBusyLock() {
+    HANDLE lock = CreateMutexW(nullptr, FALSE, L"Local\\Velmora.scr busy");
+    if (lock == nullptr) {
+        return true;
+    }
+    const DWORD wait = WaitForSingleObject(lock, 0);
+    return wait == WAIT_OBJECT_0 || wait == WAIT_ABANDONED;
+}
+
 }  // namespace
 
 void StartProgram(SaverProgram& program) {
     const std::string argument_text = ProgramArgumentText();
+    OtherCopies others;
+    // The lock first: the windows of a copy that starts at the same moment are not up yet.
+    others.busy_lock_held = TakesBusyLock(argument_text) && !TakeBusyLock();
     // Both look-ups are always made.
-    const bool run_busy = WindowExists(kRunFormCaption);
-    const bool dialog_busy = WindowExists(settings_dialog::kDialogCaption);
-    StartupDecision decision = DecideOnArrival(argument_text, run_busy, dialog_busy);
+    others.run_window = WindowExists(kRunFormCaption);
+    others.dialog_window = WindowExists(settings_dialog::kDialogCaption);
+    StartupDecision decision = DecideOnArrival(argument_text, others);
     settings::SettingsPlaces places;
     if (decision.action == StartupAction::LoadSettings) {
         places = SettingsFilePlaces();

@@ -6,12 +6,6 @@ namespace velmora::settings {
 
 namespace {
 
-// Bytes taken by the character that starts at `offset`. A lead byte at the
-// very end stands alone.
-std::size_t CharacterLength(std::string_view text, std::size_t offset) {
-    return IsLeadByte(text[offset]) && offset + 1 < text.size() ? 2 : 1;
-}
-
 // Byte offset of the character at `position` (counting from 1), or the
 // text's size when it has fewer characters.
 std::size_t OffsetOf(std::string_view text, std::size_t position) {
@@ -49,6 +43,10 @@ bool IsDriveRoot(std::string_view folder) {
 bool IsLeadByte(char byte) {
     const auto value = static_cast<unsigned char>(byte);
     return (value >= 0x81 && value <= 0x9F) || (value >= 0xE0 && value <= 0xFC);
+}
+
+std::size_t CharacterLength(std::string_view text, std::size_t offset) {
+    return IsLeadByte(text[offset]) && offset + 1 < text.size() ? 2 : 1;
 }
 
 std::string_view CharacterAt(std::string_view text, std::size_t position) {

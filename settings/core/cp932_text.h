@@ -13,6 +13,10 @@ namespace velmora::settings {
 // True for the first byte of a two-byte character.
 bool IsLeadByte(char byte);
 
+// Bytes of the character that starts at `offset`; a lead byte at the very
+// end stands alone.
+std::size_t CharacterLength(std::string_view text, std::size_t offset);
+
 // The character at `position` (counting from 1); "" past the end.
 std::string_view CharacterAt(std::string_view text, std::size_t position);
 

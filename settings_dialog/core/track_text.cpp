@@ -4,12 +4,31 @@
 #include <limits>
 
 #include "settings/core/number_text.h"
+#include "settings/core/cp932_text.h"
 
 namespace velmora::settings_dialog {
 
 namespace {
 
 constexpr int kLastListedTrack = 30;
+
+// Full-width digits (０ to ９, bytes 82 4F to 82 58) as the digits they are,
+// so what a Japanese input method types reads as a number.
+std::string WithHalfWidthDigits(std::string_view text) {
+    std::string digits;
+    for (std::size_t offset = 0; offset < text.size();) {
+        const std::size_t length = settings::CharacterLength(text, offset);
+        const auto second = static_cast<unsigned char>(text[offset + length - 1]);
+        if (length == 2 && static_cast<unsigned char>(text[offset]) == 0x82 && second >= 0x4F &&
+            second <= 0x58) {
+            digits += static_cast<char>('0' + (second - 0x4F));
+        } else {
+            digits += text.substr(offset, length);
+        }
+        offset += length;
+    }
+    return digits;
+}
 
 }  // namespace
 
@@ -26,7 +45,7 @@ std::vector<std::string> TrackListEntries() {
 }
 
 std::int16_t RepeatTrackFromText(std::string_view text) {
-    const std::optional<double> number = settings::ParseWholeNumber(text);
+    const std::optional<double> number = settings::ParseWholeNumber(WithHalfWidthDigits(text));
     if (!number) {
         return 0;
     }

@@ -18,7 +18,7 @@ std::vector<std::string> TrackListEntries();
 // The track to repeat for a text: when the whole text (blanks around it
 // allowed) reads as a decimal number, that number rounded to the nearest whole
 // number, halves to even; 0 for any other text and for numbers that do not fit
-// a signed 16-bit value.
+// a signed 16-bit value. Full-width digits count as the digits they are.
 std::int16_t RepeatTrackFromText(std::string_view text);
 
 }  // namespace velmora::settings_dialog

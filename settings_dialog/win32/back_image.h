@@ -23,9 +23,9 @@ class BackImage {
     // One horizontal line per row, across the whole width.
     void DrawRows(const std::vector<GradientRow>& rows);
 
-    int width() const { return width_; }
-    int height() const { return height_; }
-    HDC dc() const { return dc_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    HDC DeviceContext() const { return dc_; }
 
   private:
     void Release();

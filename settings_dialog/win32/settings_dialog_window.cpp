@@ -256,8 +256,8 @@ void SettingsDialogWindow::Compose(HWND window, HDC target) {
     HBRUSH back_colour = CreateSolidBrush(is_form ? kFormBackColour : kGroupBackColour);
     FillRect(buffer, &client, back_colour);
     DeleteObject(back_colour);
-    if (back.dc() != nullptr) {
-        BitBlt(buffer, 0, 0, back.width(), back.height(), back.dc(), 0, 0, SRCCOPY);
+    if (back.DeviceContext() != nullptr) {
+        BitBlt(buffer, 0, 0, back.Width(), back.Height(), back.DeviceContext(), 0, 0, SRCCOPY);
     }
     DrawWindowless(buffer, is_form ? Container::Form : Container::Group, look_);
     BitBlt(target, 0, 0, width, height, buffer, 0, 0, SRCCOPY);

@@ -1,13 +1,15 @@
 #include "settings_dialog/win32/windowless_controls.h"
 
 #include "settings/win32/wide_text.h"
+#include "settings_dialog/core/file_name_caption.h"
 
 namespace velmora::settings_dialog {
 
 namespace {
 
-void DrawLabel(HDC dc, const ControlPlace& place, const std::string& text, RECT rect,
+void DrawLabel(HDC dc, const ControlPlace& place, std::string text, RECT rect,
                const WindowlessLook& look) {
+    HGDIOBJ previous_font = SelectObject(dc, look.label_font);
     UINT format = DT_NOPREFIX;
     if (place.border) {
         // A single black line; the text wraps inside it.
@@ -20,7 +22,15 @@ void DrawLabel(HDC dc, const ControlPlace& place, const std::string& text, RECT 
         // Labels sized to their text: the text is never cut.
         format |= DT_SINGLELINE | DT_NOCLIP | (place.centred ? DT_CENTER : DT_LEFT);
     }
-    HGDIOBJ previous_font = SelectObject(dc, look.label_font);
+    if (place.id == ControlId::FileNameLabel) {
+        // A path too long for the line loses the middle of its folders, never its file name.
+        text = FileNameCaption(text, rect.right - rect.left, [dc](std::string_view part) {
+            const std::wstring wide = settings::WideFromCp932(part);
+            SIZE size{};
+            GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
+            return static_cast<int>(size.cx);
+        });
+    }
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, place.text_colour);
     const std::wstring wide = settings::WideFromCp932(text);

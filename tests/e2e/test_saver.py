@@ -37,6 +37,13 @@ class SaverRunTest(unittest.TestCase):
 
     def end_renderer_by_key(self, s, run):
         """Presses a key; returns the seconds from the renderer's end to the run's end."""
+        self.press_key_on_renderer(s)
+        gone = time.monotonic()
+        code = s.wait_exit(run, timeout=30)
+        return code, time.monotonic() - gone
+
+    def press_key_on_renderer(self, s):
+        """Presses a key and waits until the renderer's window is gone."""
         # The title comes with the window's creation; keys reach it once it is
         # shown and has the focus.
         s.wait_visible(RENDERER, timeout=60)
@@ -44,9 +51,6 @@ class SaverRunTest(unittest.TestCase):
         time.sleep(1.0)
         s.xdotool("key", "a")
         s.wait_gone(RENDERER, timeout=30)
-        gone = time.monotonic()
-        code = s.wait_exit(run, timeout=30)
-        return code, time.monotonic() - gone
 
     def test_run_is_hidden_refuses_other_copies_and_ends_with_the_renderer(self):
         with WineSession(name="saver-run") as s:
@@ -70,6 +74,35 @@ class SaverRunTest(unittest.TestCase):
             # The renderer watch looks every 50 ms; the margin is for a loaded machine.
             self.assertLess(lag, 5.0)
             self.assertIsNone(s.find_window(RUN_FORM))
+
+    def test_two_runs_started_at_the_same_moment_make_one_run(self):
+        with WineSession(name="saver-together") as s:
+            scr = s.install_copy() / "Velmora.scr"
+            # One of the two ends at once, before it reads the settings or
+            # starts any music; the other runs with one renderer.
+            together = s.start_probe("together", "2", f'"{s.wine_path(scr)}" /s')
+            # (A line, not the end of the output: the copies hold the pipe open.)
+            self.assertRegex(together.stdout.readline().decode(), r"ended=[01]\tcode=0")
+            s.wait_window(RENDERER, timeout=90)
+            time.sleep(2.0)  # time for a second renderer to show itself
+            self.assertEqual(renderer_processes(s), 1)
+            self.assertIsNotNone(s.find_window(RUN_FORM))
+            self.press_key_on_renderer(s)
+            s.wait_gone(RUN_FORM, timeout=30)
+
+    def test_a_run_started_while_a_renderer_runs_watches_that_one(self):
+        with WineSession(name="saver-over-renderer") as s:
+            folder = s.install_copy()
+            # A renderer that an earlier run left behind.
+            s.start(s.wine_path(folder / "Velmora.dll"))
+            renderer = s.wait_window(RENDERER, timeout=90)
+            run = s.start(folder / "Velmora.scr", "/s")
+            s.wait_window(RUN_FORM, timeout=60)
+            time.sleep(2.0)  # time for a second renderer to show itself
+            self.assertEqual(renderer_processes(s), 1)
+            self.assertEqual(s.find_window(RENDERER).hwnd, renderer.hwnd)
+            code, _ = self.end_renderer_by_key(s, run)
+            self.assertEqual(code, 0)
 
     def test_empty_argument_text_runs_too(self):
         with WineSession(name="saver-empty") as s:

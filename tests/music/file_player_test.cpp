@@ -94,7 +94,8 @@ TEST_F(FilePlayerTest, WavLoopsThroughTheSoundPlayer) {
     ASSERT_EQ(drive.sounds.size(), 1u);
     EXPECT_TRUE(drive.sounds[0].with_name);
     EXPECT_EQ(drive.sounds[0].name, "C:\\My Music\\loop.wav");
-    EXPECT_EQ(drive.sounds[0].flags, 9u);  // SND_ASYNC | SND_LOOP
+    // SND_ASYNC | SND_LOOP, the file only: SND_FILENAME | SND_NODEFAULT.
+    EXPECT_EQ(drive.sounds[0].flags, 0x00020000u | 0x0002u | 0x0001u | 0x0008u);
     EXPECT_EQ(commands.LastResult(), 0);
 
     drive.play_result = 1;

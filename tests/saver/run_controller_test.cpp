@@ -100,6 +100,7 @@ class RunControllerTest : public ::testing::Test {
 TEST_F(RunControllerTest, StartLaunchesTheRendererWatchesItAndStartsTheMusicByItsSource) {
     const Log launch = {"start watch 50", std::string("launch ") + kRenderer};
     const auto started = [&](MusicSource source, const Log& music) {
+        fake.process_running = false;  // the renderer of the run before has ended
         Start(source);
         Log expected = launch;
         expected.insert(expected.end(), music.begin(), music.end());
@@ -140,7 +141,7 @@ TEST_F(RunControllerTest, EndOfRunStopsTheMusicItStarted) {
               (Log{"stop watch", "stop music check", "silence MP3", "show cursor", "end"}));
 }
 
-TEST_F(RunControllerTest, CdChecksRunWhileTheDriveIsUsableAndCloseItOnlyThen) {
+TEST_F(RunControllerTest, CdChecksRunWhileTheDriveIsUsableAndTheDriveIsClosedAtTheEnd) {
     Start(MusicSource::Cd);
     run->OnTimer(RunTimer::MusicCheck);
     EXPECT_TRUE(run->TimerRunning(RunTimer::MusicCheck));
@@ -152,8 +153,9 @@ TEST_F(RunControllerTest, CdChecksRunWhileTheDriveIsUsableAndCloseItOnlyThen) {
                    "start music check 200", "check CD", "check CD", "stop music check"}));
     RendererGone();
     Watch();
-    // The checks had stopped: the drive is not closed.
-    EXPECT_EQ(TakeLog(), (Log{"stop watch", "show cursor", "end"}));
+    // The checks had given up (a drive error, a reply that is not a number),
+    // yet the drive the run opened is still stopped and closed.
+    EXPECT_EQ(TakeLog(), (Log{"stop watch", "silence CD", "show cursor", "end"}));
 
     fake.keep_checking = true;
     Start(MusicSource::Cd);
@@ -203,6 +205,20 @@ TEST_F(RunControllerTest, GivesUpOnARendererWhoseWindowNeverComes) {
     Watch();
     EXPECT_FALSE(fake.ended);
     fake.now += 1;
+    Watch();
+    EXPECT_TRUE(fake.ended);
+}
+
+TEST_F(RunControllerTest, ARendererLeftRunningIsWatchedInsteadOfStartingASecond) {
+    fake.process_running = true;  // an earlier run gave up on it; its window is not up yet
+    Start(MusicSource::Cd);
+    EXPECT_EQ(TakeLog(), (Log{"start watch 50", "play CD", "start music check 200"}));
+    fake.now += 1000;
+    Watch();
+    EXPECT_FALSE(fake.ended);
+    fake.window = true;
+    Watch();
+    RendererGone();
     Watch();
     EXPECT_TRUE(fake.ended);
 }

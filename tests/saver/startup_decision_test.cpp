@@ -9,14 +9,24 @@ using A = StartupAction;
 
 TEST(DecideOnArrival, ABusyCopyEndsEveryRequest) {
     for (const char* args : {"/s", "/c", "/p 1234", "", "/a"}) {
-        EXPECT_EQ(DecideOnArrival(args, true, false).action, A::EndProgram) << args;
-        EXPECT_EQ(DecideOnArrival(args, false, true).action, A::EndProgram) << args;
+        EXPECT_EQ(DecideOnArrival(args, {true, false, false}).action, A::EndProgram) << args;
+        EXPECT_EQ(DecideOnArrival(args, {false, true, false}).action, A::EndProgram) << args;
+        EXPECT_EQ(DecideOnArrival(args, {false, false, true}).action, A::EndProgram) << args;
+    }
+}
+
+TEST(TakesBusyLock, TheRunAndTheSettingsDialogButNeverThePreview) {
+    for (const char* args : {"/s", "-S", "", "/c", "/c:1234"}) {
+        EXPECT_TRUE(TakesBusyLock(args)) << args;
+    }
+    for (const char* args : {"/p 1234", "/P", "/a", "S"}) {
+        EXPECT_FALSE(TakesBusyLock(args)) << args;
     }
 }
 
 TEST(DecideOnArrival, PreviewReadsNothingElseAndTakesTheHostFromPositionFour) {
     const auto host = [](const char* args) {
-        const StartupDecision decision = DecideOnArrival(args, false, false);
+        const StartupDecision decision = DecideOnArrival(args, {});
         EXPECT_EQ(decision.action, A::ShowPreview) << args;
         return decision.preview_host;
     };
@@ -25,7 +35,7 @@ TEST(DecideOnArrival, PreviewReadsNothingElseAndTakesTheHostFromPositionFour) {
     EXPECT_EQ(host("/p"), 0);
     EXPECT_EQ(host("/p 99999999999"), 0);
     for (const char* args : {"/s", "/c", "", "/a", "S"}) {
-        EXPECT_EQ(DecideOnArrival(args, false, false).action, A::LoadSettings) << args;
+        EXPECT_EQ(DecideOnArrival(args, {}).action, A::LoadSettings) << args;
     }
 }
 

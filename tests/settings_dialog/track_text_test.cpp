@@ -31,6 +31,14 @@ TEST(TrackText, NumbersRoundHalvesToEven) {
     EXPECT_EQ(RepeatTrackFromText("-4"), -4);
 }
 
+TEST(TrackText, FullWidthDigitsOfAnInputMethodReadAsDigits) {
+    // ７, １２ and ０ to ９ in code page 932.
+    EXPECT_EQ(RepeatTrackFromText("\x82\x56"), 7);
+    EXPECT_EQ(RepeatTrackFromText("\x82\x50\x82\x51"), 12);
+    EXPECT_EQ(RepeatTrackFromText(" 1\x82\x54 "), 15);
+    EXPECT_EQ(RepeatTrackFromText("\x82\x4F\x82\x58"), 9);
+}
+
 TEST(TrackText, AnythingElseIsZero) {
     EXPECT_EQ(RepeatTrackFromText(""), 0);
     EXPECT_EQ(RepeatTrackFromText("abc"), 0);

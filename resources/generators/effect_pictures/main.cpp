@@ -14,23 +14,23 @@ namespace {
 // A fixed seed keeps the committed pictures reproducible.
 constexpr uint32_t kSeed = 1999u;
 
-renderer::EffectParameters full_effect() {
+renderer::EffectParameters FullEffect() {
     renderer::EffectParameters parameters;
     renderer::AssignEffectParameters(parameters);
     return parameters;
 }
 
 // The same effect with a thin cloud, so a few spots still read at 32 x 32.
-renderer::EffectParameters thin_cloud() {
-    renderer::EffectParameters parameters = full_effect();
+renderer::EffectParameters ThinCloud() {
+    renderer::EffectParameters parameters = FullEffect();
     parameters.effect_count = 2;
     parameters.particle_count = 36;
     parameters.sample_count = 24;
     return parameters;
 }
 
-Picture render_effect(const renderer::EffectParameters& parameters, int width, int height,
-                      int frames) {
+Picture RenderEffect(const renderer::EffectParameters& parameters, int width, int height,
+                     int frames) {
     renderer::OffscreenSurface surface(width, height);
     if (!surface.Ready()) {
         return {};
@@ -46,7 +46,7 @@ Picture render_effect(const renderer::EffectParameters& parameters, int width, i
 }
 
 // Soft coloured lights on black: the settings dialog's icon.
-Picture light_spots(int size) {
+Picture LightSpots(int size) {
     struct Spot {
         float x, y, radius;
         Rgb colour;
@@ -74,9 +74,9 @@ Picture light_spots(int size) {
     return picture;
 }
 
-bool write(const std::string& folder, const char* name, const std::vector<uint8_t>& bytes) {
+bool WriteInto(const std::string& folder, const char* name, const std::vector<uint8_t>& bytes) {
     const std::string path = folder + "/" + name;
-    if (!write_file(path, bytes)) {
+    if (!WriteBytesToFile(path, bytes)) {
         std::fprintf(stderr, "effect_pictures: cannot write %s\n", path.c_str());
         return false;
     }
@@ -97,18 +97,18 @@ int main(int argc, char** argv) {
 
     // The preview still: drawn at eight times its size, as on a large
     // screen, then shrunk to 152 x 112.
-    const Picture still = render_effect(full_effect(), 152 * 8, 112 * 8, 150);
+    const Picture still = RenderEffect(FullEffect(), 152 * 8, 112 * 8, 150);
     // The icons: a square view of a thin cloud, shrunk to 32 x 32.
-    const Picture icon = shrink(render_effect(thin_cloud(), 256, 256, 90), 8);
+    const Picture icon = Shrink(RenderEffect(ThinCloud(), 256, 256, 90), 8);
     if (still.pixels.empty() || icon.pixels.empty()) {
         std::fprintf(stderr, "effect_pictures: no offscreen GL context\n");
         return 1;
     }
     const bool ok =
-        write(folder, "preview_still.bmp", bmp_file(shrink(still, 8))) &&
-        write(folder, "renderer.ico", ico_file({IconImage{icon, 4}})) &&
-        write(folder, "saver.ico", ico_file({IconImage{icon, 4}, IconImage{icon, 8}})) &&
-        write(folder, "dialog.ico", ico_file({IconImage{light_spots(32), 8}}));
+        WriteInto(folder, "preview_still.bmp", BmpFile(Shrink(still, 8))) &&
+        WriteInto(folder, "renderer.ico", IcoFile({IconImage{icon, 4}})) &&
+        WriteInto(folder, "saver.ico", IcoFile({IconImage{icon, 4}, IconImage{icon, 8}})) &&
+        WriteInto(folder, "dialog.ico", IcoFile({IconImage{LightSpots(32), 8}}));
     return ok ? 0 : 1;
 }
 

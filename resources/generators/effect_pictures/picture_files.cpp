@@ -7,49 +7,49 @@
 namespace velmora::pictures {
 namespace {
 
-void put16(std::vector<uint8_t>& out, uint32_t value) {
+void Put16(std::vector<uint8_t>& out, uint32_t value) {
     out.push_back(static_cast<uint8_t>(value));
     out.push_back(static_cast<uint8_t>(value >> 8));
 }
 
-void put32(std::vector<uint8_t>& out, uint32_t value) {
-    put16(out, value & 0xFFFF);
-    put16(out, value >> 16);
+void Put32(std::vector<uint8_t>& out, uint32_t value) {
+    Put16(out, value & 0xFFFF);
+    Put16(out, value >> 16);
 }
 
-uint8_t channel(const Rgb& pixel, int c) {
+uint8_t Channel(const Rgb& pixel, int c) {
     return c == 0 ? pixel.r : c == 1 ? pixel.g : pixel.b;
 }
 
-size_t row_bytes(int width, int bits_per_pixel) {
+size_t RowBytes(int width, int bits_per_pixel) {
     return (static_cast<size_t>(width) * bits_per_pixel + 31) / 32 * 4;
 }
 
-void put_info_header(std::vector<uint8_t>& out, int width, int height, int bits_per_pixel,
-                     uint32_t image_bytes, uint32_t colours_used) {
-    put32(out, 40);
-    put32(out, static_cast<uint32_t>(width));
-    put32(out, static_cast<uint32_t>(height));
-    put16(out, 1);
-    put16(out, static_cast<uint32_t>(bits_per_pixel));
-    put32(out, 0);  // uncompressed
-    put32(out, image_bytes);
-    put32(out, 0);
-    put32(out, 0);
-    put32(out, colours_used);
-    put32(out, 0);
+void PutInfoHeader(std::vector<uint8_t>& out, int width, int height, int bits_per_pixel,
+                   uint32_t image_bytes, uint32_t colours_used) {
+    Put32(out, 40);
+    Put32(out, static_cast<uint32_t>(width));
+    Put32(out, static_cast<uint32_t>(height));
+    Put16(out, 1);
+    Put16(out, static_cast<uint32_t>(bits_per_pixel));
+    Put32(out, 0);  // uncompressed
+    Put32(out, image_bytes);
+    Put32(out, 0);
+    Put32(out, 0);
+    Put32(out, colours_used);
+    Put32(out, 0);
 }
 
 struct Box {
     std::vector<Rgb> pixels;
-    int widest_channel() const {
+    int WidestChannel() const {
         int best = 0;
         int best_range = -1;
         for (int c = 0; c < 3; ++c) {
             const auto [low, high] = std::minmax_element(
                 pixels.begin(), pixels.end(),
-                [c](const Rgb& a, const Rgb& b) { return channel(a, c) < channel(b, c); });
-            const int range = channel(*high, c) - channel(*low, c);
+                [c](const Rgb& a, const Rgb& b) { return Channel(a, c) < Channel(b, c); });
+            const int range = Channel(*high, c) - Channel(*low, c);
             if (range > best_range) {
                 best_range = range;
                 best = c;
@@ -57,14 +57,14 @@ struct Box {
         }
         return best;
     }
-    int range() const {
-        const int c = widest_channel();
+    int Range() const {
+        const int c = WidestChannel();
         const auto [low, high] = std::minmax_element(
             pixels.begin(), pixels.end(),
-            [c](const Rgb& a, const Rgb& b) { return channel(a, c) < channel(b, c); });
-        return channel(*high, c) - channel(*low, c);
+            [c](const Rgb& a, const Rgb& b) { return Channel(a, c) < Channel(b, c); });
+        return Channel(*high, c) - Channel(*low, c);
     }
-    Rgb mean() const {
+    Rgb Mean() const {
         std::array<uint64_t, 3> sum{};
         for (const Rgb& p : pixels) {
             sum[0] += p.r;
@@ -80,7 +80,7 @@ struct Box {
 
 }  // namespace
 
-Picture shrink(const Picture& picture, int factor) {
+Picture Shrink(const Picture& picture, int factor) {
     Picture small;
     small.width = picture.width / factor;
     small.height = picture.height / factor;
@@ -89,7 +89,7 @@ Picture shrink(const Picture& picture, int factor) {
             std::array<int, 3> sum{};
             for (int dy = 0; dy < factor; ++dy) {
                 for (int dx = 0; dx < factor; ++dx) {
-                    const Rgb p = picture.at(x * factor + dx, y * factor + dy);
+                    const Rgb p = picture.At(x * factor + dx, y * factor + dy);
                     sum[0] += p.r;
                     sum[1] += p.g;
                     sum[2] += p.b;
@@ -104,7 +104,7 @@ Picture shrink(const Picture& picture, int factor) {
     return small;
 }
 
-std::vector<Rgb> median_cut_palette(const std::vector<Rgb>& pixels, int colours) {
+std::vector<Rgb> MedianCutPalette(const std::vector<Rgb>& pixels, int colours) {
     std::vector<Box> boxes;
     if (pixels.empty()) {
         return {Rgb{}};
@@ -112,15 +112,15 @@ std::vector<Rgb> median_cut_palette(const std::vector<Rgb>& pixels, int colours)
     boxes.push_back(Box{pixels});
     while (static_cast<int>(boxes.size()) < colours) {
         auto widest = std::max_element(boxes.begin(), boxes.end(), [](const Box& a, const Box& b) {
-            return a.range() < b.range();
+            return a.Range() < b.Range();
         });
-        if (widest->range() == 0) {
+        if (widest->Range() == 0) {
             break;
         }
-        const int c = widest->widest_channel();
+        const int c = widest->WidestChannel();
         std::vector<Rgb> lower = std::move(widest->pixels);
         std::sort(lower.begin(), lower.end(),
-                  [c](const Rgb& a, const Rgb& b) { return channel(a, c) < channel(b, c); });
+                  [c](const Rgb& a, const Rgb& b) { return Channel(a, c) < Channel(b, c); });
         std::vector<Rgb> upper(lower.begin() + static_cast<long>(lower.size() / 2), lower.end());
         lower.resize(lower.size() / 2);
         widest->pixels = std::move(lower);
@@ -129,12 +129,12 @@ std::vector<Rgb> median_cut_palette(const std::vector<Rgb>& pixels, int colours)
     std::vector<Rgb> palette;
     palette.reserve(boxes.size());
     for (const Box& box : boxes) {
-        palette.push_back(box.mean());
+        palette.push_back(box.Mean());
     }
     return palette;
 }
 
-std::vector<uint8_t> map_to_palette(const Picture& picture, const std::vector<Rgb>& palette) {
+std::vector<uint8_t> MapToPalette(const Picture& picture, const std::vector<Rgb>& palette) {
     std::vector<uint8_t> indices;
     indices.reserve(picture.pixels.size());
     for (const Rgb& p : picture.pixels) {
@@ -155,20 +155,20 @@ std::vector<uint8_t> map_to_palette(const Picture& picture, const std::vector<Rg
     return indices;
 }
 
-std::vector<uint8_t> bmp_file(const Picture& picture) {
-    const size_t stride = row_bytes(picture.width, 24);
+std::vector<uint8_t> BmpFile(const Picture& picture) {
+    const size_t stride = RowBytes(picture.width, 24);
     const uint32_t image_bytes = static_cast<uint32_t>(stride * picture.height);
     std::vector<uint8_t> out;
     out.push_back('B');
     out.push_back('M');
-    put32(out, 14 + 40 + image_bytes);
-    put32(out, 0);
-    put32(out, 14 + 40);
-    put_info_header(out, picture.width, picture.height, 24, image_bytes, 0);
+    Put32(out, 14 + 40 + image_bytes);
+    Put32(out, 0);
+    Put32(out, 14 + 40);
+    PutInfoHeader(out, picture.width, picture.height, 24, image_bytes, 0);
     for (int y = picture.height - 1; y >= 0; --y) {
         const size_t start = out.size();
         for (int x = 0; x < picture.width; ++x) {
-            const Rgb p = picture.at(x, y);
+            const Rgb p = picture.At(x, y);
             out.push_back(p.b);
             out.push_back(p.g);
             out.push_back(p.r);
@@ -178,23 +178,23 @@ std::vector<uint8_t> bmp_file(const Picture& picture) {
     return out;
 }
 
-std::vector<uint8_t> ico_file(const std::vector<IconImage>& images) {
+std::vector<uint8_t> IcoFile(const std::vector<IconImage>& images) {
     std::vector<std::vector<uint8_t>> bodies;
     for (const IconImage& image : images) {
         const Picture& picture = image.picture;
         const int colours = 1 << image.bits_per_pixel;
-        std::vector<Rgb> palette = median_cut_palette(picture.pixels, colours);
-        const std::vector<uint8_t> indices = map_to_palette(picture, palette);
+        std::vector<Rgb> palette = MedianCutPalette(picture.pixels, colours);
+        const std::vector<uint8_t> indices = MapToPalette(picture, palette);
         palette.resize(static_cast<size_t>(colours));
 
-        const size_t colour_stride = row_bytes(picture.width, image.bits_per_pixel);
-        const size_t mask_stride = row_bytes(picture.width, 1);
+        const size_t colour_stride = RowBytes(picture.width, image.bits_per_pixel);
+        const size_t mask_stride = RowBytes(picture.width, 1);
         const uint32_t image_bytes =
             static_cast<uint32_t>((colour_stride + mask_stride) * picture.height);
         std::vector<uint8_t> body;
         // The height counts the colour image and the transparency mask.
-        put_info_header(body, picture.width, picture.height * 2, image.bits_per_pixel, image_bytes,
-                        static_cast<uint32_t>(colours));
+        PutInfoHeader(body, picture.width, picture.height * 2, image.bits_per_pixel, image_bytes,
+                      static_cast<uint32_t>(colours));
         for (const Rgb& entry : palette) {
             body.push_back(entry.b);
             body.push_back(entry.g);
@@ -219,9 +219,9 @@ std::vector<uint8_t> ico_file(const std::vector<IconImage>& images) {
     }
 
     std::vector<uint8_t> out;
-    put16(out, 0);
-    put16(out, 1);  // icon
-    put16(out, static_cast<uint32_t>(images.size()));
+    Put16(out, 0);
+    Put16(out, 1);  // icon
+    Put16(out, static_cast<uint32_t>(images.size()));
     uint32_t offset = static_cast<uint32_t>(6 + 16 * images.size());
     for (size_t i = 0; i < images.size(); ++i) {
         const IconImage& image = images[i];
@@ -229,10 +229,10 @@ std::vector<uint8_t> ico_file(const std::vector<IconImage>& images) {
         out.push_back(static_cast<uint8_t>(image.picture.height));
         out.push_back(static_cast<uint8_t>(image.bits_per_pixel == 4 ? 16 : 0));
         out.push_back(0);
-        put16(out, 1);
-        put16(out, static_cast<uint32_t>(image.bits_per_pixel));
-        put32(out, static_cast<uint32_t>(bodies[i].size()));
-        put32(out, offset);
+        Put16(out, 1);
+        Put16(out, static_cast<uint32_t>(image.bits_per_pixel));
+        Put32(out, static_cast<uint32_t>(bodies[i].size()));
+        Put32(out, offset);
         offset += static_cast<uint32_t>(bodies[i].size());
     }
     for (const auto& body : bodies) {
@@ -241,7 +241,7 @@ std::vector<uint8_t> ico_file(const std::vector<IconImage>& images) {
     return out;
 }
 
-bool write_file(const std::string& path, const std::vector<uint8_t>& bytes) {
+bool WriteBytesToFile(const std::string& path, const std::vector<uint8_t>& bytes) {
     std::ofstream file(path, std::ios::binary);
     file.write(reinterpret_cast<const char*>(bytes.data()),
                static_cast<std::streamsize>(bytes.size()));

@@ -13,8 +13,8 @@ int main(int argc, char** argv) {
     }
     const std::string folder = argv[1];
     const bool written =
-        write_file(folder + "/selection_empty.bmp", bmp_file(EmptySelectionBox())) &&
-        write_file(folder + "/selection_filled.bmp", bmp_file(FilledSelectionBox()));
+        WriteBytesToFile(folder + "/selection_empty.bmp", BmpFile(EmptySelectionBox())) &&
+        WriteBytesToFile(folder + "/selection_filled.bmp", BmpFile(FilledSelectionBox()));
     if (!written) {
         std::fprintf(stderr, "generate_selection_pictures: cannot write into %s\n", folder.c_str());
         return 1;

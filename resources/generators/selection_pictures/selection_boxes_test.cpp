@@ -19,21 +19,21 @@ TEST(SelectionBoxes, EmptyBoxIsSunkenGreyToWhite) {
     ASSERT_EQ(box.width, 12);
     ASSERT_EQ(box.height, 12);
     for (int i = 0; i < 12; ++i) {
-        EXPECT_TRUE(Near(box.at(i, 0), Rgb{37, 37, 37}, 0));
-        EXPECT_TRUE(Near(box.at(11, i), Rgb{37, 37, 37}, 0));
+        EXPECT_TRUE(Near(box.At(i, 0), Rgb{37, 37, 37}, 0));
+        EXPECT_TRUE(Near(box.At(11, i), Rgb{37, 37, 37}, 0));
     }
-    EXPECT_TRUE(Near(box.at(1, 1), Rgb{140, 140, 140}, 0));
-    EXPECT_TRUE(Near(box.at(10, 10), Rgb{255, 255, 255}, 0));
-    EXPECT_GT(box.at(6, 6).r, box.at(3, 3).r);
+    EXPECT_TRUE(Near(box.At(1, 1), Rgb{140, 140, 140}, 0));
+    EXPECT_TRUE(Near(box.At(10, 10), Rgb{255, 255, 255}, 0));
+    EXPECT_GT(box.At(6, 6).r, box.At(3, 3).r);
 }
 
 TEST(SelectionBoxes, FilledBoxHoldsABlueSquareBrightInItsMiddle) {
     const Picture box = FilledSelectionBox();
-    EXPECT_TRUE(Near(box.at(0, 5), Rgb{37, 37, 37}, 0));
-    EXPECT_TRUE(Near(box.at(5, 5), Rgb{31, 153, 230}, 0));
-    EXPECT_TRUE(Near(box.at(2, 2), Rgb{6, 60, 96}, 0));
-    EXPECT_TRUE(Near(box.at(9, 6), Rgb{6, 60, 96}, 0));
-    const Rgb rim = box.at(1, 6);
+    EXPECT_TRUE(Near(box.At(0, 5), Rgb{37, 37, 37}, 0));
+    EXPECT_TRUE(Near(box.At(5, 5), Rgb{31, 153, 230}, 0));
+    EXPECT_TRUE(Near(box.At(2, 2), Rgb{6, 60, 96}, 0));
+    EXPECT_TRUE(Near(box.At(9, 6), Rgb{6, 60, 96}, 0));
+    const Rgb rim = box.At(1, 6);
     EXPECT_GT(rim.r, 180);  // light, not blue
     EXPECT_EQ(rim.r, rim.b);
 }
@@ -43,8 +43,8 @@ TEST(SelectionBoxes, CommittedFilesAreTheGeneratedPictures) {
         std::ifstream in(std::string(VELMORA_SOURCE_DIR) + "/resources/" + name, std::ios::binary);
         return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
     };
-    EXPECT_EQ(read("selection_empty.bmp"), bmp_file(EmptySelectionBox()));
-    EXPECT_EQ(read("selection_filled.bmp"), bmp_file(FilledSelectionBox()));
+    EXPECT_EQ(read("selection_empty.bmp"), BmpFile(EmptySelectionBox()));
+    EXPECT_EQ(read("selection_filled.bmp"), BmpFile(FilledSelectionBox()));
 }
 
 }  // namespace

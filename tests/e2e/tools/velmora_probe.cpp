@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -193,11 +194,48 @@ int run_window(const char* class_name, const char* title, DWORD style, int x, in
     return 0;
 }
 
+// Starts `count` copies of a command line at the same moment (made suspended,
+// then let go one right after the other) and waits for the first to end.
+int StartTogether(int count, const char* command_line) {
+    std::vector<PROCESS_INFORMATION> started;
+    for (int i = 0; i < count; ++i) {
+        // No standard handles: the copies must not hold the caller's output pipe open.
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        PROCESS_INFORMATION info{};
+        std::string line = command_line;
+        if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE,
+                            CREATE_SUSPENDED | DETACHED_PROCESS, nullptr, nullptr, &startup,
+                            &info)) {
+            return 1;
+        }
+        started.push_back(info);
+    }
+    std::vector<HANDLE> processes;
+    for (const PROCESS_INFORMATION& info : started) {
+        processes.push_back(info.hProcess);
+    }
+    for (const PROCESS_INFORMATION& info : started) {
+        ResumeThread(info.hThread);
+    }
+    const DWORD first = WaitForMultipleObjects(static_cast<DWORD>(processes.size()),
+                                               processes.data(), FALSE, 20000);
+    if (first >= WAIT_OBJECT_0 + processes.size()) {
+        std::printf("ended=none\n");
+        return 0;
+    }
+    DWORD code = 0;
+    GetExitCodeProcess(processes[first - WAIT_OBJECT_0], &code);
+    std::printf("ended=%lu\tcode=%lu\n", first - WAIT_OBJECT_0, code);
+    return 0;
+}
+
 int usage() {
     std::fprintf(stderr,
                  "usage: velmora_probe find TITLE | wait TITLE MS | wait-gone TITLE MS |\n"
                  "       post TITLE MSG [WPARAM [LPARAM]] | children HWND | foreground |\n"
-                 "       screensaver-window | host X Y W H | acp\n");
+                 "       screensaver-window | host X Y W H | together COUNT COMMAND_LINE | acp\n");
     return 2;
 }
 
@@ -234,6 +272,9 @@ int main(int argc, char** argv) {
     if (command == "host" && argc == 6) {
         return run_window("VelmoraProbeHost", "Velmora probe host", WS_POPUP, std::atoi(argv[2]),
                           std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]));
+    }
+    if (command == "together" && argc == 4) {
+        return StartTogether(std::atoi(argv[2]), argv[3]);
     }
     return usage();
 }

@@ -115,6 +115,41 @@ TEST_F(Win32Music, Mp3WithBlanksInItsPathPlaysAndRestarts) {
     EXPECT_FALSE(player.Mp3Playing());
 }
 
+// What the captured sound card has received so far.
+std::string CapturedSound() {
+    const char* path = std::getenv("VELMORA_CAPTURED_SOUND");
+    std::string bytes;
+    HANDLE file = path ? CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                     nullptr, OPEN_EXISTING, 0, nullptr)
+                       : INVALID_HANDLE_VALUE;
+    if (file == INVALID_HANDLE_VALUE) {
+        return bytes;
+    }
+    char chunk[65536];
+    DWORD got = 0;
+    while (ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got > 0) {
+        bytes.append(chunk, got);
+    }
+    CloseHandle(file);
+    return bytes;
+}
+
+TEST_F(Win32Music, AMissingWavPlaysNothingNotEvenTheDefaultSound) {
+    ASSERT_GT(port.WaveOutDeviceCount(), 0);
+    ASSERT_NE(std::getenv("VELMORA_CAPTURED_SOUND"), nullptr);
+    // The tone as the platform's default sound while this test runs.
+    ASSERT_TRUE(WriteProfileStringA("Sounds", "Default", SoundFile("tone.wav").c_str()));
+    const std::size_t before = CapturedSound().size();
+    choice.kind = settings::kFileMusic;
+    choice.file = "Z:\\velmora\\no such folder\\gone.wav";
+    player.StartWav();
+    Sleep(1000);
+    player.StopWav();
+    WriteProfileStringA("Sounds", "Default", nullptr);
+    const std::string heard = CapturedSound().substr(before);
+    EXPECT_EQ(heard.find_first_not_of('\0'), std::string::npos) << "sound reached the card";
+}
+
 TEST_F(Win32Music, WavLoopsAndStops) {
     ASSERT_GT(port.WaveOutDeviceCount(), 0);
     choice.kind = settings::kFileMusic;

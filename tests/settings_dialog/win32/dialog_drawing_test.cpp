@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "settings_dialog/win32/back_image.h"
 #include "settings_dialog/win32/dialog_resource_ids.h"
 #include "settings_dialog/win32/windowless_controls.h"
@@ -32,13 +35,13 @@ TEST(DialogDrawing, ProgramCarriesTheIconAndTheTwelvePixelSelectionBoxes) {
 TEST(DialogDrawing, BackImageKeepsTheRowsOverTheBackColour) {
     BackImage back;
     back.Reset(40, 252, kFormBackColour);
-    EXPECT_EQ(GetPixel(back.dc(), 39, 100), kFormBackColour);
+    EXPECT_EQ(GetPixel(back.DeviceContext(), 39, 100), kFormBackColour);
     back.DrawRows(FormGradient(252));
-    EXPECT_EQ(GetPixel(back.dc(), 0, 0), Rgb(0, 0, 30));
-    EXPECT_EQ(GetPixel(back.dc(), 39, 126), Rgb(220, 220, 250));
-    EXPECT_EQ(GetPixel(back.dc(), 20, 251), FormGradient(252)[251].colour);
+    EXPECT_EQ(GetPixel(back.DeviceContext(), 0, 0), Rgb(0, 0, 30));
+    EXPECT_EQ(GetPixel(back.DeviceContext(), 39, 126), Rgb(220, 220, 250));
+    EXPECT_EQ(GetPixel(back.DeviceContext(), 20, 251), FormGradient(252)[251].colour);
     back.Reset(0, 10, kFormBackColour);  // nothing to keep
-    EXPECT_EQ(back.dc(), nullptr);
+    EXPECT_EQ(back.DeviceContext(), nullptr);
 }
 
 class WindowlessTest : public ::testing::Test {
@@ -106,6 +109,27 @@ TEST_F(WindowlessTest, LabelsShapeAndFileBoxAreDrawnInTheGroupOnly) {
     const RECT file = PixelPlace(ControlId::FileNameLabel, kAt96);
     EXPECT_EQ(GetPixel(dc_, file.left, file.top + 10), Rgb(0, 0, 0));
     EXPECT_GT(DarkPixels(ControlId::FileNameLabel), (file.right - file.left) * 2 + 2 * 27 + 20);
+}
+
+TEST_F(WindowlessTest, TheFileNameOfALongPathIsSeen) {
+    const std::string folders =
+        "C:\\Documents and Settings\\Someone\\My Documents\\My Music\\Artist With A Long "
+        "Name\\Album With An Even Longer Name (Special Edition)\\Disc 2\\";
+    const auto label = [&](const char* file_name) {
+        look_.file_caption = folders + file_name;
+        RECT all{0, 0, 453, 169};
+        FillRect(dc_, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        DrawWindowless(dc_, Container::Group, look_);
+        const RECT rect = PixelPlace(ControlId::FileNameLabel, kAt96);
+        std::vector<COLORREF> pixels;
+        for (int y = rect.top; y < rect.bottom; ++y) {
+            for (int x = rect.left; x < rect.right; ++x) {
+                pixels.push_back(GetPixel(dc_, x, y));
+            }
+        }
+        return pixels;
+    };
+    EXPECT_NE(label("01 first song.wav"), label("02 other tune.wav"));
 }
 
 }  // namespace
