@@ -9,8 +9,8 @@
 #include "saver/win32/program_paths.h"
 #include "saver/win32/program_window.h"
 #include "saver/win32/resource_ids.h"
-#include "settings_dialog/core/dialog_texts.h"
 #include "settings/win32/wide_text.h"
+#include "settings_dialog/core/dialog_texts.h"
 #include "settings_dialog/win32/show_settings_dialog.h"
 
 namespace velmora::saver {
