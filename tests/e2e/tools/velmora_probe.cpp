@@ -17,7 +17,7 @@ namespace {
 // Read wide and printed in code page 932 whatever the system's code page, so
 // the tests see the very characters the window shows; line breaks become
 // blanks, so one window stays one line.
-void read_text(HWND window, char (&text)[512]) {
+void ReadText(HWND window, char (&text)[512]) {
     wchar_t wide[256] = {};
     DWORD_PTR copied = 0;
     SendMessageTimeoutW(window, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(wide), SMTO_ABORTIFHUNG,
@@ -30,11 +30,11 @@ void read_text(HWND window, char (&text)[512]) {
     WideCharToMultiByte(932, 0, wide, -1, text, sizeof text - 1, nullptr, nullptr);
 }
 
-void print_window(HWND window) {
+void PrintWindowLine(HWND window) {
     char cls[256] = {};
     char title[512] = {};
     GetClassNameA(window, cls, sizeof cls);
-    read_text(window, title);
+    ReadText(window, title);
     RECT rect{};
     GetWindowRect(window, &rect);
     DWORD pid = 0;
@@ -50,29 +50,29 @@ void print_window(HWND window) {
         static_cast<unsigned long>(ex_style), static_cast<unsigned long>(pid), title);
 }
 
-HWND parse_handle(const char* text) {
+HWND ParseHandle(const char* text) {
     return reinterpret_cast<HWND>(static_cast<UINT_PTR>(std::strtoull(text, nullptr, 10)));
 }
 
-int find(const char* title) {
+int FindTopLevel(const char* title) {
     HWND window = FindWindowA(nullptr, title);
     if (!window) {
         return 1;
     }
-    print_window(window);
+    PrintWindowLine(window);
     return 0;
 }
 
 // Polls every 5 ms; prints the elapsed milliseconds when the window of that
 // title appears (wait) or is gone (wait-gone). Exit code 1 on timeout.
-int wait_for(const char* title, DWORD timeout_ms, bool want_present) {
+int WaitFor(const char* title, DWORD timeout_ms, bool want_present) {
     const DWORD start = GetTickCount();
     for (;;) {
         HWND window = FindWindowA(nullptr, title);
         if ((window != nullptr) == want_present) {
             std::printf("elapsed_ms=%lu\n", static_cast<unsigned long>(GetTickCount() - start));
             if (window) {
-                print_window(window);
+                PrintWindowLine(window);
             }
             return 0;
         }
@@ -83,7 +83,7 @@ int wait_for(const char* title, DWORD timeout_ms, bool want_present) {
     }
 }
 
-int post(int argc, char** argv) {
+int PostToWindow(int argc, char** argv) {
     HWND window = FindWindowA(nullptr, argv[2]);
     if (!window) {
         return 1;
@@ -94,7 +94,7 @@ int post(int argc, char** argv) {
     return PostMessageA(window, message, wparam, lparam) ? 0 : 1;
 }
 
-BOOL CALLBACK print_child(HWND child, LPARAM parent_value) {
+BOOL CALLBACK PrintChild(HWND child, LPARAM parent_value) {
     HWND parent = reinterpret_cast<HWND>(parent_value);
     if (GetParent(child) != parent) {
         return TRUE;  // only direct children
@@ -107,7 +107,7 @@ BOOL CALLBACK print_child(HWND child, LPARAM parent_value) {
     DWORD pid = 0;
     GetWindowThreadProcessId(child, &pid);
     char title[512] = {};
-    read_text(child, title);
+    ReadText(child, title);
     std::printf("hwnd=%llu\tclass=%s\tx=%ld\ty=%ld\tw=%ld\th=%ld\tvisible=%d\tpid=%lu\ttitle=%s\n",
                 static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(child)), cls, rect.left,
                 rect.top, rect.right - rect.left, rect.bottom - rect.top,
@@ -115,21 +115,21 @@ BOOL CALLBACK print_child(HWND child, LPARAM parent_value) {
     return TRUE;
 }
 
-int children(const char* handle_text) {
-    HWND parent = parse_handle(handle_text);
+int Children(const char* handle_text) {
+    HWND parent = ParseHandle(handle_text);
     if (!IsWindow(parent)) {
         return 1;
     }
-    EnumChildWindows(parent, print_child, reinterpret_cast<LPARAM>(parent));
+    EnumChildWindows(parent, PrintChild, reinterpret_cast<LPARAM>(parent));
     return 0;
 }
 
-int foreground() {
+int Foreground() {
     HWND window = GetForegroundWindow();
     if (!window) {
         return 1;
     }
-    print_window(window);
+    PrintWindowLine(window);
     return 0;
 }
 
@@ -139,7 +139,7 @@ HWND g_window = nullptr;
 bool g_announced = false;  // the handle line has been printed
 
 // Standard input closing, or a line "destroy", closes the window.
-DWORD WINAPI watch_stdin(void*) {
+DWORD WINAPI WatchStdin(void*) {
     char line[64];
     while (std::fgets(line, sizeof line, stdin)) {
         if (std::strncmp(line, "destroy", 7) == 0) {
@@ -150,7 +150,7 @@ DWORD WINAPI watch_stdin(void*) {
     return 0;
 }
 
-LRESULT CALLBACK probe_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT CALLBACK ProbeWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
         case WM_ACTIVATE:
             if (g_announced && LOWORD(wparam) != WA_INACTIVE) {
@@ -167,9 +167,9 @@ LRESULT CALLBACK probe_window_proc(HWND window, UINT message, WPARAM wparam, LPA
     return DefWindowProcA(window, message, wparam, lparam);
 }
 
-int run_window(const char* class_name, const char* title, DWORD style, int x, int y, int w, int h) {
+int RunWindow(const char* class_name, const char* title, DWORD style, int x, int y, int w, int h) {
     WNDCLASSA wc{};
-    wc.lpfnWndProc = probe_window_proc;
+    wc.lpfnWndProc = ProbeWindowProc;
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
     wc.lpszClassName = class_name;
@@ -183,7 +183,7 @@ int run_window(const char* class_name, const char* title, DWORD style, int x, in
     std::printf("%llu\n", static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(g_window)));
     std::fflush(stdout);
     g_announced = true;
-    CreateThread(nullptr, 0, watch_stdin, nullptr, 0, nullptr);
+    CreateThread(nullptr, 0, WatchStdin, nullptr, 0, nullptr);
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
         TranslateMessage(&msg);
@@ -231,7 +231,7 @@ int StartTogether(int count, const char* command_line) {
     return 0;
 }
 
-int usage() {
+int Usage() {
     std::fprintf(stderr,
                  "usage: velmora_probe find TITLE | wait TITLE MS | wait-gone TITLE MS |\n"
                  "       post TITLE MSG [WPARAM [LPARAM]] | children HWND | foreground |\n"
@@ -243,38 +243,38 @@ int usage() {
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        return usage();
+        return Usage();
     }
     const std::string command = argv[1];
     if (command == "find" && argc == 3) {
-        return find(argv[2]);
+        return FindTopLevel(argv[2]);
     }
     if ((command == "wait" || command == "wait-gone") && argc == 4) {
-        return wait_for(argv[2], std::strtoul(argv[3], nullptr, 10), command == "wait");
+        return WaitFor(argv[2], std::strtoul(argv[3], nullptr, 10), command == "wait");
     }
     if (command == "post" && argc >= 4) {
-        return post(argc, argv);
+        return PostToWindow(argc, argv);
     }
     if (command == "children" && argc == 3) {
-        return children(argv[2]);
+        return Children(argv[2]);
     }
     if (command == "acp") {
         std::printf("%u\n", GetACP());
         return 0;
     }
     if (command == "foreground") {
-        return foreground();
+        return Foreground();
     }
     if (command == "screensaver-window") {
-        return run_window("WindowsScreenSaverClass", "Screensaver", WS_OVERLAPPEDWINDOW, 100, 100,
-                          320, 200);
+        return RunWindow("WindowsScreenSaverClass", "Screensaver", WS_OVERLAPPEDWINDOW, 100, 100,
+                         320, 200);
     }
     if (command == "host" && argc == 6) {
-        return run_window("VelmoraProbeHost", "Velmora probe host", WS_POPUP, std::atoi(argv[2]),
-                          std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]));
+        return RunWindow("VelmoraProbeHost", "Velmora probe host", WS_POPUP, std::atoi(argv[2]),
+                         std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]));
     }
     if (command == "together" && argc == 4) {
         return StartTogether(std::atoi(argv[2]), argv[3]);
     }
-    return usage();
+    return Usage();
 }

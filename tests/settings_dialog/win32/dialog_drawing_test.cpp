@@ -48,25 +48,25 @@ class WindowlessTest : public ::testing::Test {
   protected:
     void SetUp() override {
         HDC screen = GetDC(nullptr);
-        dc_ = CreateCompatibleDC(screen);
-        bitmap_ = CreateCompatibleBitmap(screen, 453, 169);
+        dc = CreateCompatibleDC(screen);
+        bitmap = CreateCompatibleBitmap(screen, 453, 169);
         ReleaseDC(nullptr, screen);
-        previous_ = SelectObject(dc_, bitmap_);
+        previous = SelectObject(dc, bitmap);
         RECT all{0, 0, 453, 169};
-        FillRect(dc_, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-        look_.scale = kAt96;
-        look_.label_font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-        look_.empty_box =
+        FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        look.scale = kAt96;
+        look.label_font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+        look.empty_box =
             LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_SELECTION_EMPTY));
-        look_.filled_box =
+        look.filled_box =
             LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_SELECTION_FILLED));
     }
     void TearDown() override {
-        SelectObject(dc_, previous_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-        DeleteObject(look_.empty_box);
-        DeleteObject(look_.filled_box);
+        SelectObject(dc, previous);
+        DeleteObject(bitmap);
+        DeleteDC(dc);
+        DeleteObject(look.empty_box);
+        DeleteObject(look.filled_box);
     }
     // Dark pixels inside a control's place.
     int DarkPixels(ControlId id) {
@@ -74,40 +74,40 @@ class WindowlessTest : public ::testing::Test {
         int dark = 0;
         for (int y = rect.top; y < rect.bottom; ++y) {
             for (int x = rect.left; x < rect.right; ++x) {
-                dark += GetRValue(GetPixel(dc_, x, y)) < 100 ? 1 : 0;
+                dark += GetRValue(GetPixel(dc, x, y)) < 100 ? 1 : 0;
             }
         }
         return dark;
     }
 
-    HDC dc_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ previous_ = nullptr;
-    WindowlessLook look_;
+    HDC dc = nullptr;
+    HBITMAP bitmap = nullptr;
+    HGDIOBJ previous = nullptr;
+    WindowlessLook look;
 };
 
 TEST_F(WindowlessTest, BoxesShowTheirPictureOnceGivenOne) {
-    look_.selected[ControlId::NoneBox] = false;
-    look_.selected[ControlId::CdBox] = true;
-    DrawWindowless(dc_, Container::Group, look_);
+    look.selected[ControlId::NoneBox] = false;
+    look.selected[ControlId::CdBox] = true;
+    DrawWindowless(dc, Container::Group, look);
     // Img_BGM(1) at (20, 56), Img_BGM(0) at (20, 76), Img_BGM(2) at (20, 96) without a picture.
-    EXPECT_EQ(GetPixel(dc_, 20, 56), Rgb(37, 37, 37));
-    EXPECT_EQ(GetPixel(dc_, 25, 61), Rgb(31, 153, 230));
-    EXPECT_EQ(GetPixel(dc_, 21, 77), Rgb(140, 140, 140));
-    EXPECT_EQ(GetPixel(dc_, 20, 96), Rgb(255, 255, 255));
-    EXPECT_EQ(GetPixel(dc_, 32, 68), Rgb(255, 255, 255));  // 12 pixels, not 13
+    EXPECT_EQ(GetPixel(dc, 20, 56), Rgb(37, 37, 37));
+    EXPECT_EQ(GetPixel(dc, 25, 61), Rgb(31, 153, 230));
+    EXPECT_EQ(GetPixel(dc, 21, 77), Rgb(140, 140, 140));
+    EXPECT_EQ(GetPixel(dc, 20, 96), Rgb(255, 255, 255));
+    EXPECT_EQ(GetPixel(dc, 32, 68), Rgb(255, 255, 255));  // 12 pixels, not 13
 }
 
 TEST_F(WindowlessTest, LabelsShapeAndFileBoxAreDrawnInTheGroupOnly) {
-    look_.file_caption = "C:\\Music\\theme.mp3";
-    DrawWindowless(dc_, Container::Group, look_);
+    look.file_caption = "C:\\Music\\theme.mp3";
+    DrawWindowless(dc, Container::Group, look);
     EXPECT_GT(DarkPixels(ControlId::NoneLabel), 10);
     EXPECT_GT(DarkPixels(ControlId::RepeatTrackLabel), 10);
     const RECT shape = PixelPlace(ControlId::HeadingFrame, kAt96);
-    EXPECT_EQ(GetPixel(dc_, shape.left, shape.top + 5), Rgb(0, 0, 0));
-    EXPECT_EQ(GetPixel(dc_, shape.right - 1, shape.top + 5), Rgb(0, 0, 0));
+    EXPECT_EQ(GetPixel(dc, shape.left, shape.top + 5), Rgb(0, 0, 0));
+    EXPECT_EQ(GetPixel(dc, shape.right - 1, shape.top + 5), Rgb(0, 0, 0));
     const RECT file = PixelPlace(ControlId::FileNameLabel, kAt96);
-    EXPECT_EQ(GetPixel(dc_, file.left, file.top + 10), Rgb(0, 0, 0));
+    EXPECT_EQ(GetPixel(dc, file.left, file.top + 10), Rgb(0, 0, 0));
     EXPECT_GT(DarkPixels(ControlId::FileNameLabel), (file.right - file.left) * 2 + 2 * 27 + 20);
 }
 
@@ -116,15 +116,15 @@ TEST_F(WindowlessTest, TheFileNameOfALongPathIsSeen) {
         "C:\\Documents and Settings\\Someone\\My Documents\\My Music\\Artist With A Long "
         "Name\\Album With An Even Longer Name (Special Edition)\\Disc 2\\";
     const auto label = [&](const char* file_name) {
-        look_.file_caption = folders + file_name;
+        look.file_caption = folders + file_name;
         RECT all{0, 0, 453, 169};
-        FillRect(dc_, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-        DrawWindowless(dc_, Container::Group, look_);
+        FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        DrawWindowless(dc, Container::Group, look);
         const RECT rect = PixelPlace(ControlId::FileNameLabel, kAt96);
         std::vector<COLORREF> pixels;
         for (int y = rect.top; y < rect.bottom; ++y) {
             for (int x = rect.left; x < rect.right; ++x) {
-                pixels.push_back(GetPixel(dc_, x, y));
+                pixels.push_back(GetPixel(dc, x, y));
             }
         }
         return pixels;
