@@ -264,9 +264,18 @@ ButtonReaction PushButton::Resize(PixelSize size) {
     return reaction;
 }
 
+// The poll also re-arms the hover, as a move would, while the cursor rests on
+// the button: losing the focus ends the hover, and a focus that comes back
+// with the cursor unmoved (a message box closed from the keyboard, a Tab) sees
+// no move, so the button sat in Focus (or Normal, focused by the press) and
+// ignored the next click. A held left button still keeps a cancelled press
+// cancelled, and presses dragged off were forgotten when the cursor left.
 ButtonReaction PushButton::MousePoll(bool cursor_over_button) {
+    if (cursor_over_button) {
+        return MouseMove();
+    }
     ButtonReaction reaction;
-    if (!fields_.is_enabled || cursor_over_button) {
+    if (!fields_.is_enabled) {
         return reaction;
     }
     // Dragged off: the presses held now will not click, wherever they end.

@@ -108,7 +108,8 @@ class PushButton {
     ButtonReaction Resize(PixelSize size);
     // One tick of the mouse poll. The hover ends when the window under the
     // cursor is anything but the control's own (the parent form, another
-    // control with a window, another program).
+    // control with a window, another program); over its own window the tick
+    // counts as a move.
     ButtonReaction MousePoll(bool cursor_over_button);
 
     // Whether a press of this button should move the keyboard focus here.

@@ -110,6 +110,9 @@ TEST_F(PushButtonStateTest, EveryTransitionOfTheTable) {
         {S::Normal, Event::LostFocus, S::Normal, {}},
         {S::Normal, Event::PollOutside, S::Normal, {}},
         {S::Focus, Event::PollOutside, S::Focus, {}},
+        // The cursor resting on the button counts as a move.
+        {S::Normal, Event::PollInside, S::Hover, {P::HighLight}},
+        {S::Focus, Event::PollInside, S::FocusHover, {P::HighLightSelect}},
         {S::Hover, Event::PollInside, S::Hover, {}},
         {S::FocusHover, Event::PollInside, S::FocusHover, {}},
         {S::Normal, Event::LeftUp, S::Normal, {}},
@@ -167,6 +170,7 @@ TEST_F(PushButtonStateTest, PressDraggedOffPastAPollIsCancelledForEveryMouseButt
         EXPECT_EQ(record.paints.back(), P::Selected);
         // Back over the button before the release: the press stays cancelled.
         record(button->MouseMove());
+        record(button->MousePoll(true));
         record(button->MouseUp(mouse_button, true));
         EXPECT_EQ(record.clicks, 0);
         // The next full click counts.
@@ -278,6 +282,39 @@ TEST_F(PushButtonStateTest, ReEnabledButtonAnswersTheFirstClick) {
     record(button->FocusGained());
     Click(B::Left);
     EXPECT_EQ(record.clicks, 1);
+}
+
+// The Click handler opens a modal window (a failed save's message), which
+// takes the focus and disables the dialog. Closed without the mouse, it hands
+// the focus back to the button or to the dialog while the cursor still rests
+// on the button. The next click counts, whether the cursor moves or not.
+TEST_F(PushButtonStateTest, ClickAfterAModalWindowFromTheClickHandlerCounts) {
+    for (const bool focus_comes_back : {true, false}) {
+        for (const bool cursor_moves : {true, false}) {
+            SCOPED_TRACE(::testing::Message()
+                         << "focus back " << focus_comes_back << ", moved " << cursor_moves);
+            Reach(S::Hover);
+            record(button->FocusGained());
+            Click(B::Left);
+            record(button->FocusLost());
+            record(button->MousePoll(false));  // the disabled dialog is under the cursor
+            if (focus_comes_back) {
+                record(button->FocusGained());
+            }
+            if (cursor_moves) {
+                record(button->MousePoll(false));  // off the button
+                record(button->MouseMove());       // and back
+            } else {
+                record(button->MousePoll(true));
+            }
+            // The press brings the focus first if it is elsewhere.
+            if (button->Fields().state != S::FocusHover) {
+                record(button->FocusGained());
+            }
+            Click(B::Left);
+            EXPECT_EQ(record.clicks, 2);
+        }
+    }
 }
 
 TEST_F(PushButtonStateTest, ResizePaintsTheEnabledLookEvenWhenDisabled) {

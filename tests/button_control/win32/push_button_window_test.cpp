@@ -64,6 +64,16 @@ class Snapshot {
     testing::PixelGrid grid_;
 };
 
+// A modal message box owned by the host, closed by an OK posted to it.
+constexpr char kMessageCaption[] = "Velmora button test";
+
+void CALLBACK PostOkToTheMessage(HWND, UINT, UINT_PTR timer, DWORD) {
+    if (HWND box = FindWindowA("#32770", kMessageCaption)) {
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+        KillTimer(nullptr, timer);
+    }
+}
+
 class PushButtonWindowTest : public ::testing::Test {
   protected:
     // One host window for the whole suite (destroying a top-level window
@@ -80,12 +90,20 @@ class PushButtonWindowTest : public ::testing::Test {
                 return;
             }
             clicks.push_back(LOWORD(wparam));
+            if (message_on_click) {
+                ShowMessageClosedByAPostedOk();
+            }
             if (destroy_on_click) {
                 DestroyWindow(reinterpret_cast<HWND>(lparam));
             }
         };
         group->on_command = host->on_command;
         SetForegroundWindow(host->Handle());
+    }
+
+    static void ShowMessageClosedByAPostedOk() {
+        SetTimer(nullptr, 0, 200, PostOkToTheMessage);
+        MessageBoxA(host->Handle(), "The settings could not be saved.", kMessageCaption, MB_OK);
     }
 
     static void TearDownTestSuite() {
@@ -108,6 +126,7 @@ class PushButtonWindowTest : public ::testing::Test {
         testing::PumpMessages(50);
         clicks.clear();
         destroy_on_click = false;
+        message_on_click = false;
     }
 
     void TearDown() override {
@@ -135,6 +154,7 @@ class PushButtonWindowTest : public ::testing::Test {
     static inline testing::HostWindow* group = nullptr;
     static inline std::vector<int> clicks;  // control ids, in order
     static inline bool destroy_on_click = false;
+    static inline bool message_on_click = false;  // as a failed save answers
     HWND button = nullptr;
     HWND other = nullptr;
     PushButtonWindow* shell = nullptr;
@@ -355,6 +375,26 @@ TEST_F(PushButtonWindowTest, ControlMayBeDestroyedByItsClickHandler) {
     Send(WM_LBUTTONUP);
     EXPECT_EQ(clicks.size(), 1u);
     EXPECT_FALSE(IsWindow(button));
+}
+
+// The Click handler shows a modal message, which takes the focus and disables
+// the host. Closed by a posted OK, with the cursor resting on the button and
+// the focus put back on it: no move comes, yet the next click counts.
+TEST_F(PushButtonWindowTest, ClickAfterAModalMessageFromTheClickHandlerCounts) {
+    message_on_click = true;
+    MoveCursorOnButton();
+    Send(WM_MOUSEMOVE);
+    Send(WM_LBUTTONDOWN, MK_LBUTTON);
+    Send(WM_LBUTTONUP);
+    message_on_click = false;
+    ASSERT_EQ(clicks.size(), 1u);
+    EXPECT_NE(GetFocus(), button);
+    SetFocus(button);  // as the dialog puts the focus back where it was
+    testing::PumpMessages(350);
+    EXPECT_EQ(State(), ButtonState::FocusHover);
+    Send(WM_LBUTTONDOWN, MK_LBUTTON);
+    Send(WM_LBUTTONUP);
+    EXPECT_EQ(clicks.size(), 2u);
 }
 
 TEST_F(PushButtonWindowTest, FreshlyPlacedControlIsDisabledUntilEnabledIsRead) {
