@@ -128,19 +128,6 @@ TEST_F(PushButtonStateTest, EveryTransitionOfTheTable) {
     }
 }
 
-TEST_F(PushButtonStateTest, LeftClickOnHoveredButtonFocusesPressesAndClicksOnce) {
-    Reach(S::Hover);
-    // The platform moves the focus before it reports the press.
-    record(button->FocusGained());
-    record(button->MouseDown(B::Left));
-    EXPECT_EQ(record.paints, (std::vector<P>{P::Pressed, P::Pressed}));
-    EXPECT_EQ(record.clicks, 0);
-    record(button->MouseUp(B::Left, true));
-    EXPECT_EQ(record.paints.back(), P::HighLightSelect);
-    EXPECT_EQ(record.clicks, 1);
-    EXPECT_EQ(button->Fields().state, S::FocusHover);
-}
-
 TEST_F(PushButtonStateTest, EveryMouseButtonClicksOnlyWithPressAndReleaseOnTheButton) {
     for (B mouse_button : {B::Left, B::Right, B::Middle}) {
         SCOPED_TRACE(static_cast<int>(mouse_button));
