@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "settings/core/cp932_text.h"
+#include "text/core/cp932_text.h"
 
 namespace velmora::button_control {
 
@@ -22,7 +22,7 @@ std::string FoldedName(std::string_view name) {
     std::string folded(name);
     for (std::size_t i = 0; i < folded.size(); ++i) {
         const auto c = static_cast<unsigned char>(folded[i]);
-        if (settings::IsLeadByte(folded[i])) {
+        if (text::IsLeadByte(folded[i])) {
             ++i;
         } else if (c >= 'A' && c <= 'Z') {
             folded[i] = static_cast<char>(c - 'A' + 'a');

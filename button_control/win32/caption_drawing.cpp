@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cwchar>
 
-#include "settings/win32/wide_text.h"
+#include "text/win32/wide_text.h"
 
 namespace velmora::button_control {
 
@@ -38,7 +38,7 @@ LOGFONTW CaptionLogFont(const Font& font, int dpi_y) {
     log_font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
     log_font.lfQuality = DEFAULT_QUALITY;
     log_font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
-    std::wcsncpy(log_font.lfFaceName, settings::WideFromCp932(font.name).c_str(), LF_FACESIZE - 1);
+    std::wcsncpy(log_font.lfFaceName, text::WideFromCp932(font.name).c_str(), LF_FACESIZE - 1);
     return log_font;
 }
 
@@ -49,7 +49,7 @@ Font FontFromWindow(HWND window) {
         return DesignedFont();
     }
     Font font;
-    font.name = settings::Cp932FromWide(log_font.lfFaceName);
+    font.name = text::Cp932FromWide(log_font.lfFaceName);
     // Point sizes in quarters, as the toolkit's fonts keep them.
     const double pixels = std::abs(log_font.lfHeight);
     font.size = std::round(pixels * 72.0 / ScreenDpiY() * 4) / 4;
@@ -70,7 +70,7 @@ void DrawCaption(HDC dc, const CaptionLabel& label, Scale scale) {
     RECT rect{left, top, left + TwipsToPixels(label.width, scale.x),
               top + TwipsToPixels(label.height, scale.y)};
     const UINT format = DT_CENTER | DT_TOP | DT_WORDBREAK | DT_NOPREFIX | DT_NOCLIP;
-    const std::wstring caption = settings::WideFromCp932(label.caption);
+    const std::wstring caption = text::WideFromCp932(label.caption);
     const int length = static_cast<int>(caption.size());
     SetBkMode(dc, TRANSPARENT);
     if (label.enabled) {

@@ -2,12 +2,12 @@
 
 #include <limits>
 
-#include "settings/core/ascii_text.h"
-#include "settings/core/cp932_text.h"
+#include "text/core/ascii_text.h"
+#include "text/core/cp932_text.h"
 
 namespace velmora::music {
 
-using settings::IsBlank;
+using text::IsBlank;
 
 std::string ReplyText(const char* buffer, std::size_t size) {
     const void* nul = std::memchr(buffer, '\0', size);
@@ -18,12 +18,12 @@ bool HasErrorMark(const std::string& text) {
     static const char kMark[] = "ERR";
     std::size_t matched = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (settings::IsLeadByte(text[i])) {
+        if (text::IsLeadByte(text[i])) {
             matched = 0;
             ++i;  // its second byte belongs to the same character
             continue;
         }
-        const char upper = settings::AsciiUpper(text[i]);
+        const char upper = text::AsciiUpper(text[i]);
         if (upper == kMark[matched]) {
             if (++matched == 3) {
                 return true;

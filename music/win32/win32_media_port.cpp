@@ -7,7 +7,7 @@
 #include <cstring>
 #include <vector>
 
-#include "settings/win32/wide_text.h"
+#include "text/win32/wide_text.h"
 
 namespace velmora::music {
 
@@ -18,7 +18,7 @@ void CopyAnswer(const wchar_t* answer, char* buffer, std::uint32_t size) {
     if (buffer == nullptr || size == 0) {
         return;
     }
-    const std::string bytes = settings::Cp932FromWide(answer);
+    const std::string bytes = text::Cp932FromWide(answer);
     const std::size_t length = std::min<std::size_t>(bytes.size(), size - 1);
     std::memcpy(buffer, bytes.data(), length);
     buffer[length] = '\0';
@@ -32,7 +32,7 @@ std::int32_t Win32MediaPort::SendString(const std::string& command, char* reply,
                                         std::uint32_t reply_size) {
     std::vector<wchar_t> answer(reply_size + 1, L'\0');
     const MCIERROR result =
-        mciSendStringW(settings::WideFromCp932(command).c_str(),
+        mciSendStringW(text::WideFromCp932(command).c_str(),
                        reply != nullptr ? answer.data() : nullptr, reply_size, nullptr);
     CopyAnswer(answer.data(), reply, reply_size);
     return static_cast<std::int32_t>(result);
@@ -53,7 +53,7 @@ std::int32_t Win32MediaPort::PlaySoundFile(const char* name, std::uint32_t flags
     if (name == nullptr) {
         return PlaySoundW(nullptr, nullptr, flags);
     }
-    return PlaySoundW(settings::WideFromCp932(name).c_str(), nullptr, flags);
+    return PlaySoundW(text::WideFromCp932(name).c_str(), nullptr, flags);
 }
 
 }  // namespace velmora::music

@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "renderer/win32/saver_window.h"
+#include "renderer/win32/renderer_host.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     // Held until the process ends, when the platform lets it go: Velmora.scr

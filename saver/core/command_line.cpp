@@ -3,13 +3,13 @@
 #include <cmath>
 #include <limits>
 
-#include "settings/core/ascii_text.h"
-#include "settings/core/cp932_text.h"
-#include "settings/core/number_text.h"
+#include "text/core/ascii_text.h"
+#include "text/core/cp932_text.h"
+#include "text/core/number_text.h"
 
 namespace velmora::saver {
 
-using settings::IsBlank;
+using text::IsBlank;
 
 std::string ArgumentText(std::string_view command_line) {
     // A quoted program path ends at its closing quote, an unquoted one at the
@@ -31,13 +31,13 @@ std::string ArgumentText(std::string_view command_line) {
 
 char ModeLetter(std::string_view argument_text) {
     // A two-byte character there is no letter, whatever its second byte.
-    const std::string_view character = settings::CharacterAt(argument_text, 2);
-    return character.size() == 1 ? settings::AsciiUpper(character[0]) : '\0';
+    const std::string_view character = text::CharacterAt(argument_text, 2);
+    return character.size() == 1 ? text::AsciiUpper(character[0]) : '\0';
 }
 
 std::int32_t PreviewHostHandle(std::string_view argument_text) {
     const double nearest =
-        std::nearbyint(settings::ReadNumberFromFront(settings::FromCharacter(argument_text, 4)));
+        std::nearbyint(text::ReadNumberFromFront(text::FromCharacter(argument_text, 4)));
     if (!(nearest >= std::numeric_limits<std::int32_t>::min() &&
           nearest <= std::numeric_limits<std::int32_t>::max())) {
         return 0;

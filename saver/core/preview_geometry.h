@@ -1,6 +1,6 @@
 #pragma once
-// The preview form's size: the host window's size, carried through twips as
-// 16-bit values the way the form toolkit holds window sizes.
+// The preview window's size: the host window's size, carried through twips as
+// 16-bit values the way the window toolkit holds window sizes.
 
 #include <cstdint>
 
@@ -11,9 +11,9 @@ inline constexpr int kPreviewStillWidth = 152;
 inline constexpr int kPreviewStillHeight = 112;
 
 struct PreviewGeometry {
-    std::int16_t width_twips = 0;  // form's outer size
+    std::int16_t width_twips = 0;  // window's outer size
     std::int16_t height_twips = 0;
-    std::int32_t width_pixels = 0;  // form and its image, in pixels
+    std::int32_t width_pixels = 0;  // window and its image, in pixels
     std::int32_t height_pixels = 0;
 };
 
@@ -23,7 +23,7 @@ double TwipsPerPixel(int dots_per_inch);
 // A pixel length in twips, rounded; 0 when it does not fit a signed 16-bit value.
 std::int16_t PixelsToTwips16(std::int32_t pixels, double twips_per_pixel);
 
-// Sizes of the form and its image for a host of the given outer size in pixels.
+// Sizes of the window and its image for a host of the given outer size in pixels.
 PreviewGeometry PreviewGeometryFor(std::int32_t host_width, std::int32_t host_height,
                                    double twips_per_pixel_x, double twips_per_pixel_y);
 

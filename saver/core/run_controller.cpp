@@ -28,7 +28,7 @@ void RunController::SetTimer(RunTimer timer, bool running) {
 }
 
 void RunController::Start() {
-    // The watch runs from the form's creation on.
+    // The watch runs from the window's creation on.
     SetTimer(RunTimer::RendererWatch, true);
     // Never a second full-screen renderer over one that still runs.
     renderer_expected_ = port_.RendererProcessRunning() || port_.LaunchRenderer(renderer_path_);

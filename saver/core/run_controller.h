@@ -1,5 +1,5 @@
 #pragma once
-// The saver run: the hidden run form starts the renderer and the music,
+// The saver run: the hidden run window starts the renderer and the music,
 // watches the renderer's window and ends the program when the renderer is gone.
 
 #include <cstdint>
@@ -47,7 +47,7 @@ class RunController {
     RunController(RunPort& port, music::MusicPort& music, music::MusicSource source,
                   std::string renderer_path, bool cursor_hidden);
 
-    // Once, when the run form is created: renderer launch (unless a renderer
+    // Once, when the run window is created: renderer launch (unless a renderer
     // runs already: that one is watched instead) and music start.
     void Start();
     void OnTimer(RunTimer timer);

@@ -5,15 +5,15 @@
 
 namespace velmora::saver {
 
-// Caption of the hidden run form; while it exists a run is busy. (The
+// Caption of the hidden run window; while it exists a run is busy. (The
 // settings dialog's caption, the other busy mark, is the dialog's own.)
-inline constexpr char kRunFormCaption[] = "Velmora_Main";
+inline constexpr char kRunWindowCaption[] = "Velmora_Main";
 
 // Title of the renderer's window: present exactly while the renderer runs.
 inline constexpr char kRendererWindowTitle[] = "VelmoraVC";
 
-// Caption of the preview form (never seen: the form has no caption bar).
-inline constexpr char kPreviewFormCaption[] = "Preview Window";
+// Caption of the preview window (never seen: the window has no caption bar).
+inline constexpr char kPreviewWindowCaption[] = "Preview Window";
 
 // The renderer program beside this one.
 inline constexpr char kRendererFileName[] = "Velmora.dll";

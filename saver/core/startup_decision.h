@@ -9,11 +9,11 @@ namespace velmora::saver {
 
 enum class StartupAction {
     EndProgram,             // end at once
-    ShowPreview,            // the preview form in `preview_host`; it keeps the program alive
+    ShowPreview,            // the preview window in `preview_host`; it keeps the program alive
     LoadSettings,           // read the settings, look for the renderer, then decide again
     ReportMissingRenderer,  // the one message box, then the end
     ShowSettingsDialog,     // modally, then the end
-    StartRun,               // the hidden run form; it keeps the program alive
+    StartRun,               // the hidden run window; it keeps the program alive
 };
 
 struct StartupDecision {

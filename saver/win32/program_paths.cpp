@@ -6,9 +6,9 @@
 
 #include "saver/core/command_line.h"
 #include "saver/core/saver_texts.h"
-#include "settings/core/cp932_text.h"
+#include "text/core/cp932_text.h"
 #include "settings/win32/settings_file_io.h"
-#include "settings/win32/wide_text.h"
+#include "text/win32/wide_text.h"
 
 namespace velmora::saver {
 
@@ -25,7 +25,7 @@ std::string ProgramPath() {
         }
         if (length < buffer.size()) {
             const std::wstring path(buffer.data(), length);
-            return settings::Cp932Path(path).value_or(settings::Cp932FromWide(path));
+            return text::Cp932Path(path).value_or(text::Cp932FromWide(path));
         }
         buffer.resize(buffer.size() * 2);
     }
@@ -34,7 +34,7 @@ std::string ProgramPath() {
 }  // namespace
 
 std::string ProgramFolder() {
-    return settings::FolderOf(ProgramPath());
+    return text::FolderOf(ProgramPath());
 }
 
 settings::SettingsPlaces SettingsFilePlaces() {
@@ -42,11 +42,11 @@ settings::SettingsPlaces SettingsFilePlaces() {
 }
 
 std::string RendererPath() {
-    return settings::InFolder(ProgramFolder(), kRendererFileName);
+    return text::InFolder(ProgramFolder(), kRendererFileName);
 }
 
 std::string ProgramArgumentText() {
-    return ArgumentText(settings::Cp932FromWide(GetCommandLineW()));
+    return ArgumentText(text::Cp932FromWide(GetCommandLineW()));
 }
 
 }  // namespace velmora::saver

@@ -1,5 +1,5 @@
 #pragma once
-// The program's own windows (the preview form and the hidden run form) and
+// The program's own windows (the preview window and the hidden run window) and
 // the one way the program ends at once.
 
 #include <windows.h>

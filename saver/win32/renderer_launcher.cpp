@@ -1,6 +1,6 @@
 #include "saver/win32/renderer_launcher.h"
 
-#include "settings/win32/wide_text.h"
+#include "text/win32/wide_text.h"
 
 namespace velmora::saver {
 
@@ -35,7 +35,7 @@ bool RendererLauncher::Launch(const std::string& path) {
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNORMAL;
     // The command line only names the program again, quoted; the renderer reads no arguments.
-    const std::wstring program = settings::WideFromCp932(path);
+    const std::wstring program = text::WideFromCp932(path);
     std::wstring command_line = L"\"" + program + L"\"";
     PROCESS_INFORMATION info{};
     if (!CreateProcessW(program.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr,

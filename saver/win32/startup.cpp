@@ -9,7 +9,7 @@
 #include "saver/win32/program_paths.h"
 #include "saver/win32/program_window.h"
 #include "saver/win32/resource_ids.h"
-#include "settings/win32/wide_text.h"
+#include "text/win32/wide_text.h"
 #include "settings_dialog/core/dialog_texts.h"
 #include "settings_dialog/win32/show_settings_dialog.h"
 
@@ -42,7 +42,7 @@ void StartProgram(SaverProgram& program) {
     // The lock first: the windows of a copy that starts at the same moment are not up yet.
     others.busy_lock_held = TakesBusyLock(argument_text) && !TakeBusyLock();
     // Both look-ups are always made.
-    others.run_window = WindowExists(kRunFormCaption);
+    others.run_window = WindowExists(kRunWindowCaption);
     others.dialog_window = WindowExists(settings_dialog::kDialogCaption);
     StartupDecision decision = DecideOnArrival(argument_text, others);
     settings::SettingsPlaces places;
@@ -62,11 +62,11 @@ void StartProgram(SaverProgram& program) {
                 ShowCursor(FALSE);
             }
             program.run =
-                std::make_unique<RunForm>(program.music, RendererPath(), decision.hide_cursor);
+                std::make_unique<RunWindow>(program.music, RendererPath(), decision.hide_cursor);
             program.run->Start();
             return;
         case StartupAction::ReportMissingRenderer:
-            settings::ShowMessage(nullptr, kMissingRendererMessage, VELMORA_TITLE);
+            text::ShowMessage(nullptr, kMissingRendererMessage, VELMORA_TITLE);
             break;
         case StartupAction::ShowSettingsDialog:
             settings_dialog::ShowSettingsDialog(GetModuleHandleA(nullptr), program.settings_file,

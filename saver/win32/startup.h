@@ -4,8 +4,8 @@
 
 #include <memory>
 
-#include "saver/win32/preview_form.h"
-#include "saver/win32/run_form.h"
+#include "saver/win32/preview_window.h"
+#include "saver/win32/run_window.h"
 #include "settings/core/music_choice.h"
 #include "settings/win32/settings_file_io.h"
 
@@ -15,8 +15,8 @@ namespace velmora::saver {
 struct SaverProgram {
     settings::Win32SettingsFile settings_file;
     settings::MusicChoice music;  // 0, 0 and empty until the settings are loaded
-    PreviewForm preview;
-    std::unique_ptr<RunForm> run;
+    PreviewWindow preview;
+    std::unique_ptr<RunWindow> run;
 };
 
 // Dispatches the platform's request. Returns when a window that keeps the

@@ -1,5 +1,5 @@
-// Velmora.scr: the start-up runs first; the preview form or the hidden run
-// form then keeps the program alive through the message loop.
+// Velmora.scr: the start-up runs first; the preview window or the hidden run
+// window then keeps the program alive through the message loop.
 #include <windows.h>
 
 #include "saver/win32/startup.h"

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "settings/core/cp932_text.h"
+#include "text/core/cp932_text.h"
 
 namespace velmora::settings {
 
@@ -51,7 +51,7 @@ std::string_view Trimmed(std::string_view text) {
 }
 
 bool SameName(std::string_view a, std::string_view b) {
-    return UpperAscii(Trimmed(a)) == UpperAscii(Trimmed(b));
+    return text::UpperAscii(Trimmed(a)) == text::UpperAscii(Trimmed(b));
 }
 
 // The name of a "[section]" line, or nothing for any other line.
@@ -61,9 +61,9 @@ std::optional<std::string_view> SectionName(std::string_view text) {
         return std::nullopt;
     }
     text.remove_prefix(1);
-    for (std::size_t n = 1; !CharacterAt(text, n).empty(); ++n) {
-        if (CharacterAt(text, n) == "]") {
-            return text.substr(0, text.size() - FromCharacter(text, n).size());
+    for (std::size_t n = 1; !text::CharacterAt(text, n).empty(); ++n) {
+        if (text::CharacterAt(text, n) == "]") {
+            return text.substr(0, text.size() - text::FromCharacter(text, n).size());
         }
     }
     return text;
@@ -130,7 +130,7 @@ std::string_view Unquoted(std::string_view value) {
 std::string_view CutToLimit(std::string_view value) {
     std::size_t n = 1;
     std::size_t kept = 0;
-    for (std::string_view c = CharacterAt(value, n); !c.empty(); c = CharacterAt(value, ++n)) {
+    for (std::string_view c = text::CharacterAt(value, n); !c.empty(); c = text::CharacterAt(value, ++n)) {
         if (kept + c.size() > kIniValueLimit) {
             break;
         }

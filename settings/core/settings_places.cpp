@@ -1,6 +1,6 @@
 #include "settings/core/settings_places.h"
 
-#include "settings/core/cp932_text.h"
+#include "text/core/cp932_text.h"
 
 namespace velmora::settings {
 
@@ -21,10 +21,10 @@ std::string FailureMessage(const std::vector<std::string>& paths) {
 
 SettingsPlaces PlacesFor(std::string_view program_folder, std::string_view app_data_folder) {
     SettingsPlaces places;
-    places.beside_program = InFolder(program_folder, kSettingsFileName);
+    places.beside_program = text::InFolder(program_folder, kSettingsFileName);
     if (!app_data_folder.empty()) {
-        places.user_folder = InFolder(app_data_folder, kProgramFolderName);
-        places.per_user = InFolder(places.user_folder, kSettingsFileName);
+        places.user_folder = text::InFolder(app_data_folder, kProgramFolderName);
+        places.per_user = text::InFolder(places.user_folder, kSettingsFileName);
     }
     return places;
 }

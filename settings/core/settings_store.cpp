@@ -3,20 +3,20 @@
 #include <cmath>
 #include <limits>
 
-#include "settings/core/cp932_text.h"
-#include "settings/core/number_text.h"
+#include "text/core/cp932_text.h"
+#include "text/core/number_text.h"
 
 namespace velmora::settings {
 
 bool FileExists(SettingsFilePort& port, std::string_view path) {
-    return port.CanOpenForReading(std::string(WithoutTrailingSeparator(path)));
+    return port.CanOpenForReading(std::string(text::WithoutTrailingSeparator(path)));
 }
 
 std::int16_t StoredInteger(std::string_view text, std::int16_t previous) {
     if (text.empty()) {
         return 0;
     }
-    const std::optional<double> number = ParseWholeNumber(text);
+    const std::optional<double> number = text::ParseWholeNumber(text);
     if (!number) {
         return previous;
     }

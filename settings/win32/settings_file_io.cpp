@@ -4,14 +4,14 @@
 
 #include <shlobj.h>
 
-#include "settings/win32/wide_text.h"
+#include "text/win32/wide_text.h"
 
 namespace velmora::settings {
 
 namespace {
 
 HANDLE OpenForReading(const std::string& path) {
-    return CreateFileW(WideFromCp932(path).c_str(), GENERIC_READ,
+    return CreateFileW(text::WideFromCp932(path).c_str(), GENERIC_READ,
                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
@@ -44,7 +44,7 @@ std::optional<std::string> Win32SettingsFile::ReadWholeFile(const std::string& p
 }
 
 bool Win32SettingsFile::ReplaceWholeFile(const std::string& path, const std::string& bytes) {
-    const std::wstring target = WideFromCp932(path);
+    const std::wstring target = text::WideFromCp932(path);
     // A read-only file is not written over (the move alone would not stop
     // everywhere).
     const DWORD attributes = GetFileAttributesW(target.c_str());
@@ -68,7 +68,7 @@ bool Win32SettingsFile::ReplaceWholeFile(const std::string& path, const std::str
 }
 
 bool Win32SettingsFile::MakeFolder(const std::string& path) {
-    return CreateDirectoryW(WideFromCp932(path).c_str(), nullptr) ||
+    return CreateDirectoryW(text::WideFromCp932(path).c_str(), nullptr) ||
            GetLastError() == ERROR_ALREADY_EXISTS;
 }
 
@@ -86,7 +86,7 @@ std::string AppDataFolder() {
     if (FAILED(SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder))) {
         return std::string();
     }
-    return Cp932Path(folder).value_or(std::string());
+    return text::Cp932Path(folder).value_or(std::string());
 }
 
 }  // namespace velmora::settings

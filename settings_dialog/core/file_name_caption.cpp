@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "settings/core/cp932_text.h"
+#include "text/core/cp932_text.h"
 
 namespace velmora::settings_dialog {
 
@@ -12,7 +12,7 @@ std::string FileNameCaption(std::string_view path, int width, const TextWidth& t
     std::vector<std::size_t> starts;
     std::size_t separator = std::string_view::npos;
     for (std::size_t offset = 0; offset < path.size();
-         offset += settings::CharacterLength(path, offset)) {
+         offset += text::CharacterLength(path, offset)) {
         starts.push_back(offset);
         if (path[offset] == '\\' || path[offset] == '/') {
             separator = offset;

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <limits>
 
-#include "settings/core/number_text.h"
-#include "settings/core/cp932_text.h"
+#include "text/core/number_text.h"
+#include "text/core/cp932_text.h"
 
 namespace velmora::settings_dialog {
 
@@ -17,7 +17,7 @@ constexpr int kLastListedTrack = 30;
 std::string WithHalfWidthDigits(std::string_view text) {
     std::string digits;
     for (std::size_t offset = 0; offset < text.size();) {
-        const std::size_t length = settings::CharacterLength(text, offset);
+        const std::size_t length = text::CharacterLength(text, offset);
         const auto second = static_cast<unsigned char>(text[offset + length - 1]);
         if (length == 2 && static_cast<unsigned char>(text[offset]) == 0x82 && second >= 0x4F &&
             second <= 0x58) {
@@ -45,7 +45,7 @@ std::vector<std::string> TrackListEntries() {
 }
 
 std::int16_t RepeatTrackFromText(std::string_view text) {
-    const std::optional<double> number = settings::ParseWholeNumber(WithHalfWidthDigits(text));
+    const std::optional<double> number = text::ParseWholeNumber(WithHalfWidthDigits(text));
     if (!number) {
         return 0;
     }

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "button_control/win32/push_button_window.h"
-#include "settings/win32/wide_text.h"
+#include "text/win32/wide_text.h"
 #include "settings_dialog/core/track_text.h"
 #include "settings_dialog/win32/settings_dialog_window.h"
 
@@ -28,8 +28,8 @@ void SettingsDialogWindow::Load() {
     // Centred across, at a third of the free height, in twips.
     const TwipsPoint place = PlaceDialog(
         GetSystemMetrics(SM_CXSCREEN) * scale_.x, GetSystemMetrics(SM_CYSCREEN) * scale_.y,
-        WindowLength(form_, true) * scale_.x, WindowLength(form_, false) * scale_.y);
-    SetWindowPos(form_, nullptr, button_control::TwipsToPixels(place.left, scale_.x),
+        WindowLength(dialog_window_, true) * scale_.x, WindowLength(dialog_window_, false) * scale_.y);
+    SetWindowPos(dialog_window_, nullptr, button_control::TwipsToPixels(place.left, scale_.x),
                  button_control::TwipsToPixels(place.top, scale_.y), 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 
@@ -74,7 +74,7 @@ void SettingsDialogWindow::Carry(const DialogReply& reply) {
         Carry(dialog_.Saved(settings::SaveMusicChoice(store_, places_, dialog_.Choice())));
     }
     if (!reply.message.empty()) {
-        settings::ShowMessage(form_, reply.message, message_caption_);
+        text::ShowMessage(dialog_window_, reply.message, message_caption_);
     }
     if (reply.close) {
         Close();
@@ -128,12 +128,12 @@ std::string SettingsDialogWindow::TrackBoxText() const {
 void SettingsDialogWindow::Zoom(const ZoomRects& rects) const {
     const RECT from{rects.from.left, rects.from.top, rects.from.right, rects.from.bottom};
     const RECT to{rects.to.left, rects.to.top, rects.to.right, rects.to.bottom};
-    DrawAnimatedRects(form_, IDANI_CAPTION, &from, &to);
+    DrawAnimatedRects(dialog_window_, IDANI_CAPTION, &from, &to);
 }
 
 ScreenRect SettingsDialogWindow::WindowRect() const {
     RECT rect{};
-    GetWindowRect(form_, &rect);
+    GetWindowRect(dialog_window_, &rect);
     return {rect.left, rect.top, rect.right, rect.bottom};
 }
 
@@ -147,11 +147,11 @@ void SettingsDialogWindow::SetHourglass(bool on) {
 OpenFileAnswer SettingsDialogWindow::RequestOpenFileName(const OpenFileRequest& request) {
     std::vector<wchar_t> file(request.file_buffer_size, L'\0');
     std::vector<wchar_t> title(request.title_buffer_size, L'\0');
-    const std::wstring filter = settings::WideFromCp932(request.filter);
-    const std::wstring dialog_title = settings::WideFromCp932(request.title);
+    const std::wstring filter = text::WideFromCp932(request.filter);
+    const std::wstring dialog_title = text::WideFromCp932(request.title);
     OPENFILENAMEW dialog{};
     dialog.lStructSize = OPENFILENAME_SIZE_VERSION_400W;
-    dialog.hwndOwner = form_;
+    dialog.hwndOwner = dialog_window_;
     dialog.hInstance = instance_;
     dialog.lpstrFilter = filter.c_str();
     dialog.lpstrFile = file.data();
@@ -163,9 +163,9 @@ OpenFileAnswer SettingsDialogWindow::RequestOpenFileName(const OpenFileRequest& 
     answer.result = static_cast<std::int32_t>(GetOpenFileNameW(&dialog));
     if (answer.result > 0) {
         const std::wstring path(file.data());
-        const std::optional<std::string> named = settings::Cp932Path(path);
+        const std::optional<std::string> named = text::Cp932Path(path);
         answer.namable = named.has_value();
-        answer.file_buffer = named.value_or(settings::Cp932FromWide(path));
+        answer.file_buffer = named.value_or(text::Cp932FromWide(path));
     }
     return answer;
 }
@@ -173,10 +173,10 @@ OpenFileAnswer SettingsDialogWindow::RequestOpenFileName(const OpenFileRequest& 
 void SettingsDialogWindow::OpenHomePage() {
     const ShellLaunch launch = HomePageLaunch();
     SetHourglass(true);
-    ShellExecuteW(form_, settings::WideFromCp932(launch.verb).c_str(),
-                  settings::WideFromCp932(launch.file).c_str(),
-                  settings::WideFromCp932(launch.parameters).c_str(),
-                  settings::WideFromCp932(launch.folder).c_str(), launch.show);
+    ShellExecuteW(dialog_window_, text::WideFromCp932(launch.verb).c_str(),
+                  text::WideFromCp932(launch.file).c_str(),
+                  text::WideFromCp932(launch.parameters).c_str(),
+                  text::WideFromCp932(launch.folder).c_str(), launch.show);
     SetHourglass(false);
 }
 
@@ -187,8 +187,8 @@ void SettingsDialogWindow::Close() {
     }
     Zoom(dialog_.CloseZoom(WindowRect()));
     closed_ = true;
-    DestroyWindow(form_);
-    form_ = nullptr;
+    DestroyWindow(dialog_window_);
+    dialog_window_ = nullptr;
 }
 
 }  // namespace velmora::settings_dialog

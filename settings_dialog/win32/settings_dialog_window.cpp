@@ -33,8 +33,8 @@ LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wparam, LPARAM lpara
         SetWindowLongPtrA(window, GWLP_USERDATA,
                           reinterpret_cast<LONG_PTR>(create->lpCreateParams));
     }
-    auto* form = reinterpret_cast<SettingsDialogWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    return form != nullptr ? form->Handle(window, message, wparam, lparam)
+    auto* self = reinterpret_cast<SettingsDialogWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    return self != nullptr ? self->Handle(window, message, wparam, lparam)
                            : DefWindowProcA(window, message, wparam, lparam);
 }
 
@@ -75,8 +75,8 @@ SettingsDialogWindow::SettingsDialogWindow(HINSTANCE instance, settings::Setting
 }
 
 SettingsDialogWindow::~SettingsDialogWindow() {
-    if (form_ != nullptr && IsWindow(form_)) {
-        DestroyWindow(form_);
+    if (dialog_window_ != nullptr && IsWindow(dialog_window_)) {
+        DestroyWindow(dialog_window_);
     }
     DeleteObject(look_.label_font);
     DeleteObject(look_.empty_box);
@@ -88,7 +88,7 @@ void SettingsDialogWindow::CreateWindows() {
     const PixelRect client = ToPixels({0, 0, kClientWidth, kClientHeight}, scale_);
     RECT frame{0, 0, client.width, client.height};
     AdjustWindowRect(&frame, kFormStyle, FALSE);
-    form_ = CreateWindowExA(WS_EX_CONTROLPARENT, kFormClassName, kDialogCaption, kFormStyle,
+    dialog_window_ = CreateWindowExA(WS_EX_CONTROLPARENT, kFormClassName, kDialogCaption, kFormStyle,
                             CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
                             frame.bottom - frame.top, nullptr, nullptr, instance_, this);
     // Windows in tab order, so that the tab key follows the tab indices.
@@ -133,22 +133,22 @@ void SettingsDialogWindow::CreateControl(const ControlPlace& place) {
 }
 
 HWND SettingsDialogWindow::ContainerWindow(Container container) const {
-    return container == Container::Form ? form_ : group_;
+    return container == Container::Form ? dialog_window_ : group_;
 }
 
 void SettingsDialogWindow::RunModal() {
     CreateWindows();
-    if (form_ == nullptr) {
+    if (dialog_window_ == nullptr) {
         return;
     }
     PaintBackground();
     Load();
-    ShowWindow(form_, SW_SHOWNORMAL);
-    SetForegroundWindow(form_);
+    ShowWindow(dialog_window_, SW_SHOWNORMAL);
+    SetForegroundWindow(dialog_window_);
     FocusFirstControl();
     MSG msg;
     while (!closed_ && GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        if (!IsDialogMessageA(form_, &msg)) {
+        if (!IsDialogMessageA(dialog_window_, &msg)) {
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
         }
@@ -180,7 +180,7 @@ LRESULT SettingsDialogWindow::Handle(HWND window, UINT message, WPARAM wparam, L
             Compose(window, reinterpret_cast<HDC>(wparam));
             return 0;
         case WM_SIZE:
-            if (window == form_) {
+            if (window == dialog_window_) {
                 PaintBackground();
             }
             return 0;
@@ -205,7 +205,7 @@ LRESULT SettingsDialogWindow::Handle(HWND window, UINT message, WPARAM wparam, L
             }
             break;
         case WM_ACTIVATE:
-            if (window != form_) {
+            if (window != dialog_window_) {
                 break;
             }
             // Back from another window, the focus returns to where it was.
@@ -217,7 +217,7 @@ LRESULT SettingsDialogWindow::Handle(HWND window, UINT message, WPARAM wparam, L
             }
             break;
         case WM_CLOSE:
-            if (window == form_) {
+            if (window == dialog_window_) {
                 Carry(dialog_.Cancel());
             }
             return 0;
@@ -230,7 +230,7 @@ LRESULT SettingsDialogWindow::Handle(HWND window, UINT message, WPARAM wparam, L
 // The window's rows, then those of the music group.
 void SettingsDialogWindow::PaintBackground() {
     RECT client;
-    GetClientRect(form_, &client);
+    GetClientRect(dialog_window_, &client);
     form_back_.Reset(client.right, client.bottom, kFormBackColour);
     form_back_.DrawRows(FormGradient(client.bottom));
     if (group_ != nullptr) {
@@ -239,12 +239,12 @@ void SettingsDialogWindow::PaintBackground() {
         group_back_.DrawRows(GroupGradient(client.bottom));
         InvalidateRect(group_, nullptr, FALSE);
     }
-    InvalidateRect(form_, nullptr, FALSE);
+    InvalidateRect(dialog_window_, nullptr, FALSE);
 }
 
 // The back image with the windowless controls over it, drawn off screen first.
 void SettingsDialogWindow::Compose(HWND window, HDC target) {
-    const bool is_form = window == form_;
+    const bool is_form = window == dialog_window_;
     const BackImage& back = is_form ? form_back_ : group_back_;
     RECT client;
     GetClientRect(window, &client);
@@ -273,7 +273,7 @@ void SettingsDialogWindow::InvalidateControl(ControlId id) {
 
 // A press of any mouse button on a selection box or the text of a choice.
 void SettingsDialogWindow::OnMouseDown(HWND window, LPARAM lparam) {
-    const auto kind = ChoiceKindAt(window == form_ ? Container::Form : Container::Group,
+    const auto kind = ChoiceKindAt(window == dialog_window_ ? Container::Form : Container::Group,
                                    static_cast<short>(LOWORD(lparam)),
                                    static_cast<short>(HIWORD(lparam)), scale_);
     if (kind) {

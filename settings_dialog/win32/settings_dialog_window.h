@@ -71,7 +71,7 @@ class SettingsDialogWindow {
     const settings::SettingsPlaces places_;
     const std::string message_caption_;  // the program's title
     Scale scale_;
-    HWND form_ = nullptr;
+    HWND dialog_window_ = nullptr;
     HWND group_ = nullptr;               // the music group
     std::map<ControlId, HWND> windows_;  // the combo box and the four buttons
     BackImage form_back_;

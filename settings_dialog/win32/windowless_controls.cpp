@@ -1,6 +1,6 @@
 #include "settings_dialog/win32/windowless_controls.h"
 
-#include "settings/win32/wide_text.h"
+#include "text/win32/wide_text.h"
 #include "settings_dialog/core/file_name_caption.h"
 
 namespace velmora::settings_dialog {
@@ -25,7 +25,7 @@ void DrawLabel(HDC dc, const ControlPlace& place, std::string text, RECT rect,
     if (place.id == ControlId::FileNameLabel) {
         // A path too long for the line loses the middle of its folders, never its file name.
         text = FileNameCaption(text, rect.right - rect.left, [dc](std::string_view part) {
-            const std::wstring wide = settings::WideFromCp932(part);
+            const std::wstring wide = text::WideFromCp932(part);
             SIZE size{};
             GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
             return static_cast<int>(size.cx);
@@ -33,7 +33,7 @@ void DrawLabel(HDC dc, const ControlPlace& place, std::string text, RECT rect,
     }
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, place.text_colour);
-    const std::wstring wide = settings::WideFromCp932(text);
+    const std::wstring wide = text::WideFromCp932(text);
     DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &rect, format);
     SelectObject(dc, previous_font);
 }

@@ -8,7 +8,7 @@
 
 #include "settings/core/settings_store.h"
 #include "settings/win32/settings_file_io.h"
-#include "settings/win32/wide_text.h"
+#include "text/win32/wide_text.h"
 
 namespace velmora::settings {
 namespace {
@@ -25,7 +25,7 @@ class JapaneseFolder : public ::testing::Test {
         wide = std::wstring(temp) + L"velmora-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
                kSoftOmoteWide;
         ASSERT_TRUE(CreateDirectoryW(wide.c_str(), nullptr));
-        folder = Cp932Path(wide).value_or("");
+        folder = text::Cp932Path(wide).value_or("");
         ASSERT_NE(folder.find(kSoftOmote), std::string::npos);
     }
     void TearDown() override {
@@ -48,11 +48,11 @@ TEST(WideText, RunsOnTheCodePageTheTestWasStartedFor) {
 }
 
 TEST(WideText, Cp932TextsComeOutTheSameOnEveryCodePage) {
-    EXPECT_EQ(WideFromCp932(kSoftOmote), kSoftOmoteWide);
-    EXPECT_EQ(Cp932FromWide(kSoftOmoteWide), kSoftOmote);
-    EXPECT_EQ(Cp932FromWide(L"caf\xE9"), "caf?");
-    EXPECT_FALSE(Cp932Holds(L"caf\xE9"));
-    EXPECT_TRUE(Cp932Holds(kSoftOmoteWide));
+    EXPECT_EQ(text::WideFromCp932(kSoftOmote), kSoftOmoteWide);
+    EXPECT_EQ(text::Cp932FromWide(kSoftOmoteWide), kSoftOmote);
+    EXPECT_EQ(text::Cp932FromWide(L"caf\xE9"), "caf?");
+    EXPECT_FALSE(text::Cp932Holds(L"caf\xE9"));
+    EXPECT_TRUE(text::Cp932Holds(kSoftOmoteWide));
 }
 
 TEST_F(JapaneseFolder, ReplacesTheWholeFileAndReadsItBack) {
@@ -101,10 +101,10 @@ TEST_F(JapaneseFolder, ANameCodePage932CannotHoldIsReachedByItsShortForm) {
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(file, INVALID_HANDLE_VALUE);
     CloseHandle(file);
-    const std::optional<std::string> path = Cp932Path(wide_file);
+    const std::optional<std::string> path = text::Cp932Path(wide_file);
     ASSERT_TRUE(path.has_value()) << "the volume gives no short name";
     EXPECT_TRUE(Win32SettingsFile().CanOpenForReading(*path));
-    EXPECT_EQ(Cp932Path(wide + L"\\missing\xE9.wav"), std::nullopt);
+    EXPECT_EQ(text::Cp932Path(wide + L"\\missing\xE9.wav"), std::nullopt);
 }
 
 }  // namespace

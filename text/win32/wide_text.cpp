@@ -1,6 +1,6 @@
-#include "settings/win32/wide_text.h"
+#include "text/win32/wide_text.h"
 
-namespace velmora::settings {
+namespace velmora::text {
 
 namespace {
 
@@ -63,4 +63,4 @@ void ShowMessage(HWND owner, std::string_view text, std::string_view caption) {
     MessageBoxW(owner, WideFromCp932(text).c_str(), WideFromCp932(caption).c_str(), MB_OK);
 }
 
-}  // namespace velmora::settings
+}  // namespace velmora::text

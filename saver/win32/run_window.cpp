@@ -1,4 +1,4 @@
-#include "saver/win32/run_form.h"
+#include "saver/win32/run_window.h"
 
 #include <utility>
 
@@ -17,37 +17,37 @@ UINT_PTR TimerId(RunTimer timer) {
 
 }  // namespace
 
-RunForm::RunForm(const settings::MusicChoice& music, std::string renderer_path, bool cursor_hidden)
+RunWindow::RunWindow(const settings::MusicChoice& music, std::string renderer_path, bool cursor_hidden)
     : player_(media_, music),
       controller_(*this, player_, music::MusicSourceFor(music), std::move(renderer_path),
                   cursor_hidden) {}
 
-void RunForm::Start() {
+void RunWindow::Start() {
     // A top-level window that is never shown: its caption marks the run.
-    window_ = CreateHiddenPopup({kClassName, Procedure}, kRunFormCaption, this);
+    window_ = CreateHiddenPopup({kClassName, Procedure}, kRunWindowCaption, this);
     controller_.Start();
 }
 
-LRESULT CALLBACK RunForm::Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    RunForm* form = OwnerOf<RunForm>(window, message, lparam);
-    if (form != nullptr) {
+LRESULT CALLBACK RunWindow::Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    RunWindow* self = OwnerOf<RunWindow>(window, message, lparam);
+    if (self != nullptr) {
         switch (message) {
             case WM_TIMER:
                 for (const RunTimer timer : {RunTimer::MusicCheck, RunTimer::RendererWatch}) {
                     if (wparam == TimerId(timer)) {
-                        form->controller_.OnTimer(timer);
+                        self->controller_.OnTimer(timer);
                         return 0;
                     }
                 }
                 break;
             case WM_CLOSE:
-                form->controller_.End();
+                self->controller_.End();
                 return 0;
             case WM_QUERYENDSESSION:
                 return TRUE;
             case WM_ENDSESSION:
                 if (wparam) {
-                    form->controller_.End();
+                    self->controller_.End();
                 }
                 return 0;
         }
@@ -55,35 +55,35 @@ LRESULT CALLBACK RunForm::Procedure(HWND window, UINT message, WPARAM wparam, LP
     return DefWindowProcA(window, message, wparam, lparam);
 }
 
-bool RunForm::LaunchRenderer(const std::string& path) {
+bool RunWindow::LaunchRenderer(const std::string& path) {
     return launcher_.Launch(path);
 }
 
-bool RunForm::RendererWindowExists() {
+bool RunWindow::RendererWindowExists() {
     return FindWindowA(nullptr, kRendererWindowTitle) != nullptr;
 }
 
-bool RunForm::RendererProcessRunning() {
+bool RunWindow::RendererProcessRunning() {
     return launcher_.Running();
 }
 
-std::uint64_t RunForm::NowMs() {
+std::uint64_t RunWindow::NowMs() {
     return GetTickCount64();
 }
 
-void RunForm::StartTimer(RunTimer timer, std::uint32_t interval_ms) {
+void RunWindow::StartTimer(RunTimer timer, std::uint32_t interval_ms) {
     SetTimer(window_, TimerId(timer), interval_ms, nullptr);
 }
 
-void RunForm::StopTimer(RunTimer timer) {
+void RunWindow::StopTimer(RunTimer timer) {
     KillTimer(window_, TimerId(timer));
 }
 
-void RunForm::ShowCursor() {
+void RunWindow::ShowCursor() {
     ::ShowCursor(TRUE);
 }
 
-void RunForm::EndProgram() {
+void RunWindow::EndProgram() {
     EndProcessNow();
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// The preview form: the still picture inside the display settings' small
+// The preview window: the still picture inside the display settings' small
 // monitor, as a child of the host window the platform names.
 
 #include <windows.h>
@@ -8,14 +8,14 @@
 
 namespace velmora::saver {
 
-class PreviewForm {
+class PreviewWindow {
   public:
-    // Embeds the form in the host window, sized to it, and shows it. A host
-    // that is no window ends the program at once. Once the form has gone
+    // Embeds the window in the host window, sized to it, and shows it. A host
+    // that is no window ends the program at once. Once the window has gone
     // with its host, the program's message loop ends.
     void Show(std::int32_t host);
 
-    // The form's window (null before Show).
+    // The window's window (null before Show).
     HWND Window() const { return window_; }
 
   private:

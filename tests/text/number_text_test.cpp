@@ -1,8 +1,8 @@
-#include "settings/core/number_text.h"
+#include "text/core/number_text.h"
 
 #include <gtest/gtest.h>
 
-namespace velmora::settings {
+namespace velmora::text {
 namespace {
 
 TEST(ReadNumberFromFront, SkipsBlanksEverywhereAndStopsAtTheFirstOtherCharacter) {
@@ -30,4 +30,4 @@ TEST(ParseWholeNumber, WholeTextOrNothing) {
 }
 
 }  // namespace
-}  // namespace velmora::settings
+}  // namespace velmora::text

@@ -1,5 +1,5 @@
 #pragma once
-// The hidden run form (caption "Velmora_Main"): carries out what the run
+// The hidden run window (caption "Velmora_Main"): carries out what the run
 // controller decides, with the renderer's process and the music player.
 
 #include <windows.h>
@@ -13,14 +13,14 @@
 
 namespace velmora::saver {
 
-class RunForm final : private RunPort {
+class RunWindow final : private RunPort {
   public:
-    RunForm(const settings::MusicChoice& music, std::string renderer_path, bool cursor_hidden);
-    RunForm(const RunForm&) = delete;
-    RunForm& operator=(const RunForm&) = delete;
+    RunWindow(const settings::MusicChoice& music, std::string renderer_path, bool cursor_hidden);
+    RunWindow(const RunWindow&) = delete;
+    RunWindow& operator=(const RunWindow&) = delete;
 
-    // Creates the form without showing it and starts the run: the renderer
-    // and the music. The form ends the program when the run is over.
+    // Creates the window without showing it and starts the run: the renderer
+    // and the music. The window ends the program when the run is over.
     void Start();
 
   private:

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace velmora::settings {
+namespace velmora::text {
 
 // True for the first byte of a two-byte character.
 bool IsLeadByte(char byte);
@@ -43,4 +43,4 @@ std::string_view WithoutTrailingSeparator(std::string_view path);
 // The last three characters of a file name upper-cased ("WAV", "MP3").
 std::string FileTypeEnding(std::string_view file_name);
 
-}  // namespace velmora::settings
+}  // namespace velmora::text

@@ -1,12 +1,12 @@
-#include "settings/core/number_text.h"
+#include "text/core/number_text.h"
 
 #include <cmath>
 #include <cstdlib>
 #include <string>
 
-#include "settings/core/ascii_text.h"
+#include "text/core/ascii_text.h"
 
-namespace velmora::settings {
+namespace velmora::text {
 
 namespace {
 
@@ -81,4 +81,4 @@ std::optional<double> ParseWholeNumber(std::string_view text) {
     return number;
 }
 
-}  // namespace velmora::settings
+}  // namespace velmora::text

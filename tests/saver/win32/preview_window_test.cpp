@@ -11,7 +11,7 @@
 
 #include "saver/core/preview_geometry.h"
 #include "saver/win32/resource_ids.h"
-#include "saver/win32/preview_form.h"
+#include "saver/win32/preview_window.h"
 #include "tests/support/win32_pixels.h"
 #include "tests/support/win32_windows.h"
 
@@ -49,7 +49,7 @@ std::int32_t HostNumber(HWND host) {
     return static_cast<std::int32_t>(reinterpret_cast<INT_PTR>(host));
 }
 
-class PreviewFormTest : public ::testing::Test {
+class PreviewWindowTest : public ::testing::Test {
   protected:
     void TearDown() override {
         if (IsWindow(host)) {
@@ -68,10 +68,10 @@ class PreviewFormTest : public ::testing::Test {
     }
     std::unique_ptr<testing::HostWindow> host_window;
     HWND host = nullptr;
-    PreviewForm preview;
+    PreviewWindow preview;
 };
 
-TEST_F(PreviewFormTest, FormIsAVisibleChildAtTheHostsOriginWithItsSize) {
+TEST_F(PreviewWindowTest, FormIsAVisibleChildAtTheHostsOriginWithItsSize) {
     HWND form = Show(130, 90, 300, 200);
     ASSERT_TRUE(IsWindow(form));
     EXPECT_EQ(GetParent(form), host);
@@ -89,7 +89,7 @@ TEST_F(PreviewFormTest, FormIsAVisibleChildAtTheHostsOriginWithItsSize) {
     EXPECT_EQ(form_rect.bottom - form_rect.top, 200);
 }
 
-TEST_F(PreviewFormTest, TheStillFillsAHostOfItsSize) {
+TEST_F(PreviewWindowTest, TheStillFillsAHostOfItsSize) {
     HWND form = Show(40, 40, kPreviewStillWidth, kPreviewStillHeight);
     const Pixels still = StillPixels();
     ASSERT_FALSE(still.empty());
@@ -103,7 +103,7 @@ TEST_F(PreviewFormTest, TheStillFillsAHostOfItsSize) {
     EXPECT_GT(bright, 50) << "the still shows spots of light";
 }
 
-TEST_F(PreviewFormTest, ALargerHostShowsBlackBeyondTheStill) {
+TEST_F(PreviewWindowTest, ALargerHostShowsBlackBeyondTheStill) {
     constexpr int kWidth = 260, kHeight = 190;
     HWND form = Show(200, 150, kWidth, kHeight);
     const Pixels still = StillPixels();
@@ -123,7 +123,7 @@ TEST_F(PreviewFormTest, ALargerHostShowsBlackBeyondTheStill) {
     EXPECT_EQ(non_black_beyond, 0);
 }
 
-TEST_F(PreviewFormTest, ASmallerHostShowsTheStillsTopLeftPart) {
+TEST_F(PreviewWindowTest, ASmallerHostShowsTheStillsTopLeftPart) {
     HWND form = Show(60, 60, 100, 70);
     RECT rect{};
     GetClientRect(form, &rect);
@@ -139,7 +139,7 @@ TEST_F(PreviewFormTest, ASmallerHostShowsTheStillsTopLeftPart) {
     }
 }
 
-TEST_F(PreviewFormTest, TheMessageLoopEndsWhenTheHostIsDestroyed) {
+TEST_F(PreviewWindowTest, TheMessageLoopEndsWhenTheHostIsDestroyed) {
     HWND form = Show(10, 10, 152, 112);
     DestroyWindow(host);
     EXPECT_FALSE(IsWindow(form));

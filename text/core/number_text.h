@@ -5,7 +5,7 @@
 #include <optional>
 #include <string_view>
 
-namespace velmora::settings {
+namespace velmora::text {
 
 // A decimal number (sign, digits, point, exponent) read from the front of a
 // text with every blank, tab and line feed skipped; 0 when none is there.
@@ -15,4 +15,4 @@ double ReadNumberFromFront(std::string_view text);
 // nothing when the text is anything else.
 std::optional<double> ParseWholeNumber(std::string_view text);
 
-}  // namespace velmora::settings
+}  // namespace velmora::text

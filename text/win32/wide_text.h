@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-namespace velmora::settings {
+namespace velmora::text {
 
 std::wstring WideFromCp932(std::string_view text);
 
@@ -28,4 +28,4 @@ std::optional<std::string> Cp932Path(const std::wstring& path);
 // code page 932; returns when the user has closed it.
 void ShowMessage(HWND owner, std::string_view text, std::string_view caption);
 
-}  // namespace velmora::settings
+}  // namespace velmora::text

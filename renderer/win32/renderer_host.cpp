@@ -1,4 +1,4 @@
-#include "renderer/win32/saver_window.h"
+#include "renderer/win32/renderer_host.h"
 
 #include <mmsystem.h>
 

@@ -2,7 +2,7 @@
 // Character rules shared by every text the programs read: blanks, digits and
 // ASCII upper-casing (bytes beyond ASCII are left as they are).
 
-namespace velmora::settings {
+namespace velmora::text {
 
 inline bool IsBlank(char c) {
     return c == ' ' || c == '\t';
@@ -16,4 +16,4 @@ inline char AsciiUpper(char c) {
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
-}  // namespace velmora::settings
+}  // namespace velmora::text

@@ -1,8 +1,8 @@
-#include "settings/core/cp932_text.h"
+#include "text/core/cp932_text.h"
 
 #include <gtest/gtest.h>
 
-namespace velmora::settings {
+namespace velmora::text {
 namespace {
 
 // Characters whose second byte is "\" or an ASCII letter.
@@ -79,4 +79,4 @@ TEST(Cp932Text, OneTrailingSeparatorIsDropped) {
 }
 
 }  // namespace
-}  // namespace velmora::settings
+}  // namespace velmora::text

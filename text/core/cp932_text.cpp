@@ -1,8 +1,8 @@
-#include "settings/core/cp932_text.h"
+#include "text/core/cp932_text.h"
 
-#include "settings/core/ascii_text.h"
+#include "text/core/ascii_text.h"
 
-namespace velmora::settings {
+namespace velmora::text {
 
 namespace {
 
@@ -114,4 +114,4 @@ std::string FileTypeEnding(std::string_view file_name) {
     return UpperAscii(LastCharacters(file_name, 3));
 }
 
-}  // namespace velmora::settings
+}  // namespace velmora::text

@@ -1,4 +1,4 @@
-#include "saver/win32/preview_form.h"
+#include "saver/win32/preview_window.h"
 
 #include <algorithm>
 
@@ -12,7 +12,7 @@ namespace velmora::saver {
 namespace {
 
 constexpr char kClassName[] = "Velmora_R";
-// How often the form checks that its host still exists: a host in another
+// How often the window checks that its host still exists: a host in another
 // process may go without taking this window along.
 constexpr UINT_PTR kHostWatchTimer = 1;
 constexpr UINT kHostWatchMs = 250;
@@ -26,7 +26,7 @@ double ScreenTwipsPerPixel(int index) {
 
 }  // namespace
 
-void PreviewForm::Paint(HDC dc) const {
+void PreviewWindow::Paint(HDC dc) const {
     if (!still_) {
         return;
     }
@@ -44,24 +44,24 @@ void PreviewForm::Paint(HDC dc) const {
     DeleteDC(memory);
 }
 
-LRESULT CALLBACK PreviewForm::Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    const PreviewForm* form = OwnerOf<PreviewForm>(window, message, lparam);
-    if (form != nullptr) {
+LRESULT CALLBACK PreviewWindow::Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    const PreviewWindow* self = OwnerOf<PreviewWindow>(window, message, lparam);
+    if (self != nullptr) {
         switch (message) {
             case WM_PAINT: {
                 PAINTSTRUCT paint;
                 HDC dc = BeginPaint(window, &paint);
-                form->Paint(dc);
+                self->Paint(dc);
                 EndPaint(window, &paint);
                 return 0;
             }
             case WM_TIMER:
-                if (wparam == kHostWatchTimer && !IsWindow(form->host_)) {
+                if (wparam == kHostWatchTimer && !IsWindow(self->host_)) {
                     DestroyWindow(window);
                 }
                 return 0;
             case WM_DESTROY:
-                // The form was the program's only window.
+                // The window was the program's only window.
                 PostQuitMessage(0);
                 return 0;
         }
@@ -69,7 +69,7 @@ LRESULT CALLBACK PreviewForm::Procedure(HWND window, UINT message, WPARAM wparam
     return DefWindowProcA(window, message, wparam, lparam);
 }
 
-void PreviewForm::Show(std::int32_t host_number) {
+void PreviewWindow::Show(std::int32_t host_number) {
     // Window numbers are 32-bit values, sign-extended on 64-bit Windows.
     const HWND host = reinterpret_cast<HWND>(static_cast<INT_PTR>(host_number));
     if (!IsWindow(host)) {
@@ -86,7 +86,7 @@ void PreviewForm::Show(std::int32_t host_number) {
     window_ =
         CreateHiddenPopup({kClassName, Procedure, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)),
                            LoadCursorA(nullptr, IDC_ARROW)},
-                          kPreviewFormCaption, this);
+                          kPreviewWindowCaption, this);
     still_ = static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr),
                                              MAKEINTRESOURCEA(IDB_PREVIEW_STILL), IMAGE_BITMAP, 0,
                                              0, LR_CREATEDIBSECTION));
