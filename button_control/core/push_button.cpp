@@ -13,6 +13,20 @@ std::uint8_t Bit(MouseButton button) {
     return static_cast<std::uint8_t>(button);
 }
 
+// The picture a state shows when nothing is pressed.
+StatePicture LookOf(ButtonState state) {
+    switch (state) {
+        case ButtonState::Hover:
+            return StatePicture::HighLight;
+        case ButtonState::Focus:
+            return StatePicture::Selected;
+        case ButtonState::FocusHover:
+            return StatePicture::HighLightSelect;
+        default:
+            return StatePicture::Normal;
+    }
+}
+
 }  // namespace
 
 bool IsValidColour(std::int32_t colour) {
@@ -97,6 +111,7 @@ ButtonReaction PushButton::SetCaption(const std::string& caption) {
     label_.caption = caption;
     ButtonReaction reaction;
     reaction.redraw = true;
+    reaction.retitle = true;
     reaction.changed_property = "Caption";
     return reaction;
 }
@@ -141,6 +156,7 @@ ButtonReaction PushButton::LoadProperties(const PropertyBag& bag,
     ButtonReaction reaction;
     RefreshNormal(reaction);
     reaction.redraw = true;
+    reaction.retitle = true;
     return reaction;
 }
 
@@ -225,6 +241,33 @@ ButtonReaction PushButton::CancelPresses() {
     return {};
 }
 
+// Auto-repeated Space downs change nothing; the release shows the look of the
+// state again and clicks.
+ButtonReaction PushButton::KeyDown(ButtonKey key) {
+    ButtonReaction reaction;
+    if (!fields_.is_enabled) {
+        return reaction;
+    }
+    if (key == ButtonKey::Enter) {
+        reaction.click = true;
+    } else if (!fields_.space_held) {
+        fields_.space_held = true;
+        Paint(StatePicture::Pressed, reaction);
+    }
+    return reaction;
+}
+
+ButtonReaction PushButton::KeyUp(ButtonKey key) {
+    ButtonReaction reaction;
+    if (!fields_.is_enabled || key != ButtonKey::Space || !fields_.space_held) {
+        return reaction;
+    }
+    fields_.space_held = false;
+    Paint(LookOf(fields_.state), reaction);
+    reaction.click = true;
+    return reaction;
+}
+
 ButtonReaction PushButton::FocusGained() {
     ButtonReaction reaction;
     if (!fields_.is_enabled) {
@@ -288,9 +331,15 @@ bool PushButton::TakesFocusOnPress(MouseButton button) const {
     return fields_.is_enabled && button == MouseButton::Left;
 }
 
+bool PushButton::ActsAsDefault() const {
+    return fields_.is_enabled &&
+           (fields_.state == ButtonState::Focus || fields_.state == ButtonState::FocusHover);
+}
+
 void PushButton::ForgetPresses() {
     fields_.pressed_buttons = 0;
     fields_.left_held = false;
+    fields_.space_held = false;
 }
 
 // ---- Painting -------------------------------------------------------------

@@ -27,6 +27,9 @@ enum class ButtonState : std::uint8_t {
 // The mouse buttons that may click, as bits.
 enum class MouseButton : std::uint8_t { Left = 1, Right = 2, Middle = 4 };
 
+// The keys a focused button answers, as a push button does.
+enum class ButtonKey : std::uint8_t { Space, Enter };
+
 inline constexpr int kMousePollMilliseconds = 100;
 inline constexpr char kDefaultCaption[] = "Command";
 
@@ -37,6 +40,7 @@ struct ButtonFields {
     bool left_held = false;  // a left press seen here, not yet released
     // Buttons pressed here whose release over the button will click.
     std::uint8_t pressed_buttons = 0;
+    bool space_held = false;  // Space went down here and has not come up
     bool hover_gradient = false;
     std::int16_t back_style = 1;  // 1 opaque, 0 transparent
 };
@@ -51,12 +55,14 @@ struct CaptionLabel {
 };
 
 // What the shell does after an event, in this order: repaint the face, show
-// the control again, start the mouse poll, tell the container that a stored
+// the control again, give the window the caption as its text (what screen
+// readers announce), start the mouse poll, tell the container that a stored
 // property changed, and raise Click last (the container may destroy the
 // control in its handler).
 struct ButtonReaction {
     std::optional<FacePlan> paint;
     bool redraw = false;
+    bool retitle = false;
     bool start_mouse_poll = false;
     const char* changed_property = nullptr;
     bool click = false;
@@ -103,6 +109,9 @@ class PushButton {
     ButtonReaction MouseUp(MouseButton button, bool over_button);
     // The platform took the mouse away (capture lost): no release will click.
     ButtonReaction CancelPresses();
+    // Space down shows the press and Space up clicks; Enter clicks at once.
+    ButtonReaction KeyDown(ButtonKey key);
+    ButtonReaction KeyUp(ButtonKey key);
     ButtonReaction FocusGained();
     ButtonReaction FocusLost();
     ButtonReaction Resize(PixelSize size);
@@ -114,6 +123,9 @@ class PushButton {
 
     // Whether a press of this button should move the keyboard focus here.
     bool TakesFocusOnPress(MouseButton button) const;
+    // To a dialog the button is a push button, its default one while it has
+    // the focus: Enter there clicks it.
+    bool ActsAsDefault() const;
 
     const ButtonFields& Fields() const { return fields_; }
     const CaptionLabel& Label() const { return label_; }

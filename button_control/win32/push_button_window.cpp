@@ -2,7 +2,11 @@
 
 #include <windowsx.h>
 
+#include <optional>
+#include <string>
+
 #include "button_control/win32/caption_drawing.h"
+#include "text/win32/wide_text.h"
 
 namespace velmora::button_control {
 
@@ -40,6 +44,16 @@ bool OverClient(HWND window, LPARAM lparam) {
     return PtInRect(&client, at) != FALSE;
 }
 
+std::optional<ButtonKey> ButtonKeyOf(WPARAM key) {
+    if (key == VK_SPACE) {
+        return ButtonKey::Space;
+    }
+    if (key == VK_RETURN) {
+        return ButtonKey::Enter;
+    }
+    return std::nullopt;
+}
+
 PushButtonWindow* FromWindow(HWND window) {
     return reinterpret_cast<PushButtonWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
@@ -51,12 +65,12 @@ LRESULT CALLBACK PushButtonProc(HWND window, UINT message, WPARAM wparam, LPARAM
     }
     PushButtonWindow* self = FromWindow(window);
     if (self == nullptr) {
-        return DefWindowProcA(window, message, wparam, lparam);
+        return DefWindowProcW(window, message, wparam, lparam);
     }
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrA(window, GWLP_USERDATA, 0);
         delete self;
-        return DefWindowProcA(window, message, wparam, lparam);
+        return DefWindowProcW(window, message, wparam, lparam);
     }
     return self->Handle(message, wparam, lparam);
 }
@@ -104,6 +118,9 @@ void PushButtonWindow::Carry(const ButtonReaction& reaction) {
     }
     if (reaction.paint || reaction.redraw) {
         InvalidateRect(window_, nullptr, FALSE);
+    }
+    if (reaction.retitle) {
+        SetWindowTextW(window_, text::WideFromCp932(button_.Caption()).c_str());
     }
     if (reaction.start_mouse_poll) {
         SetTimer(window_, kMousePollTimerId, kMousePollMilliseconds, nullptr);
@@ -172,6 +189,16 @@ LRESULT PushButtonWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
                 Carry(button_.CancelPresses());
             }
             return 0;
+        case WM_GETDLGCODE:
+            return DLGC_BUTTON | (button_.ActsAsDefault() ? DLGC_DEFPUSHBUTTON
+                                                          : DLGC_UNDEFPUSHBUTTON);
+        case WM_KEYDOWN:
+        case WM_KEYUP:
+            if (const auto key = ButtonKeyOf(wparam)) {
+                Carry(message == WM_KEYDOWN ? button_.KeyDown(*key) : button_.KeyUp(*key));
+                return 0;  // may be destroyed by the click
+            }
+            break;
         case WM_SETFOCUS:
             Carry(button_.FocusGained());
             return 0;
@@ -201,7 +228,7 @@ LRESULT PushButtonWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
         default:
             break;
     }
-    return DefWindowProcA(window_, message, wparam, lparam);
+    return DefWindowProcW(window_, message, wparam, lparam);
 }
 
 // The face (or, with a transparent background, what lies behind the button)
@@ -236,16 +263,18 @@ void PushButtonWindow::PaintParentBackground(HDC dc) {
 
 bool RegisterPushButtonClass() {
     static const bool kRegistered = [] {
-        WNDCLASSEXA window_class{};
+        // A Unicode class: the window text is the caption as screen readers read it.
+        const std::wstring class_name = text::WideFromCp932(kPushButtonClassName);
+        WNDCLASSEXW window_class{};
         window_class.cbSize = sizeof window_class;
         // CS_DBLCLKS: the second press of a double-click arrives as its own
         // message, a press without the press picture.
         window_class.style = CS_DBLCLKS;
         window_class.lpfnWndProc = PushButtonProc;
         window_class.hInstance = GetModuleHandleA(nullptr);
-        window_class.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
-        window_class.lpszClassName = kPushButtonClassName;
-        return RegisterClassExA(&window_class) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+        window_class.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+        window_class.lpszClassName = class_name.c_str();
+        return RegisterClassExW(&window_class) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
     }();
     return kRegistered;
 }
@@ -255,10 +284,12 @@ HWND CreatePushButton(HWND parent, int id, int x, int y, int width, int height,
     if (!RegisterPushButtonClass()) {
         return nullptr;
     }
-    HWND window =
-        CreateWindowExA(0, kPushButtonClassName, "", WS_CHILD | WS_VISIBLE | extra_style, x, y,
-                        width, height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                        GetModuleHandleA(nullptr), nullptr);
+    // Titled with the default caption until a stored layout gives another.
+    HWND window = CreateWindowExW(
+        0, text::WideFromCp932(kPushButtonClassName).c_str(),
+        text::WideFromCp932(kDefaultCaption).c_str(), WS_CHILD | WS_VISIBLE | extra_style, x, y,
+        width, height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+        GetModuleHandleA(nullptr), nullptr);
     if (window != nullptr && layout != nullptr) {
         FromWindow(window)->LoadProperties(*layout);
     }

@@ -71,6 +71,25 @@ std::vector<ControlId> TabOrder() {
     return ids;
 }
 
+std::vector<ControlId> FocusOrder() {
+    std::vector<ControlId> stops;
+    for (const ControlId id : TabOrder()) {
+        const ControlKind kind = Place(id).kind;
+        if (kind == K::PictureBox || kind == K::ComboBox || kind == K::Button) {
+            stops.push_back(id);
+        }
+    }
+    return stops;
+}
+
+std::vector<int> KindsOnScreen() {
+    std::vector<int> kinds = {0, 1, 2};
+    std::sort(kinds.begin(), kinds.end(), [](int a, int b) {
+        return Place(kSelectionBoxes[a]).rect.y < Place(kSelectionBoxes[b]).rect.y;
+    });
+    return kinds;
+}
+
 std::optional<ControlId> SelectionBoxOf(int kind) {
     if (kind < 0 || kind > 2) {
         return std::nullopt;

@@ -75,6 +75,12 @@ const ControlPlace& Place(ControlId id);
 
 // Controls that take part in the tab order, by tab index.
 std::vector<ControlId> TabOrder();
+// The stops of the keyboard focus, by tab index: the music group (its three
+// choices as one stop), the track box and the buttons.
+std::vector<ControlId> FocusOrder();
+
+// The kinds (0, 1, 2) in the order their choices stand on the screen, top first.
+std::vector<int> KindsOnScreen();
 
 // The selection box and the text of the choice for a kind (0, 1, 2);
 // nothing for any other kind.

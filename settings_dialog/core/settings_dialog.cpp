@@ -1,5 +1,7 @@
 #include "settings_dialog/core/settings_dialog.h"
 
+#include <algorithm>
+
 #include "settings_dialog/core/dialog_texts.h"
 #include "settings_dialog/core/track_text.h"
 
@@ -23,6 +25,7 @@ ChoiceView SettingsDialog::View() const {
     view.filled_box = SelectionBoxOf(choice_.kind);
     view.track_box_enabled = choice_.kind == settings::kCdMusic;
     view.file_button_enabled = choice_.kind == settings::kFileMusic;
+    view.keyboard_choice = ChoiceLabelOf(keyboard_kind_);
     return view;
 }
 
@@ -36,6 +39,7 @@ void SettingsDialog::RecordCursor(std::optional<std::pair<std::int32_t, std::int
 
 DialogReply SettingsDialog::PressChoice(int kind) {
     choice_.kind = static_cast<std::int16_t>(kind);
+    keyboard_kind_ = kind;
     DialogReply reply;
     reply.show_choice = true;
     return reply;
@@ -59,6 +63,64 @@ DialogReply SettingsDialog::ClickButton(ControlId button, std::string_view track
             break;
         default:
             break;
+    }
+    return reply;
+}
+
+DialogReply SettingsDialog::KeyDown(const KeyPress& press) {
+    const bool on_choices = press.focus == ControlId::MusicGroup;
+    const bool on_button = press.focus && Place(*press.focus).kind == ControlKind::Button;
+    DialogReply pass;
+    pass.pass_key = true;
+    switch (press.key) {
+        case DialogKey::Tab:
+            return MoveFocus(press.focus, press.shift);
+        case DialogKey::Escape:
+            return press.track_list_open ? pass : Cancel();
+        case DialogKey::Enter:
+            return press.track_list_open || on_button
+                       ? pass
+                       : ClickButton(ControlId::SaveButton, press.track_text);
+        case DialogKey::Space:
+            return on_choices ? PressChoice(keyboard_kind_) : pass;
+        default:
+            break;
+    }
+    if (!on_choices) {
+        return pass;
+    }
+    const std::vector<int> kinds = KindsOnScreen();
+    const auto at = std::find(kinds.begin(), kinds.end(), keyboard_kind_) - kinds.begin();
+    const bool back = press.key == DialogKey::Up || press.key == DialogKey::Left;
+    const auto count = static_cast<std::ptrdiff_t>(kinds.size());
+    return PressChoice(kinds[static_cast<std::size_t>((at + (back ? count - 1 : 1)) % count)]);
+}
+
+// From no stop, forward starts at the first and back at the last.
+DialogReply SettingsDialog::MoveFocus(std::optional<ControlId> from, bool back) {
+    const std::vector<ControlId> stops = FocusOrder();
+    const ChoiceView view = View();
+    const auto takes_focus = [&view](ControlId id) {
+        return (id != ControlId::TrackBox || view.track_box_enabled) &&
+               (id != ControlId::ChooseFileButton || view.file_button_enabled);
+    };
+    const auto count = static_cast<std::ptrdiff_t>(stops.size());
+    const auto found = from ? std::find(stops.begin(), stops.end(), *from) : stops.end();
+    const std::ptrdiff_t start =
+        found != stops.end() ? found - stops.begin() : (back ? 0 : count - 1);
+    DialogReply reply;
+    for (std::ptrdiff_t step = 1; step <= count && !reply.focus; ++step) {
+        const ControlId next = stops[static_cast<std::size_t>((start + (back ? count - step : step)) % count)];
+        if (takes_focus(next)) {
+            reply.focus = next;
+        }
+    }
+    if (reply.focus == ControlId::MusicGroup) {
+        // The choices take the focus on the chosen one.
+        if (SelectionBoxOf(choice_.kind)) {
+            keyboard_kind_ = choice_.kind;
+        }
+        reply.show_choice = true;
     }
     return reply;
 }

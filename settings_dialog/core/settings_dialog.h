@@ -50,15 +50,31 @@ OpenFileRequest MusicFileRequest();
 ShellLaunch HomePageLaunch();
 
 // What the choice controls show: the one filled selection box (none for a
-// kind outside 0..2), "..." enabled only for a file, the track box only for the CD.
+// kind outside 0..2), "..." enabled only for a file, the track box only for
+// the CD, and the text of the choice the keyboard is on (framed while the
+// choices have the focus).
 struct ChoiceView {
     std::optional<ControlId> filled_box;
     bool file_button_enabled = false;
     bool track_box_enabled = false;
+    std::optional<ControlId> keyboard_choice;
+};
+
+// The keys the dialog answers itself.
+enum class DialogKey { Tab, Enter, Escape, Space, Up, Down, Left, Right };
+
+struct KeyPress {
+    DialogKey key = DialogKey::Tab;
+    bool shift = false;
+    std::optional<ControlId> focus;  // the control with the focus; MusicGroup: the choices
+    bool track_list_open = false;    // the track box's list is dropped down
+    std::string_view track_text;     // what the track box holds
 };
 
 // What the window does after an event, in this order.
 struct DialogReply {
+    std::optional<ControlId> focus;  // give it the keyboard focus (MusicGroup: the choices)
+    bool pass_key = false;           // the key goes on to the focused control
     bool show_choice = false;     // show View() again
     bool show_file_name = false;  // show Choice().file
     bool ask_for_file = false;    // make MusicFileRequest() and hand the answer to FileAnswered
@@ -71,7 +87,8 @@ struct DialogReply {
 class SettingsDialog {
   public:
     // The dialog edits `choice`, the program's music choice.
-    explicit SettingsDialog(settings::MusicChoice& choice) : choice_(choice) {}
+    explicit SettingsDialog(settings::MusicChoice& choice)
+        : choice_(choice), keyboard_kind_(KindsOnScreen().front()) {}
 
     const settings::MusicChoice& Choice() const { return choice_; }
     ChoiceView View() const;
@@ -97,10 +114,20 @@ class SettingsDialog {
     DialogReply Saved(const std::optional<std::string>& failure);
     // Escape or the close box: the same as "ｷｬﾝｾﾙ".
     DialogReply Cancel() { return ClickButton(ControlId::CancelButton, {}); }
+    // A key pressed in the dialog. Tab and Shift+Tab move the focus round
+    // FocusOrder(), past disabled controls; the choices take it on the
+    // chosen one. There the arrow keys choose the one before or after it on
+    // the screen and Space the one framed. Enter clicks a focused button
+    // (the button's own key) and saves from anywhere else; Escape cancels.
+    // With the track box's list down, both are the list's own.
+    DialogReply KeyDown(const KeyPress& press);
 
   private:
+    DialogReply MoveFocus(std::optional<ControlId> from, bool back);
+
     settings::MusicChoice& choice_;
     CursorPoint cursor_;
+    int keyboard_kind_;  // the choice the keyboard is on
 };
 
 }  // namespace velmora::settings_dialog

@@ -128,6 +128,44 @@ TEST_F(PushButtonStateTest, EveryTransitionOfTheTable) {
     }
 }
 
+TEST_F(PushButtonStateTest, SpaceShowsThePressAndClicksOnReleaseEnterClicksAtOnce) {
+    using K = ButtonKey;
+    for (S focused : {S::Focus, S::FocusHover}) {
+        Reach(focused);
+        EXPECT_TRUE(button->ActsAsDefault());
+        record(button->KeyDown(K::Space));
+        record(button->KeyDown(K::Space));  // auto-repeat
+        EXPECT_EQ(record.clicks, 0);
+        record(button->KeyUp(K::Space));
+        const P look = focused == S::Focus ? P::Selected : P::HighLightSelect;
+        EXPECT_EQ(record.paints, (std::vector<P>{P::Pressed, look}));
+        EXPECT_EQ(record.clicks, 1);
+        record(button->KeyDown(K::Enter));
+        record(button->KeyUp(K::Enter));
+        EXPECT_EQ(record.clicks, 2);
+        EXPECT_EQ(button->Fields().state, focused);
+    }
+    Reach(S::Hover);
+    EXPECT_FALSE(button->ActsAsDefault());
+    // Space released after the focus went away clicks nothing.
+    Reach(S::Focus);
+    record(button->KeyDown(K::Space));
+    record(button->FocusLost());
+    record(button->KeyUp(K::Space));
+    EXPECT_EQ(record.clicks, 0);
+    // A disabled button answers no key.
+    Reach(S::Focus);
+    record(button->SetEnabled(false));
+    record.Clear();
+    EXPECT_FALSE(button->ActsAsDefault());
+    for (K key : {K::Space, K::Enter}) {
+        record(button->KeyDown(key));
+        record(button->KeyUp(key));
+    }
+    EXPECT_EQ(record.clicks, 0);
+    EXPECT_TRUE(record.paints.empty());
+}
+
 TEST_F(PushButtonStateTest, EveryMouseButtonClicksOnlyWithPressAndReleaseOnTheButton) {
     for (B mouse_button : {B::Left, B::Right, B::Middle}) {
         SCOPED_TRACE(static_cast<int>(mouse_button));

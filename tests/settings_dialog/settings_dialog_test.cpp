@@ -5,6 +5,7 @@
 #include <string>
 
 #include "settings_dialog/core/dialog_texts.h"
+#include "settings_dialog/core/group_description.h"
 #include "settings_dialog/core/settings_dialog.h"
 
 namespace velmora::settings_dialog {
@@ -116,6 +117,120 @@ TEST_F(SettingsDialogTest, CancelClosesWithoutWritingAndTheHomePageLeavesTheDial
     EXPECT_EQ(launch.verb, "open");
     EXPECT_EQ(launch.file, kHomePageAddress);
     EXPECT_EQ(launch.show, kShowNormal);
+}
+
+TEST_F(SettingsDialogTest, KeysMoveTheFocusChooseSaveAndCancel) {
+    using K = DialogKey;
+    using C = ControlId;
+    const Steps none{}, show{true, false, false, false, false, false};
+    const Steps save{false, false, false, false, true, false};
+    const Steps close{false, false, false, false, false, true};
+    struct Row {
+        std::int16_t kind;  // chosen (by a press) before the key
+        K key;
+        bool shift;
+        std::optional<C> focus;
+        bool list_open;
+        std::optional<C> focus_to;
+        bool pass;
+        std::int16_t kind_after;
+        Steps steps;
+    };
+    const Row rows[] = {
+        // Tab and Shift+Tab: the choices, track box, "...", 設定, ｷｬﾝｾﾙ, その他の作品, round.
+        {0, K::Tab, false, C::SaveButton, false, C::CancelButton, false, 0, none},
+        {0, K::Tab, false, C::OtherWorksButton, false, C::MusicGroup, false, 0, show},
+        {0, K::Tab, false, C::MusicGroup, false, C::SaveButton, false, 0, none},
+        {1, K::Tab, false, C::MusicGroup, false, C::TrackBox, false, 1, none},
+        {2, K::Tab, false, C::MusicGroup, false, C::ChooseFileButton, false, 2, none},
+        {1, K::Tab, false, C::TrackBox, true, C::SaveButton, false, 1, none},
+        {2, K::Tab, true, C::SaveButton, false, C::ChooseFileButton, false, 2, none},
+        {1, K::Tab, true, C::TrackBox, false, C::MusicGroup, false, 1, show},
+        {0, K::Tab, true, C::MusicGroup, false, C::OtherWorksButton, false, 0, none},
+        {0, K::Tab, false, std::nullopt, false, C::MusicGroup, false, 0, show},
+        {0, K::Tab, true, std::nullopt, false, C::OtherWorksButton, false, 0, none},
+        // Arrows on the choices choose in screen order (音楽CD, 無し, MP3、WAV), round.
+        {1, K::Down, false, C::MusicGroup, false, std::nullopt, false, 0, show},
+        {0, K::Right, false, C::MusicGroup, false, std::nullopt, false, 2, show},
+        {2, K::Down, false, C::MusicGroup, false, std::nullopt, false, 1, show},
+        {1, K::Up, false, C::MusicGroup, false, std::nullopt, false, 2, show},
+        {0, K::Left, false, C::MusicGroup, false, std::nullopt, false, 1, show},
+        {2, K::Space, false, C::MusicGroup, false, std::nullopt, false, 2, show},
+        // Elsewhere arrows and Space are the control's own.
+        {1, K::Down, false, C::TrackBox, false, std::nullopt, true, 1, none},
+        {0, K::Space, false, C::SaveButton, false, std::nullopt, true, 0, none},
+        // Enter: a focused button clicks itself, anything else saves.
+        {1, K::Enter, false, C::TrackBox, false, std::nullopt, false, 1, save},
+        {0, K::Enter, false, C::MusicGroup, false, std::nullopt, false, 0, save},
+        {0, K::Enter, false, std::nullopt, false, std::nullopt, false, 0, save},
+        {0, K::Enter, false, C::CancelButton, false, std::nullopt, true, 0, none},
+        {2, K::Enter, false, C::ChooseFileButton, false, std::nullopt, true, 2, none},
+        // Escape cancels from anywhere; an open list takes both keys itself.
+        {0, K::Escape, false, C::MusicGroup, false, std::nullopt, false, 0, close},
+        {0, K::Escape, false, C::SaveButton, false, std::nullopt, false, 0, close},
+        {1, K::Escape, false, C::TrackBox, true, std::nullopt, true, 1, none},
+        {1, K::Enter, false, C::TrackBox, true, std::nullopt, true, 1, none},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(::testing::Message() << "kind " << row.kind << " key "
+                                          << static_cast<int>(row.key) << " shift " << row.shift
+                                          << " focus " << (row.focus ? int(*row.focus) : -1));
+        choice = {row.kind, 0, ""};
+        SettingsDialog keyed(choice);
+        keyed.PressChoice(row.kind);
+        const DialogReply reply =
+            keyed.KeyDown({row.key, row.shift, row.focus, row.list_open, "7"});
+        EXPECT_EQ(reply.focus, row.focus_to);
+        EXPECT_EQ(reply.pass_key, row.pass);
+        EXPECT_EQ(choice.kind, row.kind_after);
+        EXPECT_EQ(StepsOf(reply), row.steps);
+        EXPECT_EQ(choice.repeat_track, row.steps == save ? 7 : 0);
+    }
+}
+
+TEST_F(SettingsDialogTest, TheChoicesTakeTheFocusOnTheChosenOneAndFrameIt) {
+    choice.kind = 2;
+    const DialogReply reply = dialog.KeyDown({DialogKey::Tab, true, ControlId::ChooseFileButton});
+    EXPECT_EQ(reply.focus, ControlId::MusicGroup);
+    EXPECT_EQ(dialog.View().keyboard_choice, ControlId::FileLabel);
+    // With no choice shown (a hand-edited kind) the first on screen is framed,
+    // and Space chooses it.
+    choice.kind = 7;
+    SettingsDialog fresh(choice);
+    fresh.KeyDown({DialogKey::Tab, false, ControlId::OtherWorksButton});
+    EXPECT_EQ(fresh.View().keyboard_choice, ControlId::CdLabel);
+    fresh.KeyDown({DialogKey::Space, false, ControlId::MusicGroup});
+    EXPECT_EQ(choice.kind, 1);
+}
+
+TEST_F(SettingsDialogTest, TheGroupIsDescribedInReadingOrderWithNamesAndStates) {
+    choice = {1, 0, "C:\\a.mp3"};
+    dialog.PressChoice(1);
+    auto items = DescribeMusicGroup(dialog.View(), choice.file, "7", ControlId::MusicGroup);
+    ASSERT_EQ(items.size(), 6u);
+    using R = AccessRole;
+    const std::pair<R, std::string> expected[] = {
+        {R::RadioButton, kCaptionCd},       {R::ComboBox, kCaptionRepeatTrack},
+        {R::RadioButton, kCaptionNone},     {R::RadioButton, kCaptionFile},
+        {R::PushButton, kCaptionChooseFile}, {R::StaticText, "C:\\a.mp3"},
+    };
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        EXPECT_EQ(items[i].role, expected[i].first) << i;
+        EXPECT_EQ(items[i].name, expected[i].second) << i;
+    }
+    EXPECT_TRUE(items[0].checked && items[0].focused);
+    EXPECT_FALSE(items[2].checked || items[2].focused);
+    EXPECT_EQ(items[1].value, "7");
+    EXPECT_TRUE(items[1].enabled);
+    EXPECT_FALSE(items[4].enabled);  // "..." only for a file
+    // A choice covers its box and its text.
+    EXPECT_EQ(items[0].place.x, Place(ControlId::CdBox).rect.x);
+    EXPECT_EQ(items[0].place.x + items[0].place.width,
+              Place(ControlId::CdLabel).rect.x + Place(ControlId::CdLabel).rect.width);
+
+    items = DescribeMusicGroup(dialog.View(), choice.file, "7", ControlId::TrackBox);
+    EXPECT_FALSE(items[0].focused);
+    EXPECT_TRUE(items[1].focused);
 }
 
 }  // namespace

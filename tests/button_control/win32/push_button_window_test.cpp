@@ -288,16 +288,35 @@ TEST_F(PushButtonWindowTest, DisablingMovesTheFocusToTheNextControl) {
     DestroyWindow(chooser);
 }
 
-TEST_F(PushButtonWindowTest, KeysRaiseNothing) {
+TEST_F(PushButtonWindowTest, SpaceAndEnterClickTheFocusedButtonAsAPushButton) {
+    wchar_t text[16] = {};
+    GetWindowTextW(button, text, 16);
+    EXPECT_STREQ(text, L"\u8A2D\u5B9A");  // the caption "設定", for screen readers
+    const auto dialog_code = [this] { return SendMessageW(button, WM_GETDLGCODE, 0, 0); };
+    EXPECT_EQ(dialog_code(), DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON);
     SetFocus(button);
-    EXPECT_EQ(State(), ButtonState::Focus);
-    EXPECT_RGB(Snapshot(button).At(2, 12), kBlueSide);  // Selected
-    for (WPARAM key : {WPARAM{VK_RETURN}, WPARAM{VK_SPACE}}) {
-        SendMessageA(button, WM_KEYDOWN, key, 0);
-        SendMessageA(button, WM_CHAR, key, 0);
-        SendMessageA(button, WM_KEYUP, key, 0);
-    }
+    EXPECT_EQ(dialog_code(), DLGC_BUTTON | DLGC_DEFPUSHBUTTON);
+
+    Send(WM_KEYDOWN, VK_SPACE);
+    Send(WM_KEYDOWN, VK_SPACE);  // auto-repeat
+    EXPECT_RGB(Snapshot(button).At(36, 3), (Rgb{209, 204, 193}));  // Pressed
     EXPECT_TRUE(clicks.empty());
+    Send(WM_KEYUP, VK_SPACE);
+    EXPECT_EQ(clicks, std::vector<int>{7});
+    EXPECT_RGB(Snapshot(button).At(2, 12), kBlueSide);  // Selected again
+
+    Send(WM_KEYDOWN, VK_RETURN);
+    EXPECT_EQ(clicks, (std::vector<int>{7, 7}));
+    // The dialog keys: Enter goes to the focused default button, once.
+    MSG enter{button, WM_KEYDOWN, VK_RETURN, 0, 0, {0, 0}};
+    EXPECT_TRUE(IsDialogMessageA(host->Handle(), &enter));
+    EXPECT_EQ(clicks, (std::vector<int>{7, 7, 7}));
+
+    // Space released after the focus left clicks nothing.
+    Send(WM_KEYDOWN, VK_SPACE);
+    SetFocus(other);
+    Send(WM_KEYUP, VK_SPACE);
+    EXPECT_EQ(clicks.size(), 3u);
 }
 
 TEST_F(PushButtonWindowTest, PollEndsTheHoverOnceTheCursorIsElsewhere) {

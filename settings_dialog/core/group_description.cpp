@@ -1,0 +1,57 @@
+#include "settings_dialog/core/group_description.h"
+
+#include <algorithm>
+
+namespace velmora::settings_dialog {
+
+namespace {
+
+// The smallest place that holds both.
+TwipsRect Union(const TwipsRect& a, const TwipsRect& b) {
+    const std::int32_t left = std::min(a.x, b.x), top = std::min(a.y, b.y);
+    const std::int32_t right = std::max(a.x + a.width, b.x + b.width);
+    const std::int32_t bottom = std::max(a.y + a.height, b.y + b.height);
+    return {left, top, right - left, bottom - top};
+}
+
+}  // namespace
+
+std::vector<AccessItem> DescribeMusicGroup(const ChoiceView& view, std::string_view file,
+                                           std::string_view track_text,
+                                           std::optional<ControlId> focus) {
+    std::vector<AccessItem> items;
+    for (const ControlPlace& place : Controls()) {
+        AccessItem item;
+        item.place = place.rect;
+        item.focused = focus == place.id;
+        if (const auto kind = KindOfChoiceControl(place.id); kind && place.kind == ControlKind::Label) {
+            // A choice: its text and its selection box as one radio button.
+            const ControlId box = *SelectionBoxOf(*kind);
+            item.role = AccessRole::RadioButton;
+            item.name = place.text;
+            item.place = Union(place.rect, Place(box).rect);
+            item.checked = view.filled_box == box;
+            item.focusable = true;
+            item.focused = focus == ControlId::MusicGroup && view.keyboard_choice == place.id;
+        } else if (place.id == ControlId::TrackBox) {
+            item.role = AccessRole::ComboBox;
+            item.name = Place(ControlId::RepeatTrackLabel).text;
+            item.value = track_text;
+            item.enabled = view.track_box_enabled;
+            item.focusable = true;
+        } else if (place.id == ControlId::ChooseFileButton) {
+            item.role = AccessRole::PushButton;
+            item.name = place.text;
+            item.enabled = view.file_button_enabled;
+            item.focusable = true;
+        } else if (place.id == ControlId::FileNameLabel) {
+            item.name = file;
+        } else {
+            continue;
+        }
+        items.push_back(item);
+    }
+    return items;
+}
+
+}  // namespace velmora::settings_dialog
