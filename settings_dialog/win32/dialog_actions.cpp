@@ -58,6 +58,9 @@ void SettingsDialogWindow::Load() {
 }
 
 void SettingsDialogWindow::Carry(const DialogReply& reply) {
+    if (reply.focus) {
+        FocusControl(*reply.focus);
+    }
     if (reply.show_choice) {
         ShowChoice(dialog_.View());
     }
@@ -97,6 +100,8 @@ void SettingsDialogWindow::ShowChoice(const ChoiceView& view) {
     if (view.file_button_enabled) {
         SetButtonEnabled(ControlId::ChooseFileButton, true);
     }
+    look_.keyboard_choice = view.keyboard_choice;
+    ShowChoicesFocus();
 }
 
 void SettingsDialogWindow::ShowFileName() {

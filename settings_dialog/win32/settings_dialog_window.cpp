@@ -1,5 +1,7 @@
 #include "settings_dialog/win32/settings_dialog_window.h"
 
+#include <objbase.h>
+
 #include <cmath>
 #include <utility>
 
@@ -8,6 +10,7 @@
 #include "button_control/win32/push_button_window.h"
 #include "settings_dialog/core/dialog_texts.h"
 #include "settings_dialog/win32/dialog_resource_ids.h"
+#include "settings_dialog/win32/group_accessible.h"
 #include "settings_dialog/win32/show_settings_dialog.h"
 
 namespace velmora::settings_dialog {
@@ -36,6 +39,29 @@ LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wparam, LPARAM lpara
     auto* self = reinterpret_cast<SettingsDialogWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     return self != nullptr ? self->Handle(window, message, wparam, lparam)
                            : DefWindowProcA(window, message, wparam, lparam);
+}
+
+std::optional<DialogKey> DialogKeyOf(WPARAM key) {
+    switch (key) {
+        case VK_TAB:
+            return DialogKey::Tab;
+        case VK_RETURN:
+            return DialogKey::Enter;
+        case VK_ESCAPE:
+            return DialogKey::Escape;
+        case VK_SPACE:
+            return DialogKey::Space;
+        case VK_UP:
+            return DialogKey::Up;
+        case VK_DOWN:
+            return DialogKey::Down;
+        case VK_LEFT:
+            return DialogKey::Left;
+        case VK_RIGHT:
+            return DialogKey::Right;
+        default:
+            return std::nullopt;
+    }
 }
 
 void RegisterClasses(HINSTANCE instance) {
@@ -146,12 +172,80 @@ void SettingsDialogWindow::RunModal() {
     ShowWindow(dialog_window_, SW_SHOWNORMAL);
     SetForegroundWindow(dialog_window_);
     FocusFirstControl();
+    // The screen readers' objects are handed over through COM.
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     MSG msg;
     while (!closed_ && GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        if (!IsDialogMessageA(dialog_window_, &msg)) {
+        if (!AnswerKey(msg)) {
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
         }
+    }
+    if (SUCCEEDED(com)) {
+        CoUninitialize();
+    }
+}
+
+// The dialog's keys, pressed anywhere in it, go to the dialog first; true
+// when it kept the key.
+bool SettingsDialogWindow::AnswerKey(const MSG& msg) {
+    if (msg.message != WM_KEYDOWN ||
+        (msg.hwnd != dialog_window_ && !IsChild(dialog_window_, msg.hwnd))) {
+        return false;
+    }
+    const std::optional<DialogKey> key = DialogKeyOf(msg.wParam);
+    if (!key) {
+        return false;
+    }
+    const std::string track_text = TrackBoxText();
+    const DialogReply reply = dialog_.KeyDown(
+        {*key, GetKeyState(VK_SHIFT) < 0, FocusedControl(),
+         SendMessageA(windows_.at(ControlId::TrackBox), CB_GETDROPPEDSTATE, 0, 0) != 0,
+         track_text});
+    if (reply.pass_key) {
+        return false;
+    }
+    Carry(reply);
+    return true;
+}
+
+// The combo box's focus rests on its edit field.
+std::optional<ControlId> SettingsDialogWindow::FocusedControl() const {
+    HWND focus = GetFocus();
+    if (focus == nullptr) {
+        return std::nullopt;
+    }
+    if (focus == group_) {
+        return ControlId::MusicGroup;
+    }
+    for (const auto& [id, window] : windows_) {
+        if (window == focus || IsChild(window, focus)) {
+            return id;
+        }
+    }
+    return std::nullopt;
+}
+
+void SettingsDialogWindow::FocusControl(ControlId id) {
+    const auto window = windows_.find(id);
+    SetFocus(id == ControlId::MusicGroup ? group_
+                                         : (window != windows_.end() ? window->second : nullptr));
+}
+
+std::vector<AccessItem> SettingsDialogWindow::DescribeGroup() const {
+    return DescribeMusicGroup(dialog_.View(), dialog_.Choice().file, TrackBoxText(),
+                              FocusedControl());
+}
+
+// The frame on the keyboard's choice follows the focus, and screen readers
+// hear of the choice it is on.
+void SettingsDialogWindow::ShowChoicesFocus() {
+    if (group_ == nullptr) {
+        return;
+    }
+    InvalidateRect(group_, nullptr, FALSE);
+    if (GetFocus() == group_) {
+        NotifyWinEvent(EVENT_OBJECT_FOCUS, group_, OBJID_CLIENT, FocusedChild(DescribeGroup()));
     }
 }
 
@@ -186,6 +280,21 @@ LRESULT SettingsDialogWindow::Handle(HWND window, UINT message, WPARAM wparam, L
             return 0;
         case WM_GETFONT:
             return reinterpret_cast<LRESULT>(look_.label_font);
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+            if (window == group_) {
+                ShowChoicesFocus();
+            }
+            break;
+        case WM_GETOBJECT:
+            if (window == group_) {
+                if (const LRESULT answer = AnswerGroupObject(
+                        window, wparam, lparam, [this] { return DescribeGroup(); },
+                        Place(ControlId::GroupHeading).text, scale_)) {
+                    return answer;
+                }
+            }
+            break;
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN:
@@ -259,7 +368,8 @@ void SettingsDialogWindow::Compose(HWND window, HDC target) {
     if (back.DeviceContext() != nullptr) {
         BitBlt(buffer, 0, 0, back.Width(), back.Height(), back.DeviceContext(), 0, 0, SRCCOPY);
     }
-    DrawWindowless(buffer, is_form ? Container::Form : Container::Group, look_);
+    DrawWindowless(buffer, is_form ? Container::Form : Container::Group, look_,
+                   !is_form && GetFocus() == window);
     BitBlt(target, 0, 0, width, height, buffer, 0, 0, SRCCOPY);
     SelectObject(buffer, previous);
     DeleteObject(bitmap);
@@ -283,7 +393,7 @@ void SettingsDialogWindow::OnMouseDown(HWND window, LPARAM lparam) {
 
 void SettingsDialogWindow::OnCommand(WPARAM wparam, LPARAM lparam) {
     if (lparam == 0) {
-        // The Escape key, through the dialog keys: the same as "ｷｬﾝｾﾙ".
+        // The dialog command to cancel: the same as "ｷｬﾝｾﾙ".
         if (LOWORD(wparam) == IDCANCEL) {
             Carry(dialog_.Cancel());
         }

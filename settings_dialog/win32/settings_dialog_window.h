@@ -8,9 +8,12 @@
 #include <windows.h>
 
 #include <map>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "settings/core/settings_store.h"
+#include "settings_dialog/core/group_description.h"
 #include "settings_dialog/core/settings_dialog.h"
 #include "settings_dialog/win32/back_image.h"
 #include "settings_dialog/win32/windowless_controls.h"
@@ -51,10 +54,15 @@ class SettingsDialogWindow {
     void InvalidateControl(ControlId id);
     void OnMouseDown(HWND window, LPARAM lparam);
     void OnCommand(WPARAM wparam, LPARAM lparam);
+    bool AnswerKey(const MSG& msg);
+    std::optional<ControlId> FocusedControl() const;
+    std::vector<AccessItem> DescribeGroup() const;
+    void ShowChoicesFocus();
 
     // dialog_actions.cpp: the load step and the replies carried out.
     void Load();
     void Carry(const DialogReply& reply);
+    void FocusControl(ControlId id);
     void ShowChoice(const ChoiceView& view);
     void ShowFileName();
     void SetButtonEnabled(ControlId control, bool enabled);

@@ -63,7 +63,8 @@ RECT PixelPlace(ControlId id, Scale scale) {
     return {place.x, place.y, place.x + place.width, place.y + place.height};
 }
 
-void DrawWindowless(HDC dc, Container container, const WindowlessLook& look) {
+void DrawWindowless(HDC dc, Container container, const WindowlessLook& look,
+                    bool choices_focused) {
     for (const ControlPlace& place : Controls()) {
         if (place.container != container || IsSourcePicture(place.id)) {
             continue;
@@ -91,6 +92,14 @@ void DrawWindowless(HDC dc, Container container, const WindowlessLook& look) {
             default:
                 break;
         }
+    }
+    if (choices_focused && look.keyboard_choice &&
+        Place(*look.keyboard_choice).container == container) {
+        RECT frame = PixelPlace(*look.keyboard_choice, look.scale);
+        InflateRect(&frame, 1, 1);
+        SetTextColor(dc, kBlack);
+        SetBkColor(dc, kWhite);
+        DrawFocusRect(dc, &frame);
     }
 }
 

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <map>
+#include <optional>
 #include <string>
 
 #include "settings_dialog/core/dialog_layout.h"
@@ -18,13 +19,16 @@ struct WindowlessLook {
     HBITMAP filled_box = nullptr;
     std::map<ControlId, bool> selected;  // the picture each selection box holds, once given one
     std::string file_caption;            // the chosen file's path
+    std::optional<ControlId> keyboard_choice;  // framed while the choices have the focus
     Scale scale;
 };
 
 // A control's place in its container's client area, in pixels.
 RECT PixelPlace(ControlId id, Scale scale);
 
-// Draws the container's windowless controls; the hidden box pictures stay unseen.
-void DrawWindowless(HDC dc, Container container, const WindowlessLook& look);
+// Draws the container's windowless controls, with the focus frame on the
+// keyboard's choice when `choices_focused`; the hidden box pictures stay unseen.
+void DrawWindowless(HDC dc, Container container, const WindowlessLook& look,
+                    bool choices_focused = false);
 
 }  // namespace velmora::settings_dialog

@@ -1,0 +1,282 @@
+#include "settings_dialog/win32/group_accessible.h"
+
+#include <oleacc.h>
+
+#include <utility>
+
+#include "text/win32/wide_text.h"
+
+namespace velmora::settings_dialog {
+
+namespace {
+
+// oleacc.dll is no known system library: taken from the system folder, only
+// when a screen reader asks.
+FARPROC OleaccProc(const char* name) {
+    static HMODULE module = LoadLibraryExW(L"oleacc.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    return module != nullptr ? GetProcAddress(module, name) : nullptr;
+}
+
+LONG RoleOf(AccessRole role) {
+    switch (role) {
+        case AccessRole::RadioButton:
+            return ROLE_SYSTEM_RADIOBUTTON;
+        case AccessRole::ComboBox:
+            return ROLE_SYSTEM_COMBOBOX;
+        case AccessRole::PushButton:
+            return ROLE_SYSTEM_PUSHBUTTON;
+        default:
+            return ROLE_SYSTEM_STATICTEXT;
+    }
+}
+
+LONG StateOf(const AccessItem& item) {
+    LONG state = 0;
+    if (!item.enabled) {
+        state |= STATE_SYSTEM_UNAVAILABLE;
+    } else if (item.focusable) {
+        state |= STATE_SYSTEM_FOCUSABLE;
+    }
+    state |= item.checked ? STATE_SYSTEM_CHECKED : 0;
+    state |= item.focused ? STATE_SYSTEM_FOCUSED : 0;
+    return state;
+}
+
+HRESULT Text(const std::string& text, BSTR* out) {
+    *out = SysAllocString(text::WideFromCp932(text).c_str());
+    return *out != nullptr ? S_OK : E_OUTOFMEMORY;
+}
+
+void SetChild(VARIANT* out, LONG child) {
+    out->vt = VT_I4;
+    out->lVal = child;
+}
+
+class GroupAccessible final : public IAccessible {
+  public:
+    GroupAccessible(HWND group, DescribeGroup describe, std::string name, Scale scale)
+        : group_(group), describe_(std::move(describe)), name_(std::move(name)), scale_(scale) {}
+
+    // IUnknown
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+        if (out == nullptr) {
+            return E_POINTER;
+        }
+        if (iid == __uuidof(IUnknown) || iid == __uuidof(IDispatch) ||
+            iid == __uuidof(IAccessible)) {
+            *out = static_cast<IAccessible*>(this);
+            AddRef();
+            return S_OK;
+        }
+        *out = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
+    ULONG STDMETHODCALLTYPE Release() override {
+        const ULONG left = --references_;
+        if (left == 0) {
+            delete this;
+        }
+        return left;
+    }
+
+    // IDispatch: not offered.
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+        *count = 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*,
+                                     EXCEPINFO*, UINT*) override {
+        return E_NOTIMPL;
+    }
+
+    // IAccessible
+    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
+        using FromWindow = HRESULT(WINAPI*)(HWND, DWORD, REFIID, void**);
+        const auto from_window = reinterpret_cast<FromWindow>(
+            reinterpret_cast<void*>(OleaccProc("AccessibleObjectFromWindow")));
+        *parent = nullptr;
+        if (!IsWindow(group_) || from_window == nullptr) {
+            return S_FALSE;
+        }
+        return from_window(group_, static_cast<DWORD>(OBJID_WINDOW), __uuidof(IDispatch),
+                           reinterpret_cast<void**>(parent));
+    }
+    HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override {
+        *count = static_cast<LONG>(Items().size());
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** out) override {
+        *out = nullptr;
+        return Item(child) != nullptr ? S_FALSE : E_INVALIDARG;  // simple elements
+    }
+    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* out) override {
+        *out = nullptr;
+        if (IsSelf(child)) {
+            return Text(name_, out);
+        }
+        const AccessItem* item = Item(child);
+        return item != nullptr ? Text(item->name, out) : E_INVALIDARG;
+    }
+    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* out) override {
+        *out = nullptr;
+        const AccessItem* item = Item(child);
+        if (item == nullptr || item->role != AccessRole::ComboBox) {
+            return item != nullptr || IsSelf(child) ? S_FALSE : E_INVALIDARG;
+        }
+        return Text(item->value, out);
+    }
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT, BSTR* out) override {
+        *out = nullptr;
+        return S_FALSE;
+    }
+    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* out) override {
+        const AccessItem* item = Item(child);
+        if (item == nullptr && !IsSelf(child)) {
+            return E_INVALIDARG;
+        }
+        SetChild(out, item != nullptr ? RoleOf(item->role) : ROLE_SYSTEM_GROUPING);
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* out) override {
+        const AccessItem* item = Item(child);
+        if (item == nullptr && !IsSelf(child)) {
+            return E_INVALIDARG;
+        }
+        LONG state = item != nullptr ? StateOf(*item) : STATE_SYSTEM_FOCUSABLE;
+        if (item == nullptr && GetFocus() == group_) {
+            state |= STATE_SYSTEM_FOCUSED;
+        }
+        SetChild(out, state);
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT, BSTR* out) override {
+        *out = nullptr;
+        return S_FALSE;
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT, LONG* topic) override {
+        *file = nullptr;
+        *topic = 0;
+        return S_FALSE;
+    }
+    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT, BSTR* out) override {
+        *out = nullptr;
+        return S_FALSE;
+    }
+    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* out) override {
+        out->vt = VT_EMPTY;
+        if (GetFocus() == group_) {
+            SetChild(out, FocusedChild(Items()));
+        }
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* out) override {
+        out->vt = VT_EMPTY;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT, BSTR* out) override {
+        *out = nullptr;
+        return S_FALSE;
+    }
+    HRESULT STDMETHODCALLTYPE accSelect(LONG, VARIANT) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE accLocation(LONG* left, LONG* top, LONG* width, LONG* height,
+                                          VARIANT child) override {
+        RECT rect{};
+        if (IsSelf(child)) {
+            GetClientRect(group_, &rect);
+        } else if (const AccessItem* item = Item(child)) {
+            const PixelRect place = ToPixels(item->place, scale_);
+            rect = {place.x, place.y, place.x + place.width, place.y + place.height};
+        } else {
+            return E_INVALIDARG;
+        }
+        MapWindowPoints(group_, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+        *left = rect.left;
+        *top = rect.top;
+        *width = rect.right - rect.left;
+        *height = rect.bottom - rect.top;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE accNavigate(LONG, VARIANT, VARIANT* out) override {
+        out->vt = VT_EMPTY;
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* out) override {
+        out->vt = VT_EMPTY;
+        POINT point{x, y};
+        ScreenToClient(group_, &point);
+        RECT client{};
+        GetClientRect(group_, &client);
+        if (!PtInRect(&client, point)) {
+            return S_FALSE;
+        }
+        const std::vector<AccessItem> items = Items();
+        SetChild(out, CHILDID_SELF);
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            const PixelRect place = ToPixels(items[i].place, scale_);
+            if (point.x >= place.x && point.x < place.x + place.width && point.y >= place.y &&
+                point.y < place.y + place.height) {
+                SetChild(out, static_cast<LONG>(i + 1));
+            }
+        }
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
+
+  private:
+    // Read afresh for every question, so states are never stale; nothing
+    // once the group is gone.
+    std::vector<AccessItem> Items() const {
+        return IsWindow(group_) ? describe_() : std::vector<AccessItem>{};
+    }
+    static bool IsSelf(const VARIANT& child) {
+        return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
+    }
+    const AccessItem* Item(const VARIANT& child) {
+        items_ = Items();
+        if (child.vt != VT_I4 || child.lVal < 1 || child.lVal > static_cast<LONG>(items_.size())) {
+            return nullptr;
+        }
+        return &items_[static_cast<std::size_t>(child.lVal - 1)];
+    }
+
+    ULONG references_ = 1;
+    HWND group_;
+    DescribeGroup describe_;
+    std::string name_;
+    Scale scale_;
+    std::vector<AccessItem> items_;  // the last answer Item() read
+};
+
+}  // namespace
+
+LRESULT AnswerGroupObject(HWND group, WPARAM wparam, LPARAM lparam, DescribeGroup describe,
+                          const std::string& name, Scale scale) {
+    using FromObject = LRESULT(WINAPI*)(REFIID, WPARAM, LPUNKNOWN);
+    const auto from_object =
+        reinterpret_cast<FromObject>(reinterpret_cast<void*>(OleaccProc("LresultFromObject")));
+    if (static_cast<LONG>(lparam) != OBJID_CLIENT || from_object == nullptr) {
+        return 0;
+    }
+    auto* object = new GroupAccessible(group, std::move(describe), name, scale);
+    const LRESULT answer = from_object(__uuidof(IAccessible), wparam, object);
+    object->Release();
+    return answer;
+}
+
+LONG FocusedChild(const std::vector<AccessItem>& items) {
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (items[i].focused) {
+            return static_cast<LONG>(i + 1);
+        }
+    }
+    return CHILDID_SELF;
+}
+
+}  // namespace velmora::settings_dialog

@@ -1,0 +1,27 @@
+#pragma once
+// The music group told to screen readers: its client area answers
+// WM_GETOBJECT with an IAccessible whose children are the group's controls
+// as the dialog describes them (DescribeMusicGroup), simple elements with
+// their names, roles, states and places.
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "settings_dialog/core/group_description.h"
+
+namespace velmora::settings_dialog {
+
+using DescribeGroup = std::function<std::vector<AccessItem>()>;
+
+// The answer to the group's WM_GETOBJECT: the object for OBJID_CLIENT, else
+// 0 (the platform's own answer). `name` is the group's (code page 932).
+LRESULT AnswerGroupObject(HWND group, WPARAM wparam, LPARAM lparam, DescribeGroup describe,
+                          const std::string& name, Scale scale);
+
+// The child id of the focused item (CHILDID_SELF when none is).
+LONG FocusedChild(const std::vector<AccessItem>& items);
+
+}  // namespace velmora::settings_dialog
