@@ -2,6 +2,8 @@
 // that fires inside the run, the way the user's messages would.
 #include <windows.h>
 
+#include <oleacc.h>
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -171,6 +173,68 @@ TEST_F(SettingsDialogWindowTest, PaintingSurvivesInTheBackImages) {
         EXPECT_EQ(printed(group, client.right - 5, 0), Rgb(30, 30, 30));
         EXPECT_EQ(printed(group, client.right - 5, client.bottom / 2), Rgb(250, 250, 250));
         EXPECT_EQ(printed(group, 25, 101), Rgb(31, 153, 230));  // Img_BGM(2) filled
+    });
+}
+
+// What a screen reader finds under the dialog: its child windows, and in the
+// music group the controls that have none, with their names and states.
+TEST_F(SettingsDialogWindowTest, ScreenReadersFindTheChoicesWithNamesAndStates) {
+    choice = {2, 0, "C:\\a.wav"};
+    Run([&](HWND form) {
+        const auto children = [](IAccessible* parent) {
+            long count = 0;
+            parent->get_accChildCount(&count);
+            std::vector<VARIANT> kids(static_cast<std::size_t>(count));
+            long got = 0;
+            AccessibleChildren(parent, 0, count, kids.data(), &got);
+            kids.resize(static_cast<std::size_t>(got));
+            return kids;
+        };
+        IAccessible* dialog = nullptr;
+        ASSERT_EQ(AccessibleObjectFromWindow(form, OBJID_CLIENT, __uuidof(IAccessible),
+                                             reinterpret_cast<void**>(&dialog)),
+                  S_OK);
+        IAccessible* group = nullptr;
+        for (VARIANT& kid : children(dialog)) {
+            HWND window = nullptr;
+            if (kid.vt == VT_DISPATCH) {
+                IAccessible* object = nullptr;
+                kid.pdispVal->QueryInterface(__uuidof(IAccessible),
+                                             reinterpret_cast<void**>(&object));
+                WindowFromAccessibleObject(object, &window);
+                object->Release();
+                kid.pdispVal->Release();
+            }
+            if (window == FindWindowExA(form, nullptr, "Velmora_P.PictureBox", nullptr)) {
+                AccessibleObjectFromWindow(window, OBJID_CLIENT, __uuidof(IAccessible),
+                                           reinterpret_cast<void**>(&group));
+            }
+        }
+        dialog->Release();
+        ASSERT_NE(group, nullptr);
+        std::vector<std::wstring> names;
+        std::vector<long> states;
+        for (const VARIANT& kid : children(group)) {
+            BSTR name = nullptr;
+            VARIANT state;
+            group->get_accName(kid, &name);
+            group->get_accState(kid, &state);
+            names.emplace_back(name != nullptr ? name : L"");
+            states.push_back(state.lVal);
+            SysFreeString(name);
+        }
+        group->Release();
+        EXPECT_EQ(names, (std::vector<std::wstring>{L"\u97F3\u697DCD", L"\u66F2\u76EE\u3092\uFF98\uFF8B\uFF9F\uFF70\uFF84",
+                                                    L"\u7121\u3057", L"MP3\u3001WAV", L"...", L"C:\\a.wav"}));
+        ASSERT_EQ(states.size(), 6u);
+        EXPECT_EQ(states[3] & STATE_SYSTEM_CHECKED, STATE_SYSTEM_CHECKED);  // MP3、WAV
+        EXPECT_EQ(states[0] & STATE_SYSTEM_CHECKED, 0);
+        EXPECT_EQ(states[1] & STATE_SYSTEM_UNAVAILABLE, STATE_SYSTEM_UNAVAILABLE);  // track box
+        EXPECT_EQ(states[4] & STATE_SYSTEM_UNAVAILABLE, 0);                         // "..."
+        // The buttons are named by their window text.
+        wchar_t text[16] = {};
+        GetWindowTextW(Control(form, ControlId::CancelButton), text, 16);
+        EXPECT_STREQ(text, L"\uFF77\uFF6C\uFF9D\uFF7E\uFF99");
     });
 }
 
