@@ -190,8 +190,8 @@ LRESULT PushButtonWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
             }
             return 0;
         case WM_GETDLGCODE:
-            return DLGC_BUTTON | (button_.ActsAsDefault() ? DLGC_DEFPUSHBUTTON
-                                                          : DLGC_UNDEFPUSHBUTTON);
+            return DLGC_BUTTON |
+                   (button_.ActsAsDefault() ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
         case WM_KEYDOWN:
         case WM_KEYUP:
             if (const auto key = ButtonKeyOf(wparam)) {
@@ -285,11 +285,11 @@ HWND CreatePushButton(HWND parent, int id, int x, int y, int width, int height,
         return nullptr;
     }
     // Titled with the default caption until a stored layout gives another.
-    HWND window = CreateWindowExW(
-        0, text::WideFromCp932(kPushButtonClassName).c_str(),
-        text::WideFromCp932(kDefaultCaption).c_str(), WS_CHILD | WS_VISIBLE | extra_style, x, y,
-        width, height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-        GetModuleHandleA(nullptr), nullptr);
+    HWND window = CreateWindowExW(0, text::WideFromCp932(kPushButtonClassName).c_str(),
+                                  text::WideFromCp932(kDefaultCaption).c_str(),
+                                  WS_CHILD | WS_VISIBLE | extra_style, x, y, width, height, parent,
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                  GetModuleHandleA(nullptr), nullptr);
     if (window != nullptr && layout != nullptr) {
         FromWindow(window)->LoadProperties(*layout);
     }

@@ -24,7 +24,8 @@ std::vector<AccessItem> DescribeMusicGroup(const ChoiceView& view, std::string_v
         AccessItem item;
         item.place = place.rect;
         item.focused = focus == place.id;
-        if (const auto kind = KindOfChoiceControl(place.id); kind && place.kind == ControlKind::Label) {
+        if (const auto kind = KindOfChoiceControl(place.id);
+            kind && place.kind == ControlKind::Label) {
             // A choice: its text and its selection box as one radio button.
             const ControlId box = *SelectionBoxOf(*kind);
             item.role = AccessRole::RadioButton;

@@ -110,7 +110,8 @@ DialogReply SettingsDialog::MoveFocus(std::optional<ControlId> from, bool back) 
         found != stops.end() ? found - stops.begin() : (back ? 0 : count - 1);
     DialogReply reply;
     for (std::ptrdiff_t step = 1; step <= count && !reply.focus; ++step) {
-        const ControlId next = stops[static_cast<std::size_t>((start + (back ? count - step : step)) % count)];
+        const ControlId next =
+            stops[static_cast<std::size_t>((start + (back ? count - step : step)) % count)];
         if (takes_focus(next)) {
             reply.focus = next;
         }

@@ -75,13 +75,13 @@ struct KeyPress {
 struct DialogReply {
     std::optional<ControlId> focus;  // give it the keyboard focus (MusicGroup: the choices)
     bool pass_key = false;           // the key goes on to the focused control
-    bool show_choice = false;     // show View() again
-    bool show_file_name = false;  // show Choice().file
-    bool ask_for_file = false;    // make MusicFileRequest() and hand the answer to FileAnswered
-    bool open_home_page = false;  // HomePageLaunch(), under the hourglass
-    bool save = false;            // save Choice() and hand the outcome to Saved
-    bool close = false;           // zoom back to the cursor point and close the dialog
-    std::string message;          // when not empty: tell the user, the dialog stays open
+    bool show_choice = false;        // show View() again
+    bool show_file_name = false;     // show Choice().file
+    bool ask_for_file = false;       // make MusicFileRequest() and hand the answer to FileAnswered
+    bool open_home_page = false;     // HomePageLaunch(), under the hourglass
+    bool save = false;               // save Choice() and hand the outcome to Saved
+    bool close = false;              // zoom back to the cursor point and close the dialog
+    std::string message;             // when not empty: tell the user, the dialog stays open
 };
 
 class SettingsDialog {

@@ -63,8 +63,7 @@ RECT PixelPlace(ControlId id, Scale scale) {
     return {place.x, place.y, place.x + place.width, place.y + place.height};
 }
 
-void DrawWindowless(HDC dc, Container container, const WindowlessLook& look,
-                    bool choices_focused) {
+void DrawWindowless(HDC dc, Container container, const WindowlessLook& look, bool choices_focused) {
     for (const ControlPlace& place : Controls()) {
         if (place.container != container || IsSourcePicture(place.id)) {
             continue;

@@ -172,9 +172,9 @@ TEST_F(SettingsDialogTest, KeysMoveTheFocusChooseSaveAndCancel) {
         {1, K::Enter, false, C::TrackBox, true, std::nullopt, true, 1, none},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(::testing::Message() << "kind " << row.kind << " key "
-                                          << static_cast<int>(row.key) << " shift " << row.shift
-                                          << " focus " << (row.focus ? int(*row.focus) : -1));
+        SCOPED_TRACE(::testing::Message()
+                     << "kind " << row.kind << " key " << static_cast<int>(row.key) << " shift "
+                     << row.shift << " focus " << (row.focus ? int(*row.focus) : -1));
         choice = {row.kind, 0, ""};
         SettingsDialog keyed(choice);
         keyed.PressChoice(row.kind);
@@ -210,8 +210,8 @@ TEST_F(SettingsDialogTest, TheGroupIsDescribedInReadingOrderWithNamesAndStates) 
     ASSERT_EQ(items.size(), 6u);
     using R = AccessRole;
     const std::pair<R, std::string> expected[] = {
-        {R::RadioButton, kCaptionCd},       {R::ComboBox, kCaptionRepeatTrack},
-        {R::RadioButton, kCaptionNone},     {R::RadioButton, kCaptionFile},
+        {R::RadioButton, kCaptionCd},        {R::ComboBox, kCaptionRepeatTrack},
+        {R::RadioButton, kCaptionNone},      {R::RadioButton, kCaptionFile},
         {R::PushButton, kCaptionChooseFile}, {R::StaticText, "C:\\a.mp3"},
     };
     for (std::size_t i = 0; i < items.size(); ++i) {

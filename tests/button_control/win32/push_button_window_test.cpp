@@ -298,7 +298,7 @@ TEST_F(PushButtonWindowTest, SpaceAndEnterClickTheFocusedButtonAsAPushButton) {
     EXPECT_EQ(dialog_code(), DLGC_BUTTON | DLGC_DEFPUSHBUTTON);
 
     Send(WM_KEYDOWN, VK_SPACE);
-    Send(WM_KEYDOWN, VK_SPACE);  // auto-repeat
+    Send(WM_KEYDOWN, VK_SPACE);                                    // auto-repeat
     EXPECT_RGB(Snapshot(button).At(36, 3), (Rgb{209, 204, 193}));  // Pressed
     EXPECT_TRUE(clicks.empty());
     Send(WM_KEYUP, VK_SPACE);

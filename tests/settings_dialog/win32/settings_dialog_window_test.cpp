@@ -224,8 +224,9 @@ TEST_F(SettingsDialogWindowTest, ScreenReadersFindTheChoicesWithNamesAndStates) 
             SysFreeString(name);
         }
         group->Release();
-        EXPECT_EQ(names, (std::vector<std::wstring>{L"\u97F3\u697DCD", L"\u66F2\u76EE\u3092\uFF98\uFF8B\uFF9F\uFF70\uFF84",
-                                                    L"\u7121\u3057", L"MP3\u3001WAV", L"...", L"C:\\a.wav"}));
+        EXPECT_EQ(names, (std::vector<std::wstring>{
+                             L"\u97F3\u697DCD", L"\u66F2\u76EE\u3092\uFF98\uFF8B\uFF9F\uFF70\uFF84",
+                             L"\u7121\u3057", L"MP3\u3001WAV", L"...", L"C:\\a.wav"}));
         ASSERT_EQ(states.size(), 6u);
         EXPECT_EQ(states[3] & STATE_SYSTEM_CHECKED, STATE_SYSTEM_CHECKED);  // MP3、WAV
         EXPECT_EQ(states[0] & STATE_SYSTEM_CHECKED, 0);
