@@ -264,6 +264,10 @@ LRESULT AnswerGroupObject(HWND group, WPARAM wparam, LPARAM lparam, DescribeGrou
     if (static_cast<LONG>(lparam) != OBJID_CLIENT || from_object == nullptr) {
         return 0;
     }
+    // The object goes to the reader through COM, started on the first
+    // question only (a started COM changes how the open-file dialog behaves).
+    static const bool kComStarted = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+    (void)kComStarted;
     auto* object = new GroupAccessible(group, std::move(describe), name, scale);
     const LRESULT answer = from_object(__uuidof(IAccessible), wparam, object);
     object->Release();

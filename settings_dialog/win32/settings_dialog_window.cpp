@@ -1,7 +1,5 @@
 #include "settings_dialog/win32/settings_dialog_window.h"
 
-#include <objbase.h>
-
 #include <cmath>
 #include <utility>
 
@@ -173,17 +171,12 @@ void SettingsDialogWindow::RunModal() {
     ShowWindow(dialog_window_, SW_SHOWNORMAL);
     SetForegroundWindow(dialog_window_);
     FocusFirstControl();
-    // The screen readers' objects are handed over through COM.
-    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     MSG msg;
     while (!closed_ && GetMessageA(&msg, nullptr, 0, 0) > 0) {
         if (!AnswerKey(msg)) {
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
         }
-    }
-    if (SUCCEEDED(com)) {
-        CoUninitialize();
     }
 }
 
