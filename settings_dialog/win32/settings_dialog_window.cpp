@@ -116,7 +116,8 @@ void SettingsDialogWindow::CreateWindows() {
         CreateWindowExA(WS_EX_CONTROLPARENT, kFormClassName, kDialogCaption, kFormStyle,
                         CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
                         frame.bottom - frame.top, nullptr, nullptr, instance_, this);
-    // Windows in tab order, so that the tab key follows the tab indices.
+    // Windows in tab order: the focus leaving a button being disabled goes to
+    // the next of them.
     for (const ControlId id : TabOrder()) {
         CreateControl(Place(id));
     }
