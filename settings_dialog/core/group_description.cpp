@@ -16,6 +16,10 @@ TwipsRect Union(const TwipsRect& a, const TwipsRect& b) {
 
 }  // namespace
 
+const char* NameBeside(ControlId id) {
+    return id == ControlId::TrackBox ? Place(ControlId::RepeatTrackLabel).text : nullptr;
+}
+
 std::vector<AccessItem> DescribeMusicGroup(const ChoiceView& view, std::string_view file,
                                            std::string_view track_text,
                                            std::optional<ControlId> focus) {
@@ -36,7 +40,7 @@ std::vector<AccessItem> DescribeMusicGroup(const ChoiceView& view, std::string_v
             item.focused = focus == ControlId::MusicGroup && view.keyboard_choice == place.id;
         } else if (place.id == ControlId::TrackBox) {
             item.role = AccessRole::ComboBox;
-            item.name = Place(ControlId::RepeatTrackLabel).text;
+            item.name = NameBeside(place.id);
             item.value = track_text;
             item.enabled = view.track_box_enabled;
             item.focusable = true;

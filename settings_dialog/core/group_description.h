@@ -26,6 +26,10 @@ struct AccessItem {
     bool focused = false;
 };
 
+// The text drawn beside a control that names it for screen readers (the
+// track box's "曲目をﾘﾋﾟｰﾄ"); null for the others.
+const char* NameBeside(ControlId id);
+
 // `focus` is the control with the keyboard focus (MusicGroup: the choices).
 std::vector<AccessItem> DescribeMusicGroup(const ChoiceView& view, std::string_view file,
                                            std::string_view track_text,

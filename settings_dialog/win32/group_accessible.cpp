@@ -2,6 +2,7 @@
 
 #include <oleacc.h>
 
+#include <string>
 #include <utility>
 
 #include "text/win32/wide_text.h"
@@ -254,24 +255,180 @@ class GroupAccessible final : public IAccessible {
     std::vector<AccessItem> items_;  // the last answer Item() read
 };
 
-}  // namespace
+// The platform's own object for a window, with another name.
+class RenamedAccessible final : public IAccessible {
+  public:
+    RenamedAccessible(IAccessible* standard, std::wstring name)
+        : standard_(standard), name_(std::move(name)) {}
+    ~RenamedAccessible() { standard_->Release(); }
 
-LRESULT AnswerGroupObject(HWND group, WPARAM wparam, LPARAM lparam, DescribeGroup describe,
-                          const std::string& name, Scale scale) {
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+        if (out == nullptr) {
+            return E_POINTER;
+        }
+        if (iid == __uuidof(IUnknown) || iid == __uuidof(IDispatch) ||
+            iid == __uuidof(IAccessible)) {
+            *out = static_cast<IAccessible*>(this);
+            AddRef();
+            return S_OK;
+        }
+        *out = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
+    ULONG STDMETHODCALLTYPE Release() override {
+        const ULONG left = --references_;
+        if (left == 0) {
+            delete this;
+        }
+        return left;
+    }
+
+    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* out) override {
+        if (child.vt != VT_I4 || child.lVal != CHILDID_SELF) {
+            return standard_->get_accName(child, out);
+        }
+        *out = SysAllocString(name_.c_str());
+        return *out != nullptr ? S_OK : E_OUTOFMEMORY;
+    }
+
+    // Everything else is the platform's answer.
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+        return standard_->GetTypeInfoCount(count);
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT n, LCID locale, ITypeInfo** out) override {
+        return standard_->GetTypeInfo(n, locale, out);
+    }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale,
+                                            DISPID* ids) override {
+        return standard_->GetIDsOfNames(iid, names, count, locale, ids);
+    }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID iid, LCID locale, WORD flags,
+                                     DISPPARAMS* parameters, VARIANT* result, EXCEPINFO* exception,
+                                     UINT* wrong) override {
+        return standard_->Invoke(id, iid, locale, flags, parameters, result, exception, wrong);
+    }
+    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** out) override {
+        return standard_->get_accParent(out);
+    }
+    HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override {
+        return standard_->get_accChildCount(count);
+    }
+    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** out) override {
+        return standard_->get_accChild(child, out);
+    }
+    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* out) override {
+        return standard_->get_accValue(child, out);
+    }
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* out) override {
+        return standard_->get_accDescription(child, out);
+    }
+    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* out) override {
+        return standard_->get_accRole(child, out);
+    }
+    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* out) override {
+        return standard_->get_accState(child, out);
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* out) override {
+        return standard_->get_accHelp(child, out);
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, LONG* topic) override {
+        return standard_->get_accHelpTopic(file, child, topic);
+    }
+    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* out) override {
+        return standard_->get_accKeyboardShortcut(child, out);
+    }
+    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* out) override {
+        return standard_->get_accFocus(out);
+    }
+    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* out) override {
+        return standard_->get_accSelection(out);
+    }
+    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* out) override {
+        return standard_->get_accDefaultAction(child, out);
+    }
+    HRESULT STDMETHODCALLTYPE accSelect(LONG flags, VARIANT child) override {
+        return standard_->accSelect(flags, child);
+    }
+    HRESULT STDMETHODCALLTYPE accLocation(LONG* left, LONG* top, LONG* width, LONG* height,
+                                          VARIANT child) override {
+        return standard_->accLocation(left, top, width, height, child);
+    }
+    HRESULT STDMETHODCALLTYPE accNavigate(LONG direction, VARIANT start, VARIANT* out) override {
+        return standard_->accNavigate(direction, start, out);
+    }
+    HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* out) override {
+        return standard_->accHitTest(x, y, out);
+    }
+    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
+        return standard_->accDoDefaultAction(child);
+    }
+    HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override {
+        return standard_->put_accName(child, name);
+    }
+    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override {
+        return standard_->put_accValue(child, value);
+    }
+
+  private:
+    ULONG references_ = 1;
+    IAccessible* standard_;
+    std::wstring name_;
+};
+
+// Hands an object to the screen reader that asked; COM is started on the
+// first question only (a started COM changes how the open-file dialog behaves).
+LRESULT Hand(IAccessible* object, WPARAM wparam) {
     using FromObject = LRESULT(WINAPI*)(REFIID, WPARAM, LPUNKNOWN);
     const auto from_object =
         reinterpret_cast<FromObject>(reinterpret_cast<void*>(OleaccProc("LresultFromObject")));
-    if (static_cast<LONG>(lparam) != OBJID_CLIENT || from_object == nullptr) {
-        return 0;
-    }
-    // The object goes to the reader through COM, started on the first
-    // question only (a started COM changes how the open-file dialog behaves).
     static const bool kComStarted = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
     (void)kComStarted;
-    auto* object = new GroupAccessible(group, std::move(describe), name, scale);
-    const LRESULT answer = from_object(__uuidof(IAccessible), wparam, object);
+    const LRESULT answer =
+        from_object != nullptr ? from_object(__uuidof(IAccessible), wparam, object) : 0;
     object->Release();
     return answer;
+}
+
+constexpr wchar_t kNameProperty[] = L"Velmora.AccessibleName";
+constexpr wchar_t kProcedureProperty[] = L"Velmora.Procedure";
+
+LRESULT CALLBACK RenamingProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    const auto procedure = reinterpret_cast<WNDPROC>(GetPropW(window, kProcedureProperty));
+    const auto* name = static_cast<const std::wstring*>(GetPropW(window, kNameProperty));
+    if (message == WM_GETOBJECT && static_cast<LONG>(lparam) == OBJID_CLIENT && name != nullptr) {
+        using CreateStandard = HRESULT(WINAPI*)(HWND, LONG, REFIID, void**);
+        const auto create = reinterpret_cast<CreateStandard>(
+            reinterpret_cast<void*>(OleaccProc("CreateStdAccessibleObject")));
+        IAccessible* standard = nullptr;
+        if (create != nullptr && SUCCEEDED(create(window, OBJID_CLIENT, __uuidof(IAccessible),
+                                                  reinterpret_cast<void**>(&standard)))) {
+            return Hand(new RenamedAccessible(standard, *name), wparam);
+        }
+    }
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure));
+        RemovePropW(window, kProcedureProperty);
+        delete static_cast<const std::wstring*>(RemovePropW(window, kNameProperty));
+    }
+    return CallWindowProcA(procedure, window, message, wparam, lparam);
+}
+
+}  // namespace
+
+void NameForScreenReaders(HWND control, const std::string& name) {
+    SetPropW(control, kNameProperty, new std::wstring(text::WideFromCp932(name)));
+    SetPropW(control, kProcedureProperty,
+             reinterpret_cast<HANDLE>(GetWindowLongPtrA(control, GWLP_WNDPROC)));
+    SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RenamingProc));
+}
+
+LRESULT AnswerGroupObject(HWND group, WPARAM wparam, LPARAM lparam, DescribeGroup describe,
+                          const std::string& name, Scale scale) {
+    if (static_cast<LONG>(lparam) != OBJID_CLIENT) {
+        return 0;
+    }
+    return Hand(new GroupAccessible(group, std::move(describe), name, scale), wparam);
 }
 
 LONG FocusedChild(const std::vector<AccessItem>& items) {

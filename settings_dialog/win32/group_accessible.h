@@ -21,6 +21,12 @@ using DescribeGroup = std::function<std::vector<AccessItem>()>;
 LRESULT AnswerGroupObject(HWND group, WPARAM wparam, LPARAM lparam, DescribeGroup describe,
                           const std::string& name, Scale scale);
 
+// Gives a control with a window the name screen readers say for it (code
+// page 932), where the text naming it is drawn beside it rather than being a
+// window: its WM_GETOBJECT is answered with the platform's own object for it,
+// renamed.
+void NameForScreenReaders(HWND control, const std::string& name);
+
 // The child id of the focused item (CHILDID_SELF when none is).
 LONG FocusedChild(const std::vector<AccessItem>& items);
 

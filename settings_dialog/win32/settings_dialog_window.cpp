@@ -141,6 +141,7 @@ void SettingsDialogWindow::CreateControl(const ControlPlace& place) {
                 nullptr);
             SendMessageA(window, WM_SETFONT,
                          reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+            NameForScreenReaders(window, NameBeside(place.id));
             break;
         }
         case ControlKind::Button: {

@@ -232,6 +232,20 @@ TEST_F(SettingsDialogWindowTest, ScreenReadersFindTheChoicesWithNamesAndStates) 
         EXPECT_EQ(states[0] & STATE_SYSTEM_CHECKED, 0);
         EXPECT_EQ(states[1] & STATE_SYSTEM_UNAVAILABLE, STATE_SYSTEM_UNAVAILABLE);  // track box
         EXPECT_EQ(states[4] & STATE_SYSTEM_UNAVAILABLE, 0);                         // "..."
+        // The track box's own object has the name drawn beside it.
+        IAccessible* track = nullptr;
+        ASSERT_EQ(
+            AccessibleObjectFromWindow(Control(form, ControlId::TrackBox), OBJID_CLIENT,
+                                       __uuidof(IAccessible), reinterpret_cast<void**>(&track)),
+            S_OK);
+        VARIANT self{};
+        self.vt = VT_I4;
+        self.lVal = CHILDID_SELF;
+        BSTR track_name = nullptr;
+        EXPECT_EQ(track->get_accName(self, &track_name), S_OK);
+        EXPECT_EQ(std::wstring(track_name != nullptr ? track_name : L""), names[1]);
+        SysFreeString(track_name);
+        track->Release();
         // The buttons are named by their window text.
         wchar_t text[16] = {};
         GetWindowTextW(Control(form, ControlId::CancelButton), text, 16);
