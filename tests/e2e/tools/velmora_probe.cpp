@@ -235,7 +235,8 @@ int Usage() {
     std::fprintf(stderr,
                  "usage: velmora_probe find TITLE | wait TITLE MS | wait-gone TITLE MS |\n"
                  "       post TITLE MSG [WPARAM [LPARAM]] | children HWND | foreground |\n"
-                 "       screensaver-window | host X Y W H | together COUNT COMMAND_LINE | acp\n");
+                 "       screensaver-window | host X Y W H | together COUNT COMMAND_LINE | acp |\n"
+                 "       load DLL\n");
     return 2;
 }
 
@@ -272,6 +273,10 @@ int main(int argc, char** argv) {
     if (command == "host" && argc == 6) {
         return RunWindow("VelmoraProbeHost", "Velmora probe host", WS_POPUP, std::atoi(argv[2]),
                          std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]));
+    }
+    // Loads a DLL by its name alone, as a program's imports are found.
+    if (command == "load" && argc == 3) {
+        return LoadLibraryA(argv[2]) != nullptr ? 0 : 1;
     }
     if (command == "together" && argc == 4) {
         return StartTogether(std::atoi(argv[2]), argv[3]);
