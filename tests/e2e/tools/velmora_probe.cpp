@@ -280,8 +280,8 @@ int main(int argc, char** argv) {
     }
     // Keeps a file open, shared with no one, until standard input closes.
     if (command == "hold" && argc == 3) {
-        const HANDLE file = CreateFileA(argv[2], GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0,
-                                        nullptr);
+        const HANDLE file =
+            CreateFileA(argv[2], GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
         if (file == INVALID_HANDLE_VALUE) {
             return 1;
         }
