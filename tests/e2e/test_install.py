@@ -12,7 +12,7 @@ from unittest import mock
 
 import harness
 from harness import ROOT, WineSession, wait_until
-from test_settings_dialog import SAVE, Dialog
+from test_settings_dialog import DIALOG, SAVE, Dialog
 
 PACKAGE = ROOT / "build" / "package"
 FRESH_PREFIX = Path(os.environ.get("VELMORA_TEST_BIN", ROOT / "build/windows")) / "install-wineprefix"
@@ -134,6 +134,11 @@ class InstallTest(unittest.TestCase):
             self.assertIsNone(s.find_window("VelmoraVC"))
             self.assert_programs_are_the_built_ones(folder)
             self.assertIsNone(host.poll(), "the host window stays")
+            # The settings dialog is closed the same way.
+            dialog = s.start(folder / "Velmora.scr", "/c")
+            s.wait_visible(DIALOG, timeout=60)
+            self.install(s)
+            self.assertEqual(s.wait_exit(dialog, timeout=30), 0)
 
             # A program held by something the setup cannot close: it fails and changes nothing.
             for name, content in older.items():
