@@ -376,16 +376,21 @@ class RenamedAccessible final : public IAccessible {
     std::wstring name_;
 };
 
-// Hands an object to the screen reader that asked; COM is started on the
-// first question only (a started COM changes how the open-file dialog behaves).
+// Hands an object to the screen reader that asked. COM is started only when
+// the platform cannot hand it over without (a started COM changes how the
+// open-file dialog behaves).
 LRESULT Hand(IAccessible* object, WPARAM wparam) {
     using FromObject = LRESULT(WINAPI*)(REFIID, WPARAM, LPUNKNOWN);
     const auto from_object =
         reinterpret_cast<FromObject>(reinterpret_cast<void*>(OleaccProc("LresultFromObject")));
-    static const bool kComStarted = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
-    (void)kComStarted;
-    const LRESULT answer =
-        from_object != nullptr ? from_object(__uuidof(IAccessible), wparam, object) : 0;
+    LRESULT answer = 0;
+    if (from_object != nullptr) {
+        answer = from_object(__uuidof(IAccessible), wparam, object);
+        if (static_cast<HRESULT>(answer) == CO_E_NOTINITIALIZED &&
+            SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {
+            answer = from_object(__uuidof(IAccessible), wparam, object);
+        }
+    }
     object->Release();
     return answer;
 }
