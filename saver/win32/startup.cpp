@@ -49,8 +49,7 @@ void StartProgram(SaverProgram& program) {
     if (decision.action == StartupAction::LoadSettings) {
         places = SettingsFilePlaces();
         settings::LoadMusicChoice(program.settings_file, places, program.music);
-        decision = DecideWithSettings(argument_text,
-                                      settings::FileExists(program.settings_file, RendererPath()));
+        decision = DecideWithSettings(argument_text, RendererPresent());
     }
 
     switch (decision.action) {

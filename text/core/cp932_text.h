@@ -29,13 +29,17 @@ std::string_view LastCharacters(std::string_view text, std::size_t count);
 // ASCII letters a to z upper-cased; every other character as it is.
 std::string UpperAscii(std::string_view text);
 
+// The path rules below hold for UTF-16 paths too, one unit a character.
+
 // The folder of a path: up to its last separator character ("\" or "/"),
 // kept at a drive root ("C:\"); "" when there is none.
 std::string FolderOf(std::string_view path);
+std::u16string FolderOf(std::u16string_view path);
 
 // A file in a folder: one "\" between them, none added at a drive root or
 // after a folder that already ends in a separator character.
 std::string InFolder(std::string_view folder, std::string_view file_name);
+std::u16string InFolder(std::u16string_view folder, std::u16string_view file_name);
 
 // The path without one trailing "\" character.
 std::string_view WithoutTrailingSeparator(std::string_view path);

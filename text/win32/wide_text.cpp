@@ -8,28 +8,56 @@ constexpr UINT kCodePage932 = 932;
 
 }  // namespace
 
-std::wstring WideFromCp932(std::string_view text) {
+namespace {
+
+std::wstring WideFrom(UINT code_page, std::string_view text) {
     if (text.empty()) {
         return std::wstring();
     }
     const int size = static_cast<int>(text.size());
-    const int length = MultiByteToWideChar(kCodePage932, 0, text.data(), size, nullptr, 0);
+    const int length = MultiByteToWideChar(code_page, 0, text.data(), size, nullptr, 0);
     std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(kCodePage932, 0, text.data(), size, wide.data(), length);
+    MultiByteToWideChar(code_page, 0, text.data(), size, wide.data(), length);
     return wide;
 }
 
-std::string Cp932FromWide(std::wstring_view text) {
+std::string BytesFrom(UINT code_page, DWORD flags, std::wstring_view text) {
     if (text.empty()) {
         return std::string();
     }
     const int size = static_cast<int>(text.size());
-    const int length = WideCharToMultiByte(kCodePage932, WC_NO_BEST_FIT_CHARS, text.data(), size,
-                                           nullptr, 0, nullptr, nullptr);
+    const int length =
+        WideCharToMultiByte(code_page, flags, text.data(), size, nullptr, 0, nullptr, nullptr);
     std::string bytes(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(kCodePage932, WC_NO_BEST_FIT_CHARS, text.data(), size, bytes.data(), length,
-                        nullptr, nullptr);
+    WideCharToMultiByte(code_page, flags, text.data(), size, bytes.data(), length, nullptr,
+                        nullptr);
     return bytes;
+}
+
+}  // namespace
+
+std::wstring WideFromCp932(std::string_view text) {
+    return WideFrom(kCodePage932, text);
+}
+
+std::string Cp932FromWide(std::wstring_view text) {
+    return BytesFrom(kCodePage932, WC_NO_BEST_FIT_CHARS, text);
+}
+
+std::wstring WideFromUtf8(std::string_view text) {
+    return WideFrom(CP_UTF8, text);
+}
+
+std::string Utf8FromWide(std::wstring_view text) {
+    return BytesFrom(CP_UTF8, 0, text);
+}
+
+std::wstring WideOf(std::u16string_view text) {
+    return std::wstring(text.begin(), text.end());
+}
+
+std::u16string Utf16Of(std::wstring_view text) {
+    return std::u16string(text.begin(), text.end());
 }
 
 bool Cp932Holds(std::wstring_view text) {

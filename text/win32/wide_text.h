@@ -17,6 +17,15 @@ std::wstring WideFromCp932(std::string_view text);
 // The text in code page 932; a character it has no form for becomes "?".
 std::string Cp932FromWide(std::wstring_view text);
 
+// UTF-8, the form the program's own paths take inside its platform-free code.
+std::wstring WideFromUtf8(std::string_view text);
+std::string Utf8FromWide(std::wstring_view text);
+
+// The platform's wide texts and the platform-free code's UTF-16 texts are the
+// same units.
+std::wstring WideOf(std::u16string_view text);
+std::u16string Utf16Of(std::wstring_view text);
+
 // True when code page 932 has a form for every character of the text.
 bool Cp932Holds(std::wstring_view text);
 
