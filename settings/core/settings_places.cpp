@@ -9,8 +9,12 @@ namespace {
 // The user's own folder for the program's settings.
 constexpr char16_t kProgramFolderName[] = u"Velmora";
 
-std::string FailureMessage(SettingsFilePort& port, const std::u16string& path) {
-    return std::string(kSaveFailedMessage) + "\n" + port.Narrow(path, IniEncoding::kCp932);
+std::string FailureMessage(SettingsFilePort& port, const std::vector<std::u16string>& paths) {
+    std::string message = kSaveFailedMessage;
+    for (const std::u16string& path : paths) {
+        message += "\n" + port.Narrow(path, IniEncoding::kCp932);
+    }
+    return message;
 }
 
 // Tries again while `again` says the outcome may change, for up to
@@ -69,15 +73,20 @@ std::optional<std::string> SaveSettingsValues(SettingsFilePort& port, const Sett
                                               const std::vector<IniEntry>& entries) {
     const bool beside = places.per_user.empty() || port.FolderAcceptsNewFile(places.program_folder);
     const std::u16string& target = beside ? places.beside_program : places.per_user;
+    // The message names the program's folder's file too when it was passed over.
+    std::vector<std::u16string> refused = {target};
+    if (!beside) {
+        refused.insert(refused.begin(), places.beside_program);
+    }
     if (!beside && !port.MakeFolder(places.user_folder)) {
-        return FailureMessage(port, target);
+        return FailureMessage(port, refused);
     }
     // The file's other lines are kept, so one that cannot be read now is not written over.
     const FileRead current = Retrying(
         port, [&] { return port.ReadWholeFile(target); },
         [](const FileRead& read) { return read.state == FileRead::State::kUnreadable; });
     if (current.state == FileRead::State::kUnreadable) {
-        return FailureMessage(port, target);
+        return FailureMessage(port, refused);
     }
     const std::string updated = WithIniValues(current.bytes, section, entries, port);
     const Replacement replaced = Retrying(
@@ -85,7 +94,7 @@ std::optional<std::string> SaveSettingsValues(SettingsFilePort& port, const Sett
         [](Replacement outcome) { return outcome == Replacement::kHeld; });
     if (replaced != Replacement::kDone ||
         !ReadsBackAs(port, port.ReadWholeFile(target), section, entries)) {
-        return FailureMessage(port, target);
+        return FailureMessage(port, refused);
     }
     return std::nullopt;
 }

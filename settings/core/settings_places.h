@@ -84,7 +84,8 @@ std::string ReadSettingsFile(SettingsFilePort& port, const SettingsPlaces& place
 // keeping its other lines and its encoding. A file another program holds is
 // tried again for kHeldFileRetryMilliseconds. The save counts only when the
 // file then reads back to the entries. Nothing on success; otherwise the
-// message for the user, naming the file.
+// message for the user, naming the file (and the one beside the program
+// when its folder took no file).
 std::optional<std::string> SaveSettingsValues(SettingsFilePort& port, const SettingsPlaces& places,
                                               std::string_view section,
                                               const std::vector<IniEntry>& entries);

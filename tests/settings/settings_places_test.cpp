@@ -18,6 +18,9 @@ std::string Message(const std::string& path) {
     return std::string(kSaveFailedMessage) + "\n" + path;
 }
 
+// The path as the message can show it: "?" where code page 932 has no character.
+const std::string kShownBeside = "C:\\Caf?\\\x83\x5C\x83\x74\x83\x67\x95\x5C\\Velmora.ini";
+
 TEST(SettingsPlaces, BesideTheProgramAndInTheUsersFolder) {
     EXPECT_EQ(kPlaces.beside_program, u"C:\\Caf\u00E9\\\u30BD\u30D5\u30C8\u8868\\Velmora.ini");
     EXPECT_EQ(kPlaces.user_folder, u"C:\\Users\\u\\AppData\\Roaming\\Velmora");
@@ -63,7 +66,7 @@ TEST(SettingsPlaces, AFolderThatTakesNoFileSendsTheSaveToTheUsersFile) {
     files.refused.insert(kPlaces.user_folder);
     files.files.erase(kPlaces.per_user);
     EXPECT_EQ(SaveSettingsValues(files, kPlaces, "Section", kEntries),
-              Message("C:\\Users\\u\\AppData\\Roaming\\Velmora\\Velmora.ini"));
+              Message(kShownBeside + "\nC:\\Users\\u\\AppData\\Roaming\\Velmora\\Velmora.ini"));
 }
 
 TEST(SettingsPlaces, AHeldFileIsTriedForTwoSecondsThenReported) {
@@ -76,9 +79,7 @@ TEST(SettingsPlaces, AHeldFileIsTriedForTwoSecondsThenReported) {
 
     files.waited = 0;
     files.held_for[kPlaces.beside_program] = 60000;
-    // The path as the message can show it: "?" where code page 932 has no character.
-    const std::string shown = "C:\\Caf?\\\x83\x5C\x83\x74\x83\x67\x95\x5C\\Velmora.ini";
-    EXPECT_EQ(SaveSettingsValues(files, kPlaces, "Section", {{"K", "3"}}), Message(shown));
+    EXPECT_EQ(SaveSettingsValues(files, kPlaces, "Section", {{"K", "3"}}), Message(kShownBeside));
     EXPECT_EQ(files.waited, kHeldFileRetryMilliseconds);
     EXPECT_EQ(files.Bytes(kPlaces.beside_program), "[Section]\r\nK=2\r\n");
     EXPECT_FALSE(files.files.count(kPlaces.per_user));  // the choice is not moved elsewhere
@@ -86,7 +87,7 @@ TEST(SettingsPlaces, AHeldFileIsTriedForTwoSecondsThenReported) {
     files.held_for.clear();
     files.refused.insert(kPlaces.beside_program);  // read-only: reported at once
     files.waited = 0;
-    EXPECT_EQ(SaveSettingsValues(files, kPlaces, "Section", kEntries), Message(shown));
+    EXPECT_EQ(SaveSettingsValues(files, kPlaces, "Section", kEntries), Message(kShownBeside));
     EXPECT_EQ(files.waited, 0);
 }
 

@@ -81,15 +81,6 @@ std::basic_string<Unit> FileInFolder(std::basic_string_view<Unit> folder,
 
 }  // namespace
 
-bool IsLeadByte(char byte) {
-    const auto value = static_cast<unsigned char>(byte);
-    return (value >= 0x81 && value <= 0x9F) || (value >= 0xE0 && value <= 0xFC);
-}
-
-std::size_t CharacterLength(std::string_view text, std::size_t offset) {
-    return IsLeadByte(text[offset]) && offset + 1 < text.size() ? 2 : 1;
-}
-
 std::string_view CharacterAt(std::string_view text, std::size_t position) {
     const std::size_t offset = OffsetOf(text, position);
     if (position == 0 || offset >= text.size()) {

@@ -11,11 +11,16 @@
 namespace velmora::text {
 
 // True for the first byte of a two-byte character.
-bool IsLeadByte(char byte);
+inline bool IsLeadByte(char byte) {
+    const auto value = static_cast<unsigned char>(byte);
+    return (value >= 0x81 && value <= 0x9F) || (value >= 0xE0 && value <= 0xFC);
+}
 
 // Bytes of the character that starts at `offset`; a lead byte at the very
 // end stands alone.
-std::size_t CharacterLength(std::string_view text, std::size_t offset);
+inline std::size_t CharacterLength(std::string_view text, std::size_t offset) {
+    return IsLeadByte(text[offset]) && offset + 1 < text.size() ? 2 : 1;
+}
 
 // The character at `position` (counting from 1); "" past the end.
 std::string_view CharacterAt(std::string_view text, std::size_t position);

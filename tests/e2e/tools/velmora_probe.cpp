@@ -231,11 +231,29 @@ int StartTogether(int count, const char* command_line) {
     return 0;
 }
 
+// Holds the file open as a virus scanner or an editor does (reading, shared
+// for reading and writing but not for deleting) until standard input ends.
+int HoldFile(const char* path) {
+    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return 1;
+    }
+    std::printf("held\n");
+    std::fflush(stdout);
+    char buffer[64];
+    while (std::fgets(buffer, sizeof buffer, stdin) != nullptr) {
+    }
+    CloseHandle(file);
+    return 0;
+}
+
 int Usage() {
     std::fprintf(stderr,
                  "usage: velmora_probe find TITLE | wait TITLE MS | wait-gone TITLE MS |\n"
                  "       post TITLE MSG [WPARAM [LPARAM]] | children HWND | foreground |\n"
-                 "       screensaver-window | host X Y W H | together COUNT COMMAND_LINE | acp\n");
+                 "       screensaver-window | host X Y W H | together COUNT COMMAND_LINE | acp |\n"
+                 "       hold FILE\n");
     return 2;
 }
 
@@ -272,6 +290,9 @@ int main(int argc, char** argv) {
     if (command == "host" && argc == 6) {
         return RunWindow("VelmoraProbeHost", "Velmora probe host", WS_POPUP, std::atoi(argv[2]),
                          std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]));
+    }
+    if (command == "hold" && argc == 3) {
+        return HoldFile(argv[2]);
     }
     if (command == "together" && argc == 4) {
         return StartTogether(std::atoi(argv[2]), argv[3]);
