@@ -6,10 +6,6 @@ namespace {
 
 constexpr UINT kCodePage932 = 932;
 
-}  // namespace
-
-namespace {
-
 std::wstring WideFrom(UINT code_page, std::string_view text) {
     if (text.empty()) {
         return std::wstring();
@@ -32,6 +28,21 @@ std::string BytesFrom(UINT code_page, DWORD flags, std::wstring_view text) {
     WideCharToMultiByte(code_page, flags, text.data(), size, bytes.data(), length, nullptr,
                         nullptr);
     return bytes;
+}
+
+// The path's short (8.3) form; nothing when the volume gives none.
+std::optional<std::wstring> ShortForm(const std::wstring& path) {
+    const DWORD length = GetShortPathNameW(path.c_str(), nullptr, 0);
+    if (length == 0) {
+        return std::nullopt;
+    }
+    std::wstring short_path(length, L'\0');
+    const DWORD written = GetShortPathNameW(path.c_str(), short_path.data(), length);
+    if (written == 0 || written >= length) {
+        return std::nullopt;
+    }
+    short_path.resize(written);
+    return short_path;
 }
 
 }  // namespace
@@ -71,20 +82,23 @@ std::optional<std::string> Cp932Path(const std::wstring& path) {
     if (Cp932Holds(path)) {
         return Cp932FromWide(path);
     }
-    const DWORD length = GetShortPathNameW(path.c_str(), nullptr, 0);
-    if (length == 0) {
+    const std::optional<std::wstring> short_path = ShortForm(path);
+    if (!short_path || !Cp932Holds(*short_path)) {
         return std::nullopt;
     }
-    std::wstring short_path(length, L'\0');
-    const DWORD written = GetShortPathNameW(path.c_str(), short_path.data(), length);
-    if (written == 0 || written >= length) {
+    return Cp932FromWide(*short_path);
+}
+
+std::optional<std::string> SoundCallPath(const std::string& path) {
+    const std::wstring wide = WideFromCp932(path);
+    if (wide.size() < kSoundCallPathLimit) {
+        return path;
+    }
+    const std::optional<std::wstring> short_path = ShortForm(wide);
+    if (!short_path || short_path->size() >= kSoundCallPathLimit || !Cp932Holds(*short_path)) {
         return std::nullopt;
     }
-    short_path.resize(written);
-    if (!Cp932Holds(short_path)) {
-        return std::nullopt;
-    }
-    return Cp932FromWide(short_path);
+    return Cp932FromWide(*short_path);
 }
 
 void ShowMessage(HWND owner, std::string_view text, std::string_view caption) {

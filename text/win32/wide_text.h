@@ -33,6 +33,14 @@ bool Cp932Holds(std::wstring_view text);
 // else its short (8.3) form when the volume gives one; nothing otherwise.
 std::optional<std::string> Cp932Path(const std::wstring& path);
 
+// The platform's sound calls (PlaySound, the wave and MPEG media drivers)
+// open only paths of fewer than this many characters.
+inline constexpr std::size_t kSoundCallPathLimit = 128;
+
+// A code page 932 path in a form the sound calls open: as it is when short
+// enough, else its short (8.3) form when that is; nothing otherwise.
+std::optional<std::string> SoundCallPath(const std::string& path);
+
 // A message box with one OK button and no icon, text and caption given in
 // code page 932; returns when the user has closed it.
 void ShowMessage(HWND owner, std::string_view text, std::string_view caption);

@@ -104,6 +104,26 @@ TEST_F(JapaneseFolder, SavesAndLoadsInAFolderCodePage932CannotName) {
     RemoveDirectoryW(cafe.c_str());
 }
 
+TEST_F(JapaneseFolder, ALongPathReachesTheSoundCallsByItsShortForm) {
+    const std::wstring outer = wide + L"\\" + std::wstring(80, L'\x6D41');  // 流 x 80
+    const std::wstring inner = outer + L"\\" + std::wstring(40, L'\x6D41');
+    const std::wstring wav = inner + L"\\a.wav";
+    CreateDirectoryW(outer.c_str(), nullptr);
+    CreateDirectoryW(inner.c_str(), nullptr);
+    CloseHandle(CreateFileW(wav.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    const std::optional<std::string> playable = text::SoundCallPath(text::Cp932FromWide(wav));
+    const bool opens = playable && Win32SettingsFile().CanOpenForReading(*playable);
+    DeleteFileW(wav.c_str());
+    RemoveDirectoryW(inner.c_str());
+    RemoveDirectoryW(outer.c_str());
+
+    EXPECT_GE(wav.size(), text::kSoundCallPathLimit);
+    ASSERT_TRUE(playable.has_value()) << "the volume gives no short name";
+    EXPECT_LT(text::WideFromCp932(*playable).size(), text::kSoundCallPathLimit);
+    EXPECT_TRUE(opens);
+    EXPECT_EQ(text::SoundCallPath("C:\\a.wav"), "C:\\a.wav");
+}
+
 TEST_F(JapaneseFolder, ANameCodePage932CannotHoldIsReachedByItsShortForm) {
     const std::wstring wide_file = wide + L"\\caf\xE9.wav";
     HANDLE file = CreateFileW(wide_file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
