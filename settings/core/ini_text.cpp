@@ -41,7 +41,7 @@ bool IsLineBreak(Unit unit) {
 struct Span {
     std::size_t begin = 0;
     std::size_t end = 0;
-    bool empty() const { return begin >= end; }
+    bool Empty() const { return begin >= end; }
 };
 
 // One line: its text, blanks dropped at both ends, and where its line breaks
@@ -83,7 +83,7 @@ void ReadLine(std::basic_string_view<Unit> text, Line& line) {
     line.trimmed.begin = BeginWithoutSpaces(text, Span{line.start, line.text_end});
     line.trimmed.end = EndWithoutSpaces(text, Span{line.trimmed.begin, line.text_end});
     const Span& trimmed = line.trimmed;
-    if (trimmed.empty()) {
+    if (trimmed.Empty()) {
         return;
     }
     if (text[trimmed.begin] == Unit('[')) {
@@ -197,7 +197,7 @@ std::optional<std::size_t> FindKey(std::basic_string_view<Unit> text,
                                    const std::vector<Line>& lines, const SectionLines& section,
                                    std::basic_string_view<Unit> key) {
     for (std::size_t i = section.first; i < section.last; ++i) {
-        if (!lines[i].trimmed.empty() && SameName(TextUpToNul(text, lines[i].name), key)) {
+        if (!lines[i].trimmed.Empty() && SameName(TextUpToNul(text, lines[i].name), key)) {
             return i;
         }
     }
@@ -280,7 +280,7 @@ std::basic_string<Unit> WithValue(std::basic_string_view<Unit> text,
     // After the section's last line that is not blank.
     std::size_t after = found->header;
     for (std::size_t i = found->first; i < found->last; ++i) {
-        if (!lines[i].trimmed.empty()) {
+        if (!lines[i].trimmed.Empty()) {
             after = i;
         }
     }
@@ -321,47 +321,47 @@ std::string Utf16Bytes(std::u16string_view units) {
 // A file with a byte-order mark as UTF-16 text, and that text back as the
 // file's bytes.
 std::u16string TextOf(std::string_view file, IniEncoding encoding, TextCodec& codec) {
-    if (encoding == IniEncoding::kUtf16) {
+    if (encoding == IniEncoding::Utf16) {
         return Utf16Units(file.substr(2));
     }
-    return codec.Widen(file.substr(3), IniEncoding::kUtf8);
+    return codec.Widen(file.substr(3), IniEncoding::Utf8);
 }
 
 std::string FileOf(std::u16string_view text, IniEncoding encoding, TextCodec& codec) {
-    if (encoding == IniEncoding::kUtf16) {
+    if (encoding == IniEncoding::Utf16) {
         return kUtf16Mark + Utf16Bytes(text);
     }
-    return kUtf8Mark + codec.Narrow(text, IniEncoding::kUtf8);
+    return kUtf8Mark + codec.Narrow(text, IniEncoding::Utf8);
 }
 
 }  // namespace
 
 IniEncoding EncodingOf(std::string_view file) {
     if (file.substr(0, 2) == kUtf16Mark) {
-        return IniEncoding::kUtf16;
+        return IniEncoding::Utf16;
     }
     if (file.substr(0, 3) == kUtf8Mark) {
-        return IniEncoding::kUtf8;
+        return IniEncoding::Utf8;
     }
-    return IniEncoding::kCp932;
+    return IniEncoding::Cp932;
 }
 
 std::string ReadIniValue(std::string_view file, std::string_view section, std::string_view key,
                          TextCodec& codec) {
     const IniEncoding encoding = EncodingOf(file);
-    if (encoding == IniEncoding::kCp932) {
+    if (encoding == IniEncoding::Cp932) {
         return ValueIn(file, section, key);
     }
     const std::u16string text = TextOf(file, encoding, codec);
-    const std::u16string value = ValueIn<char16_t>(text, codec.Widen(section, IniEncoding::kCp932),
-                                                   codec.Widen(key, IniEncoding::kCp932));
-    return codec.Narrow(value, IniEncoding::kCp932);
+    const std::u16string value = ValueIn<char16_t>(text, codec.Widen(section, IniEncoding::Cp932),
+                                                   codec.Widen(key, IniEncoding::Cp932));
+    return codec.Narrow(value, IniEncoding::Cp932);
 }
 
 std::string WithIniValues(std::string_view file, std::string_view section,
                           const std::vector<IniEntry>& entries, TextCodec& codec) {
     const IniEncoding encoding = EncodingOf(file);
-    if (encoding == IniEncoding::kCp932) {
+    if (encoding == IniEncoding::Cp932) {
         std::string out(file);
         for (const IniEntry& entry : entries) {
             out = WithValue<char>(out, section, entry.key, entry.value);
@@ -369,10 +369,10 @@ std::string WithIniValues(std::string_view file, std::string_view section,
         return out;
     }
     std::u16string text = TextOf(file, encoding, codec);
-    const std::u16string wide_section = codec.Widen(section, IniEncoding::kCp932);
+    const std::u16string wide_section = codec.Widen(section, IniEncoding::Cp932);
     for (const IniEntry& entry : entries) {
-        text = WithValue<char16_t>(text, wide_section, codec.Widen(entry.key, IniEncoding::kCp932),
-                                   codec.Widen(entry.value, IniEncoding::kCp932));
+        text = WithValue<char16_t>(text, wide_section, codec.Widen(entry.key, IniEncoding::Cp932),
+                                   codec.Widen(entry.value, IniEncoding::Cp932));
     }
     return FileOf(text, encoding, codec);
 }

@@ -16,7 +16,7 @@ namespace velmora::settings {
 
 // How a settings file keeps its text: code page 932 bytes, or after a
 // byte-order mark UTF-16 (FF FE, little-endian) or UTF-8 (EF BB BF).
-enum class IniEncoding { kCp932, kUtf16, kUtf8 };
+enum class IniEncoding { Cp932, Utf16, Utf8 };
 
 IniEncoding EncodingOf(std::string_view file);
 

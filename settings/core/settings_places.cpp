@@ -12,7 +12,7 @@ constexpr char16_t kProgramFolderName[] = u"Velmora";
 std::string FailureMessage(SettingsFilePort& port, const std::vector<std::u16string>& paths) {
     std::string message = kSaveFailedMessage;
     for (const std::u16string& path : paths) {
-        message += "\n" + port.Narrow(path, IniEncoding::kCp932);
+        message += "\n" + port.Narrow(path, IniEncoding::Cp932);
     }
     return message;
 }
@@ -32,7 +32,7 @@ auto Retrying(SettingsFilePort& port, Try attempt, Again again) {
 
 bool ReadsBackAs(SettingsFilePort& port, const FileRead& file, std::string_view section,
                  const std::vector<IniEntry>& entries) {
-    if (file.state != FileRead::State::kRead) {
+    if (file.state != FileRead::State::Read) {
         return false;
     }
     for (const IniEntry& entry : entries) {
@@ -60,12 +60,12 @@ std::string ReadSettingsFile(SettingsFilePort& port, const SettingsPlaces& place
     FileRead chosen = port.ReadWholeFile(places.beside_program);
     if (!places.per_user.empty()) {
         FileRead user = port.ReadWholeFile(places.per_user);
-        if (user.state == FileRead::State::kRead &&
-            (chosen.state != FileRead::State::kRead || user.last_written > chosen.last_written)) {
+        if (user.state == FileRead::State::Read &&
+            (chosen.state != FileRead::State::Read || user.last_written > chosen.last_written)) {
             chosen = std::move(user);
         }
     }
-    return chosen.state == FileRead::State::kRead ? chosen.bytes : std::string();
+    return chosen.state == FileRead::State::Read ? chosen.bytes : std::string();
 }
 
 std::optional<std::string> SaveSettingsValues(SettingsFilePort& port, const SettingsPlaces& places,
@@ -84,15 +84,15 @@ std::optional<std::string> SaveSettingsValues(SettingsFilePort& port, const Sett
     // The file's other lines are kept, so one that cannot be read now is not written over.
     const FileRead current = Retrying(
         port, [&] { return port.ReadWholeFile(target); },
-        [](const FileRead& read) { return read.state == FileRead::State::kUnreadable; });
-    if (current.state == FileRead::State::kUnreadable) {
+        [](const FileRead& read) { return read.state == FileRead::State::Unreadable; });
+    if (current.state == FileRead::State::Unreadable) {
         return FailureMessage(port, refused);
     }
     const std::string updated = WithIniValues(current.bytes, section, entries, port);
     const Replacement replaced = Retrying(
         port, [&] { return port.ReplaceWholeFile(target, updated); },
-        [](Replacement outcome) { return outcome == Replacement::kHeld; });
-    if (replaced != Replacement::kDone ||
+        [](Replacement outcome) { return outcome == Replacement::Held; });
+    if (replaced != Replacement::Done ||
         !ReadsBackAs(port, port.ReadWholeFile(target), section, entries)) {
         return FailureMessage(port, refused);
     }

@@ -45,16 +45,16 @@ SettingsPlaces PlacesFor(std::u16string_view program_folder, std::u16string_view
 // What reading a whole file found. A file that exists but cannot be read now
 // (another program locked it, access denied) is not a missing one.
 struct FileRead {
-    enum class State { kMissing, kUnreadable, kRead };
-    State state = State::kMissing;
+    enum class State { Missing, Unreadable, Read };
+    State state = State::Missing;
     std::string bytes;
     std::uint64_t last_written = 0;  // when it exists: a time that grows with every write
 };
 
 enum class Replacement {
-    kDone,
-    kRefused,  // read-only, or no file can be made there
-    kHeld,     // another program holds the file open; may succeed later
+    Done,
+    Refused,  // read-only, or no file can be made there
+    Held,     // another program holds the file open; may succeed later
 };
 
 // The settings files on the platform, the music file test, the conversions

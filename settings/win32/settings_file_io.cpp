@@ -59,14 +59,14 @@ FileRead Win32SettingsFile::ReadWholeFile(const std::u16string& path) {
     if (!GetFileAttributesExW(wide.c_str(), GetFileExInfoStandard, &data)) {
         const DWORD error = GetLastError();
         if (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND) {
-            result.state = FileRead::State::kUnreadable;
+            result.state = FileRead::State::Unreadable;
         }
         return result;
     }
     if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
         return result;
     }
-    result.state = FileRead::State::kUnreadable;
+    result.state = FileRead::State::Unreadable;
     result.last_written = (static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
                           data.ftLastWriteTime.dwLowDateTime;
     HANDLE file = OpenForReading(wide);
@@ -74,7 +74,7 @@ FileRead Win32SettingsFile::ReadWholeFile(const std::u16string& path) {
         return result;
     }
     if (auto bytes = ReadAll(file)) {
-        result.state = FileRead::State::kRead;
+        result.state = FileRead::State::Read;
         result.bytes = std::move(*bytes);
     }
     CloseHandle(file);
@@ -100,27 +100,27 @@ Replacement Win32SettingsFile::ReplaceWholeFile(const std::u16string& path,
     // everywhere).
     const DWORD attributes = GetFileAttributesW(target.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
-        return Replacement::kRefused;
+        return Replacement::Refused;
     }
     const std::wstring fresh = FreshFileFor(target);
     HANDLE file = CreateFileW(fresh.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
-        return Replacement::kRefused;
+        return Replacement::Refused;
     }
     const bool written = WriteAll(file, bytes);
     CloseHandle(file);
     if (!written) {
         DeleteFileW(fresh.c_str());
-        return Replacement::kRefused;
+        return Replacement::Refused;
     }
     if (!MoveFileExW(fresh.c_str(), target.c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         const DWORD error = GetLastError();
         DeleteFileW(fresh.c_str());
-        return HeldByAnotherProgram(error) ? Replacement::kHeld : Replacement::kRefused;
+        return HeldByAnotherProgram(error) ? Replacement::Held : Replacement::Refused;
     }
-    return Replacement::kDone;
+    return Replacement::Done;
 }
 
 bool Win32SettingsFile::MakeFolder(const std::u16string& path) {
@@ -142,13 +142,13 @@ bool Win32SettingsFile::CanOpenForReading(const std::string& path) {
 }
 
 std::u16string Win32SettingsFile::Widen(std::string_view bytes, IniEncoding encoding) {
-    return text::Utf16Of(encoding == IniEncoding::kUtf8 ? text::WideFromUtf8(bytes)
-                                                        : text::WideFromCp932(bytes));
+    return text::Utf16Of(encoding == IniEncoding::Utf8 ? text::WideFromUtf8(bytes)
+                                                       : text::WideFromCp932(bytes));
 }
 
 std::string Win32SettingsFile::Narrow(std::u16string_view text, IniEncoding encoding) {
     const std::wstring wide = text::WideOf(text);
-    return encoding == IniEncoding::kUtf8 ? text::Utf8FromWide(wide) : text::Cp932FromWide(wide);
+    return encoding == IniEncoding::Utf8 ? text::Utf8FromWide(wide) : text::Cp932FromWide(wide);
 }
 
 std::u16string AppDataFolder() {

@@ -19,7 +19,7 @@ class IniText : public ::testing::Test {
         return WithIniValues(file, "Section", entries, codec);
     }
     std::string Utf16File(std::string_view cp932) {
-        return "\xFF\xFE" + testing::Utf16Bytes(codec.Widen(cp932, IniEncoding::kCp932));
+        return "\xFF\xFE" + testing::Utf16Bytes(codec.Widen(cp932, IniEncoding::Cp932));
     }
     testing::FakeSettingsFiles codec;
 };
@@ -85,7 +85,7 @@ TEST_F(IniText, ValuesTheReaderWouldChangeAreQuoted) {
 
 TEST_F(IniText, Utf16FilesAreReadAndKeptAsUtf16) {
     const std::string file = Utf16File(std::string("[Section]\r\n") + kKindKey + "=1\r\n");
-    EXPECT_EQ(EncodingOf(file), IniEncoding::kUtf16);
+    EXPECT_EQ(EncodingOf(file), IniEncoding::Utf16);
     EXPECT_EQ(Read(file, "Section", kKindKey), "1");
     const std::string path = "C:\\\x89\xB9\x8A\x79\\" + std::string(200, 'x') + ".mp3";
     const std::string saved = With(file, {{kKindKey, "2"}, {kFileKey, path}});

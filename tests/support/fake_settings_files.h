@@ -42,14 +42,14 @@ inline std::u16string Utf16Text(std::string_view bytes) {
 
 #if defined(_WIN32)
 inline std::u16string Widened(std::string_view bytes, settings::IniEncoding encoding) {
-    const UINT code_page = encoding == settings::IniEncoding::kUtf8 ? CP_UTF8 : 932;
+    const UINT code_page = encoding == settings::IniEncoding::Utf8 ? CP_UTF8 : 932;
     const int size = static_cast<int>(bytes.size());
     std::wstring wide(MultiByteToWideChar(code_page, 0, bytes.data(), size, nullptr, 0), L'\0');
     MultiByteToWideChar(code_page, 0, bytes.data(), size, wide.data(), wide.size());
     return std::u16string(wide.begin(), wide.end());
 }
 inline std::string Narrowed(std::u16string_view text, settings::IniEncoding encoding) {
-    const UINT code_page = encoding == settings::IniEncoding::kUtf8 ? CP_UTF8 : 932;
+    const UINT code_page = encoding == settings::IniEncoding::Utf8 ? CP_UTF8 : 932;
     const std::wstring wide(text.begin(), text.end());
     const int size = static_cast<int>(wide.size());
     std::string bytes(
@@ -82,11 +82,11 @@ inline std::string Iconv(const char* to, const char* from, std::string_view in, 
     return out;
 }
 inline std::u16string Widened(std::string_view bytes, settings::IniEncoding encoding) {
-    const char* from = encoding == settings::IniEncoding::kUtf8 ? "UTF-8" : "CP932";
+    const char* from = encoding == settings::IniEncoding::Utf8 ? "UTF-8" : "CP932";
     return Utf16Text(Iconv("UTF-16LE", from, bytes, 1));
 }
 inline std::string Narrowed(std::u16string_view text, settings::IniEncoding encoding) {
-    const char* to = encoding == settings::IniEncoding::kUtf8 ? "UTF-8" : "CP932";
+    const char* to = encoding == settings::IniEncoding::Utf8 ? "UTF-8" : "CP932";
     return Iconv(to, "UTF-16LE", Utf16Bytes(text), 2);
 }
 #endif
@@ -118,9 +118,9 @@ class FakeSettingsFiles final : public settings::SettingsFilePort {
             return {};
         }
         if (unreadable.count(path)) {
-            return {State::kUnreadable, "", file->second.last_written};
+            return {State::Unreadable, "", file->second.last_written};
         }
-        return {State::kRead, file->second.bytes, file->second.last_written};
+        return {State::Read, file->second.bytes, file->second.last_written};
     }
     bool FolderAcceptsNewFile(const std::u16string& folder) override {
         return !refused.count(folder);
@@ -128,15 +128,15 @@ class FakeSettingsFiles final : public settings::SettingsFilePort {
     settings::Replacement ReplaceWholeFile(const std::u16string& path,
                                            const std::string& bytes) override {
         if (refused.count(path)) {
-            return settings::Replacement::kRefused;
+            return settings::Replacement::Refused;
         }
         if (held_for.count(path) && held_for[path] > waited) {
-            return settings::Replacement::kHeld;
+            return settings::Replacement::Held;
         }
         if (!writes_lost.count(path)) {
             Put(path, bytes);
         }
-        return settings::Replacement::kDone;
+        return settings::Replacement::Done;
     }
     bool MakeFolder(const std::u16string& path) override {
         if (refused.count(path)) {

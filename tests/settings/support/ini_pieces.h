@@ -27,7 +27,7 @@ class IniPieces {
         std::string file;
         const int lines = Between(1, 12);
         for (int i = 0; i < lines; ++i) {
-            file += Pick(kBlanks) + Line() + Pick(kBlanks) + Pick(kBreaks);
+            file += Pick(blanks_) + Line() + Pick(blanks_) + Pick(breaks_);
         }
         return file;
     }
@@ -43,11 +43,11 @@ class IniPieces {
         switch (Between(0, 5)) {
             case 0:
             case 1:
-                return Pick(kHeaders);
+                return Pick(headers_);
             case 2:
                 return Pick({"; note", "", "[" + std::string(4000, '['), "=", "\x95", "\x1A"});
             default:
-                return Pick(kKeys) + Pick(kEquals) + Pick(Values());
+                return Pick(keys_) + Pick(equals_) + Pick(Values());
         }
     }
 
@@ -80,12 +80,12 @@ class IniPieces {
                 " \"11\" "};
     }
 
-    const std::vector<std::string> kHeaders = {
+    const std::vector<std::string> headers_ = {
         "[Section]",  "[section]",    "[ Section ]",  "[Section",
         "[Section]]", "[Section] ;x", "[a]b]",        "[a]b",
         "[\x95\x5D]", "[\x95\x5D",    "[Sec\x95]",    std::string("[Sec\0tion]", 11),
         "[Other]",    "[]",           "\t[Section]\v"};
-    const std::vector<std::string> kKeys = {kPieceKind,
+    const std::vector<std::string> keys_ = {kPieceKind,
                                             kPieceRepeat,
                                             kPieceFile,
                                             "K",
@@ -97,9 +97,9 @@ class IniPieces {
                                             "K\x95\x5D",
                                             "\x81\x40K",
                                             "[K"};
-    const std::vector<std::string> kEquals = {"=", " = ", "\t=\v", "", "==", " \x1A="};
-    const std::vector<std::string> kBlanks = {"", "", "", " ", "\t", "\v", "\f", "\x1A"};
-    const std::vector<std::string> kBreaks = {"\r\n", "\r\n", "\n", "\r", "\n\r", "\r\r\n", ""};
+    const std::vector<std::string> equals_ = {"=", " = ", "\t=\v", "", "==", " \x1A="};
+    const std::vector<std::string> blanks_ = {"", "", "", " ", "\t", "\v", "\f", "\x1A"};
+    const std::vector<std::string> breaks_ = {"\r\n", "\r\n", "\n", "\r", "\n\r", "\r\r\n", ""};
 
     std::mt19937 random_;
 };

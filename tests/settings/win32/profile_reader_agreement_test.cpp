@@ -31,15 +31,14 @@ class ProfileReaderAgreement : public ::testing::Test {
     void SetUp() override {
         wchar_t temp[MAX_PATH];
         GetTempPathW(MAX_PATH, temp);
-        folder_ =
-            std::wstring(temp) + L"velmora-profiles-" + std::to_wstring(GetCurrentProcessId());
-        ASSERT_TRUE(CreateDirectoryW(folder_.c_str(), nullptr));
+        folder = std::wstring(temp) + L"velmora-profiles-" + std::to_wstring(GetCurrentProcessId());
+        ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
     }
-    void TearDown() override { RemoveDirectoryW(folder_.c_str()); }
+    void TearDown() override { RemoveDirectoryW(folder.c_str()); }
 
     // A fresh name for every file: the platform keeps recently read files.
     std::wstring Put(const std::string& bytes) {
-        const std::wstring path = folder_ + L"\\" + std::to_wstring(++files_) + L".ini";
+        const std::wstring path = folder + L"\\" + std::to_wstring(++files) + L".ini";
         HANDLE file =
             CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
         DWORD written = 0;
@@ -48,7 +47,7 @@ class ProfileReaderAgreement : public ::testing::Test {
         return path;
     }
     std::string Get(const std::wstring& path) {
-        return io_.ReadWholeFile(text::Utf16Of(path)).bytes;
+        return io.ReadWholeFile(text::Utf16Of(path)).bytes;
     }
 
     // The platform's answer in code page 932, through its wide reader (any
@@ -72,7 +71,7 @@ class ProfileReaderAgreement : public ::testing::Test {
     // character of code page 932 comes back as the platform's stand-in.
     std::string OurValue(const std::string& file, const std::string& section,
                          const std::string& key) {
-        const std::string value = ReadIniValue(file, section, key, io_);
+        const std::string value = ReadIniValue(file, section, key, io);
         return text::Cp932FromWide(text::WideFromCp932(value.c_str()));
     }
 
@@ -97,7 +96,7 @@ class ProfileReaderAgreement : public ::testing::Test {
         for (const std::string& section : testing::kAskedSections) {
             for (const std::string& key : testing::kAskedKeys) {
                 const std::string platform = PlatformValue(path, section, key, ansi);
-                if (platform != OurValue(file, section, key) && ++mismatches_ <= 8) {
+                if (platform != OurValue(file, section, key) && ++mismatches <= 8) {
                     ADD_FAILURE() << what << " [" << Hex(section) << "] " << Hex(key)
                                   << ": platform \"" << Hex(platform) << "\", ours \""
                                   << Hex(OurValue(file, section, key)) << "\" in\n"
@@ -108,10 +107,10 @@ class ProfileReaderAgreement : public ::testing::Test {
         DeleteFileW(path.c_str());
     }
 
-    Win32SettingsFile io_;
-    std::wstring folder_;
-    int files_ = 0;
-    int mismatches_ = 0;
+    Win32SettingsFile io;
+    std::wstring folder;
+    int files = 0;
+    int mismatches = 0;
 };
 
 TEST_F(ProfileReaderAgreement, OurReaderAnswersAsThePlatformsDoes) {
@@ -121,7 +120,7 @@ TEST_F(ProfileReaderAgreement, OurReaderAnswersAsThePlatformsDoes) {
             ExpectSameAnswers(file, ansi, "read");
         }
     }
-    EXPECT_EQ(mismatches_, 0);
+    EXPECT_EQ(mismatches, 0);
 }
 
 TEST_F(ProfileReaderAgreement, EachWritersFilesReadTheSameThroughTheOther) {
@@ -134,7 +133,7 @@ TEST_F(ProfileReaderAgreement, EachWritersFilesReadTheSameThroughTheOther) {
         }
         for (const auto& [file, ansi] : Forms(pieces.File())) {
             // Ours written, the platform reads the values we meant.
-            const std::wstring ours = Put(WithIniValues(file, section, entries, io_));
+            const std::wstring ours = Put(WithIniValues(file, section, entries, io));
             for (const IniEntry& entry : entries) {
                 EXPECT_EQ(PlatformValue(ours, section, entry.key, ansi), entry.value) << Hex(file);
             }
@@ -158,7 +157,7 @@ TEST_F(ProfileReaderAgreement, EachWritersFilesReadTheSameThroughTheOther) {
             DeleteFileW(platform.c_str());
         }
     }
-    EXPECT_EQ(mismatches_, 0);
+    EXPECT_EQ(mismatches, 0);
 }
 
 }  // namespace

@@ -58,19 +58,19 @@ TEST(WideText, Cp932TextsComeOutTheSameOnEveryCodePage) {
 TEST_F(JapaneseFolder, ReplacesTheWholeFileAndReadsItBack) {
     Win32SettingsFile io;
     const std::u16string file = text::Utf16Of(wide + L"\\Velmora.ini");
-    EXPECT_EQ(io.ReadWholeFile(file).state, FileRead::State::kMissing);
+    EXPECT_EQ(io.ReadWholeFile(file).state, FileRead::State::Missing);
     EXPECT_TRUE(io.FolderAcceptsNewFile(text::Utf16Of(wide)));
     ASSERT_EQ(io.ReplaceWholeFile(file, "[Section]\r\nBGM\x8B\xE6\x95\xAA=2\r\n"),
-              Replacement::kDone);
+              Replacement::Done);
     const FileRead first = io.ReadWholeFile(file);
     Sleep(20);
     ASSERT_EQ(io.ReplaceWholeFile(file, "[Section]\r\nBGM\x8B\xE6\x95\xAA=1\r\n"),
-              Replacement::kDone);
+              Replacement::Done);
     const FileRead second = io.ReadWholeFile(file);
-    EXPECT_EQ(second.state, FileRead::State::kRead);
+    EXPECT_EQ(second.state, FileRead::State::Read);
     EXPECT_EQ(second.bytes, "[Section]\r\nBGM\x8B\xE6\x95\xAA=1\r\n");
     EXPECT_GT(second.last_written, first.last_written);
-    EXPECT_EQ(io.ReadWholeFile(text::Utf16Of(wide)).state, FileRead::State::kMissing);
+    EXPECT_EQ(io.ReadWholeFile(text::Utf16Of(wide)).state, FileRead::State::Missing);
     EXPECT_TRUE(io.MakeFolder(text::Utf16Of(wide)));
 
     // Held open by another program, shared for reading and writing but not
@@ -79,15 +79,15 @@ TEST_F(JapaneseFolder, ReplacesTheWholeFileAndReadsItBack) {
         CreateFileW((wide + L"\\Velmora.ini").c_str(), GENERIC_READ,
                     FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    EXPECT_EQ(io.ReplaceWholeFile(file, "lost"), Replacement::kHeld);
+    EXPECT_EQ(io.ReplaceWholeFile(file, "lost"), Replacement::Held);
     EXPECT_EQ(io.ReadWholeFile(file).bytes, second.bytes);
     CloseHandle(held);
 
     // A read-only file is refused and stays as it was, with nothing left beside it.
     SetFileAttributesW((wide + L"\\Velmora.ini").c_str(), FILE_ATTRIBUTE_READONLY);
-    EXPECT_EQ(io.ReplaceWholeFile(file, "lost"), Replacement::kRefused);
+    EXPECT_EQ(io.ReplaceWholeFile(file, "lost"), Replacement::Refused);
     EXPECT_EQ(io.ReadWholeFile(file).bytes, second.bytes);
-    EXPECT_EQ(io.ReadWholeFile(file + u".new").state, FileRead::State::kMissing);
+    EXPECT_EQ(io.ReadWholeFile(file + u".new").state, FileRead::State::Missing);
 }
 
 TEST_F(JapaneseFolder, SavesAndLoadsInAFolderCodePage932CannotName) {
