@@ -37,7 +37,7 @@ class SettingsFileTest(unittest.TestCase):
         with WineSession(name="held-settings") as s:
             folder = s.install_copy()
             write_settings(folder, 0)
-            holder = s.start(PROBE, "hold", s.wine_path(folder / "Velmora.ini"),
+            holder = s.start(PROBE, "hold-shared", s.wine_path(folder / "Velmora.ini"),
                              stdin=subprocess.PIPE)
             self.assertEqual(holder.stdout.readline().strip(), b"held")
             d = Dialog(s, s.start(folder / "Velmora.scr", "/c"))

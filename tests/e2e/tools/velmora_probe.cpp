@@ -231,18 +231,19 @@ int StartTogether(int count, const char* command_line) {
     return 0;
 }
 
-// Holds the file open as a virus scanner or an editor does (reading, shared
-// for reading and writing but not for deleting) until standard input ends.
-int HoldFile(const char* path) {
-    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+// Keeps a file open for reading until standard input closes: shared with no
+// one, or, as a virus scanner or an editor does, shared for reading and
+// writing but not for deleting.
+int HoldFile(const char* path, DWORD share) {
+    HANDLE file = CreateFileA(path, GENERIC_READ, share, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         return 1;
     }
     std::printf("held\n");
     std::fflush(stdout);
-    char buffer[64];
-    while (std::fgets(buffer, sizeof buffer, stdin) != nullptr) {
+    char line[64];
+    while (std::fgets(line, sizeof line, stdin) != nullptr) {
     }
     CloseHandle(file);
     return 0;
@@ -253,7 +254,7 @@ int Usage() {
                  "usage: velmora_probe find TITLE | wait TITLE MS | wait-gone TITLE MS |\n"
                  "       post TITLE MSG [WPARAM [LPARAM]] | children HWND | foreground |\n"
                  "       screensaver-window | host X Y W H | together COUNT COMMAND_LINE | acp |\n"
-                 "       hold FILE\n");
+                 "       load DLL | hold FILE | hold-shared FILE\n");
     return 2;
 }
 
@@ -291,8 +292,15 @@ int main(int argc, char** argv) {
         return RunWindow("VelmoraProbeHost", "Velmora probe host", WS_POPUP, std::atoi(argv[2]),
                          std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]));
     }
+    // Loads a DLL by its name alone, as a program's imports are found.
+    if (command == "load" && argc == 3) {
+        return LoadLibraryA(argv[2]) != nullptr ? 0 : 1;
+    }
     if (command == "hold" && argc == 3) {
-        return HoldFile(argv[2]);
+        return HoldFile(argv[2], 0);
+    }
+    if (command == "hold-shared" && argc == 3) {
+        return HoldFile(argv[2], FILE_SHARE_READ | FILE_SHARE_WRITE);
     }
     if (command == "together" && argc == 4) {
         return StartTogether(std::atoi(argv[2]), argv[3]);
