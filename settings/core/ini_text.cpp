@@ -17,11 +17,9 @@ constexpr char kUtf8Mark[] = "\xEF\xBB\xBF";
 // The file's text is walked character by character: in code page 932 a lead
 // byte takes the byte after it along, whatever that byte is, as the
 // platform's conversion does; a UTF-16 unit stands alone.
-std::size_t Step(std::string_view text, std::size_t at) {
+template <typename Unit>
+std::size_t Step(std::basic_string_view<Unit> text, std::size_t at) {
     return text::CharacterLength(text, at);
-}
-std::size_t Step(std::u16string_view, std::size_t) {
-    return 1;
 }
 
 // The platform's profile reader drops these around lines, names and values:

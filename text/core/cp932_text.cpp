@@ -16,25 +16,18 @@ std::size_t OffsetOf(std::string_view text, std::size_t position) {
     return offset;
 }
 
-// A character of a path at an offset: its length in units, and whether it is
-// a separator ("\" or "/"). A UTF-16 unit stands alone.
-std::size_t Step(std::string_view text, std::size_t offset) {
-    return CharacterLength(text, offset);
-}
-std::size_t Step(std::u16string_view, std::size_t) {
-    return 1;
-}
-
+// Whether the character at an offset is a separator ("\" or "/").
 template <typename Unit>
 bool IsSeparatorAt(std::basic_string_view<Unit> text, std::size_t offset) {
-    return Step(text, offset) == 1 && (text[offset] == Unit('\\') || text[offset] == Unit('/'));
+    return CharacterLength(text, offset) == 1 &&
+           (text[offset] == Unit('\\') || text[offset] == Unit('/'));
 }
 
 // The offset of the last character.
 template <typename Unit>
 std::size_t LastCharacterOffset(std::basic_string_view<Unit> text) {
     std::size_t last = 0;
-    for (std::size_t offset = 0; offset < text.size(); offset += Step(text, offset)) {
+    for (std::size_t offset = 0; offset < text.size(); offset += CharacterLength(text, offset)) {
         last = offset;
     }
     return last;
@@ -53,7 +46,7 @@ bool IsDriveRoot(std::basic_string_view<Unit> folder) {
 template <typename Unit>
 std::basic_string<Unit> FolderOfPath(std::basic_string_view<Unit> path) {
     std::size_t last = std::basic_string_view<Unit>::npos;
-    for (std::size_t offset = 0; offset < path.size(); offset += Step(path, offset)) {
+    for (std::size_t offset = 0; offset < path.size(); offset += CharacterLength(path, offset)) {
         if (IsSeparatorAt(path, offset)) {
             last = offset;
         }

@@ -21,6 +21,10 @@ inline bool IsLeadByte(char byte) {
 inline std::size_t CharacterLength(std::string_view text, std::size_t offset) {
     return IsLeadByte(text[offset]) && offset + 1 < text.size() ? 2 : 1;
 }
+// A UTF-16 unit stands alone: the same walks run over wide texts.
+inline std::size_t CharacterLength(std::u16string_view, std::size_t) {
+    return 1;
+}
 
 // The character at `position` (counting from 1); "" past the end.
 std::string_view CharacterAt(std::string_view text, std::size_t position);
