@@ -1,22 +1,13 @@
 #pragma once
-// Texts of the start-up and the saver run: window captions, the renderer's
-// file name, and the one message the program shows. Japanese texts are the
-// code-page-932 bytes that go to the platform's ANSI functions.
+// Texts of the start-up: the preview window's caption and the one message the
+// program shows. (The names the run shares with the renderer are in
+// contract/run_contract.h.) Japanese texts are the code-page-932 bytes that go
+// to the platform's ANSI functions.
 
 namespace velmora::saver {
 
-// Caption of the hidden run window; while it exists a run is busy. (The
-// settings dialog's caption, the other busy mark, is the dialog's own.)
-inline constexpr char kRunWindowCaption[] = "Velmora_Main";
-
-// Title of the renderer's window: present exactly while the renderer runs.
-inline constexpr char kRendererWindowTitle[] = "VelmoraVC";
-
 // Caption of the preview window (never seen: the window has no caption bar).
 inline constexpr char kPreviewWindowCaption[] = "Preview Window";
-
-// The renderer program beside this one.
-inline constexpr char kRendererFileName[] = "Velmora.dll";
 
 // "Velmora.dll が Velmora.scr と同じﾌｫﾙﾀﾞに見つかりません！"
 inline constexpr char kMissingRendererMessage[] =

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "saver/core/command_line.h"
-#include "saver/core/saver_texts.h"
+#include "contract/run_contract.h"
 #include "text/core/cp932_text.h"
 #include "settings/win32/settings_file_io.h"
 #include "text/win32/wide_text.h"
@@ -42,7 +42,7 @@ settings::SettingsPlaces SettingsFilePlaces() {
 }
 
 std::string RendererPath() {
-    return text::InFolder(ProgramFolder(), kRendererFileName);
+    return text::InFolder(ProgramFolder(), contract::kRendererFileName);
 }
 
 std::string ProgramArgumentText() {

@@ -45,7 +45,7 @@ class InstallTest(unittest.TestCase):
         self.assertEqual(s.wait_exit(s.start(self.setup_exe, "/S"), timeout=120), 0)
 
     def assert_programs_are_the_built_ones(self, folder):
-        for name in ("Velmora.scr", "Velmora.dll"):
+        for name in ("Velmora.scr", harness.RENDERER_FILE):
             self.assertEqual((folder / name).read_bytes(), harness.DIST.joinpath(name).read_bytes(), name)
 
     def test_setup_installs_runs_upgrades_and_uninstall_gives_back_the_previous_saver(self):
@@ -74,8 +74,8 @@ class InstallTest(unittest.TestCase):
 
             # The installed saver runs, and its settings dialog saves beside it.
             run = s.start(folder / "Velmora.scr", "/s")
-            s.wait_visible("VelmoraVC", timeout=90)
-            self.assertTrue(wait_until(lambda: "VelmoraVC" in s.probe("foreground"), 30))
+            s.wait_visible(harness.RENDERER_TITLE, timeout=90)
+            self.assertTrue(wait_until(lambda: harness.RENDERER_TITLE in s.probe("foreground"), 30))
             time.sleep(1.0)
             s.xdotool("key", "a")
             self.assertEqual(s.wait_exit(run, timeout=60), 0)
@@ -86,7 +86,7 @@ class InstallTest(unittest.TestCase):
             self.assertIn(b"[Section]", settings)
 
             # Installing over an older copy replaces the programs and keeps the settings.
-            (folder / "Velmora.dll").write_bytes(b"older")
+            (folder / harness.RENDERER_FILE).write_bytes(b"older")
             self.install(s)
             self.assert_programs_are_the_built_ones(folder)
             self.assertEqual((folder / "Velmora.ini").read_bytes(), settings)

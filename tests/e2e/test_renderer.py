@@ -5,9 +5,9 @@ import subprocess
 import time
 import unittest
 
-from harness import WineSession, wait_until
+from harness import RENDERER_FILE, RENDERER_TITLE, WineSession, wait_until
 
-TITLE = "VelmoraVC"
+TITLE = RENDERER_TITLE
 WIDTH, HEIGHT = 1024, 768
 WM_CLOSE = 0x0010
 WM_SYSCOMMAND = 0x0112
@@ -29,7 +29,7 @@ def dim(p):
 class RendererTest(unittest.TestCase):
     def start_renderer(self, s):
         s.xdotool("mousemove", "300", "300")  # where the reference point starts
-        proc = s.start(s.dist_path("Velmora.dll"))
+        proc = s.start(s.dist_path(RENDERER_FILE))
         s.wait_window(TITLE, timeout=30)
         # The title appears during creation; let the window show and draw.
         info = s.wait_visible(TITLE, timeout=15)
@@ -154,7 +154,7 @@ class RendererTest(unittest.TestCase):
         with WineSession(width=WIDTH, height=HEIGHT, name="renderer-aside") as s:
             other = s.start_probe("screensaver-window")
             other_hwnd = int(other.stdout.readline())
-            proc = s.start(s.dist_path("Velmora.dll"))
+            proc = s.start(s.dist_path(RENDERER_FILE))
             self.assertEqual(s.wait_exit(proc, timeout=30), 0)
             self.assertIsNone(s.find_window(TITLE))
             still_there = s.find_window("Screensaver")
