@@ -70,8 +70,7 @@ CursorPos CurrentCursor() {
 void StartEffect(RendererProcess& process, HWND window) {
     process.main_window = window;
     AssignEffectParameters(process.effect_parameters);
-    process.frame_clock =
-        FrameClock(1.0f - DeriveEffectGains(process.effect_parameters).fade_alpha);
+    process.frame_clock = FrameClock(DeriveEffectGains(process.effect_parameters).fade_alpha);
     SetWindowTextA(window, contract::kRendererWindowTitle);
     Random15 random = Random15::ForRun(static_cast<uint32_t>(std::time(nullptr)));
     process.device_context = GetDC(window);

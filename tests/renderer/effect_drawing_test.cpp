@@ -204,7 +204,7 @@ TEST_F(EffectDrawingTest, TrailsFadeOutCompletelyOnAFastDisplay) {
     SetUpDrawing(160, 120, FrameKeeping::BackBuffer);
     DrawFrames(30);
     drawing.Instances().clear();
-    FrameClock clock(1.0f - DeriveEffectGains(StandardParameters()).fade_alpha);
+    FrameClock clock(DeriveEffectGains(StandardParameters()).fade_alpha);
     for (int frame = 0; frame < 240; ++frame) {
         drawing.DrawFrame(clock.Next(frame * 1000000LL / 240));
     }
