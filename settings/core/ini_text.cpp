@@ -130,7 +130,8 @@ std::string_view Unquoted(std::string_view value) {
 std::string_view CutToLimit(std::string_view value) {
     std::size_t n = 1;
     std::size_t kept = 0;
-    for (std::string_view c = text::CharacterAt(value, n); !c.empty(); c = text::CharacterAt(value, ++n)) {
+    for (std::string_view c = text::CharacterAt(value, n); !c.empty();
+         c = text::CharacterAt(value, ++n)) {
         if (kept + c.size() > kIniValueLimit) {
             break;
         }

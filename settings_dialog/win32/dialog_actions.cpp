@@ -26,9 +26,10 @@ double WindowLength(HWND window, bool across) {
 
 void SettingsDialogWindow::Load() {
     // Centred across, at a third of the free height, in twips.
-    const TwipsPoint place = PlaceDialog(
-        GetSystemMetrics(SM_CXSCREEN) * scale_.x, GetSystemMetrics(SM_CYSCREEN) * scale_.y,
-        WindowLength(dialog_window_, true) * scale_.x, WindowLength(dialog_window_, false) * scale_.y);
+    const TwipsPoint place = PlaceDialog(GetSystemMetrics(SM_CXSCREEN) * scale_.x,
+                                         GetSystemMetrics(SM_CYSCREEN) * scale_.y,
+                                         WindowLength(dialog_window_, true) * scale_.x,
+                                         WindowLength(dialog_window_, false) * scale_.y);
     SetWindowPos(dialog_window_, nullptr, button_control::TwipsToPixels(place.left, scale_.x),
                  button_control::TwipsToPixels(place.top, scale_.y), 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
