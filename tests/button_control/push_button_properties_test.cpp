@@ -11,7 +11,6 @@
 #include "button_control/core/property_values.h"
 #include "button_control/core/push_button.h"
 #include "tests/button_control/push_button_recorder.h"
-#include "tests/support/cp932_text.h"
 
 namespace velmora::button_control {
 namespace {
@@ -46,12 +45,7 @@ class PushButtonPropertiesTest : public ::testing::Test {
     Font ambient = DesignedFont();
 };
 
-TEST(DesignedFont, IsMsPGothicInCodePage932) {
-    EXPECT_EQ(velmora::testing::Cp932ToUtf8(kDesignedFontName), "ＭＳ Ｐゴシック");
-    EXPECT_EQ(DesignedFont().name, kDesignedFontName);
-}
-
-TEST_F(PushButtonPropertiesTest, FreshlyPlacedControlBecomesEnabledOnItsFirstEnabledRead) {
+TEST_F(PushButtonPropertiesTest, FreshlyPlacedControlBecomesEnabledWhenItsFirstRunStarts) {
     record(button.Resize({73, 25}));
     EXPECT_EQ(record.paints, (std::vector<P>{P::Disable}));
     EXPECT_FALSE(button.Fields().is_enabled);

@@ -5,7 +5,6 @@
 #include <map>
 #include <string>
 
-#include "tests/support/cp932_text.h"
 #include "tests/support/fake_settings_files.h"
 
 namespace velmora::settings {
@@ -135,13 +134,6 @@ TEST(StoredValues, KindTrackAndFileInTheFilesOrder) {
     EXPECT_EQ(values[1].value, "-2");
     EXPECT_EQ(values[2].key, kKeyFile);
     EXPECT_EQ(values[2].value, "D:\\b.wav");
-}
-
-TEST(SettingsKeys, AreTheCp932BytesOfTheirReadableForms) {
-    using velmora::testing::Cp932ToUtf8;
-    EXPECT_EQ(Cp932ToUtf8(kKeyKind), "BGM区分");
-    EXPECT_EQ(Cp932ToUtf8(kKeyRepeatTrack), "BGMﾘﾋﾟｰﾄ");
-    EXPECT_EQ(Cp932ToUtf8(kKeyFile), "BGMﾌｧｲﾙ");
 }
 
 }  // namespace
