@@ -71,6 +71,7 @@ void PushButtonWindow::Initialize() {
 }
 
 bool PushButtonWindow::Enabled() {
+    button_.StartFirstRun();
     const auto read = button_.ReadEnabled();
     Carry(read.reaction);
     return read.value;

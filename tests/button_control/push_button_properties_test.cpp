@@ -52,6 +52,10 @@ TEST_F(PushButtonPropertiesTest, FreshlyPlacedControlBecomesEnabledWhenItsFirstR
     EXPECT_EQ(button.Fields().first_run, 0);
     record.Clear();
 
+    EXPECT_FALSE(Read(button.ReadEnabled()));
+    EXPECT_EQ(button.Fields().first_run, 0);
+    record.Clear();
+    button.StartFirstRun();
     EXPECT_TRUE(Read(button.ReadEnabled()));
     EXPECT_EQ(record.paints, (std::vector<P>{P::Normal}));
     EXPECT_EQ(button.Fields().first_run, 1);
