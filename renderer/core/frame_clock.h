@@ -1,4 +1,5 @@
 #pragma once
+// The frame step: how far each frame moves the effect on and how much it darkens the picture.
 
 #include <cstdint>
 

@@ -1,4 +1,5 @@
 #pragma once
+// The effect drawn with OpenGL 1.1 into every monitor's view.
 
 #include <cstddef>
 #include <vector>

@@ -1,5 +1,4 @@
 #pragma once
-
 // OpenGL 1.1 and GLU. On Windows their headers need the platform's own first.
 #ifdef _WIN32
 #include <windows.h>
