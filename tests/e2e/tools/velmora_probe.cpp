@@ -235,7 +235,8 @@ int Usage() {
     std::fprintf(stderr,
                  "usage: velmora_probe find TITLE | wait TITLE MS | wait-gone TITLE MS |\n"
                  "       post TITLE MSG [WPARAM [LPARAM]] | children HWND | foreground |\n"
-                 "       screensaver-window | host X Y W H | together COUNT COMMAND_LINE | acp\n");
+                 "       screensaver-window | host X Y W H | together COUNT COMMAND_LINE | acp |\n"
+                 "       load DLL | hold FILE\n");
     return 2;
 }
 
@@ -272,6 +273,25 @@ int main(int argc, char** argv) {
     if (command == "host" && argc == 6) {
         return RunWindow("VelmoraProbeHost", "Velmora probe host", WS_POPUP, std::atoi(argv[2]),
                          std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]));
+    }
+    // Loads a DLL by its name alone, as a program's imports are found.
+    if (command == "load" && argc == 3) {
+        return LoadLibraryA(argv[2]) != nullptr ? 0 : 1;
+    }
+    // Keeps a file open, shared with no one, until standard input closes.
+    if (command == "hold" && argc == 3) {
+        const HANDLE file =
+            CreateFileA(argv[2], GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        if (file == INVALID_HANDLE_VALUE) {
+            return 1;
+        }
+        std::printf("held\n");
+        std::fflush(stdout);
+        char line[64];
+        while (std::fgets(line, sizeof line, stdin)) {
+        }
+        CloseHandle(file);
+        return 0;
     }
     if (command == "together" && argc == 4) {
         return StartTogether(std::atoi(argv[2]), argv[3]);
