@@ -17,7 +17,7 @@ const SettingsPlaces kPlaces = PlacesFor("C:\\Saver", "");
 std::string IniWith(const std::map<std::string, std::string>& values) {
     std::string file = "[Section]\r\n";
     for (const auto& [key, value] : values) {
-        file += key + "=" + value + "\r\n";
+        file.append(key).append("=").append(value).append("\r\n");
     }
     return file;
 }
