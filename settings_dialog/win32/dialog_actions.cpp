@@ -72,7 +72,11 @@ void SettingsDialogWindow::Carry(const DialogReply& reply) {
         OpenHomePage();
     }
     if (reply.save) {
-        Carry(dialog_.Saved(settings::SaveMusicChoice(store_, places_, dialog_.Choice())));
+        // A file another program holds is tried again for a moment.
+        SetHourglass(true);
+        const auto failure = settings::SaveMusicChoice(store_, places_, dialog_.Choice());
+        SetHourglass(false);
+        Carry(dialog_.Saved(failure));
     }
     if (!reply.message.empty()) {
         text::ShowMessage(dialog_window_, reply.message, message_caption_);
@@ -166,6 +170,7 @@ OpenFileAnswer SettingsDialogWindow::RequestOpenFileName(const OpenFileRequest& 
         const std::wstring path(file.data());
         const std::optional<std::string> named = text::Cp932Path(path);
         answer.namable = named.has_value();
+        answer.playable = named && text::SoundCallPath(*named).has_value();
         answer.file_buffer = named.value_or(text::Cp932FromWide(path));
     }
     return answer;
