@@ -29,6 +29,31 @@ function(velmora_core_library name)
   target_include_directories(${name} PUBLIC "${PROJECT_SOURCE_DIR}")
 endfunction()
 
+# velmora_cp932_texts(target headers...): the Japanese texts of a library,
+# written as readable UTF-8 in "<name>.h.in" beside its sources, compiled as
+# the code page 932 bytes the platform's ANSI functions take. Each becomes
+# "<name>.h" under build/<preset>/cp932, at the same path as its source, so
+# it is included as if it lay beside it.
+find_program(VELMORA_ICONV iconv REQUIRED)
+set(VELMORA_CP932_DIR "${CMAKE_BINARY_DIR}/cp932")
+function(velmora_cp932_texts target)
+  foreach(input IN LISTS ARGN)
+    file(RELATIVE_PATH header "${PROJECT_SOURCE_DIR}" "${CMAKE_CURRENT_SOURCE_DIR}/${input}")
+    string(REGEX REPLACE "\\.in$" "" header "${header}")
+    add_custom_command(
+      OUTPUT "${VELMORA_CP932_DIR}/${header}"
+      COMMAND "${CMAKE_COMMAND}" "-DICONV=${VELMORA_ICONV}"
+              "-DINPUT=${CMAKE_CURRENT_SOURCE_DIR}/${input}"
+              "-DOUTPUT=${VELMORA_CP932_DIR}/${header}"
+              -P "${PROJECT_SOURCE_DIR}/cmake/cp932_header.cmake"
+      DEPENDS "${input}" "${PROJECT_SOURCE_DIR}/cmake/cp932_header.cmake"
+      COMMENT "Code page 932 texts: ${header}"
+      VERBATIM)
+    target_sources(${target} PRIVATE "${VELMORA_CP932_DIR}/${header}")
+  endforeach()
+  target_include_directories(${target} PUBLIC "${VELMORA_CP932_DIR}")
+endfunction()
+
 # velmora_program(target output-name suffix sources...): a shipped GUI program.
 function(velmora_program target output_name suffix)
   add_executable(${target} WIN32 ${ARGN})

@@ -2,18 +2,16 @@
 
 #include <algorithm>
 
+#include "text/core/ascii_text.h"
 #include "text/core/cp932_text.h"
 
 namespace velmora::button_control {
 
 namespace {
 
-bool IsSpaceOrTab(char c) {
-    return c == ' ' || c == '\t';
-}
-
-bool IsBlank(char c) {
-    return IsSpaceOrTab(c) || c == '\r' || c == '\n';
+// What may stand between entries and before a name's "=".
+bool IsBlankOrLineEnd(char c) {
+    return text::IsBlank(c) || c == '\r' || c == '\n';
 }
 
 }  // namespace
@@ -82,7 +80,7 @@ std::optional<PropertyBag> PropertyBag::FromText(std::string_view text) {
     PropertyBag bag;
     std::size_t i = 0;
     auto skip_blanks = [&] {
-        while (i < text.size() && IsBlank(text[i])) {
+        while (i < text.size() && IsBlankOrLineEnd(text[i])) {
             ++i;
         }
     };
@@ -92,14 +90,14 @@ std::optional<PropertyBag> PropertyBag::FromText(std::string_view text) {
             return std::nullopt;
         }
         std::string_view name = text.substr(i, equals - i);
-        while (!name.empty() && IsBlank(name.back())) {
+        while (!name.empty() && IsBlankOrLineEnd(name.back())) {
             name.remove_suffix(1);
         }
         if (name.empty() || name.find_first_of("\r\n\"") != std::string_view::npos) {
             return std::nullopt;
         }
         i = equals + 1;
-        while (i < text.size() && IsSpaceOrTab(text[i])) {
+        while (i < text.size() && text::IsBlank(text[i])) {
             ++i;
         }
         if (i == text.size() || text[i] != '"') {
@@ -121,7 +119,7 @@ std::optional<PropertyBag> PropertyBag::FromText(std::string_view text) {
             }
             value += text[i];
         }
-        while (i < text.size() && IsSpaceOrTab(text[i])) {
+        while (i < text.size() && text::IsBlank(text[i])) {
             ++i;
         }
         if (i < text.size() && text[i] != '\r' && text[i] != '\n') {

@@ -85,15 +85,20 @@ ButtonReaction PushButton::SetFontColour(std::int32_t colour) {
 }
 
 PropertyRead<bool> PushButton::ReadEnabled() {
-    PropertyRead<bool> read{false, {}};
-    if (fields_.first_run == 0) {
-        RefreshNormal(read.reaction);
-        fields_.first_run = 1;
-        fields_.is_enabled = true;
-    }
-    read.value = fields_.is_enabled;
+    PropertyRead<bool> read{fields_.is_enabled, {}};
     ApplyEnabledLook(read.reaction);
     return read;
+}
+
+void PushButton::StartFirstRun() {
+    if (fields_.first_run != 0) {
+        return;
+    }
+    if (fields_.is_enabled) {
+        label_.fore_colour = 0;
+    }
+    fields_.first_run = 1;
+    fields_.is_enabled = true;
 }
 
 ButtonReaction PushButton::SetEnabled(bool enabled) {

@@ -89,6 +89,9 @@ class PushButton {
     PropertyRead<std::int32_t> ReadFontColour();
     ButtonReaction SetFontColour(std::int32_t colour);
     PropertyRead<bool> ReadEnabled();
+    // The container reads Enabled before anything else: a control placed but
+    // never run (FirstRun 0) starts its first run, enabled. Nothing once run.
+    void StartFirstRun();
     ButtonReaction SetEnabled(bool enabled);
     const std::string& Caption() const { return label_.caption; }
     ButtonReaction SetCaption(const std::string& caption);

@@ -1,5 +1,7 @@
 #include "installer/core/velmora_windows.h"
 
+#include "contract/run_contract.h"
+
 namespace velmora::installer {
 
 CloseRequest CloseRequestFor(std::string_view class_name, std::string_view title) {
@@ -8,7 +10,7 @@ CloseRequest CloseRequestFor(std::string_view class_name, std::string_view title
         return CloseRequest::Close;
     }
     // Every screen saver may use this class; the title tells Velmora's renderer.
-    if (class_name == "WindowsScreenSaverClass" && title == "VelmoraVC") {
+    if (class_name == "WindowsScreenSaverClass" && title == contract::kRendererWindowTitle) {
         return CloseRequest::Deactivate;
     }
     return CloseRequest::None;

@@ -24,26 +24,18 @@ MusicSource MusicSourceFor(const settings::MusicChoice& choice);
 // (start and repeat), an MP3 every 1000 ms (restart at its end); 0 for none.
 std::uint32_t CheckIntervalMs(MusicSource source);
 
-// The music as the run drives it.
-class MusicPort {
-  public:
-    virtual ~MusicPort() = default;
-    virtual void Start(MusicSource source) = 0;
-    // One check; false when further checks make no sense.
-    virtual bool Check(MusicSource source) = 0;
-    virtual void Stop(MusicSource source) = 0;
-};
-
-// The media command layer with its CD player and file player.
-class MusicPlayer final : public MusicPort {
+// The music as the run drives it: the media command layer with its CD player
+// and file player.
+class MusicPlayer {
   public:
     // `choice` is read at every operation, so it may be loaded after construction.
     MusicPlayer(MediaPort& port, const settings::MusicChoice& choice)
         : commands_(port), cd_(commands_, choice), file_(commands_, choice) {}
 
-    void Start(MusicSource source) override;
-    bool Check(MusicSource source) override;
-    void Stop(MusicSource source) override;
+    void Start(MusicSource source);
+    // One check; false when further checks make no sense.
+    bool Check(MusicSource source);
+    void Stop(MusicSource source);
 
   private:
     MediaCommands commands_;

@@ -1,4 +1,5 @@
 #pragma once
+// The desktop's monitors: one window over all of them and one view per monitor.
 
 #include <cstdint>
 #include <vector>

@@ -1,4 +1,6 @@
 #pragma once
+// One cloud of the effect: its particles, warp phases and drawn samples, and one frame of its
+// simulation.
 
 #include <array>
 #include <cstdint>

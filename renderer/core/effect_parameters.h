@@ -1,4 +1,5 @@
 #pragma once
+// The effect's nine constants and the gains derived from them.
 
 #include <cstdint>
 

@@ -22,10 +22,11 @@ FrameStep FrameClock::Next(int64_t now_us) {
 
     unfaded_steps_ += step.steps;
     if (unfaded_steps_ >= kLeastFadeSteps) {
-        step.fade_steps = unfaded_steps_;
+        // One sixtieth darkens as tuned; any other time as much as that many
+        // sixtieths would.
+        step.fade_alpha =
+            unfaded_steps_ == 1.0f ? fade_alpha_ : 1.0f - std::pow(kept_per_step_, unfaded_steps_);
         unfaded_steps_ = 0.0f;
-    } else {
-        step.fade_steps = 0.0f;
     }
 
     // With additive light, a pixel lit in every frame settles at the light

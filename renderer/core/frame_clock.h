@@ -1,4 +1,5 @@
 #pragma once
+// The frame step: how far each frame moves the effect on and how much it darkens the picture.
 
 #include <cstdint>
 
@@ -9,9 +10,10 @@ namespace velmora::renderer {
 struct FrameStep {
     // Time since the previous frame, in sixtieths of a second.
     float steps = 1.0f;
-    // Time the darkening of the kept picture makes up for in this frame, in
-    // sixtieths of a second; 0 leaves the picture as it is.
-    float fade_steps = 1.0f;
+    // Alpha of the darkening laid over the kept picture in this frame: as
+    // much as the time it makes up for would darken; 0 leaves the picture as
+    // it is.
+    float fade_alpha = 0.0f;
     // Scale of the light each point adds, so the trails glow as brightly as
     // at 60 Hz.
     float light = 1.0f;
@@ -22,14 +24,16 @@ struct FrameStep {
 // take a dim 8-bit pixel down a level (which would leave a haze behind).
 class FrameClock {
   public:
-    // `kept_per_step`: the share of the picture one sixtieth of a second keeps.
-    explicit FrameClock(float kept_per_step) : kept_per_step_(kept_per_step) {}
+    // `fade_alpha`: the darkening of one sixtieth of a second, as tuned.
+    explicit FrameClock(float fade_alpha)
+        : fade_alpha_(fade_alpha), kept_per_step_(1.0f - fade_alpha) {}
 
     // The step of the frame that starts at `now_us` (microseconds). The first
     // frame is one step; a stall (the password dialog) counts at most a few.
     FrameStep Next(int64_t now_us);
 
   private:
+    float fade_alpha_;
     float kept_per_step_;
     bool started_ = false;
     int64_t last_us_ = 0;

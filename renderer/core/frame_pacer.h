@@ -1,4 +1,5 @@
 #pragma once
+// Frame pacing where the driver's swap does not wait for the display's refresh.
 
 #include <cstdint>
 

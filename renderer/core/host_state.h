@@ -1,4 +1,5 @@
 #pragma once
+// The saver window's state and the cursor position the mouse rule compares with.
 
 #include <cstdint>
 

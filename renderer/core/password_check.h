@@ -1,4 +1,5 @@
 #pragma once
+// The Windows 9x screen-saver password check, through the platform's calls behind PasswordPort.
 
 #include <cstdint>
 

@@ -1,4 +1,5 @@
 #pragma once
+// The choice of the window's pixel format from the formats the device offers.
 
 #include <cstdint>
 #include <functional>

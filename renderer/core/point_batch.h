@@ -1,4 +1,5 @@
 #pragma once
+// A frame's points grouped by size for drawing.
 
 #include <vector>
 

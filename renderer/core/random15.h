@@ -1,4 +1,5 @@
 #pragma once
+// The effect's random generator.
 
 #include <cstdint>
 

@@ -1,4 +1,5 @@
 #pragma once
+// The saver window's rules: each window event in, the reaction the window procedure carries out.
 
 #include <cstdint>
 

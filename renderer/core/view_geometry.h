@@ -1,4 +1,5 @@
 #pragma once
+// How the effect is framed on one monitor: the camera, the projection and the darkening quad.
 
 namespace velmora::renderer {
 

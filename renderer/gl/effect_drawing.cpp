@@ -1,7 +1,6 @@
 #include "renderer/gl/effect_drawing.h"
 
 #include <algorithm>
-#include <cmath>
 #include <new>
 
 namespace velmora::renderer {
@@ -88,14 +87,9 @@ void EffectDrawing::DrawFrame(const FrameStep& step) {
     for (EffectInstance& instance : instances_) {
         SimulateFrame(instance, parameters_, gains_, random_, step.steps);
     }
-    // The darkening of one sixtieth of a second as it is tuned; any other
-    // time darkens as much as that many sixtieths would.
-    const float fade_alpha = step.fade_steps == 1.0f
-                                 ? gains_.fade_alpha
-                                 : 1.0f - std::pow(1.0f - gains_.fade_alpha, step.fade_steps);
     BatchPointsBySize(instances_, gains_.point_gain, step.light, batch_);
     for (size_t i = 0; i < views_.size(); ++i) {
-        DrawView(i, fade_alpha);
+        DrawView(i, step.fade_alpha);
     }
     glFlush();
 }

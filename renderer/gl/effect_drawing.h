@@ -1,4 +1,5 @@
 #pragma once
+// The effect drawn with OpenGL 1.1 into every monitor's view.
 
 #include <cstddef>
 #include <vector>
@@ -22,10 +23,12 @@ class EffectDrawing {
     // instances the screen stays black.
     void SetUp(const DesktopLayout& layout, const EffectParameters& parameters, Random15 random,
                FrameKeeping keeping = FrameKeeping::Texture);
-    // One frame up to the flush: move every instance on by the frame's step
-    // (one sixtieth of a second unless told), then in every view darken the
-    // previous picture and draw the instances. The caller swaps the buffers.
-    void DrawFrame(const FrameStep& step = FrameStep{});
+    // One frame up to the flush: move every instance on by the frame's step,
+    // then in every view darken the previous picture by the step's darkening
+    // and draw the instances. The caller swaps the buffers.
+    void DrawFrame(const FrameStep& step);
+    // A frame of one sixtieth of a second, darkened as tuned.
+    void DrawFrame() { DrawFrame(FrameStep{1.0f, gains_.fade_alpha, 1.0f}); }
     // Frees the instances and the GL objects made at set-up.
     void TearDown();
 

@@ -1,4 +1,5 @@
 #pragma once
+// Keeping the picture from one frame to the next, in a texture or the back buffer.
 
 #include <functional>
 

@@ -1,5 +1,4 @@
 #pragma once
-
 // OpenGL 1.1. On Windows its header needs the platform's own first.
 #ifdef _WIN32
 #include <windows.h>

@@ -1,4 +1,5 @@
 #pragma once
+// Drawing without a window into memory (OSMesa), for the native tests and the picture generator.
 
 #include <cstdint>
 #include <vector>

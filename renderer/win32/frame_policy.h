@@ -1,4 +1,5 @@
 #pragma once
+// How the program's frames are timed: paced in Velmora.dll, free in the measuring host.
 
 namespace velmora::renderer {
 

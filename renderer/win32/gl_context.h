@@ -1,4 +1,5 @@
 #pragma once
+// The window's pixel format, swap interval and buffer swaps through WGL.
 
 #include <windows.h>
 

@@ -6,7 +6,7 @@ constexpr UINT kSetScreenSaverRunning = 97;
 }
 
 Win32PasswordPort::~Win32PasswordPort() {
-    FreePasswordLibrary();
+    Win32PasswordPort::FreePasswordLibrary();
 }
 
 uint32_t Win32PasswordPort::PlatformId() {

@@ -1,4 +1,5 @@
 #pragma once
+// PasswordPort through the platform.
 
 #include <windows.h>
 

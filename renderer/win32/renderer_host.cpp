@@ -5,6 +5,7 @@
 #include <ctime>
 #include <vector>
 
+#include "contract/run_contract.h"
 #include "renderer/core/desktop_layout.h"
 #include "renderer/core/effect_parameters.h"
 #include "renderer/core/frame_clock.h"
@@ -23,7 +24,6 @@ namespace {
 
 constexpr char kClassName[] = "WindowsScreenSaverClass";
 constexpr char kCreationTitle[] = "Screensaver";
-constexpr char kRunningTitle[] = "VelmoraVC";
 constexpr WORD kIconId = 7002;
 
 // Everything the renderer holds while it runs: one instance, owned by
@@ -70,9 +70,8 @@ CursorPos CurrentCursor() {
 void StartEffect(RendererProcess& process, HWND window) {
     process.main_window = window;
     AssignEffectParameters(process.effect_parameters);
-    process.frame_clock =
-        FrameClock(1.0f - DeriveEffectGains(process.effect_parameters).fade_alpha);
-    SetWindowTextA(window, kRunningTitle);
+    process.frame_clock = FrameClock(DeriveEffectGains(process.effect_parameters).fade_alpha);
+    SetWindowTextA(window, contract::kRendererWindowTitle);
     Random15 random = Random15::ForRun(static_cast<uint32_t>(std::time(nullptr)));
     process.device_context = GetDC(window);
     SetBestPixelFormat(process.device_context);

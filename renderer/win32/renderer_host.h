@@ -1,4 +1,5 @@
 #pragma once
+// The renderer's host: its window, message loop and frames.
 
 #include <windows.h>
 

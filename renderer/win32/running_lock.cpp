@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "contract/run_contract.h"
+
 namespace velmora::renderer {
 
 // Made or opened, then waited on without waiting: one step that either takes
@@ -9,7 +11,7 @@ namespace velmora::renderer {
 // runs. A lock whose holder ended without letting it go is taken over. A lock
 // the platform refuses to make guards nothing, and the renderer runs.
 bool TakeRunningLock() {
-    const HANDLE lock = CreateMutexW(nullptr, FALSE, L"Local\\VelmoraVC running");
+    const HANDLE lock = CreateMutexW(nullptr, FALSE, contract::kRendererRunningLock);
     if (lock == nullptr) {
         return true;
     }

@@ -1,4 +1,5 @@
 #pragma once
+// The renderer's running lock, taken for the life of the process.
 
 namespace velmora::renderer {
 

@@ -1,4 +1,5 @@
 #pragma once
+// Window messages as the saver window's rules' events.
 
 #include <windows.h>
 

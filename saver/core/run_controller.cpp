@@ -1,90 +1,83 @@
 #include "saver/core/run_controller.h"
 
-#include <utility>
-
 namespace velmora::saver {
 
-RunController::RunController(RunPort& port, music::MusicPort& music, music::MusicSource source,
-                             std::string renderer_path, bool cursor_hidden)
-    : port_(port),
-      music_(music),
-      source_(source),
-      renderer_path_(std::move(renderer_path)),
-      cursor_hidden_(cursor_hidden) {}
-
-bool RunController::TimerRunning(RunTimer timer) const {
-    return timer_running_[static_cast<int>(timer)];
+void RunController::StopTimer(RunTimer timer, RunReaction& reaction) {
+    timer_running_[static_cast<int>(timer)] = false;
+    (timer == RunTimer::RendererWatch ? reaction.stop_watch : reaction.stop_music_check) = true;
 }
 
-void RunController::SetTimer(RunTimer timer, bool running) {
-    timer_running_[static_cast<int>(timer)] = running;
-    if (!running) {
-        port_.StopTimer(timer);
-    } else if (timer == RunTimer::RendererWatch) {
-        port_.StartTimer(timer, kRendererWatchMs);
-    } else {
-        port_.StartTimer(timer, music::CheckIntervalMs(source_));
-    }
-}
-
-void RunController::Start() {
+RunReaction RunController::Start(const RendererSight& sight) {
+    RunReaction reaction;
     // The watch runs from the window's creation on.
-    SetTimer(RunTimer::RendererWatch, true);
+    reaction.start_watch = true;
+    timer_running_[static_cast<int>(RunTimer::RendererWatch)] = true;
     // Never a second full-screen renderer over one that still runs.
-    renderer_expected_ = port_.RendererProcessRunning() || port_.LaunchRenderer(renderer_path_);
-    launch_ms_ = port_.NowMs();
+    renderer_expected_ = sight.process;
+    reaction.launch_renderer = !sight.process;
+    launch_ms_ = sight.now_ms;
 
-    music_.Start(source_);
-    if (music::CheckIntervalMs(source_) > 0) {
-        SetTimer(RunTimer::MusicCheck, true);
-    }
+    reaction.music = MusicStep::Start;
+    reaction.music_source = source_;
+    reaction.start_music_check_ms = music::CheckIntervalMs(source_);
+    timer_running_[static_cast<int>(RunTimer::MusicCheck)] = reaction.start_music_check_ms > 0;
+    return reaction;
 }
 
-void RunController::OnTimer(RunTimer timer) {
+RunReaction RunController::OnTimer(RunTimer timer, const RendererSight& sight) {
+    RunReaction reaction;
     if (timer == RunTimer::RendererWatch) {
-        WatchRenderer();
-    } else if (TimerRunning(RunTimer::MusicCheck) && !music_.Check(source_)) {
-        SetTimer(RunTimer::MusicCheck, false);
+        reaction = WatchRenderer(sight);
+    } else if (TimerRunning(RunTimer::MusicCheck)) {
+        reaction.music = MusicStep::Check;
+        reaction.music_source = source_;
     }
+    return reaction;
 }
 
-// A renderer whose process runs but whose window is not up yet is still
-// starting: the watch waits for it, for a bounded time.
-bool RunController::RendererStillStarting() {
-    return renderer_expected_ && !renderer_seen_ && port_.RendererProcessRunning() &&
-           port_.NowMs() - launch_ms_ < kRendererStartLimitMs;
+RunReaction RunController::MusicChecked(bool keep_checking) {
+    RunReaction reaction;
+    if (!keep_checking && TimerRunning(RunTimer::MusicCheck)) {
+        StopTimer(RunTimer::MusicCheck, reaction);
+    }
+    return reaction;
 }
 
-void RunController::WatchRenderer() {
-    if (port_.RendererWindowExists()) {
+RunReaction RunController::WatchRenderer(const RendererSight& sight) {
+    if (sight.window) {
         renderer_seen_ = true;
-        return;
+        return {};
     }
-    if (RendererStillStarting()) {
-        return;
+    // A renderer whose process runs but whose window is not up yet is still
+    // starting: the watch waits for it, for a bounded time.
+    if (renderer_expected_ && !renderer_seen_ && sight.process &&
+        sight.now_ms - launch_ms_ < kRendererStartLimitMs) {
+        return {};
     }
-    SetTimer(RunTimer::RendererWatch, false);
-    End();
+    RunReaction reaction = End();
+    StopTimer(RunTimer::RendererWatch, reaction);
+    return reaction;
 }
 
-void RunController::End() {
+RunReaction RunController::End() {
+    RunReaction reaction;
     if (ending_) {
-        return;
+        return reaction;
     }
     ending_ = true;
 
     if (TimerRunning(RunTimer::MusicCheck)) {
-        SetTimer(RunTimer::MusicCheck, false);
+        StopTimer(RunTimer::MusicCheck, reaction);
     }
     // Also a CD whose checks have given up: the drive this run opened is
     // stopped and closed, so a disc that plays on cannot outlast the run.
     if (source_ != music::MusicSource::None) {
-        music_.Stop(source_);
+        reaction.music = MusicStep::Stop;
+        reaction.music_source = source_;
     }
-    if (cursor_hidden_) {
-        port_.ShowCursor();
-    }
-    port_.EndProgram();
+    reaction.show_cursor = cursor_hidden_;
+    reaction.end_program = true;
+    return reaction;
 }
 
 }  // namespace velmora::saver

@@ -1,9 +1,10 @@
 #pragma once
 // The saver run: the hidden run window starts the renderer and the music,
 // watches the renderer's window and ends the program when the renderer is gone.
+// Platform-free: the window hands each event in with what it sees of the
+// renderer, and carries out the reaction the controller returns.
 
 #include <cstdint>
-#include <string>
 
 #include "music/core/music_player.h"
 
@@ -18,53 +19,56 @@ inline constexpr std::uint32_t kRendererWatchMs = 50;
 // runs but its window is not up yet) before it gives up on it.
 inline constexpr std::uint64_t kRendererStartLimitMs = 15000;
 
-// The platform as the run uses it.
-class RunPort {
-  public:
-    virtual ~RunPort() = default;
-
-    // Starts the program at `path` with a normal, activated window, without
-    // waiting for it; false when it could not be started.
-    virtual bool LaunchRenderer(const std::string& path) = 0;
-    // A top-level window titled "VelmoraVC" exists.
-    virtual bool RendererWindowExists() = 0;
-    // A renderer process runs: the one LaunchRenderer started, or one that an
+// What the window sees of the renderer when an event comes.
+struct RendererSight {
+    // A top-level window with the renderer's title exists.
+    bool window = false;
+    // A renderer process runs: the one this run started, or one that an
     // earlier run left behind (its window came after that run gave up on it).
-    virtual bool RendererProcessRunning() = 0;
+    bool process = false;
     // A steady clock in milliseconds.
-    virtual std::uint64_t NowMs() = 0;
-    virtual void StartTimer(RunTimer timer, std::uint32_t interval_ms) = 0;
-    virtual void StopTimer(RunTimer timer) = 0;
-    // Gives back the mouse cursor that the start-up hid.
-    virtual void ShowCursor() = 0;
-    // Ends the process at once. (A test double returns.)
-    virtual void EndProgram() = 0;
+    std::uint64_t now_ms = 0;
+};
+
+enum class MusicStep { None, Start, Check, Stop };
+
+// What the window does after an event, in this order.
+struct RunReaction {
+    bool stop_watch = false;            // kill the renderer watch's timer
+    bool stop_music_check = false;      // kill the music check's timer
+    bool start_watch = false;           // every kRendererWatchMs
+    bool launch_renderer = false;       // normal, activated window; the outcome to RendererLaunched
+    MusicStep music = MusicStep::None;  // on music_source; a check's outcome to MusicChecked
+    music::MusicSource music_source = music::MusicSource::None;
+    std::uint32_t start_music_check_ms = 0;  // when not 0
+    bool show_cursor = false;                // give back the cursor the start-up hid
+    bool end_program = false;                // end the process at once
 };
 
 class RunController {
   public:
     // `cursor_hidden`: the start-up hid the cursor, so the end gives it back.
-    RunController(RunPort& port, music::MusicPort& music, music::MusicSource source,
-                  std::string renderer_path, bool cursor_hidden);
+    RunController(music::MusicSource source, bool cursor_hidden)
+        : source_(source), cursor_hidden_(cursor_hidden) {}
 
     // Once, when the run window is created: renderer launch (unless a renderer
     // runs already: that one is watched instead) and music start.
-    void Start();
-    void OnTimer(RunTimer timer);
+    RunReaction Start(const RendererSight& sight);
+    // Whether the launch that Start asked for started the program.
+    void RendererLaunched(bool started) { renderer_expected_ = started; }
+    RunReaction OnTimer(RunTimer timer, const RendererSight& sight);
+    // Whether the music check asked for wants more checks.
+    RunReaction MusicChecked(bool keep_checking);
     // Any close request: stops the music, gives the cursor back, ends the program.
-    void End();
+    RunReaction End();
 
-    bool TimerRunning(RunTimer timer) const;
+    bool TimerRunning(RunTimer timer) const { return timer_running_[static_cast<int>(timer)]; }
 
   private:
-    void SetTimer(RunTimer timer, bool running);
-    void WatchRenderer();
-    bool RendererStillStarting();
+    RunReaction WatchRenderer(const RendererSight& sight);
+    void StopTimer(RunTimer timer, RunReaction& reaction);
 
-    RunPort& port_;
-    music::MusicPort& music_;
     const music::MusicSource source_;
-    const std::string renderer_path_;
     const bool cursor_hidden_;
 
     bool timer_running_[2] = {false, false};

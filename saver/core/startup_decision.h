@@ -33,7 +33,7 @@ bool TakesBusyLock(std::string_view argument_text);
 // also mark the copies that take no lock (older versions among them).
 struct OtherCopies {
     bool busy_lock_held = false;  // the lock this request takes is held by another copy
-    bool run_window = false;      // a window captioned "Velmora_Main"
+    bool run_window = false;      // a window captioned contract::kRunWindowCaption
     bool dialog_window = false;   // a window captioned "<Velmora>"
 };
 

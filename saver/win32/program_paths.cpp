@@ -4,8 +4,8 @@
 
 #include <vector>
 
+#include "contract/run_contract.h"
 #include "saver/core/command_line.h"
-#include "saver/core/saver_texts.h"
 #include "settings/win32/settings_file_io.h"
 #include "text/core/cp932_text.h"
 #include "text/win32/wide_text.h"
@@ -31,7 +31,7 @@ std::u16string ProgramFolder() {
 }
 
 std::wstring WideRendererPath() {
-    const std::string name = kRendererFileName;
+    const std::string name = contract::kRendererFileName;
     return text::WideOf(text::InFolder(ProgramFolder(), std::u16string(name.begin(), name.end())));
 }
 

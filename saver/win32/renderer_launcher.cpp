@@ -1,5 +1,6 @@
 #include "saver/win32/renderer_launcher.h"
 
+#include "contract/run_contract.h"
 #include "text/win32/wide_text.h"
 
 namespace velmora::saver {
@@ -9,7 +10,7 @@ namespace {
 // Every renderer holds this lock of the log-on session for its life, its
 // window up or not.
 bool RendererLockHeld() {
-    HANDLE lock = OpenMutexW(SYNCHRONIZE, FALSE, L"Local\\VelmoraVC running");
+    HANDLE lock = OpenMutexW(SYNCHRONIZE, FALSE, contract::kRendererRunningLock);
     if (lock == nullptr) {
         return false;
     }
@@ -34,7 +35,7 @@ bool RendererLauncher::Launch(const std::string& path) {
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNORMAL;
-    // The command line only names the program again, quoted; the renderer reads no arguments.
+    // The command line of the run contract: the program named again, quoted.
     const std::wstring program = text::WideFromUtf8(path);
     std::wstring command_line = L"\"" + program + L"\"";
     PROCESS_INFORMATION info{};

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "saver/core/saver_texts.h"
+#include "contract/run_contract.h"
 #include "saver/win32/program_window.h"
 
 namespace velmora::saver {
@@ -19,14 +19,59 @@ UINT_PTR TimerId(RunTimer timer) {
 
 RunWindow::RunWindow(const settings::MusicChoice& music, std::string renderer_path,
                      bool cursor_hidden)
-    : player_(media_, music),
-      controller_(*this, player_, music::MusicSourceFor(music), std::move(renderer_path),
-                  cursor_hidden) {}
+    : renderer_path_(std::move(renderer_path)),
+      player_(media_, music),
+      controller_(music::MusicSourceFor(music), cursor_hidden) {}
 
 void RunWindow::Start() {
     // A top-level window that is never shown: its caption marks the run.
-    window_ = CreateHiddenPopup({kClassName, Procedure}, kRunWindowCaption, this);
-    controller_.Start();
+    window_ = CreateHiddenPopup({kClassName, Procedure}, contract::kRunWindowCaption, this);
+    CarryOut(controller_.Start(SeeRenderer()));
+}
+
+RendererSight RunWindow::SeeRenderer() const {
+    RendererSight sight;
+    sight.window = FindWindowA(nullptr, contract::kRendererWindowTitle) != nullptr;
+    sight.process = launcher_.Running();
+    sight.now_ms = GetTickCount64();
+    return sight;
+}
+
+void RunWindow::CarryOut(const RunReaction& reaction) {
+    if (reaction.stop_watch) {
+        KillTimer(window_, TimerId(RunTimer::RendererWatch));
+    }
+    if (reaction.stop_music_check) {
+        KillTimer(window_, TimerId(RunTimer::MusicCheck));
+    }
+    if (reaction.start_watch) {
+        SetTimer(window_, TimerId(RunTimer::RendererWatch), kRendererWatchMs, nullptr);
+    }
+    if (reaction.launch_renderer) {
+        controller_.RendererLaunched(launcher_.Launch(renderer_path_));
+    }
+    switch (reaction.music) {
+        case MusicStep::Start:
+            player_.Start(reaction.music_source);
+            break;
+        case MusicStep::Check:
+            CarryOut(controller_.MusicChecked(player_.Check(reaction.music_source)));
+            break;
+        case MusicStep::Stop:
+            player_.Stop(reaction.music_source);
+            break;
+        case MusicStep::None:
+            break;
+    }
+    if (reaction.start_music_check_ms > 0) {
+        SetTimer(window_, TimerId(RunTimer::MusicCheck), reaction.start_music_check_ms, nullptr);
+    }
+    if (reaction.show_cursor) {
+        ShowCursor(TRUE);
+    }
+    if (reaction.end_program) {
+        EndProcessNow();
+    }
 }
 
 LRESULT CALLBACK RunWindow::Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -36,56 +81,24 @@ LRESULT CALLBACK RunWindow::Procedure(HWND window, UINT message, WPARAM wparam, 
             case WM_TIMER:
                 for (const RunTimer timer : {RunTimer::MusicCheck, RunTimer::RendererWatch}) {
                     if (wparam == TimerId(timer)) {
-                        self->controller_.OnTimer(timer);
+                        self->CarryOut(self->controller_.OnTimer(timer, self->SeeRenderer()));
                         return 0;
                     }
                 }
                 break;
             case WM_CLOSE:
-                self->controller_.End();
+                self->CarryOut(self->controller_.End());
                 return 0;
             case WM_QUERYENDSESSION:
                 return TRUE;
             case WM_ENDSESSION:
                 if (wparam) {
-                    self->controller_.End();
+                    self->CarryOut(self->controller_.End());
                 }
                 return 0;
         }
     }
     return DefWindowProcA(window, message, wparam, lparam);
-}
-
-bool RunWindow::LaunchRenderer(const std::string& path) {
-    return launcher_.Launch(path);
-}
-
-bool RunWindow::RendererWindowExists() {
-    return FindWindowA(nullptr, kRendererWindowTitle) != nullptr;
-}
-
-bool RunWindow::RendererProcessRunning() {
-    return launcher_.Running();
-}
-
-std::uint64_t RunWindow::NowMs() {
-    return GetTickCount64();
-}
-
-void RunWindow::StartTimer(RunTimer timer, std::uint32_t interval_ms) {
-    SetTimer(window_, TimerId(timer), interval_ms, nullptr);
-}
-
-void RunWindow::StopTimer(RunTimer timer) {
-    KillTimer(window_, TimerId(timer));
-}
-
-void RunWindow::ShowCursor() {
-    ::ShowCursor(TRUE);
-}
-
-void RunWindow::EndProgram() {
-    EndProcessNow();
 }
 
 }  // namespace velmora::saver

@@ -1,6 +1,7 @@
 #pragma once
-// The hidden run window (caption "Velmora_Main"): carries out what the run
-// controller decides, with the renderer's process and the music player.
+// The hidden run window: hands the run controller its events with what it
+// sees of the renderer, and carries out each reaction with the renderer's
+// process, the music player, its timers and the cursor.
 
 #include <windows.h>
 
@@ -13,7 +14,7 @@
 
 namespace velmora::saver {
 
-class RunWindow final : private RunPort {
+class RunWindow final {
   public:
     RunWindow(const settings::MusicChoice& music, std::string renderer_path, bool cursor_hidden);
     RunWindow(const RunWindow&) = delete;
@@ -26,17 +27,11 @@ class RunWindow final : private RunPort {
   private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 
-    // RunPort
-    bool LaunchRenderer(const std::string& path) override;
-    bool RendererWindowExists() override;
-    bool RendererProcessRunning() override;
-    std::uint64_t NowMs() override;
-    void StartTimer(RunTimer timer, std::uint32_t interval_ms) override;
-    void StopTimer(RunTimer timer) override;
-    void ShowCursor() override;
-    void EndProgram() override;
+    RendererSight SeeRenderer() const;
+    void CarryOut(const RunReaction& reaction);
 
     HWND window_ = nullptr;
+    const std::string renderer_path_;
     RendererLauncher launcher_;
     music::Win32MediaPort media_;
     music::MusicPlayer player_;

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "contract/run_contract.h"
 #include "saver/core/saver_texts.h"
 #include "saver/core/startup_decision.h"
 #include "saver/win32/program_paths.h"
@@ -26,7 +27,7 @@ bool WindowExists(const char* caption) {
 // whose holder died is taken over. A lock the platform refuses to make is
 // skipped: the windows are still looked for.
 bool TakeBusyLock() {
-    HANDLE lock = CreateMutexW(nullptr, FALSE, L"Local\\Velmora.scr busy");
+    HANDLE lock = CreateMutexW(nullptr, FALSE, contract::kSaverBusyLock);
     if (lock == nullptr) {
         return true;
     }
@@ -42,7 +43,7 @@ void StartProgram(SaverProgram& program) {
     // The lock first: the windows of a copy that starts at the same moment are not up yet.
     others.busy_lock_held = TakesBusyLock(argument_text) && !TakeBusyLock();
     // Both look-ups are always made.
-    others.run_window = WindowExists(kRunWindowCaption);
+    others.run_window = WindowExists(contract::kRunWindowCaption);
     others.dialog_window = WindowExists(settings_dialog::kDialogCaption);
     StartupDecision decision = DecideOnArrival(argument_text, others);
     settings::SettingsPlaces places;

@@ -14,17 +14,11 @@
 #include <vector>
 
 #include "settings/core/ini_text.h"
+#include "settings/core/settings_texts.h"
 
 namespace velmora::settings {
 
 inline constexpr char16_t kSettingsFileName[] = u"Velmora.ini";
-
-// "設定を保存できませんでした。\n次のファイルに書き込めません：" and one path a line.
-inline constexpr char kSaveFailedMessage[] =
-    "\x90\xDD\x92\xE8\x82\xF0\x95\xDB\x91\xB6\x82\xC5\x82\xAB\x82\xDC\x82\xB9\x82\xF1\x82\xC5\x82"
-    "\xB5\x82\xBD\x81\x42\n"
-    "\x8E\x9F\x82\xCC\x83\x74\x83\x40\x83\x43\x83\x8B\x82\xC9\x8F\x91\x82\xAB\x8D\x9E\x82\xDF\x82"
-    "\xDC\x82\xB9\x82\xF1\x81\x46";
 
 // How long a save keeps trying a file that another program holds, and how
 // long it waits between tries.

@@ -11,17 +11,9 @@
 #include "settings/core/ini_text.h"
 #include "settings/core/music_choice.h"
 #include "settings/core/settings_places.h"
+#include "settings/core/settings_texts.h"
 
 namespace velmora::settings {
-
-// The file's one section and its keys, as their code-page-932 bytes.
-inline constexpr char kSection[] = "Section";
-// "BGM区分"
-inline constexpr char kKeyKind[] = "BGM\x8B\xE6\x95\xAA";
-// "BGMﾘﾋﾟｰﾄ"
-inline constexpr char kKeyRepeatTrack[] = "BGM\xD8\xCB\xDF\xB0\xC4";
-// "BGMﾌｧｲﾙ"
-inline constexpr char kKeyFile[] = "BGM\xCC\xA7\xB2\xD9";
 
 // True when the path names a file that can be opened for reading; one
 // trailing "\" character is ignored.

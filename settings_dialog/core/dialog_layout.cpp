@@ -65,6 +65,7 @@ std::vector<ControlId> TabOrder() {
         return a.tab_index < b.tab_index;
     });
     std::vector<ControlId> ids;
+    ids.reserve(ordered.size());
     for (const ControlPlace& place : ordered) {
         ids.push_back(place.id);
     }

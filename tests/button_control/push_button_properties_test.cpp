@@ -11,7 +11,6 @@
 #include "button_control/core/property_values.h"
 #include "button_control/core/push_button.h"
 #include "tests/button_control/push_button_recorder.h"
-#include "tests/support/cp932_text.h"
 
 namespace velmora::button_control {
 namespace {
@@ -46,18 +45,17 @@ class PushButtonPropertiesTest : public ::testing::Test {
     Font ambient = DesignedFont();
 };
 
-TEST(DesignedFont, IsMsPGothicInCodePage932) {
-    EXPECT_EQ(velmora::testing::Cp932ToUtf8(kDesignedFontName), "ＭＳ Ｐゴシック");
-    EXPECT_EQ(DesignedFont().name, kDesignedFontName);
-}
-
-TEST_F(PushButtonPropertiesTest, FreshlyPlacedControlBecomesEnabledOnItsFirstEnabledRead) {
+TEST_F(PushButtonPropertiesTest, FreshlyPlacedControlBecomesEnabledWhenItsFirstRunStarts) {
     record(button.Resize({73, 25}));
     EXPECT_EQ(record.paints, (std::vector<P>{P::Disable}));
     EXPECT_FALSE(button.Fields().is_enabled);
     EXPECT_EQ(button.Fields().first_run, 0);
     record.Clear();
 
+    EXPECT_FALSE(Read(button.ReadEnabled()));
+    EXPECT_EQ(button.Fields().first_run, 0);
+    record.Clear();
+    button.StartFirstRun();
     EXPECT_TRUE(Read(button.ReadEnabled()));
     EXPECT_EQ(record.paints, (std::vector<P>{P::Normal}));
     EXPECT_EQ(button.Fields().first_run, 1);

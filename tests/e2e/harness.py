@@ -35,6 +35,20 @@ JAPANESE = "ja_JP.UTF-8"
 WESTERN = "en_US.UTF-8"
 CODE_PAGES = {JAPANESE: 932, WESTERN: 1252}
 
+def _run_contract() -> dict[str, str]:
+    """The names Velmora.scr and Velmora.dll agree on, read from the one header
+    both programs include: {"RendererWindowTitle": "...", ...}."""
+    header = (ROOT / "contract" / "run_contract.h").read_text(encoding="utf-8")
+    pattern = r'constexpr \w+ k(\w+)\[\] = L?"((?:[^"\\]|\\.)*)";'
+    return {name: value.encode().decode("unicode_escape") for name, value in re.findall(pattern, header)}
+
+
+CONTRACT = _run_contract()
+RENDERER_FILE = CONTRACT["RendererFileName"]  # the renderer program beside Velmora.scr
+RENDERER_TITLE = CONTRACT["RendererWindowTitle"]  # its window's title while it runs
+RUN_WINDOW = CONTRACT["RunWindowCaption"]  # Velmora.scr's hidden window during a run
+
+
 AUDIO_RATE = 44100  # frames a second; each frame is two signed 32-bit samples
 AUDIO_FRAME_BYTES = 8
 SOUND_PACER = Path(__file__).resolve().parent / "tools" / "sound_pacer.py"

@@ -75,7 +75,7 @@ class CodePageTest(unittest.TestCase):
     def test_the_missing_renderer_message_reads_in_japanese_on_1252(self):
         with WineSession(name="missing-renderer-1252", locale=WESTERN) as s:
             folder = s.install_copy(FOLDER)
-            (folder / "Velmora.dll").unlink()
+            (folder / harness.RENDERER_FILE).unlink()
             proc = s.start(folder / "Velmora.scr", "/s")
             box = s.wait_visible(MESSAGE_TITLE, timeout=60)
             self.assertIn(MISSING_RENDERER, [child.title for child in s.children(box.hwnd)])

@@ -53,7 +53,7 @@ class InstallTest(unittest.TestCase):
                        env=s.env, check=True, capture_output=True, timeout=120)
 
     def assert_programs_are_the_built_ones(self, folder):
-        for name in ("Velmora.scr", "Velmora.dll"):
+        for name in ("Velmora.scr", harness.RENDERER_FILE):
             self.assertEqual((folder / name).read_bytes(), harness.DIST.joinpath(name).read_bytes(), name)
 
     def test_setup_installs_runs_upgrades_and_uninstall_gives_back_the_previous_saver(self):
@@ -81,8 +81,8 @@ class InstallTest(unittest.TestCase):
 
             # The installed saver runs, and its settings dialog saves beside it.
             run = s.start(folder / "Velmora.scr", "/s")
-            s.wait_visible("VelmoraVC", timeout=90)
-            self.assertTrue(wait_until(lambda: "VelmoraVC" in s.probe("foreground"), 30))
+            s.wait_visible(harness.RENDERER_TITLE, timeout=90)
+            self.assertTrue(wait_until(lambda: harness.RENDERER_TITLE in s.probe("foreground"), 30))
             time.sleep(1.0)
             s.xdotool("key", "a")
             self.assertEqual(s.wait_exit(run, timeout=60), 0)
@@ -93,7 +93,7 @@ class InstallTest(unittest.TestCase):
             self.assertIn(b"[Section]", settings)
 
             # Installing over an older copy replaces the programs and keeps the settings.
-            (folder / "Velmora.dll").write_bytes(b"older")
+            (folder / harness.RENDERER_FILE).write_bytes(b"older")
             self.install(s)
             self.assert_programs_are_the_built_ones(folder)
             self.assertEqual((folder / "Velmora.ini").read_bytes(), settings)
@@ -115,10 +115,10 @@ class InstallTest(unittest.TestCase):
             self.install(s)
             folder = self.installed_folder(s)
             # An older copy: the same programs with a few bytes more.
-            for name in ("Velmora.scr", "Velmora.dll"):
+            for name in ("Velmora.scr", harness.RENDERER_FILE):
                 with open(folder / name, "ab") as program:
                     program.write(b"older")
-            older = {name: (folder / name).read_bytes() for name in ("Velmora.scr", "Velmora.dll")}
+            older = {name: (folder / name).read_bytes() for name in ("Velmora.scr", harness.RENDERER_FILE)}
 
             # Windows' screen saver page keeps the preview running, and a run
             # may be up too; the setup closes them all.
@@ -127,11 +127,11 @@ class InstallTest(unittest.TestCase):
             preview = s.start(folder / "Velmora.scr", "/p", str(hwnd))
             self.assertTrue(wait_until(lambda: s.children(hwnd), 60))
             run = s.start(folder / "Velmora.scr", "/s")
-            s.wait_visible("VelmoraVC", timeout=90)
+            s.wait_visible(harness.RENDERER_TITLE, timeout=90)
             self.install(s)
             self.assertEqual(s.wait_exit(preview, timeout=30), 0)
             self.assertEqual(s.wait_exit(run, timeout=30), 0)
-            self.assertIsNone(s.find_window("VelmoraVC"))
+            self.assertIsNone(s.find_window(harness.RENDERER_TITLE))
             self.assert_programs_are_the_built_ones(folder)
             self.assertIsNone(host.poll(), "the host window stays")
             # The settings dialog is closed the same way.
@@ -143,7 +143,7 @@ class InstallTest(unittest.TestCase):
             # A program held by something the setup cannot close: it fails and changes nothing.
             for name, content in older.items():
                 (folder / name).write_bytes(content)
-            holder = s.start_probe("hold", s.wine_path(folder / "Velmora.dll"))
+            holder = s.start_probe("hold", s.wine_path(folder / harness.RENDERER_FILE))
             self.assertEqual(holder.stdout.readline().strip(), b"held")
             self.assertEqual(s.wait_exit(s.start(self.setup_exe, "/S"), timeout=120), 2)
             for name, content in older.items():
@@ -152,7 +152,7 @@ class InstallTest(unittest.TestCase):
             s.start(folder / "Uninstall.exe", "/S")
             time.sleep(10.0)  # the uninstaller runs from a copy of itself
             self.assertEqual(reg_query(s, ENTRY, "DisplayName"), "Velmora")
-            self.assertTrue((folder / "Velmora.dll").exists())
+            self.assertTrue((folder / harness.RENDERER_FILE).exists())
             self.assertTrue((folder / "Uninstall.exe").exists())
             holder.stdin.close()
             self.assertEqual(s.wait_exit(holder, timeout=30), 0)

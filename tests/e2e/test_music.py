@@ -18,7 +18,7 @@ import time
 import unittest
 from pathlib import Path
 
-from harness import AUDIO_FRAME_BYTES, AUDIO_RATE, WineSession, wait_until
+from harness import AUDIO_FRAME_BYTES, AUDIO_RATE, RENDERER_TITLE, RUN_WINDOW, WineSession, wait_until
 from settings_file import write_settings
 
 TONE_SAMPLE = 1 << 16  # a left sample above this (in 32-bit units) is tone, not silence
@@ -87,7 +87,7 @@ class MusicRun:
         s = session
         start = mark(s)
         proc = s.start(folder / "Velmora.scr", "/s", cwd=folder)
-        s.wait_window("VelmoraVC", timeout=60)
+        s.wait_window(RENDERER_TITLE, timeout=60)
         time.sleep(seconds)
         # The last stretch that reached the card while the run was still going.
         before_end = mark(s)
@@ -103,14 +103,14 @@ class MusicRun:
     def _end(self, proc) -> None:
         s = self.s
         s.xdotool("key", "space")
-        if not wait_until(lambda: s.find_window("VelmoraVC") is None, timeout=15):
+        if not wait_until(lambda: s.find_window(RENDERER_TITLE) is None, timeout=15):
             # The key went astray (focus): a mouse movement ends the renderer as well.
             s.xdotool("mousemove", "10", "10")
             s.xdotool("mousemove", "400", "300")
-        s.wait_gone("VelmoraVC", timeout=20)
+        s.wait_gone(RENDERER_TITLE, timeout=20)
         # The run ends by itself once the renderer's window is gone.
         self.test.assertEqual(s.wait_exit(proc, timeout=30), 0)
-        self.test.assertIsNone(s.find_window("Velmora_Main"))
+        self.test.assertIsNone(s.find_window(RUN_WINDOW))
 
 
 class MusicTest(unittest.TestCase):

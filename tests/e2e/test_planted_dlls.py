@@ -40,7 +40,7 @@ class PlantedDllTest(unittest.TestCase):
             write_settings(folder, 2, 0, s.wine_path(folder / "tone.wav"))
 
             run = s.start(folder / "Velmora.scr", "/s")
-            s.wait_visible("VelmoraVC", timeout=90)
+            s.wait_visible(harness.RENDERER_TITLE, timeout=90)
             time.sleep(2.0)  # frames drawn, music started
             s.xdotool("key", "a")
             self.assertEqual(s.wait_exit(run, timeout=60), 0)
@@ -68,13 +68,13 @@ class PlantedDllTest(unittest.TestCase):
     def test_a_dll_the_system_folder_cannot_give_is_named_in_a_message(self):
         with WineSession(name="missing-dll") as s:
             s.env["WINEDLLOVERRIDES"] += ";opengl32=d"
-            renderer = s.start(s.dist_path("Velmora.dll"))
+            renderer = s.start(s.dist_path(harness.RENDERER_FILE))
             message = s.wait_visible("Velmora", timeout=60)
             texts = " ".join(child.title for child in s.children(message.hwnd))
             self.assertIn("opengl32.dll could not be loaded from the Windows system folder", texts)
             s.xdotool("key", "Return")
             self.assertEqual(s.wait_exit(renderer, timeout=30), 1)
-            self.assertIsNone(s.find_window("VelmoraVC"))
+            self.assertIsNone(s.find_window(harness.RENDERER_TITLE))
 
 
 if __name__ == "__main__":

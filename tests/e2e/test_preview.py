@@ -39,7 +39,7 @@ class PreviewTest(unittest.TestCase):
             # The form lives on its own until its host goes.
             time.sleep(1.0)
             self.assertIsNone(proc.poll())
-            self.assertIsNone(s.find_window("Velmora_Main"))
+            self.assertIsNone(s.find_window(harness.RUN_WINDOW))
             self.destroy_host(s, host)
             self.assertEqual(s.wait_exit(proc, timeout=15), 0)
 

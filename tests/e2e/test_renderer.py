@@ -5,10 +5,10 @@ import subprocess
 import time
 import unittest
 
-from harness import WineSession, wait_until
+from harness import RENDERER_FILE, RENDERER_TITLE, WineSession, wait_until
 from test_saver import renderer_processes
 
-TITLE = "VelmoraVC"
+TITLE = RENDERER_TITLE
 WIDTH, HEIGHT = 1024, 768
 WM_CLOSE = 0x0010
 WM_SYSCOMMAND = 0x0112
@@ -30,7 +30,7 @@ def dim(p):
 class RendererTest(unittest.TestCase):
     def start_renderer(self, s):
         s.xdotool("mousemove", "300", "300")  # where the reference point starts
-        proc = s.start(s.dist_path("Velmora.dll"))
+        proc = s.start(s.dist_path(RENDERER_FILE))
         s.wait_window(TITLE, timeout=30)
         # The title appears during creation; let the window show and draw.
         info = s.wait_visible(TITLE, timeout=15)
@@ -155,7 +155,7 @@ class RendererTest(unittest.TestCase):
         with WineSession(width=WIDTH, height=HEIGHT, name="renderer-aside") as s:
             other = s.start_probe("screensaver-window")
             other_hwnd = int(other.stdout.readline())
-            proc = s.start(s.dist_path("Velmora.dll"))
+            proc = s.start(s.dist_path(RENDERER_FILE))
             self.assertEqual(s.wait_exit(proc, timeout=30), 0)
             self.assertIsNone(s.find_window(TITLE))
             still_there = s.find_window("Screensaver")
@@ -167,7 +167,7 @@ class RendererTest(unittest.TestCase):
     def test_of_two_renderers_started_together_one_runs(self):
         with WineSession(width=WIDTH, height=HEIGHT, name="renderer-together") as s:
             folder = s.install_copy()
-            together = s.start_probe("together", "2", f'"{s.wine_path(folder / "Velmora.dll")}"')
+            together = s.start_probe("together", "2", f'"{s.wine_path(folder / RENDERER_FILE)}"')
             # The one that finds the lock taken ends at once, before any window.
             self.assertRegex(together.stdout.readline().decode(), r"ended=[01]\tcode=0")
             s.wait_visible(TITLE, timeout=60)

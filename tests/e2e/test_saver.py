@@ -8,10 +8,8 @@ import subprocess
 import time
 import unittest
 
-from harness import WineSession, wait_until
+from harness import RENDERER_FILE, RENDERER_TITLE, RUN_WINDOW, WineSession, wait_until
 
-RUN_FORM = "Velmora_Main"
-RENDERER = "VelmoraVC"
 MESSAGE_TITLE = "Velmora (ScreenSaver)"
 MISSING_RENDERER = "Velmora.dll が Velmora.scr と同じﾌｫﾙﾀﾞに見つかりません！"
 WM_CLOSE = 0x0010
@@ -21,7 +19,7 @@ IDOK = 1
 
 def renderer_processes(session) -> int:
     """Renderer processes started from this session's folder."""
-    marker = session.temp_dir.name + "\\\\Velmora\\\\Velmora.dll"
+    marker = session.temp_dir.name + "\\\\Velmora\\\\" + RENDERER_FILE
     out = subprocess.run(["pgrep", "-fc", marker], capture_output=True, text=True).stdout
     return int(out.strip() or 0)
 
@@ -31,8 +29,8 @@ class SaverRunTest(unittest.TestCase):
         folder = s.install_copy()
         scr = folder / "Velmora.scr"
         run = s.start(scr, *args)
-        renderer = s.wait_window(RENDERER, timeout=90)
-        form = s.wait_window(RUN_FORM, timeout=30)
+        renderer = s.wait_window(RENDERER_TITLE, timeout=90)
+        form = s.wait_window(RUN_WINDOW, timeout=30)
         return scr, run, renderer, form
 
     def end_renderer_by_key(self, s, run):
@@ -46,17 +44,17 @@ class SaverRunTest(unittest.TestCase):
         """Presses a key and waits until the renderer's window is gone."""
         # The title comes with the window's creation; keys reach it once it is
         # shown and has the focus.
-        s.wait_visible(RENDERER, timeout=60)
-        self.assertTrue(wait_until(lambda: "VelmoraVC" in s.probe("foreground"), 30))
+        s.wait_visible(RENDERER_TITLE, timeout=60)
+        self.assertTrue(wait_until(lambda: RENDERER_TITLE in s.probe("foreground"), 30))
         time.sleep(1.0)
         s.xdotool("key", "a")
-        s.wait_gone(RENDERER, timeout=30)
+        s.wait_gone(RENDERER_TITLE, timeout=30)
 
     def test_run_is_hidden_refuses_other_copies_and_ends_with_the_renderer(self):
         with WineSession(name="saver-run") as s:
             scr, run, renderer, form = self.start_run(s, "/s")
             self.assertFalse(form.visible)
-            self.assertEqual(form.pid, wait_until(lambda: s.find_window(RUN_FORM), 5).pid)
+            self.assertEqual(form.pid, wait_until(lambda: s.find_window(RUN_WINDOW), 5).pid)
             self.assertNotEqual(form.pid, renderer.pid)
             self.assertEqual(renderer_processes(s), 1)
 
@@ -65,15 +63,15 @@ class SaverRunTest(unittest.TestCase):
                 other = s.start(scr, *args)
                 self.assertEqual(s.wait_exit(other, timeout=60), 0, args)
             self.assertEqual(renderer_processes(s), 1)
-            self.assertEqual(s.find_window(RENDERER).hwnd, renderer.hwnd)
-            self.assertIsNotNone(s.find_window(RUN_FORM))
+            self.assertEqual(s.find_window(RENDERER_TITLE).hwnd, renderer.hwnd)
+            self.assertIsNotNone(s.find_window(RUN_WINDOW))
             self.assertIsNone(run.poll())
 
             code, lag = self.end_renderer_by_key(s, run)
             self.assertEqual(code, 0)
             # The renderer watch looks every 50 ms; the margin is for a loaded machine.
             self.assertLess(lag, 5.0)
-            self.assertIsNone(s.find_window(RUN_FORM))
+            self.assertIsNone(s.find_window(RUN_WINDOW))
 
     def test_two_runs_started_at_the_same_moment_make_one_run(self):
         with WineSession(name="saver-together") as s:
@@ -83,24 +81,24 @@ class SaverRunTest(unittest.TestCase):
             together = s.start_probe("together", "2", f'"{s.wine_path(scr)}" /s')
             # (A line, not the end of the output: the copies hold the pipe open.)
             self.assertRegex(together.stdout.readline().decode(), r"ended=[01]\tcode=0")
-            s.wait_window(RENDERER, timeout=90)
+            s.wait_window(RENDERER_TITLE, timeout=90)
             time.sleep(2.0)  # time for a second renderer to show itself
             self.assertEqual(renderer_processes(s), 1)
-            self.assertIsNotNone(s.find_window(RUN_FORM))
+            self.assertIsNotNone(s.find_window(RUN_WINDOW))
             self.press_key_on_renderer(s)
-            s.wait_gone(RUN_FORM, timeout=30)
+            s.wait_gone(RUN_WINDOW, timeout=30)
 
     def test_a_run_started_while_a_renderer_runs_watches_that_one(self):
         with WineSession(name="saver-over-renderer") as s:
             folder = s.install_copy()
             # A renderer that an earlier run left behind.
-            s.start(s.wine_path(folder / "Velmora.dll"))
-            renderer = s.wait_window(RENDERER, timeout=90)
+            s.start(s.wine_path(folder / RENDERER_FILE))
+            renderer = s.wait_window(RENDERER_TITLE, timeout=90)
             run = s.start(folder / "Velmora.scr", "/s")
-            s.wait_window(RUN_FORM, timeout=60)
+            s.wait_window(RUN_WINDOW, timeout=60)
             time.sleep(2.0)  # time for a second renderer to show itself
             self.assertEqual(renderer_processes(s), 1)
-            self.assertEqual(s.find_window(RENDERER).hwnd, renderer.hwnd)
+            self.assertEqual(s.find_window(RENDERER_TITLE).hwnd, renderer.hwnd)
             code, _ = self.end_renderer_by_key(s, run)
             self.assertEqual(code, 0)
 
@@ -114,10 +112,10 @@ class SaverRunTest(unittest.TestCase):
     def test_close_request_from_outside_ends_the_run_and_leaves_the_renderer(self):
         with WineSession(name="saver-close") as s:
             _, run, renderer, _ = self.start_run(s, "/S")
-            s.probe("post", RUN_FORM, str(WM_CLOSE), check=True)
+            s.probe("post", RUN_WINDOW, str(WM_CLOSE), check=True)
             self.assertEqual(s.wait_exit(run, timeout=30), 0)
-            self.assertIsNone(s.find_window(RUN_FORM))
-            self.assertEqual(s.find_window(RENDERER).hwnd, renderer.hwnd)
+            self.assertIsNone(s.find_window(RUN_WINDOW))
+            self.assertEqual(s.find_window(RENDERER_TITLE).hwnd, renderer.hwnd)
 
     def test_other_requests_end_silently(self):
         with WineSession(name="saver-other") as s:
@@ -126,8 +124,8 @@ class SaverRunTest(unittest.TestCase):
                 proc = s.start(scr, *args)
                 self.assertEqual(s.wait_exit(proc, timeout=60), 0, args)
             self.assertEqual(renderer_processes(s), 0)
-            self.assertIsNone(s.find_window(RUN_FORM))
-            self.assertIsNone(s.find_window(RENDERER))
+            self.assertIsNone(s.find_window(RUN_WINDOW))
+            self.assertIsNone(s.find_window(RENDERER_TITLE))
             self.assertIsNone(s.find_window(MESSAGE_TITLE))
 
 
@@ -135,25 +133,25 @@ class MissingRendererTest(unittest.TestCase):
     def test_run_configure_empty_and_unknown_requests_show_the_message(self):
         with WineSession(name="saver-missing") as s:
             folder = s.install_copy()
-            (folder / "Velmora.dll").unlink(missing_ok=True)
+            (folder / RENDERER_FILE).unlink(missing_ok=True)
             for args in (["/s"], ["/c"], [], ["/a"]):
                 proc = s.start(folder / "Velmora.scr", *args)
                 box = s.wait_visible(MESSAGE_TITLE, timeout=60)
                 self.assertEqual(box.cls, "#32770", args)
                 texts = [child.title for child in s.children(box.hwnd)]
                 self.assertIn(MISSING_RENDERER, texts, args)
-                self.assertIsNone(s.find_window(RUN_FORM), args)
+                self.assertIsNone(s.find_window(RUN_WINDOW), args)
                 # The program waits for OK.
                 time.sleep(0.5)
                 self.assertIsNone(proc.poll(), args)
                 s.probe("post", MESSAGE_TITLE, str(WM_COMMAND), str(IDOK), check=True)
                 self.assertEqual(s.wait_exit(proc, timeout=30), 0, args)
-                self.assertIsNone(s.find_window(RUN_FORM), args)
+                self.assertIsNone(s.find_window(RUN_WINDOW), args)
 
     def test_preview_needs_no_renderer(self):
         with WineSession(name="saver-missing-preview") as s:
             folder = s.install_copy()
-            (folder / "Velmora.dll").unlink(missing_ok=True)
+            (folder / RENDERER_FILE).unlink(missing_ok=True)
             host = s.start_probe("host", "100", "100", "152", "112")
             hwnd = int(host.stdout.readline())
             proc = s.start(folder / "Velmora.scr", "/p", str(hwnd))

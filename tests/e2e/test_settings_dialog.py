@@ -10,7 +10,7 @@ import subprocess
 import time
 import unittest
 
-from harness import WineSession, wait_until
+from harness import RENDERER_TITLE, WineSession, wait_until
 from settings_file import settings_bytes, write_settings
 
 DIALOG = "<Velmora>"
@@ -129,7 +129,7 @@ class SettingsDialogTest(unittest.TestCase):
                 other = s.start(scr, *args)
                 self.assertEqual(s.wait_exit(other, timeout=60), 0, args)
             self.assertEqual(s.find_window(DIALOG).hwnd, w.hwnd)
-            self.assertIsNone(s.find_window("VelmoraVC"))
+            self.assertIsNone(s.find_window(RENDERER_TITLE))
 
             d.click_centre(LABEL[2], True)
             file_kind = d.shot("chose-file")

@@ -25,8 +25,7 @@ TEST(MusicSourceFor, TheCdByKindAndTheFileByItsUpperCasedLastThreeCharacters) {
     EXPECT_EQ(source(2, "mp3"), MusicSource::Mp3File);
     // 集AV (8F 57 41 56) ends in the bytes of "WAV" but not in its characters.
     for (const char* other : {"C:\\x.mpeg", "C:\\x.wave", "C:\\x.mp3 ", "p3", "", "C:\\x.ogg",
-                              "C:\\\x8F\x57"
-                              "AV"}) {
+                              "C:\\\x8F\x57\x41\x56"}) {
         EXPECT_EQ(source(2, other), MusicSource::None) << other;
     }
     for (const std::int16_t kind : {0, 3, -1}) {

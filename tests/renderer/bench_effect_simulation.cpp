@@ -17,6 +17,7 @@ void SimulateOneFrame(benchmark::State& state) {
     const EffectGains gains = DeriveEffectGains(parameters);
     Random15 random(1);
     std::vector<EffectInstance> instances;
+    instances.reserve(parameters.effect_count);
     for (int i = 0; i < parameters.effect_count; ++i) {
         instances.push_back(CreateEffectInstance(parameters, random));
     }

@@ -233,7 +233,7 @@ TEST_F(EffectDrawingTest, TrailsFadeOutCompletelyOnAFastDisplay) {
     SetUpDrawing(160, 120, FrameKeeping::BackBuffer);
     DrawFrames(30);
     drawing.Instances().clear();
-    FrameClock clock(1.0f - DeriveEffectGains(StandardParameters()).fade_alpha);
+    FrameClock clock(DeriveEffectGains(StandardParameters()).fade_alpha);
     for (int frame = 0; frame < 240; ++frame) {
         drawing.DrawFrame(clock.Next(frame * 1000000LL / 240));
     }
@@ -255,7 +255,7 @@ TEST_F(EffectDrawingTest, EveryMonitorsViewShowsTheEffectAndNothingBleedsBeyond)
             int lit = 0;
             for (int y = top; y < bottom; ++y) {
                 for (int x = left; x < right; ++x) {
-                    lit += Brightness(picture[static_cast<size_t>(y * 250 + x)]) > 24 ? 1 : 0;
+                    lit += Brightness(picture[static_cast<size_t>(y) * 250 + x]) > 24 ? 1 : 0;
                 }
             }
             return lit;
@@ -296,6 +296,7 @@ INSTANTIATE_TEST_SUITE_P(Shapes, EveryScreenShape,
 }  // namespace velmora::renderer
 
 // OSMesa keeps a few bookkeeping blocks for the life of the process.
+// NOLINTNEXTLINE(bugprone-reserved-identifier): the name of LeakSanitizer's hook
 extern "C" const char* __lsan_default_suppressions() {
     return "leak:libOSMesa.so\n";
 }

@@ -40,66 +40,33 @@ TEST(Random15, ARunThrowsAwayTheFirstFiveValues) {
     EXPECT_EQ(run.Next(), DrawsFrom(1234u, 6)[5]);
 }
 
-TEST(Random15, StaysWithinFifteenBitsAcrossTheStateRange) {
-    Random15 random(0xFFFFFFFFu);
-    for (int i = 0; i < 100000; ++i) {
-        const int value = random.Next();
-        ASSERT_GE(value, 0);
-        ASSERT_LE(value, 32767);
-    }
-}
-
-TEST(EffectParameters, ConstantsAndDerivedGains) {
-    const EffectParameters p = StandardParameters();
-    EXPECT_EQ(p.particle_size, 30);
-    EXPECT_EQ(p.motion_blur, 30);
-    EXPECT_EQ(p.effect_count, 3);
-    EXPECT_EQ(p.particle_count, 600);
-    EXPECT_EQ(p.sample_count, 400);
-    EXPECT_EQ(p.draw_style, 1);
-    EXPECT_EQ(p.warp_speed, 20);
-    EXPECT_EQ(p.particle_speed, 15);
-    EXPECT_EQ(p.warp_strength, 10);
-
-    const EffectGains gains = DeriveEffectGains(p);
-    EXPECT_FLOAT_EQ(gains.z_step, 0.15f);
-    EXPECT_FLOAT_EQ(gains.warp_gain, 0.1f);
-    EXPECT_FLOAT_EQ(gains.point_gain, 1.2f);
-    EXPECT_FLOAT_EQ(gains.fade_alpha, 0.353f);
-    EXPECT_FLOAT_EQ(ColourGain(p), 0.9f);
-}
-
+// Every instance draws its 600 particles' x, y, z, then the nine phases and
+// rates, in that order, each draw spread evenly over its range: the box of
+// 60 by 60 by 30 units, a turn of the phase, a rate of 0.004 to 0.024.
 TEST(EffectCreation, DrawsInFixedOrderAndStartsInTheBox) {
     const EffectParameters p = StandardParameters();
     const uint32_t seed = 1234567u;
-    const std::vector<int> u = DrawsFrom(seed, 3 * 1818);
+    constexpr size_t kDrawsPerInstance = 600 * 3 + kWarpTerms * 2;
+    constexpr double kTurn = 6.283185307179586;
+    const std::vector<int> u = DrawsFrom(seed, 3 * kDrawsPerInstance);
+    const auto spread = [](int draw, double low, double high) {
+        return low + (high - low) * draw / 32767.0;
+    };
     Random15 random(seed);
-    std::vector<EffectInstance> instances;
-    for (int i = 0; i < 3; ++i) {
-        instances.push_back(CreateEffectInstance(p, random));
-    }
-
-    for (size_t n = 0; n < instances.size(); ++n) {
-        const EffectInstance& instance = instances[n];
-        const size_t base = n * 1818;
+    for (size_t n = 0; n < 3; ++n) {
+        const EffectInstance instance = CreateEffectInstance(p, random);
+        const size_t base = n * kDrawsPerInstance;
         ASSERT_EQ(instance.particles.size(), 600u);
         for (size_t i = 0; i < instance.particles.size(); ++i) {
             const Particle& particle = instance.particles[i];
-            EXPECT_FLOAT_EQ(particle.x, u[base + 3 * i] * 0.0018311106f - 30.0f);
-            EXPECT_FLOAT_EQ(particle.y, u[base + 3 * i + 1] * 0.0018311106f - 30.0f);
-            EXPECT_FLOAT_EQ(particle.z, u[base + 3 * i + 2] * 0.0009155553f - 15.0f);
-            EXPECT_GE(particle.x, -30.0f);
-            EXPECT_LE(particle.x, 30.0f);
-            EXPECT_GE(particle.z, -15.0f);
-            EXPECT_LE(particle.z, 15.0f);
+            EXPECT_NEAR(particle.x, spread(u[base + 3 * i], -30, 30), 1e-4);
+            EXPECT_NEAR(particle.y, spread(u[base + 3 * i + 1], -30, 30), 1e-4);
+            EXPECT_NEAR(particle.z, spread(u[base + 3 * i + 2], -15, 15), 1e-4);
         }
         for (int k = 0; k < kWarpTerms; ++k) {
-            EXPECT_FLOAT_EQ(instance.phase[k], u[base + 1800 + 2 * k] * 0.00019175345f);
-            const float expected_rate =
-                u[base + 1800 + 2 * k + 1] * (400.0f * 1.5259254e-9f) + 400.0f * 0.00001f;
-            EXPECT_FLOAT_EQ(instance.rate[k], expected_rate);
-            EXPECT_GE(instance.rate[k], 0.004f);
-            EXPECT_LE(instance.rate[k], 0.024f);
+            const size_t draw = base + 600 * 3 + 2 * k;
+            EXPECT_NEAR(instance.phase[k], spread(u[draw], 0, kTurn), 1e-5);
+            EXPECT_NEAR(instance.rate[k], spread(u[draw + 1], 0.004, 0.024), 1e-7);
         }
         ASSERT_EQ(instance.samples.size(), 400u);
         for (const Sample& sample : instance.samples) {
@@ -108,6 +75,8 @@ TEST(EffectCreation, DrawsInFixedOrderAndStartsInTheBox) {
         }
         EXPECT_EQ(instance.write_pos, 0);
     }
+    // Nothing else was drawn.
+    EXPECT_EQ(random.Next(), DrawsFrom(seed, 3 * kDrawsPerInstance + 1).back());
 }
 
 class EffectFrame : public ::testing::Test {

@@ -9,13 +9,14 @@
 namespace velmora::renderer {
 namespace {
 
-constexpr float kKept = 0.647f;
+constexpr float kFade = 0.353f;
+constexpr double kKept = 1.0 - kFade;  // the share one sixtieth keeps
 constexpr int kRefreshRates[] = {60, 75, 120, 144, 240};
 
 // The steps of `seconds` of frames tied to a display of `hz`, each frame's
 // start a little early or late as real swaps are.
 std::vector<FrameStep> StepsAt(int hz, double seconds) {
-    FrameClock clock(kKept);
+    FrameClock clock(kFade);
     std::vector<FrameStep> steps;
     const double period_us = 1e6 / hz;
     for (int i = 0; i < hz * seconds; ++i) {
@@ -49,32 +50,32 @@ TEST(FrameClock, TrailsFadeAndGlowAsAtSixtyHertz) {
         // A pixel lit in every frame: darkened by the frame's fade, then lit.
         double lit = 0.0;
         double lit_last_second = 0.0;
-        double fade_steps = 0.0;
+        double kept = 1.0;
         const std::vector<FrameStep> steps = StepsAt(hz, 4.0);
         for (size_t i = 0; i < steps.size(); ++i) {
             const FrameStep& step = steps[i];
-            if (step.fade_steps > 0.0f) {
+            if (step.fade_alpha > 0.0f) {
                 // Every darkening takes a dim 8-bit level down at least by one.
-                EXPECT_LE(std::pow(kKept, step.fade_steps) * 2.0, 1.5) << hz << " Hz";
+                EXPECT_LE((1.0 - step.fade_alpha) * 2.0, 1.5) << hz << " Hz";
             }
-            fade_steps += step.fade_steps;
-            lit = lit * std::pow(kKept, step.fade_steps) + step.light;
+            kept *= 1.0 - step.fade_alpha;
+            lit = lit * (1.0 - step.fade_alpha) + step.light;
             if (i >= steps.size() - static_cast<size_t>(hz)) {
                 lit_last_second += lit / hz;
             }
         }
         // The picture darkens by as many sixtieths as there were.
-        EXPECT_NEAR(fade_steps, 240.0, 24.0) << hz << " Hz";
+        EXPECT_NEAR(std::log(kept) / std::log(kKept), 240.0, 24.0) << hz << " Hz";
         // At 60 Hz it settles at 1 / (1 - 0.647).
         EXPECT_NEAR(lit_last_second, 1.0 / (1.0 - kKept), 0.1 / (1.0 - kKept)) << hz << " Hz";
     }
 }
 
 TEST(FrameClock, FirstFrameIsOneStepAndAStallCountsAtMostFour) {
-    FrameClock clock(kKept);
+    FrameClock clock(kFade);
     const FrameStep first = clock.Next(5'000'000);
     EXPECT_EQ(first.steps, 1.0f);
-    EXPECT_EQ(first.fade_steps, 1.0f);
+    EXPECT_EQ(first.fade_alpha, kFade);
     EXPECT_EQ(first.light, 1.0f);
     EXPECT_EQ(clock.Next(9'000'000).steps, 4.0f);
     const FrameStep same_time = clock.Next(9'000'000);

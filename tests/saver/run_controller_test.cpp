@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -11,10 +12,6 @@ namespace {
 
 using music::MusicSource;
 using Log = std::vector<std::string>;
-
-const char* TimerName(RunTimer timer) {
-    return timer == RunTimer::MusicCheck ? "music check" : "watch";
-}
 
 const char* SourceName(MusicSource source) {
     switch (source) {
@@ -29,38 +26,27 @@ const char* SourceName(MusicSource source) {
     }
 }
 
-// The platform and the music, recording every call into one log.
-class FakeRun : public RunPort, public music::MusicPort {
-  public:
-    bool LaunchRenderer(const std::string& path) override {
-        log.push_back("launch " + path);
-        process_running = launch_succeeds;
-        return launch_succeeds;
+// The run window's part: carries out each reaction as the window does, the
+// platform and the music recorded into one log.
+class RunControllerTest : public ::testing::Test {
+  protected:
+    RunController& Start(MusicSource source, bool cursor_hidden = true) {
+        run.emplace(source, cursor_hidden);
+        CarryOut(run->Start(Sight()));
+        return *run;
     }
-    bool RendererWindowExists() override { return window; }
-    bool RendererProcessRunning() override { return process_running; }
-    std::uint64_t NowMs() override { return now; }
-    void StartTimer(RunTimer timer, std::uint32_t interval_ms) override {
-        log.push_back(std::string("start ") + TimerName(timer) + " " + std::to_string(interval_ms));
+    void Tick(RunTimer timer) { CarryOut(run->OnTimer(timer, Sight())); }
+    void Watch() { Tick(RunTimer::RendererWatch); }
+    void End() { CarryOut(run->End()); }
+    // The renderer's window is gone and its process has ended.
+    void RendererGone() {
+        window = false;
+        process_running = false;
     }
-    void StopTimer(RunTimer timer) override {
-        log.push_back(std::string("stop ") + TimerName(timer));
-    }
-    void ShowCursor() override { log.push_back("show cursor"); }
-    void EndProgram() override {
-        log.push_back("end");
-        ended = true;
-    }
-
-    void Start(MusicSource source) override {
-        log.push_back(std::string("play ") + SourceName(source));
-    }
-    bool Check(MusicSource source) override {
-        log.push_back(std::string("check ") + SourceName(source));
-        return keep_checking;
-    }
-    void Stop(MusicSource source) override {
-        log.push_back(std::string("silence ") + SourceName(source));
+    Log TakeLog() {
+        Log taken;
+        taken.swap(log);
+        return taken;
     }
 
     bool launch_succeeds = true;
@@ -70,37 +56,58 @@ class FakeRun : public RunPort, public music::MusicPort {
     bool ended = false;
     std::uint64_t now = 1000;
     Log log;
-};
-
-constexpr char kRenderer[] = "C:\\a b\\Velmora.dll";
-
-class RunControllerTest : public ::testing::Test {
-  protected:
-    RunController& Start(MusicSource source, bool cursor_hidden = true) {
-        run.emplace(fake, fake, source, kRenderer, cursor_hidden);
-        run->Start();
-        return *run;
-    }
-    void Watch() { run->OnTimer(RunTimer::RendererWatch); }
-    // The renderer's window is gone and its process has ended.
-    void RendererGone() {
-        fake.window = false;
-        fake.process_running = false;
-    }
-    Log TakeLog() {
-        Log log;
-        log.swap(fake.log);
-        return log;
-    }
-
-    FakeRun fake;
     std::optional<RunController> run;
+
+  private:
+    RendererSight Sight() const { return RendererSight{window, process_running, now}; }
+
+    void CarryOut(const RunReaction& reaction) {
+        if (reaction.stop_watch) {
+            log.push_back("stop watch");
+        }
+        if (reaction.stop_music_check) {
+            log.push_back("stop music check");
+        }
+        if (reaction.start_watch) {
+            log.push_back("start watch " + std::to_string(kRendererWatchMs));
+        }
+        if (reaction.launch_renderer) {
+            log.push_back("launch");
+            process_running = launch_succeeds;
+            run->RendererLaunched(launch_succeeds);
+        }
+        const std::string source = SourceName(reaction.music_source);
+        switch (reaction.music) {
+            case MusicStep::Start:
+                log.push_back("play " + source);
+                break;
+            case MusicStep::Check:
+                log.push_back("check " + source);
+                CarryOut(run->MusicChecked(keep_checking));
+                break;
+            case MusicStep::Stop:
+                log.push_back("silence " + source);
+                break;
+            case MusicStep::None:
+                break;
+        }
+        if (reaction.start_music_check_ms > 0) {
+            log.push_back("start music check " + std::to_string(reaction.start_music_check_ms));
+        }
+        if (reaction.show_cursor) {
+            log.push_back("show cursor");
+        }
+        if (reaction.end_program) {
+            log.push_back("end");
+            ended = true;
+        }
+    }
 };
 
 TEST_F(RunControllerTest, StartLaunchesTheRendererWatchesItAndStartsTheMusicByItsSource) {
-    const Log launch = {"start watch 50", std::string("launch ") + kRenderer};
+    const Log launch = {"start watch 50", "launch"};
     const auto started = [&](MusicSource source, const Log& music) {
-        fake.process_running = false;  // the renderer of the run before has ended
+        process_running = false;  // the renderer of the run before has ended
         Start(source);
         Log expected = launch;
         expected.insert(expected.end(), music.begin(), music.end());
@@ -114,11 +121,11 @@ TEST_F(RunControllerTest, StartLaunchesTheRendererWatchesItAndStartsTheMusicByIt
 
 TEST_F(RunControllerTest, RunEndsAtTheFirstWatchWithoutTheRendererWindow) {
     Start(MusicSource::None);
-    fake.window = true;
+    window = true;
     Watch();
     Watch();
-    EXPECT_FALSE(fake.ended);
-    fake.window = false;
+    EXPECT_FALSE(ended);
+    window = false;
     TakeLog();
     Watch();
     EXPECT_EQ(TakeLog(), (Log{"stop watch", "show cursor", "end"}));
@@ -132,8 +139,8 @@ TEST_F(RunControllerTest, EndOfRunStopsTheMusicItStarted) {
     EXPECT_EQ(TakeLog(), (Log{"stop watch", "silence WAV", "show cursor", "end"}));
 
     Start(MusicSource::Mp3File);
-    run->OnTimer(RunTimer::MusicCheck);
-    run->OnTimer(RunTimer::MusicCheck);
+    Tick(RunTimer::MusicCheck);
+    Tick(RunTimer::MusicCheck);
     TakeLog();
     RendererGone();
     Watch();
@@ -143,41 +150,40 @@ TEST_F(RunControllerTest, EndOfRunStopsTheMusicItStarted) {
 
 TEST_F(RunControllerTest, CdChecksRunWhileTheDriveIsUsableAndTheDriveIsClosedAtTheEnd) {
     Start(MusicSource::Cd);
-    run->OnTimer(RunTimer::MusicCheck);
+    Tick(RunTimer::MusicCheck);
     EXPECT_TRUE(run->TimerRunning(RunTimer::MusicCheck));
-    fake.keep_checking = false;
-    run->OnTimer(RunTimer::MusicCheck);
+    keep_checking = false;
+    Tick(RunTimer::MusicCheck);
     EXPECT_FALSE(run->TimerRunning(RunTimer::MusicCheck));
-    EXPECT_EQ(TakeLog(),
-              (Log{"start watch 50", std::string("launch ") + kRenderer, "play CD",
-                   "start music check 200", "check CD", "check CD", "stop music check"}));
+    EXPECT_EQ(TakeLog(), (Log{"start watch 50", "launch", "play CD", "start music check 200",
+                              "check CD", "check CD", "stop music check"}));
     RendererGone();
     Watch();
     // The checks had given up (a drive error, a reply that is not a number),
     // yet the drive the run opened is still stopped and closed.
     EXPECT_EQ(TakeLog(), (Log{"stop watch", "silence CD", "show cursor", "end"}));
 
-    fake.keep_checking = true;
+    keep_checking = true;
     Start(MusicSource::Cd);
-    run->OnTimer(RunTimer::MusicCheck);
+    Tick(RunTimer::MusicCheck);
     TakeLog();
-    run->End();
+    End();
     EXPECT_EQ(TakeLog(), (Log{"stop music check", "silence CD", "show cursor", "end"}));
 }
 
 TEST_F(RunControllerTest, TheCursorIsGivenBackOnlyWhenTheStartUpHidIt) {
     Start(MusicSource::None, false);
     TakeLog();
-    run->End();
+    End();
     EXPECT_EQ(TakeLog(), Log{"end"});
 }
 
 TEST_F(RunControllerTest, ACloseFromOutsideEndsTheRunOnce) {
     Start(MusicSource::WavFile);
-    fake.window = true;
+    window = true;
     TakeLog();
-    run->End();
-    run->End();
+    End();
+    End();
     EXPECT_EQ(TakeLog(), (Log{"silence WAV", "show cursor", "end"}));
 }
 
@@ -186,52 +192,52 @@ TEST_F(RunControllerTest, WaitsForARendererThatIsStillStarting) {
     TakeLog();
     // The process runs, its window is not up yet.
     for (int tick = 0; tick < 100; ++tick) {
-        fake.now += 50;
+        now += 50;
         Watch();
     }
-    EXPECT_FALSE(fake.ended);
-    fake.window = true;
+    EXPECT_FALSE(ended);
+    window = true;
     Watch();
     // Once seen, the window's disappearance ends the run at once, even while
     // the process is still finishing.
-    fake.window = false;
+    window = false;
     Watch();
-    EXPECT_TRUE(fake.ended);
+    EXPECT_TRUE(ended);
 }
 
 TEST_F(RunControllerTest, GivesUpOnARendererWhoseWindowNeverComes) {
     Start(MusicSource::None);
-    fake.now += kRendererStartLimitMs - 1;
+    now += kRendererStartLimitMs - 1;
     Watch();
-    EXPECT_FALSE(fake.ended);
-    fake.now += 1;
+    EXPECT_FALSE(ended);
+    now += 1;
     Watch();
-    EXPECT_TRUE(fake.ended);
+    EXPECT_TRUE(ended);
 }
 
 TEST_F(RunControllerTest, ARendererLeftRunningIsWatchedInsteadOfStartingASecond) {
-    fake.process_running = true;  // an earlier run gave up on it; its window is not up yet
+    process_running = true;  // an earlier run gave up on it; its window is not up yet
     Start(MusicSource::Cd);
     EXPECT_EQ(TakeLog(), (Log{"start watch 50", "play CD", "start music check 200"}));
-    fake.now += 1000;
+    now += 1000;
     Watch();
-    EXPECT_FALSE(fake.ended);
-    fake.window = true;
+    EXPECT_FALSE(ended);
+    window = true;
     Watch();
     RendererGone();
     Watch();
-    EXPECT_TRUE(fake.ended);
+    EXPECT_TRUE(ended);
 }
 
 TEST_F(RunControllerTest, ARendererThatEndedBeforeItsWindowCameEndsTheRun) {
     Start(MusicSource::None);
-    fake.process_running = false;
+    process_running = false;
     Watch();
-    EXPECT_TRUE(fake.ended);
+    EXPECT_TRUE(ended);
 }
 
 TEST_F(RunControllerTest, ARendererThatCouldNotStartEndsTheRunAtTheFirstWatch) {
-    fake.launch_succeeds = false;
+    launch_succeeds = false;
     Start(MusicSource::Mp3File);
     TakeLog();
     Watch();

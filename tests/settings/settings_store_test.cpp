@@ -5,7 +5,6 @@
 #include <map>
 #include <string>
 
-#include "tests/support/cp932_text.h"
 #include "tests/support/fake_settings_files.h"
 
 namespace velmora::settings {
@@ -18,7 +17,7 @@ const SettingsPlaces kPlaces = PlacesFor(u"C:\\Saver", u"");
 std::string IniWith(const std::map<std::string, std::string>& values) {
     std::string file = "[Section]\r\n";
     for (const auto& [key, value] : values) {
-        file += key + "=" + value + "\r\n";
+        file.append(key).append("=").append(value).append("\r\n");
     }
     return file;
 }
@@ -136,13 +135,6 @@ TEST(StoredValues, KindTrackAndFileInTheFilesOrder) {
     EXPECT_EQ(values[1].value, "-2");
     EXPECT_EQ(values[2].key, kKeyFile);
     EXPECT_EQ(values[2].value, "D:\\b.wav");
-}
-
-TEST(SettingsKeys, AreTheCp932BytesOfTheirReadableForms) {
-    using velmora::testing::Cp932ToUtf8;
-    EXPECT_EQ(Cp932ToUtf8(kKeyKind), "BGM区分");
-    EXPECT_EQ(Cp932ToUtf8(kKeyRepeatTrack), "BGMﾘﾋﾟｰﾄ");
-    EXPECT_EQ(Cp932ToUtf8(kKeyFile), "BGMﾌｧｲﾙ");
 }
 
 }  // namespace

@@ -113,6 +113,7 @@ int main(int argc, char** argv) {
 }
 
 // OSMesa keeps a few bookkeeping blocks for the life of the process.
+// NOLINTNEXTLINE(bugprone-reserved-identifier): the name of LeakSanitizer's hook
 extern "C" const char* __lsan_default_suppressions() {
     return "leak:libOSMesa.so\n";
 }

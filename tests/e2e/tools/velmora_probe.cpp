@@ -194,6 +194,11 @@ int RunWindow(const char* class_name, const char* title, DWORD style, int x, int
     return 0;
 }
 
+// A decimal argument; 0 when it is not one.
+int DecimalArgument(const char* text) {
+    return static_cast<int>(std::strtol(text, nullptr, 10));
+}
+
 // Starts `count` copies of a command line at the same moment (made suspended,
 // then let go one right after the other) and waits for the first to end.
 int StartTogether(int count, const char* command_line) {
@@ -213,6 +218,7 @@ int StartTogether(int count, const char* command_line) {
         started.push_back(info);
     }
     std::vector<HANDLE> processes;
+    processes.reserve(started.size());
     for (const PROCESS_INFORMATION& info : started) {
         processes.push_back(info.hProcess);
     }
@@ -289,8 +295,9 @@ int main(int argc, char** argv) {
                          320, 200);
     }
     if (command == "host" && argc == 6) {
-        return RunWindow("VelmoraProbeHost", "Velmora probe host", WS_POPUP, std::atoi(argv[2]),
-                         std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]));
+        return RunWindow("VelmoraProbeHost", "Velmora probe host", WS_POPUP,
+                         DecimalArgument(argv[2]), DecimalArgument(argv[3]),
+                         DecimalArgument(argv[4]), DecimalArgument(argv[5]));
     }
     // Loads a DLL by its name alone, as a program's imports are found.
     if (command == "load" && argc == 3) {
@@ -303,7 +310,7 @@ int main(int argc, char** argv) {
         return HoldFile(argv[2], FILE_SHARE_READ | FILE_SHARE_WRITE);
     }
     if (command == "together" && argc == 4) {
-        return StartTogether(std::atoi(argv[2]), argv[3]);
+        return StartTogether(DecimalArgument(argv[2]), argv[3]);
     }
     return Usage();
 }

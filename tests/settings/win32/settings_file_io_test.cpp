@@ -44,7 +44,7 @@ class JapaneseFolder : public ::testing::Test {
 TEST(WideText, RunsOnTheCodePageTheTestWasStartedFor) {
     const char* expected = std::getenv("VELMORA_EXPECTED_ACP");
     ASSERT_NE(expected, nullptr) << "started without the code page it should run on";
-    EXPECT_EQ(GetACP(), static_cast<UINT>(std::atoi(expected)));
+    EXPECT_EQ(GetACP(), static_cast<UINT>(std::strtoul(expected, nullptr, 10)));
 }
 
 TEST(WideText, Cp932TextsComeOutTheSameOnEveryCodePage) {

@@ -1,0 +1,42 @@
+#pragma once
+// What Velmora.scr and Velmora.dll agree on: the only thing both programs
+// include. They share no other code and no memory; every name below is looked
+// up through the platform.
+//
+// How a run goes between them:
+//  1. Velmora.scr starts. It takes kSaverBusyLock and looks for a window
+//     captioned kRunWindowCaption (or the settings dialog's caption): a copy
+//     already busy means this one ends at once.
+//  2. For a run it creates its hidden run window, captioned kRunWindowCaption,
+//     and starts kRendererFileName from its own folder. The command line only
+//     names that program again, quoted; the renderer reads no arguments. A
+//     renderer that still holds kRendererRunningLock (one an earlier run gave
+//     up on) is watched instead of starting a second.
+//  3. Velmora.dll takes kRendererRunningLock at its entry and holds it until
+//     its process ends; while its full-screen window exists the window is
+//     titled kRendererWindowTitle.
+//  4. Every 50 ms Velmora.scr looks for a top-level window of that title. The
+//     renderer ends itself on the user's input; the first look that finds no
+//     such window (or a renderer that never brought one up) ends the run:
+//     Velmora.scr stops its music, gives back the cursor and ends.
+// Nothing else passes between them: no file, setting, message or exit code.
+
+namespace velmora::contract {
+
+// The renderer program, beside Velmora.scr.
+inline constexpr char kRendererFileName[] = "Velmora.dll";
+
+// Title of the renderer's window: present exactly while the renderer runs.
+inline constexpr char kRendererWindowTitle[] = "VelmoraVC";
+
+// Held by every renderer process for its whole life, its window up or not.
+inline constexpr wchar_t kRendererRunningLock[] = L"Local\\VelmoraVC running";
+
+// Caption of Velmora.scr's hidden run window; while it exists a run is busy.
+inline constexpr char kRunWindowCaption[] = "Velmora_Main";
+
+// Taken by every copy of Velmora.scr that may start a run or the settings
+// dialog; held until that copy ends.
+inline constexpr wchar_t kSaverBusyLock[] = L"Local\\Velmora.scr busy";
+
+}  // namespace velmora::contract
