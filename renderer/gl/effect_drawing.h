@@ -26,6 +26,12 @@ class EffectDrawing {
     // (one sixtieth of a second unless told), then in every view darken the
     // previous picture and draw the instances. The caller swaps the buffers.
     void DrawFrame(const FrameStep& step = FrameStep{});
+    // Keeps the picture where `keeping` says from now on; the picture so far
+    // is carried over.
+    void ChangeKeeping(FrameKeeping keeping);
+    // Draws into the views of a new layout of the window from the next frame
+    // on; the effect goes on, its trails start again from black.
+    void ChangeLayout(const DesktopLayout& layout);
     // Frees the instances and the GL objects made at set-up.
     void TearDown();
 
@@ -33,11 +39,13 @@ class EffectDrawing {
 
   private:
     void DrawView(std::size_t index, float fade_alpha);
+    void MakeKeepers();
 
     EffectParameters parameters_;
     EffectGains gains_;
     Random15 random_;
     std::vector<MonitorView> views_;
+    FrameKeeping keeping_ = FrameKeeping::Texture;
     std::vector<FrameKeeper> keepers_;  // one per view, when the texture keeps the picture
     std::vector<EffectInstance> instances_;
     PointBatch batch_;

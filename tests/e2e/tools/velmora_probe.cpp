@@ -1,15 +1,19 @@
 // Test-side window probe: finds, watches and pokes top-level windows of
 // other processes inside the same Wine session, and makes the windows the
-// programs expect to meet (a host for the preview, a rival saver window).
-// One command per run; results go to standard output as key=value fields
-// separated by tabs.
+// programs expect to meet (a host for the preview, a rival saver window);
+// reads the renderer's frame count and a process's resources, changes the
+// display mode and tells the renderer the displays' state. One command per run; results go to
+// standard output as key=value fields separated by tabs.
 #include <windows.h>
+#include <psapi.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
+
+#include "renderer/win32/frame_counter.h"
 
 namespace {
 
@@ -231,11 +235,115 @@ int StartTogether(int count, const char* command_line) {
     return 0;
 }
 
+// The frames the running renderer has drawn so far.
+int Frames() {
+    HANDLE mapping = OpenFileMappingW(FILE_MAP_READ, FALSE, velmora::renderer::kFrameCounterName);
+    if (mapping == nullptr) {
+        return 1;
+    }
+    const auto* count =
+        static_cast<const volatile LONG64*>(MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, 0));
+    if (count == nullptr) {
+        CloseHandle(mapping);
+        return 1;
+    }
+    std::printf("frames=%lld\n", static_cast<long long>(*count));
+    UnmapViewOfFile(const_cast<LONG64*>(count));
+    CloseHandle(mapping);
+    return 0;
+}
+
+// Tells the window what the platform's power manager tells it when the
+// console's displays change state (0 off, 1 on, 2 dimmed): the setting is
+// written into the window's own process, where the message's pointer points.
+int DisplayState(const char* title, DWORD state) {
+    HWND window = FindWindowA(nullptr, title);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, pid);
+    if (window == nullptr || process == nullptr) {
+        return 1;
+    }
+    POWERBROADCAST_SETTING setting{};
+    setting.PowerSetting = GUID_CONSOLE_DISPLAY_STATE;
+    setting.DataLength = sizeof(DWORD);
+    std::memcpy(setting.Data, &state, sizeof state);
+    void* remote = VirtualAllocEx(process, nullptr, sizeof setting + sizeof(DWORD),
+                                  MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    DWORD_PTR answer = 0;
+    const bool sent =
+        remote != nullptr &&
+        WriteProcessMemory(process, remote, &setting, sizeof setting, nullptr) &&
+        SendMessageTimeoutA(window, WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE,
+                            reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG, 5000, &answer);
+    if (remote != nullptr) {
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    }
+    CloseHandle(process);
+    return sent ? 0 : 1;
+}
+
+// Changes the display mode of the primary display (in Wine's virtual
+// desktop: the desktop's size).
+int SetMode(int width, int height) {
+    DEVMODEW mode{};
+    mode.dmSize = sizeof mode;
+    mode.dmPelsWidth = static_cast<DWORD>(width);
+    mode.dmPelsHeight = static_cast<DWORD>(height);
+    mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
+    const LONG result = ChangeDisplaySettingsExW(nullptr, &mode, nullptr, 0, nullptr);
+    std::printf("result=%ld\tw=%d\th=%d\n", result, GetSystemMetrics(SM_CXSCREEN),
+                GetSystemMetrics(SM_CYSCREEN));
+    return result == DISP_CHANGE_SUCCESSFUL ? 0 : 1;
+}
+
+BOOL CALLBACK CountWindowOfProcess(HWND window, LPARAM counting) {
+    auto* count = reinterpret_cast<std::pair<DWORD, int>*>(counting);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    if (pid == count->first) {
+        ++count->second;
+    }
+    return TRUE;
+}
+
+// What a process holds: memory, kernel handles, GDI and USER objects (-1
+// where the platform does not count them) and top-level windows.
+int Resources(DWORD pid) {
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
+    if (process == nullptr) {
+        return 1;
+    }
+    PROCESS_MEMORY_COUNTERS_EX memory{};
+    memory.cb = sizeof memory;
+    GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory),
+                         sizeof memory);
+    DWORD handles = 0;
+    GetProcessHandleCount(process, &handles);
+    const auto gui_objects = [process](DWORD kind) {
+        SetLastError(0);
+        const DWORD count = GetGuiResources(process, kind);
+        return count == 0 && GetLastError() != 0 ? -1L : static_cast<long>(count);
+    };
+    std::pair<DWORD, int> windows{pid, 0};
+    EnumWindows(CountWindowOfProcess, reinterpret_cast<LPARAM>(&windows));
+    std::printf(
+        "private_kb=%llu\tworking_set_kb=%llu\thandles=%lu\tgdi=%ld\tuser=%ld\t"
+        "windows=%d\n",
+        static_cast<unsigned long long>(memory.PrivateUsage / 1024),
+        static_cast<unsigned long long>(memory.WorkingSetSize / 1024),
+        static_cast<unsigned long>(handles), gui_objects(GR_GDIOBJECTS),
+        gui_objects(GR_USEROBJECTS), windows.second);
+    CloseHandle(process);
+    return 0;
+}
+
 int Usage() {
     std::fprintf(stderr,
                  "usage: velmora_probe find TITLE | wait TITLE MS | wait-gone TITLE MS |\n"
                  "       post TITLE MSG [WPARAM [LPARAM]] | children HWND | foreground |\n"
-                 "       screensaver-window | host X Y W H | together COUNT COMMAND_LINE | acp\n");
+                 "       screensaver-window | host X Y W H | together COUNT COMMAND_LINE | acp |\n"
+                 "       frames | display-state TITLE 0|1|2 | set-mode W H | resources PID\n");
     return 2;
 }
 
@@ -272,6 +380,18 @@ int main(int argc, char** argv) {
     if (command == "host" && argc == 6) {
         return RunWindow("VelmoraProbeHost", "Velmora probe host", WS_POPUP, std::atoi(argv[2]),
                          std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]));
+    }
+    if (command == "frames") {
+        return Frames();
+    }
+    if (command == "display-state" && argc == 4) {
+        return DisplayState(argv[2], std::strtoul(argv[3], nullptr, 10));
+    }
+    if (command == "set-mode" && argc == 4) {
+        return SetMode(std::atoi(argv[2]), std::atoi(argv[3]));
+    }
+    if (command == "resources" && argc == 3) {
+        return Resources(std::strtoul(argv[2], nullptr, 10));
     }
     if (command == "together" && argc == 4) {
         return StartTogether(std::atoi(argv[2]), argv[3]);
