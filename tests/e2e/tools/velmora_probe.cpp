@@ -307,8 +307,47 @@ BOOL CALLBACK CountWindowOfProcess(HWND window, LPARAM counting) {
     return TRUE;
 }
 
-// What a process holds: memory, kernel handles, GDI and USER objects (-1
-// where the platform does not count them) and top-level windows.
+// The handles a process holds, from the system's list of every handle (Wine
+// answers a process's own handle count with 0, but keeps this list).
+long HandlesOf(DWORD pid) {
+    struct HandleEntry {
+        ULONG owner_pid;
+        BYTE object_type;
+        BYTE flags;
+        USHORT value;
+        PVOID object;
+        ACCESS_MASK access;
+    };
+    struct HandleList {
+        ULONG count;
+        HandleEntry entries[1];
+    };
+    using QuerySystem = LONG(WINAPI*)(ULONG, PVOID, ULONG, PULONG);
+    const auto query = reinterpret_cast<QuerySystem>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQuerySystemInformation")));
+    constexpr ULONG kSystemHandleInformation = 16;
+    constexpr LONG kBufferTooSmall = static_cast<LONG>(0xC0000004);
+    std::vector<unsigned char> buffer(1 << 20);
+    ULONG needed = 0;
+    LONG status = kBufferTooSmall;
+    while ((status = query(kSystemHandleInformation, buffer.data(),
+                           static_cast<ULONG>(buffer.size()), &needed)) == kBufferTooSmall) {
+        buffer.resize(buffer.size() * 2);
+    }
+    if (status != 0) {
+        return -1;
+    }
+    const auto* list = reinterpret_cast<const HandleList*>(buffer.data());
+    long count = 0;
+    for (ULONG i = 0; i < list->count; ++i) {
+        count += list->entries[i].owner_pid == pid ? 1 : 0;
+    }
+    return count;
+}
+
+// What a process holds: private memory, working set, kernel handles, GDI and
+// USER objects (-1 where the platform does not count them) and top-level
+// windows.
 int Resources(DWORD pid) {
     HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
     if (process == nullptr) {
@@ -318,8 +357,6 @@ int Resources(DWORD pid) {
     memory.cb = sizeof memory;
     GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory),
                          sizeof memory);
-    DWORD handles = 0;
-    GetProcessHandleCount(process, &handles);
     const auto gui_objects = [process](DWORD kind) {
         SetLastError(0);
         const DWORD count = GetGuiResources(process, kind);
@@ -328,12 +365,11 @@ int Resources(DWORD pid) {
     std::pair<DWORD, int> windows{pid, 0};
     EnumWindows(CountWindowOfProcess, reinterpret_cast<LPARAM>(&windows));
     std::printf(
-        "private_kb=%llu\tworking_set_kb=%llu\thandles=%lu\tgdi=%ld\tuser=%ld\t"
+        "private_kb=%llu\tworking_set_kb=%llu\thandles=%ld\tgdi=%ld\tuser=%ld\t"
         "windows=%d\n",
-        static_cast<unsigned long long>(memory.PrivateUsage / 1024),
-        static_cast<unsigned long long>(memory.WorkingSetSize / 1024),
-        static_cast<unsigned long>(handles), gui_objects(GR_GDIOBJECTS),
-        gui_objects(GR_USEROBJECTS), windows.second);
+        static_cast<unsigned long long>(memory.PagefileUsage / 1024),
+        static_cast<unsigned long long>(memory.WorkingSetSize / 1024), HandlesOf(pid),
+        gui_objects(GR_GDIOBJECTS), gui_objects(GR_USEROBJECTS), windows.second);
     CloseHandle(process);
     return 0;
 }
