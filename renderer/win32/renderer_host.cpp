@@ -85,26 +85,7 @@ DesktopShape CurrentDesktop() {
     return desktop;
 }
 
-BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT rect, LPARAM monitors) {
-    reinterpret_cast<std::vector<ScreenRect>*>(monitors)->push_back(
-        ScreenRect{rect->left, rect->top, rect->right, rect->bottom});
-    return TRUE;
-}
-
-std::vector<ScreenRect> MonitorRects() {
-    std::vector<ScreenRect> monitors;
-    EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&monitors));
-    return monitors;
-}
-
-// Every monitor of the desktop; the primary screen when they cannot be told.
-DesktopLayout LayOutMonitors() {
-    DesktopLayout layout = LayOutDesktop(MonitorRects());
-    if (layout.views.empty()) {
-        layout = SingleView(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
-    }
-    return layout;
-}
+std::vector<ScreenRect> MonitorRects();
 
 void PlaceWindow(HWND window, const ScreenRect& area) {
     SetWindowPos(window, HWND_TOPMOST, area.left, area.top, area.right - area.left,
@@ -196,6 +177,27 @@ LRESULT CALLBACK SaverWindowProc(HWND window, UINT message, WPARAM wparam, LPARA
         return reaction.result;
     }
     return DefWindowProcA(window, message, wparam, lparam);
+}
+
+BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT rect, LPARAM monitors) {
+    reinterpret_cast<std::vector<ScreenRect>*>(monitors)->push_back(
+        ScreenRect{rect->left, rect->top, rect->right, rect->bottom});
+    return TRUE;
+}
+
+std::vector<ScreenRect> MonitorRects() {
+    std::vector<ScreenRect> monitors;
+    EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&monitors));
+    return monitors;
+}
+
+// Every monitor of the desktop; the primary screen when they cannot be told.
+DesktopLayout LayOutMonitors() {
+    DesktopLayout layout = LayOutDesktop(MonitorRects());
+    if (layout.views.empty()) {
+        layout = SingleView(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    }
+    return layout;
 }
 
 bool RegisterSaverClass(HINSTANCE instance) {
