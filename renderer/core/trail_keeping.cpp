@@ -9,8 +9,8 @@ TrailSource TrailSourceFor(bool texture_ready, bool back_buffer_kept) {
     return back_buffer_kept ? TrailSource::BackBuffer : TrailSource::None;
 }
 
-bool BackBufferProbeDue(bool probed, bool window_shown, int frames_presented) {
-    return !probed && window_shown && frames_presented >= 1;
+bool BackBufferProbeDue(bool probed, bool window_shown, bool frame_presented) {
+    return !probed && window_shown && frame_presented;
 }
 
 }  // namespace velmora::renderer

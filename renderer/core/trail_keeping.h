@@ -17,6 +17,6 @@ TrailSource TrailSourceFor(bool texture_ready, bool back_buffer_kept);
 // Whether to probe the back buffer now: once, after the window is on the
 // screen and a frame has been presented in it (a driver may not present a
 // window that is not shown, and its back buffer then seems to be kept).
-bool BackBufferProbeDue(bool probed, bool window_shown, int frames_presented);
+bool BackBufferProbeDue(bool probed, bool window_shown, bool frame_presented);
 
 }  // namespace velmora::renderer

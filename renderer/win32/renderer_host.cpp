@@ -47,7 +47,7 @@ struct RendererProcess {
     PresenceNotifications presence_notifications;
     FrameCounter frame_counter;
     bool back_buffer_probed = false;
-    int frames_presented = 0;
+    bool frame_presented = false;
 };
 
 int64_t NowUs() {
@@ -239,12 +239,12 @@ void IdleDraw(RendererProcess& process) {
         return;
     }
     if (BackBufferProbeDue(process.back_buffer_probed, IsWindowVisible(process.main_window) != 0,
-                           process.frames_presented)) {
+                           process.frame_presented)) {
         ProbeBackBuffer(process);
     }
     process.effect_drawing.DrawFrame(process.frame_clock.Next(NowUs()));
     SwapMainPlane(process.device_context);
-    ++process.frames_presented;
+    process.frame_presented = true;
     process.frame_counter.Count();
 }
 

@@ -36,16 +36,17 @@ class VirtualDesktop:
 
     def probe(self, *args: str) -> str:
         """Runs a probe command that prints one line; returns it ('' when none
-        came). The desktop starts the probe and returns at once, so its output
-        goes into a file of its own (a pipe would be held open by the
-        desktop's process) and is waited for."""
+        came). The desktop's process starts the probe and may return at once
+        or live on, so the output goes into a file of its own and is waited
+        for there; the session ends whatever is left."""
         self.calls += 1
         output = self.session.temp_dir / f"desktop-probe-{self.calls}.txt"
         with open(output, "wb") as out:
-            subprocess.run(["wine", "explorer", f"/desktop={self.name}", str(PROBE), *args],
-                           env=self.session.env, stdin=subprocess.DEVNULL, stdout=out,
-                           stderr=subprocess.DEVNULL, timeout=60)
-        line = wait_until(lambda: (text := output.read_bytes()).endswith(b"\n") and text, 20)
+            self.session._procs.append(subprocess.Popen(
+                ["wine", "explorer", f"/desktop={self.name}", str(PROBE), *args],
+                env=self.session.env, stdin=subprocess.DEVNULL, stdout=out,
+                stderr=subprocess.DEVNULL, start_new_session=True))
+        line = wait_until(lambda: (text := output.read_bytes()).endswith(b"\n") and text, 30)
         return line.decode("cp932", errors="replace") if line else ""
 
     def foreground(self, title: str) -> WindowInfo | None:
@@ -67,6 +68,8 @@ class RendererDisplaysTest(unittest.TestCase):
         with WineSession(width=1600, height=1000, name="renderer-display-modes") as s:
             desktop = VirtualDesktop(s, "VelmoraModes")
             desktop.start(s.dist_path("Velmora.dll"), "1280x720")
+            # Drawing, so its desktop is up: the probes go into that one.
+            self.assertTrue(wait_until(lambda: s.probe("frames"), timeout=60))
             shown = wait_until(lambda: (w := desktop.foreground(TITLE)) and w.visible and w, 60)
             self.assertTrue(shown, "the renderer's window in the virtual desktop")
             self.assertEqual((shown.x, shown.y, shown.width, shown.height), (0, 0, 1280, 720))

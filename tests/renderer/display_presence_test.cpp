@@ -47,10 +47,10 @@ TEST(TrailKeeping, TexturesFirstThenAKeptBackBufferElseNoTrails) {
 }
 
 TEST(TrailKeeping, TheBackBufferIsProbedOnceShownAndPresented) {
-    EXPECT_FALSE(BackBufferProbeDue(false, false, 5)) << "not on the screen yet";
-    EXPECT_FALSE(BackBufferProbeDue(false, true, 0)) << "nothing presented yet";
-    EXPECT_TRUE(BackBufferProbeDue(false, true, 1));
-    EXPECT_FALSE(BackBufferProbeDue(true, true, 2)) << "only once";
+    EXPECT_FALSE(BackBufferProbeDue(false, false, true)) << "not on the screen yet";
+    EXPECT_FALSE(BackBufferProbeDue(false, true, false)) << "nothing presented yet";
+    EXPECT_TRUE(BackBufferProbeDue(false, true, true));
+    EXPECT_FALSE(BackBufferProbeDue(true, true, true)) << "only once";
 }
 
 }  // namespace

@@ -175,11 +175,11 @@ TEST(Drawing, TheBackBufferIsProbedOnceTheWindowIsShownAndPresented) {
     AssignEffectParameters(parameters);
     EffectDrawing drawing;
     drawing.SetUp(SingleView(kWidth, kHeight), parameters, Random15(5), FrameKeeping::Texture);
-    int presented = 0;
+    bool presented = false;
     const auto present = [&] {
         drawing.DrawFrame();
         SwapMainPlane(window.Dc());
-        ++presented;
+        presented = true;
     };
     present();
     EXPECT_FALSE(BackBufferProbeDue(false, IsWindowVisible(window.Window()) != 0, presented));
