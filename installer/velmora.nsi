@@ -5,10 +5,10 @@
 ; scripts/package builds it with
 ;   makensis -INPUTCHARSET UTF8 -DVERSION=x.y.z -DDIST=<folder of the programs>
 ;            -DICON=<setup icon> -DSIDE_PICTURE=<164 x 314 BMP of the first and last page>
-;            -DOUTFILE=<setup file> installer/velmora.nsi
+;            -DCLOSER=<CloseVelmora.exe> -DOUTFILE=<setup file> installer/velmora.nsi
 
-!ifndef VERSION | DIST | ICON | SIDE_PICTURE | OUTFILE
-  !error "define VERSION, DIST, ICON, SIDE_PICTURE and OUTFILE"
+!ifndef VERSION | DIST | ICON | SIDE_PICTURE | CLOSER | OUTFILE
+  !error "define VERSION, DIST, ICON, SIDE_PICTURE, CLOSER and OUTFILE"
 !endif
 
 ; The programs are 64-bit, and so is the setup.
@@ -20,6 +20,10 @@ SetCompressor /SOLID lzma
 Name "Velmora"
 OutFile "${OUTFILE}"
 InstallDir "$LOCALAPPDATA\Programs\Velmora"
+; Installing again goes where the first install went.
+InstallDirRegKey HKCU "Software\Microsoft\Windows\CurrentVersion\Uninstall\Velmora" "InstallLocation"
+; A program that cannot be written is never skipped: the setup fails instead.
+AllowSkipFiles off
 
 !define DESKTOP_KEY "Control Panel\Desktop"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Velmora"
@@ -49,6 +53,10 @@ InstallDir "$LOCALAPPDATA\Programs\Velmora"
 
 LangString OpenScreenSaverSettingsText ${LANG_ENGLISH} "Open Windows' screen saver settings"
 LangString OpenScreenSaverSettingsText ${LANG_JAPANESE} "スクリーン セーバーの設定を開く"
+LangString ProgramsInUseText ${LANG_ENGLISH} "Velmora.scr or Velmora.dll in $INSTDIR is still in use and cannot be replaced. Close Windows' screen saver settings and any running Velmora, then run the setup again. Nothing was changed."
+LangString ProgramsInUseText ${LANG_JAPANESE} "$INSTDIR の Velmora.scr または Velmora.dll が使用中のため置き換えられません。スクリーン セーバーの設定と実行中の Velmora を閉じてから、もう一度セットアップを実行してください。何も変更していません。"
+LangString FilesRemainText ${LANG_ENGLISH} "Velmora.scr or Velmora.dll in $INSTDIR is still in use and could not be removed. Close Windows' screen saver settings and any running Velmora, then uninstall again."
+LangString FilesRemainText ${LANG_JAPANESE} "$INSTDIR の Velmora.scr または Velmora.dll が使用中のため削除できませんでした。スクリーン セーバーの設定と実行中の Velmora を閉じてから、もう一度アンインストールしてください。"
 
 VIProductVersion "${VERSION}.0"
 VIFileVersion "${VERSION}.0"
@@ -58,6 +66,44 @@ VIAddVersionKey /LANG=${LANG_ENGLISH} "CompanyName" "${PUBLISHER}"
 VIAddVersionKey /LANG=${LANG_ENGLISH} "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=${LANG_ENGLISH} "ProductVersion" "${VERSION}"
 VIAddVersionKey /LANG=${LANG_ENGLISH} "LegalCopyright" "© ${PUBLISHER}"
+
+; Clears $R0 when the file is there and cannot be opened for writing.
+!macro CLEAR_R0_UNLESS_WRITABLE file
+  ${If} ${FileExists} "${file}"
+    ClearErrors
+    FileOpen $R3 "${file}" a
+    ${If} ${Errors}
+      StrCpy $R0 0
+    ${Else}
+      FileClose $R3
+    ${EndIf}
+  ${EndIf}
+!macroend
+
+; Asks Velmora's running windows (a preview in the display settings, a run,
+; the settings dialog) to close and waits for them, then waits a few seconds
+; at most until both programs can be written: 1 in $R0 when they can.
+!macro DEFINE_FREE_PROGRAMS prefix
+  Function ${prefix}FreePrograms
+    InitPluginsDir
+    File "/oname=$PLUGINSDIR\CloseVelmora.exe" "${CLOSER}"
+    ExecWait '"$PLUGINSDIR\CloseVelmora.exe"'
+    StrCpy $R1 0
+    ${Do}
+      StrCpy $R0 1
+      !insertmacro CLEAR_R0_UNLESS_WRITABLE "$INSTDIR\Velmora.scr"
+      !insertmacro CLEAR_R0_UNLESS_WRITABLE "$INSTDIR\Velmora.dll"
+      ${If} $R0 == 1
+      ${OrIf} $R1 >= 50
+        ${Break}
+      ${EndIf}
+      Sleep 100
+      IntOp $R1 $R1 + 1
+    ${Loop}
+  FunctionEnd
+!macroend
+!insertmacro DEFINE_FREE_PROGRAMS ""
+!insertmacro DEFINE_FREE_PROGRAMS "un."
 
 ; Whether the current screen saver is the installed Velmora.scr: 1 or 0 in
 ; $R0. Compared by short names, since Windows may store either form.
@@ -91,16 +137,25 @@ FunctionEnd
 !macroend
 
 Section
+  ; Both programs are replaced, or neither: never an old one beside a new one.
+  Call FreePrograms
+  ${If} $R0 != 1
+    MessageBox MB_OK|MB_ICONSTOP "$(ProgramsInUseText)" /SD IDOK
+    SetErrorLevel 2
+    Abort "$(ProgramsInUseText)"
+  ${EndIf}
   SetOutPath "$INSTDIR"
   File "${DIST}/Velmora.scr"
   File "${DIST}/Velmora.dll"
   WriteUninstaller "$INSTDIR\Uninstall.exe"
 
   ; Remember the saver that was chosen before, for the uninstaller; installing
-  ; again over Velmora keeps what was remembered the first time.
+  ; again over Velmora, this copy or another, keeps what was remembered.
   Call CurrentSaverIsVelmora
+  ReadRegStr $0 HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
+  ${GetFileName} $0 $2
   ${If} $R0 == 0
-    ReadRegStr $0 HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
+  ${AndIf} $2 != "Velmora.scr"
     ReadRegStr $1 HKCU "${DESKTOP_KEY}" "ScreenSaveActive"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "PreviousScreenSaver" $0
     WriteRegStr HKCU "${UNINSTALL_KEY}" "PreviousScreenSaveActive" $1
@@ -133,6 +188,20 @@ SectionEnd
 !macroend
 
 Section "Uninstall"
+  ; Nothing is removed while a program is in use; the entry stays for a
+  ; second try.
+  Call un.FreePrograms
+  ${If} $R0 == 1
+    Delete "$INSTDIR\Velmora.scr"
+    Delete "$INSTDIR\Velmora.dll"
+  ${EndIf}
+  ${If} ${FileExists} "$INSTDIR\Velmora.scr"
+  ${OrIf} ${FileExists} "$INSTDIR\Velmora.dll"
+    MessageBox MB_OK|MB_ICONSTOP "$(FilesRemainText)" /SD IDOK
+    SetErrorLevel 2
+    Abort "$(FilesRemainText)"
+  ${EndIf}
+
   Call un.CurrentSaverIsVelmora
   ${If} $R0 == 1
     !insertmacro RESTORE_DESKTOP_VALUE "SCRNSAVE.EXE" "PreviousScreenSaver"
@@ -142,8 +211,6 @@ Section "Uninstall"
     !insertmacro ANNOUNCE_SCREEN_SAVER_CHANGE $0
   ${EndIf}
 
-  Delete "$INSTDIR\Velmora.scr"
-  Delete "$INSTDIR\Velmora.dll"
   Delete "$INSTDIR\Velmora.ini"
   Delete "$INSTDIR\Uninstall.exe"
   RMDir "$INSTDIR"

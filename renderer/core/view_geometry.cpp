@@ -8,6 +8,8 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kShortSideFieldOfView = 90.0;
 constexpr float kFadeMargin = 1.1f;
+constexpr double kNearPlane = 1.0;
+constexpr double kFarPlane = 10000.0;
 }  // namespace
 
 ViewGeometry ViewGeometryFor(int width, int height) {
@@ -24,6 +26,17 @@ ViewGeometry ViewGeometryFor(int width, int height) {
     view.fade_half_height =
         std::max(view.fade_half_height, static_cast<float>(visible_half_height) * kFadeMargin);
     return view;
+}
+
+Frustum FrustumFor(const ViewGeometry& view) {
+    Frustum frustum;
+    frustum.near_plane = kNearPlane;
+    frustum.far_plane = kFarPlane;
+    frustum.top = kNearPlane * std::tan(view.field_of_view_y / 2 * kPi / 180.0);
+    frustum.bottom = -frustum.top;
+    frustum.right = frustum.top * view.aspect;
+    frustum.left = -frustum.right;
+    return frustum;
 }
 
 }  // namespace velmora::renderer

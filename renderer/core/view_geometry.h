@@ -20,4 +20,17 @@ struct ViewGeometry {
 // screens and its width on portrait ones.
 ViewGeometry ViewGeometryFor(int width, int height);
 
+// The perspective of a view as the frustum the projection is made from: its
+// field of view and aspect, from the near plane at 1 to the far plane at 10000.
+struct Frustum {
+    double left = 0.0;
+    double right = 0.0;
+    double bottom = 0.0;
+    double top = 0.0;
+    double near_plane = 0.0;
+    double far_plane = 0.0;
+};
+
+Frustum FrustumFor(const ViewGeometry& view);
+
 }  // namespace velmora::renderer

@@ -16,7 +16,9 @@ void ApplyView(const MonitorView& view) {
     glScissor(view.x, view.y, view.width, view.height);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    gluPerspective(view.geometry.field_of_view_y, view.geometry.aspect, 1.0, 10000.0);
+    const Frustum frustum = FrustumFor(view.geometry);
+    glFrustum(frustum.left, frustum.right, frustum.bottom, frustum.top, frustum.near_plane,
+              frustum.far_plane);
     glTranslatef(0.0f, 0.0f, -kViewerDistance);
     glMatrixMode(GL_MODELVIEW);
 }

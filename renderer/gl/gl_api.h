@@ -1,8 +1,7 @@
 #pragma once
 
-// OpenGL 1.1 and GLU. On Windows their headers need the platform's own first.
+// OpenGL 1.1. On Windows its header needs the platform's own first.
 #ifdef _WIN32
 #include <windows.h>
 #endif
 #include <GL/gl.h>
-#include <GL/glu.h>

@@ -1,13 +1,14 @@
 #include <windows.h>
 
 #include "renderer/win32/renderer_host.h"
+#include "renderer/win32/running_lock.h"
+#include "system_dlls/win32/load_system_dll.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    // Held until the process ends, when the platform lets it go: Velmora.scr
-    // finds a running renderer by it, also before its window is up, and starts
-    // no second one.
-    const HANDLE running_lock = CreateMutexW(nullptr, TRUE, L"Local\\VelmoraVC running");
-    const int exit_code = velmora::renderer::RunRenderer(instance);
-    CloseHandle(running_lock);
-    return exit_code;
+    velmora::system_dlls::LoadDllsFromSystemFolderOnly();
+    // A renderer that finds another one running steps aside at once.
+    if (!velmora::renderer::TakeRunningLock()) {
+        return 0;
+    }
+    return velmora::renderer::RunRenderer(instance);
 }

@@ -3,8 +3,10 @@
 #include <windows.h>
 
 #include "saver/win32/startup.h"
+#include "system_dlls/win32/load_system_dll.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    velmora::system_dlls::LoadDllsFromSystemFolderOnly();
     velmora::saver::SaverProgram program;
     velmora::saver::StartProgram(program);
     MSG message;

@@ -12,7 +12,7 @@ from unittest import mock
 
 import harness
 from harness import ROOT, WineSession, wait_until
-from test_settings_dialog import SAVE, Dialog
+from test_settings_dialog import DIALOG, SAVE, Dialog
 
 PACKAGE = ROOT / "build" / "package"
 FRESH_PREFIX = Path(os.environ.get("VELMORA_TEST_BIN", ROOT / "build/windows")) / "install-wineprefix"
@@ -41,8 +41,16 @@ class InstallTest(unittest.TestCase):
         self.version = self.setup_exe.name[len("Velmora-"):-len("-setup.exe")]
         shutil.rmtree(FRESH_PREFIX, ignore_errors=True)
 
-    def install(self, s):
-        self.assertEqual(s.wait_exit(s.start(self.setup_exe, "/S"), timeout=120), 0)
+    def install(self, s, *args):
+        self.assertEqual(s.wait_exit(s.start(self.setup_exe, "/S", *args), timeout=120), 0)
+
+    def installed_folder(self, s):
+        [user] = [p for p in (FRESH_PREFIX / "drive_c/users").iterdir() if p.name != "Public"]
+        return user / "AppData/Local/Programs/Velmora"
+
+    def set_previous_saver(self, s):
+        subprocess.run(["wine", "reg", "add", DESKTOP, "/v", "SCRNSAVE.EXE", "/d", PREVIOUS_SAVER, "/f"],
+                       env=s.env, check=True, capture_output=True, timeout=120)
 
     def assert_programs_are_the_built_ones(self, folder):
         for name in ("Velmora.scr", "Velmora.dll"):
@@ -50,8 +58,7 @@ class InstallTest(unittest.TestCase):
 
     def test_setup_installs_runs_upgrades_and_uninstall_gives_back_the_previous_saver(self):
         with mock.patch.object(harness, "PREFIX", FRESH_PREFIX), WineSession(name="install") as s:
-            subprocess.run(["wine", "reg", "add", DESKTOP, "/v", "SCRNSAVE.EXE", "/d", PREVIOUS_SAVER, "/f"],
-                           env=s.env, check=True, capture_output=True, timeout=120)
+            self.set_previous_saver(s)
             active_before = reg_query(s, DESKTOP, "ScreenSaveActive")
             self.install(s)
 
@@ -102,6 +109,67 @@ class InstallTest(unittest.TestCase):
             self.assertFalse(per_user_settings.parent.exists())
             self.assertEqual(reg_query(s, DESKTOP, "SCRNSAVE.EXE"), PREVIOUS_SAVER)
             self.assertEqual(reg_query(s, DESKTOP, "ScreenSaveActive"), active_before)
+
+    def test_install_over_a_running_preview_replaces_both_programs_or_fails_whole(self):
+        with mock.patch.object(harness, "PREFIX", FRESH_PREFIX), WineSession(name="install-in-use") as s:
+            self.install(s)
+            folder = self.installed_folder(s)
+            # An older copy: the same programs with a few bytes more.
+            for name in ("Velmora.scr", "Velmora.dll"):
+                with open(folder / name, "ab") as program:
+                    program.write(b"older")
+            older = {name: (folder / name).read_bytes() for name in ("Velmora.scr", "Velmora.dll")}
+
+            # Windows' screen saver page keeps the preview running, and a run
+            # may be up too; the setup closes them all.
+            host = s.start_probe("host", "100", "100", "152", "112")
+            hwnd = int(host.stdout.readline())
+            preview = s.start(folder / "Velmora.scr", "/p", str(hwnd))
+            self.assertTrue(wait_until(lambda: s.children(hwnd), 60))
+            run = s.start(folder / "Velmora.scr", "/s")
+            s.wait_visible("VelmoraVC", timeout=90)
+            self.install(s)
+            self.assertEqual(s.wait_exit(preview, timeout=30), 0)
+            self.assertEqual(s.wait_exit(run, timeout=30), 0)
+            self.assertIsNone(s.find_window("VelmoraVC"))
+            self.assert_programs_are_the_built_ones(folder)
+            self.assertIsNone(host.poll(), "the host window stays")
+            # The settings dialog is closed the same way.
+            dialog = s.start(folder / "Velmora.scr", "/c")
+            s.wait_visible(DIALOG, timeout=60)
+            self.install(s)
+            self.assertEqual(s.wait_exit(dialog, timeout=30), 0)
+
+            # A program held by something the setup cannot close: it fails and changes nothing.
+            for name, content in older.items():
+                (folder / name).write_bytes(content)
+            holder = s.start_probe("hold", s.wine_path(folder / "Velmora.dll"))
+            self.assertEqual(holder.stdout.readline().strip(), b"held")
+            self.assertEqual(s.wait_exit(s.start(self.setup_exe, "/S"), timeout=120), 2)
+            for name, content in older.items():
+                self.assertEqual((folder / name).read_bytes(), content, name)
+            # Uninstalling then keeps the programs and the entry, for a second try.
+            s.start(folder / "Uninstall.exe", "/S")
+            time.sleep(10.0)  # the uninstaller runs from a copy of itself
+            self.assertEqual(reg_query(s, ENTRY, "DisplayName"), "Velmora")
+            self.assertTrue((folder / "Velmora.dll").exists())
+            self.assertTrue((folder / "Uninstall.exe").exists())
+            holder.stdin.close()
+            self.assertEqual(s.wait_exit(holder, timeout=30), 0)
+
+    def test_reinstalls_go_to_the_first_folder_and_keep_the_saver_from_before(self):
+        with mock.patch.object(harness, "PREFIX", FRESH_PREFIX), WineSession(name="install-folder") as s:
+            self.set_previous_saver(s)
+            chosen = r"C:\Saver\Velmora"
+            self.install(s, f"/D={chosen}")
+            self.install(s)
+            self.assertEqual(reg_query(s, ENTRY, "InstallLocation"), chosen)
+            self.assert_programs_are_the_built_ones(FRESH_PREFIX / "drive_c/Saver/Velmora")
+            self.assertFalse(self.installed_folder(s).exists())
+            # Another copy of Velmora is never taken for the saver from before.
+            self.install(s, r"/D=C:\Other\Velmora")
+            self.assertEqual(reg_query(s, ENTRY, "PreviousScreenSaver"), PREVIOUS_SAVER)
+            self.assertEqual(reg_query(s, DESKTOP, "SCRNSAVE.EXE"), r"C:\Other\Velmora\Velmora.scr")
 
 
 if __name__ == "__main__":

@@ -6,6 +6,7 @@ import time
 import unittest
 
 from harness import WineSession, wait_until
+from test_saver import renderer_processes
 
 TITLE = "VelmoraVC"
 WIDTH, HEIGHT = 1024, 768
@@ -162,6 +163,18 @@ class RendererTest(unittest.TestCase):
             self.assertEqual(still_there.hwnd, other_hwnd)
             other.stdin.close()
             self.assertEqual(s.wait_exit(other, timeout=20), 0)
+
+    def test_of_two_renderers_started_together_one_runs(self):
+        with WineSession(width=WIDTH, height=HEIGHT, name="renderer-together") as s:
+            folder = s.install_copy()
+            together = s.start_probe("together", "2", f'"{s.wine_path(folder / "Velmora.dll")}"')
+            # The one that finds the lock taken ends at once, before any window.
+            self.assertRegex(together.stdout.readline().decode(), r"ended=[01]\tcode=0")
+            s.wait_visible(TITLE, timeout=60)
+            time.sleep(2.0)  # time for a second renderer to show itself
+            self.assertEqual(renderer_processes(s), 1)
+            s.xdotool("key", "a")
+            s.wait_gone(TITLE, timeout=20)
 
 
 if __name__ == "__main__":

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include <GL/glu.h>
+
+#include "renderer/core/view_geometry.h"
 #include "renderer/gl/effect_drawing.h"
 #include "renderer/gl/gl_api.h"
 #include "renderer/offscreen/offscreen_surface.h"
@@ -60,6 +63,32 @@ class EffectDrawingTest : public ::testing::Test {
     std::unique_ptr<OffscreenSurface> surface;
     EffectDrawing drawing;
 };
+
+// The projection made from a view's frustum is the one GLU's perspective
+// makes of the same field of view and aspect.
+TEST(ViewProjection, IsGluPerspectiveOfTheViewOnEveryScreenShape) {
+    OffscreenSurface surface(64, 64);
+    ASSERT_TRUE(surface.Ready());
+    glMatrixMode(GL_PROJECTION);
+    for (auto [w, h] : {std::pair{640, 480}, std::pair{1920, 1080}, std::pair{1080, 1920},
+                        std::pair{5120, 1440}, std::pair{1, 0}}) {
+        const ViewGeometry view = ViewGeometryFor(w, h);
+        GLdouble expected[16];
+        glLoadIdentity();
+        gluPerspective(view.field_of_view_y, view.aspect, 1.0, 10000.0);
+        glGetDoublev(GL_PROJECTION_MATRIX, expected);
+        GLdouble actual[16];
+        const Frustum frustum = FrustumFor(view);
+        glLoadIdentity();
+        glFrustum(frustum.left, frustum.right, frustum.bottom, frustum.top, frustum.near_plane,
+                  frustum.far_plane);
+        glGetDoublev(GL_PROJECTION_MATRIX, actual);
+        for (int i = 0; i < 16; ++i) {
+            EXPECT_NEAR(actual[i], expected[i], 1e-6 * std::max(1.0, std::abs(expected[i])))
+                << w << "x" << h << " element " << i;
+        }
+    }
+}
 
 TEST_F(EffectDrawingTest, SetUpClearsToBlackAndMakesThreeInstances) {
     SetUpDrawing(64, 48);

@@ -379,7 +379,8 @@ int Usage() {
                  "usage: velmora_probe find TITLE | wait TITLE MS | wait-gone TITLE MS |\n"
                  "       post TITLE MSG [WPARAM [LPARAM]] | children HWND | foreground |\n"
                  "       screensaver-window | host X Y W H | together COUNT COMMAND_LINE | acp |\n"
-                 "       frames | display-state TITLE 0|1|2 | set-mode W H | resources PID\n");
+                 "       load DLL | hold FILE | frames | display-state TITLE 0|1|2 |\n"
+                 "       set-mode W H | resources PID\n");
     return 2;
 }
 
@@ -428,6 +429,25 @@ int main(int argc, char** argv) {
     }
     if (command == "resources" && argc == 3) {
         return Resources(std::strtoul(argv[2], nullptr, 10));
+    }
+    // Loads a DLL by its name alone, as a program's imports are found.
+    if (command == "load" && argc == 3) {
+        return LoadLibraryA(argv[2]) != nullptr ? 0 : 1;
+    }
+    // Keeps a file open, shared with no one, until standard input closes.
+    if (command == "hold" && argc == 3) {
+        const HANDLE file =
+            CreateFileA(argv[2], GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        if (file == INVALID_HANDLE_VALUE) {
+            return 1;
+        }
+        std::printf("held\n");
+        std::fflush(stdout);
+        char line[64];
+        while (std::fgets(line, sizeof line, stdin)) {
+        }
+        CloseHandle(file);
+        return 0;
     }
     if (command == "together" && argc == 4) {
         return StartTogether(std::atoi(argv[2]), argv[3]);

@@ -1,0 +1,53 @@
+#include "system_dlls/win32/load_system_dll.h"
+
+#include <windows.h>
+
+#include <delayimp.h>
+
+#include <string>
+
+namespace velmora::system_dlls {
+namespace {
+
+std::wstring Widened(const char* ascii) {
+    return std::wstring(ascii, ascii + lstrlenA(ascii));
+}
+
+// The delayed imports' loader: the DLL by its name, from the system folder.
+FARPROC WINAPI LoadFromSystemFolder(unsigned notice, PDelayLoadInfo info) {
+    if (notice != dliNotePreLoadLibrary) {
+        return nullptr;
+    }
+    return reinterpret_cast<FARPROC>(
+        LoadLibraryExW(Widened(info->szDll).c_str(), nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
+}
+
+// A delayed import that cannot be had: say which, and end instead of failing
+// on a call that has nowhere to go.
+FARPROC WINAPI EndWithMessage(unsigned notice, PDelayLoadInfo info) {
+    std::wstring what = Widened(info->szDll);
+    if (notice == dliFailGetProc && info->dlp.fImportByName) {
+        what += L" (" + Widened(info->dlp.szProcName) + L")";
+    }
+    const std::wstring text = what + L" を Windows のシステム フォルダから読み込めないため、" +
+                              L"Velmora を終了します。\n\n" + what +
+                              L" could not be loaded from the Windows system folder, so Velmora "
+                              L"ends.";
+    MessageBoxW(nullptr, text.c_str(), L"Velmora",
+                MB_OK | MB_ICONERROR | MB_TOPMOST | MB_SETFOREGROUND);
+    ExitProcess(1);
+}
+
+}  // namespace
+
+void LoadDllsFromSystemFolderOnly() {
+    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+}
+
+}  // namespace velmora::system_dlls
+
+// The toolchain's delayed-import helper calls these two by name.
+extern "C" {
+PfnDliHook __pfnDliNotifyHook2 = velmora::system_dlls::LoadFromSystemFolder;  // NOLINT
+PfnDliHook __pfnDliFailureHook2 = velmora::system_dlls::EndWithMessage;       // NOLINT
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+namespace velmora::system_dlls {
+
+// The first call of each program's entry point. From here on every DLL loaded
+// by name comes from the Windows system folder only, never from the program's
+// own folder, which may be Downloads. The delayed imports (OpenGL, the sound
+// calls, the gradient fill) are loaded from there on their first call; one
+// that cannot be loaded ends the program with a message naming it.
+void LoadDllsFromSystemFolderOnly();
+
+}  // namespace velmora::system_dlls
