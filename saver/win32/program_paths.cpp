@@ -6,43 +6,54 @@
 
 #include "saver/core/command_line.h"
 #include "saver/core/saver_texts.h"
-#include "text/core/cp932_text.h"
 #include "settings/win32/settings_file_io.h"
+#include "text/core/cp932_text.h"
 #include "text/win32/wide_text.h"
 
 namespace velmora::saver {
 
 namespace {
 
-// The program's path in code page 932 (its short form where code page 932
-// cannot name it), whatever the system's code page.
-std::string ProgramPath() {
+// The program's folder as the platform reports it, no trailing separator
+// except at a drive root.
+std::u16string ProgramFolder() {
     std::vector<wchar_t> buffer(MAX_PATH);
     for (;;) {
         const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), buffer.size());
         if (length == 0) {
-            return std::string();
+            return std::u16string();
         }
         if (length < buffer.size()) {
-            const std::wstring path(buffer.data(), length);
-            return text::Cp932Path(path).value_or(text::Cp932FromWide(path));
+            return text::FolderOf(text::Utf16Of(std::wstring_view(buffer.data(), length)));
         }
         buffer.resize(buffer.size() * 2);
     }
 }
 
-}  // namespace
-
-std::string ProgramFolder() {
-    return text::FolderOf(ProgramPath());
+std::wstring WideRendererPath() {
+    const std::string name = kRendererFileName;
+    return text::WideOf(text::InFolder(ProgramFolder(), std::u16string(name.begin(), name.end())));
 }
+
+}  // namespace
 
 settings::SettingsPlaces SettingsFilePlaces() {
     return settings::PlacesFor(ProgramFolder(), settings::AppDataFolder());
 }
 
 std::string RendererPath() {
-    return text::InFolder(ProgramFolder(), kRendererFileName);
+    return text::Utf8FromWide(WideRendererPath());
+}
+
+bool RendererPresent() {
+    HANDLE file = CreateFileW(WideRendererPath().c_str(), GENERIC_READ,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    CloseHandle(file);
+    return true;
 }
 
 std::string ProgramArgumentText() {

@@ -1,6 +1,7 @@
 #pragma once
-// Where the program lives, the files beside it, and its argument text, all in
-// code page 932.
+// Where the program lives, the files beside it, and its argument text. The
+// program's own paths stay wide from the platform to every call, whatever
+// characters its folder has.
 
 #include <string>
 
@@ -8,14 +9,14 @@
 
 namespace velmora::saver {
 
-// The program's folder, no trailing separator except at a drive root.
-std::string ProgramFolder();
 // Where the settings file is read and written: beside the program or in the
 // user's own folder.
 settings::SettingsPlaces SettingsFilePlaces();
-// "<folder>\Velmora.dll".
+// "<folder>\Velmora.dll" in UTF-8, the form the run controller carries it in.
 std::string RendererPath();
-// The program's argument text (the command line after its path).
+// True when the renderer beside the program can be opened for reading.
+bool RendererPresent();
+// The program's argument text (the command line after its path), in code page 932.
 std::string ProgramArgumentText();
 
 }  // namespace velmora::saver

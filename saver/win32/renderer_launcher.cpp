@@ -35,7 +35,7 @@ bool RendererLauncher::Launch(const std::string& path) {
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNORMAL;
     // The command line only names the program again, quoted; the renderer reads no arguments.
-    const std::wstring program = text::WideFromCp932(path);
+    const std::wstring program = text::WideFromUtf8(path);
     std::wstring command_line = L"\"" + program + L"\"";
     PROCESS_INFORMATION info{};
     if (!CreateProcessW(program.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr,

@@ -14,7 +14,7 @@ class RendererLauncher {
     RendererLauncher& operator=(const RendererLauncher&) = delete;
     ~RendererLauncher();
 
-    // Starts the program at `path` with a normal, activated window. The path
+    // Starts the program at `path` (UTF-8) with a normal, activated window. The path
     // is the program to run, never searched for in a command line, so a
     // folder with blanks cannot start another program. False when it could
     // not be started.

@@ -17,7 +17,8 @@ UINT_PTR TimerId(RunTimer timer) {
 
 }  // namespace
 
-RunWindow::RunWindow(const settings::MusicChoice& music, std::string renderer_path, bool cursor_hidden)
+RunWindow::RunWindow(const settings::MusicChoice& music, std::string renderer_path,
+                     bool cursor_hidden)
     : player_(media_, music),
       controller_(*this, player_, music::MusicSourceFor(music), std::move(renderer_path),
                   cursor_hidden) {}

@@ -49,8 +49,7 @@ void StartProgram(SaverProgram& program) {
     if (decision.action == StartupAction::LoadSettings) {
         places = SettingsFilePlaces();
         settings::LoadMusicChoice(program.settings_file, places, program.music);
-        decision = DecideWithSettings(argument_text,
-                                      settings::FileExists(program.settings_file, RendererPath()));
+        decision = DecideWithSettings(argument_text, RendererPresent());
     }
 
     switch (decision.action) {
@@ -58,6 +57,10 @@ void StartProgram(SaverProgram& program) {
             program.preview.Show(decision.preview_host);
             return;
         case StartupAction::StartRun:
+            // A path too long for the sound calls plays by its short form.
+            if (const auto playable = text::SoundCallPath(program.music.file)) {
+                program.music.file = *playable;
+            }
             if (decision.hide_cursor) {
                 ShowCursor(FALSE);
             }

@@ -1,6 +1,9 @@
 #include "settings/core/ini_text.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <optional>
+#include <type_traits>
 
 #include "text/core/cp932_text.h"
 
@@ -8,99 +11,178 @@ namespace velmora::settings {
 
 namespace {
 
-constexpr char kNewLine[] = "\r\n";
+constexpr char kUtf16Mark[] = "\xFF\xFE";
+constexpr char kUtf8Mark[] = "\xEF\xBB\xBF";
 
-// One line of the file: its text and, after it, its line break (if any).
-struct Line {
-    std::size_t start = 0;
-    std::size_t text_end = 0;
-    std::size_t end = 0;  // after the line break
+// The file's text is walked character by character: in code page 932 a lead
+// byte takes the byte after it along, whatever that byte is, as the
+// platform's conversion does; a UTF-16 unit stands alone.
+template <typename Unit>
+std::size_t Step(std::basic_string_view<Unit> text, std::size_t at) {
+    return text::CharacterLength(text, at);
+}
+
+// The platform's profile reader drops these around lines, names and values:
+// tab to carriage return, end-of-file (1A) and the blank.
+template <typename Unit>
+bool IsProfileSpace(Unit unit) {
+    const auto value = static_cast<std::uint32_t>(static_cast<std::make_unsigned_t<Unit>>(unit));
+    return (value >= 0x09 && value <= 0x0D) || value == 0x1A || value == 0x20;
+}
+
+template <typename Unit>
+bool IsLineBreak(Unit unit) {
+    return unit == Unit('\r') || unit == Unit('\n');
+}
+
+// A part of the text by offsets.
+struct Span {
+    std::size_t begin = 0;
+    std::size_t end = 0;
+    bool Empty() const { return begin >= end; }
 };
 
-std::vector<Line> SplitLines(std::string_view file) {
+// One line: its text, blanks dropped at both ends, and where its line breaks
+// end. What the reader makes of it: a section header with its name, or a key
+// line with its name and, when it has an "=", its value.
+struct Line {
+    std::size_t start = 0;  // the line's first unit
+    std::size_t text_end = 0;
+    std::size_t end = 0;
+    Span trimmed;
+    bool header = false;
+    Span name;
+    std::optional<Span> value;
+};
+
+// Where the text ends once its trailing spaces are dropped, found from the
+// front (a space may be the second byte of a character).
+template <typename Unit>
+std::size_t EndWithoutSpaces(std::basic_string_view<Unit> text, Span span) {
+    std::size_t end = span.begin;
+    for (std::size_t at = span.begin; at < span.end; at += Step(text, at)) {
+        if (!IsProfileSpace(text[at])) {
+            end = std::min(at + Step(text, at), span.end);
+        }
+    }
+    return end;
+}
+
+template <typename Unit>
+std::size_t BeginWithoutSpaces(std::basic_string_view<Unit> text, Span span) {
+    while (span.begin < span.end && IsProfileSpace(text[span.begin])) {
+        ++span.begin;
+    }
+    return span.begin;
+}
+
+template <typename Unit>
+void ReadLine(std::basic_string_view<Unit> text, Line& line) {
+    line.trimmed.begin = BeginWithoutSpaces(text, Span{line.start, line.text_end});
+    line.trimmed.end = EndWithoutSpaces(text, Span{line.trimmed.begin, line.text_end});
+    const Span& trimmed = line.trimmed;
+    if (trimmed.Empty()) {
+        return;
+    }
+    if (text[trimmed.begin] == Unit('[')) {
+        std::optional<std::size_t> last_bracket;
+        for (std::size_t at = trimmed.begin; at < trimmed.end; at += Step(text, at)) {
+            if (text[at] == Unit(']')) {
+                last_bracket = at;
+            }
+        }
+        if (last_bracket) {
+            line.header = true;
+            const Span inside{trimmed.begin + 1, *last_bracket};
+            line.name.begin = BeginWithoutSpaces(text, inside);
+            line.name.end = EndWithoutSpaces(text, Span{line.name.begin, inside.end});
+            return;
+        }
+    }
+    std::size_t at = trimmed.begin;
+    while (at < trimmed.end && text[at] != Unit('=')) {
+        at += Step(text, at);
+    }
+    if (at >= trimmed.end) {
+        line.name = trimmed;
+        return;
+    }
+    line.name = Span{trimmed.begin, EndWithoutSpaces(text, Span{trimmed.begin, at})};
+    line.value = Span{BeginWithoutSpaces(text, Span{at + 1, trimmed.end}), trimmed.end};
+}
+
+template <typename Unit>
+std::vector<Line> ReadLines(std::basic_string_view<Unit> text) {
     std::vector<Line> lines;
-    std::size_t start = 0;
-    while (start < file.size()) {
-        const std::size_t line_break = file.find_first_of("\r\n", start);
-        Line line{start, line_break == std::string_view::npos ? file.size() : line_break, 0};
-        line.end = line.text_end;
-        if (line.end < file.size() && file[line.end] == '\r') {
-            ++line.end;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        Line line;
+        line.start = at;
+        while (at < text.size() && !IsLineBreak(text[at])) {
+            at += Step(text, at);
         }
-        if (line.end < file.size() && file[line.end] == '\n') {
-            ++line.end;
+        line.text_end = std::min(at, text.size());
+        while (at < text.size() && IsLineBreak(text[at])) {
+            ++at;
         }
+        line.end = at;
+        ReadLine(text, line);
         lines.push_back(line);
-        start = line.end;
     }
     return lines;
 }
 
-std::string_view TextOf(std::string_view file, const Line& line) {
-    return file.substr(line.start, line.text_end - line.start);
+// A name or value ends at its first NUL character.
+template <typename Unit>
+std::basic_string_view<Unit> TextUpToNul(std::basic_string_view<Unit> text, Span span) {
+    std::size_t at = span.begin;
+    while (at < span.end && text[at] != Unit('\0')) {
+        at += Step(text, at);
+    }
+    return text.substr(span.begin, std::min(at, span.end) - span.begin);
 }
 
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) {
-        text.remove_suffix(1);
-    }
-    return text;
+template <typename Unit>
+Unit AsciiUpper(Unit unit) {
+    return (unit >= Unit('a') && unit <= Unit('z')) ? static_cast<Unit>(unit - 'a' + 'A') : unit;
 }
 
-bool SameName(std::string_view a, std::string_view b) {
-    return text::UpperAscii(Trimmed(a)) == text::UpperAscii(Trimmed(b));
-}
-
-// The name of a "[section]" line, or nothing for any other line.
-std::optional<std::string_view> SectionName(std::string_view text) {
-    text = Trimmed(text);
-    if (text.empty() || text.front() != '[') {
-        return std::nullopt;
+template <typename Unit>
+bool SameName(std::basic_string_view<Unit> a, std::basic_string_view<Unit> b) {
+    if (a.size() != b.size()) {
+        return false;
     }
-    text.remove_prefix(1);
-    for (std::size_t n = 1; !text::CharacterAt(text, n).empty(); ++n) {
-        if (text::CharacterAt(text, n) == "]") {
-            return text.substr(0, text.size() - text::FromCharacter(text, n).size());
+    for (std::size_t at = 0; at < a.size(); at += Step(a, at)) {
+        const std::size_t length = Step(a, at);
+        if (length != Step(b, at)) {
+            return false;
+        }
+        if (length == 1 ? AsciiUpper(a[at]) != AsciiUpper(b[at])
+                        : a.substr(at, length) != b.substr(at, length)) {
+            return false;
         }
     }
-    return text;
+    return true;
 }
 
-// Key and value of a "key=value" line ("=" is never the second byte of a
-// character).
-struct KeyLine {
-    std::string_view key;
-    std::string_view value;
-};
-
-std::optional<KeyLine> KeyOf(std::string_view text) {
-    const std::size_t equals = text.find('=');
-    if (equals == std::string_view::npos || SectionName(text)) {
-        return std::nullopt;
-    }
-    return KeyLine{text.substr(0, equals), Trimmed(text.substr(equals + 1))};
-}
-
-// The lines of the first section with that name: [first, last) after its
-// header, or nothing when there is no such section.
+// The lines of the first section of that name: its header, and the lines
+// [first, last) up to the next header.
 struct SectionLines {
     std::size_t header = 0;
     std::size_t first = 0;
     std::size_t last = 0;
 };
 
-std::optional<SectionLines> FindSection(std::string_view file, const std::vector<Line>& lines,
-                                        std::string_view section) {
+template <typename Unit>
+std::optional<SectionLines> FindSection(std::basic_string_view<Unit> text,
+                                        const std::vector<Line>& lines,
+                                        std::basic_string_view<Unit> section) {
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        const auto name = SectionName(TextOf(file, lines[i]));
-        if (!name || !SameName(*name, section)) {
+        if (!lines[i].header || !SameName(TextUpToNul(text, lines[i].name), section)) {
             continue;
         }
         std::size_t last = i + 1;
-        while (last < lines.size() && !SectionName(TextOf(file, lines[last]))) {
+        while (last < lines.size() && !lines[last].header) {
             ++last;
         }
         return SectionLines{i, i + 1, last};
@@ -108,100 +190,189 @@ std::optional<SectionLines> FindSection(std::string_view file, const std::vector
     return std::nullopt;
 }
 
-std::optional<std::size_t> FindKey(std::string_view file, const std::vector<Line>& lines,
-                                   const SectionLines& section, std::string_view key) {
+template <typename Unit>
+std::optional<std::size_t> FindKey(std::basic_string_view<Unit> text,
+                                   const std::vector<Line>& lines, const SectionLines& section,
+                                   std::basic_string_view<Unit> key) {
     for (std::size_t i = section.first; i < section.last; ++i) {
-        const auto key_line = KeyOf(TextOf(file, lines[i]));
-        if (key_line && SameName(key_line->key, key)) {
+        if (!lines[i].trimmed.Empty() && SameName(TextUpToNul(text, lines[i].name), key)) {
             return i;
         }
     }
     return std::nullopt;
 }
 
-std::string_view Unquoted(std::string_view value) {
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-        value.back() == value.front()) {
-        return value.substr(1, value.size() - 2);
+// A value with one pair of enclosing quotes (" or ') taken off.
+template <typename Unit>
+std::basic_string_view<Unit> Unquoted(std::basic_string_view<Unit> value) {
+    if (value.size() < 2 || (value.front() != Unit('"') && value.front() != Unit('\''))) {
+        return value;
     }
-    return value;
-}
-
-std::string_view CutToLimit(std::string_view value) {
-    std::size_t n = 1;
-    std::size_t kept = 0;
-    for (std::string_view c = text::CharacterAt(value, n); !c.empty(); c = text::CharacterAt(value, ++n)) {
-        if (kept + c.size() > kIniValueLimit) {
-            break;
-        }
-        kept += c.size();
+    std::size_t last = 0;
+    for (std::size_t at = 0; at < value.size(); at += Step(value, at)) {
+        last = at;
     }
-    return value.substr(0, kept);
+    if (last == 0 || value[last] != value.front() || last + 1 != value.size()) {
+        return value;
+    }
+    return value.substr(1, value.size() - 2);
 }
 
-std::string EntryLine(const IniEntry& entry) {
-    return entry.key + "=" + entry.value;
-}
-
-// Sets one key in the file's bytes.
-std::string WithValue(std::string_view file, std::string_view section, const IniEntry& entry) {
-    const std::vector<Line> lines = SplitLines(file);
-    const auto found = FindSection(file, lines, section);
-    std::string out;
+template <typename Unit>
+std::basic_string<Unit> ValueIn(std::basic_string_view<Unit> text,
+                                std::basic_string_view<Unit> section,
+                                std::basic_string_view<Unit> key) {
+    const std::vector<Line> lines = ReadLines(text);
+    const auto found = FindSection(text, lines, section);
     if (!found) {
-        out = file;
-        if (!out.empty() && out.back() != '\n' && out.back() != '\r') {
-            out += kNewLine;
-        }
-        out += "[" + std::string(section) + "]" + kNewLine + EntryLine(entry) + kNewLine;
-        return out;
+        return {};
     }
-    if (const auto key_line = FindKey(file, lines, *found, entry.key)) {
+    const auto line = FindKey(text, lines, *found, key);
+    if (!line || !lines[*line].value) {
+        return {};
+    }
+    return std::basic_string<Unit>(Unquoted(TextUpToNul(text, *lines[*line].value)));
+}
+
+// The value as it is written so that the reader gives it back: in quotes
+// when it has spaces at an end or enclosing quotes of its own.
+template <typename Unit>
+std::basic_string<Unit> StoredForm(std::basic_string_view<Unit> value) {
+    const Span whole{0, value.size()};
+    const bool spaced =
+        BeginWithoutSpaces(value, whole) != 0 || EndWithoutSpaces(value, whole) != value.size();
+    if (spaced || Unquoted(value).size() != value.size()) {
+        return Unit('"') + std::basic_string<Unit>(value) + Unit('"');
+    }
+    return std::basic_string<Unit>(value);
+}
+
+template <typename Unit>
+std::basic_string<Unit> Literal(std::string_view ascii) {
+    return std::basic_string<Unit>(ascii.begin(), ascii.end());
+}
+
+// Sets one key in the text.
+template <typename Unit>
+std::basic_string<Unit> WithValue(std::basic_string_view<Unit> text,
+                                  std::basic_string_view<Unit> section,
+                                  std::basic_string_view<Unit> key,
+                                  std::basic_string_view<Unit> value) {
+    using String = std::basic_string<Unit>;
+    const String new_line = Literal<Unit>("\r\n");
+    const String entry = String(key) + Unit('=') + StoredForm(value);
+    const std::vector<Line> lines = ReadLines(text);
+    const auto found = FindSection(text, lines, section);
+    String out;
+    if (!found) {
+        out = text;
+        if (!lines.empty() && lines.back().end == lines.back().text_end) {
+            out += new_line;
+        }
+        return out + Unit('[') + String(section) + Unit(']') + new_line + entry + new_line;
+    }
+    if (const auto key_line = FindKey(text, lines, *found, key)) {
         const Line& line = lines[*key_line];
-        out = file.substr(0, line.start);
-        out += EntryLine(entry);
-        out += file.substr(line.text_end);
-        return out;
+        return String(text.substr(0, line.start)) + entry + String(text.substr(line.text_end));
     }
     // After the section's last line that is not blank.
     std::size_t after = found->header;
     for (std::size_t i = found->first; i < found->last; ++i) {
-        if (!Trimmed(TextOf(file, lines[i])).empty()) {
+        if (!lines[i].trimmed.Empty()) {
             after = i;
         }
     }
-    const Line& line = lines[after];
-    out = file.substr(0, line.end);
-    if (line.end == line.text_end) {
-        out += kNewLine;
+    // Past that line's own break; blank lines after it stay after the new key.
+    std::size_t at = lines[after].text_end;
+    if (at < text.size() && text[at] == Unit('\r')) {
+        ++at;
     }
-    out += EntryLine(entry) + kNewLine;
-    out += file.substr(line.end);
-    return out;
+    if (at < text.size() && text[at] == Unit('\n')) {
+        ++at;
+    }
+    out = text.substr(0, at);
+    if (at == lines[after].text_end) {
+        out += new_line;
+    }
+    return out + entry + new_line + String(text.substr(at));
+}
+
+std::u16string Utf16Units(std::string_view bytes) {
+    std::u16string units(bytes.size() / 2, u'\0');
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        units[i] = static_cast<char16_t>(static_cast<unsigned char>(bytes[2 * i]) |
+                                         (static_cast<unsigned char>(bytes[2 * i + 1]) << 8));
+    }
+    return units;
+}
+
+std::string Utf16Bytes(std::u16string_view units) {
+    std::string bytes;
+    bytes.reserve(units.size() * 2);
+    for (const char16_t unit : units) {
+        bytes += static_cast<char>(unit & 0xFF);
+        bytes += static_cast<char>(unit >> 8);
+    }
+    return bytes;
+}
+
+// A file with a byte-order mark as UTF-16 text, and that text back as the
+// file's bytes.
+std::u16string TextOf(std::string_view file, IniEncoding encoding, TextCodec& codec) {
+    if (encoding == IniEncoding::Utf16) {
+        return Utf16Units(file.substr(2));
+    }
+    return codec.Widen(file.substr(3), IniEncoding::Utf8);
+}
+
+std::string FileOf(std::u16string_view text, IniEncoding encoding, TextCodec& codec) {
+    if (encoding == IniEncoding::Utf16) {
+        return kUtf16Mark + Utf16Bytes(text);
+    }
+    return kUtf8Mark + codec.Narrow(text, IniEncoding::Utf8);
 }
 
 }  // namespace
 
-std::string ReadIniValue(std::string_view file, std::string_view section, std::string_view key) {
-    const std::vector<Line> lines = SplitLines(file);
-    const auto found = FindSection(file, lines, section);
-    if (!found) {
-        return std::string();
+IniEncoding EncodingOf(std::string_view file) {
+    if (file.substr(0, 2) == kUtf16Mark) {
+        return IniEncoding::Utf16;
     }
-    const auto line = FindKey(file, lines, *found, key);
-    if (!line) {
-        return std::string();
+    if (file.substr(0, 3) == kUtf8Mark) {
+        return IniEncoding::Utf8;
     }
-    return std::string(CutToLimit(Unquoted(KeyOf(TextOf(file, lines[*line]))->value)));
+    return IniEncoding::Cp932;
+}
+
+std::string ReadIniValue(std::string_view file, std::string_view section, std::string_view key,
+                         TextCodec& codec) {
+    const IniEncoding encoding = EncodingOf(file);
+    if (encoding == IniEncoding::Cp932) {
+        return ValueIn(file, section, key);
+    }
+    const std::u16string text = TextOf(file, encoding, codec);
+    const std::u16string value = ValueIn<char16_t>(text, codec.Widen(section, IniEncoding::Cp932),
+                                                   codec.Widen(key, IniEncoding::Cp932));
+    return codec.Narrow(value, IniEncoding::Cp932);
 }
 
 std::string WithIniValues(std::string_view file, std::string_view section,
-                          const std::vector<IniEntry>& entries) {
-    std::string out(file);
-    for (const IniEntry& entry : entries) {
-        out = WithValue(out, section, entry);
+                          const std::vector<IniEntry>& entries, TextCodec& codec) {
+    const IniEncoding encoding = EncodingOf(file);
+    if (encoding == IniEncoding::Cp932) {
+        std::string out(file);
+        for (const IniEntry& entry : entries) {
+            out = WithValue<char>(out, section, entry.key, entry.value);
+        }
+        return out;
     }
-    return out;
+    std::u16string text = TextOf(file, encoding, codec);
+    const std::u16string wide_section = codec.Widen(section, IniEncoding::Cp932);
+    for (const IniEntry& entry : entries) {
+        text = WithValue<char16_t>(text, wide_section, codec.Widen(entry.key, IniEncoding::Cp932),
+                                   codec.Widen(entry.value, IniEncoding::Cp932));
+    }
+    return FileOf(text, encoding, codec);
 }
 
 }  // namespace velmora::settings

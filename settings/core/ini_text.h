@@ -2,7 +2,11 @@
 // The private-profile (INI) format read and written over a file's bytes, the
 // way the platform's profile functions read it: "[section]" lines, then
 // "key=value" lines. Working on bytes keeps code page 932 keys and values as
-// they are on every system code page.
+// they are on every system code page; a file that starts with a byte-order
+// mark is UTF-16 or UTF-8 text and stays so.
+//
+// Every read and write walks the file once: a damaged file costs no more than
+// a sound one of the same length.
 
 #include <string>
 #include <string_view>
@@ -10,25 +14,43 @@
 
 namespace velmora::settings {
 
-// The longest value a read returns, in bytes.
-inline constexpr std::size_t kIniValueLimit = 255;
+// How a settings file keeps its text: code page 932 bytes, or after a
+// byte-order mark UTF-16 (FF FE, little-endian) or UTF-8 (EF BB BF).
+enum class IniEncoding { Cp932, Utf16, Utf8 };
 
-// The value under the key in the section, or "" when either is missing.
-// Section and key names match whatever the case of their ASCII letters; the
-// value is the text after the first "=", blanks and tabs around it removed and
-// one pair of enclosing quotes taken off, cut to kIniValueLimit bytes (never
-// inside a character).
-std::string ReadIniValue(std::string_view file, std::string_view section, std::string_view key);
+IniEncoding EncodingOf(std::string_view file);
+
+// Code page 932 and UTF-8 bytes to UTF-16 and back, as the platform converts
+// them (a character the target cannot hold becomes "?").
+class TextCodec {
+  public:
+    virtual ~TextCodec() = default;
+    virtual std::u16string Widen(std::string_view bytes, IniEncoding encoding) = 0;
+    virtual std::string Narrow(std::u16string_view text, IniEncoding encoding) = 0;
+};
+
+// The value under the key in the section, whole, in code page 932; "" when
+// either is missing. As the platform reads: a "[" line is a section header up
+// to its last "]" (without one it is an ordinary line); a key line's name
+// ends at its first "=" (a line without one is a key without a value); the
+// first section of a name and its first key of a name count; names match
+// whatever the case of their ASCII letters; blanks and control spaces around
+// names and values are dropped, a NUL ends a name or value, and one pair of
+// enclosing quotes is taken off a value.
+std::string ReadIniValue(std::string_view file, std::string_view section, std::string_view key,
+                         TextCodec& codec);
 
 struct IniEntry {
     std::string key;
-    std::string value;
+    std::string value;  // code page 932
 };
 
-// The file with each key of the section set to its value: a key's line is
-// rewritten where it stands, a missing key goes after the section's last
-// line, a missing section at the end of the file. Every other byte stays.
+// The file with each key of the section set to its value, in the file's own
+// encoding: the line the reader finds for a key is rewritten where it stands,
+// a missing key goes after the section's last line, a missing section at the
+// end of the file. A value the reader would change (blanks at its ends,
+// enclosing quotes) is written in quotes. Every other byte stays.
 std::string WithIniValues(std::string_view file, std::string_view section,
-                          const std::vector<IniEntry>& entries);
+                          const std::vector<IniEntry>& entries, TextCodec& codec);
 
 }  // namespace velmora::settings

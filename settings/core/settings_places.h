@@ -1,9 +1,13 @@
 #pragma once
-// Where the settings file lives. Beside the program as always; where the
-// program's folder cannot be written (a machine-wide install), in the user's
-// own folder instead. Reading prefers the user's file when there is one, so a
-// file left beside the program by an earlier copy still loads.
+// Where the settings file lives and how it is loaded and saved. A save goes
+// beside the program when the program's folder accepts a new file (tried
+// each time), and to the user's own folder only when it does not (a
+// machine-wide install). A load reads the newer of the two files, so neither
+// hides a later choice kept in the other. Paths are UTF-16 from the platform
+// to every call; the file's text stays code page 932 (or the Unicode form it
+// already has).
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,7 +17,7 @@
 
 namespace velmora::settings {
 
-inline constexpr char kSettingsFileName[] = "Velmora.ini";
+inline constexpr char16_t kSettingsFileName[] = u"Velmora.ini";
 
 // "設定を保存できませんでした。\n次のファイルに書き込めません：" and one path a line.
 inline constexpr char kSaveFailedMessage[] =
@@ -22,42 +26,66 @@ inline constexpr char kSaveFailedMessage[] =
     "\x8E\x9F\x82\xCC\x83\x74\x83\x40\x83\x43\x83\x8B\x82\xC9\x8F\x91\x82\xAB\x8D\x9E\x82\xDF\x82"
     "\xDC\x82\xB9\x82\xF1\x81\x46";
 
+// How long a save keeps trying a file that another program holds, and how
+// long it waits between tries.
+inline constexpr int kHeldFileRetryMilliseconds = 2000;
+inline constexpr int kHeldFileRetryStepMilliseconds = 100;
+
 struct SettingsPlaces {
-    std::string beside_program;  // the program's folder and the file name
-    std::string user_folder;     // the user's own folder for this program; "" when none
-    std::string per_user;        // the file in it; "" when there is no user folder
+    std::u16string program_folder;
+    std::u16string beside_program;  // the program's folder and the file name
+    std::u16string user_folder;     // the user's own folder for this program; "" when none
+    std::u16string per_user;        // the file in it; "" when there is no user folder
 };
 
 // The places for a program folder and the user's application-data folder
 // ("" when the platform gives none).
-SettingsPlaces PlacesFor(std::string_view program_folder, std::string_view app_data_folder);
+SettingsPlaces PlacesFor(std::u16string_view program_folder, std::u16string_view app_data_folder);
 
-// Whole-file access to the settings file, and the file test; paths in code
-// page 932.
-class SettingsFilePort {
-  public:
-    virtual ~SettingsFilePort() = default;
-
-    // True when the path can be opened as a file for reading (a folder cannot).
-    virtual bool CanOpenForReading(const std::string& path) = 0;
-    // The file's bytes; nothing when it does not exist or cannot be read.
-    virtual std::optional<std::string> ReadWholeFile(const std::string& path) = 0;
-    // Puts these bytes in place of the file (or creates it) in one step, so a
-    // reader sees the old file or the new one, never a mix; false when refused.
-    virtual bool ReplaceWholeFile(const std::string& path, const std::string& bytes) = 0;
-    // Makes the folder unless it exists; false when it cannot be made.
-    virtual bool MakeFolder(const std::string& path) = 0;
+// What reading a whole file found. A file that exists but cannot be read now
+// (another program locked it, access denied) is not a missing one.
+struct FileRead {
+    enum class State { Missing, Unreadable, Read };
+    State state = State::Missing;
+    std::string bytes;
+    std::uint64_t last_written = 0;  // when it exists: a time that grows with every write
 };
 
-// The bytes of the file the settings are read from: the user's file when it
-// exists, else the one beside the program; "" when neither does.
+enum class Replacement {
+    Done,
+    Refused,  // read-only, or no file can be made there
+    Held,     // another program holds the file open; may succeed later
+};
+
+// The settings files on the platform, the music file test, the conversions
+// between code page 932 and UTF-16, and the pause between tries.
+class SettingsFilePort : public TextCodec {
+  public:
+    // True when the code page 932 path can be opened as a file for reading
+    // (a folder cannot).
+    virtual bool CanOpenForReading(const std::string& path) = 0;
+    virtual FileRead ReadWholeFile(const std::u16string& path) = 0;
+    // True when a new file can be made in the folder (found by making one).
+    virtual bool FolderAcceptsNewFile(const std::u16string& folder) = 0;
+    // Puts these bytes in place of the file (or creates it) in one step, so a
+    // reader sees the old file or the new one, never a mix.
+    virtual Replacement ReplaceWholeFile(const std::u16string& path, const std::string& bytes) = 0;
+    // Makes the folder unless it exists; false when it cannot be made.
+    virtual bool MakeFolder(const std::u16string& path) = 0;
+    virtual void Wait(int milliseconds) = 0;
+};
+
+// The bytes the settings are read from: of the two files that can be read,
+// the one written last (the one beside the program when both were written
+// at the same time); "" when neither can.
 std::string ReadSettingsFile(SettingsFilePort& port, const SettingsPlaces& places);
 
-// Stores the entries in the section of the file they are read from. The
-// user's file when it exists; otherwise the one beside the program, and when
-// that is refused, a new user's file carrying the old file's other lines.
-// Nothing on success; the message for the user naming every file that could
-// not be written otherwise.
+// Stores the entries in the section of the file the placement rule picks,
+// keeping its other lines and its encoding. A file another program holds is
+// tried again for kHeldFileRetryMilliseconds. The save counts only when the
+// file then reads back to the entries. Nothing on success; otherwise the
+// message for the user, naming the file (and the one beside the program
+// when its folder took no file).
 std::optional<std::string> SaveSettingsValues(SettingsFilePort& port, const SettingsPlaces& places,
                                               std::string_view section,
                                               const std::vector<IniEntry>& entries);

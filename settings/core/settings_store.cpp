@@ -30,11 +30,11 @@ std::int16_t StoredInteger(std::string_view text, std::int16_t previous) {
 
 void LoadMusicChoice(SettingsFilePort& port, const SettingsPlaces& places, MusicChoice& choice) {
     const std::string file = ReadSettingsFile(port, places);
-    choice.kind = StoredInteger(ReadIniValue(file, kSection, kKeyKind), choice.kind);
+    choice.kind = StoredInteger(ReadIniValue(file, kSection, kKeyKind, port), choice.kind);
     choice.repeat_track =
-        StoredInteger(ReadIniValue(file, kSection, kKeyRepeatTrack), choice.repeat_track);
+        StoredInteger(ReadIniValue(file, kSection, kKeyRepeatTrack, port), choice.repeat_track);
 
-    choice.file = ReadIniValue(file, kSection, kKeyFile);
+    choice.file = ReadIniValue(file, kSection, kKeyFile, port);
     if (!choice.file.empty() && !FileExists(port, choice.file)) {
         choice.file.clear();
     }

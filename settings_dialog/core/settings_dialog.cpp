@@ -69,8 +69,9 @@ DialogReply SettingsDialog::FileAnswered(const OpenFileAnswer& answer) {
         return reply;
     }
     const std::string file = answer.file_buffer.substr(0, answer.file_buffer.find('\0'));
-    if (!answer.namable) {
-        reply.message = std::string(kUnnamableFileMessage) + "\n" + file;
+    if (!answer.namable || !answer.playable) {
+        const char* why = answer.namable ? kTooLongFileMessage : kUnnamableFileMessage;
+        reply.message = std::string(why) + "\n" + file;
         return reply;
     }
     choice_.file = file;

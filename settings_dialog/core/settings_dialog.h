@@ -33,6 +33,7 @@ struct OpenFileAnswer {
     std::int32_t result = 0;
     std::string file_buffer;
     bool namable = true;
+    bool playable = true;  // false when the platform's sound calls cannot open the path
 };
 
 // The shell's document launch.
@@ -90,7 +91,8 @@ class SettingsDialog {
     // A button's click; `track_text` is what the track box holds.
     DialogReply ClickButton(ControlId button, std::string_view track_text);
     // The open-file dialog's answer to ask_for_file. A file code page 932
-    // cannot name is refused at once with a message, the choice unchanged.
+    // cannot name, or one the sound calls cannot open, is refused at once
+    // with a message saying why, the choice unchanged.
     DialogReply FileAnswered(const OpenFileAnswer& answer);
     // The outcome of a save: nothing when written, else the message for the
     // user. Closes only after a good save; otherwise the choice stays on screen.

@@ -26,9 +26,10 @@ double WindowLength(HWND window, bool across) {
 
 void SettingsDialogWindow::Load() {
     // Centred across, at a third of the free height, in twips.
-    const TwipsPoint place = PlaceDialog(
-        GetSystemMetrics(SM_CXSCREEN) * scale_.x, GetSystemMetrics(SM_CYSCREEN) * scale_.y,
-        WindowLength(dialog_window_, true) * scale_.x, WindowLength(dialog_window_, false) * scale_.y);
+    const TwipsPoint place = PlaceDialog(GetSystemMetrics(SM_CXSCREEN) * scale_.x,
+                                         GetSystemMetrics(SM_CYSCREEN) * scale_.y,
+                                         WindowLength(dialog_window_, true) * scale_.x,
+                                         WindowLength(dialog_window_, false) * scale_.y);
     SetWindowPos(dialog_window_, nullptr, button_control::TwipsToPixels(place.left, scale_.x),
                  button_control::TwipsToPixels(place.top, scale_.y), 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -71,7 +72,11 @@ void SettingsDialogWindow::Carry(const DialogReply& reply) {
         OpenHomePage();
     }
     if (reply.save) {
-        Carry(dialog_.Saved(settings::SaveMusicChoice(store_, places_, dialog_.Choice())));
+        // A file another program holds is tried again for a moment.
+        SetHourglass(true);
+        const auto failure = settings::SaveMusicChoice(store_, places_, dialog_.Choice());
+        SetHourglass(false);
+        Carry(dialog_.Saved(failure));
     }
     if (!reply.message.empty()) {
         text::ShowMessage(dialog_window_, reply.message, message_caption_);
@@ -165,6 +170,7 @@ OpenFileAnswer SettingsDialogWindow::RequestOpenFileName(const OpenFileRequest& 
         const std::wstring path(file.data());
         const std::optional<std::string> named = text::Cp932Path(path);
         answer.namable = named.has_value();
+        answer.playable = named && text::SoundCallPath(*named).has_value();
         answer.file_buffer = named.value_or(text::Cp932FromWide(path));
     }
     return answer;

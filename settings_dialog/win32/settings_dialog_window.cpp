@@ -88,9 +88,10 @@ void SettingsDialogWindow::CreateWindows() {
     const PixelRect client = ToPixels({0, 0, kClientWidth, kClientHeight}, scale_);
     RECT frame{0, 0, client.width, client.height};
     AdjustWindowRect(&frame, kFormStyle, FALSE);
-    dialog_window_ = CreateWindowExA(WS_EX_CONTROLPARENT, kFormClassName, kDialogCaption, kFormStyle,
-                            CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
-                            frame.bottom - frame.top, nullptr, nullptr, instance_, this);
+    dialog_window_ =
+        CreateWindowExA(WS_EX_CONTROLPARENT, kFormClassName, kDialogCaption, kFormStyle,
+                        CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
+                        frame.bottom - frame.top, nullptr, nullptr, instance_, this);
     // Windows in tab order, so that the tab key follows the tab indices.
     for (const ControlId id : TabOrder()) {
         CreateControl(Place(id));

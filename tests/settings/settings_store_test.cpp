@@ -12,7 +12,7 @@ namespace velmora::settings {
 namespace {
 
 // The program's folder and its settings file, in memory.
-const SettingsPlaces kPlaces = PlacesFor("C:\\Saver", "");
+const SettingsPlaces kPlaces = PlacesFor(u"C:\\Saver", u"");
 
 // The settings file with these keys and values in its section.
 std::string IniWith(const std::map<std::string, std::string>& values) {
@@ -25,7 +25,7 @@ std::string IniWith(const std::map<std::string, std::string>& values) {
 
 TEST(FileExists, OneTrailingSeparatorIsIgnored) {
     testing::FakeSettingsFiles port;
-    port.files = {{"C:\\Music\\a.mp3", ""}, {"C:\\Music\\\x95\x5C", ""}};
+    port.music_files = {"C:\\Music\\a.mp3", "C:\\Music\\\x95\x5C"};
     EXPECT_TRUE(FileExists(port, "C:\\Music\\a.mp3"));
     EXPECT_TRUE(FileExists(port, "C:\\Music\\a.mp3\\"));
     EXPECT_FALSE(FileExists(port, "C:\\Music\\a.mp3\\\\"));
@@ -61,7 +61,7 @@ class LoadMusicChoiceTest : public ::testing::Test {
         return choice;
     }
     void Store(const std::map<std::string, std::string>& values) {
-        port.files[kPlaces.beside_program] = IniWith(values);
+        port.Put(kPlaces.beside_program, IniWith(values));
     }
     testing::FakeSettingsFiles port;
 };
@@ -76,7 +76,7 @@ TEST_F(LoadMusicChoiceTest, NoFileGivesNoMusic) {
 
 TEST_F(LoadMusicChoiceTest, AReadableFileIsKept) {
     Store({{kKeyKind, "2"}, {kKeyRepeatTrack, "5"}, {kKeyFile, "C:\\m\\a b.mp3"}});
-    port.files["C:\\m\\a b.mp3"] = "";
+    port.music_files.insert("C:\\m\\a b.mp3");
     const MusicChoice s = Load();
     EXPECT_EQ(s.kind, 2);
     EXPECT_EQ(s.repeat_track, 5);
@@ -87,11 +87,11 @@ TEST_F(LoadMusicChoiceTest, FileKindFallsBackWithoutAReadableFile) {
     for (const std::string file : {"", "C:\\m\\missing.mp3", "C:\\m\\", "C:\\m"}) {
         // "C:\m" is a folder, which cannot be opened as a file.
         Store({{kKeyKind, "2"}, {kKeyFile, file}});
-        const std::string stored = port.files[kPlaces.beside_program];
+        const std::string stored = port.Bytes(kPlaces.beside_program);
         const MusicChoice s = Load();
         EXPECT_EQ(s.kind, 0) << file;
         EXPECT_EQ(s.file, "") << file;
-        EXPECT_EQ(port.files[kPlaces.beside_program], stored) << "nothing is written back";
+        EXPECT_EQ(port.Bytes(kPlaces.beside_program), stored) << "nothing is written back";
     }
 }
 
@@ -116,9 +116,10 @@ TEST_F(LoadMusicChoiceTest, StoredNumbersAreConvertedAndAFailureKeepsTheValueInM
     EXPECT_EQ(choice.repeat_track, 4);
 }
 
-TEST_F(LoadMusicChoiceTest, ASavedChoiceLoadsAgain) {
-    const std::string music = "C:\\\x89\xB9\x8A\x79\\a.wav";  // C:\音楽\a.wav
-    port.files[music] = "";
+TEST_F(LoadMusicChoiceTest, ASavedChoiceLoadsAgainWhole) {
+    // C:\音楽\ and a name of 300 bytes.
+    const std::string music = "C:\\\x89\xB9\x8A\x79\\" + std::string(290, 'a') + ".wav";
+    port.music_files.insert(music);
     EXPECT_EQ(SaveMusicChoice(port, kPlaces, {2, 7, music}), std::nullopt);
     const MusicChoice loaded = Load();
     EXPECT_EQ(loaded.kind, 2);

@@ -22,6 +22,8 @@ TEST(DialogTexts, JapaneseTextsAreTheirCp932Bytes) {
     EXPECT_EQ(Cp932ToUtf8(kCaptionOtherWorks), "その他の作品");
     EXPECT_EQ(Cp932ToUtf8(kFileFilterDescription), "BGMﾌｧｲﾙ (MP3 WAV)");
     EXPECT_EQ(Cp932ToUtf8(kFileDialogTitle), "ﾌｧｲﾙを開く");
+    EXPECT_EQ(Cp932ToUtf8(kTooLongFileMessage),
+              "このファイルはパスが長すぎ、短い名前もないため再生できません：");
 }
 
 TEST(DialogTexts, FileRequestCarriesOneFilterPairAndTheTitle) {

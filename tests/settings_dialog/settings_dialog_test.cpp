@@ -83,6 +83,10 @@ TEST_F(SettingsDialogTest, TheChosenFileIsTheBufferUpToItsFirstNul) {
     const DialogReply refused = dialog.FileAnswered({1, "C:\\caf?.mp3", false});
     EXPECT_EQ(StepsOf(refused), Steps{});
     EXPECT_EQ(refused.message, std::string(kUnnamableFileMessage) + "\nC:\\caf?.mp3");
+    // So is one the sound calls cannot open.
+    const std::string long_path = "C:\\" + std::string(300, 'x') + ".mp3";
+    EXPECT_EQ(dialog.FileAnswered({1, long_path, true, false}).message,
+              std::string(kTooLongFileMessage) + "\n" + long_path);
     EXPECT_EQ(choice.file, "C:\\\x89\xB9\x8Ay\\new.mp3");
 }
 

@@ -16,12 +16,16 @@ std::size_t OffsetOf(std::string_view text, std::size_t position) {
     return offset;
 }
 
-bool IsSeparator(std::string_view character) {
-    return character == "\\" || character == "/";
+// Whether the character at an offset is a separator ("\" or "/").
+template <typename Unit>
+bool IsSeparatorAt(std::basic_string_view<Unit> text, std::size_t offset) {
+    return CharacterLength(text, offset) == 1 &&
+           (text[offset] == Unit('\\') || text[offset] == Unit('/'));
 }
 
-// The byte offset of the last character.
-std::size_t LastCharacterOffset(std::string_view text) {
+// The offset of the last character.
+template <typename Unit>
+std::size_t LastCharacterOffset(std::basic_string_view<Unit> text) {
     std::size_t last = 0;
     for (std::size_t offset = 0; offset < text.size(); offset += CharacterLength(text, offset)) {
         last = offset;
@@ -30,24 +34,45 @@ std::size_t LastCharacterOffset(std::string_view text) {
 }
 
 // "C:\" and the like: a drive letter, a colon and a separator.
-bool IsDriveRoot(std::string_view folder) {
-    if (folder.size() != 3 || folder[1] != ':' || folder[2] != '\\') {
+template <typename Unit>
+bool IsDriveRoot(std::basic_string_view<Unit> folder) {
+    if (folder.size() != 3 || folder[1] != Unit(':') || folder[2] != Unit('\\')) {
         return false;
     }
-    const char drive = UpperAscii(folder.substr(0, 1))[0];
-    return drive >= 'A' && drive <= 'Z';
+    const Unit drive = folder[0];
+    return (drive >= Unit('A') && drive <= Unit('Z')) || (drive >= Unit('a') && drive <= Unit('z'));
+}
+
+template <typename Unit>
+std::basic_string<Unit> FolderOfPath(std::basic_string_view<Unit> path) {
+    std::size_t last = std::basic_string_view<Unit>::npos;
+    for (std::size_t offset = 0; offset < path.size(); offset += CharacterLength(path, offset)) {
+        if (IsSeparatorAt(path, offset)) {
+            last = offset;
+        }
+    }
+    if (last == std::basic_string_view<Unit>::npos) {
+        return {};
+    }
+    // "C:\Velmora.scr" lives in "C:\", not in the drive-relative "C:".
+    const bool drive_root = IsDriveRoot(path.substr(0, 3)) && last == 2;
+    return std::basic_string<Unit>(path.substr(0, drive_root ? last + 1 : last));
+}
+
+template <typename Unit>
+std::basic_string<Unit> FileInFolder(std::basic_string_view<Unit> folder,
+                                     std::basic_string_view<Unit> file_name) {
+    std::basic_string<Unit> path(folder);
+    const bool ends_in_separator =
+        !folder.empty() && IsSeparatorAt(folder, LastCharacterOffset(folder));
+    if (!IsDriveRoot(folder) && !ends_in_separator) {
+        path += Unit('\\');
+    }
+    path += file_name;
+    return path;
 }
 
 }  // namespace
-
-bool IsLeadByte(char byte) {
-    const auto value = static_cast<unsigned char>(byte);
-    return (value >= 0x81 && value <= 0x9F) || (value >= 0xE0 && value <= 0xFC);
-}
-
-std::size_t CharacterLength(std::string_view text, std::size_t offset) {
-    return IsLeadByte(text[offset]) && offset + 1 < text.size() ? 2 : 1;
-}
 
 std::string_view CharacterAt(std::string_view text, std::size_t position) {
     const std::size_t offset = OffsetOf(text, position);
@@ -78,29 +103,19 @@ std::string UpperAscii(std::string_view text) {
 }
 
 std::string FolderOf(std::string_view path) {
-    std::size_t last = std::string_view::npos;
-    for (std::size_t offset = 0; offset < path.size(); offset += CharacterLength(path, offset)) {
-        if (IsSeparator(path.substr(offset, CharacterLength(path, offset)))) {
-            last = offset;
-        }
-    }
-    if (last == std::string_view::npos) {
-        return std::string();
-    }
-    // "C:\Velmora.scr" lives in "C:\", not in the drive-relative "C:".
-    const bool drive_root = IsDriveRoot(path.substr(0, 3)) && last == 2;
-    return std::string(path.substr(0, drive_root ? last + 1 : last));
+    return FolderOfPath(path);
+}
+
+std::u16string FolderOf(std::u16string_view path) {
+    return FolderOfPath(path);
 }
 
 std::string InFolder(std::string_view folder, std::string_view file_name) {
-    std::string path(folder);
-    const bool ends_in_separator =
-        !folder.empty() && IsSeparator(folder.substr(LastCharacterOffset(folder)));
-    if (!IsDriveRoot(folder) && !ends_in_separator) {
-        path += '\\';
-    }
-    path += file_name;
-    return path;
+    return FileInFolder(folder, file_name);
+}
+
+std::u16string InFolder(std::u16string_view folder, std::u16string_view file_name) {
+    return FileInFolder(folder, file_name);
 }
 
 std::string_view WithoutTrailingSeparator(std::string_view path) {

@@ -6,30 +6,69 @@ namespace {
 
 constexpr UINT kCodePage932 = 932;
 
-}  // namespace
-
-std::wstring WideFromCp932(std::string_view text) {
+std::wstring WideFrom(UINT code_page, std::string_view text) {
     if (text.empty()) {
         return std::wstring();
     }
     const int size = static_cast<int>(text.size());
-    const int length = MultiByteToWideChar(kCodePage932, 0, text.data(), size, nullptr, 0);
+    const int length = MultiByteToWideChar(code_page, 0, text.data(), size, nullptr, 0);
     std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(kCodePage932, 0, text.data(), size, wide.data(), length);
+    MultiByteToWideChar(code_page, 0, text.data(), size, wide.data(), length);
     return wide;
 }
 
-std::string Cp932FromWide(std::wstring_view text) {
+std::string BytesFrom(UINT code_page, DWORD flags, std::wstring_view text) {
     if (text.empty()) {
         return std::string();
     }
     const int size = static_cast<int>(text.size());
-    const int length = WideCharToMultiByte(kCodePage932, WC_NO_BEST_FIT_CHARS, text.data(), size,
-                                           nullptr, 0, nullptr, nullptr);
+    const int length =
+        WideCharToMultiByte(code_page, flags, text.data(), size, nullptr, 0, nullptr, nullptr);
     std::string bytes(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(kCodePage932, WC_NO_BEST_FIT_CHARS, text.data(), size, bytes.data(), length,
-                        nullptr, nullptr);
+    WideCharToMultiByte(code_page, flags, text.data(), size, bytes.data(), length, nullptr,
+                        nullptr);
     return bytes;
+}
+
+// The path's short (8.3) form; nothing when the volume gives none.
+std::optional<std::wstring> ShortForm(const std::wstring& path) {
+    const DWORD length = GetShortPathNameW(path.c_str(), nullptr, 0);
+    if (length == 0) {
+        return std::nullopt;
+    }
+    std::wstring short_path(length, L'\0');
+    const DWORD written = GetShortPathNameW(path.c_str(), short_path.data(), length);
+    if (written == 0 || written >= length) {
+        return std::nullopt;
+    }
+    short_path.resize(written);
+    return short_path;
+}
+
+}  // namespace
+
+std::wstring WideFromCp932(std::string_view text) {
+    return WideFrom(kCodePage932, text);
+}
+
+std::string Cp932FromWide(std::wstring_view text) {
+    return BytesFrom(kCodePage932, WC_NO_BEST_FIT_CHARS, text);
+}
+
+std::wstring WideFromUtf8(std::string_view text) {
+    return WideFrom(CP_UTF8, text);
+}
+
+std::string Utf8FromWide(std::wstring_view text) {
+    return BytesFrom(CP_UTF8, 0, text);
+}
+
+std::wstring WideOf(std::u16string_view text) {
+    return std::wstring(text.begin(), text.end());
+}
+
+std::u16string Utf16Of(std::wstring_view text) {
+    return std::u16string(text.begin(), text.end());
 }
 
 bool Cp932Holds(std::wstring_view text) {
@@ -43,20 +82,23 @@ std::optional<std::string> Cp932Path(const std::wstring& path) {
     if (Cp932Holds(path)) {
         return Cp932FromWide(path);
     }
-    const DWORD length = GetShortPathNameW(path.c_str(), nullptr, 0);
-    if (length == 0) {
+    const std::optional<std::wstring> short_path = ShortForm(path);
+    if (!short_path || !Cp932Holds(*short_path)) {
         return std::nullopt;
     }
-    std::wstring short_path(length, L'\0');
-    const DWORD written = GetShortPathNameW(path.c_str(), short_path.data(), length);
-    if (written == 0 || written >= length) {
+    return Cp932FromWide(*short_path);
+}
+
+std::optional<std::string> SoundCallPath(const std::string& path) {
+    const std::wstring wide = WideFromCp932(path);
+    if (wide.size() < kSoundCallPathLimit) {
+        return path;
+    }
+    const std::optional<std::wstring> short_path = ShortForm(wide);
+    if (!short_path || short_path->size() >= kSoundCallPathLimit || !Cp932Holds(*short_path)) {
         return std::nullopt;
     }
-    short_path.resize(written);
-    if (!Cp932Holds(short_path)) {
-        return std::nullopt;
-    }
-    return Cp932FromWide(short_path);
+    return Cp932FromWide(*short_path);
 }
 
 void ShowMessage(HWND owner, std::string_view text, std::string_view caption) {

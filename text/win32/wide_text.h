@@ -17,12 +17,29 @@ std::wstring WideFromCp932(std::string_view text);
 // The text in code page 932; a character it has no form for becomes "?".
 std::string Cp932FromWide(std::wstring_view text);
 
+// UTF-8, the form the program's own paths take inside its platform-free code.
+std::wstring WideFromUtf8(std::string_view text);
+std::string Utf8FromWide(std::wstring_view text);
+
+// The platform's wide texts and the platform-free code's UTF-16 texts are the
+// same units.
+std::wstring WideOf(std::u16string_view text);
+std::u16string Utf16Of(std::wstring_view text);
+
 // True when code page 932 has a form for every character of the text.
 bool Cp932Holds(std::wstring_view text);
 
 // A path in code page 932: as it is when code page 932 holds every character,
 // else its short (8.3) form when the volume gives one; nothing otherwise.
 std::optional<std::string> Cp932Path(const std::wstring& path);
+
+// The platform's sound calls (PlaySound, the wave and MPEG media drivers)
+// open only paths of fewer than this many characters.
+inline constexpr std::size_t kSoundCallPathLimit = 128;
+
+// A code page 932 path in a form the sound calls open: as it is when short
+// enough, else its short (8.3) form when that is; nothing otherwise.
+std::optional<std::string> SoundCallPath(const std::string& path);
 
 // A message box with one OK button and no icon, text and caption given in
 // code page 932; returns when the user has closed it.

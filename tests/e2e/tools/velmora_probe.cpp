@@ -374,13 +374,31 @@ int Resources(DWORD pid) {
     return 0;
 }
 
+// Keeps a file open for reading until standard input closes: shared with no
+// one, or, as a virus scanner or an editor does, shared for reading and
+// writing but not for deleting.
+int HoldFile(const char* path, DWORD share) {
+    HANDLE file = CreateFileA(path, GENERIC_READ, share, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return 1;
+    }
+    std::printf("held\n");
+    std::fflush(stdout);
+    char line[64];
+    while (std::fgets(line, sizeof line, stdin) != nullptr) {
+    }
+    CloseHandle(file);
+    return 0;
+}
+
 int Usage() {
     std::fprintf(stderr,
                  "usage: velmora_probe find TITLE | wait TITLE MS | wait-gone TITLE MS |\n"
                  "       post TITLE MSG [WPARAM [LPARAM]] | children HWND | foreground |\n"
                  "       screensaver-window | host X Y W H | together COUNT COMMAND_LINE | acp |\n"
-                 "       load DLL | hold FILE | frames | display-state TITLE 0|1|2 |\n"
-                 "       set-mode W H | resources PID\n");
+                 "       load DLL | hold FILE | hold-shared FILE | frames |\n"
+                 "       display-state TITLE 0|1|2 | set-mode W H | resources PID\n");
     return 2;
 }
 
@@ -434,20 +452,11 @@ int main(int argc, char** argv) {
     if (command == "load" && argc == 3) {
         return LoadLibraryA(argv[2]) != nullptr ? 0 : 1;
     }
-    // Keeps a file open, shared with no one, until standard input closes.
     if (command == "hold" && argc == 3) {
-        const HANDLE file =
-            CreateFileA(argv[2], GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-        if (file == INVALID_HANDLE_VALUE) {
-            return 1;
-        }
-        std::printf("held\n");
-        std::fflush(stdout);
-        char line[64];
-        while (std::fgets(line, sizeof line, stdin)) {
-        }
-        CloseHandle(file);
-        return 0;
+        return HoldFile(argv[2], 0);
+    }
+    if (command == "hold-shared" && argc == 3) {
+        return HoldFile(argv[2], FILE_SHARE_READ | FILE_SHARE_WRITE);
     }
     if (command == "together" && argc == 4) {
         return StartTogether(std::atoi(argv[2]), argv[3]);

@@ -57,42 +57,71 @@ TEST(WideText, Cp932TextsComeOutTheSameOnEveryCodePage) {
 
 TEST_F(JapaneseFolder, ReplacesTheWholeFileAndReadsItBack) {
     Win32SettingsFile io;
-    const std::string file = folder + "\\Velmora.ini";
-    EXPECT_EQ(io.ReadWholeFile(file), std::nullopt);
-    EXPECT_FALSE(io.CanOpenForReading(file));
-    ASSERT_TRUE(io.ReplaceWholeFile(file, "[Section]\r\nBGM\x8B\xE6\x95\xAA=2\r\n"));
-    ASSERT_TRUE(io.ReplaceWholeFile(file, "[Section]\r\nBGM\x8B\xE6\x95\xAA=1\r\n"));
-    EXPECT_EQ(io.ReadWholeFile(file), "[Section]\r\nBGM\x8B\xE6\x95\xAA=1\r\n");
-    EXPECT_TRUE(io.CanOpenForReading(file));
-    EXPECT_FALSE(io.CanOpenForReading(folder));
-    EXPECT_EQ(io.ReadWholeFile(folder), std::nullopt);
-    EXPECT_TRUE(io.MakeFolder(folder));
+    const std::u16string file = text::Utf16Of(wide + L"\\Velmora.ini");
+    EXPECT_EQ(io.ReadWholeFile(file).state, FileRead::State::Missing);
+    EXPECT_TRUE(io.FolderAcceptsNewFile(text::Utf16Of(wide)));
+    ASSERT_EQ(io.ReplaceWholeFile(file, "[Section]\r\nBGM\x8B\xE6\x95\xAA=2\r\n"),
+              Replacement::Done);
+    const FileRead first = io.ReadWholeFile(file);
+    Sleep(20);
+    ASSERT_EQ(io.ReplaceWholeFile(file, "[Section]\r\nBGM\x8B\xE6\x95\xAA=1\r\n"),
+              Replacement::Done);
+    const FileRead second = io.ReadWholeFile(file);
+    EXPECT_EQ(second.state, FileRead::State::Read);
+    EXPECT_EQ(second.bytes, "[Section]\r\nBGM\x8B\xE6\x95\xAA=1\r\n");
+    EXPECT_GT(second.last_written, first.last_written);
+    EXPECT_EQ(io.ReadWholeFile(text::Utf16Of(wide)).state, FileRead::State::Missing);
+    EXPECT_TRUE(io.MakeFolder(text::Utf16Of(wide)));
+
+    // Held open by another program, shared for reading and writing but not
+    // for deleting: readable, not replaceable.
+    HANDLE held =
+        CreateFileW((wide + L"\\Velmora.ini").c_str(), GENERIC_READ,
+                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(io.ReplaceWholeFile(file, "lost"), Replacement::Held);
+    EXPECT_EQ(io.ReadWholeFile(file).bytes, second.bytes);
+    CloseHandle(held);
 
     // A read-only file is refused and stays as it was, with nothing left beside it.
     SetFileAttributesW((wide + L"\\Velmora.ini").c_str(), FILE_ATTRIBUTE_READONLY);
-    EXPECT_FALSE(io.ReplaceWholeFile(file, "lost"));
-    EXPECT_EQ(io.ReadWholeFile(file), "[Section]\r\nBGM\x8B\xE6\x95\xAA=1\r\n");
-    EXPECT_FALSE(io.CanOpenForReading(file + ".new"));
+    EXPECT_EQ(io.ReplaceWholeFile(file, "lost"), Replacement::Refused);
+    EXPECT_EQ(io.ReadWholeFile(file).bytes, second.bytes);
+    EXPECT_EQ(io.ReadWholeFile(file + u".new").state, FileRead::State::Missing);
 }
 
-TEST_F(JapaneseFolder, ThePlatformsProfileFunctionsWriteAndReadTheSameFile) {
-    if (GetACP() != 932) {
-        GTEST_SKIP() << "the platform's ANSI profile calls take code page 932 only on 932";
-    }
-    const MusicChoice choice{2, 0, "C:\\\x89\xB9\x8A\x79\\a b.wav"};  // C:\音楽\a b.wav
+TEST_F(JapaneseFolder, SavesAndLoadsInAFolderCodePage932CannotName) {
+    const std::wstring cafe = wide + L"\\caf\xE9";
+    ASSERT_TRUE(CreateDirectoryW(cafe.c_str(), nullptr));
     Win32SettingsFile io;
-    const std::string ours = folder + "\\Velmora.ini";
-    const std::string platform = folder + "\\platform.ini";
-    ASSERT_TRUE(io.ReplaceWholeFile(ours, WithIniValues("", kSection, StoredValues(choice))));
-    for (const IniEntry& entry : StoredValues(choice)) {
-        WritePrivateProfileStringA(kSection, entry.key.c_str(), entry.value.c_str(),
-                                   platform.c_str());
-        char value[256] = {};
-        GetPrivateProfileStringA(kSection, entry.key.c_str(), "", value, sizeof value,
-                                 ours.c_str());
-        EXPECT_EQ(value, entry.value);
-    }
-    EXPECT_EQ(io.ReadWholeFile(platform), io.ReadWholeFile(ours));
+    const SettingsPlaces places = PlacesFor(text::Utf16Of(cafe), u"");
+    const MusicChoice saved{1, 12, ""};
+    EXPECT_EQ(SaveMusicChoice(io, places, saved), std::nullopt);
+    MusicChoice loaded;
+    LoadMusicChoice(io, places, loaded);
+    EXPECT_EQ(loaded.repeat_track, 12);
+    EXPECT_TRUE(DeleteFileW((cafe + L"\\Velmora.ini").c_str()));
+    RemoveDirectoryW(cafe.c_str());
+}
+
+TEST_F(JapaneseFolder, ALongPathReachesTheSoundCallsByItsShortForm) {
+    const std::wstring outer = wide + L"\\" + std::wstring(80, L'\x6D41');  // 流 x 80
+    const std::wstring inner = outer + L"\\" + std::wstring(40, L'\x6D41');
+    const std::wstring wav = inner + L"\\a.wav";
+    CreateDirectoryW(outer.c_str(), nullptr);
+    CreateDirectoryW(inner.c_str(), nullptr);
+    CloseHandle(CreateFileW(wav.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    const std::optional<std::string> playable = text::SoundCallPath(text::Cp932FromWide(wav));
+    const bool opens = playable && Win32SettingsFile().CanOpenForReading(*playable);
+    DeleteFileW(wav.c_str());
+    RemoveDirectoryW(inner.c_str());
+    RemoveDirectoryW(outer.c_str());
+
+    EXPECT_GE(wav.size(), text::kSoundCallPathLimit);
+    ASSERT_TRUE(playable.has_value()) << "the volume gives no short name";
+    EXPECT_LT(text::WideFromCp932(*playable).size(), text::kSoundCallPathLimit);
+    EXPECT_TRUE(opens);
+    EXPECT_EQ(text::SoundCallPath("C:\\a.wav"), "C:\\a.wav");
 }
 
 TEST_F(JapaneseFolder, ANameCodePage932CannotHoldIsReachedByItsShortForm) {

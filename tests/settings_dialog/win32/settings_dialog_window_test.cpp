@@ -15,7 +15,7 @@
 namespace velmora::settings_dialog {
 namespace {
 
-const settings::SettingsPlaces kPlaces = settings::PlacesFor("C:\\Velmora", "");
+const settings::SettingsPlaces kPlaces = settings::PlacesFor(u"C:\\Velmora", u"");
 
 std::function<void()> g_step;
 
@@ -102,7 +102,7 @@ TEST_F(SettingsDialogWindowTest, LoadsShowsAndSavesWhatTheUserChose) {
         Click(form, ControlId::SaveButton);
         EXPECT_FALSE(IsWindow(form));
     });
-    EXPECT_EQ(store.files[kPlaces.beside_program],
+    EXPECT_EQ(store.Bytes(kPlaces.beside_program),
               "[Section]\r\nBGM\x8B\xE6\x95\xAA=1\r\nBGM\xD8\xCB\xDF\xB0\xC4=4\r\n"
               "BGM\xCC\xA7\xB2\xD9=C:\\Music\\theme.mp3\r\n");
     EXPECT_EQ(choice.repeat_track, 4);
