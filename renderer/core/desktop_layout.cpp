@@ -35,6 +35,15 @@ DesktopLayout LayOutDesktop(const std::vector<ScreenRect>& monitors) {
     return layout;
 }
 
+DesktopLayout LayOutChangedDesktop(const DesktopLayout& current,
+                                   const std::vector<ScreenRect>& monitors) {
+    DesktopLayout layout = LayOutDesktop(monitors);
+    if (layout.views.empty()) {
+        layout.window = current.window;
+    }
+    return layout;
+}
+
 DesktopLayout SingleView(int width, int height) {
     return LayOutDesktop({ScreenRect{0, 0, width, height}});
 }

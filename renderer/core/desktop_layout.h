@@ -40,6 +40,12 @@ struct DesktopLayout {
 // are left out; without any, the layout is empty.
 DesktopLayout LayOutDesktop(const std::vector<ScreenRect>& monitors);
 
+// The layout after the desktop changed to `monitors`. With no monitor left
+// there is nothing to draw into: the window stays where it was, without
+// views, until monitors come back.
+DesktopLayout LayOutChangedDesktop(const DesktopLayout& current,
+                                   const std::vector<ScreenRect>& monitors);
+
 // The layout of a window of this size with a single view filling it.
 DesktopLayout SingleView(int width, int height);
 

@@ -10,12 +10,30 @@ struct CursorPos {
     int32_t y = 0;
 };
 
+// The desktop the cursor moves over: the bounds of all monitors and how many
+// there are. When it changes, the platform may move the cursor with it.
+struct DesktopShape {
+    int32_t left = 0;
+    int32_t top = 0;
+    int32_t right = 0;
+    int32_t bottom = 0;
+    int32_t monitor_count = 0;
+
+    bool operator==(const DesktopShape& other) const {
+        return left == other.left && top == other.top && right == other.right &&
+               bottom == other.bottom && monitor_count == other.monitor_count;
+    }
+    bool operator!=(const DesktopShape& other) const { return !(*this == other); }
+};
+
 // City-block cursor movement above which the saver ends.
 constexpr int32_t kMouseMoveThreshold = 4;
 
 // The saver window's state; one per process, touched only by the GUI thread.
 struct HostState {
     CursorPos last_cursor_pos;
+    // The desktop `last_cursor_pos` was taken on.
+    DesktopShape cursor_desktop;
     bool first_move_seen = false;
     bool close_requested = false;
     bool password_prompt_active = false;

@@ -12,7 +12,20 @@ WindowReaction Answered(intptr_t result) {
     return reaction;
 }
 
-WindowReaction OnMouseMove(HostState& state, CursorPos now) {
+// The cursor's place on the desktop it is on now becomes the reference.
+void FollowDesktop(HostState& state, const WindowEvent& event) {
+    state.last_cursor_pos = event.cursor;
+    state.cursor_desktop = event.desktop;
+}
+
+WindowReaction OnMouseMove(HostState& state, const WindowEvent& event) {
+    // A display change may move the cursor to where a monitor still is; that
+    // jump is no one's input, whether or not the change was reported first.
+    if (event.desktop != state.cursor_desktop) {
+        FollowDesktop(state, event);
+        return WindowReaction{};
+    }
+    const CursorPos now = event.cursor;
     if (!state.first_move_seen) {
         state.first_move_seen = true;
     } else {
@@ -53,7 +66,7 @@ WindowReaction HandleWindowEvent(HostState& state, const WindowEvent& event,
     WindowReaction reaction;
     switch (event.kind) {
         case WindowEventKind::Created:
-            state.last_cursor_pos = event.cursor;
+            FollowDesktop(state, event);
             reaction.hide_cursor = true;
             reaction.start_effect = true;
             state.drawing_ready = true;
@@ -67,6 +80,10 @@ WindowReaction HandleWindowEvent(HostState& state, const WindowEvent& event,
             return event.command == SystemCommandKind::Other ? reaction : Answered(0);
         case WindowEventKind::CloseRequested:
             return OnCloseRequest(state, event.cursor, password);
+        case WindowEventKind::DisplayChanged:
+            FollowDesktop(state, event);
+            reaction.lay_out_again = true;
+            return reaction;
         default:
             break;
     }
@@ -90,7 +107,7 @@ WindowReaction HandleWindowEvent(HostState& state, const WindowEvent& event,
             reaction.post_close = true;
             return reaction;
         case WindowEventKind::MouseMoved:
-            return OnMouseMove(state, event.cursor);
+            return OnMouseMove(state, event);
         default:
             return reaction;
     }

@@ -20,6 +20,7 @@ enum class WindowEventKind {
     Deactivated,     // the program lost the activation
     MouseMoved,
     SystemCommand,
+    DisplayChanged,  // monitors came, went, moved or changed their mode
 };
 
 // The system commands the saver treats apart from all others.
@@ -28,18 +29,23 @@ enum class SystemCommandKind { SwitchWindow, StartSaver, Other };
 struct WindowEvent {
     WindowEventKind kind = WindowEventKind::Created;
     // Where the cursor is on the desktop (screen coordinates) when the event
-    // is reported; read for creation, moves and close requests.
+    // is reported; read for creation, moves, close requests and display
+    // changes.
     CursorPos cursor;
     SystemCommandKind command = SystemCommandKind::Other;
+    // The shape of that desktop; read with the cursor.
+    DesktopShape desktop{};
 };
 
 // What the window procedure does in answer, in this order: hide the cursor,
-// start the effect, post the quit message, stop the effect, post a close
-// request; then either answer `result` or leave the message to the system's
-// default handling.
+// start the effect, lay the window and its views out over the monitors there
+// are now, post the quit message, stop the effect, post a close request; then
+// either answer `result` or leave the message to the system's default
+// handling.
 struct WindowReaction {
     bool hide_cursor = false;
     bool start_effect = false;
+    bool lay_out_again = false;
     bool post_quit = false;
     bool stop_effect = false;
     bool post_close = false;

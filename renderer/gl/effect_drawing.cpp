@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <new>
 
+#include "renderer/core/trail_keeping.h"
+
 namespace velmora::renderer {
 namespace {
 
@@ -54,21 +56,8 @@ void EffectDrawing::SetUp(const DesktopLayout& layout, const EffectParameters& p
     glHint(GL_POINT_SMOOTH_HINT, GL_NICEST);
     glEnable(GL_SCISSOR_TEST);
 
-    for (FrameKeeper& keeper : keepers_) {
-        keeper.Release();
-    }
-    keepers_.clear();
-    if (keeping == FrameKeeping::Texture) {
-        keepers_.resize(views_.size());
-        for (size_t i = 0; i < views_.size(); ++i) {
-            const MonitorView& view = views_[i];
-            keepers_[i].Create(view.x, view.y, view.width, view.height);
-            keepers_[i].Keep();
-        }
-    }
-    if (!views_.empty()) {
-        ApplyView(views_.front());
-    }
+    keeping_ = keeping;
+    MakeKeepers();
 
     instances_.clear();
     try {
@@ -80,6 +69,47 @@ void EffectDrawing::SetUp(const DesktopLayout& layout, const EffectParameters& p
         instances_.shrink_to_fit();
     }
     glFlush();
+}
+
+void EffectDrawing::MakeKeepers() {
+    for (FrameKeeper& keeper : keepers_) {
+        keeper.Release();
+    }
+    keepers_.clear();
+    if (keeping_ == FrameKeeping::Texture) {
+        keepers_.resize(views_.size());
+        for (size_t i = 0; i < views_.size(); ++i) {
+            const MonitorView& view = views_[i];
+            keepers_[i].Create(view.x, view.y, view.width, view.height);
+            keepers_[i].Keep();
+        }
+    }
+    if (!views_.empty()) {
+        ApplyView(views_.front());
+    }
+}
+
+void EffectDrawing::ChangeKeeping(FrameKeeping keeping) {
+    if (keeping == keeping_) {
+        return;
+    }
+    if (keeping == FrameKeeping::BackBuffer) {
+        // The back buffer takes the picture over from the textures.
+        for (size_t i = 0; i < views_.size() && i < keepers_.size(); ++i) {
+            ApplyView(views_[i]);
+            keepers_[i].Restore(1.0f);
+        }
+    }
+    keeping_ = keeping;
+    MakeKeepers();
+}
+
+void EffectDrawing::ChangeLayout(const DesktopLayout& layout) {
+    views_ = layout.views;
+    glDisable(GL_SCISSOR_TEST);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glEnable(GL_SCISSOR_TEST);
+    MakeKeepers();
 }
 
 void EffectDrawing::DrawFrame(const FrameStep& step) {
@@ -97,18 +127,26 @@ void EffectDrawing::DrawFrame(const FrameStep& step) {
 void EffectDrawing::DrawView(std::size_t index, float fade_alpha) {
     const MonitorView& view = views_[index];
     ApplyView(view);
-    FrameKeeper* keeper =
-        index < keepers_.size() && keepers_[index].Active() ? &keepers_[index] : nullptr;
-    if (keeper != nullptr) {
-        // The kept picture comes back already darkened: the same result as
-        // the darkening quad, in one pass over the view instead of two.
-        keeper->Restore(1.0f - fade_alpha);
-    } else if (fade_alpha > 0.0f) {
-        DarkenView(view.geometry, fade_alpha);
+    const bool texture_ready = index < keepers_.size() && keepers_[index].Active();
+    const TrailSource source = TrailSourceFor(texture_ready, keeping_ == FrameKeeping::BackBuffer);
+    switch (source) {
+        case TrailSource::Texture:
+            // The kept picture comes back already darkened: the same result
+            // as the darkening quad, in one pass over the view instead of two.
+            keepers_[index].Restore(1.0f - fade_alpha);
+            break;
+        case TrailSource::BackBuffer:
+            if (fade_alpha > 0.0f) {
+                DarkenView(view.geometry, fade_alpha);
+            }
+            break;
+        case TrailSource::None:
+            glClear(GL_COLOR_BUFFER_BIT);
+            break;
     }
     DrawPointBatch(batch_);
-    if (keeper != nullptr) {
-        keeper->Keep();
+    if (source == TrailSource::Texture) {
+        keepers_[index].Keep();
     }
 }
 

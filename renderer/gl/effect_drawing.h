@@ -29,6 +29,12 @@ class EffectDrawing {
     void DrawFrame(const FrameStep& step);
     // A frame of one sixtieth of a second, darkened as tuned.
     void DrawFrame() { DrawFrame(FrameStep{1.0f, gains_.fade_alpha, 1.0f}); }
+    // Keeps the picture where `keeping` says from now on; the picture so far
+    // is carried over.
+    void ChangeKeeping(FrameKeeping keeping);
+    // Draws into the views of a new layout of the window from the next frame
+    // on; the effect goes on, its trails start again from black.
+    void ChangeLayout(const DesktopLayout& layout);
     // Frees the instances and the GL objects made at set-up.
     void TearDown();
 
@@ -36,11 +42,13 @@ class EffectDrawing {
 
   private:
     void DrawView(std::size_t index, float fade_alpha);
+    void MakeKeepers();
 
     EffectParameters parameters_;
     EffectGains gains_;
     Random15 random_;
     std::vector<MonitorView> views_;
+    FrameKeeping keeping_ = FrameKeeping::Texture;
     std::vector<FrameKeeper> keepers_;  // one per view, when the texture keeps the picture
     std::vector<EffectInstance> instances_;
     PointBatch batch_;

@@ -51,6 +51,7 @@ FrameKeeping ProbeFrameKeeping(int width, int height, const std::function<void()
     if (width < kSide || height < kSide) {
         return FrameKeeping::Texture;
     }
+    const GLboolean scissor = glIsEnabled(GL_SCISSOR_TEST);
     glDisable(GL_SCISSOR_TEST);
     glDrawBuffer(GL_BACK);
     glReadBuffer(GL_BACK);
@@ -67,6 +68,9 @@ FrameKeeping ProbeFrameKeeping(int width, int height, const std::function<void()
         kept = kept && pixels[i * 4] == 0 && pixels[i * 4 + 1] == 0 && pixels[i * 4 + 2] == 2;
     }
     ClearTo(0.0f);
+    if (scissor) {
+        glEnable(GL_SCISSOR_TEST);
+    }
     return kept ? FrameKeeping::BackBuffer : FrameKeeping::Texture;
 }
 

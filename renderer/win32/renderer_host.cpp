@@ -7,16 +7,20 @@
 
 #include "contract/run_contract.h"
 #include "renderer/core/desktop_layout.h"
+#include "renderer/core/display_presence.h"
 #include "renderer/core/effect_parameters.h"
 #include "renderer/core/frame_clock.h"
 #include "renderer/core/frame_pacer.h"
 #include "renderer/core/host_state.h"
 #include "renderer/core/random15.h"
 #include "renderer/core/saver_window_rules.h"
+#include "renderer/core/trail_keeping.h"
 #include "renderer/gl/effect_drawing.h"
+#include "renderer/win32/frame_counter.h"
 #include "renderer/win32/frame_policy.h"
 #include "renderer/win32/gl_context.h"
 #include "renderer/win32/password_port.h"
+#include "renderer/win32/presence_notifications.h"
 #include "renderer/win32/window_events.h"
 
 namespace velmora::renderer {
@@ -39,6 +43,11 @@ struct RendererProcess {
     EffectDrawing effect_drawing;
     // Set with the effect parameters.
     FrameClock frame_clock{1.0f};
+    DisplayPresence presence;
+    PresenceNotifications presence_notifications;
+    FrameCounter frame_counter;
+    bool back_buffer_probed = false;
+    bool frame_presented = false;
 };
 
 int64_t NowUs() {
@@ -66,6 +75,23 @@ CursorPos CurrentCursor() {
     return CursorPos{point.x, point.y};
 }
 
+DesktopShape CurrentDesktop() {
+    DesktopShape desktop;
+    desktop.left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+    desktop.top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    desktop.right = desktop.left + GetSystemMetrics(SM_CXVIRTUALSCREEN);
+    desktop.bottom = desktop.top + GetSystemMetrics(SM_CYVIRTUALSCREEN);
+    desktop.monitor_count = GetSystemMetrics(SM_CMONITORS);
+    return desktop;
+}
+
+std::vector<ScreenRect> MonitorRects();
+
+void PlaceWindow(HWND window, const ScreenRect& area) {
+    SetWindowPos(window, HWND_TOPMOST, area.left, area.top, area.right - area.left,
+                 area.bottom - area.top, SWP_NOACTIVATE);
+}
+
 // Effect parameters and title, then the GL context and state and the clouds.
 void StartEffect(RendererProcess& process, HWND window) {
     process.main_window = window;
@@ -78,15 +104,23 @@ void StartEffect(RendererProcess& process, HWND window) {
     process.gl_context = wglCreateContext(process.device_context);
     wglMakeCurrent(process.device_context, process.gl_context);
     SetSwapInterval(ProgramFramePolicy().paced ? 1 : 0);
-    const ScreenRect& area = process.layout.window;
-    HDC device_context = process.device_context;
-    const FrameKeeping keeping =
-        ProbeFrameKeeping(area.right - area.left, area.bottom - area.top,
-                          [device_context] { SwapMainPlane(device_context); });
-    process.effect_drawing.SetUp(process.layout, process.effect_parameters, random, keeping);
+    // The picture is kept in textures until the back buffer has been probed.
+    process.effect_drawing.SetUp(process.layout, process.effect_parameters, random,
+                                 FrameKeeping::Texture);
+    process.presence_notifications.Register(window);
+}
+
+// The window and its views over the monitors there are now; the effect goes on.
+void LayOutAgain(RendererProcess& process) {
+    process.layout = LayOutChangedDesktop(process.layout, MonitorRects());
+    PlaceWindow(process.main_window, process.layout.window);
+    if (process.gl_context != nullptr) {
+        process.effect_drawing.ChangeLayout(process.layout);
+    }
 }
 
 void StopEffect(RendererProcess& process, HWND window) {
+    process.presence_notifications.Unregister();
     process.effect_drawing.TearDown();
     ReleaseDC(window, process.device_context);
     wglMakeCurrent(nullptr, nullptr);
@@ -102,6 +136,14 @@ LRESULT CALLBACK SaverWindowProc(HWND window, UINT message, WPARAM wparam, LPARA
                           reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
     }
     auto* process = reinterpret_cast<RendererProcess*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    PresenceEvent presence_event{};
+    if (process != nullptr && PresenceEventForMessage(message, wparam, lparam, presence_event)) {
+        // The loop sleeps while nobody sees the picture: a message wakes it.
+        if (process->presence.Apply(presence_event)) {
+            PostMessageA(window, WM_NULL, 0, 0);
+        }
+        return TRUE;
+    }
     WindowEvent event;
     if (process == nullptr || !EventForMessage(message, wparam, event)) {
         return DefWindowProcA(window, message, wparam, lparam);
@@ -109,6 +151,7 @@ LRESULT CALLBACK SaverWindowProc(HWND window, UINT message, WPARAM wparam, LPARA
     // The message's own coordinates are not used: the cursor is read where
     // it is on the desktop.
     event.cursor = CurrentCursor();
+    event.desktop = CurrentDesktop();
     Win32PasswordPort password(window);
     const WindowReaction reaction = HandleWindowEvent(process->host_state, event, password);
     if (reaction.hide_cursor) {
@@ -116,6 +159,9 @@ LRESULT CALLBACK SaverWindowProc(HWND window, UINT message, WPARAM wparam, LPARA
     }
     if (reaction.start_effect) {
         StartEffect(*process, window);
+    }
+    if (reaction.lay_out_again) {
+        LayOutAgain(*process);
     }
     if (reaction.post_quit) {
         PostQuitMessage(0);
@@ -138,11 +184,15 @@ BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT rect, LPARAM monitors) {
     return TRUE;
 }
 
-// Every monitor of the desktop; the primary screen when they cannot be told.
-DesktopLayout LayOutMonitors() {
+std::vector<ScreenRect> MonitorRects() {
     std::vector<ScreenRect> monitors;
     EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&monitors));
-    DesktopLayout layout = LayOutDesktop(monitors);
+    return monitors;
+}
+
+// Every monitor of the desktop; the primary screen when they cannot be told.
+DesktopLayout LayOutMonitors() {
+    DesktopLayout layout = LayOutDesktop(MonitorRects());
     if (layout.views.empty()) {
         layout = SingleView(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
     }
@@ -171,12 +221,30 @@ bool AnotherSaverIsRunning() {
     return true;
 }
 
+// Whether the back buffer survives a swap, asked once the window is on the
+// screen and has been presented.
+void ProbeBackBuffer(RendererProcess& process) {
+    process.back_buffer_probed = true;
+    const ScreenRect& area = process.layout.window;
+    HDC device_context = process.device_context;
+    process.effect_drawing.ChangeKeeping(
+        ProbeFrameKeeping(area.right - area.left, area.bottom - area.top,
+                          [device_context] { SwapMainPlane(device_context); }));
+}
+
 // One frame when set-up is complete and no password dialog is up.
 void IdleDraw(RendererProcess& process) {
-    if (MayDraw(process.host_state)) {
-        process.effect_drawing.DrawFrame(process.frame_clock.Next(NowUs()));
-        SwapMainPlane(process.device_context);
+    if (!MayDraw(process.host_state)) {
+        return;
     }
+    if (BackBufferProbeDue(process.back_buffer_probed, IsWindowVisible(process.main_window) != 0,
+                           process.frame_presented)) {
+        ProbeBackBuffer(process);
+    }
+    process.effect_drawing.DrawFrame(process.frame_clock.Next(NowUs()));
+    SwapMainPlane(process.device_context);
+    process.frame_presented = true;
+    process.frame_counter.Count();
 }
 
 int RunMessageLoop(RendererProcess& process) {
@@ -201,12 +269,17 @@ int RunMessageLoop(RendererProcess& process) {
             DispatchMessageA(&message);
             continue;
         }
+        if (!process.presence.Seen()) {
+            // Nobody sees the picture: no frames, sleep until a message comes.
+            MsgWaitForMultipleObjectsEx(0, nullptr, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+            continue;
+        }
         if (policy.paced) {
             const int64_t wait = pacer.WaitBeforeFrame(NowUs());
             if (wait >= 1000) {
                 // Wait for the frame's time, or for input, whichever is first.
-                MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(wait / 1000),
-                                          QS_ALLINPUT);
+                MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(wait / 1000),
+                                            QS_ALLINPUT, MWMO_INPUTAVAILABLE);
                 continue;
             }
             pacer.FrameStarted(NowUs());

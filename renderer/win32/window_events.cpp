@@ -40,6 +40,9 @@ bool EventForMessage(UINT message, WPARAM wparam, WindowEvent& event) {
         case WM_MOUSEMOVE:
             event.kind = WindowEventKind::MouseMoved;
             break;
+        case WM_DISPLAYCHANGE:
+            event.kind = WindowEventKind::DisplayChanged;
+            break;
         case WM_SYSCOMMAND: {
             // The low four bits of a system command are the system's own.
             const WPARAM command = wparam & 0xFFF0;

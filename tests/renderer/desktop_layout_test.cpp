@@ -59,5 +59,38 @@ TEST(DesktopLayout, OneMonitorFillsTheWindowAndEmptyMonitorsAreLeftOut) {
     EXPECT_TRUE(LayOutDesktop({}).views.empty());
 }
 
+// Monitors come and go while the saver runs: every layout covers the
+// monitors of that moment and only them.
+TEST(DesktopLayout, ChangesOfTheDesktopAreLaidOutAfresh) {
+    const ScreenRect primary{0, 0, 1920, 1080};
+    const ScreenRect left{-1280, 56, 0, 1080};
+    DesktopLayout layout = LayOutDesktop({primary});
+
+    layout = LayOutChangedDesktop(layout, {primary, left});  // added left of the primary
+    ExpectWindow(layout, -1280, 0, 1920, 1080);
+    ASSERT_EQ(layout.views.size(), 2u);
+    ExpectView(layout.views[0], 1280, 0, 1920, 1080);
+    ExpectView(layout.views[1], 0, 0, 1280, 1024);
+
+    layout = LayOutChangedDesktop(layout, {left});  // the primary gone
+    ExpectWindow(layout, -1280, 56, 0, 1080);
+    ASSERT_EQ(layout.views.size(), 1u);
+    ExpectView(layout.views[0], 0, 0, 1280, 1024);
+
+    layout = LayOutChangedDesktop(layout, {ScreenRect{-1280, 56, 0, 856}});  // a new mode
+    ExpectWindow(layout, -1280, 56, 0, 856);
+    ExpectView(layout.views[0], 0, 0, 1280, 800);
+
+    layout = LayOutChangedDesktop(layout, {});  // all gone: nothing drawn, the window waits
+    ExpectWindow(layout, -1280, 56, 0, 856);
+    EXPECT_TRUE(layout.views.empty());
+
+    layout = LayOutChangedDesktop(layout, {ScreenRect{0, 0, 2560, 1440}, left});  // back
+    ExpectWindow(layout, -1280, 0, 2560, 1440);
+    ASSERT_EQ(layout.views.size(), 2u);
+    ExpectView(layout.views[0], 1280, 0, 2560, 1440);
+    ExpectView(layout.views[1], 0, 360, 1280, 1024);
+}
+
 }  // namespace
 }  // namespace velmora::renderer

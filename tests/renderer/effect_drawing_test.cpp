@@ -270,6 +270,34 @@ TEST_F(EffectDrawingTest, EveryMonitorsViewShowsTheEffectAndNothingBleedsBeyond)
     }
 }
 
+// After a display change the views of the new layout are drawn from the
+// next frame on, and nothing where no monitor is left; the back buffer takes
+// the picture over from the textures when the probe finds it kept.
+TEST_F(EffectDrawingTest, ANewLayoutIsDrawnAtOnceAndTheKeepingChangesWithoutLoss) {
+    surface = std::make_unique<OffscreenSurface>(250, 160);
+    ASSERT_TRUE(surface->Ready());
+    const DesktopLayout two =
+        LayOutDesktop({ScreenRect{0, 0, 160, 120}, ScreenRect{160, 0, 250, 160}});
+    drawing.SetUp(SingleView(250, 160), StandardParameters(), Random15(8), FrameKeeping::Texture);
+    DrawFrames(20);
+    glDisable(GL_SCISSOR_TEST);
+    glClear(GL_COLOR_BUFFER_BIT);  // as the probe leaves the back buffer
+    drawing.ChangeKeeping(FrameKeeping::BackBuffer);
+    EXPECT_GT(StatsOf(*surface).lit, 250 * 160 / 4) << "the picture carried over";
+
+    drawing.ChangeLayout(two);
+    DrawFrames(20);
+    const std::vector<Rgb> picture = surface->Picture();
+    int lit_below_first = 0;
+    for (int y = 120; y < 160; ++y) {
+        for (int x = 0; x < 160; ++x) {
+            lit_below_first += Brightness(picture[static_cast<size_t>(y * 250 + x)]) > 0 ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(lit_below_first, 0) << "no monitor is there now";
+    EXPECT_GT(StatsOf(*surface).lit, 250 * 160 / 4);
+}
+
 class EveryScreenShape : public EffectDrawingTest,
                          public ::testing::WithParamInterface<std::pair<int, int>> {};
 

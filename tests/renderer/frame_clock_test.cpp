@@ -81,6 +81,14 @@ TEST(FrameClock, FirstFrameIsOneStepAndAStallCountsAtMostFour) {
     const FrameStep same_time = clock.Next(9'000'000);
     EXPECT_EQ(same_time.steps, 0.0f);
     EXPECT_EQ(same_time.light, 0.0f);
+
+    // Hours with the displays off: the frame after them is a stall like any
+    // other, and the one after that a plain step again.
+    const int64_t back_us = 9'000'000 + 5LL * 3600 * 1'000'000;
+    const FrameStep after_pause = clock.Next(back_us);
+    EXPECT_EQ(after_pause.steps, 4.0f);
+    EXPECT_NEAR(after_pause.fade_alpha, 1.0 - std::pow(kKept, 4), 1e-5);
+    EXPECT_NEAR(clock.Next(back_us + 16'667).steps, 1.0f, 0.001f);
 }
 
 }  // namespace

@@ -108,6 +108,33 @@ TEST_F(SaverWindow, DriftOntoAMonitorLeftOfThePrimaryCountsLikeAnyOther) {
     EXPECT_EQ(closes_posted, 1);
 }
 
+// A monitor going away takes the cursor to one still there: that jump ends
+// nothing, whether the move or the change is reported first, or the change
+// not at all; a move on the new desktop still ends the run.
+TEST_F(SaverWindow, DisplayChangesLayOutAgainAndTheCursorsJumpIsNoMove) {
+    MoveTo(100, 100);
+    const auto send_on = [&](WindowEventKind kind, int32_t monitors, CursorPos at) {
+        const DesktopShape desktop{0, 0, 1920 * monitors, 1080, monitors};
+        const WindowReaction reaction = HandleWindowEvent(
+            state, WindowEvent{kind, at, SystemCommandKind::Other, desktop}, password);
+        closes_posted += reaction.post_close ? 1 : 0;
+        return reaction;
+    };
+    const WindowReaction changed = send_on(WindowEventKind::DisplayChanged, 2, {100, 100});
+    EXPECT_TRUE(changed.lay_out_again);
+    EXPECT_FALSE(changed.answered);
+
+    send_on(WindowEventKind::MouseMoved, 1, {900, 500});  // the move before the change
+    send_on(WindowEventKind::DisplayChanged, 1, {900, 500});
+    send_on(WindowEventKind::DisplayChanged, 3, {2500, 500});  // the change first
+    send_on(WindowEventKind::MouseMoved, 3, {2500, 500});
+    send_on(WindowEventKind::MouseMoved, 2, {1800, 500});  // a change never reported
+    EXPECT_EQ(closes_posted, 0);
+    send_on(WindowEventKind::MouseMoved, 2, {1810, 500});
+    EXPECT_EQ(closes_posted, 1);
+    EXPECT_TRUE(CloseAccepted());
+}
+
 TEST_F(SaverWindow, KeysButtonPressesAndDeactivationEndIt) {
     for (WindowEventKind kind : {WindowEventKind::KeyPressed, WindowEventKind::ButtonPressed,
                                  WindowEventKind::Deactivated}) {

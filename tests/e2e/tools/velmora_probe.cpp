@@ -1,15 +1,19 @@
 // Test-side window probe: finds, watches and pokes top-level windows of
 // other processes inside the same Wine session, and makes the windows the
-// programs expect to meet (a host for the preview, a rival saver window).
-// One command per run; results go to standard output as key=value fields
-// separated by tabs.
+// programs expect to meet (a host for the preview, a rival saver window);
+// reads the renderer's frame count and a process's resources, changes the
+// display mode and tells the renderer the displays' state. One command per run; results go to
+// standard output as key=value fields separated by tabs.
 #include <windows.h>
+#include <psapi.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
+
+#include "renderer/win32/frame_counter.h"
 
 namespace {
 
@@ -237,6 +241,145 @@ int StartTogether(int count, const char* command_line) {
     return 0;
 }
 
+// The frames the running renderer has drawn so far.
+int Frames() {
+    HANDLE mapping = OpenFileMappingW(FILE_MAP_READ, FALSE, velmora::renderer::kFrameCounterName);
+    if (mapping == nullptr) {
+        return 1;
+    }
+    const auto* count =
+        static_cast<const volatile LONG64*>(MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, 0));
+    if (count == nullptr) {
+        CloseHandle(mapping);
+        return 1;
+    }
+    std::printf("frames=%lld\n", static_cast<long long>(*count));
+    UnmapViewOfFile(const_cast<LONG64*>(count));
+    CloseHandle(mapping);
+    return 0;
+}
+
+// Tells the window what the platform's power manager tells it when the
+// console's displays change state (0 off, 1 on, 2 dimmed): the setting is
+// written into the window's own process, where the message's pointer points.
+int DisplayState(const char* title, DWORD state) {
+    HWND window = FindWindowA(nullptr, title);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, pid);
+    if (window == nullptr || process == nullptr) {
+        return 1;
+    }
+    POWERBROADCAST_SETTING setting{};
+    setting.PowerSetting = GUID_CONSOLE_DISPLAY_STATE;
+    setting.DataLength = sizeof(DWORD);
+    std::memcpy(setting.Data, &state, sizeof state);
+    void* remote = VirtualAllocEx(process, nullptr, sizeof setting + sizeof(DWORD),
+                                  MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    DWORD_PTR answer = 0;
+    const bool sent =
+        remote != nullptr &&
+        WriteProcessMemory(process, remote, &setting, sizeof setting, nullptr) &&
+        SendMessageTimeoutA(window, WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE,
+                            reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG, 5000, &answer);
+    if (remote != nullptr) {
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    }
+    CloseHandle(process);
+    return sent ? 0 : 1;
+}
+
+// Changes the display mode of the primary display (in Wine's virtual
+// desktop: the desktop's size).
+int SetMode(int width, int height) {
+    DEVMODEW mode{};
+    mode.dmSize = sizeof mode;
+    mode.dmPelsWidth = static_cast<DWORD>(width);
+    mode.dmPelsHeight = static_cast<DWORD>(height);
+    mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
+    const LONG result = ChangeDisplaySettingsExW(nullptr, &mode, nullptr, 0, nullptr);
+    std::printf("result=%ld\tw=%d\th=%d\n", result, GetSystemMetrics(SM_CXSCREEN),
+                GetSystemMetrics(SM_CYSCREEN));
+    return result == DISP_CHANGE_SUCCESSFUL ? 0 : 1;
+}
+
+BOOL CALLBACK CountWindowOfProcess(HWND window, LPARAM counting) {
+    auto* count = reinterpret_cast<std::pair<DWORD, int>*>(counting);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    if (pid == count->first) {
+        ++count->second;
+    }
+    return TRUE;
+}
+
+// The handles a process holds, from the system's list of every handle (Wine
+// answers a process's own handle count with 0, but keeps this list).
+long HandlesOf(DWORD pid) {
+    struct HandleEntry {
+        ULONG owner_pid;
+        BYTE object_type;
+        BYTE flags;
+        USHORT value;
+        PVOID object;
+        ACCESS_MASK access;
+    };
+    struct HandleList {
+        ULONG count;
+        HandleEntry entries[1];
+    };
+    using QuerySystem = LONG(WINAPI*)(ULONG, PVOID, ULONG, PULONG);
+    const auto query = reinterpret_cast<QuerySystem>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQuerySystemInformation")));
+    constexpr ULONG kSystemHandleInformation = 16;
+    constexpr LONG kBufferTooSmall = static_cast<LONG>(0xC0000004);
+    std::vector<unsigned char> buffer(1 << 20);
+    ULONG needed = 0;
+    LONG status = kBufferTooSmall;
+    while ((status = query(kSystemHandleInformation, buffer.data(),
+                           static_cast<ULONG>(buffer.size()), &needed)) == kBufferTooSmall) {
+        buffer.resize(buffer.size() * 2);
+    }
+    if (status != 0) {
+        return -1;
+    }
+    const auto* list = reinterpret_cast<const HandleList*>(buffer.data());
+    long count = 0;
+    for (ULONG i = 0; i < list->count; ++i) {
+        count += list->entries[i].owner_pid == pid ? 1 : 0;
+    }
+    return count;
+}
+
+// What a process holds: private memory, working set, kernel handles, GDI and
+// USER objects (-1 where the platform does not count them) and top-level
+// windows.
+int Resources(DWORD pid) {
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
+    if (process == nullptr) {
+        return 1;
+    }
+    PROCESS_MEMORY_COUNTERS_EX memory{};
+    memory.cb = sizeof memory;
+    GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory),
+                         sizeof memory);
+    const auto gui_objects = [process](DWORD kind) {
+        SetLastError(0);
+        const DWORD count = GetGuiResources(process, kind);
+        return count == 0 && GetLastError() != 0 ? -1L : static_cast<long>(count);
+    };
+    std::pair<DWORD, int> windows{pid, 0};
+    EnumWindows(CountWindowOfProcess, reinterpret_cast<LPARAM>(&windows));
+    std::printf(
+        "private_kb=%llu\tworking_set_kb=%llu\thandles=%ld\tgdi=%ld\tuser=%ld\t"
+        "windows=%d\n",
+        static_cast<unsigned long long>(memory.PagefileUsage / 1024),
+        static_cast<unsigned long long>(memory.WorkingSetSize / 1024), HandlesOf(pid),
+        gui_objects(GR_GDIOBJECTS), gui_objects(GR_USEROBJECTS), windows.second);
+    CloseHandle(process);
+    return 0;
+}
+
 // Keeps a file open for reading until standard input closes: shared with no
 // one, or, as a virus scanner or an editor does, shared for reading and
 // writing but not for deleting.
@@ -260,7 +403,8 @@ int Usage() {
                  "usage: velmora_probe find TITLE | wait TITLE MS | wait-gone TITLE MS |\n"
                  "       post TITLE MSG [WPARAM [LPARAM]] | children HWND | foreground |\n"
                  "       screensaver-window | host X Y W H | together COUNT COMMAND_LINE | acp |\n"
-                 "       load DLL | hold FILE | hold-shared FILE\n");
+                 "       load DLL | hold FILE | hold-shared FILE | frames |\n"
+                 "       display-state TITLE 0|1|2 | set-mode W H | resources PID\n");
     return 2;
 }
 
@@ -298,6 +442,18 @@ int main(int argc, char** argv) {
         return RunWindow("VelmoraProbeHost", "Velmora probe host", WS_POPUP,
                          DecimalArgument(argv[2]), DecimalArgument(argv[3]),
                          DecimalArgument(argv[4]), DecimalArgument(argv[5]));
+    }
+    if (command == "frames") {
+        return Frames();
+    }
+    if (command == "display-state" && argc == 4) {
+        return DisplayState(argv[2], std::strtoul(argv[3], nullptr, 10));
+    }
+    if (command == "set-mode" && argc == 4) {
+        return SetMode(std::atoi(argv[2]), std::atoi(argv[3]));
+    }
+    if (command == "resources" && argc == 3) {
+        return Resources(std::strtoul(argv[2], nullptr, 10));
     }
     // Loads a DLL by its name alone, as a program's imports are found.
     if (command == "load" && argc == 3) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <wtsapi32.h>
 
 #include <cstring>
 #include <future>
@@ -10,9 +11,11 @@
 
 #include "renderer/core/password_check.h"
 #include "renderer/core/pixel_format_choice.h"
+#include "renderer/core/trail_keeping.h"
 #include "renderer/gl/effect_drawing.h"
 #include "renderer/win32/gl_context.h"
 #include "renderer/win32/password_port.h"
+#include "renderer/win32/presence_notifications.h"
 #include "renderer/win32/running_lock.h"
 #include "renderer/win32/window_events.h"
 
@@ -35,6 +38,7 @@ TEST(WindowEvents, MessagesBecomeTheRulesEvents) {
     EXPECT_EQ(kind_of(WM_ACTIVATEAPP, 0), WindowEventKind::Deactivated);
     EXPECT_EQ(kind_of(WM_SHOWWINDOW, 1), WindowEventKind::Shown);
     EXPECT_EQ(kind_of(WM_CLOSE, 0), WindowEventKind::CloseRequested);
+    EXPECT_EQ(kind_of(WM_DISPLAYCHANGE, 24), WindowEventKind::DisplayChanged);
 
     WindowEvent event;
     for (UINT harmless : {WM_KEYUP, WM_SYSKEYUP, WM_CHAR, WM_LBUTTONUP, WM_RBUTTONUP, WM_MBUTTONUP,
@@ -65,7 +69,7 @@ static_assert(kPlatformWin32Windows == VER_PLATFORM_WIN32_WINDOWS);
 // A plain top-level window with its own device context, for GL tests.
 class GlWindow {
   public:
-    GlWindow(int width, int height) {
+    GlWindow(int width, int height, DWORD shown = WS_VISIBLE) {
         WNDCLASSA window_class{};
         window_class.style = CS_OWNDC;
         window_class.lpfnWndProc = DefWindowProcA;
@@ -73,7 +77,7 @@ class GlWindow {
         window_class.lpszClassName = "VelmoraGlTestWindow";
         RegisterClassA(&window_class);
         window_ =
-            CreateWindowExA(0, "VelmoraGlTestWindow", "gl test", WS_POPUP | WS_VISIBLE, 0, 0, width,
+            CreateWindowExA(0, "VelmoraGlTestWindow", "gl test", WS_POPUP | shown, 0, 0, width,
                             height, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
         dc_ = GetDC(window_);
     }
@@ -181,6 +185,80 @@ TEST(Drawing, TrailsContinueAcrossRealBufferSwaps) {
         EXPECT_GT(checked, 100);
         drawing.TearDown();
     }
+}
+
+// The renderer asks the driver about its back buffer only once its window is
+// on the screen and has been presented; until then, and where the answer is
+// no, the picture is kept in textures, and the answer takes the picture over.
+TEST(Drawing, TheBackBufferIsProbedOnceTheWindowIsShownAndPresented) {
+    constexpr int kWidth = 160;
+    constexpr int kHeight = 120;
+    GlWindow window(kWidth, kHeight, 0);
+    ASSERT_TRUE(window.MakeContext());
+    EffectParameters parameters;
+    AssignEffectParameters(parameters);
+    EffectDrawing drawing;
+    drawing.SetUp(SingleView(kWidth, kHeight), parameters, Random15(5), FrameKeeping::Texture);
+    bool presented = false;
+    const auto present = [&] {
+        drawing.DrawFrame();
+        SwapMainPlane(window.Dc());
+        presented = true;
+    };
+    present();
+    EXPECT_FALSE(BackBufferProbeDue(false, IsWindowVisible(window.Window()) != 0, presented));
+    ShowWindow(window.Window(), SW_SHOW);
+    EXPECT_TRUE(BackBufferProbeDue(false, IsWindowVisible(window.Window()) != 0, presented));
+    for (int i = 0; i < 20; ++i) {
+        present();
+    }
+    const FrameKeeping probed =
+        ProbeFrameKeeping(kWidth, kHeight, [&window] { SwapMainPlane(window.Dc()); });
+    EXPECT_EQ(probed, FrameKeeping::BackBuffer) << "Wine's llvmpipe keeps the back buffer";
+    drawing.ChangeKeeping(probed);
+    std::vector<unsigned char> picture(kWidth * kHeight * 3);
+    glReadBuffer(GL_BACK);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, kWidth, kHeight, GL_RGB, GL_UNSIGNED_BYTE, picture.data());
+    int lit = 0;
+    for (unsigned char channel : picture) {
+        lit += channel > 24 ? 1 : 0;
+    }
+    EXPECT_GT(lit, kWidth * kHeight / 4) << "the picture is carried over the probe";
+    drawing.TearDown();
+}
+
+// The power manager's and the session's notifications become the presence
+// rule's events; anything else is left alone.
+TEST(PresenceNotifications, DisplayStatesAndSessionChangesBecomeEvents) {
+    const auto display_event = [](DWORD state, const GUID& setting_guid, PresenceEvent& event) {
+        unsigned char buffer[sizeof(POWERBROADCAST_SETTING) + sizeof(DWORD)] = {};
+        auto* setting = reinterpret_cast<POWERBROADCAST_SETTING*>(buffer);
+        setting->PowerSetting = setting_guid;
+        setting->DataLength = sizeof(DWORD);
+        std::memcpy(setting->Data, &state, sizeof state);
+        return PresenceEventForMessage(WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE,
+                                       reinterpret_cast<LPARAM>(buffer), event);
+    };
+    PresenceEvent event{};
+    ASSERT_TRUE(display_event(0, GUID_CONSOLE_DISPLAY_STATE, event));
+    EXPECT_EQ(event, PresenceEvent::DisplaysOff);
+    ASSERT_TRUE(display_event(1, GUID_CONSOLE_DISPLAY_STATE, event));
+    EXPECT_EQ(event, PresenceEvent::DisplaysOn);
+    ASSERT_TRUE(display_event(2, GUID_CONSOLE_DISPLAY_STATE, event));
+    EXPECT_EQ(event, PresenceEvent::DisplaysDimmed);
+    EXPECT_FALSE(display_event(0, GUID_ACDC_POWER_SOURCE, event));
+    EXPECT_FALSE(PresenceEventForMessage(WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0, event));
+
+    const auto session_event = [&event](WPARAM change) {
+        return PresenceEventForMessage(WM_WTSSESSION_CHANGE, change, 0, event) ? event
+                                                                               : PresenceEvent{};
+    };
+    EXPECT_EQ(session_event(WTS_SESSION_LOCK), PresenceEvent::SessionLocked);
+    EXPECT_EQ(session_event(WTS_SESSION_UNLOCK), PresenceEvent::SessionUnlocked);
+    EXPECT_EQ(session_event(WTS_CONSOLE_DISCONNECT), PresenceEvent::SessionDisconnected);
+    EXPECT_EQ(session_event(WTS_REMOTE_CONNECT), PresenceEvent::SessionConnected);
+    EXPECT_FALSE(PresenceEventForMessage(WM_WTSSESSION_CHANGE, WTS_SESSION_LOGON, 0, event));
 }
 
 // The resources of the shipped program, read from the file itself.

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <windows.h>
+
+namespace velmora::renderer {
+
+// The shared-memory block in which the renderer counts the frames it has
+// drawn, one 64-bit count, for the measuring scripts and the tests to read.
+constexpr wchar_t kFrameCounterName[] = L"Local\\VelmoraVC frames";
+
+// Publishes the frame count; each frame costs one store. Without the block
+// (no memory) nothing is counted.
+class FrameCounter {
+  public:
+    FrameCounter();
+    ~FrameCounter();
+    FrameCounter(const FrameCounter&) = delete;
+    FrameCounter& operator=(const FrameCounter&) = delete;
+
+    void Count() {
+        if (count_ != nullptr) {
+            *count_ = *count_ + 1;
+        }
+    }
+
+  private:
+    HANDLE mapping_ = nullptr;
+    volatile LONG64* count_ = nullptr;
+};
+
+}  // namespace velmora::renderer

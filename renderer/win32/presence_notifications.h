@@ -1,0 +1,27 @@
+#pragma once
+
+#include <windows.h>
+
+#include "renderer/core/display_presence.h"
+
+namespace velmora::renderer {
+
+// Asks the platform to tell the window when the displays go off, dim or come
+// back, and when the session is locked, unlocked, disconnected or connected
+// again; Unregister stops that before the window goes.
+class PresenceNotifications {
+  public:
+    void Register(HWND window);
+    void Unregister();
+
+  private:
+    HWND window_ = nullptr;
+    HPOWERNOTIFY display_state_ = nullptr;
+    HMODULE session_library_ = nullptr;
+};
+
+// The message as a presence event, or false when it tells nothing of whether
+// the saver can be seen.
+bool PresenceEventForMessage(UINT message, WPARAM wparam, LPARAM lparam, PresenceEvent& event);
+
+}  // namespace velmora::renderer

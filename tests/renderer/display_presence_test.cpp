@@ -1,0 +1,57 @@
+#include <gtest/gtest.h>
+
+#include "renderer/core/display_presence.h"
+#include "renderer/core/trail_keeping.h"
+
+namespace velmora::renderer {
+namespace {
+
+// Each step: the event, whether frames are drawn afterwards, and whether the
+// loop has to be told (drawing stopped or started).
+struct PresenceStep {
+    PresenceEvent event;
+    bool seen;
+    bool changed;
+};
+
+TEST(DisplayPresence, FramesStopWhileDisplaysAreOffOrTheSessionIsLockedOrAway) {
+    DisplayPresence presence;
+    EXPECT_TRUE(presence.Seen());
+    const PresenceStep steps[] = {
+        {PresenceEvent::DisplaysDimmed, true, false},  // dimmed still shows the picture
+        {PresenceEvent::DisplaysOff, false, true},
+        {PresenceEvent::DisplaysOff, false, false},
+        {PresenceEvent::DisplaysDimmed, true, true},
+        {PresenceEvent::SessionLocked, false, true},
+        {PresenceEvent::DisplaysOff, false, false},
+        {PresenceEvent::SessionUnlocked, false, false},  // the displays are still off
+        {PresenceEvent::DisplaysOn, true, true},
+        {PresenceEvent::SessionDisconnected, false, true},
+        {PresenceEvent::SessionLocked, false, false},
+        {PresenceEvent::SessionConnected, false, false},  // still locked
+        {PresenceEvent::SessionUnlocked, true, true},
+    };
+    int index = 0;
+    for (const PresenceStep& step : steps) {
+        EXPECT_EQ(presence.Apply(step.event), step.changed) << "step " << index;
+        EXPECT_EQ(presence.Seen(), step.seen) << "step " << index;
+        ++index;
+    }
+}
+
+TEST(TrailKeeping, TexturesFirstThenAKeptBackBufferElseNoTrails) {
+    EXPECT_EQ(TrailSourceFor(true, false), TrailSource::Texture);
+    EXPECT_EQ(TrailSourceFor(true, true), TrailSource::Texture);
+    EXPECT_EQ(TrailSourceFor(false, true), TrailSource::BackBuffer);
+    EXPECT_EQ(TrailSourceFor(false, false), TrailSource::None);
+}
+
+TEST(TrailKeeping, TheBackBufferIsProbedOnceShownAndPresented) {
+    EXPECT_FALSE(BackBufferProbeDue(false, false, true)) << "not on the screen yet";
+    EXPECT_FALSE(BackBufferProbeDue(false, true, false)) << "nothing presented yet";
+    EXPECT_TRUE(BackBufferProbeDue(false, true, true));
+    EXPECT_FALSE(BackBufferProbeDue(true, true, true)) << "only once";
+}
+
+}  // namespace
+}  // namespace velmora::renderer
