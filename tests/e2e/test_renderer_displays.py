@@ -6,9 +6,9 @@ import subprocess
 import time
 import unittest
 
-from harness import PROBE, WindowInfo, WineSession, wait_until
+from harness import PROBE, RENDERER_TITLE, WindowInfo, WineSession, wait_until
 
-TITLE = "VelmoraVC"
+TITLE = RENDERER_TITLE
 WM_WTSSESSION_CHANGE = 0x02B1
 WTS_SESSION_LOCK, WTS_SESSION_UNLOCK = 7, 8
 DISPLAYS_OFF, DISPLAYS_ON, DISPLAYS_DIMMED = 0, 1, 2
