@@ -53,12 +53,11 @@ void SetChild(VARIANT* out, LONG child) {
     out->lVal = child;
 }
 
-class GroupAccessible final : public IAccessible {
+// IUnknown as both objects answer it: the one interface, references counted.
+class CountedAccessible : public IAccessible {
   public:
-    GroupAccessible(HWND group, DescribeGroup describe, std::string name, Scale scale)
-        : group_(group), describe_(std::move(describe)), name_(std::move(name)), scale_(scale) {}
+    virtual ~CountedAccessible() = default;
 
-    // IUnknown
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
         if (out == nullptr) {
             return E_POINTER;
@@ -80,6 +79,15 @@ class GroupAccessible final : public IAccessible {
         }
         return left;
     }
+
+  private:
+    ULONG references_ = 1;
+};
+
+class GroupAccessible final : public CountedAccessible {
+  public:
+    GroupAccessible(HWND group, DescribeGroup describe, std::string name, Scale scale)
+        : group_(group), describe_(std::move(describe)), name_(std::move(name)), scale_(scale) {}
 
     // IDispatch: not offered.
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
@@ -247,7 +255,6 @@ class GroupAccessible final : public IAccessible {
         return &items_[static_cast<std::size_t>(child.lVal - 1)];
     }
 
-    ULONG references_ = 1;
     HWND group_;
     DescribeGroup describe_;
     std::string name_;
@@ -256,33 +263,11 @@ class GroupAccessible final : public IAccessible {
 };
 
 // The platform's own object for a window, with another name.
-class RenamedAccessible final : public IAccessible {
+class RenamedAccessible final : public CountedAccessible {
   public:
     RenamedAccessible(IAccessible* standard, std::wstring name)
         : standard_(standard), name_(std::move(name)) {}
-    ~RenamedAccessible() { standard_->Release(); }
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        if (out == nullptr) {
-            return E_POINTER;
-        }
-        if (iid == __uuidof(IUnknown) || iid == __uuidof(IDispatch) ||
-            iid == __uuidof(IAccessible)) {
-            *out = static_cast<IAccessible*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const ULONG left = --references_;
-        if (left == 0) {
-            delete this;
-        }
-        return left;
-    }
+    ~RenamedAccessible() override { standard_->Release(); }
 
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* out) override {
         if (child.vt != VT_I4 || child.lVal != CHILDID_SELF) {
@@ -371,7 +356,6 @@ class RenamedAccessible final : public IAccessible {
     }
 
   private:
-    ULONG references_ = 1;
     IAccessible* standard_;
     std::wstring name_;
 };
