@@ -291,7 +291,9 @@ TEST_F(EffectDrawingTest, ANewLayoutIsDrawnAtOnceAndTheKeepingChangesWithoutLoss
     int lit_below_first = 0;
     for (int y = 120; y < 160; ++y) {
         for (int x = 0; x < 160; ++x) {
-            lit_below_first += Brightness(picture[static_cast<size_t>(y * 250 + x)]) > 0 ? 1 : 0;
+            lit_below_first +=
+                Brightness(picture[static_cast<size_t>(y) * 250 + static_cast<size_t>(x)]) > 0 ? 1
+                                                                                               : 0;
         }
     }
     EXPECT_EQ(lit_below_first, 0) << "no monitor is there now";

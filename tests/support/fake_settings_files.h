@@ -17,6 +17,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <utility>
 
 #include "settings/core/settings_places.h"
 
@@ -107,7 +108,9 @@ class FakeSettingsFiles final : public settings::SettingsFilePort {
     int waited = 0;                          // milliseconds
     std::uint64_t clock = 100;
 
-    void Put(const std::u16string& path, std::string bytes) { files[path] = {bytes, ++clock}; }
+    void Put(const std::u16string& path, std::string bytes) {
+        files[path] = {std::move(bytes), ++clock};
+    }
     std::string Bytes(const std::u16string& path) { return files.at(path).bytes; }
 
     bool CanOpenForReading(const std::string& path) override { return music_files.count(path); }

@@ -450,7 +450,7 @@ int main(int argc, char** argv) {
         return DisplayState(argv[2], std::strtoul(argv[3], nullptr, 10));
     }
     if (command == "set-mode" && argc == 4) {
-        return SetMode(std::atoi(argv[2]), std::atoi(argv[3]));
+        return SetMode(DecimalArgument(argv[2]), DecimalArgument(argv[3]));
     }
     if (command == "resources" && argc == 3) {
         return Resources(std::strtoul(argv[2], nullptr, 10));

@@ -75,15 +75,14 @@ class IniPieces {
                 "a=b",
                 "[x]",
                 std::string(600, 'v'),
-                "\x81\x40"
-                "10\x81\x40",
+                std::string("\x81\x40") + "10\x81\x40",
                 " \"11\" "};
     }
 
     const std::vector<std::string> headers_ = {
         "[Section]",  "[section]",    "[ Section ]",  "[Section",
         "[Section]]", "[Section] ;x", "[a]b]",        "[a]b",
-        "[\x95\x5D]", "[\x95\x5D",    "[Sec\x95]",    std::string("[Sec\0tion]", 11),
+        "[\x95\x5D]", "[\x95\x5D",    "[Sec\x95]",    std::string("[Sec\0tion]", 10),
         "[Other]",    "[]",           "\t[Section]\v"};
     const std::vector<std::string> keys_ = {kPieceKind,
                                             kPieceRepeat,

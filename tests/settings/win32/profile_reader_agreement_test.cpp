@@ -38,7 +38,7 @@ class ProfileReaderAgreement : public ::testing::Test {
 
     // A fresh name for every file: the platform keeps recently read files.
     std::wstring Put(const std::string& bytes) {
-        const std::wstring path = folder + L"\\" + std::to_wstring(++files) + L".ini";
+        std::wstring path = folder + L"\\" + std::to_wstring(++files) + L".ini";
         HANDLE file =
             CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
         DWORD written = 0;
@@ -58,7 +58,8 @@ class ProfileReaderAgreement : public ::testing::Test {
             std::string answer(kAnswerSize, '\0');
             GetPrivateProfileStringA(section.c_str(), key.c_str(), "", answer.data(), kAnswerSize,
                                      text::Cp932FromWide(path).c_str());
-            return answer.c_str();
+            answer.resize(answer.find('\0'));  // the answer ends at its terminator
+            return answer;
         }
         std::wstring answer(kAnswerSize, L'\0');
         GetPrivateProfileStringW(text::WideFromCp932(section).c_str(),
@@ -128,6 +129,7 @@ TEST_F(ProfileReaderAgreement, EachWritersFilesReadTheSameThroughTheOther) {
     for (int i = 0; i < kFiles / 3; ++i) {
         const std::string section = pieces.Pick({"Section", "a]b"});
         std::vector<IniEntry> entries;
+        entries.reserve(testing::kAskedKeys.size());
         for (const std::string& key : testing::kAskedKeys) {
             entries.push_back({key, pieces.Value()});
         }
