@@ -26,8 +26,6 @@
 namespace velmora::renderer {
 namespace {
 
-constexpr char kClassName[] = "WindowsScreenSaverClass";
-constexpr char kCreationTitle[] = "Screensaver";
 constexpr WORD kIconId = 7002;
 
 // Everything the renderer holds while it runs: one instance, owned by
@@ -207,13 +205,13 @@ bool RegisterSaverClass(HINSTANCE instance) {
     window_class.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(kIconId));
     window_class.hCursor = nullptr;
     window_class.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-    window_class.lpszClassName = kClassName;
+    window_class.lpszClassName = contract::kScreenSaverWindowClass;
     return RegisterClassA(&window_class) != 0;
 }
 
 // Another saver window still in its creation title: bring it forward instead.
 bool AnotherSaverIsRunning() {
-    HWND other = FindWindowA(kClassName, kCreationTitle);
+    HWND other = FindWindowA(contract::kScreenSaverWindowClass, contract::kScreenSaverCreationTitle);
     if (other == nullptr || !IsWindow(other)) {
         return false;
     }
@@ -304,7 +302,8 @@ int RunRenderer(HINSTANCE instance) {
         return 0;
     }
     const ScreenRect& area = process.layout.window;
-    HWND window = CreateWindowExA(WS_EX_TOPMOST, kClassName, kCreationTitle,
+    HWND window = CreateWindowExA(WS_EX_TOPMOST, contract::kScreenSaverWindowClass,
+                                  contract::kScreenSaverCreationTitle,
                                   WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
                                   area.left, area.top, area.right - area.left,
                                   area.bottom - area.top, nullptr, nullptr, instance, &process);

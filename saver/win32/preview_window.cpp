@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "contract/run_contract.h"
 #include "saver/core/preview_geometry.h"
 #include "saver/core/saver_texts.h"
 #include "saver/win32/program_window.h"
@@ -11,7 +12,6 @@ namespace velmora::saver {
 
 namespace {
 
-constexpr char kClassName[] = "Velmora_R";
 // How often the window checks that its host still exists: a host in another
 // process may go without taking this window along.
 constexpr UINT_PTR kHostWatchTimer = 1;
@@ -84,7 +84,7 @@ void PreviewWindow::Show(std::int32_t host_number) {
                            ScreenTwipsPerPixel(LOGPIXELSX), ScreenTwipsPerPixel(LOGPIXELSY));
 
     window_ =
-        CreateHiddenPopup({kClassName, Procedure, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)),
+        CreateHiddenPopup({contract::kPreviewWindowClass, Procedure, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)),
                            LoadCursorA(nullptr, IDC_ARROW)},
                           kPreviewWindowCaption, this);
     still_ = static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr),

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "button_control/core/font.h"
+#include "contract/run_contract.h"
 #include "button_control/win32/caption_drawing.h"
 #include "button_control/win32/push_button_window.h"
 #include "settings_dialog/core/dialog_texts.h"
@@ -15,7 +16,6 @@ namespace velmora::settings_dialog {
 
 namespace {
 
-constexpr char kFormClassName[] = "Velmora_P";
 constexpr char kPictureBoxClassName[] = "Velmora_P.PictureBox";
 constexpr DWORD kFormStyle = WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr int kComboListRows = 10;
@@ -68,7 +68,7 @@ void RegisterClasses(HINSTANCE instance) {
     form_class.hInstance = instance;
     form_class.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_SETTINGS_DIALOG));
     form_class.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
-    form_class.lpszClassName = kFormClassName;
+    form_class.lpszClassName = contract::kSettingsDialogClass;
     RegisterClassA(&form_class);
 
     WNDCLASSA box_class = form_class;
@@ -113,7 +113,7 @@ void SettingsDialogWindow::CreateWindows() {
     RECT frame{0, 0, client.width, client.height};
     AdjustWindowRect(&frame, kFormStyle, FALSE);
     dialog_window_ =
-        CreateWindowExA(WS_EX_CONTROLPARENT, kFormClassName, kDialogCaption, kFormStyle,
+        CreateWindowExA(WS_EX_CONTROLPARENT, contract::kSettingsDialogClass, kDialogCaption, kFormStyle,
                         CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
                         frame.bottom - frame.top, nullptr, nullptr, instance_, this);
     // Windows in tab order: the focus leaving a button being disabled goes to

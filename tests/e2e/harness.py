@@ -44,9 +44,12 @@ def _run_contract() -> dict[str, str]:
 
 
 CONTRACT = _run_contract()
-RENDERER_FILE = CONTRACT["RendererFileName"]  # the renderer program beside Velmora.scr
+SAVER_FILE = CONTRACT["SaverFileName"]  # the screen saver program
+RENDERER_FILE = CONTRACT["RendererFileName"]  # the renderer program beside it
 RENDERER_TITLE = CONTRACT["RendererWindowTitle"]  # its window's title while it runs
 RUN_WINDOW = CONTRACT["RunWindowCaption"]  # Velmora.scr's hidden window during a run
+PREVIEW_CLASS = CONTRACT["PreviewWindowClass"]  # the preview, a child of its host
+SAVER_CLASS = CONTRACT["ScreenSaverWindowClass"]  # every saver's full-screen window
 
 
 AUDIO_RATE = 44100  # frames a second; each frame is two signed 32-bit samples
@@ -376,6 +379,20 @@ class WineSession:
     def children(self, hwnd: int) -> list[WindowInfo]:
         out = self.probe("children", str(hwnd))
         return [WindowInfo.parse(line) for line in out.splitlines() if line.strip()]
+
+    @staticmethod
+    def processes(text: str) -> list[int]:
+        """Wine processes of this session's prefix whose command line holds text."""
+        prefix = f"WINEPREFIX={PREFIX}".encode()
+        found = []
+        for entry in Path("/proc").iterdir():
+            try:
+                if (entry.name.isdigit() and text.encode() in (entry / "cmdline").read_bytes()
+                        and prefix in (entry / "environ").read_bytes().split(b"\0")):
+                    found.append(int(entry.name))
+            except OSError:  # gone meanwhile
+                pass
+        return found
 
     # --- input and pictures ---------------------------------------------------
     def xdotool(self, *args: str) -> None:

@@ -21,8 +21,10 @@ class PreviewTest(unittest.TestCase):
         hwnd = int(host.stdout.readline())
         scr = s.install_copy() / "Velmora.scr"
         proc = s.start(scr, *args_format.format(hwnd).split(" "))
-        forms = wait_until(lambda: [c for c in s.children(hwnd) if c.cls == "Velmora_R"], 60)
-        self.assertTrue(forms, "no preview form in the host")
+        # The form becomes a child of the host before it is sized, and is shown
+        # once it has its size.
+        forms = wait_until(lambda: [c for c in s.children(hwnd) if c.cls == harness.PREVIEW_CLASS and c.visible], 60)
+        self.assertTrue(forms, "no preview form shown in the host")
         self.assertEqual(len(forms), 1)
         return host, hwnd, proc, forms[0]
 
@@ -35,7 +37,6 @@ class PreviewTest(unittest.TestCase):
         with WineSession(name="preview-fit") as s:
             host, hwnd, proc, form = self.preview(s, 200, 150, 152, 112)
             self.assertEqual((form.x, form.y, form.width, form.height), (0, 0, 152, 112))
-            self.assertTrue(form.visible)
             # The form lives on its own until its host goes.
             time.sleep(1.0)
             self.assertIsNone(proc.poll())

@@ -5,7 +5,7 @@ import subprocess
 import time
 import unittest
 
-from harness import RENDERER_FILE, RENDERER_TITLE, WineSession, wait_until
+from harness import RENDERER_FILE, RENDERER_TITLE, SAVER_CLASS, WineSession, wait_until
 from test_saver import renderer_processes
 
 TITLE = RENDERER_TITLE
@@ -45,7 +45,7 @@ class RendererTest(unittest.TestCase):
     def test_topmost_full_screen_picture_refused_close_and_mouse_rules(self):
         with WineSession(width=WIDTH, height=HEIGHT, name="renderer-window") as s:
             proc, info = self.start_renderer(s)
-            self.assertEqual(info.cls, "WindowsScreenSaverClass")
+            self.assertEqual(info.cls, SAVER_CLASS)
             self.assertEqual((info.x, info.y, info.width, info.height), (0, 0, WIDTH, HEIGHT))
             self.assertTrue(info.topmost)
 
@@ -103,7 +103,7 @@ class RendererTest(unittest.TestCase):
         with WineSession(width=1280, height=720, more_screens=((800, 1000),),
                          name="renderer-two-monitors") as s:
             proc, info = self.start_renderer(s)
-            self.assertEqual(info.cls, "WindowsScreenSaverClass")
+            self.assertEqual(info.cls, SAVER_CLASS)
             self.assertEqual((info.x, info.y, info.width, info.height), (0, 0, 1280, 1000))
             self.assertTrue(info.topmost)
             shot = s.screenshot("two-monitors")

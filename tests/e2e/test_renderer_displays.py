@@ -6,7 +6,7 @@ import subprocess
 import time
 import unittest
 
-from harness import PROBE, RENDERER_TITLE, WindowInfo, WineSession, wait_until
+from harness import PROBE, RENDERER_FILE, RENDERER_TITLE, WindowInfo, WineSession, wait_until
 
 TITLE = RENDERER_TITLE
 WM_WTSSESSION_CHANGE = 0x02B1
@@ -67,7 +67,7 @@ class RendererDisplaysTest(unittest.TestCase):
     def test_mode_changes_mid_run_are_covered_at_once_and_a_key_still_ends_it(self):
         with WineSession(width=1600, height=1000, name="renderer-display-modes") as s:
             desktop = VirtualDesktop(s, "VelmoraModes")
-            desktop.start(s.dist_path("Velmora.dll"), "1280x720")
+            desktop.start(s.dist_path(RENDERER_FILE), "1280x720")
             # Drawing, so its desktop is up: the probes go into that one.
             self.assertTrue(wait_until(lambda: s.probe("frames"), timeout=60))
             shown = wait_until(lambda: (w := desktop.foreground(TITLE)) and w.visible and w, 60)
@@ -99,7 +99,7 @@ class RendererDisplaysTest(unittest.TestCase):
 
     def test_frames_stop_while_the_displays_are_off_or_the_session_is_locked(self):
         with WineSession(width=800, height=600, name="renderer-displays-off") as s:
-            proc = s.start(s.dist_path("Velmora.dll"))
+            proc = s.start(s.dist_path(RENDERER_FILE))
             s.wait_visible(TITLE, timeout=30)
             time.sleep(1)
             self.assertGreater(self.frames_over(s, 1.5), 5)

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "contract/run_contract.h"
+
 namespace velmora::saver {
 namespace {
 
@@ -30,11 +32,12 @@ TEST(RendererLauncher, StartsTheProgramByItsPathEvenInAFolderWithBlanks) {
     const std::string target = TestFolder() + "\\" + LAUNCH_TARGET;
     // "<root>\a.exe" is what a search of an unquoted command line would run first.
     ASSERT_TRUE(CopyFileA(target.c_str(), (root + "\\a.exe").c_str(), FALSE));
-    ASSERT_TRUE(CopyFileA(target.c_str(), (folder + "\\Velmora.dll").c_str(), FALSE));
+    const std::string renderer = folder + "\\" + contract::kRendererFileName;
+    ASSERT_TRUE(CopyFileA(target.c_str(), renderer.c_str(), FALSE));
 
     RendererLauncher launcher;
     EXPECT_FALSE(launcher.Running());
-    ASSERT_TRUE(launcher.Launch(folder + "\\Velmora.dll"));
+    ASSERT_TRUE(launcher.Launch(renderer));
     EXPECT_TRUE(launcher.Running());
     for (int i = 0; i < 300 && launcher.Running(); ++i) {
         Sleep(50);
@@ -46,7 +49,7 @@ TEST(RendererLauncher, StartsTheProgramByItsPathEvenInAFolderWithBlanks) {
 
 TEST(RendererLauncher, AMissingProgramIsReportedAsNotStarted) {
     RendererLauncher launcher;
-    EXPECT_FALSE(launcher.Launch("C:\\no such folder\\Velmora.dll"));
+    EXPECT_FALSE(launcher.Launch(std::string("C:\\no such folder\\") + contract::kRendererFileName));
     EXPECT_FALSE(launcher.Running());
 }
 
