@@ -211,7 +211,8 @@ bool RegisterSaverClass(HINSTANCE instance) {
 
 // Another saver window still in its creation title: bring it forward instead.
 bool AnotherSaverIsRunning() {
-    HWND other = FindWindowA(contract::kScreenSaverWindowClass, contract::kScreenSaverCreationTitle);
+    HWND other =
+        FindWindowA(contract::kScreenSaverWindowClass, contract::kScreenSaverCreationTitle);
     if (other == nullptr || !IsWindow(other)) {
         return false;
     }
@@ -302,11 +303,10 @@ int RunRenderer(HINSTANCE instance) {
         return 0;
     }
     const ScreenRect& area = process.layout.window;
-    HWND window = CreateWindowExA(WS_EX_TOPMOST, contract::kScreenSaverWindowClass,
-                                  contract::kScreenSaverCreationTitle,
-                                  WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
-                                  area.left, area.top, area.right - area.left,
-                                  area.bottom - area.top, nullptr, nullptr, instance, &process);
+    HWND window = CreateWindowExA(
+        WS_EX_TOPMOST, contract::kScreenSaverWindowClass, contract::kScreenSaverCreationTitle,
+        WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, area.left, area.top,
+        area.right - area.left, area.bottom - area.top, nullptr, nullptr, instance, &process);
     if (window == nullptr) {
         return 0;
     }

@@ -83,10 +83,10 @@ void PreviewWindow::Show(std::int32_t host_number) {
         PreviewGeometryFor(host_rect.right - host_rect.left, host_rect.bottom - host_rect.top,
                            ScreenTwipsPerPixel(LOGPIXELSX), ScreenTwipsPerPixel(LOGPIXELSY));
 
-    window_ =
-        CreateHiddenPopup({contract::kPreviewWindowClass, Procedure, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)),
-                           LoadCursorA(nullptr, IDC_ARROW)},
-                          kPreviewWindowCaption, this);
+    window_ = CreateHiddenPopup(
+        {contract::kPreviewWindowClass, Procedure, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)),
+         LoadCursorA(nullptr, IDC_ARROW)},
+        kPreviewWindowCaption, this);
     still_ = static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr),
                                              MAKEINTRESOURCEA(IDB_PREVIEW_STILL), IMAGE_BITMAP, 0,
                                              0, LR_CREATEDIBSECTION));

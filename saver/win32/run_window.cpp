@@ -9,7 +9,6 @@ namespace velmora::saver {
 
 namespace {
 
-
 UINT_PTR TimerId(RunTimer timer) {
     return static_cast<UINT_PTR>(timer) + 1;
 }
@@ -24,7 +23,8 @@ RunWindow::RunWindow(const settings::MusicChoice& music, std::string renderer_pa
 
 void RunWindow::Start() {
     // A top-level window that is never shown: its caption marks the run.
-    window_ = CreateHiddenPopup({contract::kRunWindowClass, Procedure}, contract::kRunWindowCaption, this);
+    window_ = CreateHiddenPopup({contract::kRunWindowClass, Procedure}, contract::kRunWindowCaption,
+                                this);
     CarryOut(controller_.Start(SeeRenderer()));
 }
 

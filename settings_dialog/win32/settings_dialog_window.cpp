@@ -113,8 +113,8 @@ void SettingsDialogWindow::CreateWindows() {
     RECT frame{0, 0, client.width, client.height};
     AdjustWindowRect(&frame, kFormStyle, FALSE);
     dialog_window_ =
-        CreateWindowExA(WS_EX_CONTROLPARENT, contract::kSettingsDialogClass, kDialogCaption, kFormStyle,
-                        CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
+        CreateWindowExA(WS_EX_CONTROLPARENT, contract::kSettingsDialogClass, kDialogCaption,
+                        kFormStyle, CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
                         frame.bottom - frame.top, nullptr, nullptr, instance_, this);
     // Windows in tab order: the focus leaving a button being disabled goes to
     // the next of them.

@@ -48,6 +48,7 @@ SAVER_FILE = CONTRACT["SaverFileName"]  # the screen saver program
 RENDERER_FILE = CONTRACT["RendererFileName"]  # the renderer program beside it
 RENDERER_TITLE = CONTRACT["RendererWindowTitle"]  # its window's title while it runs
 RUN_WINDOW = CONTRACT["RunWindowCaption"]  # Velmora.scr's hidden window during a run
+SAVER_CREATION_TITLE = CONTRACT["ScreenSaverCreationTitle"]  # a saver's window being made
 PREVIEW_CLASS = CONTRACT["PreviewWindowClass"]  # the preview, a child of its host
 SAVER_CLASS = CONTRACT["ScreenSaverWindowClass"]  # every saver's full-screen window
 
@@ -375,6 +376,17 @@ class WineSession:
         if not out:
             raise AssertionError(f"window titled {title!r} still there after {timeout} s")
         return int(out.split("=", 1)[1].split()[0]) / 1000.0
+
+    def frames(self) -> int:
+        """The frames the running renderer has drawn (0 with no renderer)."""
+        out = self.probe("frames").strip()
+        return int(out.split("=", 1)[1]) if out else 0
+
+    def wait_frames(self, count: int, timeout: float = 60) -> None:
+        """Waits until the running renderer has drawn count frames more than now."""
+        target = self.frames() + count
+        if not wait_until(lambda: self.frames() >= target, timeout):
+            raise AssertionError(f"the renderer did not draw {count} frames within {timeout} s")
 
     def children(self, hwnd: int) -> list[WindowInfo]:
         out = self.probe("children", str(hwnd))

@@ -49,7 +49,8 @@ TEST(RendererLauncher, StartsTheProgramByItsPathEvenInAFolderWithBlanks) {
 
 TEST(RendererLauncher, AMissingProgramIsReportedAsNotStarted) {
     RendererLauncher launcher;
-    EXPECT_FALSE(launcher.Launch(std::string("C:\\no such folder\\") + contract::kRendererFileName));
+    EXPECT_FALSE(
+        launcher.Launch(std::string("C:\\no such folder\\") + contract::kRendererFileName));
     EXPECT_FALSE(launcher.Running());
 }
 
