@@ -205,20 +205,21 @@ FunctionEnd
   System::Call 'user32::SystemParametersInfoW(i 17, i ${active}, p 0, i 2)'
 !macroend
 
+; Unless $R0 is 1: the message, exit code 2 and the end of the setup.
+!macro STOP_UNLESS_R0 message
+  ${If} $R0 != 1
+    MessageBox MB_OK|MB_ICONSTOP "${message}" /SD IDOK
+    SetErrorLevel 2
+    Abort "${message}"
+  ${EndIf}
+!macroend
+
 Section
   ; Both programs are replaced, or neither: never an old one beside a new one.
   Call FreePrograms
-  ${If} $R0 != 1
-    MessageBox MB_OK|MB_ICONSTOP "$(ProgramsInUseText)" /SD IDOK
-    SetErrorLevel 2
-    Abort "$(ProgramsInUseText)"
-  ${EndIf}
+  !insertmacro STOP_UNLESS_R0 "$(ProgramsInUseText)"
   Call ReplacePrograms
-  ${If} $R0 != 1
-    MessageBox MB_OK|MB_ICONSTOP "$(ProgramsInUseText)" /SD IDOK
-    SetErrorLevel 2
-    Abort "$(ProgramsInUseText)"
-  ${EndIf}
+  !insertmacro STOP_UNLESS_R0 "$(ProgramsInUseText)"
   WriteUninstaller "$INSTDIR\Uninstall.exe"
 
   ; Remember the saver that was chosen before, for the uninstaller; installing
