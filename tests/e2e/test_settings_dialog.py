@@ -76,6 +76,15 @@ class Dialog:
         time.sleep(0.5)
         return self.s.screenshot(name)
 
+    def shot_showing(self, name, kinds, timeout=10.0):
+        """Screenshots until the filled boxes are those of kinds (a busy machine
+        paints late); returns the last shot."""
+        deadline = time.monotonic() + timeout
+        while True:
+            img = self.shot(name)
+            if self.filled_boxes(img) == kinds or time.monotonic() > deadline:
+                return img
+
     def filled_boxes(self, img):
         filled = []
         for kind, (x, y) in BOX.items():
@@ -105,7 +114,7 @@ class SettingsDialogTest(unittest.TestCase):
                              if c.cls == "Velmora.Command")
             self.assertEqual(buttons, [OTHER_WORKS, SAVE, CANCEL])
 
-            first = d.shot("loaded-kind-1")
+            first = d.shot_showing("loaded-kind-1", [1])
             # The window's rows: navy at the top, pale blue-grey at mid-height.
             self.assertTrue(near(first.pixel(*d.at(4, 0)), (0, 0, 30)), first.pixel(*d.at(4, 0)))
             self.assertTrue(near(first.pixel(*d.at(4, 126)), (220, 220, 250)))
@@ -132,14 +141,14 @@ class SettingsDialogTest(unittest.TestCase):
             self.assertIsNone(s.find_window(RENDERER_TITLE))
 
             d.click_centre(LABEL[2], True)
-            file_kind = d.shot("chose-file")
+            file_kind = d.shot_showing("chose-file", [2])
             self.assertEqual(d.filled_boxes(file_kind), [2])
             button = d.box(FILE_BUTTON, True)
             self.assertGreater(file_kind.diff_count(first, 24, button), 50)  # "..." enabled
             self.assertLess(file_kind.count(lambda p: min(p) > 250, track), 60)  # track box greyed
 
             d.click(*BOX[0], in_group=True, button="3")  # any mouse button, on the box too
-            none_kind = d.shot("chose-none")
+            none_kind = d.shot_showing("chose-none", [0])
             self.assertEqual(d.filled_boxes(none_kind), [0])
             # "..." is disabled again: as it was loaded.
             self.assertLess(none_kind.diff_count(first, 24, button), 5)
@@ -194,7 +203,7 @@ class SettingsDialogTest(unittest.TestCase):
         # No settings file: kind 0.
         proc = s.start(folder / "Velmora.scr", "/c")
         d = Dialog(s, proc)
-        self.assertEqual(d.filled_boxes(d.shot("no-settings")), [0])
+        self.assertEqual(d.filled_boxes(d.shot_showing("no-settings", [0])), [0])
 
         d.click_centre(OTHER_WORKS)
         self.assertTrue(wait_until(lambda: launched.exists() and launched.read_text().strip(), 60))
