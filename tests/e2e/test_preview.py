@@ -23,7 +23,8 @@ class PreviewTest(unittest.TestCase):
         proc = s.start(scr, *args_format.format(hwnd).split(" "))
         # The form becomes a child of the host before it is sized, and is shown
         # once it has its size.
-        forms = wait_until(lambda: [c for c in s.children(hwnd) if c.cls == harness.PREVIEW_CLASS and c.visible], 60)
+        forms = wait_until(lambda: [c for c in s.children(hwnd)
+                                    if c.cls == harness.PREVIEW_CLASS and c.visible], 60)
         self.assertTrue(forms, "no preview form shown in the host")
         self.assertEqual(len(forms), 1)
         return host, hwnd, proc, forms[0]

@@ -226,7 +226,8 @@ class SettingsDialogTest(unittest.TestCase):
         self.assertTrue(wait_until(lambda: DIALOG in s.probe("foreground"), 30))
         path_box = d.box(FILE_PATH, True)
         path_before = before.count(lambda p: max(p) < 60, path_box)
-        after = d.shot_when("file-chosen", lambda img: img.count(lambda p: max(p) < 60, path_box) > path_before + 100)
+        after = d.shot_when("file-chosen",
+                            lambda img: img.count(lambda p: max(p) < 60, path_box) > path_before + 100)
         self.assertGreater(after.count(lambda p: max(p) < 60, path_box), path_before + 100)
 
         d.click_centre(LABEL[1], True)  # back to the CD: the path is still saved
