@@ -357,6 +357,9 @@ class WineSession:
         return WindowInfo.parse(out.splitlines()[0]) if out.strip() else None
 
     def wait_window(self, title: str, timeout: float = 30) -> WindowInfo:
+        """Waits until a window has that title: it exists, perhaps not yet shown,
+        sized or painted (wait for those with wait_visible, wait_frames or
+        screenshots until they show it)."""
         out = self.probe("wait", title, str(int(timeout * 1000)), timeout=timeout + 30)
         if not out:
             raise AssertionError(f"no window titled {title!r} within {timeout} s")
