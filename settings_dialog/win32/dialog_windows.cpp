@@ -1,8 +1,8 @@
 #include "settings_dialog/win32/dialog_windows.h"
 
 #include "button_control/core/font.h"
-#include "contract/run_contract.h"
 #include "button_control/win32/push_button_window.h"
+#include "contract/run_contract.h"
 #include "settings_dialog/core/dialog_texts.h"
 #include "settings_dialog/core/group_description.h"
 #include "settings_dialog/win32/dialog_resource_ids.h"
