@@ -352,6 +352,19 @@ class WineSession:
         proc = self.start(PROBE, *args, stdin=subprocess.PIPE)
         return proc
 
+    def start_host(self, x: int, y: int, width: int, height: int) -> tuple[subprocess.Popen, int]:
+        """A probe's window for the preview to live in: its process and handle.
+        Started again when the probe ends before its window is made (a Wine
+        start right after the server's restart may fail on a busy machine)."""
+        codes = []
+        for _ in range(3):
+            host = self.start_probe("host", str(x), str(y), str(width), str(height))
+            line = host.stdout.readline().strip()
+            if line:
+                return host, int(line)
+            codes.append(host.wait(timeout=30))
+        raise AssertionError(f"the host window was not made (exit codes {codes})")
+
     def find_window(self, title: str) -> WindowInfo | None:
         out = self.probe("find", title)
         return WindowInfo.parse(out.splitlines()[0]) if out.strip() else None

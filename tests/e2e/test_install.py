@@ -125,8 +125,7 @@ class InstallTest(unittest.TestCase):
 
             # Windows' screen saver page keeps the preview running, and a run
             # may be up too; the setup closes them all.
-            host = s.start_probe("host", "100", "100", "152", "112")
-            hwnd = int(host.stdout.readline())
+            host, hwnd = s.start_host(100, 100, 152, 112)
             preview = s.start(folder / SAVER_FILE, "/p", str(hwnd))
             self.assertTrue(wait_until(lambda: s.children(hwnd), 60))
             run = s.start(folder / SAVER_FILE, "/s")

@@ -50,8 +50,7 @@ class PlantedDllTest(unittest.TestCase):
             Dialog(s, dialog).click_centre(CANCEL)
             self.assertEqual(s.wait_exit(dialog, timeout=60), 0)
 
-            host = s.start_probe("host", "100", "100", "152", "112")
-            hwnd = int(host.stdout.readline())
+            host, hwnd = s.start_host(100, 100, 152, 112)
             preview = s.start(folder / "Velmora.scr", "/p", str(hwnd))
             self.assertTrue(wait_until(lambda: s.children(hwnd), 60))
             host.stdin.close()

@@ -17,8 +17,7 @@ from harness import ROOT, WineSession, wait_until
 
 class PreviewTest(unittest.TestCase):
     def preview(self, s, x, y, width, height, args_format="/p {}"):
-        host = s.start_probe("host", str(x), str(y), str(width), str(height))
-        hwnd = int(host.stdout.readline())
+        host, hwnd = s.start_host(x, y, width, height)
         scr = s.install_copy() / "Velmora.scr"
         proc = s.start(scr, *args_format.format(hwnd).split(" "))
         # The form becomes a child of the host before it is sized, and is shown
@@ -56,8 +55,7 @@ class PreviewTest(unittest.TestCase):
         with WineSession(name="preview-noblank") as s:
             # "/P" + the number with no blank: the handle read is the number
             # without its first digit, which names no window here.
-            host = s.start_probe("host", "10", "10", "152", "112")
-            hwnd = int(host.stdout.readline())
+            host, hwnd = s.start_host(10, 10, 152, 112)
             proc = s.start(s.install_copy() / "Velmora.scr", f"/P{hwnd}")
             self.assertEqual(s.wait_exit(proc, timeout=60), 0)
             self.assertEqual(s.children(hwnd), [])

@@ -152,8 +152,7 @@ class MissingRendererTest(unittest.TestCase):
         with WineSession(name="saver-missing-preview") as s:
             folder = s.install_copy()
             (folder / RENDERER_FILE).unlink(missing_ok=True)
-            host = s.start_probe("host", "100", "100", "152", "112")
-            hwnd = int(host.stdout.readline())
+            host, hwnd = s.start_host(100, 100, 152, 112)
             proc = s.start(folder / "Velmora.scr", "/p", str(hwnd))
             child = wait_until(lambda: [c for c in s.children(hwnd) if c.cls == PREVIEW_CLASS], 60)
             self.assertTrue(child, "no preview form in the host")
