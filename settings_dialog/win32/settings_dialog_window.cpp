@@ -94,8 +94,8 @@ SettingsDialogWindow::SettingsDialogWindow(HINSTANCE instance, settings::Setting
     const LOGFONTW label_font = button_control::CaptionLogFont(
         button_control::DesignedFont(), static_cast<int>(std::lround(1440.0 / scale_.y)));
     look_.label_font = CreateFontIndirectW(&label_font);
-    look_.empty_box = LoadBitmapA(instance, MAKEINTRESOURCEA(IDB_SELECTION_EMPTY));
-    look_.filled_box = LoadBitmapA(instance, MAKEINTRESOURCEA(IDB_SELECTION_FILLED));
+    look_.empty_box = LoadSelectionBox(instance, false, scale_);
+    look_.filled_box = LoadSelectionBox(instance, true, scale_);
 }
 
 SettingsDialogWindow::~SettingsDialogWindow() {

@@ -32,7 +32,7 @@ class DialogDpiTest(unittest.TestCase):
         """The dialog's group on the screen, once its client area has the DPI's size
         and the chosen box shows its mark: (left, top, right, bottom) and the shot."""
         folder = s.install_copy()
-        write_settings(folder, 2, 0, "C:\\Music\\theme.mp3")
+        write_settings(folder, 0)
         s.start(folder / "Velmora.scr", "/c")
         window = s.wait_visible(DIALOG, timeout=60)
         group = wait_until(lambda: [c for c in s.children(window.hwnd) if c.cls == GROUP_CLASS], 30)
