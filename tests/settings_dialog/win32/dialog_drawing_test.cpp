@@ -22,7 +22,8 @@ TEST(DialogDrawing, ProgramCarriesTheIconAndTheSelectionBoxesOfEveryDpi) {
     for (const auto [dpi, side] : {std::pair{96, 12}, std::pair{120, 15}, std::pair{144, 18},
                                    std::pair{168, 18}, std::pair{192, 24}, std::pair{72, 12}}) {
         for (const bool filled : {false, true}) {
-            HBITMAP picture = LoadSelectionBox(program, filled, button_control::ScaleForDpi(dpi, dpi));
+            HBITMAP picture =
+                LoadSelectionBox(program, filled, button_control::ScaleForDpi(dpi, dpi));
             ASSERT_NE(picture, nullptr) << dpi;
             BITMAP info{};
             GetObjectA(picture, sizeof info, &info);
