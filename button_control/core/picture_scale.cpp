@@ -1,5 +1,6 @@
 #include "button_control/core/picture_scale.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace velmora::button_control {
@@ -23,12 +24,16 @@ int PictureDpiIndex(int picture_dpi) {
     return 0;
 }
 
+int PictureSetFor(int screen_dpi) {
+    return PictureDpiIndex(PictureDpiFor(screen_dpi));
+}
+
 int ScaledPixels(int pixels_at_96, int dpi) {
     return static_cast<int>(std::lround(pixels_at_96 * dpi / 96.0));
 }
 
 int LineWidthAt(int dpi) {
-    return dpi >= 192 ? dpi / 96 : 1;
+    return std::max(1, dpi / 96);
 }
 
 ButtonPictureSize ButtonPictureSizeAt(int picture_dpi) {

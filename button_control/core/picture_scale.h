@@ -1,8 +1,9 @@
 #pragma once
-// The screens the button's and the settings dialog's pictures are made for.
-// Each picture is generated once for every DPI below (resources/generators)
-// and the program takes the set that suits the screen, so that a frame line,
-// a selection box or its mark keeps its size beside the text at any DPI.
+// The screens the pictures of Velmora.scr are made for: the button's faces,
+// the settings dialog's selection boxes and the preview still. Each picture
+// is generated once for every DPI below (resources/generators) and the
+// program takes the set that suits the screen, so that a frame line, a
+// selection box or its mark keeps its size beside the text at any DPI.
 
 #include <array>
 
@@ -17,6 +18,10 @@ int PictureDpiFor(int screen_dpi);
 
 // The place of a picture set in kPictureDpis (0 for 96 dpi).
 int PictureDpiIndex(int picture_dpi);
+
+// The place of the set for a screen of `screen_dpi`: the programs' resource
+// ids of a picture's sets lie one step apart in this order.
+int PictureSetFor(int screen_dpi);
 
 // A length of `pixels_at_96` at another DPI, rounded to whole pixels.
 int ScaledPixels(int pixels_at_96, int dpi);

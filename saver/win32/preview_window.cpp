@@ -31,8 +31,7 @@ double ScreenTwipsPerPixel(int index) {
 // which grows with the DPI.
 int StillForTheScreen() {
     const auto dpi = static_cast<int>(std::lround(1440.0 / ScreenTwipsPerPixel(LOGPIXELSY)));
-    return IDB_PREVIEW_STILL + IDB_PREVIEW_STILL_SET_STEP * button_control::PictureDpiIndex(
-                                                                button_control::PictureDpiFor(dpi));
+    return IDB_PREVIEW_STILL + IDB_PREVIEW_STILL_SET_STEP * button_control::PictureSetFor(dpi);
 }
 
 }  // namespace

@@ -75,8 +75,7 @@ RECT PixelPlace(ControlId id, Scale scale) {
 }
 
 HBITMAP LoadSelectionBox(HINSTANCE instance, bool filled, Scale scale) {
-    const int set = button_control::PictureDpiIndex(
-        button_control::PictureDpiFor(button_control::DpiOf(scale)));
+    const int set = button_control::PictureSetFor(button_control::DpiOf(scale));
     const int id =
         (filled ? IDB_SELECTION_FILLED : IDB_SELECTION_EMPTY) + set * IDB_SELECTION_SET_STEP;
     return LoadBitmapA(instance, MAKEINTRESOURCEA(id));
