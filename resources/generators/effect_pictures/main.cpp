@@ -114,11 +114,10 @@ int main(int argc, char** argv) {
         more_cloud_icons.push_back(IconImage{Shrink(cloud, size, size), 8});
         spot_icons.push_back(IconImage{LightSpots(size), 8});
     }
-    std::vector<IconImage> renderer_icons{IconImage{icon, 4}};
+    // The renderer's window is never seen with its icon: one 16-colour image.
     std::vector<IconImage> saver_icons{IconImage{icon, 4}, IconImage{icon, 8}};
-    renderer_icons.insert(renderer_icons.end(), more_cloud_icons.begin(), more_cloud_icons.end());
     saver_icons.insert(saver_icons.end(), more_cloud_icons.begin(), more_cloud_icons.end());
-    bool ok = WriteInto(folder, "renderer.ico", IcoFile(renderer_icons)) &&
+    bool ok = WriteInto(folder, "renderer.ico", IcoFile({IconImage{icon, 4}})) &&
               WriteInto(folder, "saver.ico", IcoFile(saver_icons)) &&
               WriteInto(folder, "dialog.ico", IcoFile(spot_icons));
     for (const int dpi : velmora::button_control::kPictureDpis) {
