@@ -152,7 +152,7 @@ TEST(ButtonPictures, CommittedFilesMatchTheGenerator) {
                                                       std::istreambuf_iterator<char>());
             const Picture picture = MakeButtonPicture(which, dpi);
             EXPECT_EQ(committed, BmpFile(picture)) << path << ": run the button_pictures target";
-            const auto row_bytes = static_cast<std::size_t>((picture.Width() * 3 + 3) / 4 * 4);
+            const std::size_t row_bytes = (std::size_t{3} * picture.Width() + 3) / 4 * 4;
             ASSERT_EQ(committed.size(), 54u + row_bytes * picture.Height());
             // Bottom-up rows, blue-green-red: the first stored pixel is the bottom-left one.
             const Rgb bottom_left = picture.At(0, picture.Height() - 1);
