@@ -55,6 +55,8 @@ void EffectDrawing::SetUp(const DesktopLayout& layout, const EffectParameters& p
     glEnable(GL_POINT_SMOOTH);
     glHint(GL_POINT_SMOOTH_HINT, GL_NICEST);
     glEnable(GL_SCISSOR_TEST);
+    soft_points_.Release();
+    soft_points_ = SoftPoints(LargestSmoothPoint());
 
     keeping_ = keeping;
     MakeKeepers();
@@ -144,7 +146,7 @@ void EffectDrawing::DrawView(std::size_t index, float fade_alpha) {
             glClear(GL_COLOR_BUFFER_BIT);
             break;
     }
-    DrawPointBatch(batch_);
+    soft_points_.Draw(batch_, view);
     if (source == TrailSource::Texture) {
         keepers_[index].Keep();
     }
@@ -157,21 +159,7 @@ void EffectDrawing::TearDown() {
         keeper.Release();
     }
     keepers_.clear();
-}
-
-void DrawPointBatch(const PointBatch& batch) {
-    int begin = 0;
-    for (const PointBatch::Group& group : batch.groups) {
-        glPointSize(group.size);
-        glBegin(GL_POINTS);
-        for (int i = begin; i < group.end; ++i) {
-            const Sample& point = batch.points[static_cast<size_t>(i)];
-            glColor3fv(&point.r);
-            glVertex3fv(&point.x);
-        }
-        glEnd();
-        begin = group.end;
-    }
+    soft_points_.Release();
 }
 
 }  // namespace velmora::renderer

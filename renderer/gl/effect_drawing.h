@@ -10,6 +10,7 @@
 #include "renderer/core/frame_clock.h"
 #include "renderer/core/point_batch.h"
 #include "renderer/gl/frame_keeper.h"
+#include "renderer/gl/soft_points.h"
 
 namespace velmora::renderer {
 
@@ -52,9 +53,7 @@ class EffectDrawing {
     std::vector<FrameKeeper> keepers_;  // one per view, when the texture keeps the picture
     std::vector<EffectInstance> instances_;
     PointBatch batch_;
+    SoftPoints soft_points_;
 };
-
-// The batch's points as soft points, one primitive per size.
-void DrawPointBatch(const PointBatch& batch);
 
 }  // namespace velmora::renderer
