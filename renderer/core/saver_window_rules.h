@@ -20,7 +20,7 @@ enum class WindowEventKind {
     Deactivated,     // the program lost the activation
     MouseMoved,
     SystemCommand,
-    DisplayChanged,  // monitors came, went, moved or changed their mode
+    DisplayChanged,  // monitors came, went, moved or changed their mode or DPI
 };
 
 // The system commands the saver treats apart from all others.

@@ -55,13 +55,11 @@ void SoftPoints::Draw(const PointBatch& batch, const MonitorView& view) {
 void SoftPoints::DrawDiscs(const PointBatch& batch, int begin, int end, float size,
                            const MonitorView& view) {
     const int size_class = DiscSizeClassOf(size);
-    const GLuint texture = DiscTexture(size_class);
-    if (texture == 0) {
+    const DiscTexture& disc = BindDisc(size_class);
+    if (disc.name == 0) {
         return;
     }
-    GLint texture_side = 0;
-    glBindTexture(GL_TEXTURE_2D, texture);
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &texture_side);
+    const int texture_side = disc.side;
     const float class_size = DiscSizeOfClass(size_class);
     const float texel = std::max(1.0f, (class_size + kDiscMargin) / texture_side);
     const float half = texture_side * texel * (size / class_size) / 2.0f;
@@ -100,9 +98,10 @@ void SoftPoints::DrawDiscs(const PointBatch& batch, int begin, int end, float si
 }
 
 // The disc of the class's size as alpha, its centre at the texture's centre.
-GLuint SoftPoints::DiscTexture(int size_class) {
+const SoftPoints::DiscTexture& SoftPoints::BindDisc(int size_class) {
     const auto known = disc_textures_.find(size_class);
     if (known != disc_textures_.end()) {
+        glBindTexture(GL_TEXTURE_2D, known->second.name);
         return known->second;
     }
     const float size = DiscSizeOfClass(size_class);
@@ -133,14 +132,13 @@ GLuint SoftPoints::DiscTexture(int size_class) {
         glDeleteTextures(1, &texture);
         texture = 0;
     }
-    disc_textures_[size_class] = texture;
-    return texture;
+    return disc_textures_[size_class] = DiscTexture{texture, side};
 }
 
 void SoftPoints::Release() {
-    for (const auto& [size_class, texture] : disc_textures_) {
-        if (texture != 0) {
-            glDeleteTextures(1, &texture);
+    for (const auto& [size_class, disc] : disc_textures_) {
+        if (disc.name != 0) {
+            glDeleteTextures(1, &disc.name);
         }
     }
     disc_textures_.clear();

@@ -29,10 +29,16 @@ class SoftPoints {
   private:
     void DrawDiscs(const PointBatch& batch, int begin, int end, float size,
                    const MonitorView& view);
-    GLuint DiscTexture(int size_class);
+    // The disc of a size class, its texture bound (named 0 where none could
+    // be made).
+    struct DiscTexture {
+        GLuint name = 0;
+        int side = 0;  // texels
+    };
+    const DiscTexture& BindDisc(int size_class);
 
     float largest_smooth_point_;
-    std::map<int, GLuint> disc_textures_;  // by size class, made when first needed
+    std::map<int, DiscTexture> disc_textures_;  // by size class, made when first needed
 };
 
 }  // namespace velmora::renderer

@@ -22,6 +22,7 @@
 #include "renderer/win32/password_port.h"
 #include "renderer/win32/presence_notifications.h"
 #include "renderer/win32/window_events.h"
+#include "system_dlls/win32/load_system_dll.h"
 
 namespace velmora::renderer {
 namespace {
@@ -85,7 +86,7 @@ DesktopShape CurrentDesktop() {
     return desktop;
 }
 
-std::vector<ScreenRect> MonitorRects();
+std::vector<Monitor> Monitors();
 
 void PlaceWindow(HWND window, const ScreenRect& area) {
     SetWindowPos(window, HWND_TOPMOST, area.left, area.top, area.right - area.left,
@@ -112,7 +113,7 @@ void StartEffect(RendererProcess& process, HWND window) {
 
 // The window and its views over the monitors there are now; the effect goes on.
 void LayOutAgain(RendererProcess& process) {
-    process.layout = LayOutChangedDesktop(process.layout, MonitorRects());
+    process.layout = LayOutChangedDesktop(process.layout, Monitors());
     PlaceWindow(process.main_window, process.layout.window);
     if (process.gl_context != nullptr) {
         process.effect_drawing.ChangeLayout(process.layout);
@@ -178,23 +179,47 @@ LRESULT CALLBACK SaverWindowProc(HWND window, UINT message, WPARAM wparam, LPARA
     return DefWindowProcA(window, message, wparam, lparam);
 }
 
-BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT rect, LPARAM monitors) {
-    reinterpret_cast<std::vector<ScreenRect>*>(monitors)->push_back(
-        ScreenRect{rect->left, rect->top, rect->right, rect->bottom});
+int SystemDpi() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
+// The monitor's effective DPI where the system tells each monitor's
+// (Windows 8.1 on), else the system's one DPI; 0 when neither is told.
+int MonitorDpi(HMONITOR monitor) {
+    using DpiForMonitor = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+    constexpr int kEffectiveDpi = 0;  // MDT_EFFECTIVE_DPI
+    static const auto kDpiForMonitor = reinterpret_cast<DpiForMonitor>(
+        system_dlls::OptionalSystemFunction(L"shcore.dll", "GetDpiForMonitor"));
+    UINT dpi_x = 0;
+    UINT dpi_y = 0;
+    if (kDpiForMonitor != nullptr &&
+        SUCCEEDED(kDpiForMonitor(monitor, kEffectiveDpi, &dpi_x, &dpi_y))) {
+        return static_cast<int>(dpi_x);
+    }
+    return SystemDpi();
+}
+
+BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT rect, LPARAM monitors) {
+    reinterpret_cast<std::vector<Monitor>*>(monitors)->emplace_back(
+        ScreenRect{rect->left, rect->top, rect->right, rect->bottom}, MonitorDpi(monitor));
     return TRUE;
 }
 
-std::vector<ScreenRect> MonitorRects() {
-    std::vector<ScreenRect> monitors;
+std::vector<Monitor> Monitors() {
+    std::vector<Monitor> monitors;
     EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&monitors));
     return monitors;
 }
 
 // Every monitor of the desktop; the primary screen when they cannot be told.
 DesktopLayout LayOutMonitors() {
-    DesktopLayout layout = LayOutDesktop(MonitorRects());
+    DesktopLayout layout = LayOutDesktop(Monitors());
     if (layout.views.empty()) {
-        layout = SingleView(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+        layout = SingleView(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+                            SystemDpi());
     }
     return layout;
 }

@@ -39,6 +39,7 @@ TEST(WindowEvents, MessagesBecomeTheRulesEvents) {
     EXPECT_EQ(kind_of(WM_SHOWWINDOW, 1), WindowEventKind::Shown);
     EXPECT_EQ(kind_of(WM_CLOSE, 0), WindowEventKind::CloseRequested);
     EXPECT_EQ(kind_of(WM_DISPLAYCHANGE, 24), WindowEventKind::DisplayChanged);
+    EXPECT_EQ(kind_of(WM_DPICHANGED, MAKEWPARAM(192, 192)), WindowEventKind::DisplayChanged);
 
     WindowEvent event;
     for (UINT harmless : {WM_KEYUP, WM_SYSKEYUP, WM_CHAR, WM_LBUTTONUP, WM_RBUTTONUP, WM_MBUTTONUP,
