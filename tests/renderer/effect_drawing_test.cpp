@@ -48,7 +48,7 @@ PictureStats StatsOf(const OffscreenSurface& surface) {
 
 class EffectDrawingTest : public ::testing::Test {
   protected:
-    void SetUpDrawing(int width, int height, FrameKeeping keeping = FrameKeeping::Texture) {
+    void SetUpDrawing(int width, int height, TrailKeeping keeping = TrailKeeping::Texture) {
         surface = std::make_unique<OffscreenSurface>(width, height);
         ASSERT_TRUE(surface->Ready());
         drawing.SetUp(SingleView(width, height), StandardParameters(), Random15(20240611u),
@@ -109,7 +109,7 @@ TEST_F(EffectDrawingTest, AColouredPictureBuildsUpOverFrames) {
 }
 
 TEST_F(EffectDrawingTest, EachFrameLeavesAbout0647OfThePreviousPicture) {
-    for (FrameKeeping keeping : {FrameKeeping::Texture, FrameKeeping::BackBuffer}) {
+    for (TrailKeeping keeping : {TrailKeeping::Texture, TrailKeeping::BackBuffer}) {
         SetUpDrawing(160, 120, keeping);
         DrawFrames(30);
         const std::vector<Rgb> before = surface->Picture();
@@ -178,7 +178,7 @@ void DrawEachPointAlone(const std::vector<EffectInstance>& instances, float poin
 }
 
 TEST_F(EffectDrawingTest, PointsGroupedBySizeLookLikeOnePrimitivePerPoint) {
-    SetUpDrawing(320, 240, FrameKeeping::BackBuffer);
+    SetUpDrawing(320, 240, TrailKeeping::BackBuffer);
     DrawFrames(12);
     const float point_gain = DeriveEffectGains(StandardParameters()).point_gain;
     glClear(GL_COLOR_BUFFER_BIT);
@@ -232,7 +232,7 @@ PictureDifference DifferenceOf(const std::vector<Rgb>& a, const std::vector<Rgb>
 // At 96 dpi the frames are those of a drawing that knows nothing of DPI:
 // every size group one primitive of GL points at the group's size.
 TEST_F(EffectDrawingTest, AtNinetySixDpiEveryFrameIsThePointsAtTheirTunedSizes) {
-    SetUpDrawing(320, 240, FrameKeeping::BackBuffer);
+    SetUpDrawing(320, 240, TrailKeeping::BackBuffer);
     DrawFrames(12);
     PointBatch batch;
     BatchPointsBySize(drawing.Instances(), DeriveEffectGains(StandardParameters()).point_gain,
@@ -264,7 +264,7 @@ TEST_F(EffectDrawingTest, PointsBeyondTheGlsLimitLookAsIfThereWereNone) {
     constexpr int kWidth = 480;
     constexpr int kHeight = 360;
     for (int dpi : {96, 192}) {
-        SetUpDrawing(kWidth, kHeight, FrameKeeping::BackBuffer);
+        SetUpDrawing(kWidth, kHeight, TrailKeeping::BackBuffer);
         DrawFrames(12);
         const MonitorView view = SingleView(kWidth, kHeight, dpi).views[0];
         PointBatch batch;
@@ -295,13 +295,13 @@ TEST_F(EffectDrawingTest, PointsBeyondTheGlsLimitLookAsIfThereWereNone) {
 
 TEST_F(EffectDrawingTest, TheProbeTrustsOnlyABackBufferThatKeepsTheLastFrame) {
     SetUpDrawing(64, 48);
-    EXPECT_EQ(ProbeFrameKeeping(64, 48, [] {}), FrameKeeping::BackBuffer);
+    EXPECT_EQ(ProbeTrailKeeping(64, 48, [] {}), TrailKeeping::BackBuffer);
     EXPECT_EQ(StatsOf(*surface).brightest, 0) << "left black";
     const auto lost = [] {
         glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
         glClear(GL_COLOR_BUFFER_BIT);
     };
-    EXPECT_EQ(ProbeFrameKeeping(64, 48, lost), FrameKeeping::Texture);
+    EXPECT_EQ(ProbeTrailKeeping(64, 48, lost), TrailKeeping::Texture);
     // Two buffers taking turns: the back buffer holds the frame before last.
     std::vector<unsigned char> other(64 * 48 * 4, 0);
     const auto exchange = [&other] {
@@ -314,7 +314,7 @@ TEST_F(EffectDrawingTest, TheProbeTrustsOnlyABackBufferThatKeepsTheLastFrame) {
         glDrawPixels(64, 48, GL_RGBA, GL_UNSIGNED_BYTE, other.data());
         other = shown;
     };
-    EXPECT_EQ(ProbeFrameKeeping(64, 48, exchange), FrameKeeping::Texture);
+    EXPECT_EQ(ProbeTrailKeeping(64, 48, exchange), TrailKeeping::Texture);
 }
 
 TEST_F(EffectDrawingTest, TrailsSurviveABackBufferThatLostItsPicture) {
@@ -333,10 +333,10 @@ TEST_F(EffectDrawingTest, TrailsSurviveABackBufferThatLostItsPicture) {
 // On a 240 Hz display the trails fade out as fully as at 60 Hz: no dim
 // haze is left where each darkening would be too slight for an 8-bit pixel.
 TEST_F(EffectDrawingTest, TrailsFadeOutCompletelyOnAFastDisplay) {
-    SetUpDrawing(160, 120, FrameKeeping::BackBuffer);
+    SetUpDrawing(160, 120, TrailKeeping::BackBuffer);
     DrawFrames(30);
     drawing.Instances().clear();
-    FrameClock clock(DeriveEffectGains(StandardParameters()).fade_alpha);
+    FrameClock clock(DeriveEffectGains(StandardParameters()).darkening_per_step);
     for (int frame = 0; frame < 240; ++frame) {
         drawing.DrawFrame(clock.Next(frame * 1000000LL / 240));
     }
@@ -348,7 +348,7 @@ TEST_F(EffectDrawingTest, TrailsFadeOutCompletelyOnAFastDisplay) {
 TEST_F(EffectDrawingTest, EveryMonitorsViewShowsTheEffectAndNothingBleedsBeyond) {
     const DesktopLayout layout =
         LayOutDesktop({ScreenRect{0, 0, 160, 120}, ScreenRect{160, 0, 250, 160}});
-    for (FrameKeeping keeping : {FrameKeeping::Texture, FrameKeeping::BackBuffer}) {
+    for (TrailKeeping keeping : {TrailKeeping::Texture, TrailKeeping::BackBuffer}) {
         surface = std::make_unique<OffscreenSurface>(250, 160);
         ASSERT_TRUE(surface->Ready());
         drawing.SetUp(layout, StandardParameters(), Random15(3), keeping);
@@ -381,11 +381,11 @@ TEST_F(EffectDrawingTest, ANewLayoutIsDrawnAtOnceAndTheKeepingChangesWithoutLoss
     ASSERT_TRUE(surface->Ready());
     const DesktopLayout two =
         LayOutDesktop({ScreenRect{0, 0, 160, 120}, ScreenRect{160, 0, 250, 160}});
-    drawing.SetUp(SingleView(250, 160), StandardParameters(), Random15(8), FrameKeeping::Texture);
+    drawing.SetUp(SingleView(250, 160), StandardParameters(), Random15(8), TrailKeeping::Texture);
     DrawFrames(20);
     glDisable(GL_SCISSOR_TEST);
     glClear(GL_COLOR_BUFFER_BIT);  // as the probe leaves the back buffer
-    drawing.ChangeKeeping(FrameKeeping::BackBuffer);
+    drawing.ChangeKeeping(TrailKeeping::BackBuffer);
     EXPECT_GT(StatsOf(*surface).lit, 250 * 160 / 4) << "the picture carried over";
 
     drawing.ChangeLayout(two);
@@ -408,7 +408,7 @@ class EveryScreenShape : public EffectDrawingTest,
 
 TEST_P(EveryScreenShape, TheFadeDarkensTheWholeView) {
     const auto [width, height] = GetParam();
-    for (FrameKeeping keeping : {FrameKeeping::Texture, FrameKeeping::BackBuffer}) {
+    for (TrailKeeping keeping : {TrailKeeping::Texture, TrailKeeping::BackBuffer}) {
         SetUpDrawing(width, height, keeping);
         DrawFrames(40);
         EXPECT_GT(StatsOf(*surface).lit, 0);
