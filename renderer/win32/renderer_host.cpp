@@ -238,8 +238,8 @@ std::vector<Monitor> Monitors() {
 DesktopLayout LayOutMonitors() {
     DesktopLayout layout = LayOutDesktop(Monitors());
     if (layout.views.empty()) {
-        layout = SingleView(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
-                            SystemDpi());
+        layout =
+            SingleView(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), SystemDpi());
     }
     return layout;
 }

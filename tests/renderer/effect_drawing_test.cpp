@@ -235,8 +235,8 @@ TEST_F(EffectDrawingTest, AtNinetySixDpiEveryFrameIsThePointsAtTheirTunedSizes) 
     SetUpDrawing(320, 240, TrailKeeping::BackBuffer);
     DrawFrames(12);
     PointBatch batch;
-    BatchPointsBySize(drawing.Instances(), DeriveEffectGains(StandardParameters()).point_gain,
-                      1.0f, batch);
+    BatchPointsBySize(drawing.Instances(), DeriveEffectGains(StandardParameters()).point_gain, 1.0f,
+                      batch);
     glClear(GL_COLOR_BUFFER_BIT);
     int begin = 0;
     for (const PointBatch::Group& group : batch.groups) {
