@@ -253,5 +253,64 @@ TEST_F(SettingsDialogWindowTest, ScreenReadersFindTheChoicesWithNamesAndStates) 
     });
 }
 
+// A screen reader's in-context hook that asks for the music group's object
+// the moment the track box is made, while the dialog is still being built.
+struct EarlyAnswer {
+    HRESULT object = E_PENDING;
+    HRESULT children = E_PENDING;
+    long role = 0;
+};
+EarlyAnswer g_early;
+
+void CALLBACK AskOnTrackBoxCreation(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG, DWORD,
+                                    DWORD) {
+    char name[16] = {};
+    GetClassNameA(window, name, sizeof name);
+    if (object != OBJID_WINDOW || lstrcmpiA(name, "ComboBox") != 0 || g_early.object != E_PENDING) {
+        return;
+    }
+    IAccessible* group = nullptr;
+    g_early.object = AccessibleObjectFromWindow(
+        GetParent(window), OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&group));
+    if (group != nullptr) {
+        long count = 0;
+        g_early.children = group->get_accChildCount(&count);
+        VARIANT self{};
+        self.vt = VT_I4;
+        self.lVal = CHILDID_SELF;
+        VARIANT role{};
+        group->get_accRole(self, &role);
+        g_early.role = role.lVal;
+        group->Release();
+    }
+}
+
+TEST_F(SettingsDialogWindowTest, AScreenReaderAskingWhileTheDialogIsBuiltGetsThePlatformsObject) {
+    HWINEVENTHOOK hook =
+        SetWinEventHook(EVENT_OBJECT_CREATE, EVENT_OBJECT_CREATE, GetModuleHandleA(nullptr),
+                        AskOnTrackBoxCreation, GetCurrentProcessId(), 0, WINEVENT_INCONTEXT);
+    ASSERT_NE(hook, nullptr);
+    long role_when_complete = 0;
+    Run([&](HWND form) {
+        IAccessible* group = nullptr;
+        ASSERT_EQ(AccessibleObjectFromWindow(
+                      FindWindowExA(form, nullptr, "Velmora_P.PictureBox", nullptr), OBJID_CLIENT,
+                      __uuidof(IAccessible), reinterpret_cast<void**>(&group)),
+                  S_OK);
+        VARIANT self{};
+        self.vt = VT_I4;
+        self.lVal = CHILDID_SELF;
+        VARIANT role{};
+        group->get_accRole(self, &role);
+        role_when_complete = role.lVal;
+        group->Release();
+    });
+    UnhookWinEvent(hook);
+    EXPECT_EQ(g_early.object, S_OK);
+    EXPECT_EQ(g_early.children, S_OK);
+    EXPECT_EQ(g_early.role, ROLE_SYSTEM_CLIENT);
+    EXPECT_EQ(role_when_complete, ROLE_SYSTEM_GROUPING);
+}
+
 }  // namespace
 }  // namespace velmora::settings_dialog
