@@ -2,6 +2,7 @@
 // that fires inside the run, the way the user's messages would.
 #include <windows.h>
 
+#include <dlgs.h>
 #include <oleacc.h>
 
 #include <gtest/gtest.h>
@@ -174,6 +175,36 @@ TEST_F(SettingsDialogWindowTest, PaintingSurvivesInTheBackImages) {
         EXPECT_EQ(printed(group, client.right - 5, client.bottom / 2), Rgb(250, 250, 250));
         EXPECT_EQ(printed(group, 25, 101), Rgb(31, 153, 230));  // Img_BGM(2) filled
     });
+}
+
+// The open-file dialog "..." opens, driven from a timer inside its own run:
+// the file-type box's text, then a path typed and OK.
+std::wstring g_file_type;
+std::wstring g_typed_path;
+
+void CALLBACK FileDialogTick(HWND, UINT, UINT_PTR id, DWORD) {
+    HWND dialog = FindWindowW(L"#32770", L"\uFF8C\uFF67\uFF72\uFF99\u3092\u958B\u304F");
+    if (dialog == nullptr) {
+        return;  // not up yet: the timer fires again
+    }
+    KillTimer(nullptr, id);
+    wchar_t type[64] = {};
+    GetDlgItemTextW(dialog, cmb1, type, 64);
+    g_file_type = type;
+    SetDlgItemTextW(dialog, edt1, g_typed_path.c_str());
+    SetDlgItemTextW(dialog, cmb13, g_typed_path.c_str());
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+}
+
+TEST_F(SettingsDialogWindowTest, TheFileChooserOffersMusicFilesUnderItsTitle) {
+    choice = {2, 0, "C:\\old.wav"};
+    g_typed_path = L"C:\\windows\\theme.mp3";
+    Run([&](HWND form) {
+        SetTimer(nullptr, 0, 100, FileDialogTick);
+        Click(form, ControlId::ChooseFileButton);  // returns when the chooser has closed
+        EXPECT_EQ(choice.file, "C:\\windows\\theme.mp3");
+    });
+    EXPECT_EQ(g_file_type, L"BGM\uFF8C\uFF67\uFF72\uFF99 (MP3 WAV)");
 }
 
 // What a screen reader finds under the dialog: its child windows, and in the
