@@ -196,13 +196,13 @@ void CALLBACK FileDialogTick(HWND, UINT, UINT_PTR id, DWORD) {
     PostMessageW(dialog, WM_COMMAND, IDOK, 0);
 }
 
-TEST_F(SettingsDialogWindowTest, TheFileChooserOffersMusicFilesUnderItsTitle) {
+TEST_F(SettingsDialogWindowTest, TheFileChooserOffersMusicFilesAndItsPathComesBackWhole) {
     choice = {2, 0, "C:\\old.wav"};
-    g_typed_path = L"C:\\windows\\theme.mp3";
+    g_typed_path = L"C:\\windows\\\u97F3\u697D\\theme.mp3";
     Run([&](HWND form) {
         SetTimer(nullptr, 0, 100, FileDialogTick);
         Click(form, ControlId::ChooseFileButton);  // returns when the chooser has closed
-        EXPECT_EQ(choice.file, "C:\\windows\\theme.mp3");
+        EXPECT_EQ(choice.file, "C:\\windows\\\x89\xB9\x8Ay\\theme.mp3");  // in code page 932
     });
     EXPECT_EQ(g_file_type, L"BGM\uFF8C\uFF67\uFF72\uFF99 (MP3 WAV)");
 }
