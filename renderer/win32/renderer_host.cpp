@@ -27,6 +27,8 @@
 #include <vector>
 
 #include "contract/run_contract.h"
+#include "platform_edge/win32/guarded_entry.h"
+#include "platform_edge/win32/window_owner.h"
 #include "renderer/core/desktop_layout.h"
 #include "renderer/core/display_presence.h"
 #include "renderer/core/effect_parameters.h"
@@ -151,12 +153,7 @@ void StopEffect(RendererProcess& process, HWND window) {
 }
 
 LRESULT CALLBACK RendererWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    if (message == WM_NCCREATE) {
-        const auto* creation = reinterpret_cast<const CREATESTRUCTA*>(lparam);
-        SetWindowLongPtrA(window, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
-    }
-    auto* process = reinterpret_cast<RendererProcess*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    auto* process = platform_edge::OwnerOf<RendererProcess>(window, message, lparam);
     PresenceEvent presence_event{};
     if (process != nullptr && PresenceEventForMessage(message, wparam, lparam, presence_event)) {
         // The loop sleeps while nobody sees the picture: a message wakes it.
@@ -223,9 +220,11 @@ int MonitorDpi(HMONITOR monitor) {
 }
 
 BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT rect, LPARAM monitors) {
-    reinterpret_cast<std::vector<Monitor>*>(monitors)->emplace_back(
-        ScreenRect{rect->left, rect->top, rect->right, rect->bottom}, MonitorDpi(monitor));
-    return TRUE;
+    return platform_edge::AnswerWithin(FALSE, [&] {
+        reinterpret_cast<std::vector<Monitor>*>(monitors)->emplace_back(
+            ScreenRect{rect->left, rect->top, rect->right, rect->bottom}, MonitorDpi(monitor));
+        return TRUE;
+    });
 }
 
 std::vector<Monitor> Monitors() {
@@ -247,7 +246,7 @@ DesktopLayout LayOutMonitors() {
 bool RegisterWindowClass(HINSTANCE instance) {
     WNDCLASSA window_class{};
     window_class.style = CS_HREDRAW | CS_VREDRAW | CS_OWNDC;
-    window_class.lpfnWndProc = RendererWindowProc;
+    window_class.lpfnWndProc = platform_edge::GuardedWindowProc<RendererWindowProc>;
     window_class.hInstance = instance;
     window_class.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(kIconId));
     window_class.hCursor = nullptr;
