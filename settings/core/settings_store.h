@@ -17,7 +17,7 @@ namespace velmora::settings {
 
 // True when the path names a file that can be opened for reading; one
 // trailing "\" character is ignored.
-bool FileExists(SettingsFilePort& port, std::string_view path);
+bool FileExists(MusicFiles& music, std::string_view path);
 
 // A stored integer: empty gives 0; otherwise the whole text as a number
 // (blanks around it allowed), rounded down; `previous` when the text is not a
@@ -25,15 +25,19 @@ bool FileExists(SettingsFilePort& port, std::string_view path);
 std::int16_t StoredInteger(std::string_view text, std::int16_t previous);
 
 // Fills the music choice from the settings file that ReadSettingsFile picks.
-// Kind 2 falls back to 0 when no readable file is named; nothing is written back.
-void LoadMusicChoice(SettingsFilePort& port, const SettingsPlaces& places, MusicChoice& choice);
+// Kind 2 falls back to 0 when no readable file is named; nothing is written
+// back. Gives the settings files that exist but could not be read.
+std::vector<std::u16string> LoadMusicChoice(SettingsPorts ports, const SettingsPlaces& places,
+                                            MusicChoice& choice);
 
 // What a save writes, in this order: the kind, the track, the file.
 std::vector<IniEntry> StoredValues(const MusicChoice& choice);
 
 // Writes the three values in one replacement of the file (SaveSettingsValues):
-// nothing on success, the message for the user otherwise.
-std::optional<std::string> SaveMusicChoice(SettingsFilePort& port, const SettingsPlaces& places,
+// nothing on success, the message for the user otherwise. A sound-file
+// choice with no file that opens is not written: every load would read it
+// as no music.
+std::optional<std::string> SaveMusicChoice(SettingsPorts ports, const SettingsPlaces& places,
                                            const MusicChoice& choice);
 
 }  // namespace velmora::settings
