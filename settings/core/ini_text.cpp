@@ -384,20 +384,17 @@ std::string WithIniValues(std::string_view file, std::string_view section,
         case IniEncoding::Utf16: {
             // An odd last byte is no unit of the text; it stays the file's last byte.
             const std::size_t even_end = file.size() - (file.size() % 2);
-            const std::u16string text =
-                WithEntries(Utf16Units(file.substr(2, even_end - 2)), section, entries,
-                            [&](std::string_view cp932) {
-                                return codec.Widen(cp932, IniEncoding::Cp932);
-                            });
+            const std::u16string text = WithEntries(
+                Utf16Units(file.substr(2, even_end - 2)), section, entries,
+                [&](std::string_view cp932) { return codec.Widen(cp932, IniEncoding::Cp932); });
             return kUtf16Mark + Utf16Bytes(text) + std::string(file.substr(even_end));
         }
         case IniEncoding::Utf8: {
-            const std::u16string text =
-                WithEntries(ByteUnits(file.substr(3)), section, entries,
-                            [&](std::string_view cp932) {
-                                return ByteUnits(codec.Narrow(
-                                    codec.Widen(cp932, IniEncoding::Cp932), IniEncoding::Utf8));
-                            });
+            const std::u16string text = WithEntries(
+                ByteUnits(file.substr(3)), section, entries, [&](std::string_view cp932) {
+                    return ByteUnits(
+                        codec.Narrow(codec.Widen(cp932, IniEncoding::Cp932), IniEncoding::Utf8));
+                });
             return kUtf8Mark + BytesOfUnits(text);
         }
         case IniEncoding::Cp932:

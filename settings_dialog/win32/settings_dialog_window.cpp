@@ -80,7 +80,7 @@ void RegisterClasses(HINSTANCE instance) {
 
 }  // namespace
 
-SettingsDialogWindow::SettingsDialogWindow(HINSTANCE instance, settings::SettingsFilePort& store,
+SettingsDialogWindow::SettingsDialogWindow(HINSTANCE instance, settings::SettingsPorts store,
                                            settings::SettingsPlaces places,
                                            settings::MusicChoice& choice,
                                            std::string message_caption)
@@ -401,7 +401,7 @@ void SettingsDialogWindow::OnCommand(WPARAM wparam, LPARAM lparam) {
     }
 }
 
-void ShowSettingsDialog(HINSTANCE instance, settings::SettingsFilePort& store,
+void ShowSettingsDialog(HINSTANCE instance, settings::SettingsPorts store,
                         const settings::SettingsPlaces& places, settings::MusicChoice& choice,
                         const std::string& message_caption) {
     SettingsDialogWindow window(instance, store, places, choice, message_caption);

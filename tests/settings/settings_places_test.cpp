@@ -19,8 +19,7 @@ const std::string kShownBeside = "C:\\Caf?\\\x83\x5C\x83\x74\x83\x67\x95\x5C\\Ve
 const std::string kShownPerUser = "C:\\Users\\u\\AppData\\Roaming\\Velmora\\Velmora.ini";
 
 TEST(SettingsPlaces, BesideTheProgramAndInTheUsersFolder) {
-    EXPECT_EQ(kPlaces.file_beside_program,
-              u"C:\\Caf\u00E9\\\u30BD\u30D5\u30C8\u8868\\Velmora.ini");
+    EXPECT_EQ(kPlaces.file_beside_program, u"C:\\Caf\u00E9\\\u30BD\u30D5\u30C8\u8868\\Velmora.ini");
     EXPECT_EQ(kPlaces.per_user_folder, u"C:\\Users\\u\\AppData\\Roaming\\Velmora");
     EXPECT_EQ(kPlaces.per_user_file, u"C:\\Users\\u\\AppData\\Roaming\\Velmora\\Velmora.ini");
     EXPECT_EQ(PlacesFor(u"C:\\", u"").file_beside_program, u"C:\\Velmora.ini");

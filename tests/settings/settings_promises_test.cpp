@@ -21,7 +21,8 @@ using Fake = testing::FakeSettingsFiles;
 using Fault = Fake::Fault;
 
 const SettingsPlaces kPlaces = PlacesFor(u"C:\\Saver", u"C:\\Users\\u\\AppData\\Roaming");
-const std::vector<std::string> kMusic = {"C:\\\x89\xB9\x8A\x79\\a.mp3", "D:\\b.wav"};  // C:\音楽\a.mp3
+const std::vector<std::string> kMusic = {"C:\\\x89\xB9\x8A\x79\\a.mp3",
+                                         "D:\\b.wav"};  // C:\音楽\a.mp3
 const std::vector<std::string> kKeys = {kKeyKind, kKeyRepeatTrack, kKeyFile};
 constexpr int kStepsPerSequence = 40;
 
@@ -41,9 +42,9 @@ std::vector<std::string> OtherLines(const std::string& file, TextCodec& codec) {
     const std::size_t end = file.size() - (file.size() - start) % unit;
     const auto own = [&](const std::string& cp932) {
         const std::u16string wide = codec.Widen(cp932, IniEncoding::Cp932);
-        return encoding == IniEncoding::Utf16 ? testing::Utf16Bytes(wide)
+        return encoding == IniEncoding::Utf16  ? testing::Utf16Bytes(wide)
                : encoding == IniEncoding::Utf8 ? codec.Narrow(wide, IniEncoding::Utf8)
-                                                : cp932;
+                                               : cp932;
     };
     std::vector<std::string> lines{file.substr(end)};
     std::string line;
@@ -117,7 +118,9 @@ class PromiseSequence {
     }
 
   private:
-    int Between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
+    int Between(int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random_);
+    }
     const std::u16string& AFile() {
         return Between(0, 1) == 0 ? kPlaces.file_beside_program : kPlaces.per_user_file;
     }
@@ -162,8 +165,9 @@ class PromiseSequence {
         }
         if (!faulty_ && !held) {
             ASSERT_EQ(fake_.waited, started) << "a refusal was waited on";
-            ASSERT_TRUE(!failure || killed || choice.kind == kFileMusic || !fake_.writes_lost.empty() ||
-                        !fake_.denied.empty() || !fake_.refused.empty())
+            ASSERT_TRUE(!failure || killed || choice.kind == kFileMusic ||
+                        !fake_.writes_lost.empty() || !fake_.denied.empty() ||
+                        !fake_.refused.empty())
                 << "a save failed with nothing in its way";
         }
     }
@@ -195,8 +199,9 @@ class PromiseSequence {
             const std::string note = EncodingOf(bytes) == IniEncoding::Utf16
                                          ? testing::Utf16Bytes(u"\r\n;note")
                                          : std::string("\r\n;\x95\x5C note");
-            bytes.insert(bytes.size() - (EncodingOf(bytes) == IniEncoding::Utf16 ? bytes.size() % 2 : 0),
-                         note);
+            bytes.insert(
+                bytes.size() - (EncodingOf(bytes) == IniEncoding::Utf16 ? bytes.size() % 2 : 0),
+                note);
             return;
         }
         expected_.clear();
@@ -209,22 +214,28 @@ class PromiseSequence {
         const int lines = Between(0, 6);
         for (int i = 0; i < lines; ++i) {
             const std::string key = kKeys[Between(0, 2)];
-            const std::vector<std::string> pieces = {
-                "[Section]", "[Other]", "; \x83\x5C\x83\x74\x83\x67\x95\x5C", "Note= x ",
-                key + "=" + std::to_string(Between(-2, 3)), key + "=" + kMusic[1]};
-            text += pieces[Between(0, static_cast<int>(pieces.size()) - 1)] + (Between(0, 1) ? "\r\n" : "\n");
+            const std::vector<std::string> pieces = {"[Section]",
+                                                     "[Other]",
+                                                     "; \x83\x5C\x83\x74\x83\x67\x95\x5C",
+                                                     "Note= x ",
+                                                     key + "=" + std::to_string(Between(-2, 3)),
+                                                     key + "=" + kMusic[1]};
+            text += pieces[Between(0, static_cast<int>(pieces.size()) - 1)] +
+                    (Between(0, 1) ? "\r\n" : "\n");
         }
         switch (Between(0, 2)) {
             case 0:
                 fake_.Put(path, text);
                 break;
             case 1:  // with a line in another code page, not valid UTF-8
-                fake_.Put(path, "\xEF\xBB\xBF" + fake_.Narrow(fake_.Widen(text, IniEncoding::Cp932),
-                                                              IniEncoding::Utf8) +
+                fake_.Put(path, "\xEF\xBB\xBF" +
+                                    fake_.Narrow(fake_.Widen(text, IniEncoding::Cp932),
+                                                 IniEncoding::Utf8) +
                                     "[Note]\r\n\x95\x5C\x82\xA0\r\n");
                 break;
             default:
-                fake_.Put(path, "\xFF\xFE" + testing::Utf16Bytes(fake_.Widen(text, IniEncoding::Cp932)) +
+                fake_.Put(path, "\xFF\xFE" +
+                                    testing::Utf16Bytes(fake_.Widen(text, IniEncoding::Cp932)) +
                                     (Between(0, 1) ? "\x01" : ""));
                 break;
         }
@@ -244,7 +255,8 @@ class PromiseSequence {
                 Toggle(fake_.refused, AFile());
                 break;
             case 1:
-                Toggle(fake_.refused, Between(0, 1) ? kPlaces.program_folder : kPlaces.per_user_folder);
+                Toggle(fake_.refused,
+                       Between(0, 1) ? kPlaces.program_folder : kPlaces.per_user_folder);
                 break;
             case 2:
                 Toggle(fake_.denied, AFile());
@@ -268,7 +280,8 @@ class PromiseSequence {
 
 TEST(SettingsPromises, HoldOverRandomSequences) {
     const char* count = std::getenv("VELMORA_PROMISE_SEQUENCES");
-    const unsigned sequences = count ? static_cast<unsigned>(std::strtoul(count, nullptr, 10)) : 300;
+    const unsigned sequences =
+        count ? static_cast<unsigned>(std::strtoul(count, nullptr, 10)) : 300;
     for (unsigned seed = 1; seed <= sequences && !HasFailure(); ++seed) {
         SCOPED_TRACE("seed " + std::to_string(seed));
         PromiseSequence(seed).Run();
