@@ -56,8 +56,13 @@ bool HeldByAnotherProgram(DWORD error) {
 // Whether an existing file may be replaced now: a read-only file, or one the
 // user may not write, refuses for good; one another program holds open
 // without sharing may let go soon. The replacing move alone would report
-// both as "access denied".
+// both as "access denied". The read-only flag is looked at itself: not every
+// system refuses the open for it.
 Replacement MayReplace(const std::wstring& target) {
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+        return Replacement::Refused;
+    }
     HANDLE file = CreateFileW(target.c_str(), GENERIC_WRITE | DELETE,
                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);

@@ -208,6 +208,55 @@ TEST_F(SettingsOnDisk, ASaveInAFolderCodePage932CannotName) {
     EXPECT_EQ(Bytes(beside), Stored(1, 12) + "BGM\xCC\xA7\xB2\xD9=\r\n");
 }
 
+// Not a test of its own: the process SavesKilledAtAnyMomentLeaveTheOldFileOrTheNew
+// starts and kills. It saves two choices by turns into the folder it is given.
+TEST(SettingsSaveChild, DISABLED_SavesUntilKilled) {
+    wchar_t folder[MAX_PATH] = {};
+    ASSERT_GT(GetEnvironmentVariableW(L"VELMORA_SAVE_FOLDER", folder, MAX_PATH), 0u);
+    Win32SettingsPorts ports;
+    const SettingsPlaces places = PlacesFor(text::Utf16Of(folder), u"");
+    for (std::int16_t track = 0;; track = static_cast<std::int16_t>(1 - track)) {
+        SaveMusicChoice(ports.Ports(), places, {1, track, ""});
+    }
+}
+
+TEST_F(SettingsOnDisk, SavesKilledAtAnyMomentLeaveTheOldFileOrTheNew) {
+    wchar_t self[MAX_PATH];
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring command = std::wstring(L"\"") + self +
+                           L"\" --gtest_also_run_disabled_tests "
+                           L"--gtest_filter=SettingsSaveChild.DISABLED_SavesUntilKilled";
+    SetEnvironmentVariableW(L"VELMORA_SAVE_FOLDER", program.c_str());
+    const std::string file_line = "BGM\xCC\xA7\xB2\xD9=\r\n";
+    for (int kill = 0; kill < 8; ++kill) {
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION child{};
+        ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                   nullptr, &startup, &child));
+        // Killed at a different moment of a save each time, once saves have begun.
+        const std::string before = Bytes(beside);
+        for (int waited = 0; Bytes(beside) == before && waited < 30000; waited += 10) {
+            Sleep(10);
+        }
+        Sleep(7 * kill);
+        TerminateProcess(child.hProcess, 1);
+        WaitForSingleObject(child.hProcess, INFINITE);
+        CloseHandle(child.hProcess);
+        CloseHandle(child.hThread);
+        const std::string bytes = Bytes(beside);
+        EXPECT_TRUE(bytes == Stored(1, 0) + file_line || bytes == Stored(1, 1) + file_line)
+            << "killed " << kill << ": " << bytes;
+        // A replacement cut short leaves its own file, never the settings file's name.
+        WIN32_FIND_DATAW found;
+        HANDLE left = FindFirstFileW((program + L"\\Velmora.ini.*.new").c_str(), &found);
+        for (bool more = left != INVALID_HANDLE_VALUE; more; more = FindNextFileW(left, &found)) {
+            DeleteFileW((program + L"\\" + found.cFileName).c_str());
+        }
+        FindClose(left);
+    }
+}
+
 TEST_F(JapaneseFolder, ALongPathReachesTheSoundCallsByItsShortForm) {
     const std::wstring outer = wide + L"\\" + std::wstring(80, L'\x6D41');  // 流 x 80
     const std::wstring inner = outer + L"\\" + std::wstring(40, L'\x6D41');
