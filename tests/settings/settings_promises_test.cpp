@@ -165,7 +165,7 @@ class PromiseSequence {
         }
         if (!faulty_ && !held) {
             ASSERT_EQ(fake_.waited, started) << "a refusal was waited on";
-            ASSERT_TRUE(!failure || killed || choice.kind == kFileMusic ||
+            ASSERT_TRUE(!failure || killed || (choice.kind == kFileMusic && choice.file.empty()) ||
                         !fake_.writes_lost.empty() || !fake_.denied.empty() ||
                         !fake_.refused.empty())
                 << "a save failed with nothing in its way";
@@ -213,7 +213,7 @@ class PromiseSequence {
         std::string text;  // code page 932
         const int lines = Between(0, 6);
         for (int i = 0; i < lines; ++i) {
-            const std::string key = kKeys[Between(0, 2)];
+            const std::string& key = kKeys[Between(0, 2)];
             const std::vector<std::string> pieces = {"[Section]",
                                                      "[Other]",
                                                      "; \x83\x5C\x83\x74\x83\x67\x95\x5C",
