@@ -95,21 +95,21 @@ class SettingsOnDisk : public JapaneseFolder {
         CloseHandle(file);
     }
     std::string Bytes(const std::wstring& path) {
-        return ports_.Ports().files.ReadWholeFile(text::Utf16Of(path)).bytes;
+        return ports.Ports().files.ReadWholeFile(text::Utf16Of(path)).bytes;
     }
     MusicChoice Load(std::vector<std::u16string>* unreadable = nullptr) {
         MusicChoice loaded;
-        const auto missed = LoadMusicChoice(ports_.Ports(), places, loaded);
+        const auto missed = LoadMusicChoice(ports.Ports(), places, loaded);
         if (unreadable) {
             *unreadable = missed;
         }
         return loaded;
     }
     std::optional<std::string> Save(const MusicChoice& choice) {
-        return SaveMusicChoice(ports_.Ports(), places, choice);
+        return SaveMusicChoice(ports.Ports(), places, choice);
     }
 
-    Win32SettingsPorts ports_;
+    Win32SettingsPorts ports;
     SettingsPlaces places;
     std::wstring program;  // a folder code page 932 cannot name
     std::wstring beside;
