@@ -25,7 +25,7 @@ void CdPlayer::Close() {
 }
 
 bool CdPlayer::Check() {
-    const std::string current = commands_.Query("status cdaudio current track");
+    const text::Cp932String current = commands_.Query("status cdaudio current track");
     if (HasErrorMark(current)) {
         return false;
     }
@@ -53,7 +53,7 @@ bool CdPlayer::Check() {
     if (stopped || *current_track != track) {
         // The position comes back in the drive's own time format; it is passed
         // on unchanged, and playback is never given an end.
-        const std::string position =
+        const text::Cp932String position =
             commands_.Query("status cdaudio position track " + std::to_string(track));
         commands_.Play(kCdDevice, position, "");
     }

@@ -14,7 +14,7 @@ constexpr char kPlaying[] = "playing";
 
 // The media results of the MP3 commands are kept nowhere.
 void FilePlayer::StartMp3() {
-    const std::string open = "open \"" + choice_.file + "\" type MPEGVideo Alias MP3Play";
+    const text::Cp932String open = "open \"" + choice_.file + "\" type MPEGVideo Alias MP3Play";
     if (commands_.SendWithoutReply(open) == 0) {
         commands_.SendWithoutReply("play MP3Play");
     }

@@ -9,12 +9,12 @@ namespace velmora::music {
 
 using text::IsBlank;
 
-std::string ReplyText(const char* buffer, std::size_t size) {
+text::Cp932String ReplyText(const char* buffer, std::size_t size) {
     const void* nul = std::memchr(buffer, '\0', size);
-    return std::string(buffer, nul ? static_cast<const char*>(nul) - buffer : size);
+    return text::Cp932String(buffer, nul ? static_cast<const char*>(nul) - buffer : size);
 }
 
-bool HasErrorMark(const std::string& text) {
+bool HasErrorMark(text::Cp932View text) {
     static const char kMark[] = "ERR";
     std::size_t matched = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {

@@ -6,17 +6,18 @@
 #include <cstdint>
 #include <cstring>
 #include <optional>
-#include <string>
+
+#include "text/core/cp932_string.h"
 
 namespace velmora::music {
 
 // The characters of `buffer` before its first NUL (all of it when there is none).
-std::string ReplyText(const char* buffer, std::size_t size);
+text::Cp932String ReplyText(const char* buffer, std::size_t size);
 
 // True when the upper-cased text contains "ERR": how callers recognise a
 // failed query. Double-byte code-page-932 characters are skipped whole, so
 // their second bytes are never mistaken for letters.
-bool HasErrorMark(const std::string& text);
+bool HasErrorMark(text::Cp932View text);
 
 // The text read as a whole number: blanks around it, an optional sign and
 // decimal digits. Nothing for anything else, or for a value beyond 32 bits.

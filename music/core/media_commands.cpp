@@ -5,7 +5,7 @@
 
 namespace velmora::music {
 
-std::int32_t MediaCommands::Send(const std::string& command, std::string& output) {
+std::int32_t MediaCommands::Send(const text::Cp932String& command, text::Cp932String& output) {
     if (command.empty()) {
         output = kNoCommandText;
         return -1;
@@ -25,7 +25,7 @@ std::int32_t MediaCommands::Send(const std::string& command, std::string& output
     return 0;
 }
 
-std::string MediaCommands::Query(const std::string& command) {
+text::Cp932String MediaCommands::Query(const text::Cp932String& command) {
     last_result_ = Send(command, last_reply_);
     if (last_result_ != 0) {
         return "Error:" + std::to_string(last_result_);
@@ -33,9 +33,9 @@ std::string MediaCommands::Query(const std::string& command) {
     return last_reply_;
 }
 
-std::int32_t MediaCommands::Play(const std::string& device, const std::string& from,
-                                 const std::string& to) {
-    std::string command = "play " + device;
+std::int32_t MediaCommands::Play(const text::Cp932String& device, const text::Cp932String& from,
+                                 const text::Cp932String& to) {
+    text::Cp932String command = "play " + device;
     if (!from.empty()) {
         command += " from " + from;
     }

@@ -4,9 +4,9 @@
 
 #include <array>
 #include <cstdint>
-#include <string>
 
 #include "music/core/media_port.h"
+#include "text/core/cp932_string.h"
 
 namespace velmora::music {
 
@@ -20,20 +20,21 @@ class MediaCommands {
 
     // Sends `command`, sets `output` to the reply or the error text and returns
     // the MCI code (0 on success, -1 for an empty command).
-    std::int32_t Send(const std::string& command, std::string& output);
+    std::int32_t Send(const text::Cp932String& command, text::Cp932String& output);
     // The reply text, or "Error:" and the code when the command failed.
-    std::string Query(const std::string& command);
+    text::Cp932String Query(const text::Cp932String& command);
     // "play <device>[ from <from>][ to <to>]"; returns the MCI code.
-    std::int32_t Play(const std::string& device, const std::string& from, const std::string& to);
+    std::int32_t Play(const text::Cp932String& device, const text::Cp932String& from,
+                      const text::Cp932String& to);
 
     // Sends a command whose reply is not wanted (no buffer, size 0).
-    std::int32_t SendWithoutReply(const std::string& command) {
+    std::int32_t SendWithoutReply(const text::Cp932String& command) {
         return port_.SendString(command, nullptr, 0);
     }
     // Sends a command whose reply goes into `buffer`, cleared first so that a
     // failed call never leaves an earlier reply behind.
     template <std::size_t N>
-    std::int32_t SendInto(const std::string& command, std::array<char, N>& buffer,
+    std::int32_t SendInto(const text::Cp932String& command, std::array<char, N>& buffer,
                           std::uint32_t reply_size) {
         static_assert(N > 0);
         buffer.fill('\0');
@@ -46,12 +47,12 @@ class MediaCommands {
     // the reply or error text of the last query or play.
     std::int32_t LastResult() const { return last_result_; }
     void KeepResult(std::int32_t code) { last_result_ = code; }
-    const std::string& LastReply() const { return last_reply_; }
+    const text::Cp932String& LastReply() const { return last_reply_; }
 
   private:
     MediaPort& port_;
     std::int32_t last_result_ = 0;
-    std::string last_reply_;
+    text::Cp932String last_reply_;
     std::array<char, kReplyBufferSize> reply_buffer_{};
     std::array<char, kErrorBufferSize> error_buffer_{};
 };

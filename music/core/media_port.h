@@ -3,7 +3,8 @@
 // interface so the players can be driven by a scripted drive in tests.
 
 #include <cstdint>
-#include <string>
+
+#include "text/core/cp932_string.h"
 
 namespace velmora::music {
 
@@ -11,19 +12,21 @@ class MediaPort {
   public:
     virtual ~MediaPort() = default;
 
-    // mciSendString(command, reply, reply_size, no notification window), texts
-    // in code page 932.
-    // `reply` may be null with `reply_size` 0. Returns the MCI result code.
-    virtual std::int32_t SendString(const std::string& command, char* reply,
+    // mciSendString(command, reply, reply_size, no notification window), the
+    // reply in code page 932 too. `reply` may be null with `reply_size` 0.
+    // Returns the MCI result code.
+    virtual std::int32_t SendString(const text::Cp932String& command, char* reply,
                                     std::uint32_t reply_size) = 0;
 
-    // mciGetErrorString(code, buffer, size); false when the platform has no text.
+    // mciGetErrorString(code, buffer, size), the text in code page 932; false
+    // when the platform has no text.
     virtual bool ErrorString(std::int32_t code, char* buffer, std::uint32_t size) = 0;
 
     // waveOutGetNumDevs().
     virtual std::int32_t WaveOutDeviceCount() = 0;
 
-    // PlaySound(name, no module, flags); `name` may be null. Returns the BOOL result.
+    // PlaySound(name, no module, flags), `name` a code page 932 path or null.
+    // Returns the BOOL result.
     virtual std::int32_t PlaySoundFile(const char* name, std::uint32_t flags) = 0;
 };
 

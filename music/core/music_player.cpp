@@ -14,7 +14,7 @@ MusicSource MusicSourceFor(const settings::MusicChoice& choice) {
         return MusicSource::None;
     }
     // The last three characters: a name ending in 集AV (8F 57 41 56) is no WAV.
-    const std::string ending = text::FileTypeEnding(choice.file);
+    const text::Cp932String ending = text::FileTypeEnding(choice.file);
     if (ending == "WAV") {
         return MusicSource::WavFile;
     }

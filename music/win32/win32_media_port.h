@@ -8,7 +8,7 @@ namespace velmora::music {
 
 class Win32MediaPort : public MediaPort {
   public:
-    std::int32_t SendString(const std::string& command, char* reply,
+    std::int32_t SendString(const text::Cp932String& command, char* reply,
                             std::uint32_t reply_size) override;
     bool ErrorString(std::int32_t code, char* buffer, std::uint32_t size) override;
     std::int32_t WaveOutDeviceCount() override;

@@ -4,12 +4,12 @@
 
 namespace velmora::saver {
 
-bool TakesBusyLock(std::string_view argument_text) {
+bool TakesBusyLock(text::Cp932View argument_text) {
     const char mode = ModeLetter(argument_text);
     return mode == 'S' || mode == 'C' || argument_text.empty();
 }
 
-StartupDecision DecideOnArrival(std::string_view argument_text, const OtherCopies& others) {
+StartupDecision DecideOnArrival(text::Cp932View argument_text, const OtherCopies& others) {
     if (others.busy_lock_held || others.run_window || others.dialog_window) {
         return {StartupAction::EndProgram};
     }
@@ -19,7 +19,7 @@ StartupDecision DecideOnArrival(std::string_view argument_text, const OtherCopie
     return {StartupAction::LoadSettings};
 }
 
-StartupDecision DecideWithSettings(std::string_view argument_text, bool renderer_present) {
+StartupDecision DecideWithSettings(text::Cp932View argument_text, bool renderer_present) {
     if (!renderer_present) {
         return {StartupAction::ReportMissingRenderer};
     }

@@ -3,7 +3,8 @@
 // it, decided in two steps around the loading of the settings.
 
 #include <cstdint>
-#include <string_view>
+
+#include "text/core/cp932_string.h"
 
 namespace velmora::saver {
 
@@ -27,7 +28,7 @@ struct StartupDecision {
 // life of the process: of two started at the same moment only one gets it,
 // while the windows that mark a busy copy come up only later. Other requests
 // (a preview above all) leave it alone, so they never keep a run from starting.
-bool TakesBusyLock(std::string_view argument_text);
+bool TakesBusyLock(text::Cp932View argument_text);
 
 // What the start-up finds of other copies. The windows still count: they
 // also mark the copies that take no lock (older versions among them).
@@ -40,10 +41,10 @@ struct OtherCopies {
 // First step: a busy copy (a run or the settings dialog already up or
 // starting) ends the program; a preview request reads nothing else;
 // everything else goes on with the settings.
-StartupDecision DecideOnArrival(std::string_view argument_text, const OtherCopies& others);
+StartupDecision DecideOnArrival(text::Cp932View argument_text, const OtherCopies& others);
 
 // Second step, once the settings are loaded and the renderer looked for:
 // the message, the dialog (/c), the run (/s or no argument) or the end.
-StartupDecision DecideWithSettings(std::string_view argument_text, bool renderer_present);
+StartupDecision DecideWithSettings(text::Cp932View argument_text, bool renderer_present);
 
 }  // namespace velmora::saver

@@ -16,37 +16,33 @@ namespace {
 
 // The program's folder as the platform reports it, no trailing separator
 // except at a drive root.
-std::u16string ProgramFolder() {
+std::wstring ProgramFolder() {
     std::vector<wchar_t> buffer(MAX_PATH);
     for (;;) {
         const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), buffer.size());
         if (length == 0) {
-            return std::u16string();
+            return std::wstring();
         }
         if (length < buffer.size()) {
-            return text::FolderOf(text::Utf16Of(std::wstring_view(buffer.data(), length)));
+            return text::FolderOf(std::wstring_view(buffer.data(), length));
         }
         buffer.resize(buffer.size() * 2);
     }
 }
 
-std::wstring WideRendererPath() {
-    const std::string name = contract::kRendererFileName;
-    return text::WideOf(text::InFolder(ProgramFolder(), std::u16string(name.begin(), name.end())));
-}
-
 }  // namespace
 
 settings::SettingsPlaces SettingsFilePlaces() {
-    return settings::PlacesFor(ProgramFolder(), settings::AppDataFolder());
+    return settings::PlacesFor(text::Utf16Of(ProgramFolder()), settings::AppDataFolder());
 }
 
-std::string RendererPath() {
-    return text::Utf8FromWide(WideRendererPath());
+std::wstring RendererPath() {
+    const std::string_view name = contract::kRendererFileName;  // ASCII: one unit a character
+    return text::InFolder(ProgramFolder(), std::wstring(name.begin(), name.end()));
 }
 
 bool RendererPresent() {
-    HANDLE file = CreateFileW(WideRendererPath().c_str(), GENERIC_READ,
+    HANDLE file = CreateFileW(RendererPath().c_str(), GENERIC_READ,
                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
@@ -56,7 +52,7 @@ bool RendererPresent() {
     return true;
 }
 
-std::string ProgramArgumentText() {
+text::Cp932String ProgramArgumentText() {
     return ArgumentText(text::Cp932FromWide(GetCommandLineW()));
 }
 

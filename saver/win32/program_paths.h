@@ -6,17 +6,18 @@
 #include <string>
 
 #include "settings/core/settings_places.h"
+#include "text/core/cp932_string.h"
 
 namespace velmora::saver {
 
 // Where the settings file is read and written: beside the program or in the
 // user's own folder.
 settings::SettingsPlaces SettingsFilePlaces();
-// "<folder>\Velmora.dll" in UTF-8, the form the run controller carries it in.
-std::string RendererPath();
+// "<folder>\Velmora.dll", the renderer beside the program.
+std::wstring RendererPath();
 // True when the renderer beside the program can be opened for reading.
 bool RendererPresent();
-// The program's argument text (the command line after its path), in code page 932.
-std::string ProgramArgumentText();
+// The program's argument text (the command line after its path).
+text::Cp932String ProgramArgumentText();
 
 }  // namespace velmora::saver

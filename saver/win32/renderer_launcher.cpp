@@ -1,7 +1,6 @@
 #include "saver/win32/renderer_launcher.h"
 
 #include "contract/run_contract.h"
-#include "text/win32/wide_text.h"
 
 namespace velmora::saver {
 
@@ -30,16 +29,15 @@ RendererLauncher::~RendererLauncher() {
     }
 }
 
-bool RendererLauncher::Launch(const std::string& path) {
+bool RendererLauncher::Launch(const std::wstring& path) {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNORMAL;
     // The command line of the run contract: the program named again, quoted.
-    const std::wstring program = text::WideFromUtf8(path);
-    std::wstring command_line = L"\"" + program + L"\"";
+    std::wstring command_line = L"\"" + path + L"\"";
     PROCESS_INFORMATION info{};
-    if (!CreateProcessW(program.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+    if (!CreateProcessW(path.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         nullptr, &startup, &info)) {
         return false;
     }

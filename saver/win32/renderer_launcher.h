@@ -14,11 +14,11 @@ class RendererLauncher {
     RendererLauncher& operator=(const RendererLauncher&) = delete;
     ~RendererLauncher();
 
-    // Starts the program at `path` (UTF-8) with a normal, activated window. The path
+    // Starts the program at `path` with a normal, activated window. The path
     // is the program to run, never searched for in a command line, so a
     // folder with blanks cannot start another program. False when it could
     // not be started.
-    bool Launch(const std::string& path);
+    bool Launch(const std::wstring& path);
 
     // The started process has not ended, or another renderer runs (one an
     // earlier run started).

@@ -17,7 +17,7 @@ UINT_PTR TimerId(RunTimer timer) {
 
 }  // namespace
 
-RunWindow::RunWindow(const settings::MusicChoice& music, std::string renderer_path,
+RunWindow::RunWindow(const settings::MusicChoice& music, std::wstring renderer_path,
                      bool cursor_hidden)
     : renderer_path_(std::move(renderer_path)),
       player_(media_, music),

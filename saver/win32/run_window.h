@@ -16,7 +16,7 @@ namespace velmora::saver {
 
 class RunWindow final {
   public:
-    RunWindow(const settings::MusicChoice& music, std::string renderer_path, bool cursor_hidden);
+    RunWindow(const settings::MusicChoice& music, std::wstring renderer_path, bool cursor_hidden);
     RunWindow(const RunWindow&) = delete;
     RunWindow& operator=(const RunWindow&) = delete;
 
@@ -31,7 +31,7 @@ class RunWindow final {
     void CarryOut(const RunReaction& reaction);
 
     HWND window_ = nullptr;
-    const std::string renderer_path_;
+    const std::wstring renderer_path_;
     RendererLauncher launcher_;
     music::Win32MediaPort media_;
     music::MusicPlayer player_;

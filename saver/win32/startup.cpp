@@ -39,7 +39,7 @@ bool TakeBusyLock() {
 }  // namespace
 
 void StartProgram(SaverProgram& program) {
-    const std::string argument_text = ProgramArgumentText();
+    const text::Cp932String argument_text = ProgramArgumentText();
     OtherCopies others;
     // The lock first: the windows of a copy that starts at the same moment are not up yet.
     others.busy_lock_held = TakesBusyLock(argument_text) && !TakeBusyLock();

@@ -3,7 +3,8 @@
 // edited by the settings dialog, read by the music player during a run.
 
 #include <cstdint>
-#include <string>
+
+#include "text/core/cp932_string.h"
 
 namespace velmora::settings {
 
@@ -15,7 +16,7 @@ inline constexpr std::int16_t kFileMusic = 2;  // one MP3 or WAV file, repeated
 struct MusicChoice {
     std::int16_t kind = kNoMusic;   // any value may be stored; only 0, 1 and 2 mean something
     std::int16_t repeat_track = 0;  // CD track to repeat, 0 = none
-    std::string file;               // full path of the sound file (ANSI, code page 932)
+    text::Cp932String file;         // full path of the sound file
 };
 
 }  // namespace velmora::settings

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "settings_dialog/core/settings_dialog.h"
+#include "text/core/cp932_string.h"
 
 namespace velmora::settings_dialog {
 
@@ -17,9 +18,9 @@ enum class AccessRole { RadioButton, ComboBox, PushButton, StaticText };
 
 struct AccessItem {
     AccessRole role = AccessRole::StaticText;
-    std::string name;   // code page 932
-    std::string value;  // the track box's text
-    TwipsRect place;    // in the music group
+    text::Cp932String name;
+    text::Cp932String value;  // the track box's text
+    TwipsRect place;          // in the music group
     bool checked = false;
     bool enabled = true;
     bool focusable = false;
@@ -31,8 +32,8 @@ struct AccessItem {
 const char* NameBeside(ControlId id);
 
 // `focus` is the control with the keyboard focus (MusicGroup: the choices).
-std::vector<AccessItem> DescribeMusicGroup(const ChoiceView& view, std::string_view file,
-                                           std::string_view track_text,
+std::vector<AccessItem> DescribeMusicGroup(const ChoiceView& view, text::Cp932View file,
+                                           text::Cp932View track_text,
                                            std::optional<ControlId> focus);
 
 }  // namespace velmora::settings_dialog

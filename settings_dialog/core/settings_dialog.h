@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "settings/core/music_choice.h"
+#include "text/core/cp932_string.h"
 #include "settings_dialog/core/dialog_layout.h"
 #include "settings_dialog/core/zoom_rectangles.h"
 
@@ -69,7 +70,7 @@ struct KeyPress {
     bool shift = false;
     std::optional<ControlId> focus;  // the control with the focus; MusicGroup: the choices
     bool track_list_open = false;    // the track box's list is dropped down
-    std::string_view track_text;     // what the track box holds
+    text::Cp932View track_text;      // what the track box holds
 };
 
 // What the window does after an event, in this order.
@@ -82,7 +83,7 @@ struct DialogReply {
     bool open_home_page = false;     // HomePageLaunch(), under the hourglass
     bool save = false;               // save Choice() and hand the outcome to Saved
     bool close = false;              // zoom back to the cursor point and close the dialog
-    std::string message;             // when not empty: tell the user, the dialog stays open
+    text::Cp932String message;       // when not empty: tell the user, the dialog stays open
 };
 
 class SettingsDialog {
@@ -94,7 +95,7 @@ class SettingsDialog {
     const settings::MusicChoice& Choice() const { return choice_; }
     ChoiceView View() const;
     // The track box's first text.
-    std::string TrackBoxText() const;
+    text::Cp932String TrackBoxText() const;
 
     // The mouse position in screen pixels when the dialog loads (nothing when
     // the platform could not tell): the point the zooms start from and end at.
@@ -106,14 +107,14 @@ class SettingsDialog {
     // A mouse press (any button) on the selection box or text of a kind.
     DialogReply PressChoice(int kind);
     // A button's click; `track_text` is what the track box holds.
-    DialogReply ClickButton(ControlId button, std::string_view track_text);
+    DialogReply ClickButton(ControlId button, text::Cp932View track_text);
     // The open-file dialog's answer to ask_for_file. A file code page 932
     // cannot name, or one the sound calls cannot open, is refused at once
     // with a message saying why, the choice unchanged.
     DialogReply FileAnswered(const OpenFileAnswer& answer);
     // The outcome of a save: nothing when written, else the message for the
     // user. Closes only after a good save; otherwise the choice stays on screen.
-    DialogReply Saved(const std::optional<std::string>& failure);
+    DialogReply Saved(const std::optional<text::Cp932String>& failure);
     // Escape or the close box: the same as "ｷｬﾝｾﾙ".
     DialogReply Cancel() { return ClickButton(ControlId::CancelButton, {}); }
     // A key pressed in the dialog. Tab and Shift+Tab move the focus round

@@ -59,7 +59,7 @@ TEST(MediaCommandsDriver, ReplyOfAnEarlierCommandIsNotReturnedAgain) {
     // A driver that writes its reply for the first command and leaves the
     // buffer untouched for the second.
     struct WritesOnce : ScriptedDrive {
-        std::int32_t SendString(const std::string&, char* reply, std::uint32_t) override {
+        std::int32_t SendString(const text::Cp932String&, char* reply, std::uint32_t) override {
             if (!written) {
                 std::strcpy(reply, "Drive");
                 written = true;

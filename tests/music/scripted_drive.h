@@ -43,7 +43,7 @@ class ScriptedDrive : public MediaPort {
                              [&](const Call& call) { return call.command == command; });
     }
 
-    std::int32_t SendString(const std::string& command, char* reply,
+    std::int32_t SendString(const text::Cp932String& command, char* reply,
                             std::uint32_t reply_size) override {
         calls.push_back({command, reply != nullptr, reply_size});
         const auto it = answers_.find(command);

@@ -70,6 +70,13 @@ TEST(Cp932Text, InFolderAddsOneSeparatorByCharacter) {
               "\\\\server\\share\\a b\\Velmora.ini");
 }
 
+TEST(WidePaths, FolderAndFileRulesHoldOneUnitACharacter) {
+    EXPECT_EQ(FolderOf(L"C:\\\u8868\u0451\\Velmora.scr"), L"C:\\\u8868\u0451");
+    EXPECT_EQ(FolderOf(L"C:\\Velmora.scr"), L"C:\\");
+    EXPECT_EQ(InFolder(L"C:\\", L"Velmora.dll"), L"C:\\Velmora.dll");
+    EXPECT_EQ(InFolder(u"Z:\\a b", u"Velmora.ini"), u"Z:\\a b\\Velmora.ini");
+}
+
 TEST(Cp932Text, OneTrailingSeparatorIsDropped) {
     const std::string in_daihyou = S({"C:\\", kDai, kOmote});
     EXPECT_EQ(WithoutTrailingSeparator(in_daihyou), in_daihyou);

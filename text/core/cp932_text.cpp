@@ -8,7 +8,7 @@ namespace {
 
 // Byte offset of the character at `position` (counting from 1), or the
 // text's size when it has fewer characters.
-std::size_t OffsetOf(std::string_view text, std::size_t position) {
+std::size_t OffsetOf(Cp932View text, std::size_t position) {
     std::size_t offset = 0;
     for (std::size_t n = 1; n < position && offset < text.size(); ++n) {
         offset += CharacterLength(text, offset);
@@ -74,7 +74,7 @@ std::basic_string<Unit> FileInFolder(std::basic_string_view<Unit> folder,
 
 }  // namespace
 
-std::string_view CharacterAt(std::string_view text, std::size_t position) {
+Cp932View CharacterAt(Cp932View text, std::size_t position) {
     const std::size_t offset = OffsetOf(text, position);
     if (position == 0 || offset >= text.size()) {
         return {};
@@ -82,11 +82,11 @@ std::string_view CharacterAt(std::string_view text, std::size_t position) {
     return text.substr(offset, CharacterLength(text, offset));
 }
 
-std::string_view FromCharacter(std::string_view text, std::size_t position) {
+Cp932View FromCharacter(Cp932View text, std::size_t position) {
     return text.substr(OffsetOf(text, position));
 }
 
-std::string_view LastCharacters(std::string_view text, std::size_t count) {
+Cp932View LastCharacters(Cp932View text, std::size_t count) {
     std::size_t characters = 0;
     for (std::size_t offset = 0; offset < text.size(); offset += CharacterLength(text, offset)) {
         ++characters;
@@ -94,15 +94,15 @@ std::string_view LastCharacters(std::string_view text, std::size_t count) {
     return characters <= count ? text : FromCharacter(text, characters - count + 1);
 }
 
-std::string UpperAscii(std::string_view text) {
-    std::string upper(text);
+Cp932String UpperAscii(Cp932View text) {
+    Cp932String upper(text);
     for (std::size_t offset = 0; offset < upper.size(); offset += CharacterLength(upper, offset)) {
         upper[offset] = AsciiUpper(upper[offset]);
     }
     return upper;
 }
 
-std::string FolderOf(std::string_view path) {
+Cp932String FolderOf(Cp932View path) {
     return FolderOfPath(path);
 }
 
@@ -110,7 +110,11 @@ std::u16string FolderOf(std::u16string_view path) {
     return FolderOfPath(path);
 }
 
-std::string InFolder(std::string_view folder, std::string_view file_name) {
+std::wstring FolderOf(std::wstring_view path) {
+    return FolderOfPath(path);
+}
+
+Cp932String InFolder(Cp932View folder, Cp932View file_name) {
     return FileInFolder(folder, file_name);
 }
 
@@ -118,14 +122,18 @@ std::u16string InFolder(std::u16string_view folder, std::u16string_view file_nam
     return FileInFolder(folder, file_name);
 }
 
-std::string_view WithoutTrailingSeparator(std::string_view path) {
+std::wstring InFolder(std::wstring_view folder, std::wstring_view file_name) {
+    return FileInFolder(folder, file_name);
+}
+
+Cp932View WithoutTrailingSeparator(Cp932View path) {
     if (!path.empty() && path.substr(LastCharacterOffset(path)) == "\\") {
         path.remove_suffix(1);
     }
     return path;
 }
 
-std::string FileTypeEnding(std::string_view file_name) {
+Cp932String FileTypeEnding(Cp932View file_name) {
     return UpperAscii(LastCharacters(file_name, 3));
 }
 

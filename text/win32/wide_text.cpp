@@ -47,11 +47,11 @@ std::optional<std::wstring> ShortForm(const std::wstring& path) {
 
 }  // namespace
 
-std::wstring WideFromCp932(std::string_view text) {
+std::wstring WideFromCp932(Cp932View text) {
     return WideFrom(kCodePage932, text);
 }
 
-std::string Cp932FromWide(std::wstring_view text) {
+Cp932String Cp932FromWide(std::wstring_view text) {
     return BytesFrom(kCodePage932, WC_NO_BEST_FIT_CHARS, text);
 }
 
@@ -78,7 +78,7 @@ bool Cp932Holds(std::wstring_view text) {
     return !lost;
 }
 
-std::optional<std::string> Cp932Path(const std::wstring& path) {
+std::optional<Cp932String> Cp932Path(const std::wstring& path) {
     if (Cp932Holds(path)) {
         return Cp932FromWide(path);
     }
@@ -89,7 +89,7 @@ std::optional<std::string> Cp932Path(const std::wstring& path) {
     return Cp932FromWide(*short_path);
 }
 
-std::optional<std::string> SoundCallPath(const std::string& path) {
+std::optional<Cp932String> SoundCallPath(const Cp932String& path) {
     const std::wstring wide = WideFromCp932(path);
     if (wide.size() < kSoundCallPathLimit) {
         return path;
@@ -101,7 +101,7 @@ std::optional<std::string> SoundCallPath(const std::string& path) {
     return Cp932FromWide(*short_path);
 }
 
-void ShowMessage(HWND owner, std::string_view text, std::string_view caption) {
+void ShowMessage(HWND owner, Cp932View text, Cp932View caption) {
     MessageBoxW(owner, WideFromCp932(text).c_str(), WideFromCp932(caption).c_str(), MB_OK);
 }
 

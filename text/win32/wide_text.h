@@ -10,14 +10,16 @@
 #include <string>
 #include <string_view>
 
+#include "text/core/cp932_string.h"
+
 namespace velmora::text {
 
-std::wstring WideFromCp932(std::string_view text);
+std::wstring WideFromCp932(Cp932View text);
 
 // The text in code page 932; a character it has no form for becomes "?".
-std::string Cp932FromWide(std::wstring_view text);
+Cp932String Cp932FromWide(std::wstring_view text);
 
-// UTF-8, the form the program's own paths take inside its platform-free code.
+// UTF-8, the form of a settings file saved as UTF-8.
 std::wstring WideFromUtf8(std::string_view text);
 std::string Utf8FromWide(std::wstring_view text);
 
@@ -31,7 +33,7 @@ bool Cp932Holds(std::wstring_view text);
 
 // A path in code page 932: as it is when code page 932 holds every character,
 // else its short (8.3) form when the volume gives one; nothing otherwise.
-std::optional<std::string> Cp932Path(const std::wstring& path);
+std::optional<Cp932String> Cp932Path(const std::wstring& path);
 
 // The platform's sound calls (PlaySound, the wave and MPEG media drivers)
 // open only paths of fewer than this many characters.
@@ -39,10 +41,10 @@ inline constexpr std::size_t kSoundCallPathLimit = 128;
 
 // A code page 932 path in a form the sound calls open: as it is when short
 // enough, else its short (8.3) form when that is; nothing otherwise.
-std::optional<std::string> SoundCallPath(const std::string& path);
+std::optional<Cp932String> SoundCallPath(const Cp932String& path);
 
 // A message box with one OK button and no icon, text and caption given in
 // code page 932; returns when the user has closed it.
-void ShowMessage(HWND owner, std::string_view text, std::string_view caption);
+void ShowMessage(HWND owner, Cp932View text, Cp932View caption);
 
 }  // namespace velmora::text

@@ -5,14 +5,14 @@
 #include <string>
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string note = path;
-    note = note.substr(0, note.find_last_of('\\') + 1) + "ran.txt";
-    HANDLE file = CreateFileA(note.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring note = path;
+    note = note.substr(0, note.find_last_of(L'\\') + 1) + L"ran.txt";
+    HANDLE file = CreateFileW(note.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     DWORD written = 0;
-    WriteFile(file, path, lstrlenA(path), &written, nullptr);
+    WriteFile(file, path, static_cast<DWORD>(lstrlenW(path) * sizeof(wchar_t)), &written, nullptr);
     CloseHandle(file);
     Sleep(700);
     return 0;

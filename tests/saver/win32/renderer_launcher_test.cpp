@@ -7,46 +7,47 @@
 namespace velmora::saver {
 namespace {
 
-std::string TestFolder() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder = path;
-    return folder.substr(0, folder.find_last_of('\\'));
+std::wstring TestFolder() {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring folder = path;
+    return folder.substr(0, folder.find_last_of(L'\\'));
 }
 
-bool Exists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+bool Exists(const std::wstring& path) {
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-TEST(RendererLauncher, StartsTheProgramByItsPathEvenInAFolderWithBlanks) {
-    char temp[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, temp);
-    const std::string root = std::string(temp) + "velmora launcher test";
-    const std::string folder = root + "\\a b";
-    CreateDirectoryA(root.c_str(), nullptr);
-    CreateDirectoryA(folder.c_str(), nullptr);
-    DeleteFileA((root + "\\ran.txt").c_str());
-    DeleteFileA((folder + "\\ran.txt").c_str());
-    const std::string target = TestFolder() + "\\" + LAUNCH_TARGET;
+TEST(RendererLauncher, StartsTheProgramByItsPathEvenInAFolderWithBlanksAndAnyCharacters) {
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring root = std::wstring(temp) + L"velmora launcher test";
+    // "한" and "ё" have no form in code page 932 or in the system's ANSI code page.
+    const std::wstring folder = root + L"\\a b \uD55C\u0451";
+    CreateDirectoryW(root.c_str(), nullptr);
+    CreateDirectoryW(folder.c_str(), nullptr);
+    DeleteFileW((root + L"\\ran.txt").c_str());
+    DeleteFileW((folder + L"\\ran.txt").c_str());
+    const std::wstring target = TestFolder() + L"\\" + LAUNCH_TARGET;
     // "<root>\a.exe" is what a search of an unquoted command line would run first.
-    ASSERT_TRUE(CopyFileA(target.c_str(), (root + "\\a.exe").c_str(), FALSE));
-    ASSERT_TRUE(CopyFileA(target.c_str(), (folder + "\\Velmora.dll").c_str(), FALSE));
+    ASSERT_TRUE(CopyFileW(target.c_str(), (root + L"\\a.exe").c_str(), FALSE));
+    ASSERT_TRUE(CopyFileW(target.c_str(), (folder + L"\\Velmora.dll").c_str(), FALSE));
 
     RendererLauncher launcher;
     EXPECT_FALSE(launcher.Running());
-    ASSERT_TRUE(launcher.Launch(folder + "\\Velmora.dll"));
+    ASSERT_TRUE(launcher.Launch(folder + L"\\Velmora.dll"));
     EXPECT_TRUE(launcher.Running());
     for (int i = 0; i < 300 && launcher.Running(); ++i) {
         Sleep(50);
     }
     EXPECT_FALSE(launcher.Running());
-    EXPECT_TRUE(Exists(folder + "\\ran.txt"));
-    EXPECT_FALSE(Exists(root + "\\ran.txt"));
+    EXPECT_TRUE(Exists(folder + L"\\ran.txt"));
+    EXPECT_FALSE(Exists(root + L"\\ran.txt"));
 }
 
 TEST(RendererLauncher, AMissingProgramIsReportedAsNotStarted) {
     RendererLauncher launcher;
-    EXPECT_FALSE(launcher.Launch("C:\\no such folder\\Velmora.dll"));
+    EXPECT_FALSE(launcher.Launch(L"C:\\no such folder\\Velmora.dll"));
     EXPECT_FALSE(launcher.Running());
 }
 
