@@ -366,8 +366,8 @@ IniEncoding EncodingOf(std::string_view file) {
     return IniEncoding::Cp932;
 }
 
-std::string ReadIniValue(std::string_view file, std::string_view section, std::string_view key,
-                         TextCodec& codec) {
+text::Cp932String ReadIniValue(std::string_view file, text::Cp932View section, text::Cp932View key,
+                               TextCodec& codec) {
     const IniEncoding encoding = EncodingOf(file);
     if (encoding == IniEncoding::Cp932) {
         return ValueIn(file, section, key);
@@ -378,7 +378,7 @@ std::string ReadIniValue(std::string_view file, std::string_view section, std::s
     return codec.Narrow(value, IniEncoding::Cp932);
 }
 
-std::string WithIniValues(std::string_view file, std::string_view section,
+std::string WithIniValues(std::string_view file, text::Cp932View section,
                           const std::vector<IniEntry>& entries, TextCodec& codec) {
     switch (EncodingOf(file)) {
         case IniEncoding::Utf16: {

@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "text/core/cp932_string.h"
+
 namespace velmora::settings {
 
 // How a settings file keeps its text: code page 932 bytes, or after a
@@ -37,12 +39,12 @@ class TextCodec {
 // whatever the case of their ASCII letters; blanks and control spaces around
 // names and values are dropped, a NUL ends a name or value, and one pair of
 // enclosing quotes is taken off a value.
-std::string ReadIniValue(std::string_view file, std::string_view section, std::string_view key,
-                         TextCodec& codec);
+text::Cp932String ReadIniValue(std::string_view file, text::Cp932View section, text::Cp932View key,
+                               TextCodec& codec);
 
 struct IniEntry {
-    std::string key;
-    std::string value;  // code page 932
+    text::Cp932String key;
+    text::Cp932String value;
 };
 
 // The file with each key of the section set to its value, in the file's own
@@ -52,7 +54,7 @@ struct IniEntry {
 // reader would change (blanks at its ends, enclosing quotes) is written in
 // quotes. Every other byte stays as it is, bytes that are not valid UTF-8
 // included: the file is edited in place, never decoded and encoded whole.
-std::string WithIniValues(std::string_view file, std::string_view section,
+std::string WithIniValues(std::string_view file, text::Cp932View section,
                           const std::vector<IniEntry>& entries, TextCodec& codec);
 
 }  // namespace velmora::settings

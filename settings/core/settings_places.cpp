@@ -9,8 +9,8 @@ namespace {
 // The user's own folder for the program's settings.
 constexpr char16_t kProgramFolderName[] = u"Velmora";
 
-std::string NamingFiles(std::string message, TextCodec& codec,
-                        const std::vector<std::u16string>& paths) {
+text::Cp932String NamingFiles(text::Cp932String message, TextCodec& codec,
+                              const std::vector<std::u16string>& paths) {
     for (const std::u16string& path : paths) {
         message += "\n" + codec.Narrow(path, IniEncoding::Cp932);
     }
@@ -111,15 +111,18 @@ SettingsRead ReadSettingsFile(SettingsPorts ports, const SettingsPlaces& places)
     return read;
 }
 
-std::string UnreadableFilesMessage(TextCodec& codec, const std::vector<std::u16string>& paths) {
+text::Cp932String UnreadableFilesMessage(TextCodec& codec,
+                                         const std::vector<std::u16string>& paths) {
     return NamingFiles(kLoadFailedMessage, codec, paths);
 }
 
-std::optional<std::string> SaveSettingsValues(SettingsPorts ports, const SettingsPlaces& places,
-                                              std::string_view section,
-                                              const std::vector<IniEntry>& entries) {
+std::optional<text::Cp932String> SaveSettingsValues(SettingsPorts ports,
+                                                    const SettingsPlaces& places,
+                                                    std::string_view section,
+                                                    const std::vector<IniEntry>& entries) {
     const auto failure = [&](const std::vector<std::u16string>& paths) {
-        return std::optional<std::string>(NamingFiles(kSaveFailedMessage, ports.codec, paths));
+        return std::optional<text::Cp932String>(
+            NamingFiles(kSaveFailedMessage, ports.codec, paths));
     };
     const bool has_user_place = !places.per_user_file.empty();
     // Once the per-user file exists it is what every load reads first.

@@ -19,6 +19,7 @@
 #include "settings/core/ini_text.h"
 #include "settings/core/settings_ports.h"
 #include "settings/core/settings_texts.h"
+#include "text/core/cp932_string.h"
 
 namespace velmora::settings {
 
@@ -52,14 +53,16 @@ struct SettingsRead {
 SettingsRead ReadSettingsFile(SettingsPorts ports, const SettingsPlaces& places);
 
 // The message for the user naming the files a load could not read.
-std::string UnreadableFilesMessage(TextCodec& codec, const std::vector<std::u16string>& paths);
+text::Cp932String UnreadableFilesMessage(TextCodec& codec,
+                                         const std::vector<std::u16string>& paths);
 
 // Stores the entries in the section of the file the placement rule picks,
 // changing no other byte of it and keeping its encoding. The save counts
 // only when the file then reads back to the entries. Nothing on success;
 // otherwise the message for the user, naming the files it could not write.
-std::optional<std::string> SaveSettingsValues(SettingsPorts ports, const SettingsPlaces& places,
-                                              std::string_view section,
-                                              const std::vector<IniEntry>& entries);
+std::optional<text::Cp932String> SaveSettingsValues(SettingsPorts ports,
+                                                    const SettingsPlaces& places,
+                                                    std::string_view section,
+                                                    const std::vector<IniEntry>& entries);
 
 }  // namespace velmora::settings

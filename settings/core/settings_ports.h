@@ -6,6 +6,7 @@
 #include <string>
 
 #include "settings/core/ini_text.h"
+#include "text/core/cp932_string.h"
 
 namespace velmora::settings {
 
@@ -40,9 +41,9 @@ class SettingsFiles {
 class MusicFiles {
   public:
     virtual ~MusicFiles() = default;
-    // True when the code page 932 path can be opened as a file for reading
+    // True when the path can be opened as a file for reading
     // (a folder cannot).
-    virtual bool CanOpenForReading(const std::string& path) = 0;
+    virtual bool CanOpenForReading(const text::Cp932String& path) = 0;
 };
 
 class Pause {

@@ -8,11 +8,11 @@
 
 namespace velmora::settings {
 
-bool FileExists(MusicFiles& music, std::string_view path) {
+bool FileExists(MusicFiles& music, text::Cp932View path) {
     return music.CanOpenForReading(std::string(text::WithoutTrailingSeparator(path)));
 }
 
-std::int16_t StoredInteger(std::string_view text, std::int16_t previous) {
+std::int16_t StoredInteger(text::Cp932View text, std::int16_t previous) {
     if (text.empty()) {
         return 0;
     }
@@ -52,10 +52,10 @@ std::vector<IniEntry> StoredValues(const MusicChoice& choice) {
             {kKeyFile, choice.file}};
 }
 
-std::optional<std::string> SaveMusicChoice(SettingsPorts ports, const SettingsPlaces& places,
-                                           const MusicChoice& choice) {
+std::optional<text::Cp932String> SaveMusicChoice(SettingsPorts ports, const SettingsPlaces& places,
+                                                 const MusicChoice& choice) {
     if (choice.kind == kFileMusic && !FileExists(ports.music, choice.file)) {
-        return std::string(kNoMusicFileMessage);
+        return text::Cp932String(kNoMusicFileMessage);
     }
     return SaveSettingsValues(ports, places, kSection, StoredValues(choice));
 }

@@ -140,7 +140,7 @@ void Win32Pause::Wait(int milliseconds) {
     Sleep(static_cast<DWORD>(milliseconds));
 }
 
-bool Win32MusicFiles::CanOpenForReading(const std::string& path) {
+bool Win32MusicFiles::CanOpenForReading(const text::Cp932String& path) {
     HANDLE file = OpenForReading(text::WideFromCp932(path));
     if (file == INVALID_HANDLE_VALUE) {
         return false;

@@ -26,7 +26,7 @@ class Win32TextCodec final : public TextCodec {
 
 class Win32MusicFiles final : public MusicFiles {
   public:
-    bool CanOpenForReading(const std::string& path) override;
+    bool CanOpenForReading(const text::Cp932String& path) override;
 };
 
 class Win32Pause final : public Pause {

@@ -112,7 +112,7 @@ class FakeSettingsFiles final : public settings::SettingsFiles,
     std::set<std::u16string> denied;           // files that exist but cannot be read
     std::map<std::u16string, int> held_until;  // `waited` at which another program lets go
     std::set<std::u16string> writes_lost;      // replaced "successfully", yet unchanged
-    std::set<std::string> music_files;         // code page 932 paths that open
+    std::set<text::Cp932String> music_files;   // the paths that open
     int waited = 0;                            // milliseconds
     std::function<Fault()> next_fault = [] { return Fault::None; };
     int calls_until_killed = INT_MAX;  // the process dies at 0: nothing it asks happens
@@ -162,7 +162,9 @@ class FakeSettingsFiles final : public settings::SettingsFiles,
         folders.insert(path);
         return true;
     }
-    bool CanOpenForReading(const std::string& path) override { return music_files.count(path); }
+    bool CanOpenForReading(const text::Cp932String& path) override {
+        return music_files.count(path);
+    }
     void Wait(int milliseconds) override { waited += milliseconds; }
 
     std::u16string Widen(std::string_view bytes, settings::IniEncoding encoding) override {
