@@ -44,6 +44,12 @@ void LoadDllsFromSystemFolderOnly() {
     SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
 }
 
+void* OptionalSystemFunction(const wchar_t* dll, const char* function) {
+    // Loaded for the rest of the process, as the delayed imports are.
+    HMODULE module = LoadLibraryExW(dll, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    return module == nullptr ? nullptr : reinterpret_cast<void*>(GetProcAddress(module, function));
+}
+
 }  // namespace velmora::system_dlls
 
 // The toolchain's delayed-import helper calls these two by name.
