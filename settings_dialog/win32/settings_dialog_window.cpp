@@ -61,7 +61,7 @@ double WindowLength(HWND window, bool across) {
 
 }  // namespace
 
-SettingsDialogWindow::SettingsDialogWindow(HINSTANCE instance, settings::SettingsFilePort& store,
+SettingsDialogWindow::SettingsDialogWindow(HINSTANCE instance, settings::SettingsPorts store,
                                            settings::SettingsPlaces places,
                                            settings::MusicChoice& choice,
                                            std::string message_caption)
@@ -344,7 +344,7 @@ void SettingsDialogWindow::Close() {
     windows_.Destroy();
 }
 
-void ShowSettingsDialog(HINSTANCE instance, settings::SettingsFilePort& store,
+void ShowSettingsDialog(HINSTANCE instance, settings::SettingsPorts store,
                         const settings::SettingsPlaces& places, settings::MusicChoice& choice,
                         const std::string& message_caption) {
     SettingsDialogWindow window(instance, store, places, choice, message_caption);

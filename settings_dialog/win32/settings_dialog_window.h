@@ -19,7 +19,7 @@ namespace velmora::settings_dialog {
 
 class SettingsDialogWindow {
   public:
-    SettingsDialogWindow(HINSTANCE instance, settings::SettingsFilePort& store,
+    SettingsDialogWindow(HINSTANCE instance, settings::SettingsPorts store,
                          settings::SettingsPlaces places, settings::MusicChoice& choice,
                          std::string message_caption);
     SettingsDialogWindow(const SettingsDialogWindow&) = delete;
@@ -50,7 +50,7 @@ class SettingsDialogWindow {
     void Close();
 
     HINSTANCE instance_;
-    settings::SettingsFilePort& store_;
+    settings::SettingsPorts store_;
     const settings::SettingsPlaces places_;
     const std::string message_caption_;  // the program's title
     Scale scale_;

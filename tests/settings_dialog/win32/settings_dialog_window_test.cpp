@@ -44,7 +44,7 @@ class SettingsDialogWindowTest : public ::testing::Test {
             }
         };
         SetTimer(nullptr, 0, 10, Tick);
-        ShowSettingsDialog(GetModuleHandleA(nullptr), store, kPlaces, choice, "Velmora");
+        ShowSettingsDialog(GetModuleHandleA(nullptr), store.Ports(), kPlaces, choice, "Velmora");
         EXPECT_EQ(FindWindowA(nullptr, "<Velmora>"), nullptr);
     }
 
@@ -105,7 +105,7 @@ TEST_F(SettingsDialogWindowTest, LoadsShowsAndSavesWhatTheUserChose) {
         Click(form, ControlId::SaveButton);
         EXPECT_FALSE(IsWindow(form));
     });
-    EXPECT_EQ(store.Bytes(kPlaces.beside_program),
+    EXPECT_EQ(store.Bytes(kPlaces.file_beside_program),
               "[Section]\r\nBGM\x8B\xE6\x95\xAA=1\r\nBGM\xD8\xCB\xDF\xB0\xC4=4\r\n"
               "BGM\xCC\xA7\xB2\xD9=C:\\Music\\theme.mp3\r\n");
     EXPECT_EQ(choice.repeat_track, 4);
