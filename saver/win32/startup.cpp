@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "contract/run_contract.h"
 #include "saver/core/saver_texts.h"
@@ -47,9 +48,11 @@ void StartProgram(SaverProgram& program) {
     others.dialog_window = WindowExists(settings_dialog::kDialogCaption);
     StartupDecision decision = DecideOnArrival(argument_text, others);
     settings::SettingsPlaces places;
+    std::vector<std::u16string> unreadable_settings;
     if (decision.action == StartupAction::LoadSettings) {
         places = SettingsFilePlaces();
-        settings::LoadMusicChoice(program.settings_file, places, program.music);
+        unreadable_settings =
+            settings::LoadMusicChoice(program.settings_ports.Ports(), places, program.music);
         decision = DecideWithSettings(argument_text, RendererPresent());
     }
 
@@ -73,8 +76,16 @@ void StartProgram(SaverProgram& program) {
             text::ShowMessage(nullptr, kMissingRendererMessage, VELMORA_TITLE);
             break;
         case StartupAction::ShowSettingsDialog:
-            settings_dialog::ShowSettingsDialog(GetModuleHandleA(nullptr), program.settings_file,
-                                                places, program.music, VELMORA_TITLE);
+            // A run goes on with what it could read; the dialog first says what it could not.
+            if (!unreadable_settings.empty()) {
+                text::ShowMessage(nullptr,
+                                  settings::UnreadableFilesMessage(
+                                      program.settings_ports.Ports().codec, unreadable_settings),
+                                  VELMORA_TITLE);
+            }
+            settings_dialog::ShowSettingsDialog(GetModuleHandleA(nullptr),
+                                                program.settings_ports.Ports(), places,
+                                                program.music, VELMORA_TITLE);
             break;
         case StartupAction::LoadSettings:
         case StartupAction::EndProgram:

@@ -13,7 +13,7 @@ namespace velmora::saver {
 
 // Everything the program keeps, owned by WinMain for the life of the process.
 struct SaverProgram {
-    settings::Win32SettingsFile settings_file;
+    settings::Win32SettingsPorts settings_ports;
     settings::MusicChoice music;  // 0, 0 and empty until the settings are loaded
     PreviewWindow preview;
     std::unique_ptr<RunWindow> run;

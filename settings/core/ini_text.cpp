@@ -316,8 +316,7 @@ std::string Utf16Bytes(std::u16string_view units) {
     return bytes;
 }
 
-// A file with a byte-order mark as UTF-16 text, and that text back as the
-// file's bytes.
+// A file with a byte-order mark as UTF-16 text, for reading.
 std::u16string TextOf(std::string_view file, IniEncoding encoding, TextCodec& codec) {
     if (encoding == IniEncoding::Utf16) {
         return Utf16Units(file.substr(2));
@@ -325,11 +324,34 @@ std::u16string TextOf(std::string_view file, IniEncoding encoding, TextCodec& co
     return codec.Widen(file.substr(3), IniEncoding::Utf8);
 }
 
-std::string FileOf(std::u16string_view text, IniEncoding encoding, TextCodec& codec) {
-    if (encoding == IniEncoding::Utf16) {
-        return kUtf16Mark + Utf16Bytes(text);
+// UTF-8 bytes one unit each, and back. Line breaks, brackets, "=" and blanks
+// are ASCII, which no byte of a longer UTF-8 character can be, so the walk
+// over these units finds the lines the reader finds, in place, even where
+// the bytes are not valid UTF-8.
+std::u16string ByteUnits(std::string_view bytes) {
+    std::u16string units(bytes.size(), u'\0');
+    std::transform(bytes.begin(), bytes.end(), units.begin(),
+                   [](char byte) { return static_cast<unsigned char>(byte); });
+    return units;
+}
+
+std::string BytesOfUnits(std::u16string_view units) {
+    std::string bytes(units.size(), '\0');
+    std::transform(units.begin(), units.end(), bytes.begin(),
+                   [](char16_t unit) { return static_cast<char>(unit & 0xFF); });
+    return bytes;
+}
+
+// Sets every entry in the text; `units` turns a code page 932 text into the
+// text's own units.
+template <typename Unit, typename Units>
+std::basic_string<Unit> WithEntries(std::basic_string<Unit> text, std::string_view section,
+                                    const std::vector<IniEntry>& entries, Units units) {
+    const std::basic_string<Unit> own_section = units(section);
+    for (const IniEntry& entry : entries) {
+        text = WithValue<Unit>(text, own_section, units(entry.key), units(entry.value));
     }
-    return kUtf8Mark + codec.Narrow(text, IniEncoding::Utf8);
+    return text;
 }
 
 }  // namespace
@@ -344,8 +366,8 @@ IniEncoding EncodingOf(std::string_view file) {
     return IniEncoding::Cp932;
 }
 
-std::string ReadIniValue(std::string_view file, std::string_view section, std::string_view key,
-                         TextCodec& codec) {
+text::Cp932String ReadIniValue(std::string_view file, text::Cp932View section, text::Cp932View key,
+                               TextCodec& codec) {
     const IniEncoding encoding = EncodingOf(file);
     if (encoding == IniEncoding::Cp932) {
         return ValueIn(file, section, key);
@@ -356,23 +378,30 @@ std::string ReadIniValue(std::string_view file, std::string_view section, std::s
     return codec.Narrow(value, IniEncoding::Cp932);
 }
 
-std::string WithIniValues(std::string_view file, std::string_view section,
+std::string WithIniValues(std::string_view file, text::Cp932View section,
                           const std::vector<IniEntry>& entries, TextCodec& codec) {
-    const IniEncoding encoding = EncodingOf(file);
-    if (encoding == IniEncoding::Cp932) {
-        std::string out(file);
-        for (const IniEntry& entry : entries) {
-            out = WithValue<char>(out, section, entry.key, entry.value);
+    switch (EncodingOf(file)) {
+        case IniEncoding::Utf16: {
+            // An odd last byte is no unit of the text; it stays the file's last byte.
+            const std::size_t even_end = file.size() - (file.size() % 2);
+            const std::u16string text = WithEntries(
+                Utf16Units(file.substr(2, even_end - 2)), section, entries,
+                [&](std::string_view cp932) { return codec.Widen(cp932, IniEncoding::Cp932); });
+            return kUtf16Mark + Utf16Bytes(text) + std::string(file.substr(even_end));
         }
-        return out;
+        case IniEncoding::Utf8: {
+            const std::u16string text = WithEntries(
+                ByteUnits(file.substr(3)), section, entries, [&](std::string_view cp932) {
+                    return ByteUnits(
+                        codec.Narrow(codec.Widen(cp932, IniEncoding::Cp932), IniEncoding::Utf8));
+                });
+            return kUtf8Mark + BytesOfUnits(text);
+        }
+        case IniEncoding::Cp932:
+            break;
     }
-    std::u16string text = TextOf(file, encoding, codec);
-    const std::u16string wide_section = codec.Widen(section, IniEncoding::Cp932);
-    for (const IniEntry& entry : entries) {
-        text = WithValue<char16_t>(text, wide_section, codec.Widen(entry.key, IniEncoding::Cp932),
-                                   codec.Widen(entry.value, IniEncoding::Cp932));
-    }
-    return FileOf(text, encoding, codec);
+    return WithEntries(std::string(file), section, entries,
+                       [](std::string_view cp932) { return std::string(cp932); });
 }
 
 }  // namespace velmora::settings

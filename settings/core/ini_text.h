@@ -5,12 +5,14 @@
 // they are on every system code page; a file that starts with a byte-order
 // mark is UTF-16 or UTF-8 text and stays so.
 //
-// Every read and write walks the file once: a damaged file costs no more than
-// a sound one of the same length.
+// Each key read, and each key a write sets, walks the file once: a damaged
+// file costs no more than a sound one of the same length.
 
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "text/core/cp932_string.h"
 
 namespace velmora::settings {
 
@@ -37,20 +39,22 @@ class TextCodec {
 // whatever the case of their ASCII letters; blanks and control spaces around
 // names and values are dropped, a NUL ends a name or value, and one pair of
 // enclosing quotes is taken off a value.
-std::string ReadIniValue(std::string_view file, std::string_view section, std::string_view key,
-                         TextCodec& codec);
+text::Cp932String ReadIniValue(std::string_view file, text::Cp932View section, text::Cp932View key,
+                               TextCodec& codec);
 
 struct IniEntry {
-    std::string key;
-    std::string value;  // code page 932
+    text::Cp932String key;
+    text::Cp932String value;
 };
 
 // The file with each key of the section set to its value, in the file's own
 // encoding: the line the reader finds for a key is rewritten where it stands,
 // a missing key goes after the section's last line, a missing section at the
-// end of the file. A value the reader would change (blanks at its ends,
-// enclosing quotes) is written in quotes. Every other byte stays.
-std::string WithIniValues(std::string_view file, std::string_view section,
+// end of the file (before the odd last byte of a UTF-16 file). A value the
+// reader would change (blanks at its ends, enclosing quotes) is written in
+// quotes. Every other byte stays as it is, bytes that are not valid UTF-8
+// included: the file is edited in place, never decoded and encoded whole.
+std::string WithIniValues(std::string_view file, text::Cp932View section,
                           const std::vector<IniEntry>& entries, TextCodec& codec);
 
 }  // namespace velmora::settings

@@ -9,10 +9,10 @@ namespace {
 // The user's own folder for the program's settings.
 constexpr char16_t kProgramFolderName[] = u"Velmora";
 
-std::string FailureMessage(SettingsFilePort& port, const std::vector<std::u16string>& paths) {
-    std::string message = kSaveFailedMessage;
+text::Cp932String NamingFiles(text::Cp932String message, TextCodec& codec,
+                              const std::vector<std::u16string>& paths) {
     for (const std::u16string& path : paths) {
-        message += "\n" + port.Narrow(path, IniEncoding::Cp932);
+        message += "\n" + codec.Narrow(path, IniEncoding::Cp932);
     }
     return message;
 }
@@ -20,27 +20,64 @@ std::string FailureMessage(SettingsFilePort& port, const std::vector<std::u16str
 // Tries again while `again` says the outcome may change, for up to
 // kHeldFileRetryMilliseconds.
 template <typename Try, typename Again>
-auto Retrying(SettingsFilePort& port, Try attempt, Again again) {
+auto Retrying(Pause& pause, Try attempt, Again again) {
     auto outcome = attempt();
     for (int waited = 0; again(outcome) && waited < kHeldFileRetryMilliseconds;
          waited += kHeldFileRetryStepMilliseconds) {
-        port.Wait(kHeldFileRetryStepMilliseconds);
+        pause.Wait(kHeldFileRetryStepMilliseconds);
         outcome = attempt();
     }
     return outcome;
 }
 
-bool ReadsBackAs(SettingsFilePort& port, const FileRead& file, std::string_view section,
+FileRead ReadRetrying(SettingsPorts ports, const std::u16string& path) {
+    return Retrying(
+        ports.pause, [&] { return ports.files.ReadWholeFile(path); },
+        [](const FileRead& read) { return read.state == FileRead::State::Held; });
+}
+
+bool ReadsBackAs(TextCodec& codec, const FileRead& file, std::string_view section,
                  const std::vector<IniEntry>& entries) {
     if (file.state != FileRead::State::Read) {
         return false;
     }
     for (const IniEntry& entry : entries) {
-        if (ReadIniValue(file.bytes, section, entry.key, port) != entry.value) {
+        if (ReadIniValue(file.bytes, section, entry.key, codec) != entry.value) {
             return false;
         }
     }
     return true;
+}
+
+enum class Written {
+    Done,
+    Refused,  // the place will not take the file: another place may
+    Failed,   // held for good, or not kept: the choice stays where it is
+};
+
+Written WriteValues(SettingsPorts ports, const std::u16string& path, std::string_view section,
+                    const std::vector<IniEntry>& entries) {
+    // The file's other lines are kept, so one that cannot be read now is not written over.
+    const FileRead current = ReadRetrying(ports, path);
+    if (current.state == FileRead::State::Denied) {
+        return Written::Refused;
+    }
+    if (current.state == FileRead::State::Held) {
+        return Written::Failed;
+    }
+    const std::string updated = WithIniValues(current.bytes, section, entries, ports.codec);
+    const Replacement replaced = Retrying(
+        ports.pause, [&] { return ports.files.ReplaceWholeFile(path, updated); },
+        [](Replacement outcome) { return outcome == Replacement::Held; });
+    if (replaced == Replacement::Refused) {
+        return Written::Refused;
+    }
+    if (replaced == Replacement::Held) {
+        return Written::Failed;
+    }
+    // A scanner may open the new file at once: the read-back waits for it too.
+    return ReadsBackAs(ports.codec, ReadRetrying(ports, path), section, entries) ? Written::Done
+                                                                                 : Written::Failed;
 }
 
 }  // namespace
@@ -48,55 +85,66 @@ bool ReadsBackAs(SettingsFilePort& port, const FileRead& file, std::string_view 
 SettingsPlaces PlacesFor(std::u16string_view program_folder, std::u16string_view app_data_folder) {
     SettingsPlaces places;
     places.program_folder = program_folder;
-    places.beside_program = text::InFolder(program_folder, kSettingsFileName);
+    places.file_beside_program = text::InFolder(program_folder, kSettingsFileName);
     if (!app_data_folder.empty()) {
-        places.user_folder = text::InFolder(app_data_folder, kProgramFolderName);
-        places.per_user = text::InFolder(places.user_folder, kSettingsFileName);
+        places.per_user_folder = text::InFolder(app_data_folder, kProgramFolderName);
+        places.per_user_file = text::InFolder(places.per_user_folder, kSettingsFileName);
     }
     return places;
 }
 
-std::string ReadSettingsFile(SettingsFilePort& port, const SettingsPlaces& places) {
-    FileRead chosen = port.ReadWholeFile(places.beside_program);
-    if (!places.per_user.empty()) {
-        FileRead user = port.ReadWholeFile(places.per_user);
-        if (user.state == FileRead::State::Read &&
-            (chosen.state != FileRead::State::Read || user.last_written > chosen.last_written)) {
-            chosen = std::move(user);
+SettingsRead ReadSettingsFile(SettingsPorts ports, const SettingsPlaces& places) {
+    SettingsRead read;
+    for (const std::u16string* path : {&places.per_user_file, &places.file_beside_program}) {
+        if (path->empty()) {
+            continue;
+        }
+        FileRead file = ReadRetrying(ports, *path);
+        if (file.state == FileRead::State::Read) {
+            read.bytes = std::move(file.bytes);
+            return read;
+        }
+        if (file.state != FileRead::State::Missing) {
+            read.unreadable.push_back(*path);
         }
     }
-    return chosen.state == FileRead::State::Read ? chosen.bytes : std::string();
+    return read;
 }
 
-std::optional<std::string> SaveSettingsValues(SettingsFilePort& port, const SettingsPlaces& places,
-                                              std::string_view section,
-                                              const std::vector<IniEntry>& entries) {
-    const bool beside = places.per_user.empty() || port.FolderAcceptsNewFile(places.program_folder);
-    const std::u16string& target = beside ? places.beside_program : places.per_user;
-    // The message names the program's folder's file too when it was passed over.
-    std::vector<std::u16string> refused = {target};
-    if (!beside) {
-        refused.insert(refused.begin(), places.beside_program);
+text::Cp932String UnreadableFilesMessage(TextCodec& codec,
+                                         const std::vector<std::u16string>& paths) {
+    return NamingFiles(kLoadFailedMessage, codec, paths);
+}
+
+std::optional<text::Cp932String> SaveSettingsValues(SettingsPorts ports,
+                                                    const SettingsPlaces& places,
+                                                    std::string_view section,
+                                                    const std::vector<IniEntry>& entries) {
+    const auto failure = [&](const std::vector<std::u16string>& paths) {
+        return std::optional<text::Cp932String>(
+            NamingFiles(kSaveFailedMessage, ports.codec, paths));
+    };
+    const bool has_user_place = !places.per_user_file.empty();
+    // Once the per-user file exists it is what every load reads first.
+    if (has_user_place &&
+        ports.files.ReadWholeFile(places.per_user_file).state != FileRead::State::Missing) {
+        if (WriteValues(ports, places.per_user_file, section, entries) == Written::Done) {
+            return std::nullopt;
+        }
+        return failure({places.per_user_file});
     }
-    if (!beside && !port.MakeFolder(places.user_folder)) {
-        return FailureMessage(port, refused);
+    const Written beside = WriteValues(ports, places.file_beside_program, section, entries);
+    if (beside == Written::Done) {
+        return std::nullopt;
     }
-    // The file's other lines are kept, so one that cannot be read now is not written over.
-    const FileRead current = Retrying(
-        port, [&] { return port.ReadWholeFile(target); },
-        [](const FileRead& read) { return read.state == FileRead::State::Unreadable; });
-    if (current.state == FileRead::State::Unreadable) {
-        return FailureMessage(port, refused);
+    if (beside == Written::Failed || !has_user_place) {
+        return failure({places.file_beside_program});
     }
-    const std::string updated = WithIniValues(current.bytes, section, entries, port);
-    const Replacement replaced = Retrying(
-        port, [&] { return port.ReplaceWholeFile(target, updated); },
-        [](Replacement outcome) { return outcome == Replacement::Held; });
-    if (replaced != Replacement::Done ||
-        !ReadsBackAs(port, port.ReadWholeFile(target), section, entries)) {
-        return FailureMessage(port, refused);
+    if (ports.files.MakeFolder(places.per_user_folder) &&
+        WriteValues(ports, places.per_user_file, section, entries) == Written::Done) {
+        return std::nullopt;
     }
-    return std::nullopt;
+    return failure({places.file_beside_program, places.per_user_file});
 }
 
 }  // namespace velmora::settings

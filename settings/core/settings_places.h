@@ -1,87 +1,68 @@
 #pragma once
-// Where the settings file lives and how it is loaded and saved. A save goes
-// beside the program when the program's folder accepts a new file (tried
-// each time), and to the user's own folder only when it does not (a
-// machine-wide install). A load reads the newer of the two files, so neither
-// hides a later choice kept in the other. Paths are UTF-16 from the platform
-// to every call; the file's text stays code page 932 (or the Unicode form it
-// already has).
+// Where the settings file lives and how it is loaded and saved, with no
+// trust in any file's timestamp:
+// - The per-user file, once it exists, is the settings file: a load reads it
+//   first and a save writes it. Otherwise the file beside the program is.
+// - A save goes beside the program unless that place refuses (a read-only
+//   file or folder, one the user may not write); then it makes the per-user
+//   file, which every later load and save take.
+// - A file another program holds is tried again for about two seconds, at a
+//   load as at a save; a refusal is final at once.
+// Paths are UTF-16 from the platform to every call; the file's text stays
+// code page 932 (or the Unicode form it already has).
 
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "settings/core/ini_text.h"
+#include "settings/core/settings_ports.h"
 #include "settings/core/settings_texts.h"
+#include "text/core/cp932_string.h"
 
 namespace velmora::settings {
 
 inline constexpr char16_t kSettingsFileName[] = u"Velmora.ini";
 
-// How long a save keeps trying a file that another program holds, and how
-// long it waits between tries.
+// How long a load or save keeps trying a file that another program holds,
+// and how long it waits between tries.
 inline constexpr int kHeldFileRetryMilliseconds = 2000;
 inline constexpr int kHeldFileRetryStepMilliseconds = 100;
 
 struct SettingsPlaces {
     std::u16string program_folder;
-    std::u16string beside_program;  // the program's folder and the file name
-    std::u16string user_folder;     // the user's own folder for this program; "" when none
-    std::u16string per_user;        // the file in it; "" when there is no user folder
+    std::u16string file_beside_program;  // the settings file in the program's folder
+    std::u16string per_user_folder;      // the user's own folder for this program; "" when none
+    std::u16string per_user_file;        // the settings file in it; "" when there is no such folder
 };
 
 // The places for a program folder and the user's application-data folder
 // ("" when the platform gives none).
 SettingsPlaces PlacesFor(std::u16string_view program_folder, std::u16string_view app_data_folder);
 
-// What reading a whole file found. A file that exists but cannot be read now
-// (another program locked it, access denied) is not a missing one.
-struct FileRead {
-    enum class State { Missing, Unreadable, Read };
-    State state = State::Missing;
+// The bytes the settings are read from ("" when there are none), and the
+// files that exist but could not be read, in the order they were tried.
+struct SettingsRead {
     std::string bytes;
-    std::uint64_t last_written = 0;  // when it exists: a time that grows with every write
+    std::vector<std::u16string> unreadable;
 };
 
-enum class Replacement {
-    Done,
-    Refused,  // read-only, or no file can be made there
-    Held,     // another program holds the file open; may succeed later
-};
+// The per-user file when it exists and can be read, otherwise the file
+// beside the program.
+SettingsRead ReadSettingsFile(SettingsPorts ports, const SettingsPlaces& places);
 
-// The settings files on the platform, the music file test, the conversions
-// between code page 932 and UTF-16, and the pause between tries.
-class SettingsFilePort : public TextCodec {
-  public:
-    // True when the code page 932 path can be opened as a file for reading
-    // (a folder cannot).
-    virtual bool CanOpenForReading(const std::string& path) = 0;
-    virtual FileRead ReadWholeFile(const std::u16string& path) = 0;
-    // True when a new file can be made in the folder (found by making one).
-    virtual bool FolderAcceptsNewFile(const std::u16string& folder) = 0;
-    // Puts these bytes in place of the file (or creates it) in one step, so a
-    // reader sees the old file or the new one, never a mix.
-    virtual Replacement ReplaceWholeFile(const std::u16string& path, const std::string& bytes) = 0;
-    // Makes the folder unless it exists; false when it cannot be made.
-    virtual bool MakeFolder(const std::u16string& path) = 0;
-    virtual void Wait(int milliseconds) = 0;
-};
-
-// The bytes the settings are read from: of the two files that can be read,
-// the one written last (the one beside the program when both were written
-// at the same time); "" when neither can.
-std::string ReadSettingsFile(SettingsFilePort& port, const SettingsPlaces& places);
+// The message for the user naming the files a load could not read.
+text::Cp932String UnreadableFilesMessage(TextCodec& codec,
+                                         const std::vector<std::u16string>& paths);
 
 // Stores the entries in the section of the file the placement rule picks,
-// keeping its other lines and its encoding. A file another program holds is
-// tried again for kHeldFileRetryMilliseconds. The save counts only when the
-// file then reads back to the entries. Nothing on success; otherwise the
-// message for the user, naming the file (and the one beside the program
-// when its folder took no file).
-std::optional<std::string> SaveSettingsValues(SettingsFilePort& port, const SettingsPlaces& places,
-                                              std::string_view section,
-                                              const std::vector<IniEntry>& entries);
+// changing no other byte of it and keeping its encoding. The save counts
+// only when the file then reads back to the entries. Nothing on success;
+// otherwise the message for the user, naming the files it could not write.
+std::optional<text::Cp932String> SaveSettingsValues(SettingsPorts ports,
+                                                    const SettingsPlaces& places,
+                                                    std::string_view section,
+                                                    const std::vector<IniEntry>& entries);
 
 }  // namespace velmora::settings

@@ -8,11 +8,11 @@
 
 namespace velmora::settings {
 
-bool FileExists(SettingsFilePort& port, std::string_view path) {
-    return port.CanOpenForReading(std::string(text::WithoutTrailingSeparator(path)));
+bool FileExists(MusicFiles& music, text::Cp932View path) {
+    return music.CanOpenForReading(std::string(text::WithoutTrailingSeparator(path)));
 }
 
-std::int16_t StoredInteger(std::string_view text, std::int16_t previous) {
+std::int16_t StoredInteger(text::Cp932View text, std::int16_t previous) {
     if (text.empty()) {
         return 0;
     }
@@ -28,19 +28,22 @@ std::int16_t StoredInteger(std::string_view text, std::int16_t previous) {
     return static_cast<std::int16_t>(whole);
 }
 
-void LoadMusicChoice(SettingsFilePort& port, const SettingsPlaces& places, MusicChoice& choice) {
-    const std::string file = ReadSettingsFile(port, places);
-    choice.kind = StoredInteger(ReadIniValue(file, kSection, kKeyKind, port), choice.kind);
-    choice.repeat_track =
-        StoredInteger(ReadIniValue(file, kSection, kKeyRepeatTrack, port), choice.repeat_track);
+std::vector<std::u16string> LoadMusicChoice(SettingsPorts ports, const SettingsPlaces& places,
+                                            MusicChoice& choice) {
+    const SettingsRead read = ReadSettingsFile(ports, places);
+    const std::string& file = read.bytes;
+    choice.kind = StoredInteger(ReadIniValue(file, kSection, kKeyKind, ports.codec), choice.kind);
+    choice.repeat_track = StoredInteger(ReadIniValue(file, kSection, kKeyRepeatTrack, ports.codec),
+                                        choice.repeat_track);
 
-    choice.file = ReadIniValue(file, kSection, kKeyFile, port);
-    if (!choice.file.empty() && !FileExists(port, choice.file)) {
+    choice.file = ReadIniValue(file, kSection, kKeyFile, ports.codec);
+    if (!choice.file.empty() && !FileExists(ports.music, choice.file)) {
         choice.file.clear();
     }
     if (choice.file.empty() && choice.kind == kFileMusic) {
         choice.kind = kNoMusic;
     }
+    return read.unreadable;
 }
 
 std::vector<IniEntry> StoredValues(const MusicChoice& choice) {
@@ -49,9 +52,12 @@ std::vector<IniEntry> StoredValues(const MusicChoice& choice) {
             {kKeyFile, choice.file}};
 }
 
-std::optional<std::string> SaveMusicChoice(SettingsFilePort& port, const SettingsPlaces& places,
-                                           const MusicChoice& choice) {
-    return SaveSettingsValues(port, places, kSection, StoredValues(choice));
+std::optional<text::Cp932String> SaveMusicChoice(SettingsPorts ports, const SettingsPlaces& places,
+                                                 const MusicChoice& choice) {
+    if (choice.kind == kFileMusic && !FileExists(ports.music, choice.file)) {
+        return text::Cp932String(kNoMusicFileMessage);
+    }
+    return SaveSettingsValues(ports, places, kSection, StoredValues(choice));
 }
 
 }  // namespace velmora::settings

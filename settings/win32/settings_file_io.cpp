@@ -4,6 +4,8 @@
 
 #include <shlobj.h>
 
+#include <optional>
+
 #include "text/core/cp932_text.h"
 #include "text/win32/wide_text.h"
 
@@ -38,101 +40,107 @@ std::optional<std::string> ReadAll(HANDLE file) {
     return content;
 }
 
-// The file beside the target that a replacement is written to first.
+// A file of its own beside the target for this one replacement: no other
+// save, at once in this or another process, and no earlier one a scanner
+// still holds, shares its name.
 std::wstring FreshFileFor(const std::wstring& target) {
-    return target + L".new";
+    static LONG replacements = 0;
+    return target + L"." + std::to_wstring(GetCurrentProcessId()) + L"-" +
+           std::to_wstring(InterlockedIncrement(&replacements)) + L".new";
 }
 
-// Another program holding the file open refuses its replacement with one of
-// these; it may let go soon.
 bool HeldByAnotherProgram(DWORD error) {
-    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
-           error == ERROR_ACCESS_DENIED;
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION;
+}
+
+// Whether an existing file may be replaced now: a read-only file, or one the
+// user may not write, refuses for good; one another program holds open
+// without sharing may let go soon. The replacing move alone would report
+// both as "access denied". The read-only flag is looked at itself: not every
+// system refuses the open for it.
+Replacement MayReplace(const std::wstring& target) {
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+        return Replacement::Refused;
+    }
+    HANDLE file = CreateFileW(target.c_str(), GENERIC_WRITE | DELETE,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+        CloseHandle(file);
+        return Replacement::Done;
+    }
+    const DWORD error = GetLastError();
+    if (error == ERROR_FILE_NOT_FOUND) {
+        return Replacement::Done;
+    }
+    return HeldByAnotherProgram(error) ? Replacement::Held : Replacement::Refused;
 }
 
 }  // namespace
 
-FileRead Win32SettingsFile::ReadWholeFile(const std::u16string& path) {
+FileRead Win32SettingsFiles::ReadWholeFile(const std::u16string& path) {
     const std::wstring wide = text::WideOf(path);
     FileRead result;
-    WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (!GetFileAttributesExW(wide.c_str(), GetFileExInfoStandard, &data)) {
-        const DWORD error = GetLastError();
-        if (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND) {
-            result.state = FileRead::State::Unreadable;
-        }
+    const DWORD attributes = GetFileAttributesW(wide.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
         return result;
     }
-    if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-        return result;
-    }
-    result.state = FileRead::State::Unreadable;
-    result.last_written = (static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
-                          data.ftLastWriteTime.dwLowDateTime;
     HANDLE file = OpenForReading(wide);
     if (file == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        if (HeldByAnotherProgram(error)) {
+            result.state = FileRead::State::Held;
+        } else if (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND) {
+            result.state = FileRead::State::Denied;
+        }
         return result;
     }
     if (auto bytes = ReadAll(file)) {
         result.state = FileRead::State::Read;
         result.bytes = std::move(*bytes);
+    } else {
+        result.state = FileRead::State::Held;  // a range another program locked
     }
     CloseHandle(file);
     return result;
 }
 
-bool Win32SettingsFile::FolderAcceptsNewFile(const std::u16string& folder) {
-    const std::wstring probe =
-        FreshFileFor(text::WideOf(text::InFolder(folder, kSettingsFileName)));
-    HANDLE file = CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return false;
-    }
-    CloseHandle(file);
-    return true;
-}
-
-Replacement Win32SettingsFile::ReplaceWholeFile(const std::u16string& path,
-                                                const std::string& bytes) {
+Replacement Win32SettingsFiles::ReplaceWholeFile(const std::u16string& path,
+                                                 const std::string& bytes) {
     const std::wstring target = text::WideOf(path);
-    // A read-only file is not written over (the move alone would not stop
-    // everywhere).
-    const DWORD attributes = GetFileAttributesW(target.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
-        return Replacement::Refused;
+    const Replacement allowed = MayReplace(target);
+    if (allowed != Replacement::Done) {
+        return allowed;
     }
     const std::wstring fresh = FreshFileFor(target);
-    HANDLE file = CreateFileW(fresh.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+    HANDLE file = CreateFileW(fresh.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         return Replacement::Refused;
     }
     const bool written = WriteAll(file, bytes);
     CloseHandle(file);
-    if (!written) {
-        DeleteFileW(fresh.c_str());
-        return Replacement::Refused;
+    if (written && MoveFileExW(fresh.c_str(), target.c_str(),
+                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        return Replacement::Done;
     }
-    if (!MoveFileExW(fresh.c_str(), target.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        const DWORD error = GetLastError();
-        DeleteFileW(fresh.c_str());
-        return HeldByAnotherProgram(error) ? Replacement::Held : Replacement::Refused;
-    }
-    return Replacement::Done;
+    DeleteFileW(fresh.c_str());
+    // Taken by another program between the test and the move, or refused.
+    return written && MayReplace(target) == Replacement::Held ? Replacement::Held
+                                                              : Replacement::Refused;
 }
 
-bool Win32SettingsFile::MakeFolder(const std::u16string& path) {
+bool Win32SettingsFiles::MakeFolder(const std::u16string& path) {
     return CreateDirectoryW(text::WideOf(path).c_str(), nullptr) ||
            GetLastError() == ERROR_ALREADY_EXISTS;
 }
 
-void Win32SettingsFile::Wait(int milliseconds) {
+void Win32Pause::Wait(int milliseconds) {
     Sleep(static_cast<DWORD>(milliseconds));
 }
 
-bool Win32SettingsFile::CanOpenForReading(const std::string& path) {
+bool Win32MusicFiles::CanOpenForReading(const text::Cp932String& path) {
     HANDLE file = OpenForReading(text::WideFromCp932(path));
     if (file == INVALID_HANDLE_VALUE) {
         return false;
@@ -141,12 +149,12 @@ bool Win32SettingsFile::CanOpenForReading(const std::string& path) {
     return true;
 }
 
-std::u16string Win32SettingsFile::Widen(std::string_view bytes, IniEncoding encoding) {
+std::u16string Win32TextCodec::Widen(std::string_view bytes, IniEncoding encoding) {
     return text::Utf16Of(encoding == IniEncoding::Utf8 ? text::WideFromUtf8(bytes)
                                                        : text::WideFromCp932(bytes));
 }
 
-std::string Win32SettingsFile::Narrow(std::u16string_view text, IniEncoding encoding) {
+std::string Win32TextCodec::Narrow(std::u16string_view text, IniEncoding encoding) {
     const std::wstring wide = text::WideOf(text);
     return encoding == IniEncoding::Utf8 ? text::Utf8FromWide(wide) : text::Cp932FromWide(wide);
 }

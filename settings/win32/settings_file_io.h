@@ -1,27 +1,49 @@
 #pragma once
-// The settings files on the platform: whole-file reads with the time of the
-// last write, replacement through a file beside the target, the test whether
-// a folder takes a new file, the user's application-data folder, the music
-// file test, and the platform's own text conversions. The settings paths are
-// wide from end to end; only the music file's path is code page 932.
+// The settings model's ports on the platform: whole-file reads that tell a
+// held file from a denied one, replacement through a file of its own beside
+// the target, the user's application-data folder, the music file test, the
+// platform's own text conversions and its sleep. The settings paths are wide
+// from end to end; only the music file's path is code page 932.
 
-#include <optional>
 #include <string>
 
-#include "settings/core/settings_places.h"
+#include "settings/core/settings_ports.h"
 
 namespace velmora::settings {
 
-class Win32SettingsFile final : public SettingsFilePort {
+class Win32SettingsFiles final : public SettingsFiles {
   public:
-    bool CanOpenForReading(const std::string& path) override;
     FileRead ReadWholeFile(const std::u16string& path) override;
-    bool FolderAcceptsNewFile(const std::u16string& folder) override;
     Replacement ReplaceWholeFile(const std::u16string& path, const std::string& bytes) override;
     bool MakeFolder(const std::u16string& path) override;
-    void Wait(int milliseconds) override;
+};
+
+class Win32TextCodec final : public TextCodec {
+  public:
     std::u16string Widen(std::string_view bytes, IniEncoding encoding) override;
     std::string Narrow(std::u16string_view text, IniEncoding encoding) override;
+};
+
+class Win32MusicFiles final : public MusicFiles {
+  public:
+    bool CanOpenForReading(const text::Cp932String& path) override;
+};
+
+class Win32Pause final : public Pause {
+  public:
+    void Wait(int milliseconds) override;
+};
+
+// The four ports together, for a program's whole life.
+class Win32SettingsPorts {
+  public:
+    SettingsPorts Ports() { return {files_, codec_, music_, pause_}; }
+
+  private:
+    Win32SettingsFiles files_;
+    Win32TextCodec codec_;
+    Win32MusicFiles music_;
+    Win32Pause pause_;
 };
 
 // The user's roaming application-data folder; "" when the platform gives none.

@@ -19,7 +19,7 @@ namespace velmora::settings_dialog {
 
 class SettingsDialogWindow {
   public:
-    SettingsDialogWindow(HINSTANCE instance, settings::SettingsFilePort& store,
+    SettingsDialogWindow(HINSTANCE instance, settings::SettingsPorts store,
                          settings::SettingsPlaces places, settings::MusicChoice& choice,
                          std::string message_caption);
     SettingsDialogWindow(const SettingsDialogWindow&) = delete;
@@ -50,12 +50,13 @@ class SettingsDialogWindow {
     void Close();
 
     HINSTANCE instance_;
-    settings::SettingsFilePort& store_;
+    settings::SettingsPorts store_;
     const settings::SettingsPlaces places_;
     const std::string message_caption_;  // the program's title
     Scale scale_;
     DialogPainting painting_;
     DialogWindows windows_;
+    bool complete_ = false;  // made and loaded
     bool hourglass_ = false;
     bool closed_ = false;
     HWND focus_ = nullptr;  // the control that had the focus when the dialog was deactivated

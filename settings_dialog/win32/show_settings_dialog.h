@@ -19,7 +19,7 @@ namespace velmora::settings_dialog {
 // closed (Save, Cancel or the close box). The dialog edits `choice`; a save
 // writes it to the settings file at `places` through `store`; what the dialog
 // tells the user comes in message boxes captioned `message_caption`.
-void ShowSettingsDialog(HINSTANCE instance, settings::SettingsFilePort& store,
+void ShowSettingsDialog(HINSTANCE instance, settings::SettingsPorts store,
                         const settings::SettingsPlaces& places, settings::MusicChoice& choice,
                         const std::string& message_caption);
 

@@ -1,7 +1,9 @@
 """Velmora.ini on real machines, end to end under Wine (code page 932).
 
 A save while another program holds the file open is tried again, then
-reported with the dialog left open and the choice kept; a UTF-16 file is read
+reported with the dialog left open and the choice kept; a per-user file held
+with no sharing at start is waited for, then named before the dialog opens,
+and no save writes over it; a UTF-16 file is read
 and stays UTF-16; a music path of 300 bytes is saved and read back whole and
 plays; a file with a 200 kB damaged line still opens the dialog at once.
 """
@@ -16,6 +18,9 @@ from test_code_pages import SAVE_FAILED
 from test_music import MusicRun, make_tone
 from test_saver import MESSAGE_TITLE
 from test_settings_dialog import CANCEL, LABEL, SAVE, Dialog
+
+
+LOAD_FAILED = "設定ファイルを読み込めませんでした"
 
 
 def utf16_settings(kind: int, track: int) -> bytes:
@@ -56,6 +61,31 @@ class SettingsFileTest(unittest.TestCase):
             d.click_centre(SAVE)
             self.assertEqual(s.wait_exit(d.proc, timeout=30), 0)
             self.assertIn(KEY_KIND + b"=1\r\n", (folder / "Velmora.ini").read_bytes())
+
+    def test_a_file_held_at_start_is_named_and_not_written_over(self):
+        with WineSession(name="held-at-start") as s:
+            folder = s.install_copy()
+            write_settings(folder, 0)
+            user = s.user_settings_folder()
+            user.mkdir(parents=True, exist_ok=True)
+            newer = write_settings(user, 1, 7)
+            holder = s.start(PROBE, "hold", s.wine_path(user / "Velmora.ini"),
+                             stdin=subprocess.PIPE)
+            self.assertEqual(holder.stdout.readline().strip(), b"held")
+            proc = s.start(folder / "Velmora.scr", "/c")
+            text = self.message_text(s)
+            self.assertIn(LOAD_FAILED, text)
+            self.assertIn("\\AppData\\Roaming\\Velmora\\Velmora.ini", text)
+            d = Dialog(s, proc)
+            self.assertEqual(d.filled_boxes(d.shot("held-at-start")), [0])
+            d.click_centre(SAVE)
+            self.assertIn(SAVE_FAILED, self.message_text(s))
+            holder.stdin.close()
+            self.assertEqual(s.wait_exit(holder, timeout=30), 0)
+            self.assertEqual((user / "Velmora.ini").read_bytes(), newer)
+            d.shot("held-at-start-refused")
+            d.click_centre(CANCEL)
+            self.assertEqual(s.wait_exit(d.proc, timeout=30), 0)
 
     def test_a_utf16_file_is_read_and_stays_utf16(self):
         with WineSession(name="utf16-settings") as s:

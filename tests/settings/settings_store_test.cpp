@@ -56,11 +56,11 @@ class LoadMusicChoiceTest : public ::testing::Test {
   protected:
     MusicChoice Load() {
         MusicChoice choice;
-        LoadMusicChoice(port, kPlaces, choice);
+        LoadMusicChoice(port.Ports(), kPlaces, choice);
         return choice;
     }
     void Store(const std::map<std::string, std::string>& values) {
-        port.Put(kPlaces.beside_program, IniWith(values));
+        port.Put(kPlaces.file_beside_program, IniWith(values));
     }
     testing::FakeSettingsFiles port;
 };
@@ -86,11 +86,11 @@ TEST_F(LoadMusicChoiceTest, FileKindFallsBackWithoutAReadableFile) {
     for (const std::string file : {"", "C:\\m\\missing.mp3", "C:\\m\\", "C:\\m"}) {
         // "C:\m" is a folder, which cannot be opened as a file.
         Store({{kKeyKind, "2"}, {kKeyFile, file}});
-        const std::string stored = port.Bytes(kPlaces.beside_program);
+        const std::string stored = port.Bytes(kPlaces.file_beside_program);
         const MusicChoice s = Load();
         EXPECT_EQ(s.kind, 0) << file;
         EXPECT_EQ(s.file, "") << file;
-        EXPECT_EQ(port.Bytes(kPlaces.beside_program), stored) << "nothing is written back";
+        EXPECT_EQ(port.Bytes(kPlaces.file_beside_program), stored) << "nothing is written back";
     }
 }
 
@@ -110,7 +110,7 @@ TEST_F(LoadMusicChoiceTest, StoredNumbersAreConvertedAndAFailureKeepsTheValueInM
     EXPECT_EQ(Load().repeat_track, -1);
     MusicChoice choice{7, 4, ""};  // kinds other than 0, 1 and 2 stay as read
     Store({{kKeyKind, "x"}, {kKeyRepeatTrack, "1e9"}});
-    LoadMusicChoice(port, kPlaces, choice);
+    LoadMusicChoice(port.Ports(), kPlaces, choice);
     EXPECT_EQ(choice.kind, 7);
     EXPECT_EQ(choice.repeat_track, 4);
 }
@@ -119,7 +119,7 @@ TEST_F(LoadMusicChoiceTest, ASavedChoiceLoadsAgainWhole) {
     // C:\音楽\ and a name of 300 bytes.
     const std::string music = "C:\\\x89\xB9\x8A\x79\\" + std::string(290, 'a') + ".wav";
     port.music_files.insert(music);
-    EXPECT_EQ(SaveMusicChoice(port, kPlaces, {2, 7, music}), std::nullopt);
+    EXPECT_EQ(SaveMusicChoice(port.Ports(), kPlaces, {2, 7, music}), std::nullopt);
     const MusicChoice loaded = Load();
     EXPECT_EQ(loaded.kind, 2);
     EXPECT_EQ(loaded.repeat_track, 7);

@@ -1,8 +1,9 @@
-// The settings file's port in memory: files by path with the time of their
-// last write, folders, the music files that open, and the ways the platform
-// refuses (a read-only place, a file another program holds for a while, a
-// file that cannot be read, a write the disk does not keep). Texts convert
-// through iconv as the platform converts them.
+// The settings model's ports in memory: files by path, folders, the music
+// files that open, and the ways the platform refuses (a read-only place, a
+// file another program holds for a while, a file the user may not read, a
+// write the disk does not keep, any call failing when a test says so, a
+// process killed after some calls). Texts convert through iconv as the
+// platform converts them.
 #pragma once
 
 #if defined(_WIN32)
@@ -13,13 +14,16 @@
 
 #include <algorithm>
 #include <cerrno>
-
+#include <climits>
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
 #include <utility>
 
 #include "settings/core/settings_places.h"
+#include "settings/core/settings_ports.h"
+#include "text/core/cp932_text.h"
 
 namespace velmora::testing {
 
@@ -92,48 +96,57 @@ inline std::string Narrowed(std::u16string_view text, settings::IniEncoding enco
 }
 #endif
 
-class FakeSettingsFiles final : public settings::SettingsFilePort {
+class FakeSettingsFiles final : public settings::SettingsFiles,
+                                public settings::TextCodec,
+                                public settings::MusicFiles,
+                                public settings::Pause {
   public:
-    struct File {
-        std::string bytes;
-        std::uint64_t last_written = 0;
-    };
-    std::map<std::u16string, File> files;
-    std::set<std::u16string> folders;
-    std::set<std::u16string> refused;        // files and folders that cannot be written
-    std::set<std::u16string> unreadable;     // files that exist but cannot be read
-    std::map<std::u16string, int> held_for;  // milliseconds another program holds a file
-    std::set<std::u16string> writes_lost;    // replaced "successfully", yet unchanged
-    std::set<std::string> music_files;       // code page 932 paths that open
-    int waited = 0;                          // milliseconds
-    std::uint64_t clock = 100;
+    // How a call fails when a test makes it fail: another program holds the
+    // file for that moment, or the platform refuses.
+    enum class Fault { None, Held, Denied };
 
-    void Put(const std::u16string& path, std::string bytes) {
-        files[path] = {std::move(bytes), ++clock};
+    std::map<std::u16string, std::string> files;
+    std::set<std::u16string> folders;          // folders made by the model
+    std::set<std::u16string> absent_folders;   // no file can be read or made in these
+    std::set<std::u16string> refused;          // files and folders that cannot be written
+    std::set<std::u16string> denied;           // files that exist but cannot be read
+    std::map<std::u16string, int> held_until;  // `waited` at which another program lets go
+    std::set<std::u16string> writes_lost;      // replaced "successfully", yet unchanged
+    std::set<text::Cp932String> music_files;   // the paths that open
+    int waited = 0;                            // milliseconds
+    std::function<Fault()> next_fault = [] { return Fault::None; };
+    int calls_until_killed = INT_MAX;  // the process dies at 0: nothing it asks happens
+
+    settings::SettingsPorts Ports() { return {*this, *this, *this, *this}; }
+    void Put(const std::u16string& path, std::string bytes) { files[path] = std::move(bytes); }
+    std::string Bytes(const std::u16string& path) { return files.at(path); }
+    void HoldFor(const std::u16string& path, int milliseconds) {
+        held_until[path] = milliseconds == INT_MAX ? INT_MAX : waited + milliseconds;
     }
-    std::string Bytes(const std::u16string& path) { return files.at(path).bytes; }
 
-    bool CanOpenForReading(const std::string& path) override { return music_files.count(path); }
     settings::FileRead ReadWholeFile(const std::u16string& path) override {
         using State = settings::FileRead::State;
+        const Fault fault = Call();
         const auto file = files.find(path);
-        if (file == files.end()) {
+        if (file == files.end() || InAbsentFolder(path)) {
             return {};
         }
-        if (unreadable.count(path)) {
-            return {State::Unreadable, "", file->second.last_written};
+        if (fault == Fault::Denied || denied.count(path)) {
+            return {State::Denied, ""};
         }
-        return {State::Read, file->second.bytes, file->second.last_written};
-    }
-    bool FolderAcceptsNewFile(const std::u16string& folder) override {
-        return !refused.count(folder);
+        if (fault == Fault::Held || Held(path)) {
+            return {State::Held, ""};
+        }
+        return {State::Read, file->second};
     }
     settings::Replacement ReplaceWholeFile(const std::u16string& path,
                                            const std::string& bytes) override {
-        if (refused.count(path)) {
+        const Fault fault = Call();
+        if (fault == Fault::Denied || refused.count(path) || InAbsentFolder(path) ||
+            refused.count(text::FolderOf(path))) {
             return settings::Replacement::Refused;
         }
-        if (held_for.count(path) && held_for[path] > waited) {
+        if (fault == Fault::Held || Held(path)) {
             return settings::Replacement::Held;
         }
         if (!writes_lost.count(path)) {
@@ -142,11 +155,15 @@ class FakeSettingsFiles final : public settings::SettingsFilePort {
         return settings::Replacement::Done;
     }
     bool MakeFolder(const std::u16string& path) override {
-        if (refused.count(path)) {
+        if (Call() != Fault::None || refused.count(path)) {
             return false;
         }
+        absent_folders.erase(path);
         folders.insert(path);
         return true;
+    }
+    bool CanOpenForReading(const text::Cp932String& path) override {
+        return music_files.count(path);
     }
     void Wait(int milliseconds) override { waited += milliseconds; }
 
@@ -155,6 +172,22 @@ class FakeSettingsFiles final : public settings::SettingsFilePort {
     }
     std::string Narrow(std::u16string_view text, settings::IniEncoding encoding) override {
         return Narrowed(text, encoding);
+    }
+
+  private:
+    Fault Call() {
+        if (calls_until_killed <= 0) {
+            return Fault::Denied;
+        }
+        --calls_until_killed;
+        return calls_until_killed == 0 ? Fault::Denied : next_fault();
+    }
+    bool Held(const std::u16string& path) {
+        const auto held = held_until.find(path);
+        return held != held_until.end() && held->second > waited;
+    }
+    bool InAbsentFolder(const std::u16string& path) {
+        return absent_folders.count(text::FolderOf(path)) > 0;
     }
 };
 

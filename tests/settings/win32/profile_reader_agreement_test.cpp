@@ -47,7 +47,7 @@ class ProfileReaderAgreement : public ::testing::Test {
         return path;
     }
     std::string Get(const std::wstring& path) {
-        return io.ReadWholeFile(text::Utf16Of(path)).bytes;
+        return file_io.ReadWholeFile(text::Utf16Of(path)).bytes;
     }
 
     // The platform's answer in code page 932, through its wide reader (any
@@ -108,7 +108,8 @@ class ProfileReaderAgreement : public ::testing::Test {
         DeleteFileW(path.c_str());
     }
 
-    Win32SettingsFile io;
+    Win32SettingsFiles file_io;
+    Win32TextCodec io;
     std::wstring folder;
     int files = 0;
     int mismatches = 0;

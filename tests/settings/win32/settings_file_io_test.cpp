@@ -29,8 +29,7 @@ class JapaneseFolder : public ::testing::Test {
         ASSERT_NE(folder.find(kSoftOmote), std::string::npos);
     }
     void TearDown() override {
-        for (const wchar_t* name :
-             {L"\\Velmora.ini", L"\\Velmora.ini.new", L"\\caf\xE9.wav", L"\\platform.ini"}) {
+        for (const wchar_t* name : {L"\\Velmora.ini", L"\\caf\xE9.wav", L"\\platform.ini"}) {
             const std::wstring file = wide + name;
             SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
             DeleteFileW(file.c_str());
@@ -55,53 +54,207 @@ TEST(WideText, Cp932TextsComeOutTheSameOnEveryCodePage) {
     EXPECT_TRUE(text::Cp932Holds(kSoftOmoteWide));
 }
 
-TEST_F(JapaneseFolder, ReplacesTheWholeFileAndReadsItBack) {
-    Win32SettingsFile io;
-    const std::u16string file = text::Utf16Of(wide + L"\\Velmora.ini");
-    EXPECT_EQ(io.ReadWholeFile(file).state, FileRead::State::Missing);
-    EXPECT_TRUE(io.FolderAcceptsNewFile(text::Utf16Of(wide)));
-    ASSERT_EQ(io.ReplaceWholeFile(file, "[Section]\r\nBGM\x8B\xE6\x95\xAA=2\r\n"),
-              Replacement::Done);
-    const FileRead first = io.ReadWholeFile(file);
-    Sleep(20);
-    ASSERT_EQ(io.ReplaceWholeFile(file, "[Section]\r\nBGM\x8B\xE6\x95\xAA=1\r\n"),
-              Replacement::Done);
-    const FileRead second = io.ReadWholeFile(file);
-    EXPECT_EQ(second.state, FileRead::State::Read);
-    EXPECT_EQ(second.bytes, "[Section]\r\nBGM\x8B\xE6\x95\xAA=1\r\n");
-    EXPECT_GT(second.last_written, first.last_written);
-    EXPECT_EQ(io.ReadWholeFile(text::Utf16Of(wide)).state, FileRead::State::Missing);
-    EXPECT_TRUE(io.MakeFolder(text::Utf16Of(wide)));
+// The machine's ways with the settings files, on real files: the places
+// are a program folder and a user's folder in the test's own folder.
+class SettingsOnDisk : public JapaneseFolder {
+  protected:
+    void SetUp() override {
+        JapaneseFolder::SetUp();
+        program = wide + L"\\caf\xE9";
+        ASSERT_TRUE(CreateDirectoryW(program.c_str(), nullptr));
+        places = PlacesFor(text::Utf16Of(program), text::Utf16Of(wide));
+        beside = text::WideOf(places.file_beside_program);
+        per_user = text::WideOf(places.per_user_file);
+    }
+    void TearDown() override {
+        for (const std::wstring& file : {beside, per_user}) {
+            SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileW(file.c_str());
+        }
+        EXPECT_EQ(FilesIn(program), 0) << "a file was left behind";
+        RemoveDirectoryW(program.c_str());
+        RemoveDirectoryW(text::WideOf(places.per_user_folder).c_str());
+        JapaneseFolder::TearDown();
+    }
+    static int FilesIn(const std::wstring& folder) {
+        WIN32_FIND_DATAW found;
+        HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+        int count = 0;
+        for (bool more = search != INVALID_HANDLE_VALUE; more;
+             more = FindNextFileW(search, &found)) {
+            count += (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+        }
+        FindClose(search);
+        return count;
+    }
+    static void Write(const std::wstring& path, const std::string& bytes) {
+        HANDLE file =
+            CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        DWORD written = 0;
+        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+        CloseHandle(file);
+    }
+    std::string Bytes(const std::wstring& path) {
+        return ports.Ports().files.ReadWholeFile(text::Utf16Of(path)).bytes;
+    }
+    MusicChoice Load(std::vector<std::u16string>* unreadable = nullptr) {
+        MusicChoice loaded;
+        const auto missed = LoadMusicChoice(ports.Ports(), places, loaded);
+        if (unreadable) {
+            *unreadable = missed;
+        }
+        return loaded;
+    }
+    std::optional<std::string> Save(const MusicChoice& choice) {
+        return SaveMusicChoice(ports.Ports(), places, choice);
+    }
 
-    // Held open by another program, shared for reading and writing but not
-    // for deleting: readable, not replaceable.
-    HANDLE held =
-        CreateFileW((wide + L"\\Velmora.ini").c_str(), GENERIC_READ,
-                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    EXPECT_EQ(io.ReplaceWholeFile(file, "lost"), Replacement::Held);
-    EXPECT_EQ(io.ReadWholeFile(file).bytes, second.bytes);
-    CloseHandle(held);
+    Win32SettingsPorts ports;
+    SettingsPlaces places;
+    std::wstring program;  // a folder code page 932 cannot name
+    std::wstring beside;
+    std::wstring per_user;
+};
 
-    // A read-only file is refused and stays as it was, with nothing left beside it.
-    SetFileAttributesW((wide + L"\\Velmora.ini").c_str(), FILE_ATTRIBUTE_READONLY);
-    EXPECT_EQ(io.ReplaceWholeFile(file, "lost"), Replacement::Refused);
-    EXPECT_EQ(io.ReadWholeFile(file).bytes, second.bytes);
-    EXPECT_EQ(io.ReadWholeFile(file + u".new").state, FileRead::State::Missing);
+// [Section] with BGM区分 and BGMﾘﾋﾟｰﾄ set.
+std::string Stored(int kind, int track) {
+    return "[Section]\r\nBGM\x8B\xE6\x95\xAA=" + std::to_string(kind) +
+           "\r\nBGM\xD8\xCB\xDF\xB0\xC4=" + std::to_string(track) + "\r\n";
 }
 
-TEST_F(JapaneseFolder, SavesAndLoadsInAFolderCodePage932CannotName) {
-    const std::wstring cafe = wide + L"\\caf\xE9";
-    ASSERT_TRUE(CreateDirectoryW(cafe.c_str(), nullptr));
-    Win32SettingsFile io;
-    const SettingsPlaces places = PlacesFor(text::Utf16Of(cafe), u"");
-    const MusicChoice saved{1, 12, ""};
-    EXPECT_EQ(SaveMusicChoice(io, places, saved), std::nullopt);
-    MusicChoice loaded;
-    LoadMusicChoice(io, places, loaded);
-    EXPECT_EQ(loaded.repeat_track, 12);
-    EXPECT_TRUE(DeleteFileW((cafe + L"\\Velmora.ini").c_str()));
-    RemoveDirectoryW(cafe.c_str());
+TEST_F(SettingsOnDisk, WhatASaveReportsIsWhatTheNextLoadReadsWhateverTheClocks) {
+    for (const std::wstring* ahead : {&per_user, &beside}) {
+        Write(beside, Stored(1, 3));
+        CreateDirectoryW(text::WideOf(places.per_user_folder).c_str(), nullptr);
+        Write(per_user, Stored(1, 4));
+        // Stamped six hours ahead, as by a fast clock or another machine's.
+        HANDLE file = CreateFileW(ahead->c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING,
+                                  0, nullptr);
+        FILETIME now;
+        GetSystemTimeAsFileTime(&now);
+        ULARGE_INTEGER later;
+        later.LowPart = now.dwLowDateTime;
+        later.HighPart = now.dwHighDateTime;
+        later.QuadPart += 6ULL * 3600 * 10000000;
+        const FILETIME stamp{later.LowPart, later.HighPart};
+        ASSERT_TRUE(SetFileTime(file, nullptr, nullptr, &stamp));
+        CloseHandle(file);
+        ASSERT_EQ(Save({0, 0, ""}), std::nullopt);
+        EXPECT_EQ(Load().kind, 0);
+        DeleteFileW(per_user.c_str());
+    }
+}
+
+TEST_F(SettingsOnDisk, AFileHeldWithNoSharingIsWaitedForThenNamed) {
+    Write(beside, Stored(1, 3));
+    CreateDirectoryW(text::WideOf(places.per_user_folder).c_str(), nullptr);
+    Write(per_user, Stored(0, 4));
+    HANDLE held =
+        CreateFileW(per_user.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    HANDLE letting_go = CreateThread(
+        nullptr, 0,
+        [](void* file) -> DWORD {
+            Sleep(500);
+            return CloseHandle(static_cast<HANDLE>(file));
+        },
+        held, 0, nullptr);
+    EXPECT_EQ(Load().repeat_track, 4);  // the newer choice, not the other file's
+    WaitForSingleObject(letting_go, INFINITE);
+    CloseHandle(letting_go);
+
+    held = CreateFileW(per_user.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    std::vector<std::u16string> unreadable;
+    EXPECT_EQ(Load(&unreadable).repeat_track, 3);
+    EXPECT_EQ(unreadable, std::vector<std::u16string>{places.per_user_file});
+    EXPECT_NE(Save({0, 5, ""}), std::nullopt) << "a choice it could not see is not replaced";
+    CloseHandle(held);
+    EXPECT_EQ(Load().repeat_track, 4);
+}
+
+TEST_F(SettingsOnDisk, ASaveKeepsEveryOtherByteInEachEncoding) {
+    // UTF-8 with a note in code page 932 bytes; UTF-16 with an odd last byte.
+    const std::string utf8_note = "[Note]\r\n\x95\x5C\x82\xA0\r\n";
+    Write(beside, "\xEF\xBB\xBF" + utf8_note + "[Section]\r\nBGM\xE5\x8C\xBA\xE5\x88\x86=1\r\n");
+    ASSERT_EQ(Save({0, 2, ""}), std::nullopt);
+    EXPECT_EQ(Bytes(beside),
+              "\xEF\xBB\xBF" + utf8_note +
+                  "[Section]\r\nBGM\xE5\x8C\xBA\xE5\x88\x86=0\r\n"
+                  "BGM\xEF\xBE\x98\xEF\xBE\x8B\xEF\xBE\x9F\xEF\xBD\xB0\xEF\xBE\x84=2\r\n"
+                  "BGM\xEF\xBE\x8C\xEF\xBD\xA7\xEF\xBD\xB2\xEF\xBE\x99=\r\n");
+
+    Write(beside, std::string("\xFF\xFE;\0\r\0\n\0\x07", 9));
+    ASSERT_EQ(Save({1, 2, ""}), std::nullopt);
+    const std::string saved = Bytes(beside);
+    EXPECT_EQ(saved.substr(0, 8), std::string("\xFF\xFE;\0\r\0\n\0", 8));
+    EXPECT_EQ(saved.back(), '\x07');
+    EXPECT_EQ(Load().kind, 1);
+}
+
+TEST_F(SettingsOnDisk, AReadOnlyFileInAWritableFolderSendsTheSavePerUser) {
+    Write(beside, Stored(1, 3));
+    SetFileAttributesW(beside.c_str(), FILE_ATTRIBUTE_READONLY);
+    const DWORD started = GetTickCount();
+    ASSERT_EQ(Save({0, 6, ""}), std::nullopt);
+    EXPECT_LT(GetTickCount() - started, 1000u) << "a refusal was waited on";
+    EXPECT_EQ(Bytes(beside), Stored(1, 3));
+    EXPECT_EQ(Load().repeat_track, 6);
+}
+
+TEST_F(SettingsOnDisk, ASaveInAFolderCodePage932CannotName) {
+    places = PlacesFor(text::Utf16Of(program), u"");
+    ASSERT_EQ(Save({1, 12, ""}), std::nullopt);
+    EXPECT_EQ(Load().repeat_track, 12);
+    EXPECT_EQ(Bytes(beside), Stored(1, 12) + "BGM\xCC\xA7\xB2\xD9=\r\n");
+}
+
+// Not a test of its own: the process SavesKilledAtAnyMomentLeaveTheOldFileOrTheNew
+// starts and kills. It saves two choices by turns into the folder it is given.
+TEST(SettingsSaveChild, DISABLED_SavesUntilKilled) {
+    wchar_t folder[MAX_PATH] = {};
+    ASSERT_GT(GetEnvironmentVariableW(L"VELMORA_SAVE_FOLDER", folder, MAX_PATH), 0u);
+    Win32SettingsPorts ports;
+    const SettingsPlaces places = PlacesFor(text::Utf16Of(folder), u"");
+    for (std::int16_t track = 0;; track = static_cast<std::int16_t>(1 - track)) {
+        SaveMusicChoice(ports.Ports(), places, {1, track, ""});
+    }
+}
+
+TEST_F(SettingsOnDisk, SavesKilledAtAnyMomentLeaveTheOldFileOrTheNew) {
+    wchar_t self[MAX_PATH];
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring command = std::wstring(L"\"") + self +
+                           L"\" --gtest_also_run_disabled_tests "
+                           L"--gtest_filter=SettingsSaveChild.DISABLED_SavesUntilKilled";
+    SetEnvironmentVariableW(L"VELMORA_SAVE_FOLDER", program.c_str());
+    const std::string file_line = "BGM\xCC\xA7\xB2\xD9=\r\n";
+    for (int kill = 0; kill < 8; ++kill) {
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION child{};
+        ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                   nullptr, &startup, &child));
+        // Killed at a different moment of a save each time, once saves have begun.
+        const std::string before = Bytes(beside);
+        for (int waited = 0; Bytes(beside) == before && waited < 30000; waited += 10) {
+            Sleep(10);
+        }
+        Sleep(7 * kill);
+        TerminateProcess(child.hProcess, 1);
+        WaitForSingleObject(child.hProcess, INFINITE);
+        CloseHandle(child.hProcess);
+        CloseHandle(child.hThread);
+        const std::string bytes = Bytes(beside);
+        EXPECT_TRUE(bytes == Stored(1, 0) + file_line || bytes == Stored(1, 1) + file_line)
+            << "killed " << kill << ": " << bytes;
+        // A replacement cut short leaves its own file, never the settings file's name.
+        WIN32_FIND_DATAW found;
+        HANDLE left = FindFirstFileW((program + L"\\Velmora.ini.*.new").c_str(), &found);
+        for (bool more = left != INVALID_HANDLE_VALUE; more; more = FindNextFileW(left, &found)) {
+            DeleteFileW((program + L"\\" + found.cFileName).c_str());
+        }
+        FindClose(left);
+    }
 }
 
 TEST_F(JapaneseFolder, ALongPathReachesTheSoundCallsByItsShortForm) {
@@ -112,7 +265,7 @@ TEST_F(JapaneseFolder, ALongPathReachesTheSoundCallsByItsShortForm) {
     CreateDirectoryW(inner.c_str(), nullptr);
     CloseHandle(CreateFileW(wav.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
     const std::optional<std::string> playable = text::SoundCallPath(text::Cp932FromWide(wav));
-    const bool opens = playable && Win32SettingsFile().CanOpenForReading(*playable);
+    const bool opens = playable && Win32MusicFiles().CanOpenForReading(*playable);
     DeleteFileW(wav.c_str());
     RemoveDirectoryW(inner.c_str());
     RemoveDirectoryW(outer.c_str());
@@ -132,7 +285,7 @@ TEST_F(JapaneseFolder, ANameCodePage932CannotHoldIsReachedByItsShortForm) {
     CloseHandle(file);
     const std::optional<std::string> path = text::Cp932Path(wide_file);
     ASSERT_TRUE(path.has_value()) << "the volume gives no short name";
-    EXPECT_TRUE(Win32SettingsFile().CanOpenForReading(*path));
+    EXPECT_TRUE(Win32MusicFiles().CanOpenForReading(*path));
     EXPECT_EQ(text::Cp932Path(wide + L"\\missing\xE9.wav"), std::nullopt);
 }
 

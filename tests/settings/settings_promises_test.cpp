@@ -1,0 +1,292 @@
+// The settings file's promises as rules: seeded random sequences of saves,
+// loads, hand edits of either file in each encoding, other programs holding
+// files, read-only flags and denials, folders vanishing, calls failing and
+// processes killed mid-save, checked after every step against a small model
+// of what the user last saved and what every file's other lines were.
+// VELMORA_PROMISE_SEQUENCES sets the number of sequences (the default keeps
+// the suite fast); a failure names its seed.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstdlib>
+#include <random>
+
+#include "settings/core/settings_store.h"
+#include "tests/support/fake_settings_files.h"
+
+namespace velmora::settings {
+namespace {
+
+using Fake = testing::FakeSettingsFiles;
+using Fault = Fake::Fault;
+
+const SettingsPlaces kPlaces = PlacesFor(u"C:\\Saver", u"C:\\Users\\u\\AppData\\Roaming");
+const std::vector<std::string> kMusic = {"C:\\\x89\xB9\x8A\x79\\a.mp3",
+                                         "D:\\b.wav"};  // C:\音楽\a.mp3
+const std::vector<std::string> kKeys = {kKeyKind, kKeyRepeatTrack, kKeyFile};
+constexpr int kStepsPerSequence = 40;
+
+bool Same(const MusicChoice& a, const MusicChoice& b) {
+    return a.kind == b.kind && a.repeat_track == b.repeat_track && a.file == b.file;
+}
+
+// A file's lines in its own encoding (break bytes dropped, UTF-16 lines as
+// their bytes) without the lines of the three keys and exact "[Section]"
+// headers, and the odd last byte of a UTF-16 file: what a save must keep.
+std::vector<std::string> OtherLines(const std::string& file, TextCodec& codec) {
+    const IniEncoding encoding = EncodingOf(file);
+    const std::size_t unit = encoding == IniEncoding::Utf16 ? 2 : 1;
+    const std::size_t start = encoding == IniEncoding::Utf16  ? 2
+                              : encoding == IniEncoding::Utf8 ? 3
+                                                              : 0;
+    const std::size_t end = file.size() - (file.size() - start) % unit;
+    const auto own = [&](const std::string& cp932) {
+        const std::u16string wide = codec.Widen(cp932, IniEncoding::Cp932);
+        return encoding == IniEncoding::Utf16  ? testing::Utf16Bytes(wide)
+               : encoding == IniEncoding::Utf8 ? codec.Narrow(wide, IniEncoding::Utf8)
+                                               : cp932;
+    };
+    std::vector<std::string> lines{file.substr(end)};
+    std::string line;
+    const auto finish = [&] {
+        bool keep = line != own("[Section]");
+        for (const std::string& key : kKeys) {
+            keep = keep && line.rfind(own(key + "="), 0) != 0;
+        }
+        if (keep && !line.empty()) {
+            lines.push_back(line);
+        }
+        line.clear();
+    };
+    for (std::size_t at = start; at < end; at += unit) {
+        const std::string piece = file.substr(at, unit);
+        if (piece == own("\n") || piece == own("\r")) {
+            finish();
+        } else {
+            line += piece;
+        }
+    }
+    finish();
+    return lines;
+}
+
+class PromiseSequence {
+  public:
+    explicit PromiseSequence(unsigned seed) : random_(seed), faulty_(seed % 2 == 1) {
+        fake_.music_files.insert(kMusic.begin(), kMusic.end());
+        fake_.absent_folders.insert(kPlaces.per_user_folder);
+        fake_.next_fault = [this] {
+            if (!faulty_ || Between(0, 19) != 0) {
+                return Fault::None;
+            }
+            return Between(0, 1) == 0 ? Fault::Held : Fault::Denied;
+        };
+    }
+
+    void Run() {
+        for (int step = 0; step < kStepsPerSequence; ++step) {
+            switch (Between(0, 9)) {
+                case 0:
+                case 1:
+                case 2:
+                    Save(INT_MAX);
+                    break;
+                case 3:
+                    Save(Between(1, 12));
+                    break;
+                case 4:
+                case 5:
+                    Load();
+                    break;
+                case 6:
+                    HandEdit();
+                    break;
+                case 7:
+                    Hold();
+                    break;
+                case 8:
+                    ChangeRights();
+                    break;
+                default:
+                    fake_.waited += Between(0, 3000);
+                    break;
+            }
+            if (::testing::Test::HasFailure()) {
+                return;
+            }
+        }
+    }
+
+  private:
+    int Between(int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random_);
+    }
+    const std::u16string& AFile() {
+        return Between(0, 1) == 0 ? kPlaces.file_beside_program : kPlaces.per_user_file;
+    }
+    template <typename T>
+    void Toggle(std::set<T>& set, const T& item) {
+        if (!set.erase(item)) {
+            set.insert(item);
+        }
+    }
+
+    MusicChoice AChoice() {
+        const auto kind = static_cast<std::int16_t>(Between(0, 3));
+        const std::string file = Between(0, 2) == 0 ? "" : kMusic[Between(0, 1)];
+        return {kind, static_cast<std::int16_t>(Between(-1, 30)), file};
+    }
+
+    // A save, killed after `calls` calls of the platform's.
+    void Save(int calls) {
+        const MusicChoice choice = AChoice();
+        const auto before = fake_.files;
+        const int started = fake_.waited;
+        const bool held = std::any_of(fake_.held_until.begin(), fake_.held_until.end(),
+                                      [&](const auto& hold) { return hold.second > started; });
+        fake_.calls_until_killed = calls;
+        const auto failure = SaveMusicChoice(fake_.Ports(), kPlaces, choice);
+        const bool killed = fake_.calls_until_killed <= 0;
+        fake_.calls_until_killed = INT_MAX;
+        if (choice.kind == kFileMusic && choice.file.empty()) {
+            EXPECT_EQ(failure, std::string(kNoMusicFileMessage)) << "an unkept choice is refused";
+        }
+        for (const auto& [path, bytes] : before) {
+            ASSERT_TRUE(fake_.files.count(path)) << "a save removed a file";
+            if (fake_.files[path] != bytes) {
+                ASSERT_EQ(OtherLines(fake_.files[path], fake_), OtherLines(bytes, fake_))
+                    << "a save changed other lines";
+            }
+        }
+        if (!failure && !killed) {
+            expected_ = {choice};
+        } else if (fake_.files != before) {
+            expected_.push_back(choice);  // written, though not reported
+        }
+        if (!faulty_ && !held) {
+            ASSERT_EQ(fake_.waited, started) << "a refusal was waited on";
+            ASSERT_TRUE(!failure || killed || (choice.kind == kFileMusic && choice.file.empty()) ||
+                        !fake_.writes_lost.empty() || !fake_.denied.empty() ||
+                        !fake_.refused.empty())
+                << "a save failed with nothing in its way";
+        }
+    }
+
+    void Load() {
+        MusicChoice loaded;
+        const int started = fake_.waited;
+        const std::vector<std::u16string> unreadable =
+            LoadMusicChoice(fake_.Ports(), kPlaces, loaded);
+        const bool waited_out = fake_.waited - started >= kHeldFileRetryMilliseconds;
+        if (!faulty_) {
+            for (const std::u16string& path : unreadable) {
+                ASSERT_TRUE(fake_.denied.count(path) || waited_out) << "a file was passed over";
+            }
+        }
+        if (unreadable.empty() && !expected_.empty()) {
+            ASSERT_TRUE(std::any_of(expected_.begin(), expected_.end(),
+                                    [&](const MusicChoice& saved) { return Same(saved, loaded); }))
+                << "the load did not give what was saved";
+        }
+    }
+
+    // The user (or a copy from elsewhere) writes a whole file or removes it,
+    // or adds a note at its end, which changes nothing read.
+    void HandEdit() {
+        const std::u16string& path = AFile();
+        if (Between(0, 3) == 0 && fake_.files.count(path)) {
+            std::string& bytes = fake_.files[path];
+            const std::string note = EncodingOf(bytes) == IniEncoding::Utf16
+                                         ? testing::Utf16Bytes(u"\r\n;note")
+                                         : std::string("\r\n;\x95\x5C note");
+            bytes.insert(
+                bytes.size() - (EncodingOf(bytes) == IniEncoding::Utf16 ? bytes.size() % 2 : 0),
+                note);
+            return;
+        }
+        expected_.clear();
+        if (Between(0, 4) == 0) {
+            fake_.files.erase(path);
+            return;
+        }
+        fake_.absent_folders.erase(text::FolderOf(path));
+        std::string text;  // code page 932
+        const int lines = Between(0, 6);
+        for (int i = 0; i < lines; ++i) {
+            const std::string& key = kKeys[Between(0, 2)];
+            const std::vector<std::string> pieces = {"[Section]",
+                                                     "[Other]",
+                                                     "; \x83\x5C\x83\x74\x83\x67\x95\x5C",
+                                                     "Note= x ",
+                                                     key + "=" + std::to_string(Between(-2, 3)),
+                                                     key + "=" + kMusic[1]};
+            text += pieces[Between(0, static_cast<int>(pieces.size()) - 1)] +
+                    (Between(0, 1) ? "\r\n" : "\n");
+        }
+        switch (Between(0, 2)) {
+            case 0:
+                fake_.Put(path, text);
+                break;
+            case 1:  // with a line in another code page, not valid UTF-8
+                fake_.Put(path, "\xEF\xBB\xBF" +
+                                    fake_.Narrow(fake_.Widen(text, IniEncoding::Cp932),
+                                                 IniEncoding::Utf8) +
+                                    "[Note]\r\n\x95\x5C\x82\xA0\r\n");
+                break;
+            default:
+                fake_.Put(path, "\xFF\xFE" +
+                                    testing::Utf16Bytes(fake_.Widen(text, IniEncoding::Cp932)) +
+                                    (Between(0, 1) ? "\x01" : ""));
+                break;
+        }
+    }
+
+    void Hold() {
+        if (Between(0, 3) == 0) {
+            fake_.held_until.clear();
+            return;
+        }
+        fake_.HoldFor(AFile(), Between(0, 3) == 0 ? INT_MAX : Between(0, 3000));
+    }
+
+    void ChangeRights() {
+        switch (Between(0, 4)) {
+            case 0:
+                Toggle(fake_.refused, AFile());
+                break;
+            case 1:
+                Toggle(fake_.refused,
+                       Between(0, 1) ? kPlaces.program_folder : kPlaces.per_user_folder);
+                break;
+            case 2:
+                Toggle(fake_.denied, AFile());
+                break;
+            case 3:
+                Toggle(fake_.writes_lost, AFile());
+                break;
+            default:  // the user's folder vanishes with its file
+                fake_.absent_folders.insert(kPlaces.per_user_folder);
+                fake_.files.erase(kPlaces.per_user_file);
+                expected_.clear();
+                break;
+        }
+    }
+
+    Fake fake_;
+    std::mt19937 random_;
+    bool faulty_;                        // every call may fail in this sequence
+    std::vector<MusicChoice> expected_;  // what a load may give; empty when anything
+};
+
+TEST(SettingsPromises, HoldOverRandomSequences) {
+    const char* count = std::getenv("VELMORA_PROMISE_SEQUENCES");
+    const unsigned sequences =
+        count ? static_cast<unsigned>(std::strtoul(count, nullptr, 10)) : 300;
+    for (unsigned seed = 1; seed <= sequences && !HasFailure(); ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        PromiseSequence(seed).Run();
+    }
+}
+
+}  // namespace
+}  // namespace velmora::settings
