@@ -15,13 +15,13 @@ constexpr char kStopped[] = "stopped";
 }  // namespace
 
 void CdPlayer::Open() {
-    commands_.KeepResult(commands_.SendWithoutReply("open cdaudio"));
-    commands_.KeepResult(commands_.SendWithoutReply("set cdaudio time format tmsf"));
+    commands_.SendWithoutReply("open cdaudio");
+    commands_.SendWithoutReply("set cdaudio time format tmsf");
 }
 
 void CdPlayer::Close() {
-    commands_.KeepResult(commands_.SendWithoutReply("stop cdaudio"));
-    commands_.KeepResult(commands_.SendWithoutReply("close cdaudio"));
+    commands_.SendWithoutReply("stop cdaudio");
+    commands_.SendWithoutReply("close cdaudio");
 }
 
 bool CdPlayer::Check() {
@@ -34,10 +34,10 @@ bool CdPlayer::Check() {
         return false;
     }
 
-    commands_.KeepResult(commands_.SendInto("status cdaudio mode", mode_buffer_, kModeReplySize));
+    commands_.SendInto("status cdaudio mode", mode_buffer_, kModeReplySize);
     const bool stopped = ModeIs(mode_buffer_, kStopped);
 
-    const std::int16_t track = choice_.repeat_track;
+    const std::int16_t track = repeat_track_;
     if (track == 0) {
         if (stopped) {
             commands_.Play(kCdDevice, "", "");  // play on from the current position
