@@ -4,6 +4,7 @@
 #include <string>
 
 #include "music/core/mci_text.h"
+#include "text/core/number_text.h"
 
 namespace velmora::music {
 
@@ -46,7 +47,8 @@ bool CdPlayer::Check() {
     }
 
     // A current track that is not a number means the drive cannot be followed.
-    const std::optional<std::int32_t> current_track = ReadNumber(current);
+    const std::optional<std::int32_t> current_track =
+        text::Narrowed<std::int32_t>(text::ParseWholeInteger(current));
     if (!current_track) {
         return false;
     }

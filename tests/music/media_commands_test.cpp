@@ -97,21 +97,5 @@ TEST(MciText, SecondBytesOfDoubleByteCharactersAreNotLetters) {
     EXPECT_FALSE(HasErrorMark("\x83"));  // a cut-off character at the end
 }
 
-TEST(MciText, NumbersAreReadWhole) {
-    EXPECT_EQ(ReadNumber("3"), 3);
-    EXPECT_EQ(ReadNumber(" 12 "), 12);
-    EXPECT_EQ(ReadNumber("-4"), -4);
-    EXPECT_EQ(ReadNumber("+5"), 5);
-    EXPECT_EQ(ReadNumber("2147483647"), 2147483647);
-    EXPECT_EQ(ReadNumber("-2147483648"), -2147483647 - 1);
-    EXPECT_EQ(ReadNumber(""), std::nullopt);
-    EXPECT_EQ(ReadNumber("  "), std::nullopt);
-    EXPECT_EQ(ReadNumber("-"), std::nullopt);
-    EXPECT_EQ(ReadNumber("3a"), std::nullopt);
-    EXPECT_EQ(ReadNumber("0x3"), std::nullopt);
-    EXPECT_EQ(ReadNumber("2147483648"), std::nullopt);
-    EXPECT_EQ(ReadNumber("99999999999999999999"), std::nullopt);
-}
-
 }  // namespace
 }  // namespace velmora::music
