@@ -9,7 +9,8 @@ namespace velmora::settings_dialog {
 
 OpenFileRequest MusicFileRequest() {
     OpenFileRequest request;
-    request.filter = std::string(kFileFilterDescription) + '\0' + kFileFilterPattern + '\0' + '\0';
+    request.filter_description = kFileFilterDescription;
+    request.filter_pattern = kFileFilterPattern;
     request.title = kFileDialogTitle;
     request.file_buffer_size = kFileBufferSize;
     request.title_buffer_size = kFileBufferSize;
@@ -17,7 +18,7 @@ OpenFileRequest MusicFileRequest() {
 }
 
 ShellLaunch HomePageLaunch() {
-    return {kHomePageVerb, kHomePageAddress, "", "", kShowNormal};
+    return {kHomePageVerb, kHomePageAddress};
 }
 
 ChoiceView SettingsDialog::View() const {
@@ -131,13 +132,12 @@ DialogReply SettingsDialog::FileAnswered(const OpenFileAnswer& answer) {
     if (answer.result <= 0) {
         return reply;
     }
-    const std::string file = answer.file_buffer.substr(0, answer.file_buffer.find('\0'));
     if (!answer.namable || !answer.playable) {
         const char* why = answer.namable ? kTooLongFileMessage : kUnnamableFileMessage;
-        reply.message = std::string(why) + "\n" + file;
+        reply.message = std::string(why) + "\n" + answer.file;
         return reply;
     }
-    choice_.file = file;
+    choice_.file = answer.file;
     reply.show_file_name = true;
     return reply;
 }

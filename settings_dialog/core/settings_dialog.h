@@ -17,33 +17,33 @@
 
 namespace velmora::settings_dialog {
 
-// The platform's open-file request: one filter pair, a title, and the sizes
-// of the file-name and file-title buffers (filled with NULs).
+// The open-file request: one filter (its description and pattern), a title,
+// and the longest file name and file title the platform may give back (a
+// longer choice fails the request).
 struct OpenFileRequest {
-    std::string filter;  // description NUL pattern NUL NUL
+    std::string filter_description;
+    std::string filter_pattern;
     std::string title;
     std::size_t file_buffer_size = 0;
     std::size_t title_buffer_size = 0;
 };
 
-// What the platform's open-file dialog gave back: its result and the whole
-// file-name buffer in code page 932 (the file's short form where code page
-// 932 cannot name it). `namable` is false when neither form fits code page
-// 932; the buffer then holds the name with "?" for what does not fit.
+// What the platform's open-file dialog gave back: its result and the chosen
+// path in code page 932 (the file's short form where code page 932 cannot
+// name it). `namable` is false when neither form fits code page 932; the
+// path then holds the name with "?" for what does not fit.
 struct OpenFileAnswer {
     std::int32_t result = 0;
-    std::string file_buffer;
+    std::string file;
     bool namable = true;
     bool playable = true;  // false when the platform's sound calls cannot open the path
 };
 
-// The shell's document launch.
+// A document the shell opens, shown normally.
 struct ShellLaunch {
-    std::string verb, file, parameters, folder;
-    int show = 0;
+    std::string verb, file;
 };
 
-inline constexpr int kShowNormal = 1;  // SW_SHOWNORMAL
 inline constexpr std::size_t kFileBufferSize = 255;
 
 // The open-file request the "..." button makes.

@@ -1,24 +1,18 @@
 #include "settings_dialog/win32/settings_dialog_window.h"
 
-#include <cmath>
+#include <optional>
 #include <utility>
 
-#include "button_control/core/font.h"
-#include "button_control/win32/caption_drawing.h"
-#include "button_control/win32/push_button_window.h"
-#include "settings_dialog/core/dialog_texts.h"
-#include "settings_dialog/win32/dialog_resource_ids.h"
+#include "button_control/core/face_geometry.h"
+#include "settings_dialog/core/track_text.h"
 #include "settings_dialog/win32/group_accessible.h"
+#include "settings_dialog/win32/platform_requests.h"
 #include "settings_dialog/win32/show_settings_dialog.h"
+#include "text/win32/wide_text.h"
 
 namespace velmora::settings_dialog {
 
 namespace {
-
-constexpr char kFormClassName[] = "Velmora_P";
-constexpr char kPictureBoxClassName[] = "Velmora_P.PictureBox";
-constexpr DWORD kFormStyle = WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-constexpr int kComboListRows = 10;
 
 Scale ScreenScale() {
     HDC screen = GetDC(nullptr);
@@ -62,20 +56,10 @@ std::optional<DialogKey> DialogKeyOf(WPARAM key) {
     }
 }
 
-void RegisterClasses(HINSTANCE instance) {
-    WNDCLASSA form_class{};
-    form_class.lpfnWndProc = FormProc;
-    form_class.hInstance = instance;
-    form_class.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_SETTINGS_DIALOG));
-    form_class.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
-    form_class.lpszClassName = kFormClassName;
-    RegisterClassA(&form_class);
-
-    WNDCLASSA box_class = form_class;
-    box_class.hIcon = nullptr;
-    box_class.lpszClassName = kPictureBoxClassName;
-    RegisterClassA(&box_class);
-    button_control::RegisterPushButtonClass();
+double WindowLength(HWND window, bool across) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return across ? rect.right - rect.left : rect.bottom - rect.top;
 }
 
 }  // namespace
@@ -89,90 +73,22 @@ SettingsDialogWindow::SettingsDialogWindow(HINSTANCE instance, settings::Setting
       places_(std::move(places)),
       message_caption_(std::move(message_caption)),
       scale_(ScreenScale()),
-      dialog_(choice) {
-    look_.scale = scale_;
-    const LOGFONTW label_font = button_control::CaptionLogFont(
-        button_control::DesignedFont(), static_cast<int>(std::lround(1440.0 / scale_.y)));
-    look_.label_font = CreateFontIndirectW(&label_font);
-    look_.empty_box = LoadBitmapA(instance, MAKEINTRESOURCEA(IDB_SELECTION_EMPTY));
-    look_.filled_box = LoadBitmapA(instance, MAKEINTRESOURCEA(IDB_SELECTION_FILLED));
-}
+      painting_(instance, scale_),
+      dialog_(choice) {}
 
 SettingsDialogWindow::~SettingsDialogWindow() {
-    if (dialog_window_ != nullptr && IsWindow(dialog_window_)) {
-        DestroyWindow(dialog_window_);
-    }
-    DeleteObject(look_.label_font);
-    DeleteObject(look_.empty_box);
-    DeleteObject(look_.filled_box);
-}
-
-void SettingsDialogWindow::CreateWindows() {
-    RegisterClasses(instance_);
-    const PixelRect client = ToPixels({0, 0, kClientWidth, kClientHeight}, scale_);
-    RECT frame{0, 0, client.width, client.height};
-    AdjustWindowRect(&frame, kFormStyle, FALSE);
-    dialog_window_ =
-        CreateWindowExA(WS_EX_CONTROLPARENT, kFormClassName, kDialogCaption, kFormStyle,
-                        CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
-                        frame.bottom - frame.top, nullptr, nullptr, instance_, this);
-    // Windows in tab order: the focus leaving a button being disabled goes to
-    // the next of them.
-    for (const ControlId id : TabOrder()) {
-        CreateControl(Place(id));
-    }
-}
-
-void SettingsDialogWindow::CreateControl(const ControlPlace& place) {
-    const PixelRect rect = ToPixels(place.rect, scale_);
-    HWND parent = ContainerWindow(place.container);
-    HWND window = nullptr;
-    switch (place.kind) {
-        case ControlKind::PictureBox:
-            group_ = CreateWindowExA(WS_EX_CONTROLPARENT, kPictureBoxClassName, "",
-                                     WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, rect.x, rect.y,
-                                     rect.width, rect.height, parent, nullptr, instance_, this);
-            return;
-        case ControlKind::ComboBox: {
-            window = CreateWindowExA(
-                0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN,
-                rect.x, rect.y, rect.width, rect.height * (kComboListRows + 1), parent,
-                reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlWindowId(place.id))), instance_,
-                nullptr);
-            SendMessageA(window, WM_SETFONT,
-                         reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-            NameForScreenReaders(window, NameBeside(place.id));
-            break;
-        }
-        case ControlKind::Button: {
-            button_control::PropertyBag layout;
-            layout.WriteProperty("Caption", place.text, button_control::kDefaultCaption);
-            layout.WriteProperty("Font", button_control::FontToText(button_control::DesignedFont()),
-                                 "");
-            window = button_control::CreatePushButton(parent, ControlWindowId(place.id), rect.x,
-                                                      rect.y, rect.width, rect.height, &layout);
-            break;
-        }
-        default:
-            return;  // drawn by its container
-    }
-    windows_[place.id] = window;
-}
-
-HWND SettingsDialogWindow::ContainerWindow(Container container) const {
-    return container == Container::Form ? dialog_window_ : group_;
+    windows_.Destroy();
 }
 
 void SettingsDialogWindow::RunModal() {
-    CreateWindows();
-    if (dialog_window_ == nullptr) {
+    if (!windows_.Create(instance_, scale_, FormProc, this)) {
         return;
     }
-    PaintBackground();
+    painting_.PaintBackground(windows_.Form(), windows_.Group());
     Load();
-    ShowWindow(dialog_window_, SW_SHOWNORMAL);
-    SetForegroundWindow(dialog_window_);
-    FocusFirstControl();
+    ShowWindow(windows_.Form(), SW_SHOWNORMAL);
+    SetForegroundWindow(windows_.Form());
+    windows_.FocusFirstEnabled();
     MSG msg;
     while (!closed_ && GetMessageA(&msg, nullptr, 0, 0) > 0) {
         if (!AnswerKey(msg)) {
@@ -182,108 +98,39 @@ void SettingsDialogWindow::RunModal() {
     }
 }
 
-// The dialog's keys, pressed anywhere in it, go to the dialog first; true
-// when it kept the key.
-bool SettingsDialogWindow::AnswerKey(const MSG& msg) {
-    if (msg.message != WM_KEYDOWN ||
-        (msg.hwnd != dialog_window_ && !IsChild(dialog_window_, msg.hwnd))) {
-        return false;
-    }
-    const std::optional<DialogKey> key = DialogKeyOf(msg.wParam);
-    if (!key) {
-        return false;
-    }
-    const std::string track_text = TrackBoxText();
-    const DialogReply reply = dialog_.KeyDown(
-        {*key, GetKeyState(VK_SHIFT) < 0, FocusedControl(),
-         SendMessageA(windows_.at(ControlId::TrackBox), CB_GETDROPPEDSTATE, 0, 0) != 0,
-         track_text});
-    if (reply.pass_key) {
-        return false;
-    }
-    Carry(reply);
-    return true;
-}
-
-// The combo box's focus rests on its edit field.
-std::optional<ControlId> SettingsDialogWindow::FocusedControl() const {
-    HWND focus = GetFocus();
-    if (focus == nullptr) {
-        return std::nullopt;
-    }
-    if (focus == group_) {
-        return ControlId::MusicGroup;
-    }
-    for (const auto& [id, window] : windows_) {
-        if (window == focus || IsChild(window, focus)) {
-            return id;
-        }
-    }
-    return std::nullopt;
-}
-
-void SettingsDialogWindow::FocusControl(ControlId id) {
-    const auto window = windows_.find(id);
-    SetFocus(id == ControlId::MusicGroup ? group_
-                                         : (window != windows_.end() ? window->second : nullptr));
-}
-
-std::vector<AccessItem> SettingsDialogWindow::DescribeGroup() const {
-    return DescribeMusicGroup(dialog_.View(), dialog_.Choice().file, TrackBoxText(),
-                              FocusedControl());
-}
-
-// The frame on the keyboard's choice follows the focus, and screen readers
-// hear of the choice it is on.
-void SettingsDialogWindow::ShowChoicesFocus() {
-    if (group_ == nullptr) {
-        return;
-    }
-    InvalidateRect(group_, nullptr, FALSE);
-    if (GetFocus() == group_) {
-        NotifyWinEvent(EVENT_OBJECT_FOCUS, group_, OBJID_CLIENT, FocusedChild(DescribeGroup()));
-    }
-}
-
-void SettingsDialogWindow::FocusFirstControl() {
-    for (const ControlId id : TabOrder()) {
-        const auto window = windows_.find(id);
-        if (window != windows_.end() && IsWindowEnabled(window->second)) {
-            SetFocus(window->second);
-            return;
-        }
-    }
-}
-
 LRESULT SettingsDialogWindow::Handle(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    const bool is_form = window == windows_.Form();
     switch (message) {
         case WM_ERASEBKGND:
             return 1;  // the back image covers everything
         case WM_PAINT: {
             PAINTSTRUCT paint;
             HDC dc = BeginPaint(window, &paint);
-            Compose(window, dc);
+            painting_.Compose(window, dc, is_form ? Container::Form : Container::Group,
+                              !is_form && GetFocus() == window);
             EndPaint(window, &paint);
             return 0;
         }
         case WM_PRINTCLIENT:
-            Compose(window, reinterpret_cast<HDC>(wparam));
+            painting_.Compose(window, reinterpret_cast<HDC>(wparam),
+                              is_form ? Container::Form : Container::Group,
+                              !is_form && GetFocus() == window);
             return 0;
         case WM_SIZE:
-            if (window == dialog_window_) {
-                PaintBackground();
+            if (is_form) {
+                painting_.PaintBackground(windows_.Form(), windows_.Group());
             }
             return 0;
         case WM_GETFONT:
-            return reinterpret_cast<LRESULT>(look_.label_font);
+            return reinterpret_cast<LRESULT>(painting_.LabelFont());
         case WM_SETFOCUS:
         case WM_KILLFOCUS:
-            if (window == group_) {
+            if (window == windows_.Group()) {
                 ShowChoicesFocus();
             }
             break;
         case WM_GETOBJECT:
-            if (window == group_) {
+            if (window == windows_.Group()) {
                 if (const LRESULT answer = AnswerGroupObject(
                         window, wparam, lparam, [this] { return DescribeGroup(); },
                         Place(ControlId::GroupHeading).text, scale_)) {
@@ -305,12 +152,12 @@ LRESULT SettingsDialogWindow::Handle(HWND window, UINT message, WPARAM wparam, L
             return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
         case WM_SETCURSOR:
             if (hourglass_) {
-                SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32514)));  // IDC_WAIT
+                ShowPointer(true);
                 return TRUE;
             }
             break;
         case WM_ACTIVATE:
-            if (window != dialog_window_) {
+            if (!is_form) {
                 break;
             }
             // Back from another window, the focus returns to where it was.
@@ -322,7 +169,7 @@ LRESULT SettingsDialogWindow::Handle(HWND window, UINT message, WPARAM wparam, L
             }
             break;
         case WM_CLOSE:
-            if (window == dialog_window_) {
+            if (is_form) {
                 Carry(dialog_.Cancel());
             }
             return 0;
@@ -332,54 +179,31 @@ LRESULT SettingsDialogWindow::Handle(HWND window, UINT message, WPARAM wparam, L
     return DefWindowProcA(window, message, wparam, lparam);
 }
 
-// The window's rows, then those of the music group.
-void SettingsDialogWindow::PaintBackground() {
-    RECT client;
-    GetClientRect(dialog_window_, &client);
-    form_back_.Reset(client.right, client.bottom, kFormBackColour);
-    form_back_.DrawRows(FormGradient(client.bottom));
-    if (group_ != nullptr) {
-        GetClientRect(group_, &client);
-        group_back_.Reset(client.right, client.bottom, kGroupBackColour);
-        group_back_.DrawRows(GroupGradient(client.bottom));
-        InvalidateRect(group_, nullptr, FALSE);
+// The dialog's keys, pressed anywhere in it, go to the dialog first; true
+// when it kept the key.
+bool SettingsDialogWindow::AnswerKey(const MSG& msg) {
+    HWND form = windows_.Form();
+    if (msg.message != WM_KEYDOWN || (msg.hwnd != form && !IsChild(form, msg.hwnd))) {
+        return false;
     }
-    InvalidateRect(dialog_window_, nullptr, FALSE);
-}
-
-// The back image with the windowless controls over it, drawn off screen first.
-void SettingsDialogWindow::Compose(HWND window, HDC target) {
-    const bool is_form = window == dialog_window_;
-    const BackImage& back = is_form ? form_back_ : group_back_;
-    RECT client;
-    GetClientRect(window, &client);
-    const int width = client.right > 0 ? client.right : 1;
-    const int height = client.bottom > 0 ? client.bottom : 1;
-    HDC buffer = CreateCompatibleDC(target);
-    HBITMAP bitmap = CreateCompatibleBitmap(target, width, height);
-    HGDIOBJ previous = SelectObject(buffer, bitmap);
-    HBRUSH back_colour = CreateSolidBrush(is_form ? kFormBackColour : kGroupBackColour);
-    FillRect(buffer, &client, back_colour);
-    DeleteObject(back_colour);
-    if (back.DeviceContext() != nullptr) {
-        BitBlt(buffer, 0, 0, back.Width(), back.Height(), back.DeviceContext(), 0, 0, SRCCOPY);
+    const std::optional<DialogKey> key = DialogKeyOf(msg.wParam);
+    if (!key) {
+        return false;
     }
-    DrawWindowless(buffer, is_form ? Container::Form : Container::Group, look_,
-                   !is_form && GetFocus() == window);
-    BitBlt(target, 0, 0, width, height, buffer, 0, 0, SRCCOPY);
-    SelectObject(buffer, previous);
-    DeleteObject(bitmap);
-    DeleteDC(buffer);
-}
-
-void SettingsDialogWindow::InvalidateControl(ControlId id) {
-    const RECT rect = PixelPlace(id, scale_);
-    InvalidateRect(ContainerWindow(Place(id).container), &rect, FALSE);
+    const std::string track_text = windows_.TrackBoxText();
+    const DialogReply reply =
+        dialog_.KeyDown({*key, GetKeyState(VK_SHIFT) < 0, windows_.FocusedControl(),
+                         windows_.TrackListOpen(), track_text});
+    if (reply.pass_key) {
+        return false;
+    }
+    Carry(reply);
+    return true;
 }
 
 // A press of any mouse button on a selection box or the text of a choice.
 void SettingsDialogWindow::OnMouseDown(HWND window, LPARAM lparam) {
-    const auto kind = ChoiceKindAt(window == dialog_window_ ? Container::Form : Container::Group,
+    const auto kind = ChoiceKindAt(window == windows_.Form() ? Container::Form : Container::Group,
                                    static_cast<short>(LOWORD(lparam)),
                                    static_cast<short>(HIWORD(lparam)), scale_);
     if (kind) {
@@ -397,8 +221,127 @@ void SettingsDialogWindow::OnCommand(WPARAM wparam, LPARAM lparam) {
     }
     if (HIWORD(wparam) == BN_CLICKED) {
         const auto button = static_cast<ControlId>(LOWORD(wparam) - kFirstControlWindowId);
-        Carry(dialog_.ClickButton(button, TrackBoxText()));
+        Carry(dialog_.ClickButton(button, windows_.TrackBoxText()));
     }
+}
+
+std::vector<AccessItem> SettingsDialogWindow::DescribeGroup() const {
+    return DescribeMusicGroup(dialog_.View(), dialog_.Choice().file, windows_.TrackBoxText(),
+                              windows_.FocusedControl());
+}
+
+void SettingsDialogWindow::Load() {
+    HWND form = windows_.Form();
+    // Centred across, at a third of the free height, in twips.
+    const TwipsPoint place = PlaceDialog(
+        GetSystemMetrics(SM_CXSCREEN) * scale_.x, GetSystemMetrics(SM_CYSCREEN) * scale_.y,
+        WindowLength(form, true) * scale_.x, WindowLength(form, false) * scale_.y);
+    SetWindowPos(form, nullptr, button_control::TwipsToPixels(place.left, scale_.x),
+                 button_control::TwipsToPixels(place.top, scale_.y), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+
+    windows_.InitializeButtons();
+    ShowChoice(dialog_.View());
+    windows_.FillTrackBox(dialog_.TrackBoxText(), TrackListEntries());
+    ShowFileName();
+
+    POINT point;
+    if (GetCursorPos(&point)) {
+        dialog_.RecordCursor(
+            std::make_pair(static_cast<std::int32_t>(point.x), static_cast<std::int32_t>(point.y)));
+    } else {
+        dialog_.RecordCursor(std::nullopt);
+    }
+    Zoom(form, dialog_.OpenZoom(WindowRectOf(form)));
+    SetHourglass(false);
+}
+
+void SettingsDialogWindow::Carry(const DialogReply& reply) {
+    if (reply.focus) {
+        windows_.Focus(*reply.focus);
+    }
+    if (reply.show_choice) {
+        ShowChoice(dialog_.View());
+    }
+    if (reply.show_file_name) {
+        ShowFileName();
+    }
+    if (reply.ask_for_file) {
+        Carry(dialog_.FileAnswered(AskForFile(windows_.Form(), instance_, MusicFileRequest())));
+    }
+    if (reply.open_home_page) {
+        SetHourglass(true);
+        OpenWithShell(windows_.Form(), HomePageLaunch());
+        SetHourglass(false);
+    }
+    if (reply.save) {
+        // A file another program holds is tried again for a moment.
+        SetHourglass(true);
+        const auto failure = settings::SaveMusicChoice(store_, places_, dialog_.Choice());
+        SetHourglass(false);
+        Carry(dialog_.Saved(failure));
+    }
+    if (!reply.message.empty()) {
+        text::ShowMessage(windows_.Form(), reply.message, message_caption_);
+    }
+    if (reply.close) {
+        Close();
+    }
+}
+
+// Both choice controls are disabled first and the kind's one enabled again,
+// whatever they showed before.
+void SettingsDialogWindow::ShowChoice(const ChoiceView& view) {
+    windows_.SetEnabled(ControlId::ChooseFileButton, false);
+    windows_.SetEnabled(ControlId::TrackBox, false);
+    WindowlessLook& look = painting_.Look();
+    for (int kind = 0; kind < 3; ++kind) {
+        const ControlId box = *SelectionBoxOf(kind);
+        look.selected[box] = view.filled_box == box;
+        painting_.Invalidate(box, windows_.Group());
+    }
+    if (view.track_box_enabled) {
+        windows_.SetEnabled(ControlId::TrackBox, true);
+    }
+    if (view.file_button_enabled) {
+        windows_.SetEnabled(ControlId::ChooseFileButton, true);
+    }
+    look.keyboard_choice = view.keyboard_choice;
+    ShowChoicesFocus();
+}
+
+void SettingsDialogWindow::ShowFileName() {
+    painting_.Look().file_caption = dialog_.Choice().file;
+    painting_.Invalidate(ControlId::FileNameLabel,
+                         windows_.ContainerOf(Place(ControlId::FileNameLabel).container));
+}
+
+// The frame on the keyboard's choice follows the focus, and screen readers
+// hear of the choice it is on.
+void SettingsDialogWindow::ShowChoicesFocus() {
+    HWND group = windows_.Group();
+    if (group == nullptr) {
+        return;
+    }
+    InvalidateRect(group, nullptr, FALSE);
+    if (GetFocus() == group) {
+        NotifyWinEvent(EVENT_OBJECT_FOCUS, group, OBJID_CLIENT, FocusedChild(DescribeGroup()));
+    }
+}
+
+void SettingsDialogWindow::SetHourglass(bool on) {
+    hourglass_ = on;
+    ShowPointer(on);
+}
+
+// The closing zoom, then the window goes and the modal run ends.
+void SettingsDialogWindow::Close() {
+    if (closed_) {
+        return;
+    }
+    Zoom(windows_.Form(), dialog_.CloseZoom(WindowRectOf(windows_.Form())));
+    closed_ = true;
+    windows_.Destroy();
 }
 
 void ShowSettingsDialog(HINSTANCE instance, settings::SettingsFilePort& store,

@@ -1,0 +1,70 @@
+#include "settings_dialog/win32/dialog_painting.h"
+
+#include <cmath>
+
+#include "button_control/core/font.h"
+#include "button_control/win32/caption_drawing.h"
+#include "settings_dialog/core/background_gradient.h"
+#include "settings_dialog/win32/dialog_resource_ids.h"
+
+namespace velmora::settings_dialog {
+
+DialogPainting::DialogPainting(HINSTANCE instance, Scale scale) {
+    look_.scale = scale;
+    const LOGFONTW label_font = button_control::CaptionLogFont(
+        button_control::DesignedFont(), static_cast<int>(std::lround(1440.0 / scale.y)));
+    look_.label_font = CreateFontIndirectW(&label_font);
+    look_.empty_box = LoadBitmapA(instance, MAKEINTRESOURCEA(IDB_SELECTION_EMPTY));
+    look_.filled_box = LoadBitmapA(instance, MAKEINTRESOURCEA(IDB_SELECTION_FILLED));
+}
+
+DialogPainting::~DialogPainting() {
+    DeleteObject(look_.label_font);
+    DeleteObject(look_.empty_box);
+    DeleteObject(look_.filled_box);
+}
+
+void DialogPainting::PaintBackground(HWND form, HWND group) {
+    RECT client;
+    GetClientRect(form, &client);
+    form_back_.Reset(client.right, client.bottom, kFormBackColour);
+    form_back_.DrawRows(FormGradient(client.bottom));
+    if (group != nullptr) {
+        GetClientRect(group, &client);
+        group_back_.Reset(client.right, client.bottom, kGroupBackColour);
+        group_back_.DrawRows(GroupGradient(client.bottom));
+        InvalidateRect(group, nullptr, FALSE);
+    }
+    InvalidateRect(form, nullptr, FALSE);
+}
+
+void DialogPainting::Compose(HWND window, HDC target, Container container,
+                             bool choices_focused) const {
+    const bool is_form = container == Container::Form;
+    const BackImage& back = is_form ? form_back_ : group_back_;
+    RECT client;
+    GetClientRect(window, &client);
+    const int width = client.right > 0 ? client.right : 1;
+    const int height = client.bottom > 0 ? client.bottom : 1;
+    HDC buffer = CreateCompatibleDC(target);
+    HBITMAP bitmap = CreateCompatibleBitmap(target, width, height);
+    HGDIOBJ previous = SelectObject(buffer, bitmap);
+    HBRUSH back_colour = CreateSolidBrush(is_form ? kFormBackColour : kGroupBackColour);
+    FillRect(buffer, &client, back_colour);
+    DeleteObject(back_colour);
+    if (back.DeviceContext() != nullptr) {
+        BitBlt(buffer, 0, 0, back.Width(), back.Height(), back.DeviceContext(), 0, 0, SRCCOPY);
+    }
+    DrawWindowless(buffer, container, look_, choices_focused);
+    BitBlt(target, 0, 0, width, height, buffer, 0, 0, SRCCOPY);
+    SelectObject(buffer, previous);
+    DeleteObject(bitmap);
+    DeleteDC(buffer);
+}
+
+void DialogPainting::Invalidate(ControlId id, HWND container) const {
+    const RECT rect = PixelPlace(id, look_.scale);
+    InvalidateRect(container, &rect, FALSE);
+}
+
+}  // namespace velmora::settings_dialog

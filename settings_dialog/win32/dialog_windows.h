@@ -1,0 +1,65 @@
+#pragma once
+// The dialog's windows: the window itself, the music group (a picture box the
+// choices are drawn in) and the windowed controls (the track box and the four
+// buttons), made hidden and found by their ids.
+
+#include <windows.h>
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "settings_dialog/core/dialog_layout.h"
+
+namespace velmora::settings_dialog {
+
+// The id of a control's window (the track box and the four buttons), which
+// their WM_COMMAND notifications carry.
+inline constexpr int kFirstControlWindowId = 100;
+inline int ControlWindowId(ControlId id) {
+    return kFirstControlWindowId + static_cast<int>(id);
+}
+
+class DialogWindows {
+  public:
+    DialogWindows() = default;
+    DialogWindows(const DialogWindows&) = delete;
+    DialogWindows& operator=(const DialogWindows&) = delete;
+
+    // Makes the windows at `scale`, in tab order; the window's and the
+    // group's messages go to `procedure`, which is handed `owner` at their
+    // creation. False when the window itself could not be made.
+    bool Create(HINSTANCE instance, Scale scale, WNDPROC procedure, void* owner);
+    // Destroys the window with its children.
+    void Destroy();
+
+    HWND Form() const { return form_; }
+    HWND Group() const { return group_; }
+    HWND ContainerOf(Container container) const;
+    // A windowed control's window; null for the others and before it is made.
+    HWND Control(ControlId id) const;
+
+    // The control with the keyboard focus (the combo box's rests on its edit
+    // field; MusicGroup: the choices).
+    std::optional<ControlId> FocusedControl() const;
+    void Focus(ControlId id) const;
+    void FocusFirstEnabled() const;
+    // A disabled control takes neither the focus nor the mouse.
+    void SetEnabled(ControlId id, bool enabled) const;
+
+    void InitializeButtons() const;
+    void FillTrackBox(const std::string& text, const std::vector<std::string>& entries) const;
+    // What the track box holds (code page 932); empty before it is made.
+    std::string TrackBoxText() const;
+    bool TrackListOpen() const;
+
+  private:
+    void CreateControl(HINSTANCE instance, Scale scale, const ControlPlace& place, void* owner);
+
+    HWND form_ = nullptr;
+    HWND group_ = nullptr;
+    std::map<ControlId, HWND> controls_;  // the combo box and the four buttons
+};
+
+}  // namespace velmora::settings_dialog
