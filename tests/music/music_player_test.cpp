@@ -47,7 +47,7 @@ TEST(MusicPlayer, PlaysTheChoiceAsItWasWhenMade) {
                             "status MP3Play mode", "stop MP3Play", "close MP3Play"));
 
     drive.calls.clear();
-    for (const settings::MusicChoice silent :
+    for (const settings::MusicChoice& silent :
          {settings::MusicChoice{0, 0, "C:\\a.mp3"}, settings::MusicChoice{2, 0, "C:\\a.wav"}}) {
         drive.wave_devices = 0;
         MusicPlayer player{drive, silent};
