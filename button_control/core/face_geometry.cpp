@@ -3,6 +3,8 @@
 #include <cmath>
 #include <limits>
 
+#include "button_control/core/picture_scale.h"
+
 namespace velmora::button_control {
 
 namespace {
@@ -29,15 +31,21 @@ Scale ScaleForDpi(int dpi_x, int dpi_y) {
     return {dpi_x > 0 ? 1440.0 / dpi_x : 15.0, dpi_y > 0 ? 1440.0 / dpi_y : 15.0};
 }
 
+int DpiOf(Scale scale) {
+    return static_cast<int>(std::lround(1440.0 / scale.y));
+}
+
 int TwipsToPixels(double twips, double twips_per_pixel) {
     return static_cast<int>(std::lround(twips / twips_per_pixel));
 }
 
 void SliceGeometry::Update(double width, double height, Scale scale) {
-    Store16(corner_x_, kCornerPixels * scale.x);
-    Store16(corner_y_, kCornerPixels * scale.y);
-    Store16(picture_width_, kPictureWidthPixels * scale.x);
-    Store16(picture_height_, kPictureHeightPixels * scale.y);
+    picture_dpi_ = PictureDpiFor(DpiOf(scale));
+    const ButtonPictureSize picture = ButtonPictureSizeAt(picture_dpi_);
+    Store16(corner_x_, picture.frame * scale.x);
+    Store16(corner_y_, picture.frame * scale.y);
+    Store16(picture_width_, picture.width * scale.x);
+    Store16(picture_height_, picture.height * scale.y);
     Store16(width_, width);
     Store16(height_, height);
     Store16(middle_width_, static_cast<double>(width_) - 2.0 * corner_x_);

@@ -1,8 +1,9 @@
 #pragma once
 // Where the eight frame pieces of a state picture go on the face, and where
 // the caption sits. Lengths are twips; the frame constants are the picture's
-// 4-pixel border, so they follow the screen's twips per pixel (15 at 96 dots
-// per inch, 12 at 120, 10 at 144) and the frame keeps its pixels at any DPI.
+// border (4 pixels of a 64 x 25 picture at 96 dots per inch). The pictures are
+// made for several DPIs (picture_scale.h), so at 96, 120, 144 and 192 dpi the
+// frame is 60 twips wide and grows with the dialog like everything else.
 
 #include <array>
 #include <cstdint>
@@ -16,6 +17,9 @@ struct Scale {
 };
 
 Scale ScaleForDpi(int dpi_x, int dpi_y);
+
+// The vertical dots per inch of a scale, which choose the pictures.
+int DpiOf(Scale scale);
 
 struct TwipsRect {
     std::int32_t x, y, width, height;
@@ -38,10 +42,6 @@ struct PieceCopy {
     PixelRect destination;
 };
 
-inline constexpr int kPictureWidthPixels = 64;
-inline constexpr int kPictureHeightPixels = 25;
-inline constexpr int kCornerPixels = 4;
-
 // The slice geometry of one control, recomputed on every paint in 16-bit
 // twips. A value that does not fit in 16 bits keeps what it was before.
 class SliceGeometry {
@@ -57,11 +57,14 @@ class SliceGeometry {
     std::int16_t Height() const { return height_; }
     std::int16_t MiddleWidth() const { return middle_width_; }
     std::int16_t MiddleHeight() const { return middle_height_; }
+    // The DPI of the picture set the pieces are taken from.
+    int PictureDpi() const { return picture_dpi_; }
 
   private:
+    int picture_dpi_ = 96;
     std::int16_t width_ = 0, height_ = 0;
-    std::int16_t corner_x_ = 0, corner_y_ = 0;             // C: 60 at 15 twips a pixel
-    std::int16_t picture_width_ = 0, picture_height_ = 0;  // 960 x 375 at 15 twips a pixel
+    std::int16_t corner_x_ = 0, corner_y_ = 0;             // C: 60
+    std::int16_t picture_width_ = 0, picture_height_ = 0;  // 960 x 375 at 96 dpi
     std::int16_t middle_width_ = 0, middle_height_ = 0;    // W - 2C, H - 2C
 };
 

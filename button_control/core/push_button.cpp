@@ -389,6 +389,7 @@ void PushButton::Paint(StatePicture picture, ButtonReaction& reaction) {
 
     FacePlan plan;
     plan.picture = picture;
+    plan.picture_dpi = geometry_.PictureDpi();
     plan.gradient = GradientFor(fields_.hover_gradient);
     plan.gradient_end_x = size_.width - 1;
     plan.gradient_end_y = size_.height - 1;

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cwchar>
 
+#include "button_control/core/picture_scale.h"
 #include "text/win32/wide_text.h"
 
 namespace velmora::button_control {
@@ -77,10 +78,11 @@ void DrawCaption(HDC dc, const CaptionLabel& label, Scale scale) {
         SetTextColor(dc, ResolvedColour(label.fore_colour));
         DrawTextW(dc, caption.c_str(), length, &rect, format);
     } else {
-        // The platform's disabled text: a light copy one pixel down and right
+        // The platform's disabled text: a light copy one line down and right
         // under a grey one.
         RECT shadow = rect;
-        OffsetRect(&shadow, 1, 1);
+        const int line = LineWidthAt(DpiOf(scale));
+        OffsetRect(&shadow, line, line);
         SetTextColor(dc, GetSysColor(COLOR_3DHILIGHT));
         DrawTextW(dc, caption.c_str(), length, &shadow, format);
         SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));

@@ -2,22 +2,23 @@
 
 #include <array>
 
+#include "button_control/core/picture_scale.h"
 #include "button_control/win32/button_picture_ids.h"
 
 namespace velmora::button_control {
 
-HBITMAP StatePictureBitmap(StatePicture picture) {
-    static std::array<HBITMAP, 6> loaded{};
-    static constexpr std::array<int, 6> kIds = {IDB_BUTTON_NORMAL,          IDB_BUTTON_HIGHLIGHT,
-                                                IDB_BUTTON_HIGHLIGHTSELECT, IDB_BUTTON_PRESSED,
-                                                IDB_BUTTON_DISABLE,         IDB_BUTTON_SELECTED};
+HBITMAP StatePictureBitmap(StatePicture picture, int picture_dpi) {
+    static std::array<std::array<HBITMAP, 6>, kPictureDpis.size()> loaded{};
+    const auto set = static_cast<std::size_t>(PictureDpiIndex(picture_dpi));
     const auto index = static_cast<std::size_t>(picture);
-    if (loaded[index] == nullptr) {
-        loaded[index] = static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr),
-                                                        MAKEINTRESOURCEA(kIds[index]), IMAGE_BITMAP,
-                                                        0, 0, LR_CREATEDIBSECTION));
+    if (loaded[set][index] == nullptr) {
+        const int id = IDB_BUTTON_NORMAL + static_cast<int>(set) * IDB_BUTTON_SET_STEP +
+                       static_cast<int>(index);
+        loaded[set][index] =
+            static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id),
+                                            IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     }
-    return loaded[index];
+    return loaded[set][index];
 }
 
 FaceImage::FaceImage() {
@@ -80,7 +81,7 @@ void FaceImage::Paint(const FacePlan& plan) {
     GradientFill(dc_, vertices, 2, &rect, 1, GRADIENT_FILL_RECT_V);
 
     HDC picture_dc = CreateCompatibleDC(dc_);
-    HGDIOBJ previous = SelectObject(picture_dc, StatePictureBitmap(plan.picture));
+    HGDIOBJ previous = SelectObject(picture_dc, StatePictureBitmap(plan.picture, plan.picture_dpi));
     SetStretchBltMode(dc_, COLORONCOLOR);
     for (const PieceCopy& piece : plan.pieces) {
         const PixelRect& d = piece.destination;

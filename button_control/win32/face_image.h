@@ -30,8 +30,8 @@ class FaceImage {
     int width_ = 0, height_ = 0;
 };
 
-// The state picture from the program's resources (loaded once, kept for the
-// life of the process).
-HBITMAP StatePictureBitmap(StatePicture picture);
+// The state picture of the set made for `picture_dpi`, from the program's
+// resources (loaded once, kept for the life of the process).
+HBITMAP StatePictureBitmap(StatePicture picture, int picture_dpi);
 
 }  // namespace velmora::button_control

@@ -1,6 +1,9 @@
 #include "saver/win32/preview_window.h"
 
 #include <algorithm>
+#include <cmath>
+
+#include "button_control/core/picture_scale.h"
 
 #include "saver/core/preview_geometry.h"
 #include "saver/core/saver_texts.h"
@@ -22,6 +25,13 @@ double ScreenTwipsPerPixel(int index) {
     const int dpi = GetDeviceCaps(screen, index);
     ReleaseDC(nullptr, screen);
     return TwipsPerPixel(dpi);
+}
+
+// The still made for the screen's DPI, so that it fills the preview area,
+// which grows with the DPI.
+int StillForTheScreen() {
+    const auto dpi = static_cast<int>(std::lround(1440.0 / ScreenTwipsPerPixel(LOGPIXELSY)));
+    return IDB_PREVIEW_STILL + IDB_PREVIEW_STILL_SET_STEP * button_control::PictureSetFor(dpi);
 }
 
 }  // namespace
@@ -88,7 +98,7 @@ void PreviewWindow::Show(std::int32_t host_number) {
                            LoadCursorA(nullptr, IDC_ARROW)},
                           kPreviewWindowCaption, this);
     still_ = static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr),
-                                             MAKEINTRESOURCEA(IDB_PREVIEW_STILL), IMAGE_BITMAP, 0,
+                                             MAKEINTRESOURCEA(StillForTheScreen()), IMAGE_BITMAP, 0,
                                              0, LR_CREATEDIBSECTION));
 
     // A child of the host from here on (a child has no popup style).

@@ -1,21 +1,18 @@
 #include "settings_dialog/win32/dialog_painting.h"
 
-#include <cmath>
-
 #include "button_control/core/font.h"
 #include "button_control/win32/caption_drawing.h"
 #include "settings_dialog/core/background_gradient.h"
-#include "settings_dialog/win32/dialog_resource_ids.h"
 
 namespace velmora::settings_dialog {
 
 DialogPainting::DialogPainting(HINSTANCE instance, Scale scale) {
     look_.scale = scale;
-    const LOGFONTW label_font = button_control::CaptionLogFont(
-        button_control::DesignedFont(), static_cast<int>(std::lround(1440.0 / scale.y)));
+    const LOGFONTW label_font = button_control::CaptionLogFont(button_control::DesignedFont(),
+                                                               button_control::DpiOf(scale));
     look_.label_font = CreateFontIndirectW(&label_font);
-    look_.empty_box = LoadBitmapA(instance, MAKEINTRESOURCEA(IDB_SELECTION_EMPTY));
-    look_.filled_box = LoadBitmapA(instance, MAKEINTRESOURCEA(IDB_SELECTION_FILLED));
+    look_.empty_box = LoadSelectionBox(instance, false, scale);
+    look_.filled_box = LoadSelectionBox(instance, true, scale);
 }
 
 DialogPainting::~DialogPainting() {

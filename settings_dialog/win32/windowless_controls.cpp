@@ -1,11 +1,23 @@
 #include "settings_dialog/win32/windowless_controls.h"
 
-#include "text/win32/wide_text.h"
+#include "button_control/core/picture_scale.h"
 #include "settings_dialog/core/file_name_caption.h"
+#include "settings_dialog/win32/dialog_resource_ids.h"
+#include "text/win32/wide_text.h"
 
 namespace velmora::settings_dialog {
 
 namespace {
+
+// A black frame whose lines are as wide as a picture's lines at this scale.
+void FrameInBlack(HDC dc, RECT rect, Scale scale) {
+    HBRUSH black = CreateSolidBrush(kBlack);
+    for (int line = button_control::LineWidthAt(button_control::DpiOf(scale)); line > 0; --line) {
+        FrameRect(dc, &rect, black);
+        InflateRect(&rect, -1, -1);
+    }
+    DeleteObject(black);
+}
 
 void DrawLabel(HDC dc, const ControlPlace& place, std::string text, RECT rect,
                const WindowlessLook& look) {
@@ -13,10 +25,9 @@ void DrawLabel(HDC dc, const ControlPlace& place, std::string text, RECT rect,
     UINT format = DT_NOPREFIX;
     if (place.border) {
         // A single black line; the text wraps inside it.
-        HBRUSH black = CreateSolidBrush(kBlack);
-        FrameRect(dc, &rect, black);
-        DeleteObject(black);
-        InflateRect(&rect, -2, -2);
+        FrameInBlack(dc, rect, look.scale);
+        const int inset = 2 * button_control::LineWidthAt(button_control::DpiOf(look.scale));
+        InflateRect(&rect, -inset, -inset);
         format |= DT_WORDBREAK | DT_EDITCONTROL;
     } else {
         // Labels sized to their text: the text is never cut.
@@ -63,6 +74,13 @@ RECT PixelPlace(ControlId id, Scale scale) {
     return {place.x, place.y, place.x + place.width, place.y + place.height};
 }
 
+HBITMAP LoadSelectionBox(HINSTANCE instance, bool filled, Scale scale) {
+    const int set = button_control::PictureSetFor(button_control::DpiOf(scale));
+    const int id =
+        (filled ? IDB_SELECTION_FILLED : IDB_SELECTION_EMPTY) + set * IDB_SELECTION_SET_STEP;
+    return LoadBitmapA(instance, MAKEINTRESOURCEA(id));
+}
+
 void DrawWindowless(HDC dc, Container container, const WindowlessLook& look, bool choices_focused) {
     for (const ControlPlace& place : Controls()) {
         if (place.container != container || IsSourcePicture(place.id)) {
@@ -75,12 +93,9 @@ void DrawWindowless(HDC dc, Container container, const WindowlessLook& look, boo
                           place.id == ControlId::FileNameLabel ? look.file_caption : place.text,
                           rect, look);
                 break;
-            case ControlKind::Shape: {
-                HBRUSH black = CreateSolidBrush(kBlack);
-                FrameRect(dc, &rect, black);
-                DeleteObject(black);
+            case ControlKind::Shape:
+                FrameInBlack(dc, rect, look.scale);
                 break;
-            }
             case ControlKind::Image: {
                 const auto selected = look.selected.find(place.id);
                 if (selected != look.selected.end()) {

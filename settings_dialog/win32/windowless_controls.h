@@ -26,6 +26,10 @@ struct WindowlessLook {
 // A control's place in its container's client area, in pixels.
 RECT PixelPlace(ControlId id, Scale scale);
 
+// The empty or the filled selection-box picture of the set that suits the
+// screen's scale, from the program's resources (the caller deletes it).
+HBITMAP LoadSelectionBox(HINSTANCE instance, bool filled, Scale scale);
+
 // Draws the container's windowless controls, with the focus frame on the
 // keyboard's choice when `choices_focused`; the hidden box pictures stay unseen.
 void DrawWindowless(HDC dc, Container container, const WindowlessLook& look,

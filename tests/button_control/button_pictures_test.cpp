@@ -116,22 +116,51 @@ TEST(ButtonPictures, HighLightSelectIsHighLight) {
     EXPECT_EQ(BmpFile(a), BmpFile(b));
 }
 
-TEST(ButtonPictures, CommittedFilesMatchTheGenerator) {
-    for (ButtonPicture which : kButtonPictures) {
-        const std::string path =
-            std::string(VELMORA_SOURCE_DIR) + "/resources/" + ButtonPictureFileName(which);
-        std::ifstream in(path, std::ios::binary);
-        ASSERT_TRUE(in) << path;
-        const std::vector<std::uint8_t> committed((std::istreambuf_iterator<char>(in)),
-                                                  std::istreambuf_iterator<char>());
-        const auto generated = BmpFile(MakeButtonPicture(which));
-        EXPECT_EQ(committed, generated) << path << ": run the button_pictures target";
-        ASSERT_EQ(committed.size(), 54u + 64 * 25 * 3);
-        // Bottom-up rows, blue-green-red: the first stored pixel is (0, 24).
-        const Rgb bottom_left = MakeButtonPicture(which).At(0, 24);
-        EXPECT_EQ(committed[54], bottom_left.b);
-        EXPECT_EQ(committed[56], bottom_left.r);
+// At every DPI the frame's lines are whole pixels: at 192 dpi each design
+// pixel of the frame is two, and the face's 60-twip corner is the frame.
+TEST(ButtonPictures, SetsForOtherDpisKeepTheFrameInWholeLines) {
+    const Picture at96 = MakeButtonPicture(ButtonPicture::Selected);
+    const Picture at192 = MakeButtonPicture(ButtonPicture::Selected, 192);
+    ASSERT_EQ(at192.Width(), 128);
+    ASSERT_EQ(at192.Height(), 50);
+    for (int x = 0; x < 128; ++x) {
+        for (int y : {0, 1, 2, 3, 4, 5, 6, 7, 48, 49}) {
+            EXPECT_EQ(at192.At(x, y), at96.At(x / 2, y < 8 ? y / 2 : 24 - (49 - y) / 2))
+                << x << ", " << y;
+        }
     }
+    for (const int dpi : {120, 144}) {
+        const Picture p = MakeButtonPicture(ButtonPicture::Normal, dpi);
+        const int frame = dpi / 24;  // 5 and 6 pixels
+        EXPECT_EQ(p.At(40, 0), (Rgb{220, 214, 194})) << dpi;
+        EXPECT_EQ(p.At(40, 1), kOutline) << dpi;
+        EXPECT_EQ(p.At(p.Width() - 2, 20), kOutline) << dpi;
+        EXPECT_EQ(p.At(40, frame - 1), (Rgb{243, 243, 238})) << dpi;
+        EXPECT_EQ(p.At(p.Width() - 1, 20), (Rgb{240, 238, 224})) << dpi;
+        EXPECT_EQ(p.At(40, p.Height() - 2), kOutline) << dpi;
+    }
+}
+
+TEST(ButtonPictures, CommittedFilesMatchTheGenerator) {
+    for (const int dpi : button_control::kPictureDpis) {
+        for (ButtonPicture which : kButtonPictures) {
+            const std::string path =
+                std::string(VELMORA_SOURCE_DIR) + "/resources/" + ButtonPictureFileName(which, dpi);
+            std::ifstream in(path, std::ios::binary);
+            ASSERT_TRUE(in) << path;
+            const std::vector<std::uint8_t> committed((std::istreambuf_iterator<char>(in)),
+                                                      std::istreambuf_iterator<char>());
+            const Picture picture = MakeButtonPicture(which, dpi);
+            EXPECT_EQ(committed, BmpFile(picture)) << path << ": run the button_pictures target";
+            const std::size_t row_bytes = (std::size_t{3} * picture.Width() + 3) / 4 * 4;
+            ASSERT_EQ(committed.size(), 54u + row_bytes * picture.Height());
+            // Bottom-up rows, blue-green-red: the first stored pixel is the bottom-left one.
+            const Rgb bottom_left = picture.At(0, picture.Height() - 1);
+            EXPECT_EQ(committed[54], bottom_left.b);
+            EXPECT_EQ(committed[56], bottom_left.r);
+        }
+    }
+    EXPECT_EQ(ButtonPictureFileName(ButtonPicture::Pressed, 96), "button_pressed.bmp");
 }
 
 }  // namespace

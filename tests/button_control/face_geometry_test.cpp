@@ -62,47 +62,45 @@ TEST(SliceGeometry, SideEdgesUnscaledAt375AndSqueezedAt315) {
     EXPECT_EQ(pixels[7].destination, (PixelRect{0, 4, 4, 13}));
 }
 
-// The pixel rectangles of a W x H pixel button: a 4-pixel frame, corners
-// copied 1:1, edges stretched along their length only, the centre never copied.
-std::array<PieceCopy, 8> ExpectedPixels(int w, int h) {
+// The pixel rectangles of a W x H pixel button from a PW x PH picture with an
+// F-pixel frame: corners copied 1:1, edges stretched along their length only,
+// the centre never copied.
+std::array<PieceCopy, 8> ExpectedPixels(int w, int h, int pw, int ph, int f) {
     return {{
-        {{0, 0, 4, 4}, {0, 0, 4, 4}},
-        {{4, 0, 56, 4}, {4, 0, w - 8, 4}},
-        {{60, 0, 4, 4}, {w - 4, 0, 4, 4}},
-        {{60, 4, 4, 17}, {w - 4, 4, 4, h - 8}},
-        {{60, 21, 4, 4}, {w - 4, h - 4, 4, 4}},
-        {{4, 21, 56, 4}, {4, h - 4, w - 8, 4}},
-        {{0, 21, 4, 4}, {0, h - 4, 4, 4}},
-        {{0, 4, 4, 17}, {0, 4, 4, h - 8}},
+        {{0, 0, f, f}, {0, 0, f, f}},
+        {{f, 0, pw - 2 * f, f}, {f, 0, w - 2 * f, f}},
+        {{pw - f, 0, f, f}, {w - f, 0, f, f}},
+        {{pw - f, f, f, ph - 2 * f}, {w - f, f, f, h - 2 * f}},
+        {{pw - f, ph - f, f, f}, {w - f, h - f, f, f}},
+        {{f, ph - f, pw - 2 * f, f}, {f, h - f, w - 2 * f, f}},
+        {{0, ph - f, f, f}, {0, h - f, f, f}},
+        {{0, f, f, ph - 2 * f}, {0, f, f, h - 2 * f}},
     }};
 }
 
+// Each DPI takes its own picture set: the frame is 4, 5, 6 and 8 pixels, 60
+// twips at each, and grows with the button.
 TEST(SliceGeometry, PixelsTileTheFrameAtEveryDpi) {
-    for (int dpi : {96, 120, 144}) {
-        const Scale scale = ScaleForDpi(dpi, dpi);
+    struct Set {
+        int dpi, pw, ph, f;
+    };
+    for (const Set set : {Set{96, 64, 25, 4}, Set{120, 80, 31, 5}, Set{144, 96, 38, 6},
+                          Set{192, 128, 50, 8}, Set{168, 96, 38, 6}}) {
+        const Scale scale = ScaleForDpi(set.dpi, set.dpi);
         for (auto [w, h] : {std::pair{117, 28}, std::pair{73, 25}, std::pair{29, 21},
                             std::pair{125, 31}, std::pair{8, 8}}) {
-            SCOPED_TRACE(::testing::Message() << dpi << " dpi, " << w << " x " << h);
+            SCOPED_TRACE(::testing::Message() << set.dpi << " dpi, " << w << " x " << h);
             SliceGeometry geometry;
             geometry.Update(w * scale.x, h * scale.y, scale);
+            EXPECT_EQ(geometry.PictureDpi(), set.dpi == 168 ? 144 : set.dpi);
             const auto pixels = PiecesInPixels(geometry.Pieces(), scale);
-            const auto expected = ExpectedPixels(w, h);
+            const auto expected = ExpectedPixels(w, h, set.pw, set.ph, set.f);
             for (std::size_t i = 0; i < 8; ++i) {
                 EXPECT_EQ(pixels[i].source, expected[i].source) << "piece " << i + 1;
                 EXPECT_EQ(pixels[i].destination, expected[i].destination) << "piece " << i + 1;
             }
         }
     }
-}
-
-TEST(SliceGeometry, ScaledConstantsAtOtherDpis) {
-    SliceGeometry geometry;
-    geometry.Update(1200, 300, ScaleForDpi(120, 120));  // 100 x 25 pixels
-    EXPECT_EQ(geometry.MiddleWidth(), 1200 - 96);
-    EXPECT_EQ(geometry.Pieces()[1].source.width, 768 - 96);
-    geometry.Update(1000, 250, ScaleForDpi(144, 144));
-    EXPECT_EQ(geometry.MiddleHeight(), 250 - 80);
-    EXPECT_EQ(geometry.Pieces()[4].source.x, 600);
 }
 
 TEST(SliceGeometry, OverflowKeepsThePreviousValue) {

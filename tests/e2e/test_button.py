@@ -241,11 +241,12 @@ class DialogButtonTest(unittest.TestCase):
 
 
 class ButtonDpiTest(ButtonHostCase):
-    """At 120 and 144 dots per inch the layout and the caption grow with the
-    twips, while the frame keeps the pictures' 4 pixels. Runs in a Wine prefix
-    of its own, so the changed DPI never reaches the other tests."""
+    """At 120 and 144 dots per inch the layout, the caption and the frame grow
+    with the twips: the frame comes from the pictures made for that DPI, 5 and
+    6 pixels wide. Runs in a Wine prefix of its own, so the changed DPI never
+    reaches the other tests."""
 
-    def test_frame_keeps_its_pixels_at_higher_dpi(self):
+    def test_frame_grows_with_the_dpi(self):
         global BUTTONS
         prefix = TEST_BIN / "button-dpi-wineprefix"
         try:
@@ -275,9 +276,11 @@ class ButtonDpiTest(ButtonHostCase):
             # Corners copied pixel for pixel: the rounded corner's two blends.
             self.assertNear(self.pixel(img, name, 1, 1), (122, 149, 168), what + " corner")
             self.assertNear(self.pixel(img, name, 2, 1), (37, 87, 131), what + " corner")
-            # The frame is 4 pixels wide: column 3 is the picture, column 4 the gradient.
-            self.assertNear(self.pixel(img, name, 3, h // 2), (243, 243, 238), what + " frame")
-            self.assertNear(self.pixel(img, name, 4, 4), (255, 255, 255), what + " gradient top", 12)
+            # The frame is 60 twips wide: its last column is the picture, the next the gradient.
+            frame = 4 * dpi // 96
+            self.assertNear(self.pixel(img, name, frame - 1, h // 2), (243, 243, 238), what + " frame")
+            self.assertNear(self.pixel(img, name, frame, frame), (255, 255, 255),
+                            what + " gradient top", 12)
             # The caption grows with the DPI and stays centred.
             x0, y0, x1, y1 = self.box(name)
             dark_points = [(x, y) for y in range(y0, y1) for x in range(x0, x1) if dark(img.pixel(x, y))]

@@ -1,4 +1,5 @@
-// Writes the six button state pictures into the folder given as the argument
+// Writes the six button state pictures, a set for every DPI they are made
+// for, into the folder given as the argument
 // (the repository's resources/ folder; the results are committed).
 
 #include <cstdio>
@@ -13,15 +14,17 @@ int main(int argc, char** argv) {
         return 2;
     }
     using namespace velmora::resources;
-    for (ButtonPicture which : kButtonPictures) {
-        const std::string path = std::string(argv[1]) + "/" + ButtonPictureFileName(which);
-        const auto bytes = BmpFile(MakeButtonPicture(which));
-        std::ofstream out(path, std::ios::binary);
-        out.write(reinterpret_cast<const char*>(bytes.data()),
-                  static_cast<std::streamsize>(bytes.size()));
-        if (!out) {
-            std::fprintf(stderr, "cannot write %s\n", path.c_str());
-            return 1;
+    for (const int dpi : velmora::button_control::kPictureDpis) {
+        for (ButtonPicture which : kButtonPictures) {
+            const std::string path = std::string(argv[1]) + "/" + ButtonPictureFileName(which, dpi);
+            const auto bytes = BmpFile(MakeButtonPicture(which, dpi));
+            std::ofstream out(path, std::ios::binary);
+            out.write(reinterpret_cast<const char*>(bytes.data()),
+                      static_cast<std::streamsize>(bytes.size()));
+            if (!out) {
+                std::fprintf(stderr, "cannot write %s\n", path.c_str());
+                return 1;
+            }
         }
     }
     return 0;

@@ -6,8 +6,8 @@ namespace velmora::resources {
 
 namespace {
 
-constexpr int kRight = Picture::kWidth - 1;    // 63
-constexpr int kBottom = Picture::kHeight - 1;  // 24
+constexpr int kRight = Picture::kDesignWidth - 1;    // 63
+constexpr int kBottom = Picture::kDesignHeight - 1;  // 24
 
 // The dialog's beige, around a pressed or disabled button.
 constexpr Rgb kBeige{236, 233, 216};
@@ -82,8 +82,8 @@ void FillBrightInterior(Picture& p) {
     FillFade(p, 2, 2, kRight - 2, kBottom - 2, {252, 252, 251}, {236, 235, 230});
 }
 
-Picture Normal() {
-    Picture p;
+Picture Normal(int dpi) {
+    Picture p(dpi);
     DrawRing(p, 0);
     p.Fill(2, 2, kRight - 2, kBottom - 2, {243, 243, 238});
     // A soft shade along the lower right.
@@ -95,8 +95,8 @@ Picture Normal() {
     return p;
 }
 
-Picture HighLight() {
-    Picture p;
+Picture HighLight(int dpi) {
+    Picture p(dpi);
     DrawRing(p, 0);
     FillBrightInterior(p);
     DrawRim(p, {{255, 240, 207}, {253, 216, 137}, {248, 179, 48}, {229, 151, 0}, {252, 202, 105}});
@@ -104,8 +104,8 @@ Picture HighLight() {
     return p;
 }
 
-Picture Selected() {
-    Picture p;
+Picture Selected(int dpi) {
+    Picture p(dpi);
     DrawRing(p, 0);
     FillBrightInterior(p);
     const Rgb top{206, 231, 255}, bottom{105, 130, 238};
@@ -114,8 +114,8 @@ Picture Selected() {
     return p;
 }
 
-Picture Pressed() {
-    Picture p;
+Picture Pressed(int dpi) {
+    Picture p(dpi);
     p.Fill(0, 0, kRight, kBottom, kBeige);
     DrawRing(p, 1);
     p.Fill(3, 3, kRight - 3, kBottom - 3, {226, 225, 217});
@@ -126,8 +126,8 @@ Picture Pressed() {
     return p;
 }
 
-Picture Disable() {
-    Picture p;
+Picture Disable(int dpi) {
+    Picture p(dpi);
     const Rgb outline{201, 199, 186}, interior{245, 244, 234};
     p.Fill(0, 0, kRight, kBottom, kBeige);
     p.Fill(2, 2, kRight - 2, kBottom - 2, interior);
@@ -138,53 +138,82 @@ Picture Disable() {
 
 }  // namespace
 
+// The frame's design pixels 0..3 from an edge: the ring and the outline one
+// line wide each, the rim (two design pixels) the rest of the frame, its
+// outer half first.
+Picture::Picture(int dpi) {
+    const button_control::ButtonPictureSize size = button_control::ButtonPictureSizeAt(dpi);
+    width_ = size.width;
+    height_ = size.height;
+    const int line = button_control::LineWidthAt(dpi);
+    const int rim = size.frame - 2 * line;
+    bands_ = {0, line, 2 * line, 2 * line + rim / 2, size.frame};
+    pixels_.assign(static_cast<std::size_t>(width_) * height_, Rgb{});
+}
+
+namespace {
+
+// The first real pixel of design pixel `design` along a length of `design_length`
+// design pixels and `real_length` real ones.
+int RealPosition(int design, int design_length, int real_length, const std::array<int, 5>& bands) {
+    const int frame = bands.back();
+    if (design <= 4) {
+        return bands[static_cast<std::size_t>(design)];
+    }
+    if (design >= design_length - 4) {
+        return real_length - bands[static_cast<std::size_t>(design_length - design)];
+    }
+    return frame + (design - 4) * (real_length - 2 * frame) / (design_length - 8);
+}
+
+}  // namespace
+
+int Picture::RealX(int design_x) const {
+    return RealPosition(design_x, kDesignWidth, width_, bands_);
+}
+
+int Picture::RealY(int design_y) const {
+    return RealPosition(design_y, kDesignHeight, height_, bands_);
+}
+
 void Picture::Fill(int x0, int y0, int x1, int y1, Rgb colour) {
-    for (int y = y0; y <= y1; ++y) {
-        for (int x = x0; x <= x1; ++x) {
-            Set(x, y, colour);
+    for (int y = RealY(y0); y < RealY(y1 + 1); ++y) {
+        for (int x = RealX(x0); x < RealX(x1 + 1); ++x) {
+            pixels_[static_cast<std::size_t>(y) * width_ + x] = colour;
         }
     }
 }
 
-Picture MakeButtonPicture(ButtonPicture which) {
+Picture MakeButtonPicture(ButtonPicture which, int dpi) {
     switch (which) {
         case ButtonPicture::Normal:
-            return Normal();
+            return Normal(dpi);
         case ButtonPicture::HighLight:
         case ButtonPicture::HighLightSelect:
-            return HighLight();
+            return HighLight(dpi);
         case ButtonPicture::Pressed:
-            return Pressed();
+            return Pressed(dpi);
         case ButtonPicture::Disable:
-            return Disable();
+            return Disable(dpi);
         case ButtonPicture::Selected:
-            return Selected();
+            return Selected(dpi);
     }
-    return Normal();
+    return Normal(dpi);
 }
 
-std::string ButtonPictureFileName(ButtonPicture which) {
-    switch (which) {
-        case ButtonPicture::Normal:
-            return "button_normal.bmp";
-        case ButtonPicture::HighLight:
-            return "button_highlight.bmp";
-        case ButtonPicture::HighLightSelect:
-            return "button_highlightselect.bmp";
-        case ButtonPicture::Pressed:
-            return "button_pressed.bmp";
-        case ButtonPicture::Disable:
-            return "button_disable.bmp";
-        case ButtonPicture::Selected:
-            return "button_selected.bmp";
-    }
-    return {};
+std::string ButtonPictureFileName(ButtonPicture which, int dpi) {
+    static constexpr std::array<const char*, 6> kNames = {
+        "button_normal",  "button_highlight", "button_highlightselect",
+        "button_pressed", "button_disable",   "button_selected"};
+    const std::string suffix = dpi == 96 ? "" : "_" + std::to_string(dpi);
+    return kNames[static_cast<std::size_t>(which)] + suffix + ".bmp";
 }
 
 std::vector<std::uint8_t> BmpFile(const Picture& picture) {
-    constexpr int kRowBytes = (Picture::kWidth * 3 + 3) / 4 * 4;
+    const int width = picture.Width(), height = picture.Height();
+    const int row_bytes = (width * 3 + 3) / 4 * 4;
     constexpr std::uint32_t kHeaderBytes = 14 + 40;
-    constexpr std::uint32_t kImageBytes = kRowBytes * Picture::kHeight;
+    const auto image_bytes = static_cast<std::uint32_t>(row_bytes * height);
     std::vector<std::uint8_t> file;
     auto put16 = [&file](std::uint32_t v) {
         file.push_back(v & 0xFF);
@@ -196,28 +225,28 @@ std::vector<std::uint8_t> BmpFile(const Picture& picture) {
     };
     file.push_back('B');
     file.push_back('M');
-    put32(kHeaderBytes + kImageBytes);
+    put32(kHeaderBytes + image_bytes);
     put32(0);
     put32(kHeaderBytes);
     put32(40);
-    put32(Picture::kWidth);
-    put32(Picture::kHeight);  // positive: bottom-up rows
-    put16(1);                 // planes
-    put16(24);                // bits per pixel
-    put32(0);                 // no compression
-    put32(kImageBytes);
-    put32(3780);  // 96 dots per inch
+    put32(width);
+    put32(height);  // positive: bottom-up rows
+    put16(1);       // planes
+    put16(24);      // bits per pixel
+    put32(0);       // no compression
+    put32(image_bytes);
+    put32(3780);  // 96 dots per inch: the program takes each set by its size
     put32(3780);
     put32(0);
     put32(0);
-    for (int y = Picture::kHeight - 1; y >= 0; --y) {
-        for (int x = 0; x < Picture::kWidth; ++x) {
+    for (int y = height - 1; y >= 0; --y) {
+        for (int x = 0; x < width; ++x) {
             const Rgb c = picture.At(x, y);
             file.push_back(c.b);
             file.push_back(c.g);
             file.push_back(c.r);
         }
-        for (int pad = Picture::kWidth * 3; pad < kRowBytes; ++pad) {
+        for (int pad = width * 3; pad < row_bytes; ++pad) {
             file.push_back(0);
         }
     }

@@ -3,9 +3,11 @@
 #include <cmath>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "renderer/core/random15.h"
 #include "renderer/gl/effect_drawing.h"
+#include "button_control/core/picture_scale.h"
 #include "resources/generators/effect_pictures/picture_files.h"
 
 namespace velmora::pictures {
@@ -96,19 +98,35 @@ int main(int argc, char** argv) {
     const std::string folder = argv[1];
 
     // The preview still: drawn at eight times its size, as on a large
-    // screen, then shrunk to 152 x 112.
+    // screen, then shrunk to 152 x 112 and to the still's size at the other
+    // DPIs (the preview area grows with the screen's DPI).
     const Picture still = RenderEffect(FullEffect(), 152 * 8, 112 * 8, 150);
-    // The icons: a square view of a thin cloud, shrunk to 32 x 32.
-    const Picture icon = Shrink(RenderEffect(ThinCloud(), 256, 256, 90), 8);
-    if (still.pixels.empty() || icon.pixels.empty()) {
+    // The icons: a square view of a thin cloud, shrunk to 32 x 32 and to the
+    // other sizes Windows asks for at 96 to 192 dpi.
+    const Picture cloud = RenderEffect(ThinCloud(), 256, 256, 90);
+    if (still.pixels.empty() || cloud.pixels.empty()) {
         std::fprintf(stderr, "effect_pictures: no offscreen GL context\n");
         return 1;
     }
-    const bool ok =
-        WriteInto(folder, "preview_still.bmp", BmpFile(Shrink(still, 8))) &&
-        WriteInto(folder, "renderer.ico", IcoFile({IconImage{icon, 4}})) &&
-        WriteInto(folder, "saver.ico", IcoFile({IconImage{icon, 4}, IconImage{icon, 8}})) &&
-        WriteInto(folder, "dialog.ico", IcoFile({IconImage{LightSpots(32), 8}}));
+    const Picture icon = Shrink(cloud, 32, 32);
+    std::vector<IconImage> more_cloud_icons, spot_icons{IconImage{LightSpots(32), 8}};
+    for (const int size : {16, 24, 48, 64}) {
+        more_cloud_icons.push_back(IconImage{Shrink(cloud, size, size), 8});
+        spot_icons.push_back(IconImage{LightSpots(size), 8});
+    }
+    // The renderer's window is never seen with its icon: one 16-colour image.
+    std::vector<IconImage> saver_icons{IconImage{icon, 4}, IconImage{icon, 8}};
+    saver_icons.insert(saver_icons.end(), more_cloud_icons.begin(), more_cloud_icons.end());
+    bool ok = WriteInto(folder, "renderer.ico", IcoFile({IconImage{icon, 4}})) &&
+              WriteInto(folder, "saver.ico", IcoFile(saver_icons)) &&
+              WriteInto(folder, "dialog.ico", IcoFile(spot_icons));
+    for (const int dpi : velmora::button_control::kPictureDpis) {
+        const std::string name =
+            dpi == 96 ? "preview_still.bmp" : "preview_still_" + std::to_string(dpi) + ".bmp";
+        ok = ok && WriteInto(folder, name.c_str(),
+                             BmpFile(Shrink(still, velmora::button_control::ScaledPixels(152, dpi),
+                                            velmora::button_control::ScaledPixels(112, dpi))));
+    }
     return ok ? 0 : 1;
 }
 

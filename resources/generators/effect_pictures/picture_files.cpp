@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <fstream>
 
 namespace velmora::pictures {
@@ -80,25 +81,39 @@ struct Box {
 
 }  // namespace
 
-Picture Shrink(const Picture& picture, int factor) {
-    Picture small;
-    small.width = picture.width / factor;
-    small.height = picture.height / factor;
-    for (int y = 0; y < small.height; ++y) {
-        for (int x = 0; x < small.width; ++x) {
-            std::array<int, 3> sum{};
-            for (int dy = 0; dy < factor; ++dy) {
-                for (int dx = 0; dx < factor; ++dx) {
-                    const Rgb p = picture.At(x * factor + dx, y * factor + dy);
-                    sum[0] += p.r;
-                    sum[1] += p.g;
-                    sum[2] += p.b;
+Picture Shrink(const Picture& picture, int width, int height) {
+    // Source pixel x spans [x * width, (x + 1) * width) and target pixel t spans
+    // [t * picture.width, (t + 1) * picture.width) on one integer axis; a source
+    // pixel weighs by its overlap with the target, both ways.
+    const auto overlap = [](int source, int source_length, int target, int target_length) {
+        const std::int64_t from = std::max<std::int64_t>(std::int64_t{source} * target_length,
+                                                         std::int64_t{target} * source_length);
+        const std::int64_t to = std::min<std::int64_t>(std::int64_t{source + 1} * target_length,
+                                                       std::int64_t{target + 1} * source_length);
+        return std::max<std::int64_t>(to - from, 0);
+    };
+    Picture small{width, height, {}};
+    const std::int64_t total = std::int64_t{picture.width} * picture.height;
+    for (int y = 0; y < height; ++y) {
+        const int first_y = y * picture.height / height;
+        const int last_y = ((y + 1) * picture.height - 1) / height;
+        for (int x = 0; x < width; ++x) {
+            const int first_x = x * picture.width / width;
+            const int last_x = ((x + 1) * picture.width - 1) / width;
+            std::array<std::int64_t, 3> sum{};
+            for (int sy = first_y; sy <= last_y; ++sy) {
+                const std::int64_t weight_y = overlap(sy, picture.height, y, height);
+                for (int sx = first_x; sx <= last_x; ++sx) {
+                    const std::int64_t weight = weight_y * overlap(sx, picture.width, x, width);
+                    const Rgb p = picture.At(sx, sy);
+                    sum[0] += weight * p.r;
+                    sum[1] += weight * p.g;
+                    sum[2] += weight * p.b;
                 }
             }
-            const int n = factor * factor;
-            small.pixels.push_back(Rgb{static_cast<uint8_t>((sum[0] + n / 2) / n),
-                                       static_cast<uint8_t>((sum[1] + n / 2) / n),
-                                       static_cast<uint8_t>((sum[2] + n / 2) / n)});
+            small.pixels.push_back(Rgb{static_cast<uint8_t>((sum[0] + total / 2) / total),
+                                       static_cast<uint8_t>((sum[1] + total / 2) / total),
+                                       static_cast<uint8_t>((sum[2] + total / 2) / total)});
         }
     }
     return small;

@@ -19,8 +19,9 @@ struct Picture {
     Rgb At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
 };
 
-// Averages each factor x factor block into one pixel.
-Picture Shrink(const Picture& picture, int factor);
+// The picture at a smaller size: each pixel the average of the area it
+// covers (of whole factor x factor blocks where the sizes divide).
+Picture Shrink(const Picture& picture, int width, int height);
 
 // A palette of at most `colours` entries chosen by median cut.
 std::vector<Rgb> MedianCutPalette(const std::vector<Rgb>& pixels, int colours);

@@ -88,12 +88,17 @@ TEST(Palette, MedianCutFindsTheDistinctColoursAndMapsToTheNearest) {
     EXPECT_EQ(many.size(), 16u);
 }
 
-TEST(Shrink, AveragesBlocks) {
+TEST(Shrink, AveragesTheAreaEachPixelCovers) {
     Picture picture{2, 2, {Rgb{0, 0, 0}, Rgb{100, 0, 0}, Rgb{100, 0, 0}, Rgb{200, 0, 4}}};
-    const Picture small = Shrink(picture, 2);
+    const Picture small = Shrink(picture, 1, 1);
     ASSERT_EQ(small.width, 1);
     EXPECT_EQ(small.pixels[0].r, 100);
     EXPECT_EQ(small.pixels[0].b, 1);
+    // Three pixels into two: the middle one is shared half and half.
+    const Picture row{3, 1, {Rgb{0, 0, 0}, Rgb{90, 0, 0}, Rgb{180, 0, 0}}};
+    const Picture two = Shrink(row, 2, 1);
+    EXPECT_EQ(two.pixels[0].r, 30);
+    EXPECT_EQ(two.pixels[1].r, 150);
 }
 
 }  // namespace

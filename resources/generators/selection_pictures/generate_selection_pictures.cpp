@@ -1,5 +1,6 @@
-// Writes the settings dialog's selection-box pictures into the resources
-// folder. Usage: generate_selection_pictures <folder>
+// Writes the settings dialog's selection-box pictures, a pair for every DPI
+// they are made for, into the resources folder.
+// Usage: generate_selection_pictures <folder>
 #include <cstdio>
 #include <string>
 
@@ -11,13 +12,17 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: generate_selection_pictures <resources folder>\n");
         return 2;
     }
-    const std::string folder = argv[1];
-    const bool written =
-        WriteBytesToFile(folder + "/selection_empty.bmp", BmpFile(EmptySelectionBox())) &&
-        WriteBytesToFile(folder + "/selection_filled.bmp", BmpFile(FilledSelectionBox()));
-    if (!written) {
-        std::fprintf(stderr, "generate_selection_pictures: cannot write into %s\n", folder.c_str());
-        return 1;
+    const std::string folder = argv[1] + std::string("/");
+    for (const int dpi : velmora::button_control::kPictureDpis) {
+        const bool written = WriteBytesToFile(folder + SelectionBoxFileName(false, dpi),
+                                              BmpFile(EmptySelectionBox(dpi))) &&
+                             WriteBytesToFile(folder + SelectionBoxFileName(true, dpi),
+                                              BmpFile(FilledSelectionBox(dpi)));
+        if (!written) {
+            std::fprintf(stderr, "generate_selection_pictures: cannot write into %s\n",
+                         folder.c_str());
+            return 1;
+        }
     }
     return 0;
 }

@@ -38,13 +38,35 @@ TEST(SelectionBoxes, FilledBoxHoldsABlueSquareBrightInItsMiddle) {
     EXPECT_EQ(rim.r, rim.b);
 }
 
+// At 192 dpi the box is twice as large, its outline two pixels and its blue
+// square twice as wide, bright in the middle and dark at its edges.
+TEST(SelectionBoxes, BoxAndMarkGrowWithTheDpi) {
+    for (const int dpi : {120, 144, 192}) {
+        EXPECT_EQ(EmptySelectionBox(dpi).width, dpi / 8) << dpi;
+    }
+    const Picture box = FilledSelectionBox(192);
+    ASSERT_EQ(box.width, 24);
+    EXPECT_TRUE(Near(box.At(1, 10), Rgb{37, 37, 37}, 0));
+    EXPECT_GT(box.At(2, 10).r, 180);  // the rim
+    int blue_columns = 0;
+    for (int x = 0; x < 24; ++x) {
+        blue_columns += box.At(x, 12).b > box.At(x, 12).r + 60 ? 1 : 0;
+    }
+    EXPECT_EQ(blue_columns, 16);
+    EXPECT_TRUE(Near(box.At(12, 12), Rgb{31, 153, 230}, 0));
+    EXPECT_TRUE(Near(box.At(4, 4), Rgb{6, 60, 96}, 0));
+}
+
 TEST(SelectionBoxes, CommittedFilesAreTheGeneratedPictures) {
-    const auto read = [](const char* name) {
+    const auto read = [](const std::string& name) {
         std::ifstream in(std::string(VELMORA_SOURCE_DIR) + "/resources/" + name, std::ios::binary);
         return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
     };
-    EXPECT_EQ(read("selection_empty.bmp"), BmpFile(EmptySelectionBox()));
-    EXPECT_EQ(read("selection_filled.bmp"), BmpFile(FilledSelectionBox()));
+    for (const int dpi : button_control::kPictureDpis) {
+        EXPECT_EQ(read(SelectionBoxFileName(false, dpi)), BmpFile(EmptySelectionBox(dpi))) << dpi;
+        EXPECT_EQ(read(SelectionBoxFileName(true, dpi)), BmpFile(FilledSelectionBox(dpi))) << dpi;
+    }
+    EXPECT_EQ(SelectionBoxFileName(true, 96), "selection_filled.bmp");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -55,16 +56,22 @@ TEST(Resources, TheScreenSaverListFindsTheProgramsNameAndIcon) {
     EXPECT_NE(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_VELMORA)), nullptr);
 }
 
-TEST(Resources, ThePreviewStillIsCarriedAtItsSize) {
-    HBITMAP still = static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr),
-                                                    MAKEINTRESOURCEA(IDB_PREVIEW_STILL),
-                                                    IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-    ASSERT_NE(still, nullptr);
-    BITMAP info{};
-    GetObjectA(still, sizeof info, &info);
-    EXPECT_EQ(info.bmWidth, kPreviewStillWidth);
-    EXPECT_EQ(info.bmHeight, kPreviewStillHeight);
-    DeleteObject(still);
+// 152 x 112 at 96 dpi, and the preview area's size at 120, 144 and 192 dpi.
+TEST(Resources, ThePreviewStillIsCarriedAtTheSizeOfEveryDpi) {
+    for (const auto [set, width, height] :
+         {std::array{0, kPreviewStillWidth, kPreviewStillHeight}, std::array{1, 190, 140},
+          std::array{2, 228, 168}, std::array{3, 304, 224}}) {
+        HBITMAP still = static_cast<HBITMAP>(
+            LoadImageA(GetModuleHandleA(nullptr),
+                       MAKEINTRESOURCEA(IDB_PREVIEW_STILL + set * IDB_PREVIEW_STILL_SET_STEP),
+                       IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+        ASSERT_NE(still, nullptr) << set;
+        BITMAP info{};
+        GetObjectA(still, sizeof info, &info);
+        EXPECT_EQ(info.bmWidth, width) << set;
+        EXPECT_EQ(info.bmHeight, height) << set;
+        DeleteObject(still);
+    }
 }
 
 TEST(Resources, TheProgramSeesTheScreensRealPixelsAsTheRendererDoes) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "settings_dialog/win32/back_image.h"
@@ -15,16 +16,21 @@ namespace {
 
 constexpr Scale kAt96{15.0, 15.0};
 
-TEST(DialogDrawing, ProgramCarriesTheIconAndTheTwelvePixelSelectionBoxes) {
+// 12 x 12 at 96 dpi, larger with the screen: the set made for at most its DPI.
+TEST(DialogDrawing, ProgramCarriesTheIconAndTheSelectionBoxesOfEveryDpi) {
     HINSTANCE program = GetModuleHandleA(nullptr);
-    for (const int id : {IDB_SELECTION_EMPTY, IDB_SELECTION_FILLED}) {
-        HBITMAP picture = LoadBitmapA(program, MAKEINTRESOURCEA(id));
-        ASSERT_NE(picture, nullptr) << id;
-        BITMAP info{};
-        GetObjectA(picture, sizeof info, &info);
-        EXPECT_EQ(info.bmWidth, 12);
-        EXPECT_EQ(info.bmHeight, 12);
-        DeleteObject(picture);
+    for (const auto [dpi, side] : {std::pair{96, 12}, std::pair{120, 15}, std::pair{144, 18},
+                                   std::pair{168, 18}, std::pair{192, 24}, std::pair{72, 12}}) {
+        for (const bool filled : {false, true}) {
+            HBITMAP picture =
+                LoadSelectionBox(program, filled, button_control::ScaleForDpi(dpi, dpi));
+            ASSERT_NE(picture, nullptr) << dpi;
+            BITMAP info{};
+            GetObjectA(picture, sizeof info, &info);
+            EXPECT_EQ(info.bmWidth, side) << dpi;
+            EXPECT_EQ(info.bmHeight, side) << dpi;
+            DeleteObject(picture);
+        }
     }
     HICON icon = static_cast<HICON>(
         LoadImageA(program, MAKEINTRESOURCEA(IDI_SETTINGS_DIALOG), IMAGE_ICON, 32, 32, 0));

@@ -1,0 +1,44 @@
+#include "button_control/core/picture_scale.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace velmora::button_control {
+
+int PictureDpiFor(int screen_dpi) {
+    int chosen = kPictureDpis.front();
+    for (const int dpi : kPictureDpis) {
+        if (dpi <= screen_dpi) {
+            chosen = dpi;
+        }
+    }
+    return chosen;
+}
+
+int PictureDpiIndex(int picture_dpi) {
+    for (std::size_t i = 0; i < kPictureDpis.size(); ++i) {
+        if (kPictureDpis[i] == picture_dpi) {
+            return static_cast<int>(i);
+        }
+    }
+    return 0;
+}
+
+int PictureSetFor(int screen_dpi) {
+    return PictureDpiIndex(PictureDpiFor(screen_dpi));
+}
+
+int ScaledPixels(int pixels_at_96, int dpi) {
+    return static_cast<int>(std::lround(pixels_at_96 * dpi / 96.0));
+}
+
+int LineWidthAt(int dpi) {
+    return std::max(1, dpi / 96);
+}
+
+ButtonPictureSize ButtonPictureSizeAt(int picture_dpi) {
+    return {ScaledPixels(64, picture_dpi), ScaledPixels(25, picture_dpi),
+            ScaledPixels(4, picture_dpi)};
+}
+
+}  // namespace velmora::button_control

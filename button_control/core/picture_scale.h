@@ -1,0 +1,41 @@
+#pragma once
+// The screens the pictures of Velmora.scr are made for: the button's faces,
+// the settings dialog's selection boxes and the preview still. Each picture
+// is generated once for every DPI below (resources/generators) and the
+// program takes the set that suits the screen, so that a frame line, a
+// selection box or its mark keeps its size beside the text at any DPI.
+
+#include <array>
+
+namespace velmora::button_control {
+
+// 100, 125, 150 and 200 % of the 96 dots per inch the pictures were designed at.
+inline constexpr std::array<int, 4> kPictureDpis = {96, 120, 144, 192};
+
+// The DPI of the pictures for a screen of `screen_dpi`: the largest made for
+// at most that many, the 96-dpi set below 96.
+int PictureDpiFor(int screen_dpi);
+
+// The place of a picture set in kPictureDpis (0 for 96 dpi).
+int PictureDpiIndex(int picture_dpi);
+
+// The place of the set for a screen of `screen_dpi`: the programs' resource
+// ids of a picture's sets lie one step apart in this order.
+int PictureSetFor(int screen_dpi);
+
+// A length of `pixels_at_96` at another DPI, rounded to whole pixels.
+int ScaledPixels(int pixels_at_96, int dpi);
+
+// The width of a 1-pixel line of a 96-dpi picture: whole pixels, so lines stay sharp.
+int LineWidthAt(int dpi);
+
+// A button state picture's size and the width of its frame (the part the
+// face shows), in pixels: 64 x 25 with a 4-pixel frame at 96 dpi.
+struct ButtonPictureSize {
+    int width = 64;
+    int height = 25;
+    int frame = 4;
+};
+ButtonPictureSize ButtonPictureSizeAt(int picture_dpi);
+
+}  // namespace velmora::button_control
