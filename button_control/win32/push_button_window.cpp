@@ -6,6 +6,8 @@
 #include <string>
 
 #include "button_control/win32/caption_drawing.h"
+#include "platform_edge/win32/guarded_entry.h"
+#include "platform_edge/win32/window_owner.h"
 #include "text/win32/wide_text.h"
 
 namespace velmora::button_control {
@@ -54,24 +56,19 @@ std::optional<ButtonKey> ButtonKeyOf(WPARAM key) {
     return std::nullopt;
 }
 
-PushButtonWindow* FromWindow(HWND window) {
-    return reinterpret_cast<PushButtonWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-}
-
 LRESULT CALLBACK PushButtonProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     if (message == WM_NCCREATE) {
-        SetWindowLongPtrA(window, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(new PushButtonWindow(window)));
+        platform_edge::KeepOwner(window, new PushButtonWindow(window));
     }
     // The window's data owns the shell until WM_NCDESTROY, which the analyzer
     // cannot follow.
     // NOLINTNEXTLINE(clang-analyzer-cplusplus.NewDeleteLeaks)
-    PushButtonWindow* self = FromWindow(window);
+    auto* self = platform_edge::OwnerOf<PushButtonWindow>(window);
     if (self == nullptr) {
         return DefWindowProcW(window, message, wparam, lparam);
     }
     if (message == WM_NCDESTROY) {
-        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        platform_edge::KeepOwner<PushButtonWindow>(window, nullptr);
         delete self;
         return DefWindowProcW(window, message, wparam, lparam);
     }
@@ -274,7 +271,7 @@ bool RegisterPushButtonClass() {
         // CS_DBLCLKS: the second press of a double-click arrives as its own
         // message, a press without the press picture.
         window_class.style = CS_DBLCLKS;
-        window_class.lpfnWndProc = PushButtonProc;
+        window_class.lpfnWndProc = platform_edge::GuardedWindowProc<PushButtonProc>;
         window_class.hInstance = GetModuleHandleA(nullptr);
         window_class.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
         window_class.lpszClassName = class_name.c_str();
@@ -295,7 +292,7 @@ HWND CreatePushButton(HWND parent, int id, int x, int y, int width, int height,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                   GetModuleHandleA(nullptr), nullptr);
     if (window != nullptr && layout != nullptr) {
-        FromWindow(window)->LoadProperties(*layout);
+        platform_edge::OwnerOf<PushButtonWindow>(window)->LoadProperties(*layout);
     }
     return window;
 }
@@ -306,7 +303,7 @@ PushButtonWindow* PushButtonFromWindow(HWND window) {
         lstrcmpiA(name, kPushButtonClassName) != 0) {
         return nullptr;
     }
-    return FromWindow(window);
+    return platform_edge::OwnerOf<PushButtonWindow>(window);
 }
 
 }  // namespace velmora::button_control

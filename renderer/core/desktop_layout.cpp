@@ -4,11 +4,20 @@
 
 namespace velmora::renderer {
 
-DesktopLayout LayOutDesktop(const std::vector<ScreenRect>& monitors) {
+namespace {
+
+bool HasNoArea(const ScreenRect& area) {
+    return area.right <= area.left || area.bottom <= area.top;
+}
+
+}  // namespace
+
+DesktopLayout LayOutDesktop(const std::vector<Monitor>& monitors) {
     DesktopLayout layout;
     bool first = true;
-    for (const ScreenRect& monitor : monitors) {
-        if (monitor.right <= monitor.left || monitor.bottom <= monitor.top) {
+    for (const Monitor& each : monitors) {
+        const ScreenRect& monitor = each.area;
+        if (HasNoArea(monitor)) {
             continue;
         }
         if (first) {
@@ -20,8 +29,9 @@ DesktopLayout LayOutDesktop(const std::vector<ScreenRect>& monitors) {
         layout.window.right = std::max(layout.window.right, monitor.right);
         layout.window.bottom = std::max(layout.window.bottom, monitor.bottom);
     }
-    for (const ScreenRect& monitor : monitors) {
-        if (monitor.right <= monitor.left || monitor.bottom <= monitor.top) {
+    for (const Monitor& each : monitors) {
+        const ScreenRect& monitor = each.area;
+        if (HasNoArea(monitor)) {
             continue;
         }
         MonitorView view;
@@ -30,13 +40,16 @@ DesktopLayout LayOutDesktop(const std::vector<ScreenRect>& monitors) {
         view.width = monitor.right - monitor.left;
         view.height = monitor.bottom - monitor.top;
         view.geometry = ViewGeometryFor(view.width, view.height);
+        // A monitor whose DPI the platform could not tell counts as a 96-dpi one.
+        const int dpi = each.dpi > 0 ? each.dpi : kTunedDpi;
+        view.point_scale = static_cast<float>(dpi) / static_cast<float>(kTunedDpi);
         layout.views.push_back(view);
     }
     return layout;
 }
 
 DesktopLayout LayOutChangedDesktop(const DesktopLayout& current,
-                                   const std::vector<ScreenRect>& monitors) {
+                                   const std::vector<Monitor>& monitors) {
     DesktopLayout layout = LayOutDesktop(monitors);
     if (layout.views.empty()) {
         layout.window = current.window;
@@ -44,8 +57,8 @@ DesktopLayout LayOutChangedDesktop(const DesktopLayout& current,
     return layout;
 }
 
-DesktopLayout SingleView(int width, int height) {
-    return LayOutDesktop({ScreenRect{0, 0, width, height}});
+DesktopLayout SingleView(int width, int height, int dpi) {
+    return LayOutDesktop({Monitor(ScreenRect{0, 0, width, height}, dpi)});
 }
 
 }  // namespace velmora::renderer

@@ -18,35 +18,50 @@ struct ScreenRect {
     int32_t bottom = 0;
 };
 
-// Where one monitor's picture goes in the saver window, in the GL's window
-// coordinates (origin at the bottom-left corner of the window), and how the
-// effect is framed on a screen of its shape.
+// The dots per inch every pixel size of the effect is tuned for.
+constexpr int kTunedDpi = 96;
+
+// One monitor of the desktop: where it is and how many pixels it has to the
+// inch (the platform's effective DPI for it).
+struct Monitor {
+    Monitor(ScreenRect area_on_desktop, int monitor_dpi = kTunedDpi)  // NOLINT(*-explicit-*)
+        : area(area_on_desktop), dpi(monitor_dpi) {}
+    ScreenRect area;
+    int dpi;
+};
+
+// Where one monitor's picture goes in the renderer's window, in the GL's
+// window coordinates (origin at the bottom-left corner of the window), and
+// how the effect is framed on a screen of its shape.
 struct MonitorView {
     int x = 0;
     int y = 0;
     int width = 0;
     int height = 0;
     ViewGeometry geometry;
+    // Pixels per tuned pixel: the monitor's DPI over 96, so the points are
+    // as large to the eye on a dense panel as on a 96-dpi one.
+    float point_scale = 1.0f;
 };
 
-// The saver window and the views of the monitors it covers.
+// The renderer's window and the views of the monitors it covers.
 struct DesktopLayout {
     ScreenRect window;  // the smallest rectangle holding every monitor
     std::vector<MonitorView> views;
 };
 
 // One window over the whole desktop, so input anywhere on it reaches the
-// saver, and one view per monitor, in the order given. Monitors of no size
+// renderer, and one view per monitor, in the order given. Monitors of no size
 // are left out; without any, the layout is empty.
-DesktopLayout LayOutDesktop(const std::vector<ScreenRect>& monitors);
+DesktopLayout LayOutDesktop(const std::vector<Monitor>& monitors);
 
 // The layout after the desktop changed to `monitors`. With no monitor left
 // there is nothing to draw into: the window stays where it was, without
 // views, until monitors come back.
 DesktopLayout LayOutChangedDesktop(const DesktopLayout& current,
-                                   const std::vector<ScreenRect>& monitors);
+                                   const std::vector<Monitor>& monitors);
 
 // The layout of a window of this size with a single view filling it.
-DesktopLayout SingleView(int width, int height);
+DesktopLayout SingleView(int width, int height, int dpi = kTunedDpi);
 
 }  // namespace velmora::renderer

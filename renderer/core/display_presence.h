@@ -1,4 +1,5 @@
 #pragma once
+// Whether anyone can see the picture: displays on and the session at its screen.
 
 namespace velmora::renderer {
 

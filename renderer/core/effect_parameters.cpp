@@ -20,7 +20,7 @@ EffectGains DeriveEffectGains(const EffectParameters& parameters) {
     gains.z_step = static_cast<float>(parameters.particle_speed) * 0.01f;
     gains.warp_gain = static_cast<float>(parameters.warp_strength) * 0.01f;
     gains.point_gain = static_cast<float>(parameters.particle_size) * 0.04f;
-    gains.fade_alpha = 0.5f - static_cast<float>(parameters.motion_blur) * 0.0049f;
+    gains.darkening_per_step = 0.5f - static_cast<float>(parameters.motion_blur) * 0.0049f;
     return gains;
 }
 

@@ -24,7 +24,10 @@ struct EffectGains {
     float z_step = 0;      // forward motion per frame
     float warp_gain = 0;   // warp displacement factor
     float point_gain = 0;  // point size per unit of depth
-    float fade_alpha = 0;  // alpha of the darkening quad laid over each frame
+    // Alpha of the darkening of the kept picture over one sixtieth of a
+    // second (what a frame of one step darkens; FrameClock scales it to the
+    // frame's time).
+    float darkening_per_step = 0;
 };
 
 void AssignEffectParameters(EffectParameters& parameters);

@@ -24,8 +24,8 @@ FrameStep FrameClock::Next(int64_t now_us) {
     if (unfaded_steps_ >= kLeastFadeSteps) {
         // One sixtieth darkens as tuned; any other time as much as that many
         // sixtieths would.
-        step.fade_alpha =
-            unfaded_steps_ == 1.0f ? fade_alpha_ : 1.0f - std::pow(kept_per_step_, unfaded_steps_);
+        step.darkening = unfaded_steps_ == 1.0f ? darkening_per_step_
+                                                : 1.0f - std::pow(kept_per_step_, unfaded_steps_);
         unfaded_steps_ = 0.0f;
     }
 

@@ -10,10 +10,9 @@ namespace velmora::renderer {
 struct FrameStep {
     // Time since the previous frame, in sixtieths of a second.
     float steps = 1.0f;
-    // Alpha of the darkening laid over the kept picture in this frame: as
-    // much as the time it makes up for would darken; 0 leaves the picture as
-    // it is.
-    float fade_alpha = 0.0f;
+    // Alpha of this frame's darkening of the kept picture: as much as the
+    // time it makes up for would darken; 0 leaves the picture as it is.
+    float darkening = 0.0f;
     // Scale of the light each point adds, so the trails glow as brightly as
     // at 60 Hz.
     float light = 1.0f;
@@ -24,16 +23,16 @@ struct FrameStep {
 // take a dim 8-bit pixel down a level (which would leave a haze behind).
 class FrameClock {
   public:
-    // `fade_alpha`: the darkening of one sixtieth of a second, as tuned.
-    explicit FrameClock(float fade_alpha)
-        : fade_alpha_(fade_alpha), kept_per_step_(1.0f - fade_alpha) {}
+    // `darkening_per_step`: the darkening of one sixtieth of a second, as tuned.
+    explicit FrameClock(float darkening_per_step)
+        : darkening_per_step_(darkening_per_step), kept_per_step_(1.0f - darkening_per_step) {}
 
     // The step of the frame that starts at `now_us` (microseconds). The first
     // frame is one step; a stall (the password dialog) counts at most a few.
     FrameStep Next(int64_t now_us);
 
   private:
-    float fade_alpha_;
+    float darkening_per_step_;
     float kept_per_step_;
     bool started_ = false;
     int64_t last_us_ = 0;

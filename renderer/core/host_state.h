@@ -1,5 +1,5 @@
 #pragma once
-// The saver window's state and the cursor position the mouse rule compares with.
+// The renderer window's state and the cursor position the mouse rule compares with.
 
 #include <cstdint>
 
@@ -29,7 +29,7 @@ struct DesktopShape {
 // City-block cursor movement above which the saver ends.
 constexpr int32_t kMouseMoveThreshold = 4;
 
-// The saver window's state; one per process, touched only by the GUI thread.
+// The renderer window's state; one per process, touched only by the GUI thread.
 struct HostState {
     CursorPos last_cursor_pos;
     // The desktop `last_cursor_pos` was taken on.

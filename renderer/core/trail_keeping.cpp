@@ -2,11 +2,11 @@
 
 namespace velmora::renderer {
 
-TrailSource TrailSourceFor(bool texture_ready, bool back_buffer_kept) {
+TrailKeeping TrailKeepingOfView(TrailKeeping chosen, bool texture_ready) {
     if (texture_ready) {
-        return TrailSource::Texture;
+        return TrailKeeping::Texture;
     }
-    return back_buffer_kept ? TrailSource::BackBuffer : TrailSource::None;
+    return chosen == TrailKeeping::BackBuffer ? TrailKeeping::BackBuffer : TrailKeeping::None;
 }
 
 bool BackBufferProbeDue(bool probed, bool window_shown, bool frame_presented) {

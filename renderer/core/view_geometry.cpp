@@ -39,4 +39,25 @@ Frustum FrustumFor(const ViewGeometry& view) {
     return frustum;
 }
 
+ViewPixel ProjectIntoView(const Frustum& frustum, int width, int height, float x, float y,
+                          float z) {
+    // The modelview is the identity and the projection pulls the scene back
+    // by the viewer's distance: a point's depth before the eye is that
+    // distance less its z.
+    ViewPixel pixel;
+    const double depth = kViewerDistance - static_cast<double>(z);
+    if (depth < frustum.near_plane || depth > frustum.far_plane) {
+        return pixel;
+    }
+    const double across = frustum.near_plane * x / (frustum.right * depth);
+    const double up = frustum.near_plane * y / (frustum.top * depth);
+    if (std::abs(across) > 1.0 || std::abs(up) > 1.0) {
+        return pixel;
+    }
+    pixel.visible = true;
+    pixel.x = static_cast<float>((across + 1.0) * width / 2.0);
+    pixel.y = static_cast<float>((up + 1.0) * height / 2.0);
+    return pixel;
+}
+
 }  // namespace velmora::renderer

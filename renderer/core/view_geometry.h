@@ -34,4 +34,16 @@ struct Frustum {
 
 Frustum FrustumFor(const ViewGeometry& view);
 
+// Where a point of the effect lands in a view of `width` by `height` pixels
+// with this frustum, in pixels from the view's bottom-left corner; not
+// `visible` where the GL would not draw a point (its centre outside the
+// view's volume).
+struct ViewPixel {
+    bool visible = false;
+    float x = 0.0f;
+    float y = 0.0f;
+};
+
+ViewPixel ProjectIntoView(const Frustum& frustum, int width, int height, float x, float y, float z);
+
 }  // namespace velmora::renderer

@@ -22,9 +22,9 @@ void ApplyView(const MonitorView& view) {
     glMatrixMode(GL_MODELVIEW);
 }
 
-void DarkenView(const ViewGeometry& geometry, float fade_alpha) {
+void DarkenView(const ViewGeometry& geometry, float darkening) {
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glColor4f(0.0f, 0.0f, 0.0f, fade_alpha);
+    glColor4f(0.0f, 0.0f, 0.0f, darkening);
     const float w = geometry.fade_half_width;
     const float h = geometry.fade_half_height;
     glBegin(GL_QUADS);
@@ -39,7 +39,7 @@ void DarkenView(const ViewGeometry& geometry, float fade_alpha) {
 }  // namespace
 
 void EffectDrawing::SetUp(const DesktopLayout& layout, const EffectParameters& parameters,
-                          Random15 random, FrameKeeping keeping) {
+                          Random15 random, TrailKeeping keeping) {
     parameters_ = parameters;
     random_ = random;
     gains_ = DeriveEffectGains(parameters);
@@ -55,9 +55,11 @@ void EffectDrawing::SetUp(const DesktopLayout& layout, const EffectParameters& p
     glEnable(GL_POINT_SMOOTH);
     glHint(GL_POINT_SMOOTH_HINT, GL_NICEST);
     glEnable(GL_SCISSOR_TEST);
+    soft_points_.Release();
+    soft_points_ = SoftPoints(LargestSmoothPoint());
 
     keeping_ = keeping;
-    MakeKeepers();
+    MakeTrailTextures();
 
     instances_.clear();
     try {
@@ -71,17 +73,17 @@ void EffectDrawing::SetUp(const DesktopLayout& layout, const EffectParameters& p
     glFlush();
 }
 
-void EffectDrawing::MakeKeepers() {
-    for (FrameKeeper& keeper : keepers_) {
+void EffectDrawing::MakeTrailTextures() {
+    for (TrailTexture& keeper : trail_textures_) {
         keeper.Release();
     }
-    keepers_.clear();
-    if (keeping_ == FrameKeeping::Texture) {
-        keepers_.resize(views_.size());
+    trail_textures_.clear();
+    if (keeping_ == TrailKeeping::Texture) {
+        trail_textures_.resize(views_.size());
         for (size_t i = 0; i < views_.size(); ++i) {
             const MonitorView& view = views_[i];
-            keepers_[i].Create(view.x, view.y, view.width, view.height);
-            keepers_[i].Keep();
+            trail_textures_[i].Create(view.x, view.y, view.width, view.height);
+            trail_textures_[i].Keep();
         }
     }
     if (!views_.empty()) {
@@ -89,19 +91,19 @@ void EffectDrawing::MakeKeepers() {
     }
 }
 
-void EffectDrawing::ChangeKeeping(FrameKeeping keeping) {
+void EffectDrawing::ChangeKeeping(TrailKeeping keeping) {
     if (keeping == keeping_) {
         return;
     }
-    if (keeping == FrameKeeping::BackBuffer) {
+    if (keeping == TrailKeeping::BackBuffer) {
         // The back buffer takes the picture over from the textures.
-        for (size_t i = 0; i < views_.size() && i < keepers_.size(); ++i) {
+        for (size_t i = 0; i < views_.size() && i < trail_textures_.size(); ++i) {
             ApplyView(views_[i]);
-            keepers_[i].Restore(1.0f);
+            trail_textures_[i].Restore(1.0f);
         }
     }
     keeping_ = keeping;
-    MakeKeepers();
+    MakeTrailTextures();
 }
 
 void EffectDrawing::ChangeLayout(const DesktopLayout& layout) {
@@ -109,7 +111,7 @@ void EffectDrawing::ChangeLayout(const DesktopLayout& layout) {
     glDisable(GL_SCISSOR_TEST);
     glClear(GL_COLOR_BUFFER_BIT);
     glEnable(GL_SCISSOR_TEST);
-    MakeKeepers();
+    MakeTrailTextures();
 }
 
 void EffectDrawing::DrawFrame(const FrameStep& step) {
@@ -119,59 +121,45 @@ void EffectDrawing::DrawFrame(const FrameStep& step) {
     }
     BatchPointsBySize(instances_, gains_.point_gain, step.light, batch_);
     for (size_t i = 0; i < views_.size(); ++i) {
-        DrawView(i, step.fade_alpha);
+        DrawView(i, step.darkening);
     }
     glFlush();
 }
 
-void EffectDrawing::DrawView(std::size_t index, float fade_alpha) {
+void EffectDrawing::DrawView(std::size_t index, float darkening) {
     const MonitorView& view = views_[index];
     ApplyView(view);
-    const bool texture_ready = index < keepers_.size() && keepers_[index].Active();
-    const TrailSource source = TrailSourceFor(texture_ready, keeping_ == FrameKeeping::BackBuffer);
-    switch (source) {
-        case TrailSource::Texture:
+    const bool texture_ready = index < trail_textures_.size() && trail_textures_[index].Active();
+    const TrailKeeping keeping = TrailKeepingOfView(keeping_, texture_ready);
+    switch (keeping) {
+        case TrailKeeping::Texture:
             // The kept picture comes back already darkened: the same result
             // as the darkening quad, in one pass over the view instead of two.
-            keepers_[index].Restore(1.0f - fade_alpha);
+            trail_textures_[index].Restore(1.0f - darkening);
             break;
-        case TrailSource::BackBuffer:
-            if (fade_alpha > 0.0f) {
-                DarkenView(view.geometry, fade_alpha);
+        case TrailKeeping::BackBuffer:
+            if (darkening > 0.0f) {
+                DarkenView(view.geometry, darkening);
             }
             break;
-        case TrailSource::None:
+        case TrailKeeping::None:
             glClear(GL_COLOR_BUFFER_BIT);
             break;
     }
-    DrawPointBatch(batch_);
-    if (source == TrailSource::Texture) {
-        keepers_[index].Keep();
+    soft_points_.Draw(batch_, view);
+    if (keeping == TrailKeeping::Texture) {
+        trail_textures_[index].Keep();
     }
 }
 
 void EffectDrawing::TearDown() {
     instances_.clear();
     instances_.shrink_to_fit();
-    for (FrameKeeper& keeper : keepers_) {
+    for (TrailTexture& keeper : trail_textures_) {
         keeper.Release();
     }
-    keepers_.clear();
-}
-
-void DrawPointBatch(const PointBatch& batch) {
-    int begin = 0;
-    for (const PointBatch::Group& group : batch.groups) {
-        glPointSize(group.size);
-        glBegin(GL_POINTS);
-        for (int i = begin; i < group.end; ++i) {
-            const Sample& point = batch.points[static_cast<size_t>(i)];
-            glColor3fv(&point.r);
-            glVertex3fv(&point.x);
-        }
-        glEnd();
-        begin = group.end;
-    }
+    trail_textures_.clear();
+    soft_points_.Release();
 }
 
 }  // namespace velmora::renderer

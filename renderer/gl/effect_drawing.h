@@ -9,7 +9,8 @@
 #include "renderer/core/effect_parameters.h"
 #include "renderer/core/frame_clock.h"
 #include "renderer/core/point_batch.h"
-#include "renderer/gl/frame_keeper.h"
+#include "renderer/gl/trail_texture.h"
+#include "renderer/gl/soft_points.h"
 
 namespace velmora::renderer {
 
@@ -22,16 +23,16 @@ class EffectDrawing {
     // `random`, which then serves the respawns. Without memory for the
     // instances the screen stays black.
     void SetUp(const DesktopLayout& layout, const EffectParameters& parameters, Random15 random,
-               FrameKeeping keeping = FrameKeeping::Texture);
+               TrailKeeping keeping = TrailKeeping::Texture);
     // One frame up to the flush: move every instance on by the frame's step,
     // then in every view darken the previous picture by the step's darkening
     // and draw the instances. The caller swaps the buffers.
     void DrawFrame(const FrameStep& step);
     // A frame of one sixtieth of a second, darkened as tuned.
-    void DrawFrame() { DrawFrame(FrameStep{1.0f, gains_.fade_alpha, 1.0f}); }
+    void DrawFrame() { DrawFrame(FrameStep{1.0f, gains_.darkening_per_step, 1.0f}); }
     // Keeps the picture where `keeping` says from now on; the picture so far
     // is carried over.
-    void ChangeKeeping(FrameKeeping keeping);
+    void ChangeKeeping(TrailKeeping keeping);
     // Draws into the views of a new layout of the window from the next frame
     // on; the effect goes on, its trails start again from black.
     void ChangeLayout(const DesktopLayout& layout);
@@ -39,22 +40,22 @@ class EffectDrawing {
     void TearDown();
 
     std::vector<EffectInstance>& Instances() { return instances_; }
+    // The gains derived from the parameters at set-up.
+    const EffectGains& Gains() const { return gains_; }
 
   private:
-    void DrawView(std::size_t index, float fade_alpha);
-    void MakeKeepers();
+    void DrawView(std::size_t index, float darkening);
+    void MakeTrailTextures();
 
     EffectParameters parameters_;
     EffectGains gains_;
     Random15 random_;
     std::vector<MonitorView> views_;
-    FrameKeeping keeping_ = FrameKeeping::Texture;
-    std::vector<FrameKeeper> keepers_;  // one per view, when the texture keeps the picture
+    TrailKeeping keeping_ = TrailKeeping::Texture;
+    std::vector<TrailTexture> trail_textures_;  // one per view, when the texture keeps the picture
     std::vector<EffectInstance> instances_;
     PointBatch batch_;
+    SoftPoints soft_points_;
 };
-
-// The batch's points as soft points, one primitive per size.
-void DrawPointBatch(const PointBatch& batch);
 
 }  // namespace velmora::renderer

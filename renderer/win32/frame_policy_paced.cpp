@@ -3,7 +3,7 @@
 namespace velmora::renderer {
 
 const FramePolicy& ProgramFramePolicy() {
-    static const FramePolicy kPaced{true, nullptr, nullptr};
+    static const FramePolicy kPaced{true};
     return kPaced;
 }
 

@@ -1,3 +1,24 @@
+// The renderer's host: its one window over every monitor, the message loop
+// that draws a frame whenever the queue is empty, and the platform calls the
+// effect needs. How control flows through it:
+//  1. RunRenderer steps aside for another saver window still in its creation
+//     title, lays the window out over the monitors (each with its DPI),
+//     registers the class and creates the window with the RendererProcess,
+//     which RendererWindowProc keeps from WM_NCCREATE on (`main_window` once
+//     the creation has returned).
+//  2. RendererWindowProc turns each message into a WindowEvent (or a
+//     PresenceEvent: displays off, session locked) and carries out the
+//     WindowReaction the window rules return, in their order: creation starts
+//     the effect (StartEffect: parameters, title, GL context, EffectDrawing),
+//     a display or DPI change lays the window and views out again
+//     (LayOutAgain), input posts the close that the rules then let through,
+//     destruction stops the effect and posts the quit.
+//  3. RunMessageLoop dispatches what is queued; with the queue empty it
+//     sleeps while nobody sees the picture, waits for the pacer where frames
+//     are paced, and draws one frame (IdleDraw: the back buffer's probe once,
+//     the frame clock's step, the drawing, the swap, the published count).
+//  4. The quit of the window's own destruction ends the loop; RunRenderer
+//     returns 0.
 #include "renderer/win32/renderer_host.h"
 
 #include <mmsystem.h>
@@ -6,6 +27,8 @@
 #include <vector>
 
 #include "contract/run_contract.h"
+#include "platform_edge/win32/guarded_entry.h"
+#include "platform_edge/win32/window_owner.h"
 #include "renderer/core/desktop_layout.h"
 #include "renderer/core/display_presence.h"
 #include "renderer/core/effect_parameters.h"
@@ -13,7 +36,7 @@
 #include "renderer/core/frame_pacer.h"
 #include "renderer/core/host_state.h"
 #include "renderer/core/random15.h"
-#include "renderer/core/saver_window_rules.h"
+#include "renderer/core/window_rules.h"
 #include "renderer/core/trail_keeping.h"
 #include "renderer/gl/effect_drawing.h"
 #include "renderer/win32/frame_counter.h"
@@ -22,6 +45,7 @@
 #include "renderer/win32/password_port.h"
 #include "renderer/win32/presence_notifications.h"
 #include "renderer/win32/window_events.h"
+#include "system_dlls/win32/load_system_dll.h"
 
 namespace velmora::renderer {
 namespace {
@@ -34,14 +58,14 @@ constexpr WORD kIconId = 7002;
 // RunRenderer and handed to the window at its creation; touched only by the
 // GUI thread.
 struct RendererProcess {
-    HWND main_window = nullptr;
+    HWND main_window = nullptr;  // from the end of its creation on
     HDC device_context = nullptr;
     HGLRC gl_context = nullptr;
     DesktopLayout layout;
     HostState host_state;
     EffectParameters effect_parameters;
     EffectDrawing effect_drawing;
-    // Set with the effect parameters.
+    // Set up with the effect's drawing.
     FrameClock frame_clock{1.0f};
     DisplayPresence presence;
     PresenceNotifications presence_notifications;
@@ -85,7 +109,7 @@ DesktopShape CurrentDesktop() {
     return desktop;
 }
 
-std::vector<ScreenRect> MonitorRects();
+std::vector<Monitor> Monitors();
 
 void PlaceWindow(HWND window, const ScreenRect& area) {
     SetWindowPos(window, HWND_TOPMOST, area.left, area.top, area.right - area.left,
@@ -94,9 +118,7 @@ void PlaceWindow(HWND window, const ScreenRect& area) {
 
 // Effect parameters and title, then the GL context and state and the clouds.
 void StartEffect(RendererProcess& process, HWND window) {
-    process.main_window = window;
     AssignEffectParameters(process.effect_parameters);
-    process.frame_clock = FrameClock(DeriveEffectGains(process.effect_parameters).fade_alpha);
     SetWindowTextA(window, contract::kRendererWindowTitle);
     Random15 random = Random15::ForRun(static_cast<uint32_t>(std::time(nullptr)));
     process.device_context = GetDC(window);
@@ -106,13 +128,14 @@ void StartEffect(RendererProcess& process, HWND window) {
     SetSwapInterval(ProgramFramePolicy().paced ? 1 : 0);
     // The picture is kept in textures until the back buffer has been probed.
     process.effect_drawing.SetUp(process.layout, process.effect_parameters, random,
-                                 FrameKeeping::Texture);
+                                 TrailKeeping::Texture);
+    process.frame_clock = FrameClock(process.effect_drawing.Gains().darkening_per_step);
     process.presence_notifications.Register(window);
 }
 
 // The window and its views over the monitors there are now; the effect goes on.
 void LayOutAgain(RendererProcess& process) {
-    process.layout = LayOutChangedDesktop(process.layout, MonitorRects());
+    process.layout = LayOutChangedDesktop(process.layout, Monitors());
     PlaceWindow(process.main_window, process.layout.window);
     if (process.gl_context != nullptr) {
         process.effect_drawing.ChangeLayout(process.layout);
@@ -129,13 +152,8 @@ void StopEffect(RendererProcess& process, HWND window) {
     process.gl_context = nullptr;
 }
 
-LRESULT CALLBACK SaverWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    if (message == WM_NCCREATE) {
-        const auto* creation = reinterpret_cast<const CREATESTRUCTA*>(lparam);
-        SetWindowLongPtrA(window, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
-    }
-    auto* process = reinterpret_cast<RendererProcess*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+LRESULT CALLBACK RendererWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    auto* process = platform_edge::OwnerOf<RendererProcess>(window, message, lparam);
     PresenceEvent presence_event{};
     if (process != nullptr && PresenceEventForMessage(message, wparam, lparam, presence_event)) {
         // The loop sleeps while nobody sees the picture: a message wakes it.
@@ -178,31 +196,57 @@ LRESULT CALLBACK SaverWindowProc(HWND window, UINT message, WPARAM wparam, LPARA
     return DefWindowProcA(window, message, wparam, lparam);
 }
 
-BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT rect, LPARAM monitors) {
-    reinterpret_cast<std::vector<ScreenRect>*>(monitors)->push_back(
-        ScreenRect{rect->left, rect->top, rect->right, rect->bottom});
-    return TRUE;
+int SystemDpi() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    return dpi;
 }
 
-std::vector<ScreenRect> MonitorRects() {
-    std::vector<ScreenRect> monitors;
+// The monitor's effective DPI where the system tells each monitor's
+// (Windows 8.1 on), else the system's one DPI; 0 when neither is told.
+int MonitorDpi(HMONITOR monitor) {
+    using DpiForMonitor = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+    constexpr int kEffectiveDpi = 0;  // MDT_EFFECTIVE_DPI
+    static const auto kDpiForMonitor = reinterpret_cast<DpiForMonitor>(
+        system_dlls::OptionalSystemFunction(L"shcore.dll", "GetDpiForMonitor"));
+    UINT dpi_x = 0;
+    UINT dpi_y = 0;
+    if (kDpiForMonitor != nullptr &&
+        SUCCEEDED(kDpiForMonitor(monitor, kEffectiveDpi, &dpi_x, &dpi_y))) {
+        return static_cast<int>(dpi_x);
+    }
+    return SystemDpi();
+}
+
+BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT rect, LPARAM monitors) {
+    return platform_edge::AnswerWithin(FALSE, [&] {
+        reinterpret_cast<std::vector<Monitor>*>(monitors)->emplace_back(
+            ScreenRect{rect->left, rect->top, rect->right, rect->bottom}, MonitorDpi(monitor));
+        return TRUE;
+    });
+}
+
+std::vector<Monitor> Monitors() {
+    std::vector<Monitor> monitors;
     EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&monitors));
     return monitors;
 }
 
 // Every monitor of the desktop; the primary screen when they cannot be told.
 DesktopLayout LayOutMonitors() {
-    DesktopLayout layout = LayOutDesktop(MonitorRects());
+    DesktopLayout layout = LayOutDesktop(Monitors());
     if (layout.views.empty()) {
-        layout = SingleView(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+        layout =
+            SingleView(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), SystemDpi());
     }
     return layout;
 }
 
-bool RegisterSaverClass(HINSTANCE instance) {
+bool RegisterWindowClass(HINSTANCE instance) {
     WNDCLASSA window_class{};
     window_class.style = CS_HREDRAW | CS_VREDRAW | CS_OWNDC;
-    window_class.lpfnWndProc = SaverWindowProc;
+    window_class.lpfnWndProc = platform_edge::GuardedWindowProc<RendererWindowProc>;
     window_class.hInstance = instance;
     window_class.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(kIconId));
     window_class.hCursor = nullptr;
@@ -228,7 +272,7 @@ void ProbeBackBuffer(RendererProcess& process) {
     const ScreenRect& area = process.layout.window;
     HDC device_context = process.device_context;
     process.effect_drawing.ChangeKeeping(
-        ProbeFrameKeeping(area.right - area.left, area.bottom - area.top,
+        ProbeTrailKeeping(area.right - area.left, area.bottom - area.top,
                           [device_context] { SwapMainPlane(device_context); }));
 }
 
@@ -285,9 +329,6 @@ int RunMessageLoop(RendererProcess& process) {
             pacer.FrameStarted(NowUs());
         }
         IdleDraw(process);
-        if (policy.frame_drawn != nullptr) {
-            policy.frame_drawn();
-        }
         Sleep(0);
     }
 }
@@ -300,7 +341,7 @@ int RunRenderer(HINSTANCE instance) {
         return 0;
     }
     process.layout = LayOutMonitors();
-    if (!RegisterSaverClass(instance)) {
+    if (!RegisterWindowClass(instance)) {
         return 0;
     }
     const ScreenRect& area = process.layout.window;
@@ -318,9 +359,6 @@ int RunRenderer(HINSTANCE instance) {
     timeBeginPeriod(1);
     RunMessageLoop(process);
     timeEndPeriod(1);
-    if (ProgramFramePolicy().loop_ended != nullptr) {
-        ProgramFramePolicy().loop_ended();
-    }
     return 0;
 }
 

@@ -5,7 +5,7 @@
 
 namespace velmora::renderer {
 
-// The renderer program: registers the saver window's class, creates the
+// The renderer program: registers its window's class, creates the
 // topmost full-screen window and runs its message loop, drawing a frame
 // whenever the queue is empty. Returns the exit code (always 0).
 int RunRenderer(HINSTANCE instance);

@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include "platform_edge/win32/guarded_entry.h"
 #include "renderer/win32/renderer_host.h"
 #include "renderer/win32/running_lock.h"
 #include "system_dlls/win32/load_system_dll.h"
@@ -10,5 +11,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     if (!velmora::renderer::TakeRunningLock()) {
         return 0;
     }
-    return velmora::renderer::RunRenderer(instance);
+    return velmora::platform_edge::AnswerWithin(
+        1, [instance] { return velmora::renderer::RunRenderer(instance); });
 }

@@ -41,6 +41,7 @@ bool EventForMessage(UINT message, WPARAM wparam, WindowEvent& event) {
             event.kind = WindowEventKind::MouseMoved;
             break;
         case WM_DISPLAYCHANGE:
+        case WM_DPICHANGED:
             event.kind = WindowEventKind::DisplayChanged;
             break;
         case WM_SYSCOMMAND: {

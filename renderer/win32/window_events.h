@@ -1,13 +1,13 @@
 #pragma once
-// Window messages as the saver window's rules' events.
+// Window messages as the events of the renderer window's rules.
 
 #include <windows.h>
 
-#include "renderer/core/saver_window_rules.h"
+#include "renderer/core/window_rules.h"
 
 namespace velmora::renderer {
 
-// The window message as one of the events the saver window's rules know
+// The window message as one of the events the renderer window's rules know
 // (its kind and system command; the caller adds the cursor), or false when
 // the rules have nothing to say about it and the system's default handling
 // is all it gets.

@@ -55,7 +55,7 @@ void PreviewWindow::Paint(HDC dc) const {
 }
 
 LRESULT CALLBACK PreviewWindow::Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    const PreviewWindow* self = OwnerOf<PreviewWindow>(window, message, lparam);
+    const PreviewWindow* self = platform_edge::OwnerOf<PreviewWindow>(window, message, lparam);
     if (self != nullptr) {
         switch (message) {
             case WM_PAINT: {
@@ -93,10 +93,10 @@ void PreviewWindow::Show(std::int32_t host_number) {
         PreviewGeometryFor(host_rect.right - host_rect.left, host_rect.bottom - host_rect.top,
                            ScreenTwipsPerPixel(LOGPIXELSX), ScreenTwipsPerPixel(LOGPIXELSY));
 
-    window_ =
-        CreateHiddenPopup({kClassName, Procedure, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)),
-                           LoadCursorA(nullptr, IDC_ARROW)},
-                          kPreviewWindowCaption, this);
+    window_ = CreateHiddenPopup(
+        {kClassName, platform_edge::GuardedWindowProc<Procedure>,
+         static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)), LoadCursorA(nullptr, IDC_ARROW)},
+        kPreviewWindowCaption, this);
     still_ = static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr),
                                              MAKEINTRESOURCEA(StillForTheScreen()), IMAGE_BITMAP, 0,
                                              0, LR_CREATEDIBSECTION));

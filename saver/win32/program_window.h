@@ -4,6 +4,9 @@
 
 #include <windows.h>
 
+#include "platform_edge/win32/guarded_entry.h"
+#include "platform_edge/win32/window_owner.h"
+
 namespace velmora::saver {
 
 struct ProgramWindowClass {
@@ -15,20 +18,10 @@ struct ProgramWindowClass {
 
 // Registers the class (a second registration is harmless) and creates a
 // hidden top-level popup without size or border. `owner` is handed to the
-// procedure: OwnerOf reads it back. Ends the program when the window cannot
-// be made.
+// procedure (platform_edge::GuardedWindowProc of the window's own):
+// platform_edge::OwnerOf reads it back. Ends the program when the window
+// cannot be made.
 HWND CreateHiddenPopup(const ProgramWindowClass& window_class, const char* caption, void* owner);
-
-// The `owner` given to CreateHiddenPopup, from the window's first message on.
-template <typename Owner>
-Owner* OwnerOf(HWND window, UINT message, LPARAM lparam) {
-    if (message == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lparam);
-        SetWindowLongPtrA(window, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    return reinterpret_cast<Owner*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-}
 
 // Ends the process at once, without further events or clean-up.
 [[noreturn]] void EndProcessNow();

@@ -25,7 +25,8 @@ RunWindow::RunWindow(const settings::MusicChoice& music, std::wstring renderer_p
 
 void RunWindow::Start() {
     // A top-level window that is never shown: its caption marks the run.
-    window_ = CreateHiddenPopup({kClassName, Procedure}, contract::kRunWindowCaption, this);
+    window_ = CreateHiddenPopup({kClassName, platform_edge::GuardedWindowProc<Procedure>},
+                                contract::kRunWindowCaption, this);
     CarryOut(controller_.Start(SeeRenderer()));
 }
 
@@ -75,7 +76,7 @@ void RunWindow::CarryOut(const RunReaction& reaction) {
 }
 
 LRESULT CALLBACK RunWindow::Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    RunWindow* self = OwnerOf<RunWindow>(window, message, lparam);
+    RunWindow* self = platform_edge::OwnerOf<RunWindow>(window, message, lparam);
     if (self != nullptr) {
         switch (message) {
             case WM_TIMER:

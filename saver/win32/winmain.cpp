@@ -2,17 +2,20 @@
 // window then keeps the program alive through the message loop.
 #include <windows.h>
 
+#include "platform_edge/win32/guarded_entry.h"
 #include "saver/win32/startup.h"
 #include "system_dlls/win32/load_system_dll.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     velmora::system_dlls::LoadDllsFromSystemFolderOnly();
-    velmora::saver::SaverProgram program;
-    velmora::saver::StartProgram(program);
-    MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-    return 0;
+    return velmora::platform_edge::AnswerWithin(1, [] {
+        velmora::saver::SaverProgram program;
+        velmora::saver::StartProgram(program);
+        MSG message;
+        while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+        return 0;
+    });
 }

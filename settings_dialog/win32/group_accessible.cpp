@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "platform_edge/win32/guarded_entry.h"
 #include "text/win32/wide_text.h"
 
 namespace velmora::settings_dialog {
@@ -116,52 +117,64 @@ class GroupAccessible final : public CountedAccessible {
                            reinterpret_cast<void**>(parent));
     }
     HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override {
-        *count = static_cast<LONG>(Items().size());
-        return S_OK;
+        return platform_edge::AnswerWithin(E_UNEXPECTED, [&] {
+            *count = static_cast<LONG>(Items().size());
+            return S_OK;
+        });
     }
     HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** out) override {
-        *out = nullptr;
-        return Item(child) != nullptr ? S_FALSE : E_INVALIDARG;  // simple elements
+        return platform_edge::AnswerWithin(E_UNEXPECTED, [&] {
+            *out = nullptr;
+            return Item(child) != nullptr ? S_FALSE : E_INVALIDARG;  // simple elements
+        });
     }
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* out) override {
-        *out = nullptr;
-        if (IsSelf(child)) {
-            return Text(name_, out);
-        }
-        const AccessItem* item = Item(child);
-        return item != nullptr ? Text(item->name, out) : E_INVALIDARG;
+        return platform_edge::AnswerWithin(E_UNEXPECTED, [&] {
+            *out = nullptr;
+            if (IsSelf(child)) {
+                return Text(name_, out);
+            }
+            const AccessItem* item = Item(child);
+            return item != nullptr ? Text(item->name, out) : E_INVALIDARG;
+        });
     }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* out) override {
-        *out = nullptr;
-        const AccessItem* item = Item(child);
-        if (item == nullptr || item->role != AccessRole::ComboBox) {
-            return item != nullptr || IsSelf(child) ? S_FALSE : E_INVALIDARG;
-        }
-        return Text(item->value, out);
+        return platform_edge::AnswerWithin(E_UNEXPECTED, [&] {
+            *out = nullptr;
+            const AccessItem* item = Item(child);
+            if (item == nullptr || item->role != AccessRole::ComboBox) {
+                return item != nullptr || IsSelf(child) ? S_FALSE : E_INVALIDARG;
+            }
+            return Text(item->value, out);
+        });
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT, BSTR* out) override {
         *out = nullptr;
         return S_FALSE;
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* out) override {
-        const AccessItem* item = Item(child);
-        if (item == nullptr && !IsSelf(child)) {
-            return E_INVALIDARG;
-        }
-        SetChild(out, item != nullptr ? RoleOf(item->role) : ROLE_SYSTEM_GROUPING);
-        return S_OK;
+        return platform_edge::AnswerWithin(E_UNEXPECTED, [&] {
+            const AccessItem* item = Item(child);
+            if (item == nullptr && !IsSelf(child)) {
+                return E_INVALIDARG;
+            }
+            SetChild(out, item != nullptr ? RoleOf(item->role) : ROLE_SYSTEM_GROUPING);
+            return S_OK;
+        });
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* out) override {
-        const AccessItem* item = Item(child);
-        if (item == nullptr && !IsSelf(child)) {
-            return E_INVALIDARG;
-        }
-        LONG state = item != nullptr ? StateOf(*item) : STATE_SYSTEM_FOCUSABLE;
-        if (item == nullptr && GetFocus() == group_) {
-            state |= STATE_SYSTEM_FOCUSED;
-        }
-        SetChild(out, state);
-        return S_OK;
+        return platform_edge::AnswerWithin(E_UNEXPECTED, [&] {
+            const AccessItem* item = Item(child);
+            if (item == nullptr && !IsSelf(child)) {
+                return E_INVALIDARG;
+            }
+            LONG state = item != nullptr ? StateOf(*item) : STATE_SYSTEM_FOCUSABLE;
+            if (item == nullptr && GetFocus() == group_) {
+                state |= STATE_SYSTEM_FOCUSED;
+            }
+            SetChild(out, state);
+            return S_OK;
+        });
     }
     HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT, BSTR* out) override {
         *out = nullptr;
@@ -177,11 +190,13 @@ class GroupAccessible final : public CountedAccessible {
         return S_FALSE;
     }
     HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* out) override {
-        out->vt = VT_EMPTY;
-        if (GetFocus() == group_) {
-            SetChild(out, FocusedChild(Items()));
-        }
-        return S_OK;
+        return platform_edge::AnswerWithin(E_UNEXPECTED, [&] {
+            out->vt = VT_EMPTY;
+            if (GetFocus() == group_) {
+                SetChild(out, FocusedChild(Items()));
+            }
+            return S_OK;
+        });
     }
     HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* out) override {
         out->vt = VT_EMPTY;
@@ -194,45 +209,49 @@ class GroupAccessible final : public CountedAccessible {
     HRESULT STDMETHODCALLTYPE accSelect(LONG, VARIANT) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE accLocation(LONG* left, LONG* top, LONG* width, LONG* height,
                                           VARIANT child) override {
-        RECT rect{};
-        if (IsSelf(child)) {
-            GetClientRect(group_, &rect);
-        } else if (const AccessItem* item = Item(child)) {
-            const PixelRect place = ToPixels(item->place, scale_);
-            rect = {place.x, place.y, place.x + place.width, place.y + place.height};
-        } else {
-            return E_INVALIDARG;
-        }
-        MapWindowPoints(group_, nullptr, reinterpret_cast<POINT*>(&rect), 2);
-        *left = rect.left;
-        *top = rect.top;
-        *width = rect.right - rect.left;
-        *height = rect.bottom - rect.top;
-        return S_OK;
+        return platform_edge::AnswerWithin(E_UNEXPECTED, [&] {
+            RECT rect{};
+            if (IsSelf(child)) {
+                GetClientRect(group_, &rect);
+            } else if (const AccessItem* item = Item(child)) {
+                const PixelRect place = ToPixels(item->place, scale_);
+                rect = {place.x, place.y, place.x + place.width, place.y + place.height};
+            } else {
+                return E_INVALIDARG;
+            }
+            MapWindowPoints(group_, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+            *left = rect.left;
+            *top = rect.top;
+            *width = rect.right - rect.left;
+            *height = rect.bottom - rect.top;
+            return S_OK;
+        });
     }
     HRESULT STDMETHODCALLTYPE accNavigate(LONG, VARIANT, VARIANT* out) override {
         out->vt = VT_EMPTY;
         return E_NOTIMPL;
     }
     HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* out) override {
-        out->vt = VT_EMPTY;
-        POINT point{x, y};
-        ScreenToClient(group_, &point);
-        RECT client{};
-        GetClientRect(group_, &client);
-        if (!PtInRect(&client, point)) {
-            return S_FALSE;
-        }
-        const std::vector<AccessItem> items = Items();
-        SetChild(out, CHILDID_SELF);
-        for (std::size_t i = 0; i < items.size(); ++i) {
-            const PixelRect place = ToPixels(items[i].place, scale_);
-            if (point.x >= place.x && point.x < place.x + place.width && point.y >= place.y &&
-                point.y < place.y + place.height) {
-                SetChild(out, static_cast<LONG>(i + 1));
+        return platform_edge::AnswerWithin(E_UNEXPECTED, [&] {
+            out->vt = VT_EMPTY;
+            POINT point{x, y};
+            ScreenToClient(group_, &point);
+            RECT client{};
+            GetClientRect(group_, &client);
+            if (!PtInRect(&client, point)) {
+                return S_FALSE;
             }
-        }
-        return S_OK;
+            const std::vector<AccessItem> items = Items();
+            SetChild(out, CHILDID_SELF);
+            for (std::size_t i = 0; i < items.size(); ++i) {
+                const PixelRect place = ToPixels(items[i].place, scale_);
+                if (point.x >= place.x && point.x < place.x + place.width && point.y >= place.y &&
+                    point.y < place.y + place.height) {
+                    SetChild(out, static_cast<LONG>(i + 1));
+                }
+            }
+            return S_OK;
+        });
     }
     HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
@@ -409,7 +428,8 @@ void NameForScreenReaders(HWND control, const std::string& name) {
     SetPropW(control, kNameProperty, new std::wstring(text::WideFromCp932(name)));
     SetPropW(control, kProcedureProperty,
              reinterpret_cast<HANDLE>(GetWindowLongPtrA(control, GWLP_WNDPROC)));
-    SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RenamingProc));
+    SetWindowLongPtrA(control, GWLP_WNDPROC,
+                      reinterpret_cast<LONG_PTR>(platform_edge::GuardedWindowProc<RenamingProc>));
 }
 
 LRESULT AnswerGroupObject(HWND group, WPARAM wparam, LPARAM lparam, DescribeGroup describe,

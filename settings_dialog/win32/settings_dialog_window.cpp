@@ -4,6 +4,8 @@
 #include <utility>
 
 #include "button_control/core/face_geometry.h"
+#include "platform_edge/win32/guarded_entry.h"
+#include "platform_edge/win32/window_owner.h"
 #include "settings_dialog/core/track_text.h"
 #include "settings_dialog/win32/group_accessible.h"
 #include "settings_dialog/win32/platform_requests.h"
@@ -23,12 +25,7 @@ Scale ScreenScale() {
 }
 
 LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    if (message == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lparam);
-        SetWindowLongPtrA(window, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<SettingsDialogWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    auto* self = platform_edge::OwnerOf<SettingsDialogWindow>(window, message, lparam);
     return self != nullptr ? self->Handle(window, message, wparam, lparam)
                            : DefWindowProcA(window, message, wparam, lparam);
 }
@@ -81,11 +78,12 @@ SettingsDialogWindow::~SettingsDialogWindow() {
 }
 
 void SettingsDialogWindow::RunModal() {
-    if (!windows_.Create(instance_, scale_, FormProc, this)) {
+    if (!windows_.Create(instance_, scale_, platform_edge::GuardedWindowProc<FormProc>, this)) {
         return;
     }
     painting_.PaintBackground(windows_.Form(), windows_.Group());
     Load();
+    complete_ = true;
     ShowWindow(windows_.Form(), SW_SHOWNORMAL);
     SetForegroundWindow(windows_.Form());
     windows_.FocusFirstEnabled();
@@ -130,7 +128,9 @@ LRESULT SettingsDialogWindow::Handle(HWND window, UINT message, WPARAM wparam, L
             }
             break;
         case WM_GETOBJECT:
-            if (window == windows_.Group()) {
+            // A screen reader asking while the dialog is being made gets the
+            // platform's own object.
+            if (complete_ && window == windows_.Group()) {
                 if (const LRESULT answer = AnswerGroupObject(
                         window, wparam, lparam, [this] { return DescribeGroup(); },
                         Place(ControlId::GroupHeading).text, scale_)) {

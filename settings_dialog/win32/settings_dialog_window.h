@@ -56,6 +56,7 @@ class SettingsDialogWindow {
     Scale scale_;
     DialogPainting painting_;
     DialogWindows windows_;
+    bool complete_ = false;  // made and loaded
     bool hourglass_ = false;
     bool closed_ = false;
     HWND focus_ = nullptr;  // the control that had the focus when the dialog was deactivated

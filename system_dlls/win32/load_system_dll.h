@@ -9,4 +9,8 @@ namespace velmora::system_dlls {
 // that cannot be loaded ends the program with a message naming it.
 void LoadDllsFromSystemFolderOnly();
 
+// A function that older Windows may lack, from a DLL of the system folder
+// only; null when the DLL or the function is not there. Cast it to its type.
+void* OptionalSystemFunction(const wchar_t* dll, const char* function);
+
 }  // namespace velmora::system_dlls

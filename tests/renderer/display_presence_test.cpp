@@ -40,10 +40,9 @@ TEST(DisplayPresence, FramesStopWhileDisplaysAreOffOrTheSessionIsLockedOrAway) {
 }
 
 TEST(TrailKeeping, TexturesFirstThenAKeptBackBufferElseNoTrails) {
-    EXPECT_EQ(TrailSourceFor(true, false), TrailSource::Texture);
-    EXPECT_EQ(TrailSourceFor(true, true), TrailSource::Texture);
-    EXPECT_EQ(TrailSourceFor(false, true), TrailSource::BackBuffer);
-    EXPECT_EQ(TrailSourceFor(false, false), TrailSource::None);
+    EXPECT_EQ(TrailKeepingOfView(TrailKeeping::Texture, true), TrailKeeping::Texture);
+    EXPECT_EQ(TrailKeepingOfView(TrailKeeping::BackBuffer, false), TrailKeeping::BackBuffer);
+    EXPECT_EQ(TrailKeepingOfView(TrailKeeping::Texture, false), TrailKeeping::None);
 }
 
 TEST(TrailKeeping, TheBackBufferIsProbedOnceShownAndPresented) {

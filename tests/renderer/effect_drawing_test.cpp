@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include <GL/glu.h>
 
@@ -47,7 +48,7 @@ PictureStats StatsOf(const OffscreenSurface& surface) {
 
 class EffectDrawingTest : public ::testing::Test {
   protected:
-    void SetUpDrawing(int width, int height, FrameKeeping keeping = FrameKeeping::Texture) {
+    void SetUpDrawing(int width, int height, TrailKeeping keeping = TrailKeeping::Texture) {
         surface = std::make_unique<OffscreenSurface>(width, height);
         ASSERT_TRUE(surface->Ready());
         drawing.SetUp(SingleView(width, height), StandardParameters(), Random15(20240611u),
@@ -108,7 +109,7 @@ TEST_F(EffectDrawingTest, AColouredPictureBuildsUpOverFrames) {
 }
 
 TEST_F(EffectDrawingTest, EachFrameLeavesAbout0647OfThePreviousPicture) {
-    for (FrameKeeping keeping : {FrameKeeping::Texture, FrameKeeping::BackBuffer}) {
+    for (TrailKeeping keeping : {TrailKeeping::Texture, TrailKeeping::BackBuffer}) {
         SetUpDrawing(160, 120, keeping);
         DrawFrames(30);
         const std::vector<Rgb> before = surface->Picture();
@@ -127,27 +128,40 @@ TEST_F(EffectDrawingTest, EachFrameLeavesAbout0647OfThePreviousPicture) {
     }
 }
 
-TEST_F(EffectDrawingTest, PointsGrowWithDepth) {
-    SetUpDrawing(400, 300);
-    drawing.Instances().clear();
-    const auto width_at = [&](float z) {
-        EffectInstance one;
-        one.samples.push_back(Sample{0.0f, 0.0f, z, 1.0f, 1.0f, 1.0f});
+// Each monitor's view draws the points at their size times its DPI over 96:
+// four monitors side by side at 96, 120, 144 and 192 dpi.
+TEST_F(EffectDrawingTest, PointsGrowWithDepthAndWithTheirMonitorsDpi) {
+    constexpr int kDpis[] = {96, 120, 144, 192};
+    std::vector<Monitor> monitors;
+    for (int i = 0; i < 4; ++i) {
+        monitors.emplace_back(ScreenRect{200 * i, 0, 200 * (i + 1), 160}, kDpis[i]);
+    }
+    surface = std::make_unique<OffscreenSurface>(800, 160);
+    ASSERT_TRUE(surface->Ready());
+    drawing.SetUp(LayOutDesktop(monitors), StandardParameters(), Random15(5));
+    const auto widths_at = [&](float z) {
+        drawing.Instances().assign(1, EffectInstance{});
+        drawing.Instances()[0].samples.push_back(Sample{0.0f, 0.0f, z, 1.0f, 1.0f, 1.0f});
+        glDisable(GL_SCISSOR_TEST);
         glClear(GL_COLOR_BUFFER_BIT);
-        PointBatch batch;
-        BatchPointsBySize({one}, DeriveEffectGains(StandardParameters()).point_gain, 1.0f, batch);
-        DrawPointBatch(batch);
-        int lit = 0;
-        for (int x = 0; x < 400; ++x) {
-            lit += surface->Pixel(x, 150).r > 127 ? 1 : 0;
+        drawing.DrawFrame();
+        const std::vector<Rgb> picture = surface->Picture();
+        std::vector<int> widths(4, 0);
+        for (size_t x = 0; x < 800; ++x) {
+            widths[x / 200] += picture[80 * 800 + x].r > 200 ? 1 : 0;
         }
-        return lit;
+        return widths;
     };
     EXPECT_FLOAT_EQ(PointSizeAt(-20.0f, 1.2f), 24.0f);
     EXPECT_FLOAT_EQ(PointSizeAt(-45.0f, 1.2f), 0.012f);
-    EXPECT_NEAR(width_at(-20.0f), 24, 2);
-    EXPECT_NEAR(width_at(-15.0f), 30, 2);
-    EXPECT_GT(width_at(10.0f), width_at(-15.0f));
+    const std::vector<int> far = widths_at(-15.0f);
+    const std::vector<int> farther = widths_at(-20.0f);
+    for (size_t i = 0; i < 4; ++i) {
+        const float scale = kDpis[i] / 96.0f;
+        EXPECT_NEAR(far[i], 30 * scale, 2) << kDpis[i] << " dpi";
+        EXPECT_NEAR(farther[i], 24 * scale, 2) << kDpis[i] << " dpi";
+    }
+    EXPECT_GT(widths_at(10.0f)[0], far[0]);
 }
 
 // The reference: every point its own primitive of its own exact size.
@@ -164,7 +178,7 @@ void DrawEachPointAlone(const std::vector<EffectInstance>& instances, float poin
 }
 
 TEST_F(EffectDrawingTest, PointsGroupedBySizeLookLikeOnePrimitivePerPoint) {
-    SetUpDrawing(320, 240, FrameKeeping::BackBuffer);
+    SetUpDrawing(320, 240, TrailKeeping::BackBuffer);
     DrawFrames(12);
     const float point_gain = DeriveEffectGains(StandardParameters()).point_gain;
     glClear(GL_COLOR_BUFFER_BIT);
@@ -173,7 +187,7 @@ TEST_F(EffectDrawingTest, PointsGroupedBySizeLookLikeOnePrimitivePerPoint) {
     glClear(GL_COLOR_BUFFER_BIT);
     PointBatch batch;
     BatchPointsBySize(drawing.Instances(), point_gain, 1.0f, batch);
-    DrawPointBatch(batch);
+    SoftPoints(LargestSmoothPoint()).Draw(batch, SingleView(320, 240).views[0]);
     const std::vector<Rgb> grouped = surface->Picture();
 
     long total_difference = 0;
@@ -190,15 +204,104 @@ TEST_F(EffectDrawingTest, PointsGroupedBySizeLookLikeOnePrimitivePerPoint) {
     EXPECT_LT(far_off, static_cast<int>(alone.size() / 100)) << "only rims may differ";
 }
 
+// How far picture b is from picture a: the mean of every pixel's largest
+// channel difference, the mean change of brightness (b brighter: above 0),
+// and how many pixels differ by more than a quarter of the range.
+struct PictureDifference {
+    double mean = 0.0;
+    double brightness = 0.0;
+    int far_off = 0;
+};
+
+PictureDifference DifferenceOf(const std::vector<Rgb>& a, const std::vector<Rgb>& b) {
+    PictureDifference difference;
+    long total = 0;
+    long brighter = 0;
+    for (size_t i = 0; i < a.size(); ++i) {
+        const int most = std::max(
+            {std::abs(a[i].r - b[i].r), std::abs(a[i].g - b[i].g), std::abs(a[i].b - b[i].b)});
+        total += most;
+        brighter += b[i].r + b[i].g + b[i].b - a[i].r - a[i].g - a[i].b;
+        difference.far_off += most > 64 ? 1 : 0;
+    }
+    difference.mean = static_cast<double>(total) / static_cast<double>(a.size());
+    difference.brightness = static_cast<double>(brighter) / (3.0 * static_cast<double>(a.size()));
+    return difference;
+}
+
+// At 96 dpi the frames are those of a drawing that knows nothing of DPI:
+// every size group one primitive of GL points at the group's size.
+TEST_F(EffectDrawingTest, AtNinetySixDpiEveryFrameIsThePointsAtTheirTunedSizes) {
+    SetUpDrawing(320, 240, TrailKeeping::BackBuffer);
+    DrawFrames(12);
+    PointBatch batch;
+    BatchPointsBySize(drawing.Instances(), DeriveEffectGains(StandardParameters()).point_gain, 1.0f,
+                      batch);
+    glClear(GL_COLOR_BUFFER_BIT);
+    int begin = 0;
+    for (const PointBatch::Group& group : batch.groups) {
+        glPointSize(group.size);
+        glBegin(GL_POINTS);
+        for (int i = begin; i < group.end; ++i) {
+            glColor3fv(&batch.points[static_cast<size_t>(i)].r);
+            glVertex3fv(&batch.points[static_cast<size_t>(i)].x);
+        }
+        glEnd();
+        begin = group.end;
+    }
+    const std::vector<Rgb> tuned = surface->Picture();
+    glClear(GL_COLOR_BUFFER_BIT);
+    SoftPoints(LargestSmoothPoint()).Draw(batch, SingleView(320, 240, 96).views[0]);
+    const std::vector<Rgb> drawn = surface->Picture();
+    EXPECT_GT(StatsOf(*surface).lit, 320 * 240 / 4);
+    EXPECT_EQ(std::memcmp(tuned.data(), drawn.data(), tuned.size() * sizeof(Rgb)), 0);
+}
+
+// A GL whose smooth points stop at 12 pixels: the points beyond are drawn as
+// textured discs, and the picture is the one of a GL without that limit.
+// (Dimmed, so that overlapping points do not hide their rims in white.)
+TEST_F(EffectDrawingTest, PointsBeyondTheGlsLimitLookAsIfThereWereNone) {
+    constexpr int kWidth = 480;
+    constexpr int kHeight = 360;
+    for (int dpi : {96, 192}) {
+        SetUpDrawing(kWidth, kHeight, TrailKeeping::BackBuffer);
+        DrawFrames(12);
+        const MonitorView view = SingleView(kWidth, kHeight, dpi).views[0];
+        PointBatch batch;
+        BatchPointsBySize(drawing.Instances(), DeriveEffectGains(StandardParameters()).point_gain,
+                          0.2f, batch);
+        glClear(GL_COLOR_BUFFER_BIT);
+        SoftPoints(LargestSmoothPoint()).Draw(batch, view);
+        const std::vector<Rgb> smooth = surface->Picture();
+        const PictureStats smooth_stats = StatsOf(*surface);
+        glClear(GL_COLOR_BUFFER_BIT);
+        SoftPoints limited(12.0f);
+        limited.Draw(batch, view);
+        const std::vector<Rgb> discs = surface->Picture();
+        const PictureStats disc_stats = StatsOf(*surface);
+        limited.Release();
+
+        const PictureDifference difference = DifferenceOf(smooth, discs);
+        EXPECT_GT(smooth_stats.lit, kWidth * kHeight / 4) << dpi;
+        EXPECT_NEAR(disc_stats.lit, smooth_stats.lit, smooth_stats.lit / 50) << dpi;
+        // Only the rims differ (a smooth point here has a hard edge), and
+        // each disc adds as much light as the point it stands for.
+        EXPECT_LT(difference.mean, 6.0) << dpi;
+        EXPECT_NEAR(difference.brightness, 0.0, 1.0) << dpi;
+        EXPECT_LT(difference.far_off, static_cast<int>(smooth.size() / 100)) << dpi;
+        drawing.TearDown();
+    }
+}
+
 TEST_F(EffectDrawingTest, TheProbeTrustsOnlyABackBufferThatKeepsTheLastFrame) {
     SetUpDrawing(64, 48);
-    EXPECT_EQ(ProbeFrameKeeping(64, 48, [] {}), FrameKeeping::BackBuffer);
+    EXPECT_EQ(ProbeTrailKeeping(64, 48, [] {}), TrailKeeping::BackBuffer);
     EXPECT_EQ(StatsOf(*surface).brightest, 0) << "left black";
     const auto lost = [] {
         glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
         glClear(GL_COLOR_BUFFER_BIT);
     };
-    EXPECT_EQ(ProbeFrameKeeping(64, 48, lost), FrameKeeping::Texture);
+    EXPECT_EQ(ProbeTrailKeeping(64, 48, lost), TrailKeeping::Texture);
     // Two buffers taking turns: the back buffer holds the frame before last.
     std::vector<unsigned char> other(64 * 48 * 4, 0);
     const auto exchange = [&other] {
@@ -211,7 +314,7 @@ TEST_F(EffectDrawingTest, TheProbeTrustsOnlyABackBufferThatKeepsTheLastFrame) {
         glDrawPixels(64, 48, GL_RGBA, GL_UNSIGNED_BYTE, other.data());
         other = shown;
     };
-    EXPECT_EQ(ProbeFrameKeeping(64, 48, exchange), FrameKeeping::Texture);
+    EXPECT_EQ(ProbeTrailKeeping(64, 48, exchange), TrailKeeping::Texture);
 }
 
 TEST_F(EffectDrawingTest, TrailsSurviveABackBufferThatLostItsPicture) {
@@ -230,10 +333,10 @@ TEST_F(EffectDrawingTest, TrailsSurviveABackBufferThatLostItsPicture) {
 // On a 240 Hz display the trails fade out as fully as at 60 Hz: no dim
 // haze is left where each darkening would be too slight for an 8-bit pixel.
 TEST_F(EffectDrawingTest, TrailsFadeOutCompletelyOnAFastDisplay) {
-    SetUpDrawing(160, 120, FrameKeeping::BackBuffer);
+    SetUpDrawing(160, 120, TrailKeeping::BackBuffer);
     DrawFrames(30);
     drawing.Instances().clear();
-    FrameClock clock(DeriveEffectGains(StandardParameters()).fade_alpha);
+    FrameClock clock(DeriveEffectGains(StandardParameters()).darkening_per_step);
     for (int frame = 0; frame < 240; ++frame) {
         drawing.DrawFrame(clock.Next(frame * 1000000LL / 240));
     }
@@ -245,7 +348,7 @@ TEST_F(EffectDrawingTest, TrailsFadeOutCompletelyOnAFastDisplay) {
 TEST_F(EffectDrawingTest, EveryMonitorsViewShowsTheEffectAndNothingBleedsBeyond) {
     const DesktopLayout layout =
         LayOutDesktop({ScreenRect{0, 0, 160, 120}, ScreenRect{160, 0, 250, 160}});
-    for (FrameKeeping keeping : {FrameKeeping::Texture, FrameKeeping::BackBuffer}) {
+    for (TrailKeeping keeping : {TrailKeeping::Texture, TrailKeeping::BackBuffer}) {
         surface = std::make_unique<OffscreenSurface>(250, 160);
         ASSERT_TRUE(surface->Ready());
         drawing.SetUp(layout, StandardParameters(), Random15(3), keeping);
@@ -278,11 +381,11 @@ TEST_F(EffectDrawingTest, ANewLayoutIsDrawnAtOnceAndTheKeepingChangesWithoutLoss
     ASSERT_TRUE(surface->Ready());
     const DesktopLayout two =
         LayOutDesktop({ScreenRect{0, 0, 160, 120}, ScreenRect{160, 0, 250, 160}});
-    drawing.SetUp(SingleView(250, 160), StandardParameters(), Random15(8), FrameKeeping::Texture);
+    drawing.SetUp(SingleView(250, 160), StandardParameters(), Random15(8), TrailKeeping::Texture);
     DrawFrames(20);
     glDisable(GL_SCISSOR_TEST);
     glClear(GL_COLOR_BUFFER_BIT);  // as the probe leaves the back buffer
-    drawing.ChangeKeeping(FrameKeeping::BackBuffer);
+    drawing.ChangeKeeping(TrailKeeping::BackBuffer);
     EXPECT_GT(StatsOf(*surface).lit, 250 * 160 / 4) << "the picture carried over";
 
     drawing.ChangeLayout(two);
@@ -305,7 +408,7 @@ class EveryScreenShape : public EffectDrawingTest,
 
 TEST_P(EveryScreenShape, TheFadeDarkensTheWholeView) {
     const auto [width, height] = GetParam();
-    for (FrameKeeping keeping : {FrameKeeping::Texture, FrameKeeping::BackBuffer}) {
+    for (TrailKeeping keeping : {TrailKeeping::Texture, TrailKeeping::BackBuffer}) {
         SetUpDrawing(width, height, keeping);
         DrawFrames(40);
         EXPECT_GT(StatsOf(*surface).lit, 0);

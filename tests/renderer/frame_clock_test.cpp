@@ -54,12 +54,12 @@ TEST(FrameClock, TrailsFadeAndGlowAsAtSixtyHertz) {
         const std::vector<FrameStep> steps = StepsAt(hz, 4.0);
         for (size_t i = 0; i < steps.size(); ++i) {
             const FrameStep& step = steps[i];
-            if (step.fade_alpha > 0.0f) {
+            if (step.darkening > 0.0f) {
                 // Every darkening takes a dim 8-bit level down at least by one.
-                EXPECT_LE((1.0 - step.fade_alpha) * 2.0, 1.5) << hz << " Hz";
+                EXPECT_LE((1.0 - step.darkening) * 2.0, 1.5) << hz << " Hz";
             }
-            kept *= 1.0 - step.fade_alpha;
-            lit = lit * (1.0 - step.fade_alpha) + step.light;
+            kept *= 1.0 - step.darkening;
+            lit = lit * (1.0 - step.darkening) + step.light;
             if (i >= steps.size() - static_cast<size_t>(hz)) {
                 lit_last_second += lit / hz;
             }
@@ -75,7 +75,7 @@ TEST(FrameClock, FirstFrameIsOneStepAndAStallCountsAtMostFour) {
     FrameClock clock(kFade);
     const FrameStep first = clock.Next(5'000'000);
     EXPECT_EQ(first.steps, 1.0f);
-    EXPECT_EQ(first.fade_alpha, kFade);
+    EXPECT_EQ(first.darkening, kFade);
     EXPECT_EQ(first.light, 1.0f);
     EXPECT_EQ(clock.Next(9'000'000).steps, 4.0f);
     const FrameStep same_time = clock.Next(9'000'000);
@@ -87,7 +87,7 @@ TEST(FrameClock, FirstFrameIsOneStepAndAStallCountsAtMostFour) {
     const int64_t back_us = 9'000'000 + 5LL * 3600 * 1'000'000;
     const FrameStep after_pause = clock.Next(back_us);
     EXPECT_EQ(after_pause.steps, 4.0f);
-    EXPECT_NEAR(after_pause.fade_alpha, 1.0 - std::pow(kKept, 4), 1e-5);
+    EXPECT_NEAR(after_pause.darkening, 1.0 - std::pow(kKept, 4), 1e-5);
     EXPECT_NEAR(clock.Next(back_us + 16'667).steps, 1.0f, 0.001f);
 }
 

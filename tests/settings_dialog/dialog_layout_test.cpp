@@ -19,16 +19,6 @@ TEST(DialogLayout, PlacesAreFifteenTwipsAPixelAt96DotsPerInch) {
                 (PixelRect{85, 145, 446, 36}));
 }
 
-TEST(DialogLayout, TabOrderFollowsTheTabIndices) {
-    const std::vector<ControlId> expected = {
-        ControlId::CreditLabel,      ControlId::MusicGroup,       ControlId::TrackBox,
-        ControlId::FileNameLabel,    ControlId::NoneLabel,        ControlId::FileLabel,
-        ControlId::CdLabel,          ControlId::RepeatTrackLabel, ControlId::GroupHeading,
-        ControlId::ChooseFileButton, ControlId::SaveButton,       ControlId::CancelButton,
-        ControlId::OtherWorksButton};
-    EXPECT_EQ(TabOrder(), expected);
-}
-
 TEST(DialogLayout, ChoicesAreIndexedByKindNotByTheirOrderOnScreen) {
     EXPECT_EQ(SelectionBoxOf(0), ControlId::NoneBox);
     EXPECT_EQ(SelectionBoxOf(1), ControlId::CdBox);

@@ -7,6 +7,8 @@
 
 #include <functional>
 
+#include "platform_edge/win32/window_owner.h"
+
 namespace velmora::testing {
 
 // Runs the thread's messages for about `milliseconds` (at least one round).
@@ -74,12 +76,7 @@ class HostWindow {
 
   private:
     static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-        if (message == WM_NCCREATE) {
-            const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lparam);
-            SetWindowLongPtrA(window, GWLP_USERDATA,
-                              reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-        }
-        auto* self = reinterpret_cast<HostWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+        auto* self = platform_edge::OwnerOf<HostWindow>(window, message, lparam);
         if (self == nullptr) {
             return DefWindowProcA(window, message, wparam, lparam);
         }

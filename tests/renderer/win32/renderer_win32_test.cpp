@@ -39,6 +39,7 @@ TEST(WindowEvents, MessagesBecomeTheRulesEvents) {
     EXPECT_EQ(kind_of(WM_SHOWWINDOW, 1), WindowEventKind::Shown);
     EXPECT_EQ(kind_of(WM_CLOSE, 0), WindowEventKind::CloseRequested);
     EXPECT_EQ(kind_of(WM_DISPLAYCHANGE, 24), WindowEventKind::DisplayChanged);
+    EXPECT_EQ(kind_of(WM_DPICHANGED, MAKEWPARAM(192, 192)), WindowEventKind::DisplayChanged);
 
     WindowEvent event;
     for (UINT harmless : {WM_KEYUP, WM_SYSKEYUP, WM_CHAR, WM_LBUTTONUP, WM_RBUTTONUP, WM_MBUTTONUP,
@@ -154,10 +155,10 @@ TEST(Drawing, TrailsContinueAcrossRealBufferSwaps) {
     ASSERT_TRUE(window.MakeContext());
     EffectParameters parameters;
     AssignEffectParameters(parameters);
-    const FrameKeeping probed =
-        ProbeFrameKeeping(kWidth, kHeight, [&window] { SwapMainPlane(window.Dc()); });
+    const TrailKeeping probed =
+        ProbeTrailKeeping(kWidth, kHeight, [&window] { SwapMainPlane(window.Dc()); });
 
-    for (FrameKeeping keeping : {probed, FrameKeeping::Texture}) {
+    for (TrailKeeping keeping : {probed, TrailKeeping::Texture}) {
         EffectDrawing drawing;
         drawing.SetUp(SingleView(kWidth, kHeight), parameters, Random15(77), keeping);
         std::vector<unsigned char> before(kWidth * kHeight * 3);
@@ -198,7 +199,7 @@ TEST(Drawing, TheBackBufferIsProbedOnceTheWindowIsShownAndPresented) {
     EffectParameters parameters;
     AssignEffectParameters(parameters);
     EffectDrawing drawing;
-    drawing.SetUp(SingleView(kWidth, kHeight), parameters, Random15(5), FrameKeeping::Texture);
+    drawing.SetUp(SingleView(kWidth, kHeight), parameters, Random15(5), TrailKeeping::Texture);
     bool presented = false;
     const auto present = [&] {
         drawing.DrawFrame();
@@ -212,9 +213,9 @@ TEST(Drawing, TheBackBufferIsProbedOnceTheWindowIsShownAndPresented) {
     for (int i = 0; i < 20; ++i) {
         present();
     }
-    const FrameKeeping probed =
-        ProbeFrameKeeping(kWidth, kHeight, [&window] { SwapMainPlane(window.Dc()); });
-    EXPECT_EQ(probed, FrameKeeping::BackBuffer) << "Wine's llvmpipe keeps the back buffer";
+    const TrailKeeping probed =
+        ProbeTrailKeeping(kWidth, kHeight, [&window] { SwapMainPlane(window.Dc()); });
+    EXPECT_EQ(probed, TrailKeeping::BackBuffer) << "Wine's llvmpipe keeps the back buffer";
     drawing.ChangeKeeping(probed);
     std::vector<unsigned char> picture(kWidth * kHeight * 3);
     glReadBuffer(GL_BACK);

@@ -2,6 +2,7 @@
 // that fires inside the run, the way the user's messages would.
 #include <windows.h>
 
+#include <dlgs.h>
 #include <oleacc.h>
 
 #include <gtest/gtest.h>
@@ -176,6 +177,36 @@ TEST_F(SettingsDialogWindowTest, PaintingSurvivesInTheBackImages) {
     });
 }
 
+// The open-file dialog "..." opens, driven from a timer inside its own run:
+// the file-type box's text, then a path typed and OK.
+std::wstring g_file_type;
+std::wstring g_typed_path;
+
+void CALLBACK FileDialogTick(HWND, UINT, UINT_PTR id, DWORD) {
+    HWND dialog = FindWindowW(L"#32770", L"\uFF8C\uFF67\uFF72\uFF99\u3092\u958B\u304F");
+    if (dialog == nullptr) {
+        return;  // not up yet: the timer fires again
+    }
+    KillTimer(nullptr, id);
+    wchar_t type[64] = {};
+    GetDlgItemTextW(dialog, cmb1, type, 64);
+    g_file_type = type;
+    SetDlgItemTextW(dialog, edt1, g_typed_path.c_str());
+    SetDlgItemTextW(dialog, cmb13, g_typed_path.c_str());
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+}
+
+TEST_F(SettingsDialogWindowTest, TheFileChooserOffersMusicFilesAndItsPathComesBackWhole) {
+    choice = {2, 0, "C:\\old.wav"};
+    g_typed_path = L"C:\\windows\\\u97F3\u697D\\theme.mp3";
+    Run([&](HWND form) {
+        SetTimer(nullptr, 0, 100, FileDialogTick);
+        Click(form, ControlId::ChooseFileButton);  // returns when the chooser has closed
+        EXPECT_EQ(choice.file, "C:\\windows\\\x89\xB9\x8Ay\\theme.mp3");  // in code page 932
+    });
+    EXPECT_EQ(g_file_type, L"BGM\uFF8C\uFF67\uFF72\uFF99 (MP3 WAV)");
+}
+
 // What a screen reader finds under the dialog: its child windows, and in the
 // music group the controls that have none, with their names and states.
 TEST_F(SettingsDialogWindowTest, ScreenReadersFindTheChoicesWithNamesAndStates) {
@@ -251,6 +282,65 @@ TEST_F(SettingsDialogWindowTest, ScreenReadersFindTheChoicesWithNamesAndStates) 
         GetWindowTextW(Control(form, ControlId::CancelButton), text, 16);
         EXPECT_STREQ(text, L"\uFF77\uFF6C\uFF9D\uFF7E\uFF99");
     });
+}
+
+// A screen reader's in-context hook that asks for the music group's object
+// the moment the track box is made, while the dialog is still being built.
+struct EarlyAnswer {
+    HRESULT object = E_PENDING;
+    HRESULT children = E_PENDING;
+    long role = 0;
+};
+EarlyAnswer g_early;
+
+void CALLBACK AskOnTrackBoxCreation(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG, DWORD,
+                                    DWORD) {
+    char name[16] = {};
+    GetClassNameA(window, name, sizeof name);
+    if (object != OBJID_WINDOW || lstrcmpiA(name, "ComboBox") != 0 || g_early.object != E_PENDING) {
+        return;
+    }
+    IAccessible* group = nullptr;
+    g_early.object = AccessibleObjectFromWindow(
+        GetParent(window), OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&group));
+    if (group != nullptr) {
+        long count = 0;
+        g_early.children = group->get_accChildCount(&count);
+        VARIANT self{};
+        self.vt = VT_I4;
+        self.lVal = CHILDID_SELF;
+        VARIANT role{};
+        group->get_accRole(self, &role);
+        g_early.role = role.lVal;
+        group->Release();
+    }
+}
+
+TEST_F(SettingsDialogWindowTest, AScreenReaderAskingWhileTheDialogIsBuiltGetsThePlatformsObject) {
+    HWINEVENTHOOK hook =
+        SetWinEventHook(EVENT_OBJECT_CREATE, EVENT_OBJECT_CREATE, GetModuleHandleA(nullptr),
+                        AskOnTrackBoxCreation, GetCurrentProcessId(), 0, WINEVENT_INCONTEXT);
+    ASSERT_NE(hook, nullptr);
+    long role_when_complete = 0;
+    Run([&](HWND form) {
+        IAccessible* group = nullptr;
+        ASSERT_EQ(AccessibleObjectFromWindow(
+                      FindWindowExA(form, nullptr, "Velmora_P.PictureBox", nullptr), OBJID_CLIENT,
+                      __uuidof(IAccessible), reinterpret_cast<void**>(&group)),
+                  S_OK);
+        VARIANT self{};
+        self.vt = VT_I4;
+        self.lVal = CHILDID_SELF;
+        VARIANT role{};
+        group->get_accRole(self, &role);
+        role_when_complete = role.lVal;
+        group->Release();
+    });
+    UnhookWinEvent(hook);
+    EXPECT_EQ(g_early.object, S_OK);
+    EXPECT_EQ(g_early.children, S_OK);
+    EXPECT_EQ(g_early.role, ROLE_SYSTEM_CLIENT);
+    EXPECT_EQ(role_when_complete, ROLE_SYSTEM_GROUPING);
 }
 
 }  // namespace

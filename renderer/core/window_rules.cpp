@@ -1,4 +1,4 @@
-#include "renderer/core/saver_window_rules.h"
+#include "renderer/core/window_rules.h"
 
 #include <cstdlib>
 

@@ -1,5 +1,5 @@
 #pragma once
-// The saver window's rules: each window event in, the reaction the window procedure carries out.
+// The renderer window's rules: each window event in, the reaction the window procedure carries out.
 
 #include <cstdint>
 
@@ -8,7 +8,7 @@
 
 namespace velmora::renderer {
 
-// What happened to the saver window, as the window procedure reports it.
+// What happened to the renderer's window, as the window procedure reports it.
 enum class WindowEventKind {
     Created,         // the window is being created
     Destroyed,       // the window is being destroyed
@@ -20,7 +20,7 @@ enum class WindowEventKind {
     Deactivated,     // the program lost the activation
     MouseMoved,
     SystemCommand,
-    DisplayChanged,  // monitors came, went, moved or changed their mode
+    DisplayChanged,  // monitors came, went, moved or changed their mode or DPI
 };
 
 // The system commands the saver treats apart from all others.
@@ -53,7 +53,7 @@ struct WindowReaction {
     intptr_t result = 0;
 };
 
-// The saver window's rules: the frame (cursor, system commands), the life
+// The renderer window's rules: the frame (cursor, system commands), the life
 // cycle, then input and close. A close request after qualifying input asks
 // for the password through `password`.
 WindowReaction HandleWindowEvent(HostState& state, const WindowEvent& event,

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "renderer/core/saver_window_rules.h"
+#include "renderer/core/window_rules.h"
 
 namespace velmora::renderer {
 namespace {
@@ -22,7 +22,7 @@ class FakePassword : public PasswordPort {
     int asked = 0;
 };
 
-class SaverWindow : public ::testing::Test {
+class RendererWindow : public ::testing::Test {
   protected:
     void SetUp() override { Send(WindowEventKind::Created); }
 
@@ -46,7 +46,7 @@ class SaverWindow : public ::testing::Test {
     int closes_posted = 0;
 };
 
-TEST_F(SaverWindow, CreationRemembersTheCursorStartsTheEffectAndAllowsDrawing) {
+TEST_F(RendererWindow, CreationRemembersTheCursorStartsTheEffectAndAllowsDrawing) {
     HostState fresh;
     EXPECT_FALSE(MayDraw(fresh));
     const WindowReaction reaction =
@@ -59,7 +59,7 @@ TEST_F(SaverWindow, CreationRemembersTheCursorStartsTheEffectAndAllowsDrawing) {
     EXPECT_TRUE(MayDraw(fresh));
 }
 
-TEST_F(SaverWindow, DestructionStopsDrawingAndQuitsWithTheEffectGivenBack) {
+TEST_F(RendererWindow, DestructionStopsDrawingAndQuitsWithTheEffectGivenBack) {
     const WindowReaction reaction = Send(WindowEventKind::Destroyed);
     EXPECT_TRUE(reaction.post_quit);
     EXPECT_TRUE(reaction.stop_effect);
@@ -67,14 +67,14 @@ TEST_F(SaverWindow, DestructionStopsDrawingAndQuitsWithTheEffectGivenBack) {
     EXPECT_FALSE(MayDraw(state));
 }
 
-TEST_F(SaverWindow, CloseIsRefusedBeforeAnyQualifyingInput) {
+TEST_F(RendererWindow, CloseIsRefusedBeforeAnyQualifyingInput) {
     const WindowReaction reaction = Send(WindowEventKind::CloseRequested);
     EXPECT_TRUE(reaction.answered);
     EXPECT_EQ(reaction.result, 0);
     EXPECT_EQ(password.asked, 0);
 }
 
-TEST_F(SaverWindow, FirstMouseMoveNeverEndsHoweverFar) {
+TEST_F(RendererWindow, FirstMouseMoveNeverEndsHoweverFar) {
     MoveTo(900, 700);
     EXPECT_EQ(closes_posted, 1);
     EXPECT_FALSE(state.close_requested);
@@ -83,7 +83,7 @@ TEST_F(SaverWindow, FirstMouseMoveNeverEndsHoweverFar) {
     EXPECT_EQ(state.last_cursor_pos.x, 100);
 }
 
-TEST_F(SaverWindow, SmallDriftIsToleratedFromTheSecondMoveOn) {
+TEST_F(RendererWindow, SmallDriftIsToleratedFromTheSecondMoveOn) {
     MoveTo(101, 100);
     MoveTo(104, 101);  // 3 + 1 from the last reference: tolerated
     EXPECT_EQ(closes_posted, 0);
@@ -99,7 +99,7 @@ TEST_F(SaverWindow, SmallDriftIsToleratedFromTheSecondMoveOn) {
 
 // Moves are measured in desktop coordinates, on every monitor alike: here
 // across the edge into one left of the primary.
-TEST_F(SaverWindow, DriftOntoAMonitorLeftOfThePrimaryCountsLikeAnyOther) {
+TEST_F(RendererWindow, DriftOntoAMonitorLeftOfThePrimaryCountsLikeAnyOther) {
     MoveTo(100, 100);
     state.last_cursor_pos = CursorPos{1, 100};
     MoveTo(-2, 101);  // 3 + 1
@@ -111,7 +111,7 @@ TEST_F(SaverWindow, DriftOntoAMonitorLeftOfThePrimaryCountsLikeAnyOther) {
 // A monitor going away takes the cursor to one still there: that jump ends
 // nothing, whether the move or the change is reported first, or the change
 // not at all; a move on the new desktop still ends the run.
-TEST_F(SaverWindow, DisplayChangesLayOutAgainAndTheCursorsJumpIsNoMove) {
+TEST_F(RendererWindow, DisplayChangesLayOutAgainAndTheCursorsJumpIsNoMove) {
     MoveTo(100, 100);
     const auto send_on = [&](WindowEventKind kind, int32_t monitors, CursorPos at) {
         const DesktopShape desktop{0, 0, 1920 * monitors, 1080, monitors};
@@ -135,7 +135,7 @@ TEST_F(SaverWindow, DisplayChangesLayOutAgainAndTheCursorsJumpIsNoMove) {
     EXPECT_TRUE(CloseAccepted());
 }
 
-TEST_F(SaverWindow, KeysButtonPressesAndDeactivationEndIt) {
+TEST_F(RendererWindow, KeysButtonPressesAndDeactivationEndIt) {
     for (WindowEventKind kind : {WindowEventKind::KeyPressed, WindowEventKind::ButtonPressed,
                                  WindowEventKind::Deactivated}) {
         HostState fresh;
@@ -149,7 +149,7 @@ TEST_F(SaverWindow, KeysButtonPressesAndDeactivationEndIt) {
     EXPECT_TRUE(CloseAccepted());
 }
 
-TEST_F(SaverWindow, WindowSwitchingAndSaverStartCommandsAreSwallowed) {
+TEST_F(RendererWindow, WindowSwitchingAndSaverStartCommandsAreSwallowed) {
     for (SystemCommandKind command :
          {SystemCommandKind::SwitchWindow, SystemCommandKind::StartSaver}) {
         const WindowReaction reaction = Send(WindowEventKind::SystemCommand, command);
@@ -160,7 +160,7 @@ TEST_F(SaverWindow, WindowSwitchingAndSaverStartCommandsAreSwallowed) {
     EXPECT_EQ(closes_posted, 0);
 }
 
-TEST_F(SaverWindow, CursorStaysHidden) {
+TEST_F(RendererWindow, CursorStaysHidden) {
     const WindowReaction asked = Send(WindowEventKind::CursorNeeded);
     EXPECT_TRUE(asked.hide_cursor);
     EXPECT_TRUE(asked.answered);
@@ -170,7 +170,7 @@ TEST_F(SaverWindow, CursorStaysHidden) {
     EXPECT_FALSE(shown.answered);
 }
 
-TEST_F(SaverWindow, RefusedPasswordKeepsRunningAndResetsTheReference) {
+TEST_F(RendererWindow, RefusedPasswordKeepsRunningAndResetsTheReference) {
     Send(WindowEventKind::KeyPressed);
     password.accept = false;
     cursor = CursorPos{400, 300};
@@ -182,7 +182,7 @@ TEST_F(SaverWindow, RefusedPasswordKeepsRunningAndResetsTheReference) {
     EXPECT_EQ(password.asked, 2);
 }
 
-TEST_F(SaverWindow, WhileThePasswordDialogIsUpInputIsLeftToTheSystem) {
+TEST_F(RendererWindow, WhileThePasswordDialogIsUpInputIsLeftToTheSystem) {
     Send(WindowEventKind::KeyPressed);
     state.password_prompt_active = true;
     EXPECT_FALSE(MayDraw(state));

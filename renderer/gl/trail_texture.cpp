@@ -1,4 +1,4 @@
-#include "renderer/gl/frame_keeper.h"
+#include "renderer/gl/trail_texture.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -46,10 +46,10 @@ void ClearTo(float blue) {
 
 }  // namespace
 
-FrameKeeping ProbeFrameKeeping(int width, int height, const std::function<void()>& swap) {
+TrailKeeping ProbeTrailKeeping(int width, int height, const std::function<void()>& swap) {
     constexpr int kSide = 8;
     if (width < kSide || height < kSide) {
-        return FrameKeeping::Texture;
+        return TrailKeeping::Texture;
     }
     const GLboolean scissor = glIsEnabled(GL_SCISSOR_TEST);
     glDisable(GL_SCISSOR_TEST);
@@ -71,10 +71,10 @@ FrameKeeping ProbeFrameKeeping(int width, int height, const std::function<void()
     if (scissor) {
         glEnable(GL_SCISSOR_TEST);
     }
-    return kept ? FrameKeeping::BackBuffer : FrameKeeping::Texture;
+    return kept ? TrailKeeping::BackBuffer : TrailKeeping::Texture;
 }
 
-void FrameKeeper::Create(int x, int y, int width, int height) {
+void TrailTexture::Create(int x, int y, int width, int height) {
     Release();
     if (width <= 0 || height <= 0) {
         return;
@@ -109,7 +109,7 @@ void FrameKeeper::Create(int x, int y, int width, int height) {
     t_max_ = static_cast<float>(height) / static_cast<float>(texture_height);
 }
 
-void FrameKeeper::Restore(float kept) const {
+void TrailTexture::Restore(float kept) const {
     if (!Active()) {
         return;
     }
@@ -140,7 +140,7 @@ void FrameKeeper::Restore(float kept) const {
     glMatrixMode(GL_MODELVIEW);
 }
 
-void FrameKeeper::Keep() const {
+void TrailTexture::Keep() const {
     if (!Active()) {
         return;
     }
@@ -148,7 +148,7 @@ void FrameKeeper::Keep() const {
     glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, x_, y_, width_, height_);
 }
 
-void FrameKeeper::Release() {
+void TrailTexture::Release() {
     if (texture_ != 0) {
         glDeleteTextures(1, &texture_);
         texture_ = 0;

@@ -1,27 +1,23 @@
 #pragma once
-// Keeping the picture from one frame to the next, in a texture or the back buffer.
+// Keeping the picture from one frame to the next in a texture, and the probe of the back buffer.
 
 #include <functional>
 
+#include "renderer/core/trail_keeping.h"
 #include "renderer/gl/gl_api.h"
 
 namespace velmora::renderer {
 
-// Where the picture is kept from one frame to the next: in a texture of our
-// own (whatever the driver leaves in the back buffer), or in the back buffer
-// itself where it is known to survive the swap.
-enum class FrameKeeping { Texture, BackBuffer };
-
 // Asks the driver once: clears the back buffer to two dark levels, swapping
 // (`swap`) after each, and reads what the back buffer holds afterwards. Only
-// a back buffer that still holds the last frame keeps the picture; it is
-// left cleared to black. Meant for a window on the screen that has been
-// presented: a driver may skip presenting one that is not.
-FrameKeeping ProbeFrameKeeping(int width, int height, const std::function<void()>& swap);
+// a back buffer that still holds the last frame keeps the picture
+// (BackBuffer; else Texture); it is left cleared to black. Meant for a window on the screen that
+// has been presented: a driver may skip presenting one that is not.
+TrailKeeping ProbeTrailKeeping(int width, int height, const std::function<void()>& swap);
 
 // Keeps the accumulated picture in a texture between frames, so the trails do
 // not depend on what the driver leaves in the back buffer after a swap.
-class FrameKeeper {
+class TrailTexture {
   public:
     // Makes the texture for a viewport of this size; without one (too large
     // for the GL, no memory) the picture is left to the back buffer.
