@@ -4,6 +4,7 @@
 #include <string>
 
 #include "music/core/mci_text.h"
+#include "text/core/number_text.h"
 
 namespace velmora::music {
 
@@ -15,13 +16,13 @@ constexpr char kStopped[] = "stopped";
 }  // namespace
 
 void CdPlayer::Open() {
-    commands_.KeepResult(commands_.SendWithoutReply("open cdaudio"));
-    commands_.KeepResult(commands_.SendWithoutReply("set cdaudio time format tmsf"));
+    commands_.SendWithoutReply("open cdaudio");
+    commands_.SendWithoutReply("set cdaudio time format tmsf");
 }
 
 void CdPlayer::Close() {
-    commands_.KeepResult(commands_.SendWithoutReply("stop cdaudio"));
-    commands_.KeepResult(commands_.SendWithoutReply("close cdaudio"));
+    commands_.SendWithoutReply("stop cdaudio");
+    commands_.SendWithoutReply("close cdaudio");
 }
 
 bool CdPlayer::Check() {
@@ -34,10 +35,10 @@ bool CdPlayer::Check() {
         return false;
     }
 
-    commands_.KeepResult(commands_.SendInto("status cdaudio mode", mode_buffer_, kModeReplySize));
+    commands_.SendInto("status cdaudio mode", mode_buffer_, kModeReplySize);
     const bool stopped = ModeIs(mode_buffer_, kStopped);
 
-    const std::int16_t track = choice_.repeat_track;
+    const std::int16_t track = repeat_track_;
     if (track == 0) {
         if (stopped) {
             commands_.Play(kCdDevice, "", "");  // play on from the current position
@@ -46,7 +47,8 @@ bool CdPlayer::Check() {
     }
 
     // A current track that is not a number means the drive cannot be followed.
-    const std::optional<std::int32_t> current_track = ReadNumber(current);
+    const std::optional<std::int32_t> current_track =
+        text::Narrowed<std::int32_t>(text::ParseWholeInteger(current));
     if (!current_track) {
         return false;
     }

@@ -6,7 +6,6 @@
 #include <cstdint>
 
 #include "music/core/media_commands.h"
-#include "settings/core/music_choice.h"
 
 namespace velmora::music {
 
@@ -15,9 +14,9 @@ class CdPlayer {
     static constexpr std::uint32_t kModeBufferSize = 256;
     static constexpr std::uint32_t kModeReplySize = 255;
 
-    // `choice` is read at every check, so it may be loaded after construction.
-    CdPlayer(MediaCommands& commands, const settings::MusicChoice& choice)
-        : commands_(commands), choice_(choice) {}
+    // `repeat_track`: the track that repeats, 0 for the whole disc.
+    CdPlayer(MediaCommands& commands, std::int16_t repeat_track)
+        : commands_(commands), repeat_track_(repeat_track) {}
 
     void Open();
     // False when the drive cannot be followed: further checks make no sense.
@@ -26,7 +25,7 @@ class CdPlayer {
 
   private:
     MediaCommands& commands_;
-    const settings::MusicChoice& choice_;
+    const std::int16_t repeat_track_;
     std::array<char, kModeBufferSize> mode_buffer_{};
 };
 

@@ -12,9 +12,9 @@ constexpr char kPlaying[] = "playing";
 
 }  // namespace
 
-// The media results of the MP3 commands are kept nowhere.
+// Every outcome but the open's goes unheeded: a sound that cannot play stays silent.
 void FilePlayer::StartMp3() {
-    const text::Cp932String open = "open \"" + choice_.file + "\" type MPEGVideo Alias MP3Play";
+    const text::Cp932String open = "open \"" + file_ + "\" type MPEGVideo Alias MP3Play";
     if (commands_.SendWithoutReply(open) == 0) {
         commands_.SendWithoutReply("play MP3Play");
     }
@@ -42,11 +42,11 @@ void FilePlayer::StartWav() {
     if (commands_.Port().WaveOutDeviceCount() <= 0) {
         return;
     }
-    commands_.KeepResult(commands_.Port().PlaySoundFile(choice_.file.c_str(), kLoopSoundFlags));
+    commands_.Port().PlaySoundFile(file_.c_str(), kLoopSoundFlags);
 }
 
 void FilePlayer::StopWav() {
-    commands_.KeepResult(commands_.Port().PlaySoundFile(nullptr, 0));
+    commands_.Port().PlaySoundFile(nullptr, 0);
 }
 
 }  // namespace velmora::music

@@ -5,9 +5,10 @@
 
 #include <array>
 #include <cstdint>
+#include <utility>
 
 #include "music/core/media_commands.h"
-#include "settings/core/music_choice.h"
+#include "text/core/cp932_string.h"
 
 namespace velmora::music {
 
@@ -19,9 +20,9 @@ class FilePlayer {
     // looping the system's default sound for the whole run.
     static constexpr std::uint32_t kLoopSoundFlags = 0x0001 | 0x0008 | 0x00020000 | 0x0002;
 
-    // `choice` is read at every operation, so it may be loaded after construction.
-    FilePlayer(MediaCommands& commands, const settings::MusicChoice& choice)
-        : commands_(commands), choice_(choice) {}
+    // `file`: the full path of the MP3 or WAV file.
+    FilePlayer(MediaCommands& commands, text::Cp932String file)
+        : commands_(commands), file_(std::move(file)) {}
 
     void StartMp3();
     bool Mp3Playing();
@@ -32,7 +33,7 @@ class FilePlayer {
 
   private:
     MediaCommands& commands_;
-    const settings::MusicChoice& choice_;
+    const text::Cp932String file_;
     std::array<char, kMp3ModeBufferSize> mode_buffer_{};
 };
 

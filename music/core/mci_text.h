@@ -5,7 +5,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
-#include <optional>
 
 #include "text/core/cp932_string.h"
 
@@ -18,10 +17,6 @@ text::Cp932String ReplyText(const char* buffer, std::size_t size);
 // failed query. Double-byte code-page-932 characters are skipped whole, so
 // their second bytes are never mistaken for letters.
 bool HasErrorMark(text::Cp932View text);
-
-// The text read as a whole number: blanks around it, an optional sign and
-// decimal digits. Nothing for anything else, or for a value beyond 32 bits.
-std::optional<std::int32_t> ReadNumber(const std::string& text);
 
 // True when the first seven characters of the buffer, NULs included, are the
 // seven-letter mode word (MCI's "stopped" and "playing").

@@ -1,6 +1,6 @@
 #pragma once
 // The media command layer: command strings sent to the platform's media
-// drivers, their replies and failures turned into text.
+// drivers, and their replies read as text.
 
 #include <array>
 #include <cstdint>
@@ -12,16 +12,13 @@ namespace velmora::music {
 
 class MediaCommands {
   public:
-    // The fixed reply buffers and the sizes handed to the platform with them.
+    // The fixed reply buffer and the size handed to the platform with it.
     static constexpr std::uint32_t kReplyBufferSize = 512;
-    static constexpr std::uint32_t kErrorBufferSize = 256;
 
     explicit MediaCommands(MediaPort& port) : port_(port) {}
 
-    // Sends `command`, sets `output` to the reply or the error text and returns
-    // the MCI code (0 on success, -1 for an empty command).
-    std::int32_t Send(const text::Cp932String& command, text::Cp932String& output);
-    // The reply text, or "Error:" and the code when the command failed.
+    // The reply text, or "Error:" and the MCI code when the command failed
+    // (-1 for an empty command, which is never sent).
     text::Cp932String Query(const text::Cp932String& command);
     // "play <device>[ from <from>][ to <to>]"; returns the MCI code.
     std::int32_t Play(const text::Cp932String& device, const text::Cp932String& from,
@@ -43,18 +40,12 @@ class MediaCommands {
 
     MediaPort& Port() { return port_; }
 
-    // The result of the most recent platform call whose caller keeps it, and
-    // the reply or error text of the last query or play.
-    std::int32_t LastResult() const { return last_result_; }
-    void KeepResult(std::int32_t code) { last_result_ = code; }
-    const text::Cp932String& LastReply() const { return last_reply_; }
-
   private:
+    // Sends with the reply buffer; returns the MCI code.
+    std::int32_t SendWithReply(const text::Cp932String& command);
+
     MediaPort& port_;
-    std::int32_t last_result_ = 0;
-    text::Cp932String last_reply_;
     std::array<char, kReplyBufferSize> reply_buffer_{};
-    std::array<char, kErrorBufferSize> error_buffer_{};
 };
 
 }  // namespace velmora::music

@@ -18,10 +18,6 @@ class MediaPort {
     virtual std::int32_t SendString(const text::Cp932String& command, char* reply,
                                     std::uint32_t reply_size) = 0;
 
-    // mciGetErrorString(code, buffer, size), the text in code page 932; false
-    // when the platform has no text.
-    virtual bool ErrorString(std::int32_t code, char* buffer, std::uint32_t size) = 0;
-
     // waveOutGetNumDevs().
     virtual std::int32_t WaveOutDeviceCount() = 0;
 

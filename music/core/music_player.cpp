@@ -35,8 +35,8 @@ std::uint32_t CheckIntervalMs(MusicSource source) {
     }
 }
 
-void MusicPlayer::Start(MusicSource source) {
-    switch (source) {
+void MusicPlayer::Start() {
+    switch (source_) {
         case MusicSource::Cd:
             cd_.Open();
             break;
@@ -51,8 +51,8 @@ void MusicPlayer::Start(MusicSource source) {
     }
 }
 
-bool MusicPlayer::Check(MusicSource source) {
-    switch (source) {
+bool MusicPlayer::Check() {
+    switch (source_) {
         case MusicSource::Cd:
             return cd_.Check();
         case MusicSource::Mp3File:
@@ -63,8 +63,8 @@ bool MusicPlayer::Check(MusicSource source) {
     }
 }
 
-void MusicPlayer::Stop(MusicSource source) {
-    switch (source) {
+void MusicPlayer::Stop() {
+    switch (source_) {
         case MusicSource::Cd:
             cd_.Close();
             break;

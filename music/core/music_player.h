@@ -24,20 +24,25 @@ MusicSource MusicSourceFor(const settings::MusicChoice& choice);
 // (start and repeat), an MP3 every 1000 ms (restart at its end); 0 for none.
 std::uint32_t CheckIntervalMs(MusicSource source);
 
-// The music as the run drives it: the media command layer with its CD player
-// and file player.
+// The music of one run: the media command layer with its CD player and file
+// player. What it plays is taken from the choice once, when it is made.
 class MusicPlayer {
   public:
-    // `choice` is read at every operation, so it may be loaded after construction.
     MusicPlayer(MediaPort& port, const settings::MusicChoice& choice)
-        : commands_(port), cd_(commands_, choice), file_(commands_, choice) {}
+        : source_(MusicSourceFor(choice)),
+          commands_(port),
+          cd_(commands_, choice.repeat_track),
+          file_(commands_, choice.file) {}
 
-    void Start(MusicSource source);
+    MusicSource Source() const { return source_; }
+
+    void Start();
     // One check; false when further checks make no sense.
-    bool Check(MusicSource source);
-    void Stop(MusicSource source);
+    bool Check();
+    void Stop();
 
   private:
+    const MusicSource source_;
     MediaCommands commands_;
     CdPlayer cd_;
     FilePlayer file_;

@@ -38,13 +38,6 @@ std::int32_t Win32MediaPort::SendString(const text::Cp932String& command, char* 
     return static_cast<std::int32_t>(result);
 }
 
-bool Win32MediaPort::ErrorString(std::int32_t code, char* buffer, std::uint32_t size) {
-    std::vector<wchar_t> text(size + 1, L'\0');
-    const bool known = mciGetErrorStringW(static_cast<MCIERROR>(code), text.data(), size) != FALSE;
-    CopyAnswer(text.data(), buffer, size);
-    return known;
-}
-
 std::int32_t Win32MediaPort::WaveOutDeviceCount() {
     return static_cast<std::int32_t>(waveOutGetNumDevs());
 }

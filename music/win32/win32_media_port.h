@@ -1,6 +1,6 @@
 #pragma once
-// The music player's platform: winmm's media command strings, error texts,
-// wave device count and sound player.
+// The music player's platform: winmm's media command strings, wave device
+// count and sound player.
 
 #include "music/core/media_port.h"
 
@@ -10,7 +10,6 @@ class Win32MediaPort : public MediaPort {
   public:
     std::int32_t SendString(const text::Cp932String& command, char* reply,
                             std::uint32_t reply_size) override;
-    bool ErrorString(std::int32_t code, char* buffer, std::uint32_t size) override;
     std::int32_t WaveOutDeviceCount() override;
     std::int32_t PlaySoundFile(const char* name, std::uint32_t flags) override;
 };

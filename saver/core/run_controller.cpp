@@ -18,7 +18,6 @@ RunReaction RunController::Start(const RendererSight& sight) {
     launch_ms_ = sight.now_ms;
 
     reaction.music = MusicStep::Start;
-    reaction.music_source = source_;
     reaction.start_music_check_ms = music::CheckIntervalMs(source_);
     timer_running_[static_cast<int>(RunTimer::MusicCheck)] = reaction.start_music_check_ms > 0;
     return reaction;
@@ -30,7 +29,6 @@ RunReaction RunController::OnTimer(RunTimer timer, const RendererSight& sight) {
         reaction = WatchRenderer(sight);
     } else if (TimerRunning(RunTimer::MusicCheck)) {
         reaction.music = MusicStep::Check;
-        reaction.music_source = source_;
     }
     return reaction;
 }
@@ -73,7 +71,6 @@ RunReaction RunController::End() {
     // stopped and closed, so a disc that plays on cannot outlast the run.
     if (source_ != music::MusicSource::None) {
         reaction.music = MusicStep::Stop;
-        reaction.music_source = source_;
     }
     reaction.show_cursor = cursor_hidden_;
     reaction.end_program = true;

@@ -38,8 +38,7 @@ struct RunReaction {
     bool stop_music_check = false;      // kill the music check's timer
     bool start_watch = false;           // every kRendererWatchMs
     bool launch_renderer = false;       // normal, activated window; the outcome to RendererLaunched
-    MusicStep music = MusicStep::None;  // on music_source; a check's outcome to MusicChecked
-    music::MusicSource music_source = music::MusicSource::None;
+    MusicStep music = MusicStep::None;  // the run's music; a check's outcome to MusicChecked
     std::uint32_t start_music_check_ms = 0;  // when not 0
     bool show_cursor = false;                // give back the cursor the start-up hid
     bool end_program = false;                // end the process at once
@@ -47,7 +46,8 @@ struct RunReaction {
 
 class RunController {
   public:
-    // `cursor_hidden`: the start-up hid the cursor, so the end gives it back.
+    // `source`: what the run's music plays. `cursor_hidden`: the start-up hid
+    // the cursor, so the end gives it back.
     RunController(music::MusicSource source, bool cursor_hidden)
         : source_(source), cursor_hidden_(cursor_hidden) {}
 

@@ -19,7 +19,7 @@ RunWindow::RunWindow(const settings::MusicChoice& music, std::wstring renderer_p
                      bool cursor_hidden)
     : renderer_path_(std::move(renderer_path)),
       player_(media_, music),
-      controller_(music::MusicSourceFor(music), cursor_hidden) {}
+      controller_(player_.Source(), cursor_hidden) {}
 
 void RunWindow::Start() {
     // A top-level window that is never shown: its caption marks the run.
@@ -52,13 +52,13 @@ void RunWindow::CarryOut(const RunReaction& reaction) {
     }
     switch (reaction.music) {
         case MusicStep::Start:
-            player_.Start(reaction.music_source);
+            player_.Start();
             break;
         case MusicStep::Check:
-            CarryOut(controller_.MusicChecked(player_.Check(reaction.music_source)));
+            CarryOut(controller_.MusicChecked(player_.Check()));
             break;
         case MusicStep::Stop:
-            player_.Stop(reaction.music_source);
+            player_.Stop();
             break;
         case MusicStep::None:
             break;

@@ -5,7 +5,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "music/core/music_texts.h"
 #include "music/core/mci_text.h"
 #include "music/core/media_commands.h"
 #include "tests/music/scripted_drive.h"
@@ -24,30 +23,16 @@ class MediaCommandsTest : public ::testing::Test {
 };
 
 TEST_F(MediaCommandsTest, EmptyCommandIsRefusedWithoutCallingThePlatform) {
-    commands.KeepResult(7);
-    std::string text;
-    EXPECT_EQ(commands.Send("", text), -1);
-    EXPECT_EQ(text, kNoCommandText);
-
     EXPECT_EQ(commands.Query(""), "Error:-1");
-    EXPECT_EQ(commands.LastReply(), kNoCommandText);
-    EXPECT_EQ(commands.LastResult(), -1);
     EXPECT_THAT(drive.calls, IsEmpty());
 }
 
 TEST_F(MediaCommandsTest, SuccessGivesTheReplyBeforeItsNul) {
     drive.Answer("status cdaudio current track", 0, "12");
-    std::string text = "old";
-    commands.KeepResult(99);
-    EXPECT_EQ(commands.Send("status cdaudio current track", text), 0);
-    EXPECT_EQ(text, "12");  // the filler after the NUL is not part of it
-    EXPECT_EQ(commands.LastResult(), 0);
+    EXPECT_EQ(commands.Query("status cdaudio current track"), "12");
     ASSERT_EQ(drive.calls.size(), 1u);
     EXPECT_TRUE(drive.calls[0].with_buffer);
     EXPECT_EQ(drive.calls[0].size, 512u);
-
-    EXPECT_EQ(commands.Query("status cdaudio current track"), "12");
-    EXPECT_EQ(commands.LastReply(), "12");
 }
 
 TEST_F(MediaCommandsTest, ReplyThatFillsTheWholeBufferIsReadToItsEnd) {
@@ -74,33 +59,11 @@ TEST(MediaCommandsDriver, ReplyOfAnEarlierCommandIsNotReturnedAgain) {
     EXPECT_EQ(commands.Query("seek cdaudio to start"), "");
 }
 
-TEST_F(MediaCommandsTest, FailureGivesTheErrorTextAndTheCode) {
+TEST_F(MediaCommandsTest, FailureGivesErrorAndTheCodeWithItsSign) {
     drive.Answer("open cdaudio", 266, "ignored");
-    drive.ErrorText(266, "The driver cannot be loaded.");
-    std::string text;
-    EXPECT_EQ(commands.Send("open cdaudio", text), 266);
-    EXPECT_EQ(text, "The driver cannot be loaded.");
-    EXPECT_EQ(commands.LastResult(), 266);
-    EXPECT_THAT(drive.error_calls, ElementsAre(std::make_pair(266, 256u)));
-
     EXPECT_EQ(commands.Query("open cdaudio"), "Error:266");
-    EXPECT_EQ(commands.LastReply(), "The driver cannot be loaded.");
-}
-
-TEST_F(MediaCommandsTest, CodeWithoutErrorTextGivesTheFallbackText) {
-    drive.Answer("status cdaudio mode", 12345);
-    EXPECT_EQ(commands.Query("status cdaudio mode"), "Error:12345");
-    EXPECT_EQ(commands.LastReply(), kNoErrorText);
-
-    drive.Answer("status cdaudio mode", -3);  // negative codes keep their sign
+    drive.Answer("status cdaudio mode", -3);
     EXPECT_EQ(commands.Query("status cdaudio mode"), "Error:-3");
-}
-
-TEST_F(MediaCommandsTest, ErrorTextFillingItsWholeBufferIsReadToItsEnd) {
-    drive.Answer("x", 300);
-    drive.ErrorText(300, std::string(400, 'e'));
-    commands.Query("x");
-    EXPECT_EQ(commands.LastReply(), std::string(256, 'e'));
 }
 
 TEST_F(MediaCommandsTest, PlayCommandShapes) {
@@ -109,7 +72,6 @@ TEST_F(MediaCommandsTest, PlayCommandShapes) {
     EXPECT_EQ(commands.Play("cdaudio", "03:00:00:00", ""), 0);
     EXPECT_EQ(commands.Play("cdaudio", "", "4"), 0);
     EXPECT_EQ(commands.Play("cdaudio", "3", "4"), 263);
-    EXPECT_EQ(commands.LastResult(), 263);
     EXPECT_THAT(drive.Commands(), ElementsAre("play cdaudio", "play cdaudio from 03:00:00:00",
                                               "play cdaudio to 4", "play cdaudio from 3 to 4"));
     EXPECT_EQ(drive.calls[0].size, 512u);
@@ -133,22 +95,6 @@ TEST(MciText, SecondBytesOfDoubleByteCharactersAreNotLetters) {
         HasErrorMark("\x83\x45"
                      "ERR"));
     EXPECT_FALSE(HasErrorMark("\x83"));  // a cut-off character at the end
-}
-
-TEST(MciText, NumbersAreReadWhole) {
-    EXPECT_EQ(ReadNumber("3"), 3);
-    EXPECT_EQ(ReadNumber(" 12 "), 12);
-    EXPECT_EQ(ReadNumber("-4"), -4);
-    EXPECT_EQ(ReadNumber("+5"), 5);
-    EXPECT_EQ(ReadNumber("2147483647"), 2147483647);
-    EXPECT_EQ(ReadNumber("-2147483648"), -2147483647 - 1);
-    EXPECT_EQ(ReadNumber(""), std::nullopt);
-    EXPECT_EQ(ReadNumber("  "), std::nullopt);
-    EXPECT_EQ(ReadNumber("-"), std::nullopt);
-    EXPECT_EQ(ReadNumber("3a"), std::nullopt);
-    EXPECT_EQ(ReadNumber("0x3"), std::nullopt);
-    EXPECT_EQ(ReadNumber("2147483648"), std::nullopt);
-    EXPECT_EQ(ReadNumber("99999999999999999999"), std::nullopt);
 }
 
 }  // namespace

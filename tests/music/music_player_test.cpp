@@ -33,30 +33,36 @@ TEST(MusicSourceFor, TheCdByKindAndTheFileByItsUpperCasedLastThreeCharacters) {
     }
 }
 
-TEST(MusicPlayer, StartCheckAndStopBySource) {
+TEST(MusicPlayer, PlaysTheChoiceAsItWasWhenMade) {
     testing::ScriptedDrive drive;
     settings::MusicChoice choice{2, 0, "C:\\a.mp3"};
-    MusicPlayer player{drive, choice};
+    MusicPlayer mp3{drive, choice};
+    choice = {1, 3, ""};  // a later change is no part of this run
     drive.Answer("status MP3Play mode", 0, "playing");
-    player.Start(MusicSource::Mp3File);
-    EXPECT_TRUE(player.Check(MusicSource::Mp3File));
-    player.Stop(MusicSource::Mp3File);
+    mp3.Start();
+    EXPECT_TRUE(mp3.Check());
+    mp3.Stop();
     EXPECT_THAT(drive.Commands(),
                 ElementsAre("open \"C:\\a.mp3\" type MPEGVideo Alias MP3Play", "play MP3Play",
                             "status MP3Play mode", "stop MP3Play", "close MP3Play"));
 
     drive.calls.clear();
-    player.Start(MusicSource::None);
-    EXPECT_FALSE(player.Check(MusicSource::None));
-    EXPECT_FALSE(player.Check(MusicSource::WavFile));
-    player.Stop(MusicSource::None);
+    for (const settings::MusicChoice& silent :
+         {settings::MusicChoice{0, 0, "C:\\a.mp3"}, settings::MusicChoice{2, 0, "C:\\a.wav"}}) {
+        drive.wave_devices = 0;
+        MusicPlayer player{drive, silent};
+        player.Start();
+        EXPECT_FALSE(player.Check());
+        player.Stop();
+    }
     EXPECT_THAT(drive.calls, IsEmpty());
-    EXPECT_THAT(drive.sounds, IsEmpty());
+    EXPECT_EQ(drive.sounds.size(), 1u);  // the WAV's stop
 
-    player.Start(MusicSource::Cd);
+    MusicPlayer cd{drive, choice};
+    cd.Start();
     drive.Answer("status cdaudio current track", 266);
-    EXPECT_FALSE(player.Check(MusicSource::Cd));
-    player.Stop(MusicSource::Cd);
+    EXPECT_FALSE(cd.Check());
+    cd.Stop();
     EXPECT_THAT(drive.Commands(),
                 ElementsAre("open cdaudio", "set cdaudio time format tmsf",
                             "status cdaudio current track", "stop cdaudio", "close cdaudio"));

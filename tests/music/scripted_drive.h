@@ -29,7 +29,6 @@ class ScriptedDrive : public MediaPort {
     void Answer(const std::string& command, std::int32_t code, std::string reply = "") {
         answers_[command] = {code, std::move(reply)};
     }
-    void ErrorText(std::int32_t code, std::string text) { error_texts_[code] = std::move(text); }
 
     std::vector<std::string> Commands() const {
         std::vector<std::string> out;
@@ -54,16 +53,6 @@ class ScriptedDrive : public MediaPort {
         return code;
     }
 
-    bool ErrorString(std::int32_t code, char* buffer, std::uint32_t size) override {
-        error_calls.push_back({code, size});
-        const auto it = error_texts_.find(code);
-        if (it == error_texts_.end()) {
-            return false;
-        }
-        Write(it->second, buffer, size);
-        return true;
-    }
-
     std::int32_t WaveOutDeviceCount() override { return wave_devices; }
 
     std::int32_t PlaySoundFile(const char* name, std::uint32_t flags) override {
@@ -72,7 +61,6 @@ class ScriptedDrive : public MediaPort {
     }
 
     std::vector<Call> calls;
-    std::vector<std::pair<std::int32_t, std::uint32_t>> error_calls;  // code, size
     std::vector<Sound> sounds;
     std::int32_t wave_devices = 1;
     std::int32_t play_result = 1;
@@ -91,7 +79,6 @@ class ScriptedDrive : public MediaPort {
     }
 
     std::map<std::string, std::pair<std::int32_t, std::string>> answers_;
-    std::map<std::int32_t, std::string> error_texts_;
 };
 
 }  // namespace velmora::music::testing

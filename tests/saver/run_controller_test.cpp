@@ -1,8 +1,10 @@
+// The saver run as the run window drives it: every event's reaction, with the
+// outcomes the window hands back (the launch, a music check) given by hand.
+
 #include "saver/core/run_controller.h"
 
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -11,238 +13,134 @@ namespace velmora::saver {
 namespace {
 
 using music::MusicSource;
-using Log = std::vector<std::string>;
+using Steps = std::vector<std::string>;
 
-const char* SourceName(MusicSource source) {
-    switch (source) {
-        case MusicSource::Cd:
-            return "CD";
-        case MusicSource::WavFile:
-            return "WAV";
-        case MusicSource::Mp3File:
-            return "MP3";
-        default:
-            return "none";
-    }
-}
-
-// The run window's part: carries out each reaction as the window does, the
-// platform and the music recorded into one log.
-class RunControllerTest : public ::testing::Test {
-  protected:
-    RunController& Start(MusicSource source, bool cursor_hidden = true) {
-        run.emplace(source, cursor_hidden);
-        CarryOut(run->Start(Sight()));
-        return *run;
-    }
-    void Tick(RunTimer timer) { CarryOut(run->OnTimer(timer, Sight())); }
-    void Watch() { Tick(RunTimer::RendererWatch); }
-    void End() { CarryOut(run->End()); }
-    // The renderer's window is gone and its process has ended.
-    void RendererGone() {
-        window = false;
-        process_running = false;
-    }
-    Log TakeLog() {
-        Log taken;
-        taken.swap(log);
-        return taken;
-    }
-
-    bool launch_succeeds = true;
-    bool process_running = false;
-    bool window = false;
-    bool keep_checking = true;
-    bool ended = false;
-    std::uint64_t now = 1000;
-    Log log;
-    std::optional<RunController> run;
-
-  private:
-    RendererSight Sight() const { return RendererSight{window, process_running, now}; }
-
-    void CarryOut(const RunReaction& reaction) {
-        if (reaction.stop_watch) {
-            log.push_back("stop watch");
+// The steps a reaction asks for, named in the order RunReaction lists them.
+Steps StepsOf(const RunReaction& reaction) {
+    Steps steps;
+    const auto step = [&steps](bool asked, const char* name) {
+        if (asked) {
+            steps.emplace_back(name);
         }
-        if (reaction.stop_music_check) {
-            log.push_back("stop music check");
-        }
-        if (reaction.start_watch) {
-            log.push_back("start watch " + std::to_string(kRendererWatchMs));
-        }
-        if (reaction.launch_renderer) {
-            log.push_back("launch");
-            process_running = launch_succeeds;
-            run->RendererLaunched(launch_succeeds);
-        }
-        const std::string source = SourceName(reaction.music_source);
-        switch (reaction.music) {
-            case MusicStep::Start:
-                log.push_back("play " + source);
-                break;
-            case MusicStep::Check:
-                log.push_back("check " + source);
-                CarryOut(run->MusicChecked(keep_checking));
-                break;
-            case MusicStep::Stop:
-                log.push_back("silence " + source);
-                break;
-            case MusicStep::None:
-                break;
-        }
-        if (reaction.start_music_check_ms > 0) {
-            log.push_back("start music check " + std::to_string(reaction.start_music_check_ms));
-        }
-        if (reaction.show_cursor) {
-            log.push_back("show cursor");
-        }
-        if (reaction.end_program) {
-            log.push_back("end");
-            ended = true;
-        }
-    }
-};
-
-TEST_F(RunControllerTest, StartLaunchesTheRendererWatchesItAndStartsTheMusicByItsSource) {
-    const Log launch = {"start watch 50", "launch"};
-    const auto started = [&](MusicSource source, const Log& music) {
-        process_running = false;  // the renderer of the run before has ended
-        Start(source);
-        Log expected = launch;
-        expected.insert(expected.end(), music.begin(), music.end());
-        EXPECT_EQ(TakeLog(), expected) << SourceName(source);
     };
-    started(MusicSource::None, {"play none"});
-    started(MusicSource::WavFile, {"play WAV"});  // loops by itself
-    started(MusicSource::Cd, {"play CD", "start music check 200"});
-    started(MusicSource::Mp3File, {"play MP3", "start music check 1000"});
-}
-
-TEST_F(RunControllerTest, RunEndsAtTheFirstWatchWithoutTheRendererWindow) {
-    Start(MusicSource::None);
-    window = true;
-    Watch();
-    Watch();
-    EXPECT_FALSE(ended);
-    window = false;
-    TakeLog();
-    Watch();
-    EXPECT_EQ(TakeLog(), (Log{"stop watch", "show cursor", "end"}));
-}
-
-TEST_F(RunControllerTest, EndOfRunStopsTheMusicItStarted) {
-    Start(MusicSource::WavFile);
-    TakeLog();
-    RendererGone();
-    Watch();
-    EXPECT_EQ(TakeLog(), (Log{"stop watch", "silence WAV", "show cursor", "end"}));
-
-    Start(MusicSource::Mp3File);
-    Tick(RunTimer::MusicCheck);
-    Tick(RunTimer::MusicCheck);
-    TakeLog();
-    RendererGone();
-    Watch();
-    EXPECT_EQ(TakeLog(),
-              (Log{"stop watch", "stop music check", "silence MP3", "show cursor", "end"}));
-}
-
-TEST_F(RunControllerTest, CdChecksRunWhileTheDriveIsUsableAndTheDriveIsClosedAtTheEnd) {
-    Start(MusicSource::Cd);
-    Tick(RunTimer::MusicCheck);
-    EXPECT_TRUE(run->TimerRunning(RunTimer::MusicCheck));
-    keep_checking = false;
-    Tick(RunTimer::MusicCheck);
-    EXPECT_FALSE(run->TimerRunning(RunTimer::MusicCheck));
-    EXPECT_EQ(TakeLog(), (Log{"start watch 50", "launch", "play CD", "start music check 200",
-                              "check CD", "check CD", "stop music check"}));
-    RendererGone();
-    Watch();
-    // The checks had given up (a drive error, a reply that is not a number),
-    // yet the drive the run opened is still stopped and closed.
-    EXPECT_EQ(TakeLog(), (Log{"stop watch", "silence CD", "show cursor", "end"}));
-
-    keep_checking = true;
-    Start(MusicSource::Cd);
-    Tick(RunTimer::MusicCheck);
-    TakeLog();
-    End();
-    EXPECT_EQ(TakeLog(), (Log{"stop music check", "silence CD", "show cursor", "end"}));
-}
-
-TEST_F(RunControllerTest, TheCursorIsGivenBackOnlyWhenTheStartUpHidIt) {
-    Start(MusicSource::None, false);
-    TakeLog();
-    End();
-    EXPECT_EQ(TakeLog(), Log{"end"});
-}
-
-TEST_F(RunControllerTest, ACloseFromOutsideEndsTheRunOnce) {
-    Start(MusicSource::WavFile);
-    window = true;
-    TakeLog();
-    End();
-    End();
-    EXPECT_EQ(TakeLog(), (Log{"silence WAV", "show cursor", "end"}));
-}
-
-TEST_F(RunControllerTest, WaitsForARendererThatIsStillStarting) {
-    Start(MusicSource::None);
-    TakeLog();
-    // The process runs, its window is not up yet.
-    for (int tick = 0; tick < 100; ++tick) {
-        now += 50;
-        Watch();
+    step(reaction.stop_watch, "stop watch");
+    step(reaction.stop_music_check, "stop music check");
+    step(reaction.start_watch, "start watch");
+    step(reaction.launch_renderer, "launch");
+    step(reaction.music == MusicStep::Start, "start music");
+    step(reaction.music == MusicStep::Check, "check music");
+    step(reaction.music == MusicStep::Stop, "stop music");
+    if (reaction.start_music_check_ms > 0) {
+        steps.push_back("music check every " + std::to_string(reaction.start_music_check_ms));
     }
-    EXPECT_FALSE(ended);
-    window = true;
-    Watch();
-    // Once seen, the window's disappearance ends the run at once, even while
-    // the process is still finishing.
-    window = false;
-    Watch();
-    EXPECT_TRUE(ended);
+    step(reaction.show_cursor, "show cursor");
+    step(reaction.end_program, "end");
+    return steps;
 }
 
-TEST_F(RunControllerTest, GivesUpOnARendererWhoseWindowNeverComes) {
-    Start(MusicSource::None);
-    now += kRendererStartLimitMs - 1;
-    Watch();
-    EXPECT_FALSE(ended);
-    now += 1;
-    Watch();
-    EXPECT_TRUE(ended);
+constexpr std::uint64_t kStart = 1000;
+const RendererSight kNothing{false, false, kStart};
+const RendererSight kStarting{false, true, kStart};  // its process runs, no window yet
+const RendererSight kUp{true, true, kStart};
+const Steps kEnd = {"stop watch", "show cursor", "end"};
+
+RendererSight At(RendererSight sight, std::uint64_t ms_after_start) {
+    sight.now_ms = kStart + ms_after_start;
+    return sight;
 }
 
-TEST_F(RunControllerTest, ARendererLeftRunningIsWatchedInsteadOfStartingASecond) {
-    process_running = true;  // an earlier run gave up on it; its window is not up yet
-    Start(MusicSource::Cd);
-    EXPECT_EQ(TakeLog(), (Log{"start watch 50", "play CD", "start music check 200"}));
-    now += 1000;
-    Watch();
-    EXPECT_FALSE(ended);
-    window = true;
-    Watch();
-    RendererGone();
-    Watch();
-    EXPECT_TRUE(ended);
+Steps Watch(RunController& run, const RendererSight& sight) {
+    return StepsOf(run.OnTimer(RunTimer::RendererWatch, sight));
 }
 
-TEST_F(RunControllerTest, ARendererThatEndedBeforeItsWindowCameEndsTheRun) {
-    Start(MusicSource::None);
-    process_running = false;
-    Watch();
-    EXPECT_TRUE(ended);
+TEST(RunController, StartLaunchesTheRendererWatchesItAndStartsTheMusicWithItsChecks) {
+    const auto started = [](MusicSource source) {
+        RunController run(source, true);
+        return StepsOf(run.Start(kNothing));
+    };
+    EXPECT_EQ(started(MusicSource::None), (Steps{"start watch", "launch", "start music"}));
+    EXPECT_EQ(started(MusicSource::WavFile), (Steps{"start watch", "launch", "start music"}));
+    EXPECT_EQ(started(MusicSource::Cd),
+              (Steps{"start watch", "launch", "start music", "music check every 200"}));
+    EXPECT_EQ(started(MusicSource::Mp3File),
+              (Steps{"start watch", "launch", "start music", "music check every 1000"}));
+
+    // One an earlier run gave up on is watched instead of starting a second.
+    RunController run(MusicSource::None, true);
+    EXPECT_EQ(StepsOf(run.Start(kStarting)), (Steps{"start watch", "start music"}));
+    EXPECT_TRUE(Watch(run, At(kStarting, 1000)).empty());
+    EXPECT_TRUE(Watch(run, kUp).empty());
+    EXPECT_EQ(Watch(run, kNothing), kEnd);
 }
 
-TEST_F(RunControllerTest, ARendererThatCouldNotStartEndsTheRunAtTheFirstWatch) {
-    launch_succeeds = false;
-    Start(MusicSource::Mp3File);
-    TakeLog();
-    Watch();
-    EXPECT_EQ(TakeLog(),
-              (Log{"stop watch", "stop music check", "silence MP3", "show cursor", "end"}));
+TEST(RunController, TheRunEndsAtTheFirstWatchWithoutTheRendererWindowAndStopsItsMusic) {
+    RunController wav(MusicSource::WavFile, true);
+    wav.Start(kNothing);
+    wav.RendererLaunched(true);
+    EXPECT_TRUE(Watch(wav, kUp).empty());
+    EXPECT_TRUE(Watch(wav, kUp).empty());
+    EXPECT_EQ(Watch(wav, kNothing), (Steps{"stop watch", "stop music", "show cursor", "end"}));
+    EXPECT_FALSE(wav.TimerRunning(RunTimer::RendererWatch));
+
+    RunController mp3(MusicSource::Mp3File, true);
+    mp3.Start(kNothing);
+    mp3.RendererLaunched(false);  // could not start: the first watch ends the run
+    EXPECT_EQ(StepsOf(mp3.OnTimer(RunTimer::MusicCheck, kNothing)), Steps{"check music"});
+    EXPECT_TRUE(StepsOf(mp3.MusicChecked(true)).empty());
+    EXPECT_EQ(Watch(mp3, kNothing),
+              (Steps{"stop watch", "stop music check", "stop music", "show cursor", "end"}));
+}
+
+TEST(RunController, ACloseEndsTheRunOnceAndGivesTheCursorBackOnlyWhenTheStartUpHidIt) {
+    RunController hidden(MusicSource::WavFile, true);
+    hidden.Start(kNothing);
+    EXPECT_EQ(StepsOf(hidden.End()), (Steps{"stop music", "show cursor", "end"}));
+    EXPECT_TRUE(StepsOf(hidden.End()).empty());
+
+    RunController shown(MusicSource::None, false);
+    shown.Start(kNothing);
+    EXPECT_EQ(StepsOf(shown.End()), Steps{"end"});
+}
+
+TEST(RunController, CdChecksRunWhileTheDriveIsUsableAndTheDriveIsClosedAtTheEnd) {
+    RunController run(MusicSource::Cd, true);
+    run.Start(kNothing);
+    run.RendererLaunched(true);
+    EXPECT_EQ(StepsOf(run.OnTimer(RunTimer::MusicCheck, kUp)), Steps{"check music"});
+    EXPECT_TRUE(StepsOf(run.MusicChecked(true)).empty());
+    EXPECT_TRUE(run.TimerRunning(RunTimer::MusicCheck));
+    EXPECT_EQ(StepsOf(run.MusicChecked(false)), Steps{"stop music check"});
+    EXPECT_FALSE(run.TimerRunning(RunTimer::MusicCheck));
+    EXPECT_TRUE(StepsOf(run.OnTimer(RunTimer::MusicCheck, kUp)).empty());  // a late tick
+    // The checks gave up, yet the drive the run opened is stopped and closed.
+    EXPECT_EQ(Watch(run, kNothing), (Steps{"stop watch", "stop music", "show cursor", "end"}));
+
+    RunController closed(MusicSource::Cd, true);
+    closed.Start(kNothing);
+    EXPECT_EQ(StepsOf(closed.End()),
+              (Steps{"stop music check", "stop music", "show cursor", "end"}));
+}
+
+TEST(RunController, WaitsForALaunchedRenderersWindowForABoundedTime) {
+    RunController slow(MusicSource::None, true);
+    slow.Start(kNothing);
+    slow.RendererLaunched(true);
+    EXPECT_TRUE(Watch(slow, At(kStarting, kRendererStartLimitMs - 1)).empty());
+    EXPECT_EQ(Watch(slow, At(kStarting, kRendererStartLimitMs)), kEnd);
+
+    // Once seen, the window's going ends the run though the process is still finishing.
+    RunController seen(MusicSource::None, true);
+    seen.Start(kNothing);
+    seen.RendererLaunched(true);
+    EXPECT_TRUE(Watch(seen, kStarting).empty());
+    EXPECT_TRUE(Watch(seen, kUp).empty());
+    EXPECT_EQ(Watch(seen, kStarting), kEnd);
+
+    // A renderer that ended before its window came.
+    RunController gone(MusicSource::None, true);
+    gone.Start(kNothing);
+    gone.RendererLaunched(true);
+    EXPECT_EQ(Watch(gone, kNothing), kEnd);
 }
 
 }  // namespace

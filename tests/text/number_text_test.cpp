@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 namespace velmora::text {
 namespace {
 
@@ -27,6 +29,22 @@ TEST(ParseWholeNumber, WholeTextOrNothing) {
     EXPECT_FALSE(ParseWholeNumber("."));
     EXPECT_FALSE(ParseWholeNumber("  "));
     EXPECT_FALSE(ParseWholeNumber("1e999"));
+}
+
+TEST(ParseWholeInteger, SignAndDigitsOnlyWithinSixtyFourBits) {
+    EXPECT_EQ(ParseWholeInteger("3"), 3);
+    EXPECT_EQ(ParseWholeInteger(" 12\t"), 12);
+    EXPECT_EQ(ParseWholeInteger("-4"), -4);
+    EXPECT_EQ(ParseWholeInteger("+5"), 5);
+    EXPECT_EQ(ParseWholeInteger("9223372036854775807"), INT64_MAX);
+    EXPECT_EQ(ParseWholeInteger("-9223372036854775808"), INT64_MIN);
+    for (const char* other : {"", "  ", "-", "3a", "0x3", "3.5", "1 2", "9223372036854775808",
+                              "-9223372036854775809", "99999999999999999999"}) {
+        EXPECT_FALSE(ParseWholeInteger(other)) << other;
+    }
+    EXPECT_EQ(Narrowed<std::int32_t>(ParseWholeInteger("-2147483648")), INT32_MIN);
+    EXPECT_FALSE(Narrowed<std::int32_t>(ParseWholeInteger("2147483648")));
+    EXPECT_FALSE(Narrowed<std::int32_t>(std::nullopt));
 }
 
 }  // namespace

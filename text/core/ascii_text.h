@@ -2,6 +2,8 @@
 // Character rules shared by every text the programs read: blanks, digits and
 // ASCII upper-casing (bytes beyond ASCII are left as they are).
 
+#include <string_view>
+
 namespace velmora::text {
 
 inline bool IsBlank(char c) {
@@ -10,6 +12,18 @@ inline bool IsBlank(char c) {
 
 inline bool IsDigit(char c) {
     return c >= '0' && c <= '9';
+}
+
+// The text without the blanks and tabs at either end. (No lead byte of code
+// page 932 is a blank, nor any second byte.)
+inline std::string_view WithoutBlanksAround(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && IsBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
 }
 
 inline char AsciiUpper(char c) {

@@ -68,17 +68,36 @@ double ReadNumberFromFront(std::string_view text) {
 }
 
 std::optional<double> ParseWholeNumber(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && IsBlank(text.back())) {
-        text.remove_suffix(1);
-    }
+    text = WithoutBlanksAround(text);
     double number = 0.0;
     if (text.empty() || ReadDecimal(text, number) != text.size() || !std::isfinite(number)) {
         return std::nullopt;
     }
     return number;
+}
+
+std::optional<std::int64_t> ParseWholeInteger(std::string_view text) {
+    text = WithoutBlanksAround(text);
+    const bool negative = !text.empty() && text.front() == '-';
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+        text.remove_prefix(1);
+    }
+    if (text.empty()) {
+        return std::nullopt;
+    }
+    // Counted towards the sign, so that the lowest value fits too.
+    std::int64_t value = 0;
+    for (const char c : text) {
+        const int digit = c - '0';
+        if (!IsDigit(c) || value < (std::numeric_limits<std::int64_t>::min() + digit) / 10) {
+            return std::nullopt;
+        }
+        value = value * 10 - digit;
+    }
+    if (!negative && value == std::numeric_limits<std::int64_t>::min()) {
+        return std::nullopt;
+    }
+    return negative ? value : -value;
 }
 
 }  // namespace velmora::text
