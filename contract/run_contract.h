@@ -20,8 +20,15 @@
 //     such window (or a renderer that never brought one up) ends the run:
 //     Velmora.scr stops its music, gives back the cursor and ends.
 // Nothing else passes between them: no file, setting, message or exit code.
+//
+// The setup looks for the same names: it replaces both programs by their file
+// names, and before that asks every window of theirs to go, found by class
+// (and the renderer's by its title as well).
 
 namespace velmora::contract {
+
+// The screen saver program itself, as the setup installs it.
+inline constexpr char kSaverFileName[] = "Velmora.scr";
 
 // The renderer program, beside Velmora.scr.
 inline constexpr char kRendererFileName[] = "Velmora.dll";
@@ -38,5 +45,17 @@ inline constexpr char kRunWindowCaption[] = "Velmora_Main";
 // Taken by every copy of Velmora.scr that may start a run or the settings
 // dialog; held until that copy ends.
 inline constexpr wchar_t kSaverBusyLock[] = L"Local\\Velmora.scr busy";
+
+// Classes of Velmora.scr's windows: the preview inside the display settings,
+// the settings dialog and a run's hidden window.
+inline constexpr char kPreviewWindowClass[] = "Velmora_R";
+inline constexpr char kSettingsDialogClass[] = "Velmora_P";
+inline constexpr char kRunWindowClass[] = "Velmora_S";
+
+// The class of every screen saver's full-screen window, the renderer's
+// included, and the title such a window has until its saver names it: how
+// one saver finds another still starting.
+inline constexpr char kScreenSaverWindowClass[] = "WindowsScreenSaverClass";
+inline constexpr char kScreenSaverCreationTitle[] = "Screensaver";
 
 }  // namespace velmora::contract

@@ -5,12 +5,13 @@
 namespace velmora::installer {
 
 CloseRequest CloseRequestFor(std::string_view class_name, std::string_view title) {
-    // The preview form, the settings dialog and a run's hidden window.
-    if (class_name == "Velmora_R" || class_name == "Velmora_P" || class_name == "Velmora_S") {
+    if (class_name == contract::kPreviewWindowClass ||
+        class_name == contract::kSettingsDialogClass || class_name == contract::kRunWindowClass) {
         return CloseRequest::Close;
     }
     // Every screen saver may use this class; the title tells Velmora's renderer.
-    if (class_name == "WindowsScreenSaverClass" && title == contract::kRendererWindowTitle) {
+    if (class_name == contract::kScreenSaverWindowClass &&
+        title == contract::kRendererWindowTitle) {
         return CloseRequest::Deactivate;
     }
     return CloseRequest::None;

@@ -1,4 +1,6 @@
 #pragma once
+// Which running windows are Velmora's, as the setup's helper tells them apart
+// by class and title before the programs are replaced.
 
 #include <string_view>
 

@@ -50,8 +50,6 @@
 namespace velmora::renderer {
 namespace {
 
-constexpr char kClassName[] = "WindowsScreenSaverClass";
-constexpr char kCreationTitle[] = "Screensaver";
 constexpr WORD kIconId = 7002;
 
 // Everything the renderer holds while it runs: one instance, owned by
@@ -251,13 +249,14 @@ bool RegisterWindowClass(HINSTANCE instance) {
     window_class.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(kIconId));
     window_class.hCursor = nullptr;
     window_class.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-    window_class.lpszClassName = kClassName;
+    window_class.lpszClassName = contract::kScreenSaverWindowClass;
     return RegisterClassA(&window_class) != 0;
 }
 
 // Another saver window still in its creation title: bring it forward instead.
 bool AnotherSaverIsRunning() {
-    HWND other = FindWindowA(kClassName, kCreationTitle);
+    HWND other =
+        FindWindowA(contract::kScreenSaverWindowClass, contract::kScreenSaverCreationTitle);
     if (other == nullptr || !IsWindow(other)) {
         return false;
     }
@@ -345,10 +344,10 @@ int RunRenderer(HINSTANCE instance) {
         return 0;
     }
     const ScreenRect& area = process.layout.window;
-    HWND window = CreateWindowExA(WS_EX_TOPMOST, kClassName, kCreationTitle,
-                                  WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
-                                  area.left, area.top, area.right - area.left,
-                                  area.bottom - area.top, nullptr, nullptr, instance, &process);
+    HWND window = CreateWindowExA(
+        WS_EX_TOPMOST, contract::kScreenSaverWindowClass, contract::kScreenSaverCreationTitle,
+        WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, area.left, area.top,
+        area.right - area.left, area.bottom - area.top, nullptr, nullptr, instance, &process);
     if (window == nullptr) {
         return 0;
     }

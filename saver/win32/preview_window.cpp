@@ -5,6 +5,7 @@
 
 #include "button_control/core/picture_scale.h"
 
+#include "contract/run_contract.h"
 #include "saver/core/preview_geometry.h"
 #include "saver/core/saver_texts.h"
 #include "saver/win32/program_window.h"
@@ -14,7 +15,6 @@ namespace velmora::saver {
 
 namespace {
 
-constexpr char kClassName[] = "Velmora_R";
 // How often the window checks that its host still exists: a host in another
 // process may go without taking this window along.
 constexpr UINT_PTR kHostWatchTimer = 1;
@@ -94,7 +94,7 @@ void PreviewWindow::Show(std::int32_t host_number) {
                            ScreenTwipsPerPixel(LOGPIXELSX), ScreenTwipsPerPixel(LOGPIXELSY));
 
     window_ = CreateHiddenPopup(
-        {kClassName, platform_edge::GuardedWindowProc<Procedure>,
+        {contract::kPreviewWindowClass, platform_edge::GuardedWindowProc<Procedure>,
          static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)), LoadCursorA(nullptr, IDC_ARROW)},
         kPreviewWindowCaption, this);
     still_ = static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr),

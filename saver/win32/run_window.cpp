@@ -9,8 +9,6 @@ namespace velmora::saver {
 
 namespace {
 
-constexpr char kClassName[] = "Velmora_S";
-
 UINT_PTR TimerId(RunTimer timer) {
     return static_cast<UINT_PTR>(timer) + 1;
 }
@@ -25,8 +23,9 @@ RunWindow::RunWindow(const settings::MusicChoice& music, std::wstring renderer_p
 
 void RunWindow::Start() {
     // A top-level window that is never shown: its caption marks the run.
-    window_ = CreateHiddenPopup({kClassName, platform_edge::GuardedWindowProc<Procedure>},
-                                contract::kRunWindowCaption, this);
+    window_ =
+        CreateHiddenPopup({contract::kRunWindowClass, platform_edge::GuardedWindowProc<Procedure>},
+                          contract::kRunWindowCaption, this);
     CarryOut(controller_.Start(SeeRenderer()));
 }
 

@@ -2,6 +2,7 @@
 
 #include "button_control/core/font.h"
 #include "button_control/win32/push_button_window.h"
+#include "contract/run_contract.h"
 #include "settings_dialog/core/dialog_texts.h"
 #include "settings_dialog/core/group_description.h"
 #include "settings_dialog/win32/dialog_resource_ids.h"
@@ -11,7 +12,6 @@ namespace velmora::settings_dialog {
 
 namespace {
 
-constexpr char kFormClassName[] = "Velmora_P";
 constexpr char kPictureBoxClassName[] = "Velmora_P.PictureBox";
 constexpr DWORD kFormStyle = WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr int kComboListRows = 10;
@@ -22,7 +22,7 @@ void RegisterClasses(HINSTANCE instance, WNDPROC procedure) {
     form_class.hInstance = instance;
     form_class.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_SETTINGS_DIALOG));
     form_class.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
-    form_class.lpszClassName = kFormClassName;
+    form_class.lpszClassName = contract::kSettingsDialogClass;
     RegisterClassA(&form_class);
 
     WNDCLASSA box_class = form_class;
@@ -43,8 +43,8 @@ bool DialogWindows::Create(HINSTANCE instance, Scale scale, WNDPROC procedure, v
     const PixelRect client = ToPixels({0, 0, kClientWidth, kClientHeight}, scale);
     RECT frame{0, 0, client.width, client.height};
     AdjustWindowRect(&frame, kFormStyle, FALSE);
-    form_ = CreateWindowExA(WS_EX_CONTROLPARENT, kFormClassName, kDialogCaption, kFormStyle,
-                            CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
+    form_ = CreateWindowExA(WS_EX_CONTROLPARENT, contract::kSettingsDialogClass, kDialogCaption,
+                            kFormStyle, CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
                             frame.bottom - frame.top, nullptr, nullptr, instance, owner);
     if (form_ == nullptr) {
         return false;

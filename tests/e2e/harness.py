@@ -44,9 +44,13 @@ def _run_contract() -> dict[str, str]:
 
 
 CONTRACT = _run_contract()
-RENDERER_FILE = CONTRACT["RendererFileName"]  # the renderer program beside Velmora.scr
+SAVER_FILE = CONTRACT["SaverFileName"]  # the screen saver program
+RENDERER_FILE = CONTRACT["RendererFileName"]  # the renderer program beside it
 RENDERER_TITLE = CONTRACT["RendererWindowTitle"]  # its window's title while it runs
 RUN_WINDOW = CONTRACT["RunWindowCaption"]  # Velmora.scr's hidden window during a run
+SAVER_CREATION_TITLE = CONTRACT["ScreenSaverCreationTitle"]  # a saver's window being made
+PREVIEW_CLASS = CONTRACT["PreviewWindowClass"]  # the preview, a child of its host
+SAVER_CLASS = CONTRACT["ScreenSaverWindowClass"]  # every saver's full-screen window
 
 
 AUDIO_RATE = 44100  # frames a second; each frame is two signed 32-bit samples
@@ -348,11 +352,27 @@ class WineSession:
         proc = self.start(PROBE, *args, stdin=subprocess.PIPE)
         return proc
 
+    def start_host(self, x: int, y: int, width: int, height: int) -> tuple[subprocess.Popen, int]:
+        """A probe's window for the preview to live in: its process and handle.
+        Started again when the probe ends before its window is made (a Wine
+        start right after the server's restart may fail on a busy machine)."""
+        codes = []
+        for _ in range(3):
+            host = self.start_probe("host", str(x), str(y), str(width), str(height))
+            line = host.stdout.readline().strip()
+            if line:
+                return host, int(line)
+            codes.append(host.wait(timeout=30))
+        raise AssertionError(f"the host window was not made (exit codes {codes})")
+
     def find_window(self, title: str) -> WindowInfo | None:
         out = self.probe("find", title)
         return WindowInfo.parse(out.splitlines()[0]) if out.strip() else None
 
     def wait_window(self, title: str, timeout: float = 30) -> WindowInfo:
+        """Waits until a window has that title: it exists, perhaps not yet shown,
+        sized or painted (wait for those with wait_visible, wait_frames or
+        screenshots until they show it)."""
         out = self.probe("wait", title, str(int(timeout * 1000)), timeout=timeout + 30)
         if not out:
             raise AssertionError(f"no window titled {title!r} within {timeout} s")
@@ -373,9 +393,34 @@ class WineSession:
             raise AssertionError(f"window titled {title!r} still there after {timeout} s")
         return int(out.split("=", 1)[1].split()[0]) / 1000.0
 
+    def frames(self) -> int:
+        """The frames the running renderer has drawn (0 with no renderer)."""
+        out = self.probe("frames").strip()
+        return int(out.split("=", 1)[1]) if out else 0
+
+    def wait_frames(self, count: int, timeout: float = 60) -> None:
+        """Waits until the running renderer has drawn count frames more than now."""
+        target = self.frames() + count
+        if not wait_until(lambda: self.frames() >= target, timeout):
+            raise AssertionError(f"the renderer did not draw {count} frames within {timeout} s")
+
     def children(self, hwnd: int) -> list[WindowInfo]:
         out = self.probe("children", str(hwnd))
         return [WindowInfo.parse(line) for line in out.splitlines() if line.strip()]
+
+    @staticmethod
+    def processes(text: str) -> list[int]:
+        """Wine processes of this session's prefix whose command line holds text."""
+        prefix = f"WINEPREFIX={PREFIX}".encode()
+        found = []
+        for entry in Path("/proc").iterdir():
+            try:
+                if (entry.name.isdigit() and text.encode() in (entry / "cmdline").read_bytes()
+                        and prefix in (entry / "environ").read_bytes().split(b"\0")):
+                    found.append(int(entry.name))
+            except OSError:  # gone meanwhile
+                pass
+        return found
 
     # --- input and pictures ---------------------------------------------------
     def xdotool(self, *args: str) -> None:

@@ -40,7 +40,7 @@ class DialogKeyboardTest(unittest.TestCase):
             # Up: 音楽CD above it is chosen; Tab: the track box, now enabled;
             # Enter saves from there.
             keys(d, "Up")
-            self.assertEqual(d.filled_boxes(d.shot("keys-cd")), [1])
+            self.assertEqual(d.filled_boxes(d.shot_showing("keys-cd", [1])), [1])
             keys(d, "Tab", "1", "2")
             keys(d, "Return")
             self.assertEqual(s.wait_exit(d.proc, timeout=30), 0)
@@ -50,7 +50,7 @@ class DialogKeyboardTest(unittest.TestCase):
             written = write_settings(folder, 0, 0)
             d = Dialog(s, s.start(scr, "/c"))
             keys(d, "shift+Tab", "Down")
-            self.assertEqual(d.filled_boxes(d.shot("keys-file")), [2])
+            self.assertEqual(d.filled_boxes(d.shot_showing("keys-file", [2])), [2])
             keys(d, "Tab", "space")
             self.assertTrue(wait_until(lambda: FILE_DIALOG in s.probe("foreground"), 30))
             keys(d, "Escape")  # the chooser's own: back to the dialog

@@ -2,7 +2,9 @@
 
 import unittest
 
-from harness import WineSession
+from harness import WineSession, wait_until
+
+GREY = (128, 128, 128)
 
 
 class ProbeTest(unittest.TestCase):
@@ -16,8 +18,9 @@ class ProbeTest(unittest.TestCase):
             self.assertTrue(info.visible)
             self.assertEqual(info.cls, "VelmoraProbeHost")
             self.assertEqual(s.children(hwnd), [])
-            shot = s.screenshot("host")
-            self.assertEqual(shot.pixel(100, 100), (128, 128, 128))  # the host's grey brush
+            # The host's grey brush, once the host has painted.
+            shot = wait_until(lambda: (i := s.screenshot("host")).pixel(100, 100) == GREY and i, 30)
+            self.assertTrue(shot, "the host is not painted grey")
             self.assertEqual(shot.pixel(10, 10), (0, 0, 0))  # the bare root window
             host.stdin.write(b"destroy\n")
             host.stdin.flush()

@@ -11,7 +11,7 @@ from pathlib import Path
 from unittest import mock
 
 import harness
-from harness import ROOT, WineSession, wait_until
+from harness import RENDERER_FILE, ROOT, SAVER_FILE, WineSession, wait_until
 from test_settings_dialog import DIALOG, SAVE, Dialog
 
 PACKAGE = ROOT / "build" / "package"
@@ -19,6 +19,9 @@ FRESH_PREFIX = Path(os.environ.get("VELMORA_TEST_BIN", ROOT / "build/windows")) 
 DESKTOP = r"HKCU\Control Panel\Desktop"
 ENTRY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Velmora"
 PREVIOUS_SAVER = r"C:\windows\system32\previous.scr"
+PROGRAMS = (SAVER_FILE, RENDERER_FILE)
+# The folder an uninstaller copies itself to and runs from.
+UNINSTALLER_COPY = "~nsu"
 
 
 def reg_query(s, key, name):
@@ -53,7 +56,7 @@ class InstallTest(unittest.TestCase):
                        env=s.env, check=True, capture_output=True, timeout=120)
 
     def assert_programs_are_the_built_ones(self, folder):
-        for name in ("Velmora.scr", harness.RENDERER_FILE):
+        for name in PROGRAMS:
             self.assertEqual((folder / name).read_bytes(), harness.DIST.joinpath(name).read_bytes(), name)
 
     def test_setup_installs_runs_upgrades_and_uninstall_gives_back_the_previous_saver(self):
@@ -67,7 +70,7 @@ class InstallTest(unittest.TestCase):
             self.assert_programs_are_the_built_ones(folder)
             location = reg_query(s, ENTRY, "InstallLocation")
             self.assertEqual(location, "C:\\users\\" + user.name + r"\AppData\Local\Programs\Velmora")
-            scr = location + r"\Velmora.scr"
+            scr = location + "\\" + SAVER_FILE
             uninstaller = location + r"\Uninstall.exe"
             self.assertEqual(reg_query(s, DESKTOP, "SCRNSAVE.EXE"), scr)
             self.assertEqual(reg_query(s, DESKTOP, "ScreenSaveActive"), "1")
@@ -80,20 +83,20 @@ class InstallTest(unittest.TestCase):
             self.assertAlmostEqual(int(reg_query(s, ENTRY, "EstimatedSize")), size_kib, delta=8)
 
             # The installed saver runs, and its settings dialog saves beside it.
-            run = s.start(folder / "Velmora.scr", "/s")
+            run = s.start(folder / SAVER_FILE, "/s")
             s.wait_visible(harness.RENDERER_TITLE, timeout=90)
             self.assertTrue(wait_until(lambda: harness.RENDERER_TITLE in s.probe("foreground"), 30))
             time.sleep(1.0)
             s.xdotool("key", "a")
             self.assertEqual(s.wait_exit(run, timeout=60), 0)
-            dialog = s.start(folder / "Velmora.scr", "/c")
+            dialog = s.start(folder / SAVER_FILE, "/c")
             Dialog(s, dialog).click_centre(SAVE)
             self.assertEqual(s.wait_exit(dialog, timeout=60), 0)
             settings = (folder / "Velmora.ini").read_bytes()
             self.assertIn(b"[Section]", settings)
 
             # Installing over an older copy replaces the programs and keeps the settings.
-            (folder / harness.RENDERER_FILE).write_bytes(b"older")
+            (folder / RENDERER_FILE).write_bytes(b"older")
             self.install(s)
             self.assert_programs_are_the_built_ones(folder)
             self.assertEqual((folder / "Velmora.ini").read_bytes(), settings)
@@ -115,18 +118,17 @@ class InstallTest(unittest.TestCase):
             self.install(s)
             folder = self.installed_folder(s)
             # An older copy: the same programs with a few bytes more.
-            for name in ("Velmora.scr", harness.RENDERER_FILE):
+            for name in PROGRAMS:
                 with open(folder / name, "ab") as program:
                     program.write(b"older")
-            older = {name: (folder / name).read_bytes() for name in ("Velmora.scr", harness.RENDERER_FILE)}
+            older = {name: (folder / name).read_bytes() for name in PROGRAMS}
 
             # Windows' screen saver page keeps the preview running, and a run
             # may be up too; the setup closes them all.
-            host = s.start_probe("host", "100", "100", "152", "112")
-            hwnd = int(host.stdout.readline())
-            preview = s.start(folder / "Velmora.scr", "/p", str(hwnd))
+            host, hwnd = s.start_host(100, 100, 152, 112)
+            preview = s.start(folder / SAVER_FILE, "/p", str(hwnd))
             self.assertTrue(wait_until(lambda: s.children(hwnd), 60))
-            run = s.start(folder / "Velmora.scr", "/s")
+            run = s.start(folder / SAVER_FILE, "/s")
             s.wait_visible(harness.RENDERER_TITLE, timeout=90)
             self.install(s)
             self.assertEqual(s.wait_exit(preview, timeout=30), 0)
@@ -135,7 +137,7 @@ class InstallTest(unittest.TestCase):
             self.assert_programs_are_the_built_ones(folder)
             self.assertIsNone(host.poll(), "the host window stays")
             # The settings dialog is closed the same way.
-            dialog = s.start(folder / "Velmora.scr", "/c")
+            dialog = s.start(folder / SAVER_FILE, "/c")
             s.wait_visible(DIALOG, timeout=60)
             self.install(s)
             self.assertEqual(s.wait_exit(dialog, timeout=30), 0)
@@ -143,17 +145,31 @@ class InstallTest(unittest.TestCase):
             # A program held by something the setup cannot close: it fails and changes nothing.
             for name, content in older.items():
                 (folder / name).write_bytes(content)
-            holder = s.start_probe("hold", s.wine_path(folder / harness.RENDERER_FILE))
+            holder = s.start_probe("hold", s.wine_path(folder / RENDERER_FILE))
             self.assertEqual(holder.stdout.readline().strip(), b"held")
             self.assertEqual(s.wait_exit(s.start(self.setup_exe, "/S"), timeout=120), 2)
             for name, content in older.items():
                 self.assertEqual((folder / name).read_bytes(), content, name)
             # Uninstalling then keeps the programs and the entry, for a second try.
-            s.start(folder / "Uninstall.exe", "/S")
-            time.sleep(10.0)  # the uninstaller runs from a copy of itself
+            self.assertEqual(s.wait_exit(s.start(folder / "Uninstall.exe", "/S"), timeout=60), 0)
+            self.assertTrue(wait_until(lambda: not s.processes(UNINSTALLER_COPY), 60),
+                            "the uninstaller's copy ends")
             self.assertEqual(reg_query(s, ENTRY, "DisplayName"), "Velmora")
-            self.assertTrue((folder / harness.RENDERER_FILE).exists())
+            self.assertTrue((folder / RENDERER_FILE).exists())
             self.assertTrue((folder / "Uninstall.exe").exists())
+            holder.stdin.close()
+            self.assertEqual(s.wait_exit(holder, timeout=30), 0)
+
+            # Held by something that lets it be written but not moved (a virus
+            # scanner, say): the setup has moved the new saver in by the time it
+            # finds that, puts the old one back and fails.
+            holder = s.start_probe("hold-shared", s.wine_path(folder / RENDERER_FILE))
+            self.assertEqual(holder.stdout.readline().strip(), b"held")
+            self.assertEqual(s.wait_exit(s.start(self.setup_exe, "/S"), timeout=120), 2)
+            for name, content in older.items():
+                self.assertEqual((folder / name).read_bytes(), content, name)
+            self.assertEqual(sorted(p.name for p in folder.iterdir()),
+                             sorted([*PROGRAMS, "Uninstall.exe"]), "no copies left behind")
             holder.stdin.close()
             self.assertEqual(s.wait_exit(holder, timeout=30), 0)
 
@@ -169,7 +185,7 @@ class InstallTest(unittest.TestCase):
             # Another copy of Velmora is never taken for the saver from before.
             self.install(s, r"/D=C:\Other\Velmora")
             self.assertEqual(reg_query(s, ENTRY, "PreviousScreenSaver"), PREVIOUS_SAVER)
-            self.assertEqual(reg_query(s, DESKTOP, "SCRNSAVE.EXE"), r"C:\Other\Velmora\Velmora.scr")
+            self.assertEqual(reg_query(s, DESKTOP, "SCRNSAVE.EXE"), "C:\\Other\\Velmora\\" + SAVER_FILE)
 
 
 if __name__ == "__main__":

@@ -4,7 +4,6 @@ the system folder cannot give is a message, not a crash."""
 
 import os
 import shutil
-import time
 import unittest
 import wave
 from pathlib import Path
@@ -41,7 +40,9 @@ class PlantedDllTest(unittest.TestCase):
 
             run = s.start(folder / "Velmora.scr", "/s")
             s.wait_visible(harness.RENDERER_TITLE, timeout=90)
-            time.sleep(2.0)  # frames drawn, music started
+            s.wait_frames(30)  # drawing, the music started with the run
+            # Keys reach the renderer once it has the focus.
+            self.assertTrue(wait_until(lambda: harness.RENDERER_TITLE in s.probe("foreground"), 30))
             s.xdotool("key", "a")
             self.assertEqual(s.wait_exit(run, timeout=60), 0)
 
@@ -49,8 +50,7 @@ class PlantedDllTest(unittest.TestCase):
             Dialog(s, dialog).click_centre(CANCEL)
             self.assertEqual(s.wait_exit(dialog, timeout=60), 0)
 
-            host = s.start_probe("host", "100", "100", "152", "112")
-            hwnd = int(host.stdout.readline())
+            host, hwnd = s.start_host(100, 100, 152, 112)
             preview = s.start(folder / "Velmora.scr", "/p", str(hwnd))
             self.assertTrue(wait_until(lambda: s.children(hwnd), 60))
             host.stdin.close()

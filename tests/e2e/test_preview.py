@@ -17,12 +17,14 @@ from harness import ROOT, WineSession, wait_until
 
 class PreviewTest(unittest.TestCase):
     def preview(self, s, x, y, width, height, args_format="/p {}"):
-        host = s.start_probe("host", str(x), str(y), str(width), str(height))
-        hwnd = int(host.stdout.readline())
+        host, hwnd = s.start_host(x, y, width, height)
         scr = s.install_copy() / "Velmora.scr"
         proc = s.start(scr, *args_format.format(hwnd).split(" "))
-        forms = wait_until(lambda: [c for c in s.children(hwnd) if c.cls == "Velmora_R"], 60)
-        self.assertTrue(forms, "no preview form in the host")
+        # The form becomes a child of the host before it is sized, and is shown
+        # once it has its size.
+        forms = wait_until(lambda: [c for c in s.children(hwnd)
+                                    if c.cls == harness.PREVIEW_CLASS and c.visible], 60)
+        self.assertTrue(forms, "no preview form shown in the host")
         self.assertEqual(len(forms), 1)
         return host, hwnd, proc, forms[0]
 
@@ -35,7 +37,6 @@ class PreviewTest(unittest.TestCase):
         with WineSession(name="preview-fit") as s:
             host, hwnd, proc, form = self.preview(s, 200, 150, 152, 112)
             self.assertEqual((form.x, form.y, form.width, form.height), (0, 0, 152, 112))
-            self.assertTrue(form.visible)
             # The form lives on its own until its host goes.
             time.sleep(1.0)
             self.assertIsNone(proc.poll())
@@ -54,8 +55,7 @@ class PreviewTest(unittest.TestCase):
         with WineSession(name="preview-noblank") as s:
             # "/P" + the number with no blank: the handle read is the number
             # without its first digit, which names no window here.
-            host = s.start_probe("host", "10", "10", "152", "112")
-            hwnd = int(host.stdout.readline())
+            host, hwnd = s.start_host(10, 10, 152, 112)
             proc = s.start(s.install_copy() / "Velmora.scr", f"/P{hwnd}")
             self.assertEqual(s.wait_exit(proc, timeout=60), 0)
             self.assertEqual(s.children(hwnd), [])

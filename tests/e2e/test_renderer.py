@@ -5,7 +5,7 @@ import subprocess
 import time
 import unittest
 
-from harness import RENDERER_FILE, RENDERER_TITLE, WineSession, wait_until
+from harness import RENDERER_FILE, RENDERER_TITLE, SAVER_CLASS, SAVER_CREATION_TITLE, WineSession, wait_until
 from test_saver import renderer_processes
 
 TITLE = RENDERER_TITLE
@@ -31,10 +31,10 @@ class RendererTest(unittest.TestCase):
     def start_renderer(self, s):
         s.xdotool("mousemove", "300", "300")  # where the reference point starts
         proc = s.start(s.dist_path(RENDERER_FILE))
-        s.wait_window(TITLE, timeout=30)
-        # The title appears during creation; let the window show and draw.
-        info = s.wait_visible(TITLE, timeout=15)
-        time.sleep(2)
+        # The title appears during creation; the window is shown at its full
+        # size, and the pictures need a trail of frames behind them.
+        info = s.wait_visible(TITLE, timeout=45)
+        s.wait_frames(60)
         self.assertIsNone(proc.poll(), "the renderer is running")
         return proc, info
 
@@ -45,7 +45,7 @@ class RendererTest(unittest.TestCase):
     def test_topmost_full_screen_picture_refused_close_and_mouse_rules(self):
         with WineSession(width=WIDTH, height=HEIGHT, name="renderer-window") as s:
             proc, info = self.start_renderer(s)
-            self.assertEqual(info.cls, "WindowsScreenSaverClass")
+            self.assertEqual(info.cls, SAVER_CLASS)
             self.assertEqual((info.x, info.y, info.width, info.height), (0, 0, WIDTH, HEIGHT))
             self.assertTrue(info.topmost)
 
@@ -103,7 +103,7 @@ class RendererTest(unittest.TestCase):
         with WineSession(width=1280, height=720, more_screens=((800, 1000),),
                          name="renderer-two-monitors") as s:
             proc, info = self.start_renderer(s)
-            self.assertEqual(info.cls, "WindowsScreenSaverClass")
+            self.assertEqual(info.cls, SAVER_CLASS)
             self.assertEqual((info.x, info.y, info.width, info.height), (0, 0, 1280, 1000))
             self.assertTrue(info.topmost)
             shot = s.screenshot("two-monitors")
@@ -158,7 +158,7 @@ class RendererTest(unittest.TestCase):
             proc = s.start(s.dist_path(RENDERER_FILE))
             self.assertEqual(s.wait_exit(proc, timeout=30), 0)
             self.assertIsNone(s.find_window(TITLE))
-            still_there = s.find_window("Screensaver")
+            still_there = s.find_window(SAVER_CREATION_TITLE)
             self.assertIsNotNone(still_there)
             self.assertEqual(still_there.hwnd, other_hwnd)
             other.stdin.close()

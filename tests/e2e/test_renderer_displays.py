@@ -6,7 +6,7 @@ import subprocess
 import time
 import unittest
 
-from harness import PROBE, RENDERER_TITLE, WindowInfo, WineSession, wait_until
+from harness import PROBE, RENDERER_FILE, RENDERER_TITLE, WindowInfo, WineSession, wait_until
 
 TITLE = RENDERER_TITLE
 WM_WTSSESSION_CHANGE = 0x02B1
@@ -56,33 +56,34 @@ class VirtualDesktop:
 
 
 class RendererDisplaysTest(unittest.TestCase):
-    def frames(self, s) -> int:
-        return int(s.probe("frames", check=True).strip().split("=", 1)[1])
-
     def frames_over(self, s, seconds: float) -> int:
-        first = self.frames(s)
+        first = s.frames()
         time.sleep(seconds)
-        return self.frames(s) - first
+        return s.frames() - first
+
+    def assert_frames_stop(self, s, message):
+        """Waits for a frame already under way, then for two seconds with none."""
+        self.assertTrue(wait_until(lambda: self.frames_over(s, 0.5) == 0, 15), message)
+        self.assertEqual(self.frames_over(s, 2.0), 0, message)
 
     def test_mode_changes_mid_run_are_covered_at_once_and_a_key_still_ends_it(self):
         with WineSession(width=1600, height=1000, name="renderer-display-modes") as s:
             desktop = VirtualDesktop(s, "VelmoraModes")
-            desktop.start(s.dist_path("Velmora.dll"), "1280x720")
+            desktop.start(s.dist_path(RENDERER_FILE), "1280x720")
             # Drawing, so its desktop is up: the probes go into that one.
             self.assertTrue(wait_until(lambda: s.probe("frames"), timeout=60))
             shown = wait_until(lambda: (w := desktop.foreground(TITLE)) and w.visible and w, 60)
             self.assertTrue(shown, "the renderer's window in the virtual desktop")
             self.assertEqual((shown.x, shown.y, shown.width, shown.height), (0, 0, 1280, 720))
-            time.sleep(2)
 
             for width, height in ((1600, 1000), (800, 600)):
                 self.assertIn("result=0", desktop.probe("set-mode", str(width), str(height)))
                 laid_out = wait_until(
                     lambda: (w := desktop.foreground(TITLE)) and (w.width, w.height) ==
-                    (width, height) and w, timeout=10)
+                    (width, height) and w, timeout=30)
                 self.assertTrue(laid_out, f"the window covers the {width} x {height} desktop")
                 self.assertEqual((laid_out.x, laid_out.y), (0, 0))
-                time.sleep(2)
+                s.wait_frames(60)  # the picture spreads over the new desktop
                 shot = s.screenshot(f"desktop-{width}x{height}")
                 # The effect reaches every edge of the new desktop: spots and
                 # the darkness between them along all four borders.
@@ -99,20 +100,18 @@ class RendererDisplaysTest(unittest.TestCase):
 
     def test_frames_stop_while_the_displays_are_off_or_the_session_is_locked(self):
         with WineSession(width=800, height=600, name="renderer-displays-off") as s:
-            proc = s.start(s.dist_path("Velmora.dll"))
+            proc = s.start(s.dist_path(RENDERER_FILE))
             s.wait_visible(TITLE, timeout=30)
-            time.sleep(1)
+            s.wait_frames(1)
             self.assertGreater(self.frames_over(s, 1.5), 5)
 
             s.probe("display-state", TITLE, str(DISPLAYS_OFF), check=True)
-            time.sleep(0.5)
-            self.assertEqual(self.frames_over(s, 2.0), 0, "no frames with the displays off")
+            self.assert_frames_stop(s, "no frames with the displays off")
             s.probe("display-state", TITLE, str(DISPLAYS_DIMMED), check=True)
             self.assertGreater(self.frames_over(s, 1.5), 5, "dimmed displays still show it")
 
             s.probe("post", TITLE, str(WM_WTSSESSION_CHANGE), str(WTS_SESSION_LOCK), check=True)
-            time.sleep(0.5)
-            self.assertEqual(self.frames_over(s, 2.0), 0, "no frames while locked")
+            self.assert_frames_stop(s, "no frames while locked")
             s.probe("post", TITLE, str(WM_WTSSESSION_CHANGE), str(WTS_SESSION_UNLOCK),
                     check=True)
             self.assertGreater(self.frames_over(s, 1.5), 5)

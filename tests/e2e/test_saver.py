@@ -8,7 +8,7 @@ import subprocess
 import time
 import unittest
 
-from harness import RENDERER_FILE, RENDERER_TITLE, RUN_WINDOW, WineSession, wait_until
+from harness import PREVIEW_CLASS, RENDERER_FILE, RENDERER_TITLE, RUN_WINDOW, WineSession, wait_until
 
 MESSAGE_TITLE = "Velmora (ScreenSaver)"
 MISSING_RENDERER = "Velmora.dll が Velmora.scr と同じﾌｫﾙﾀﾞに見つかりません！"
@@ -152,10 +152,9 @@ class MissingRendererTest(unittest.TestCase):
         with WineSession(name="saver-missing-preview") as s:
             folder = s.install_copy()
             (folder / RENDERER_FILE).unlink(missing_ok=True)
-            host = s.start_probe("host", "100", "100", "152", "112")
-            hwnd = int(host.stdout.readline())
+            host, hwnd = s.start_host(100, 100, 152, 112)
             proc = s.start(folder / "Velmora.scr", "/p", str(hwnd))
-            child = wait_until(lambda: [c for c in s.children(hwnd) if c.cls == "Velmora_R"], 60)
+            child = wait_until(lambda: [c for c in s.children(hwnd) if c.cls == PREVIEW_CLASS], 60)
             self.assertTrue(child, "no preview form in the host")
             self.assertIsNone(s.find_window(MESSAGE_TITLE))
             host.stdin.write(b"destroy\n")

@@ -53,7 +53,7 @@ class SettingsFileTest(unittest.TestCase):
             self.assertGreater(time.monotonic() - started, 1.5)  # tried again before telling
             self.assertIn(SAVE_FAILED, text)
             self.assertIn(s.wine_path(folder / "Velmora.ini"), text)
-            self.assertEqual(d.filled_boxes(d.shot("held")), [1])
+            self.assertEqual(d.filled_boxes(d.shot_showing("held", [1])), [1])
             self.assertFalse((s.user_settings_folder() / "Velmora.ini").exists())
 
             holder.stdin.close()
@@ -92,7 +92,7 @@ class SettingsFileTest(unittest.TestCase):
             folder = s.install_copy()
             (folder / "Velmora.ini").write_bytes(utf16_settings(1, 5))
             d = Dialog(s, s.start(folder / "Velmora.scr", "/c"))
-            self.assertEqual(d.filled_boxes(d.shot("utf16")), [1])
+            self.assertEqual(d.filled_boxes(d.shot_showing("utf16", [1])), [1])
             d.click_centre(LABEL[0], True)
             d.click_centre(SAVE)
             self.assertEqual(s.wait_exit(d.proc, timeout=30), 0)
@@ -122,7 +122,7 @@ class SettingsFileTest(unittest.TestCase):
             (folder / "Velmora.ini").write_bytes(content)
             d = Dialog(s, s.start(folder / "Velmora.scr", "/c"))
             # Kind 2 without a file falls back to no music.
-            self.assertEqual(d.filled_boxes(d.shot("damaged")), [0])
+            self.assertEqual(d.filled_boxes(d.shot_showing("damaged", [0])), [0])
             d.click_centre(CANCEL)
             self.assertEqual(s.wait_exit(d.proc, timeout=30), 0)
 

@@ -1,19 +1,35 @@
+#include "installer/core/velmora_windows.h"
+
 #include <gtest/gtest.h>
 
-#include "installer/core/velmora_windows.h"
+#include <string>
+
+#include "contract/run_contract.h"
 
 namespace velmora::installer {
 namespace {
 
-TEST(CloseRequest, VelmorasOwnWindowsAndNoOtherSaversOnes) {
-    for (const char* form : {"Velmora_R", "Velmora_P", "Velmora_S"}) {
-        EXPECT_EQ(CloseRequestFor(form, ""), CloseRequest::Close) << form;
-    }
-    EXPECT_EQ(CloseRequestFor("WindowsScreenSaverClass", "VelmoraVC"), CloseRequest::Deactivate);
-    // The same class for another saver, or a renderer still being made.
-    EXPECT_EQ(CloseRequestFor("WindowsScreenSaverClass", "Screensaver"), CloseRequest::None);
-    EXPECT_EQ(CloseRequestFor("Velmora_P.PictureBox", ""), CloseRequest::None);
-    EXPECT_EQ(CloseRequestFor("Notepad", "VelmoraVC"), CloseRequest::None);
+using namespace contract;
+
+TEST(CloseRequest, TheSaversOwnWindowsCloseWhateverTheirTitle) {
+    EXPECT_EQ(CloseRequestFor(kRunWindowClass, kRunWindowCaption), CloseRequest::Close);
+    EXPECT_EQ(CloseRequestFor(kPreviewWindowClass, ""), CloseRequest::Close);
+    EXPECT_EQ(CloseRequestFor(kSettingsDialogClass, "any caption"), CloseRequest::Close);
+    // A control inside the dialog goes with it; a class that only begins like
+    // one of ours is another program's.
+    EXPECT_EQ(CloseRequestFor(std::string(kSettingsDialogClass) + ".PictureBox", ""),
+              CloseRequest::None);
+}
+
+TEST(CloseRequest, OnlyTheRenderersSaverWindowIsDeactivated) {
+    EXPECT_EQ(CloseRequestFor(kScreenSaverWindowClass, kRendererWindowTitle),
+              CloseRequest::Deactivate);
+    // Another saver, or any saver (the renderer too) before it has named its window.
+    EXPECT_EQ(CloseRequestFor(kScreenSaverWindowClass, kScreenSaverCreationTitle),
+              CloseRequest::None);
+    EXPECT_EQ(CloseRequestFor(kScreenSaverWindowClass, "Another saver"), CloseRequest::None);
+    // The renderer's title on another program's window.
+    EXPECT_EQ(CloseRequestFor("Notepad", kRendererWindowTitle), CloseRequest::None);
 }
 
 }  // namespace

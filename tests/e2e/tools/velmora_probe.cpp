@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "contract/run_contract.h"
 #include "renderer/win32/frame_counter.h"
 
 namespace {
@@ -435,8 +436,9 @@ int main(int argc, char** argv) {
         return Foreground();
     }
     if (command == "screensaver-window") {
-        return RunWindow("WindowsScreenSaverClass", "Screensaver", WS_OVERLAPPEDWINDOW, 100, 100,
-                         320, 200);
+        return RunWindow(velmora::contract::kScreenSaverWindowClass,
+                         velmora::contract::kScreenSaverCreationTitle, WS_OVERLAPPEDWINDOW, 100,
+                         100, 320, 200);
     }
     if (command == "host" && argc == 6) {
         return RunWindow("VelmoraProbeHost", "Velmora probe host", WS_POPUP,

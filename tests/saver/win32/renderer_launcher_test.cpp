@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
+
+#include "contract/run_contract.h"
 
 namespace velmora::saver {
 namespace {
@@ -12,6 +15,12 @@ std::wstring TestFolder() {
     GetModuleFileNameW(nullptr, path, MAX_PATH);
     std::wstring folder = path;
     return folder.substr(0, folder.find_last_of(L'\\'));
+}
+
+// The renderer's file name, wide (ASCII: one unit a character).
+std::wstring RendererFileName() {
+    const std::string_view name = contract::kRendererFileName;
+    return std::wstring(name.begin(), name.end());
 }
 
 bool Exists(const std::wstring& path) {
@@ -31,11 +40,12 @@ TEST(RendererLauncher, StartsTheProgramByItsPathEvenInAFolderWithBlanksAndAnyCha
     const std::wstring target = TestFolder() + L"\\" + LAUNCH_TARGET;
     // "<root>\a.exe" is what a search of an unquoted command line would run first.
     ASSERT_TRUE(CopyFileW(target.c_str(), (root + L"\\a.exe").c_str(), FALSE));
-    ASSERT_TRUE(CopyFileW(target.c_str(), (folder + L"\\Velmora.dll").c_str(), FALSE));
+    const std::wstring renderer = folder + L"\\" + RendererFileName();
+    ASSERT_TRUE(CopyFileW(target.c_str(), renderer.c_str(), FALSE));
 
     RendererLauncher launcher;
     EXPECT_FALSE(launcher.Running());
-    ASSERT_TRUE(launcher.Launch(folder + L"\\Velmora.dll"));
+    ASSERT_TRUE(launcher.Launch(renderer));
     EXPECT_TRUE(launcher.Running());
     for (int i = 0; i < 300 && launcher.Running(); ++i) {
         Sleep(50);
@@ -47,7 +57,7 @@ TEST(RendererLauncher, StartsTheProgramByItsPathEvenInAFolderWithBlanksAndAnyCha
 
 TEST(RendererLauncher, AMissingProgramIsReportedAsNotStarted) {
     RendererLauncher launcher;
-    EXPECT_FALSE(launcher.Launch(L"C:\\no such folder\\Velmora.dll"));
+    EXPECT_FALSE(launcher.Launch(L"C:\\no such folder\\" + RendererFileName()));
     EXPECT_FALSE(launcher.Running());
 }
 
