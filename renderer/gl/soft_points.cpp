@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "renderer/core/soft_disc.h"
+#include "renderer/gl/clamped_texture.h"
 
 namespace velmora::renderer {
 namespace {
@@ -116,22 +117,9 @@ const SoftPoints::DiscTexture& SoftPoints::BindDisc(int size_class) {
                 std::lround(255.0f * DiscCover(std::sqrt(dx * dx + dy * dy), size)));
         }
     }
-    GLuint texture = 0;
-    while (glGetError() != GL_NO_ERROR) {
-    }
-    glGenTextures(1, &texture);
-    glBindTexture(GL_TEXTURE_2D, texture);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_ALPHA8, side, side, 0, GL_ALPHA, GL_UNSIGNED_BYTE,
-                 alpha.data());
-    if (glGetError() != GL_NO_ERROR) {
-        glDeleteTextures(1, &texture);
-        texture = 0;
-    }
+    const GLuint texture =
+        NewClampedTexture(GL_LINEAR, GL_ALPHA8, side, side, GL_ALPHA, alpha.data());
     return disc_textures_[size_class] = DiscTexture{texture, side};
 }
 

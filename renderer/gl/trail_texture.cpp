@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "renderer/gl/clamped_texture.h"
+
 namespace velmora::renderer {
 namespace {
 
@@ -87,18 +89,9 @@ void TrailTexture::Create(int x, int y, int width, int height) {
     if (texture_width > max_size || texture_height > max_size) {
         return;
     }
-    while (glGetError() != GL_NO_ERROR) {
-    }
-    glGenTextures(1, &texture_);
-    glBindTexture(GL_TEXTURE_2D, texture_);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, texture_width, texture_height, 0, GL_RGBA,
-                 GL_UNSIGNED_BYTE, nullptr);
-    if (glGetError() != GL_NO_ERROR) {
-        Release();
+    texture_ =
+        NewClampedTexture(GL_NEAREST, GL_RGBA8, texture_width, texture_height, GL_RGBA, nullptr);
+    if (texture_ == 0) {
         return;
     }
     x_ = x;

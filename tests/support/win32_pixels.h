@@ -18,6 +18,17 @@ struct PixelGrid {
     std::uint32_t At(int x, int y) const { return pixels[y * width + x]; }
 };
 
+// The width and height of a loaded picture, which is then deleted; 0 x 0 for
+// no picture.
+inline SIZE SizeOfLoadedPicture(HBITMAP picture) {
+    BITMAP info{};
+    if (picture == nullptr || GetObjectA(picture, sizeof info, &info) == 0) {
+        return SIZE{0, 0};
+    }
+    DeleteObject(picture);
+    return SIZE{info.bmWidth, info.bmHeight};
+}
+
 // Lets draw(dc) paint into a 32-bit top-down bitmap of the given size and
 // returns what it painted.
 template <typename Draw>

@@ -10,6 +10,7 @@
 
 #include "saver/core/preview_geometry.h"
 #include "saver/win32/resource_ids.h"
+#include "tests/support/win32_pixels.h"
 
 namespace velmora::saver {
 namespace {
@@ -61,16 +62,12 @@ TEST(Resources, ThePreviewStillIsCarriedAtTheSizeOfEveryDpi) {
     for (const auto [set, width, height] :
          {std::array{0, kPreviewStillWidth, kPreviewStillHeight}, std::array{1, 190, 140},
           std::array{2, 228, 168}, std::array{3, 304, 224}}) {
-        HBITMAP still = static_cast<HBITMAP>(
+        const SIZE size = testing::SizeOfLoadedPicture(static_cast<HBITMAP>(
             LoadImageA(GetModuleHandleA(nullptr),
                        MAKEINTRESOURCEA(IDB_PREVIEW_STILL + set * IDB_PREVIEW_STILL_SET_STEP),
-                       IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-        ASSERT_NE(still, nullptr) << set;
-        BITMAP info{};
-        GetObjectA(still, sizeof info, &info);
-        EXPECT_EQ(info.bmWidth, width) << set;
-        EXPECT_EQ(info.bmHeight, height) << set;
-        DeleteObject(still);
+                       IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+        EXPECT_EQ(size.cx, width) << set;
+        EXPECT_EQ(size.cy, height) << set;
     }
 }
 

@@ -10,6 +10,7 @@
 #include "settings_dialog/win32/back_image.h"
 #include "settings_dialog/win32/dialog_resource_ids.h"
 #include "settings_dialog/win32/windowless_controls.h"
+#include "tests/support/win32_pixels.h"
 
 namespace velmora::settings_dialog {
 namespace {
@@ -22,14 +23,10 @@ TEST(DialogDrawing, ProgramCarriesTheIconAndTheSelectionBoxesOfEveryDpi) {
     for (const auto [dpi, side] : {std::pair{96, 12}, std::pair{120, 15}, std::pair{144, 18},
                                    std::pair{168, 18}, std::pair{192, 24}, std::pair{72, 12}}) {
         for (const bool filled : {false, true}) {
-            HBITMAP picture =
-                LoadSelectionBox(program, filled, button_control::ScaleForDpi(dpi, dpi));
-            ASSERT_NE(picture, nullptr) << dpi;
-            BITMAP info{};
-            GetObjectA(picture, sizeof info, &info);
-            EXPECT_EQ(info.bmWidth, side) << dpi;
-            EXPECT_EQ(info.bmHeight, side) << dpi;
-            DeleteObject(picture);
+            const SIZE size = testing::SizeOfLoadedPicture(
+                LoadSelectionBox(program, filled, button_control::ScaleForDpi(dpi, dpi)));
+            EXPECT_EQ(size.cx, side) << dpi;
+            EXPECT_EQ(size.cy, side) << dpi;
         }
     }
     HICON icon = static_cast<HICON>(
