@@ -7,6 +7,7 @@
 #include <set>
 
 #include "installer/core/velmora_windows.h"
+#include "platform_edge/win32/guarded_entry.h"
 
 namespace {
 
@@ -18,7 +19,7 @@ struct Search {
     int found = 0;
 };
 
-BOOL CALLBACK AskToClose(HWND window, LPARAM search_value) {
+BOOL AskToCloseUnguarded(HWND window, LPARAM search_value) {
     auto& search = *reinterpret_cast<Search*>(search_value);
     char class_name[64] = {};
     char title[64] = {};
@@ -39,6 +40,11 @@ BOOL CALLBACK AskToClose(HWND window, LPARAM search_value) {
     return TRUE;
 }
 
+BOOL CALLBACK AskToClose(HWND window, LPARAM search_value) {
+    return velmora::platform_edge::AnswerWithin(
+        FALSE, [&] { return AskToCloseUnguarded(window, search_value); });
+}
+
 // The preview is a child of another program's window, so children are
 // searched too.
 BOOL CALLBACK SearchTopLevel(HWND window, LPARAM search_value) {
@@ -47,9 +53,7 @@ BOOL CALLBACK SearchTopLevel(HWND window, LPARAM search_value) {
     return TRUE;
 }
 
-}  // namespace
-
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+int CloseAndWait() {
     std::set<HWND> asked;
     const DWORD start = GetTickCount();
     for (;;) {
@@ -63,4 +67,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         }
         Sleep(kPollMs);
     }
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    return velmora::platform_edge::AnswerWithin(1, CloseAndWait);
 }
