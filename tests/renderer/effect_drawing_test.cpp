@@ -133,6 +133,7 @@ TEST_F(EffectDrawingTest, EachFrameLeavesAbout0647OfThePreviousPicture) {
 TEST_F(EffectDrawingTest, PointsGrowWithDepthAndWithTheirMonitorsDpi) {
     constexpr int kDpis[] = {96, 120, 144, 192};
     std::vector<Monitor> monitors;
+    monitors.reserve(4);
     for (int i = 0; i < 4; ++i) {
         monitors.emplace_back(ScreenRect{200 * i, 0, 200 * (i + 1), 160}, kDpis[i]);
     }
@@ -283,7 +284,7 @@ TEST_F(EffectDrawingTest, PointsBeyondTheGlsLimitLookAsIfThereWereNone) {
 
         const PictureDifference difference = DifferenceOf(smooth, discs);
         EXPECT_GT(smooth_stats.lit, kWidth * kHeight / 4) << dpi;
-        EXPECT_NEAR(disc_stats.lit, smooth_stats.lit, smooth_stats.lit / 50) << dpi;
+        EXPECT_NEAR(disc_stats.lit, smooth_stats.lit, smooth_stats.lit / 50.0) << dpi;
         // Only the rims differ (a smooth point here has a hard edge), and
         // each disc adds as much light as the point it stands for.
         EXPECT_LT(difference.mean, 6.0) << dpi;
