@@ -39,6 +39,10 @@ inline constexpr char kRendererWindowTitle[] = "VelmoraVC";
 // Held by every renderer process for its whole life, its window up or not.
 inline constexpr wchar_t kRendererRunningLock[] = L"Local\\VelmoraVC running";
 
+// Shared memory in which the renderer counts the frames it has drawn (one
+// 64-bit count), for the measuring scripts and the tests to read.
+inline constexpr wchar_t kRendererFrameCount[] = L"Local\\VelmoraVC frames";
+
 // Caption of Velmora.scr's hidden run window; while it exists a run is busy.
 inline constexpr char kRunWindowCaption[] = "Velmora_Main";
 

@@ -1,10 +1,12 @@
 #include "renderer/win32/frame_counter.h"
 
+#include "contract/run_contract.h"
+
 namespace velmora::renderer {
 
 FrameCounter::FrameCounter()
     : mapping_(CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(LONG64),
-                                  kFrameCounterName)) {
+                                  contract::kRendererFrameCount)) {
     if (mapping_ != nullptr) {
         count_ = static_cast<volatile LONG64*>(
             MapViewOfFile(mapping_, FILE_MAP_WRITE, 0, 0, sizeof(LONG64)));

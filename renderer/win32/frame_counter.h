@@ -4,10 +4,6 @@
 
 namespace velmora::renderer {
 
-// The shared-memory block in which the renderer counts the frames it has
-// drawn, one 64-bit count, for the measuring scripts and the tests to read.
-constexpr wchar_t kFrameCounterName[] = L"Local\\VelmoraVC frames";
-
 // Publishes the frame count; each frame costs one store. Without the block
 // (no memory) nothing is counted.
 class FrameCounter {

@@ -13,7 +13,7 @@ from pathlib import Path
 from unittest import mock
 
 import harness
-from harness import ROOT, WineSession, wait_until
+from harness import ROOT, SAVER_FILE, WineSession, wait_until
 
 TEST_BIN = Path(os.environ.get("VELMORA_TEST_BIN", ROOT / "build/windows"))
 HOST = TEST_BIN / "tests/button_control/host/velmora_button_host.exe"
@@ -207,7 +207,7 @@ class DialogButtonTest(unittest.TestCase):
             folder = s.install_copy()
             written = ("[Section]\r\nBGM区分=1\r\nBGMﾘﾋﾟｰﾄ=7\r\nBGMﾌｧｲﾙ=\r\n").encode("cp932")
             (folder / "Velmora.ini").write_bytes(written)
-            proc = s.start(folder / "Velmora.scr", "/c")
+            proc = s.start(folder / SAVER_FILE, "/c")
             w = s.wait_visible(dialog, timeout=60)
             border = (w.width - client_w) // 2
             left, top = w.x + border, w.y + w.height - client_h - border

@@ -14,7 +14,7 @@ import unittest
 from pathlib import Path
 
 import harness
-from harness import JAPANESE, WESTERN, WineSession, wait_until
+from harness import JAPANESE, WESTERN, SAVER_FILE, WineSession, wait_until
 from settings_file import KEY_KIND, write_settings
 from test_music import MusicRun, make_tone
 from test_saver import IDOK, MESSAGE_TITLE, MISSING_RENDERER, WM_COMMAND
@@ -42,7 +42,7 @@ class CodePageTest(unittest.TestCase):
     def test_programs_in_a_japanese_folder_run_and_save_there(self):
         with WineSession(name="japanese-folder") as s:
             folder = s.install_copy(FOLDER)
-            d = Dialog(s, s.start(folder / "Velmora.scr", "/c"))
+            d = Dialog(s, s.start(folder / SAVER_FILE, "/c"))
             d.click_centre(LABEL[1], True)
             d.click_centre(SAVE)
             self.assertEqual(s.wait_exit(d.proc, timeout=30), 0)
@@ -61,7 +61,7 @@ class CodePageTest(unittest.TestCase):
             shots = {}
             for locale in (JAPANESE, WESTERN):
                 with WineSession(name=f"dialog-{locale}", locale=locale) as s:
-                    d = Dialog(s, s.start(folder / "Velmora.scr", "/c"))
+                    d = Dialog(s, s.start(folder / SAVER_FILE, "/c"))
                     shots[locale] = (d.shot(locale), d.box((0, 0, CLIENT_W, CLIENT_H)))
                     path = d.box(FILE_PATH, True)
                     self.assertGreater(shots[locale][0].count(lambda p: max(p) < 60, path), 100)
@@ -76,7 +76,7 @@ class CodePageTest(unittest.TestCase):
         with WineSession(name="missing-renderer-1252", locale=WESTERN) as s:
             folder = s.install_copy(FOLDER)
             (folder / harness.RENDERER_FILE).unlink()
-            proc = s.start(folder / "Velmora.scr", "/s")
+            proc = s.start(folder / SAVER_FILE, "/s")
             box = s.wait_visible(MESSAGE_TITLE, timeout=60)
             self.assertIn(MISSING_RENDERER, [child.title for child in s.children(box.hwnd)])
             s.probe("post", MESSAGE_TITLE, str(WM_COMMAND), str(IDOK), check=True)
@@ -103,7 +103,7 @@ class ReadOnlyFolderTest(unittest.TestCase):
                 unmount(folder)
 
     def check_refused_then_kept(self, s, folder, user):
-        d = Dialog(s, s.start(folder / "Velmora.scr", "/c"))
+        d = Dialog(s, s.start(folder / SAVER_FILE, "/c"))
         d.click_centre(LABEL[2], True)
         # Neither file can be written: the user is told where, the choice stays on screen.
         d.click_centre(SAVE)
@@ -123,7 +123,7 @@ class ReadOnlyFolderTest(unittest.TestCase):
         self.assertEqual(s.wait_exit(d.proc, timeout=30), 0)
         self.assertIn(KEY_KIND + b"=2\r\n", (user / "Velmora.ini").read_bytes())
 
-        d = Dialog(s, s.start(folder / "Velmora.scr", "/c"))
+        d = Dialog(s, s.start(folder / SAVER_FILE, "/c"))
         self.assertEqual(d.filled_boxes(d.shot_showing("kept", [2])), [2])
         d.click_centre(CANCEL)
         self.assertEqual(s.wait_exit(d.proc, timeout=30), 0)

@@ -11,7 +11,7 @@ from pathlib import Path
 from unittest import mock
 
 import harness
-from harness import ROOT, WineSession, wait_until
+from harness import ROOT, SAVER_FILE, WineSession, wait_until
 from settings_file import write_settings
 
 DIALOG = "<Velmora>"
@@ -33,7 +33,7 @@ class DialogDpiTest(unittest.TestCase):
         and the chosen box shows its mark: (left, top, right, bottom) and the shot."""
         folder = s.install_copy()
         write_settings(folder, 0)
-        s.start(folder / "Velmora.scr", "/c")
+        s.start(folder / SAVER_FILE, "/c")
         window = s.wait_visible(DIALOG, timeout=60)
         group = wait_until(lambda: [c for c in s.children(window.hwnd) if c.cls == GROUP_CLASS], 30)
         self.assertTrue(group)

@@ -5,7 +5,7 @@ action reached with Tab, Shift+Tab, the arrow keys, Space, Enter and Escape
 import time
 import unittest
 
-from harness import WineSession, wait_until
+from harness import SAVER_FILE, WineSession, wait_until
 from settings_file import settings_bytes, write_settings
 from test_settings_dialog import DIALOG, FILE_DIALOG, LABEL, Dialog
 
@@ -23,7 +23,7 @@ class DialogKeyboardTest(unittest.TestCase):
     def test_choose_set_track_save_open_file_chooser_and_escape(self):
         with WineSession(name="settings-dialog-keys") as s:
             folder = s.install_copy()
-            scr = folder / "Velmora.scr"
+            scr = folder / SAVER_FILE
             written = write_settings(folder, 0, 0)
 
             # The focus starts on 設定; back past the disabled "..." and track

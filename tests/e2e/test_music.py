@@ -18,7 +18,8 @@ import time
 import unittest
 from pathlib import Path
 
-from harness import AUDIO_FRAME_BYTES, AUDIO_RATE, RENDERER_TITLE, RUN_WINDOW, WineSession, wait_until
+from harness import (AUDIO_FRAME_BYTES, AUDIO_RATE, RENDERER_TITLE, RUN_WINDOW, SAVER_FILE,
+                     WineSession, wait_until)
 from settings_file import write_settings
 
 TONE_SAMPLE = 1 << 16  # a left sample above this (in 32-bit units) is tone, not silence
@@ -88,7 +89,7 @@ class MusicRun:
         self.test, self.s = test, session
         s = session
         start = mark(s)
-        proc = s.start(folder / "Velmora.scr", "/s", cwd=folder)
+        proc = s.start(folder / SAVER_FILE, "/s", cwd=folder)
         s.wait_window(RENDERER_TITLE, timeout=60)
         if sounding:
             test.assertTrue(wait_until(lambda: Sound(s.audio_bytes(start)).tone(), 60), "no tone came")

@@ -9,7 +9,7 @@ import wave
 from pathlib import Path
 
 import harness
-from harness import ROOT, WineSession, wait_until
+from harness import ROOT, SAVER_FILE, WineSession, wait_until
 from settings_file import write_settings
 from test_settings_dialog import CANCEL, Dialog
 
@@ -38,7 +38,7 @@ class PlantedDllTest(unittest.TestCase):
                 sound.writeframes(b"\0\0" * 8000)
             write_settings(folder, 2, 0, s.wine_path(folder / "tone.wav"))
 
-            run = s.start(folder / "Velmora.scr", "/s")
+            run = s.start(folder / SAVER_FILE, "/s")
             s.wait_visible(harness.RENDERER_TITLE, timeout=90)
             s.wait_frames(30)  # drawing, the music started with the run
             # Keys reach the renderer once it has the focus.
@@ -46,12 +46,12 @@ class PlantedDllTest(unittest.TestCase):
             s.xdotool("key", "a")
             self.assertEqual(s.wait_exit(run, timeout=60), 0)
 
-            dialog = s.start(folder / "Velmora.scr", "/c")
+            dialog = s.start(folder / SAVER_FILE, "/c")
             Dialog(s, dialog).click_centre(CANCEL)
             self.assertEqual(s.wait_exit(dialog, timeout=60), 0)
 
             host, hwnd = s.start_host(100, 100, 152, 112)
-            preview = s.start(folder / "Velmora.scr", "/p", str(hwnd))
+            preview = s.start(folder / SAVER_FILE, "/p", str(hwnd))
             self.assertTrue(wait_until(lambda: s.children(hwnd), 60))
             host.stdin.close()
             self.assertEqual(s.wait_exit(preview, timeout=30), 0)

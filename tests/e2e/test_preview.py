@@ -12,13 +12,13 @@ from pathlib import Path
 from unittest import mock
 
 import harness
-from harness import ROOT, WineSession, wait_until
+from harness import ROOT, SAVER_FILE, WineSession, wait_until
 
 
 class PreviewTest(unittest.TestCase):
     def preview(self, s, x, y, width, height, args_format="/p {}"):
         host, hwnd = s.start_host(x, y, width, height)
-        scr = s.install_copy() / "Velmora.scr"
+        scr = s.install_copy() / SAVER_FILE
         proc = s.start(scr, *args_format.format(hwnd).split(" "))
         # The form becomes a child of the host before it is sized, and is shown
         # once it has its size.
@@ -56,11 +56,11 @@ class PreviewTest(unittest.TestCase):
             # "/P" + the number with no blank: the handle read is the number
             # without its first digit, which names no window here.
             host, hwnd = s.start_host(10, 10, 152, 112)
-            proc = s.start(s.install_copy() / "Velmora.scr", f"/P{hwnd}")
+            proc = s.start(s.install_copy() / SAVER_FILE, f"/P{hwnd}")
             self.assertEqual(s.wait_exit(proc, timeout=60), 0)
             self.assertEqual(s.children(hwnd), [])
             # With a separator in its place, the same number works.
-            proc = s.start(s.install_copy() / "Velmora.scr", f"/P:{hwnd}")
+            proc = s.start(s.install_copy() / SAVER_FILE, f"/P:{hwnd}")
             self.assertTrue(wait_until(lambda: s.children(hwnd), 60))
             self.destroy_host(s, host)
             self.assertEqual(s.wait_exit(proc, timeout=15), 0)
@@ -79,7 +79,7 @@ class PreviewTest(unittest.TestCase):
 
     def test_without_a_usable_host_the_program_ends_at_once(self):
         with WineSession(name="preview-nohost") as s:
-            scr = s.install_copy() / "Velmora.scr"
+            scr = s.install_copy() / SAVER_FILE
             for args in (["/p"], ["/p", "0"], ["/p", "12345678"], ["/p", "99999999999"]):
                 proc = s.start(scr, *args)
                 self.assertEqual(s.wait_exit(proc, timeout=60), 0, args)

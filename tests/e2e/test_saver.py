@@ -8,7 +8,8 @@ import subprocess
 import time
 import unittest
 
-from harness import PREVIEW_CLASS, RENDERER_FILE, RENDERER_TITLE, RUN_WINDOW, WineSession, wait_until
+from harness import (PREVIEW_CLASS, RENDERER_FILE, RENDERER_TITLE, RUN_WINDOW, SAVER_FILE,
+                     WineSession, wait_until)
 
 MESSAGE_TITLE = "Velmora (ScreenSaver)"
 MISSING_RENDERER = "Velmora.dll が Velmora.scr と同じﾌｫﾙﾀﾞに見つかりません！"
@@ -27,7 +28,7 @@ def renderer_processes(session) -> int:
 class SaverRunTest(unittest.TestCase):
     def start_run(self, s, *args):
         folder = s.install_copy()
-        scr = folder / "Velmora.scr"
+        scr = folder / SAVER_FILE
         run = s.start(scr, *args)
         renderer = s.wait_window(RENDERER_TITLE, timeout=90)
         form = s.wait_window(RUN_WINDOW, timeout=30)
@@ -75,7 +76,7 @@ class SaverRunTest(unittest.TestCase):
 
     def test_two_runs_started_at_the_same_moment_make_one_run(self):
         with WineSession(name="saver-together") as s:
-            scr = s.install_copy() / "Velmora.scr"
+            scr = s.install_copy() / SAVER_FILE
             # One of the two ends at once, before it reads the settings or
             # starts any music; the other runs with one renderer.
             together = s.start_probe("together", "2", f'"{s.wine_path(scr)}" /s')
@@ -94,7 +95,7 @@ class SaverRunTest(unittest.TestCase):
             # A renderer that an earlier run left behind.
             s.start(s.wine_path(folder / RENDERER_FILE))
             renderer = s.wait_window(RENDERER_TITLE, timeout=90)
-            run = s.start(folder / "Velmora.scr", "/s")
+            run = s.start(folder / SAVER_FILE, "/s")
             s.wait_window(RUN_WINDOW, timeout=60)
             time.sleep(2.0)  # time for a second renderer to show itself
             self.assertEqual(renderer_processes(s), 1)
@@ -119,7 +120,7 @@ class SaverRunTest(unittest.TestCase):
 
     def test_other_requests_end_silently(self):
         with WineSession(name="saver-other") as s:
-            scr = s.install_copy() / "Velmora.scr"
+            scr = s.install_copy() / SAVER_FILE
             for args in (["/a"], ["S"], ["/"]):
                 proc = s.start(scr, *args)
                 self.assertEqual(s.wait_exit(proc, timeout=60), 0, args)
@@ -135,7 +136,7 @@ class MissingRendererTest(unittest.TestCase):
             folder = s.install_copy()
             (folder / RENDERER_FILE).unlink(missing_ok=True)
             for args in (["/s"], ["/c"], [], ["/a"]):
-                proc = s.start(folder / "Velmora.scr", *args)
+                proc = s.start(folder / SAVER_FILE, *args)
                 box = s.wait_visible(MESSAGE_TITLE, timeout=60)
                 self.assertEqual(box.cls, "#32770", args)
                 texts = [child.title for child in s.children(box.hwnd)]
@@ -153,7 +154,7 @@ class MissingRendererTest(unittest.TestCase):
             folder = s.install_copy()
             (folder / RENDERER_FILE).unlink(missing_ok=True)
             host, hwnd = s.start_host(100, 100, 152, 112)
-            proc = s.start(folder / "Velmora.scr", "/p", str(hwnd))
+            proc = s.start(folder / SAVER_FILE, "/p", str(hwnd))
             child = wait_until(lambda: [c for c in s.children(hwnd) if c.cls == PREVIEW_CLASS], 60)
             self.assertTrue(child, "no preview form in the host")
             self.assertIsNone(s.find_window(MESSAGE_TITLE))

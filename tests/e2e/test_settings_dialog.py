@@ -10,7 +10,7 @@ import subprocess
 import time
 import unittest
 
-from harness import RENDERER_TITLE, WineSession, wait_until
+from harness import RENDERER_TITLE, SAVER_FILE, WineSession, wait_until
 from settings_file import settings_bytes, write_settings
 
 DIALOG = "<Velmora>"
@@ -102,7 +102,7 @@ class SettingsDialogTest(unittest.TestCase):
     def test_loads_paints_chooses_refuses_copies_and_closes_without_writing(self):
         with WineSession(name="settings-dialog") as s:
             folder = s.install_copy()
-            scr = folder / "Velmora.scr"
+            scr = folder / SAVER_FILE
             written = write_settings(folder, 1, 7)
             proc = s.start(scr, "/c")
             d = Dialog(s, proc)
@@ -206,7 +206,7 @@ class SettingsDialogTest(unittest.TestCase):
 
     def save_flow(self, s, folder, music, launched):
         # No settings file: kind 0.
-        proc = s.start(folder / "Velmora.scr", "/c")
+        proc = s.start(folder / SAVER_FILE, "/c")
         d = Dialog(s, proc)
         self.assertEqual(d.filled_boxes(d.shot_showing("no-settings", [0])), [0])
 

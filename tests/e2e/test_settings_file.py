@@ -12,7 +12,7 @@ import subprocess
 import time
 import unittest
 
-from harness import PROBE, WineSession, wait_until
+from harness import PROBE, SAVER_FILE, WineSession, wait_until
 from settings_file import KEY_FILE, KEY_KIND, KEY_TRACK, write_settings
 from test_code_pages import SAVE_FAILED
 from test_music import MusicRun, make_tone
@@ -45,7 +45,7 @@ class SettingsFileTest(unittest.TestCase):
             holder = s.start(PROBE, "hold-shared", s.wine_path(folder / "Velmora.ini"),
                              stdin=subprocess.PIPE)
             self.assertEqual(holder.stdout.readline().strip(), b"held")
-            d = Dialog(s, s.start(folder / "Velmora.scr", "/c"))
+            d = Dialog(s, s.start(folder / SAVER_FILE, "/c"))
             d.click_centre(LABEL[1], True)
             started = time.monotonic()
             d.click_centre(SAVE)
@@ -72,7 +72,7 @@ class SettingsFileTest(unittest.TestCase):
             holder = s.start(PROBE, "hold", s.wine_path(user / "Velmora.ini"),
                              stdin=subprocess.PIPE)
             self.assertEqual(holder.stdout.readline().strip(), b"held")
-            proc = s.start(folder / "Velmora.scr", "/c")
+            proc = s.start(folder / SAVER_FILE, "/c")
             text = self.message_text(s)
             self.assertIn(LOAD_FAILED, text)
             self.assertIn("\\AppData\\Roaming\\Velmora\\Velmora.ini", text)
@@ -91,7 +91,7 @@ class SettingsFileTest(unittest.TestCase):
         with WineSession(name="utf16-settings") as s:
             folder = s.install_copy()
             (folder / "Velmora.ini").write_bytes(utf16_settings(1, 5))
-            d = Dialog(s, s.start(folder / "Velmora.scr", "/c"))
+            d = Dialog(s, s.start(folder / SAVER_FILE, "/c"))
             self.assertEqual(d.filled_boxes(d.shot_showing("utf16", [1])), [1])
             d.click_centre(LABEL[0], True)
             d.click_centre(SAVE)
@@ -107,7 +107,7 @@ class SettingsFileTest(unittest.TestCase):
             self.assertGreater(len(path), 300)
             write_settings(folder, 2, 0, path)
             # Loaded whole, and saved whole again.
-            d = Dialog(s, s.start(folder / "Velmora.scr", "/c"))
+            d = Dialog(s, s.start(folder / SAVER_FILE, "/c"))
             d.click_centre(SAVE)
             self.assertEqual(s.wait_exit(d.proc, timeout=30), 0)
             self.assertIn(KEY_FILE + b"=" + path + b"\r\n", (folder / "Velmora.ini").read_bytes())
@@ -120,7 +120,7 @@ class SettingsFileTest(unittest.TestCase):
             content = (b"[" * 200_000 + b"\r\n[Section]\r\n" + KEY_KIND + b"=2\r\n" + KEY_TRACK +
                        b"=0\r\n")
             (folder / "Velmora.ini").write_bytes(content)
-            d = Dialog(s, s.start(folder / "Velmora.scr", "/c"))
+            d = Dialog(s, s.start(folder / SAVER_FILE, "/c"))
             # Kind 2 without a file falls back to no music.
             self.assertEqual(d.filled_boxes(d.shot_showing("damaged", [0])), [0])
             d.click_centre(CANCEL)

@@ -14,7 +14,6 @@
 #include <vector>
 
 #include "contract/run_contract.h"
-#include "renderer/win32/frame_counter.h"
 
 namespace {
 
@@ -244,7 +243,7 @@ int StartTogether(int count, const char* command_line) {
 
 // The frames the running renderer has drawn so far.
 int Frames() {
-    HANDLE mapping = OpenFileMappingW(FILE_MAP_READ, FALSE, velmora::renderer::kFrameCounterName);
+    HANDLE mapping = OpenFileMappingW(FILE_MAP_READ, FALSE, velmora::contract::kRendererFrameCount);
     if (mapping == nullptr) {
         return 1;
     }
