@@ -148,6 +148,8 @@ class MissingRendererTest(unittest.TestCase):
                 s.probe("post", MESSAGE_TITLE, str(WM_COMMAND), str(IDOK), check=True)
                 self.assertEqual(s.wait_exit(proc, timeout=30), 0, args)
                 self.assertIsNone(s.find_window(RUN_WINDOW), args)
+                # The next request's box must not be taken for this one.
+                wait_until(lambda: s.find_window(MESSAGE_TITLE) is None, 30)
 
     def test_preview_needs_no_renderer(self):
         with WineSession(name="saver-missing-preview") as s:
