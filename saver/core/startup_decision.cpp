@@ -24,13 +24,12 @@ StartupDecision DecideWithSettings(text::Cp932View argument_text, bool renderer_
         return {StartupAction::ReportMissingRenderer};
     }
     const char mode = ModeLetter(argument_text);
-    if (mode == 'C') {
+    // Explorer's Configure on the file starts it with no arguments at all:
+    // the user asked for the settings, as with /c.
+    if (mode == 'C' || argument_text.empty()) {
         return {StartupAction::ShowSettingsDialog};
     }
     if (mode == 'S') {
-        return {StartupAction::StartRun, 0, true};
-    }
-    if (argument_text.empty()) {
         return {StartupAction::StartRun};
     }
     return {StartupAction::EndProgram};

@@ -20,10 +20,9 @@ enum class StartupAction {
 struct StartupDecision {
     StartupAction action = StartupAction::EndProgram;
     std::int32_t preview_host = 0;  // ShowPreview: the host window's number
-    bool hide_cursor = false;       // StartRun: hide the mouse cursor for the run
 };
 
-// A run (/s or no argument text) and the settings dialog (/c) take the
+// A run (/s) and the settings dialog (/c or no argument text) take the
 // session's busy lock before they look for other copies and hold it for the
 // life of the process: of two started at the same moment only one gets it,
 // while the windows that mark a busy copy come up only later. Other requests
@@ -44,7 +43,7 @@ struct OtherCopies {
 StartupDecision DecideOnArrival(text::Cp932View argument_text, const OtherCopies& others);
 
 // Second step, once the settings are loaded and the renderer looked for:
-// the message, the dialog (/c), the run (/s or no argument) or the end.
+// the message, the dialog (/c or no argument), the run (/s) or the end.
 StartupDecision DecideWithSettings(text::Cp932View argument_text, bool renderer_present);
 
 }  // namespace velmora::saver

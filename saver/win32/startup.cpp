@@ -65,11 +65,8 @@ void StartProgram(SaverProgram& program) {
             if (const auto playable = text::SoundCallPath(program.music.file)) {
                 program.music.file = *playable;
             }
-            if (decision.hide_cursor) {
-                ShowCursor(FALSE);
-            }
-            program.run =
-                std::make_unique<RunWindow>(program.music, RendererPath(), decision.hide_cursor);
+            ShowCursor(FALSE);
+            program.run = std::make_unique<RunWindow>(program.music, RendererPath(), true);
             program.run->Start();
             return;
         case StartupAction::ReportMissingRenderer:

@@ -13,7 +13,9 @@ from harness import (PREVIEW_CLASS, RENDERER_FILE, RENDERER_TITLE, RUN_WINDOW, S
 
 MESSAGE_TITLE = "Velmora (ScreenSaver)"
 MISSING_RENDERER = "Velmora.dll が Velmora.scr と同じﾌｫﾙﾀﾞに見つかりません！"
+DIALOG = "<Velmora>"
 WM_CLOSE = 0x0010
+WM_SYSCOMMAND, SC_CLOSE = 0x0112, 0xF060
 WM_COMMAND = 0x0111
 IDOK = 1
 
@@ -103,12 +105,16 @@ class SaverRunTest(unittest.TestCase):
             code, _ = self.end_renderer_by_key(s, run)
             self.assertEqual(code, 0)
 
-    def test_empty_argument_text_runs_too(self):
+    def test_no_argument_text_opens_the_settings(self):
+        # Explorer's Configure on the file starts it with no arguments.
         with WineSession(name="saver-empty") as s:
-            _, run, _, form = self.start_run(s)
-            self.assertFalse(form.visible)
-            code, _ = self.end_renderer_by_key(s, run)
-            self.assertEqual(code, 0)
+            proc = s.start(s.install_copy() / SAVER_FILE)
+            s.wait_visible(DIALOG, timeout=60)
+            self.assertIsNone(s.find_window(RUN_WINDOW))
+            self.assertEqual(renderer_processes(s), 0)
+            s.probe("post", DIALOG, str(WM_SYSCOMMAND), str(SC_CLOSE), check=True)
+            self.assertEqual(s.wait_exit(proc, timeout=30), 0)
+            self.assertEqual(renderer_processes(s), 0)
 
     def test_close_request_from_outside_ends_the_run_and_leaves_the_renderer(self):
         with WineSession(name="saver-close") as s:
