@@ -134,6 +134,16 @@ void DialogWindows::LayOut(Scale scale, HFONT track_box_font, POINT top_left) co
     const SIZE size = FormSize(scale);
     SetWindowPos(form_, nullptr, top_left.x, top_left.y, size.cx, size.cy,
                  SWP_NOZORDER | SWP_NOACTIVATE);
+    // Where the frame comes out otherwise than its DPI's (a platform that keeps
+    // frames at the system's DPI), the client area still gets its size.
+    const PixelRect client = ToPixels({0, 0, kClientWidth, kClientHeight}, scale);
+    RECT measured{};
+    GetClientRect(form_, &measured);
+    if (measured.right != client.width || measured.bottom != client.height) {
+        SetWindowPos(form_, nullptr, 0, 0, size.cx + client.width - measured.right,
+                     size.cy + client.height - measured.bottom,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 }
 
 void DialogWindows::Destroy() {
