@@ -99,8 +99,8 @@ void PreviewWindow::Show(std::int32_t host_number) {
          static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)), LoadCursorA(nullptr, IDC_ARROW)},
         kPreviewWindowCaption, this);
     still_ = static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr),
-                                             MAKEINTRESOURCEA(StillForTheDpi(dpi)), IMAGE_BITMAP,
-                                             0, 0, LR_CREATEDIBSECTION));
+                                             MAKEINTRESOURCEA(StillForTheDpi(dpi)), IMAGE_BITMAP, 0,
+                                             0, LR_CREATEDIBSECTION));
 
     // A child of the host from here on (a child has no popup style).
     const LONG style = GetWindowLongA(window_, GWL_STYLE);

@@ -37,8 +37,7 @@ void DialogPainting::ChangeScale(Scale scale) {
 void DialogPainting::MakeFontsAndPictures(Scale scale) {
     look_.scale = scale;
     const int dpi = button_control::DpiOf(scale);
-    const LOGFONTW label_font =
-        button_control::CaptionLogFont(button_control::DesignedFont(), dpi);
+    const LOGFONTW label_font = button_control::CaptionLogFont(button_control::DesignedFont(), dpi);
     look_.label_font = CreateFontIndirectW(&label_font);
     track_box_font_ = DefaultFontAt(dpi);
     look_.empty_box = LoadSelectionBox(instance_, false, scale);

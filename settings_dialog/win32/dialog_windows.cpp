@@ -58,8 +58,8 @@ PixelRect WindowPlace(const ControlPlace& place, Scale scale) {
 
 }  // namespace
 
-bool DialogWindows::Create(HINSTANCE instance, Scale scale, HFONT track_box_font,
-                           WNDPROC procedure, void* owner) {
+bool DialogWindows::Create(HINSTANCE instance, Scale scale, HFONT track_box_font, WNDPROC procedure,
+                           void* owner) {
     RegisterClasses(instance, procedure);
     const SIZE size = FormSize(scale);
     form_ = CreateWindowExA(kFormExStyle, contract::kSettingsDialogClass, kDialogCaption,

@@ -30,8 +30,8 @@ int SystemDpi() {
 int MonitorDpi(HMONITOR monitor) {
     using DpiForMonitor = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
     constexpr int kEffectiveDpi = 0;  // MDT_EFFECTIVE_DPI
-    static const auto kCall = reinterpret_cast<DpiForMonitor>(
-        OptionalSystemFunction(L"shcore.dll", "GetDpiForMonitor"));
+    static const auto kCall =
+        reinterpret_cast<DpiForMonitor>(OptionalSystemFunction(L"shcore.dll", "GetDpiForMonitor"));
     UINT dpi_x = 0;
     UINT dpi_y = 0;
     if (kCall == nullptr || monitor == nullptr ||

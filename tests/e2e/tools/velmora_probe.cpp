@@ -438,7 +438,8 @@ int Usage() {
     std::fprintf(stderr,
                  "usage: velmora_probe find TITLE | wait TITLE MS | wait-gone TITLE MS |\n"
                  "       post TITLE MSG [WPARAM [LPARAM]] | children HWND | foreground |\n"
-                 "       screensaver-window | host X Y W H [unaware|system|permonitor] | together COUNT COMMAND_LINE | acp |\n"
+                 "       screensaver-window | host X Y W H [unaware|system|permonitor] | together "
+                 "COUNT COMMAND_LINE | acp |\n"
                  "       load DLL | hold FILE | hold-shared FILE | frames |\n"
                  "       display-state TITLE 0|1|2 | set-mode W H | resources PID\n");
     return 2;

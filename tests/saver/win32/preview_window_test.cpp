@@ -161,7 +161,8 @@ Awareness g_awareness_at_creation = nullptr;
 
 LRESULT CALLBACK NoteFormCreation(int code, WPARAM wparam, LPARAM lparam) {
     char name[32] = {};
-    if (code == HCBT_CREATEWND && GetClassNameA(reinterpret_cast<HWND>(wparam), name, sizeof name) &&
+    if (code == HCBT_CREATEWND &&
+        GetClassNameA(reinterpret_cast<HWND>(wparam), name, sizeof name) &&
         lstrcmpA(name, contract::kPreviewWindowClass) == 0) {
         g_awareness_at_creation = g_thread_awareness();
     }
@@ -175,9 +176,9 @@ TEST(PreviewAwareness, TheFormIsMadeInTheAwarenessOfItsHost) {
                 g_same_awareness);
     HHOOK hook = SetWindowsHookExA(WH_CBT, NoteFormCreation, nullptr, GetCurrentThreadId());
     const Awareness own = g_thread_awareness();
-    for (const Awareness awareness : {DPI_AWARENESS_CONTEXT_UNAWARE,
-                                      DPI_AWARENESS_CONTEXT_SYSTEM_AWARE,
-                                      DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE}) {
+    for (const Awareness awareness :
+         {DPI_AWARENESS_CONTEXT_UNAWARE, DPI_AWARENESS_CONTEXT_SYSTEM_AWARE,
+          DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE}) {
         SCOPED_TRACE(::testing::Message() << awareness);
         g_set_thread_awareness(awareness);
         testing::HostWindow host(nullptr, RECT{50, 50, 202, 162}, RGB(255, 255, 255),

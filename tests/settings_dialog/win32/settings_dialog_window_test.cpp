@@ -199,8 +199,8 @@ TEST_F(SettingsDialogWindowTest, ADpiChangeLaysTheDialogOutForTheNewDpi) {
             const PixelRect expected = ToPixels({0, 0, kClientWidth, kClientHeight}, scale);
             EXPECT_EQ(client.right, expected.width);
             EXPECT_EQ(client.bottom, expected.height);
-            for (const ControlId id : {ControlId::MusicGroup, ControlId::SaveButton,
-                                       ControlId::ChooseFileButton}) {
+            for (const ControlId id :
+                 {ControlId::MusicGroup, ControlId::SaveButton, ControlId::ChooseFileButton}) {
                 HWND window = id == ControlId::MusicGroup ? group : Control(form, id);
                 EXPECT_EQ(place_in_parent(window), ToPixels(Place(id).rect, scale))
                     << static_cast<int>(id);
@@ -227,7 +227,8 @@ TEST_F(SettingsDialogWindowTest, ADpiChangeLaysTheDialogOutForTheNewDpi) {
         RECT before{};
         GetWindowRect(form, &before);
         RECT suggested{40, 30, 40 + 900, 30 + 700};
-        SendMessageA(form, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+        SendMessageA(form, WM_DPICHANGED, MAKEWPARAM(144, 144),
+                     reinterpret_cast<LPARAM>(&suggested));
         RECT moved{};
         GetWindowRect(form, &moved);
         EXPECT_EQ(moved.left, 40);
