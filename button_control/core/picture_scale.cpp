@@ -5,6 +5,13 @@
 
 namespace velmora::button_control {
 
+int DpiToDrawFor(int told_dpi, int system_dpi) {
+    if (told_dpi > 0) {
+        return told_dpi;
+    }
+    return system_dpi > 0 ? system_dpi : kPictureDpis.front();
+}
+
 int PictureDpiFor(int screen_dpi) {
     int chosen = kPictureDpis.front();
     for (const int dpi : kPictureDpis) {

@@ -9,6 +9,11 @@
 
 namespace velmora::button_control {
 
+// The DPI a window is laid out and its pictures chosen for: the one the
+// platform tells for the window or its monitor (0 where it cannot, as before
+// Windows 8.1 or 10), else the system's DPI, else the 96 of the design.
+int DpiToDrawFor(int told_dpi, int system_dpi);
+
 // 100, 125, 150 and 200 % of the 96 dots per inch the pictures were designed at.
 inline constexpr std::array<int, 4> kPictureDpis = {96, 120, 144, 192};
 

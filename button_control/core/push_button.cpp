@@ -312,6 +312,13 @@ ButtonReaction PushButton::Resize(PixelSize size) {
     return reaction;
 }
 
+ButtonReaction PushButton::ChangeScale(Scale scale) {
+    scale_ = scale;
+    ButtonReaction reaction;
+    ApplyEnabledLook(reaction);
+    return reaction;
+}
+
 // The poll also re-arms the hover, as a move would, while the cursor rests on
 // the button: losing the focus ends the hover, and a focus that comes back
 // with the cursor unmoved (a message box closed from the keyboard, a Tab) sees

@@ -118,6 +118,9 @@ class PushButton {
     ButtonReaction FocusGained();
     ButtonReaction FocusLost();
     ButtonReaction Resize(PixelSize size);
+    // The container's DPI changed: the face is drawn again at the new scale,
+    // with the look a resize gives it (the resize to the new size follows).
+    ButtonReaction ChangeScale(Scale scale);
     // One tick of the mouse poll. The hover ends when the window under the
     // cursor is anything but the control's own (the parent form, another
     // control with a window, another program); over its own window the tick

@@ -10,13 +10,6 @@ namespace velmora::button_control {
 
 namespace {
 
-int ScreenDpiY() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return dpi > 0 ? dpi : 96;
-}
-
 COLORREF ResolvedColour(std::int32_t colour) {
     const auto bits = static_cast<std::uint32_t>(colour);
     if ((bits & 0x80000000u) != 0) {
@@ -43,7 +36,7 @@ LOGFONTW CaptionLogFont(const Font& font, int dpi_y) {
     return log_font;
 }
 
-Font FontFromWindow(HWND window) {
+Font FontFromWindow(HWND window, int dpi_y) {
     const auto handle = reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0));
     LOGFONTW log_font{};
     if (handle == nullptr || GetObjectW(handle, sizeof log_font, &log_font) == 0) {
@@ -53,7 +46,7 @@ Font FontFromWindow(HWND window) {
     font.name = text::Cp932FromWide(log_font.lfFaceName);
     // Point sizes in quarters, as the toolkit's fonts keep them.
     const double pixels = std::abs(log_font.lfHeight);
-    font.size = std::round(pixels * 72.0 / ScreenDpiY() * 4) / 4;
+    font.size = std::round(pixels * 72.0 / dpi_y * 4) / 4;
     font.weight = static_cast<std::int16_t>(log_font.lfWeight);
     font.charset = log_font.lfCharSet;
     font.italic = log_font.lfItalic != 0;
@@ -63,7 +56,7 @@ Font FontFromWindow(HWND window) {
 }
 
 void DrawCaption(HDC dc, const CaptionLabel& label, Scale scale) {
-    const LOGFONTW log_font = CaptionLogFont(*label.font, ScreenDpiY());
+    const LOGFONTW log_font = CaptionLogFont(*label.font, DpiOf(scale));
     HFONT font = CreateFontIndirectW(&log_font);
     HGDIOBJ previous_font = SelectObject(dc, font);
     const int left = TwipsToPixels(label.left, scale.x);

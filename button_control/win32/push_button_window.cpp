@@ -5,9 +5,11 @@
 #include <optional>
 #include <string>
 
+#include "button_control/core/picture_scale.h"
 #include "button_control/win32/caption_drawing.h"
 #include "platform_edge/win32/guarded_entry.h"
 #include "platform_edge/win32/window_owner.h"
+#include "system_dlls/win32/dpi_calls.h"
 #include "text/win32/wide_text.h"
 
 namespace velmora::button_control {
@@ -16,12 +18,10 @@ namespace {
 
 constexpr UINT_PTR kMousePollTimerId = 1;
 
-Scale ScreenScale() {
-    HDC screen = GetDC(nullptr);
-    const Scale scale =
-        ScaleForDpi(GetDeviceCaps(screen, LOGPIXELSX), GetDeviceCaps(screen, LOGPIXELSY));
-    ReleaseDC(nullptr, screen);
-    return scale;
+// The scale of the window's DPI (that of its top-level window), else the system's.
+Scale ScaleOfWindow(HWND window) {
+    const int dpi = DpiToDrawFor(system_dlls::WindowDpi(window), system_dlls::SystemDpi());
+    return ScaleForDpi(dpi, dpi);
 }
 
 MouseButton ButtonOf(UINT message) {
@@ -78,7 +78,7 @@ LRESULT CALLBACK PushButtonProc(HWND window, UINT message, WPARAM wparam, LPARAM
 }  // namespace
 
 PushButtonWindow::PushButtonWindow(HWND window)
-    : window_(window), scale_(ScreenScale()), button_(scale_) {}
+    : window_(window), scale_(ScaleOfWindow(window)), button_(scale_) {}
 
 void PushButtonWindow::Initialize() {
     Carry(button_.Initialize());
@@ -99,6 +99,11 @@ void PushButtonWindow::SetEnabled(bool enabled) {
     }
     Carry(button_.SetEnabled(enabled));
     EnableWindow(window_, enabled ? TRUE : FALSE);
+}
+
+void PushButtonWindow::SetScale(Scale scale) {
+    scale_ = scale;
+    Carry(button_.ChangeScale(scale));
 }
 
 void PushButtonWindow::SetFontColour(std::int32_t colour) {
@@ -138,7 +143,7 @@ void PushButtonWindow::Carry(const ButtonReaction& reaction) {
 }
 
 Font PushButtonWindow::AmbientFont() const {
-    return FontFromWindow(GetParent(window_));
+    return FontFromWindow(GetParent(window_), DpiOf(scale_));
 }
 
 LRESULT PushButtonWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {

@@ -37,6 +37,10 @@ class PushButtonWindow {
     // never rests on a disabled window. The window is enabled or disabled
     // with the button.
     void SetEnabled(bool enabled);
+    // The container moved to a monitor of another DPI: the face is drawn at
+    // its scale (a button starts at its window's DPI). The container then
+    // gives the button its new place and size.
+    void SetScale(Scale scale);
     void SetFontColour(std::int32_t colour);
     void SetVisible(bool visible);
     void LoadProperties(const PropertyBag& bag);

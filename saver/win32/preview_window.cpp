@@ -1,15 +1,14 @@
 #include "saver/win32/preview_window.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "button_control/core/picture_scale.h"
-
 #include "contract/run_contract.h"
 #include "saver/core/preview_geometry.h"
 #include "saver/core/saver_texts.h"
 #include "saver/win32/program_window.h"
 #include "saver/win32/resource_ids.h"
+#include "system_dlls/win32/dpi_calls.h"
 
 namespace velmora::saver {
 
@@ -20,17 +19,14 @@ namespace {
 constexpr UINT_PTR kHostWatchTimer = 1;
 constexpr UINT kHostWatchMs = 250;
 
-double ScreenTwipsPerPixel(int index) {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, index);
-    ReleaseDC(nullptr, screen);
-    return TwipsPerPixel(dpi);
+// The DPI the host window is drawn for, else the system's.
+int HostDpi(HWND host) {
+    return button_control::DpiToDrawFor(system_dlls::WindowDpi(host), system_dlls::SystemDpi());
 }
 
-// The still made for the screen's DPI, so that it fills the preview area,
-// which grows with the DPI.
-int StillForTheScreen() {
-    const auto dpi = static_cast<int>(std::lround(1440.0 / ScreenTwipsPerPixel(LOGPIXELSY)));
+// The still made for the host's DPI, so that it fills the preview area, which
+// grows with the DPI.
+int StillForTheDpi(int dpi) {
     return IDB_PREVIEW_STILL + IDB_PREVIEW_STILL_SET_STEP * button_control::PictureSetFor(dpi);
 }
 
@@ -86,19 +82,24 @@ void PreviewWindow::Show(std::int32_t host_number) {
         EndProcessNow();
     }
     host_ = host;
+    // Made in the host's DPI awareness, as Windows wants a child, and so
+    // measured in the host's pixels.
+    const system_dlls::AwarenessOfWindow awareness(host);
 
     RECT host_rect{};
     GetWindowRect(host, &host_rect);
+    const int dpi = HostDpi(host);
+    const double twips_per_pixel = TwipsPerPixel(dpi);
     const PreviewGeometry geometry =
         PreviewGeometryFor(host_rect.right - host_rect.left, host_rect.bottom - host_rect.top,
-                           ScreenTwipsPerPixel(LOGPIXELSX), ScreenTwipsPerPixel(LOGPIXELSY));
+                           twips_per_pixel, twips_per_pixel);
 
     window_ = CreateHiddenPopup(
         {contract::kPreviewWindowClass, platform_edge::GuardedWindowProc<Procedure>,
          static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)), LoadCursorA(nullptr, IDC_ARROW)},
         kPreviewWindowCaption, this);
     still_ = static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr),
-                                             MAKEINTRESOURCEA(StillForTheScreen()), IMAGE_BITMAP, 0,
+                                             MAKEINTRESOURCEA(StillForTheDpi(dpi)), IMAGE_BITMAP, 0,
                                              0, LR_CREATEDIBSECTION));
 
     // A child of the host from here on (a child has no popup style).

@@ -1,22 +1,52 @@
 #include "settings_dialog/win32/dialog_painting.h"
 
 #include "button_control/core/font.h"
+#include "button_control/core/picture_scale.h"
 #include "button_control/win32/caption_drawing.h"
 #include "settings_dialog/core/background_gradient.h"
+#include "system_dlls/win32/dpi_calls.h"
 
 namespace velmora::settings_dialog {
 
-DialogPainting::DialogPainting(HINSTANCE instance, Scale scale) {
-    look_.scale = scale;
-    const LOGFONTW label_font = button_control::CaptionLogFont(button_control::DesignedFont(),
-                                                               button_control::DpiOf(scale));
-    look_.label_font = CreateFontIndirectW(&label_font);
-    look_.empty_box = LoadSelectionBox(instance, false, scale);
-    look_.filled_box = LoadSelectionBox(instance, true, scale);
+namespace {
+
+// The default font, which the system makes for its own DPI, at another DPI.
+HFONT DefaultFontAt(int dpi) {
+    LOGFONTW font{};
+    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
+    font.lfHeight =
+        MulDiv(font.lfHeight, dpi, button_control::DpiToDrawFor(0, system_dlls::SystemDpi()));
+    return CreateFontIndirectW(&font);
+}
+
+}  // namespace
+
+DialogPainting::DialogPainting(HINSTANCE instance, Scale scale) : instance_(instance) {
+    MakeFontsAndPictures(scale);
 }
 
 DialogPainting::~DialogPainting() {
+    DeleteFontsAndPictures();
+}
+
+void DialogPainting::ChangeScale(Scale scale) {
+    DeleteFontsAndPictures();
+    MakeFontsAndPictures(scale);
+}
+
+void DialogPainting::MakeFontsAndPictures(Scale scale) {
+    look_.scale = scale;
+    const int dpi = button_control::DpiOf(scale);
+    const LOGFONTW label_font = button_control::CaptionLogFont(button_control::DesignedFont(), dpi);
+    look_.label_font = CreateFontIndirectW(&label_font);
+    track_box_font_ = DefaultFontAt(dpi);
+    look_.empty_box = LoadSelectionBox(instance_, false, scale);
+    look_.filled_box = LoadSelectionBox(instance_, true, scale);
+}
+
+void DialogPainting::DeleteFontsAndPictures() {
     DeleteObject(look_.label_font);
+    DeleteObject(track_box_font_);
     DeleteObject(look_.empty_box);
     DeleteObject(look_.filled_box);
 }

@@ -1,7 +1,8 @@
 #pragma once
 // What the dialog draws itself: the gradient back images of the window and
 // the music group, and over them the windowless controls, with the label font
-// and the two selection pictures they are drawn with.
+// and the two selection pictures they are drawn with; and the track box's
+// font. Fonts and pictures are those of the dialog's scale.
 
 #include <windows.h>
 
@@ -18,7 +19,13 @@ class DialogPainting {
     DialogPainting& operator=(const DialogPainting&) = delete;
     ~DialogPainting();
 
+    // The fonts and pictures of another scale (the dialog moved to a monitor
+    // of another DPI); the back images follow at the next PaintBackground.
+    void ChangeScale(Scale scale);
+
     HFONT LabelFont() const { return look_.label_font; }
+    // The default font at the dialog's scale.
+    HFONT TrackBoxFont() const { return track_box_font_; }
     // What the windowless controls show; invalidate a control after a change.
     WindowlessLook& Look() { return look_; }
 
@@ -31,6 +38,11 @@ class DialogPainting {
     void Invalidate(ControlId id, HWND container) const;
 
   private:
+    void MakeFontsAndPictures(Scale scale);
+    void DeleteFontsAndPictures();
+
+    HINSTANCE instance_;
+    HFONT track_box_font_ = nullptr;
     WindowlessLook look_;
     BackImage form_back_;
     BackImage group_back_;

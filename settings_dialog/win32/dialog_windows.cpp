@@ -7,6 +7,7 @@
 #include "settings_dialog/core/group_description.h"
 #include "settings_dialog/win32/dialog_resource_ids.h"
 #include "settings_dialog/win32/group_accessible.h"
+#include "system_dlls/win32/dpi_calls.h"
 
 namespace velmora::settings_dialog {
 
@@ -14,6 +15,7 @@ namespace {
 
 constexpr char kPictureBoxClassName[] = "Velmora_P.PictureBox";
 constexpr DWORD kFormStyle = WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kFormExStyle = WS_EX_CONTROLPARENT;
 constexpr int kComboListRows = 10;
 
 void RegisterClasses(HINSTANCE instance, WNDPROC procedure) {
@@ -36,30 +38,47 @@ HMENU ChildId(ControlId id) {
     return reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlWindowId(id)));
 }
 
+// The window's outer size for its client area at `scale`, with the frame of
+// that DPI.
+SIZE FormSize(Scale scale) {
+    const PixelRect client = ToPixels({0, 0, kClientWidth, kClientHeight}, scale);
+    const RECT frame = system_dlls::FrameAround({0, 0, client.width, client.height}, kFormStyle,
+                                                kFormExStyle, button_control::DpiOf(scale));
+    return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+// A windowed control's place; the combo box's height takes in its list.
+PixelRect WindowPlace(const ControlPlace& place, Scale scale) {
+    PixelRect rect = ToPixels(place.rect, scale);
+    if (place.kind == ControlKind::ComboBox) {
+        rect.height *= kComboListRows + 1;
+    }
+    return rect;
+}
+
 }  // namespace
 
-bool DialogWindows::Create(HINSTANCE instance, Scale scale, WNDPROC procedure, void* owner) {
+bool DialogWindows::Create(HINSTANCE instance, Scale scale, HFONT track_box_font, WNDPROC procedure,
+                           void* owner) {
     RegisterClasses(instance, procedure);
-    const PixelRect client = ToPixels({0, 0, kClientWidth, kClientHeight}, scale);
-    RECT frame{0, 0, client.width, client.height};
-    AdjustWindowRect(&frame, kFormStyle, FALSE);
-    form_ = CreateWindowExA(WS_EX_CONTROLPARENT, contract::kSettingsDialogClass, kDialogCaption,
-                            kFormStyle, CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
-                            frame.bottom - frame.top, nullptr, nullptr, instance, owner);
+    const SIZE size = FormSize(scale);
+    form_ = CreateWindowExA(kFormExStyle, contract::kSettingsDialogClass, kDialogCaption,
+                            kFormStyle, CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy, nullptr,
+                            nullptr, instance, owner);
     if (form_ == nullptr) {
         return false;
     }
     // Windows in tab order: the focus leaving a button being disabled goes to
     // the next of them.
     for (const ControlId id : TabOrder()) {
-        CreateControl(instance, scale, Place(id), owner);
+        CreateControl(instance, scale, track_box_font, Place(id), owner);
     }
     return true;
 }
 
-void DialogWindows::CreateControl(HINSTANCE instance, Scale scale, const ControlPlace& place,
-                                  void* owner) {
-    const PixelRect rect = ToPixels(place.rect, scale);
+void DialogWindows::CreateControl(HINSTANCE instance, Scale scale, HFONT track_box_font,
+                                  const ControlPlace& place, void* owner) {
+    const PixelRect rect = WindowPlace(place, scale);
     HWND parent = ContainerOf(place.container);
     switch (place.kind) {
         case ControlKind::PictureBox:
@@ -70,10 +89,9 @@ void DialogWindows::CreateControl(HINSTANCE instance, Scale scale, const Control
         case ControlKind::ComboBox: {
             HWND window = CreateWindowExA(
                 0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN,
-                rect.x, rect.y, rect.width, rect.height * (kComboListRows + 1), parent,
-                ChildId(place.id), instance, nullptr);
-            SendMessageA(window, WM_SETFONT,
-                         reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+                rect.x, rect.y, rect.width, rect.height, parent, ChildId(place.id), instance,
+                nullptr);
+            SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(track_box_font), FALSE);
             NameForScreenReaders(window, NameBeside(place.id));
             controls_[place.id] = window;
             return;
@@ -83,13 +101,48 @@ void DialogWindows::CreateControl(HINSTANCE instance, Scale scale, const Control
             layout.WriteProperty("Caption", place.text, button_control::kDefaultCaption);
             layout.WriteProperty("Font", button_control::FontToText(button_control::DesignedFont()),
                                  "");
-            controls_[place.id] =
+            HWND window =
                 button_control::CreatePushButton(parent, ControlWindowId(place.id), rect.x, rect.y,
                                                  rect.width, rect.height, &layout);
+            if (auto* button = button_control::PushButtonFromWindow(window)) {
+                button->SetScale(scale);
+            }
+            controls_[place.id] = window;
             return;
         }
         default:
             return;  // drawn by its container
+    }
+}
+
+void DialogWindows::LayOut(Scale scale, HFONT track_box_font, POINT top_left) const {
+    for (const ControlPlace& place : Controls()) {
+        HWND window = WindowOf(place.id);
+        if (window == nullptr) {
+            continue;
+        }
+        if (auto* button = button_control::PushButtonFromWindow(window)) {
+            button->SetScale(scale);
+        }
+        if (place.kind == ControlKind::ComboBox) {
+            SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(track_box_font), FALSE);
+        }
+        const PixelRect rect = WindowPlace(place, scale);
+        SetWindowPos(window, nullptr, rect.x, rect.y, rect.width, rect.height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    const SIZE size = FormSize(scale);
+    SetWindowPos(form_, nullptr, top_left.x, top_left.y, size.cx, size.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    // Where the frame comes out otherwise than its DPI's (a platform that keeps
+    // frames at the system's DPI), the client area still gets its size.
+    const PixelRect client = ToPixels({0, 0, kClientWidth, kClientHeight}, scale);
+    RECT measured{};
+    GetClientRect(form_, &measured);
+    if (measured.right != client.width || measured.bottom != client.height) {
+        SetWindowPos(form_, nullptr, 0, 0, size.cx + client.width - measured.right,
+                     size.cy + client.height - measured.bottom,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }
 
@@ -111,6 +164,10 @@ HWND DialogWindows::Control(ControlId id) const {
     return control != controls_.end() ? control->second : nullptr;
 }
 
+HWND DialogWindows::WindowOf(ControlId id) const {
+    return id == ControlId::MusicGroup ? group_ : Control(id);
+}
+
 std::optional<ControlId> DialogWindows::FocusedControl() const {
     HWND focus = GetFocus();
     if (focus == nullptr) {
@@ -128,7 +185,7 @@ std::optional<ControlId> DialogWindows::FocusedControl() const {
 }
 
 void DialogWindows::Focus(ControlId id) const {
-    SetFocus(id == ControlId::MusicGroup ? group_ : Control(id));
+    SetFocus(WindowOf(id));
 }
 
 void DialogWindows::FocusFirstEnabled() const {

@@ -27,10 +27,16 @@ class DialogWindows {
     DialogWindows(const DialogWindows&) = delete;
     DialogWindows& operator=(const DialogWindows&) = delete;
 
-    // Makes the windows at `scale`, in tab order; the window's and the
-    // group's messages go to `procedure`, which is handed `owner` at their
-    // creation. False when the window itself could not be made.
-    bool Create(HINSTANCE instance, Scale scale, WNDPROC procedure, void* owner);
+    // Makes the windows at `scale`, in tab order, the track box in its font;
+    // the window's and the group's messages go to `procedure`, which is
+    // handed `owner` at their creation. False when the window itself could
+    // not be made.
+    bool Create(HINSTANCE instance, Scale scale, HFONT track_box_font, WNDPROC procedure,
+                void* owner);
+    // Every window at its place and size at another scale, the window's top-left
+    // corner at `top_left` (screen pixels); the buttons draw at that scale and
+    // the track box takes its font.
+    void LayOut(Scale scale, HFONT track_box_font, POINT top_left) const;
     // Destroys the window with its children.
     void Destroy();
 
@@ -39,6 +45,8 @@ class DialogWindows {
     HWND ContainerOf(Container container) const;
     // A windowed control's window; null for the others and before it is made.
     HWND Control(ControlId id) const;
+    // The window of the music group or of a windowed control; null for the others.
+    HWND WindowOf(ControlId id) const;
 
     // The control with the keyboard focus (the combo box's rests on its edit
     // field; MusicGroup: the choices).
@@ -55,7 +63,8 @@ class DialogWindows {
     bool TrackListOpen() const;
 
   private:
-    void CreateControl(HINSTANCE instance, Scale scale, const ControlPlace& place, void* owner);
+    void CreateControl(HINSTANCE instance, Scale scale, HFONT track_box_font,
+                       const ControlPlace& place, void* owner);
 
     HWND form_ = nullptr;
     HWND group_ = nullptr;

@@ -4,24 +4,36 @@
 #include <utility>
 
 #include "button_control/core/face_geometry.h"
+#include "button_control/core/picture_scale.h"
 #include "platform_edge/win32/guarded_entry.h"
 #include "platform_edge/win32/window_owner.h"
 #include "settings_dialog/core/track_text.h"
 #include "settings_dialog/win32/group_accessible.h"
 #include "settings_dialog/win32/platform_requests.h"
 #include "settings_dialog/win32/show_settings_dialog.h"
+#include "system_dlls/win32/dpi_calls.h"
 #include "text/win32/wide_text.h"
 
 namespace velmora::settings_dialog {
 
 namespace {
 
-Scale ScreenScale() {
-    HDC screen = GetDC(nullptr);
-    const Scale scale = button_control::ScaleForDpi(GetDeviceCaps(screen, LOGPIXELSX),
-                                                    GetDeviceCaps(screen, LOGPIXELSY));
-    ReleaseDC(nullptr, screen);
-    return scale;
+// The scale of a DPI from the monitor's or the window's, else the system's.
+Scale ScaleForToldDpi(int told_dpi) {
+    const int dpi = button_control::DpiToDrawFor(told_dpi, system_dlls::SystemDpi());
+    return button_control::ScaleForDpi(dpi, dpi);
+}
+
+// The dialog opens centred on the primary screen, at the DPI of its monitor.
+Scale OpeningScale() {
+    return ScaleForToldDpi(
+        system_dlls::MonitorDpi(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY)));
+}
+
+POINT TopLeftOf(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return {rect.left, rect.top};
 }
 
 LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -69,7 +81,7 @@ SettingsDialogWindow::SettingsDialogWindow(HINSTANCE instance, settings::Setting
       store_(store),
       places_(std::move(places)),
       message_caption_(std::move(message_caption)),
-      scale_(ScreenScale()),
+      scale_(OpeningScale()),
       painting_(instance, scale_),
       dialog_(choice) {}
 
@@ -78,7 +90,8 @@ SettingsDialogWindow::~SettingsDialogWindow() {
 }
 
 void SettingsDialogWindow::RunModal() {
-    if (!windows_.Create(instance_, scale_, platform_edge::GuardedWindowProc<FormProc>, this)) {
+    if (!windows_.Create(instance_, scale_, painting_.TrackBoxFont(),
+                         platform_edge::GuardedWindowProc<FormProc>, this)) {
         return;
     }
     painting_.PaintBackground(windows_.Form(), windows_.Group());
@@ -119,6 +132,14 @@ LRESULT SettingsDialogWindow::Handle(HWND window, UINT message, WPARAM wparam, L
                 painting_.PaintBackground(windows_.Form(), windows_.Group());
             }
             return 0;
+        case WM_DPICHANGED:
+            if (is_form) {
+                const auto* suggested = reinterpret_cast<const RECT*>(lparam);
+                FollowDpi(button_control::ScaleForDpi(LOWORD(wparam), HIWORD(wparam)),
+                          {suggested->left, suggested->top});
+                return 0;
+            }
+            break;
         case WM_GETFONT:
             return reinterpret_cast<LRESULT>(painting_.LabelFont());
         case WM_SETFOCUS:
@@ -232,13 +253,14 @@ std::vector<AccessItem> SettingsDialogWindow::DescribeGroup() const {
 
 void SettingsDialogWindow::Load() {
     HWND form = windows_.Form();
-    // Centred across, at a third of the free height, in twips.
-    const TwipsPoint place = PlaceDialog(
-        GetSystemMetrics(SM_CXSCREEN) * scale_.x, GetSystemMetrics(SM_CYSCREEN) * scale_.y,
-        WindowLength(form, true) * scale_.x, WindowLength(form, false) * scale_.y);
-    SetWindowPos(form, nullptr, button_control::TwipsToPixels(place.left, scale_.x),
-                 button_control::TwipsToPixels(place.top, scale_.y), 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    MoveToItsPlace();
+    // Placed, the window has the DPI of the monitor it opens on; at its new
+    // size it is placed again.
+    const Scale placed = ScaleForToldDpi(system_dlls::WindowDpi(form));
+    if (button_control::DpiOf(placed) != button_control::DpiOf(scale_)) {
+        FollowDpi(placed, TopLeftOf(form));
+        MoveToItsPlace();
+    }
 
     windows_.InitializeButtons();
     ShowChoice(dialog_.View());
@@ -254,6 +276,26 @@ void SettingsDialogWindow::Load() {
     }
     Zoom(form, dialog_.OpenZoom(WindowRectOf(form)));
     SetHourglass(false);
+}
+
+// Centred across, at a third of the free height, in twips.
+void SettingsDialogWindow::MoveToItsPlace() const {
+    HWND form = windows_.Form();
+    const TwipsPoint place = PlaceDialog(
+        GetSystemMetrics(SM_CXSCREEN) * scale_.x, GetSystemMetrics(SM_CYSCREEN) * scale_.y,
+        WindowLength(form, true) * scale_.x, WindowLength(form, false) * scale_.y);
+    SetWindowPos(form, nullptr, button_control::TwipsToPixels(place.left, scale_.x),
+                 button_control::TwipsToPixels(place.top, scale_.y), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Fonts, pictures, every window and the back images at the scale of another
+// DPI; the window's top-left corner goes to `top_left`.
+void SettingsDialogWindow::FollowDpi(Scale scale, POINT top_left) {
+    scale_ = scale;
+    painting_.ChangeScale(scale);
+    windows_.LayOut(scale, painting_.TrackBoxFont(), top_left);
+    painting_.PaintBackground(windows_.Form(), windows_.Group());
 }
 
 void SettingsDialogWindow::Carry(const DialogReply& reply) {

@@ -42,6 +42,8 @@ class SettingsDialogWindow {
 
     // Replies carried out.
     void Load();
+    void MoveToItsPlace() const;
+    void FollowDpi(Scale scale, POINT top_left);
     void Carry(const DialogReply& reply);
     void ShowChoice(const ChoiceView& view);
     void ShowFileName();

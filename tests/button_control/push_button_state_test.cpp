@@ -352,6 +352,34 @@ TEST_F(PushButtonStateTest, ResizePaintsTheEnabledLookEvenWhenDisabled) {
     EXPECT_EQ(button->Fields().state, S::Focus);
 }
 
+// Its dialog moved to a 144-dpi monitor, a button draws what a button made
+// there draws, and repaints at once even before its new size comes.
+TEST_F(PushButtonStateTest, AfterADpiChangeTheFaceIsThatOfAButtonMadeAtTheNewDpi) {
+    const Scale at_144 = ScaleForDpi(144, 144);
+    Reach(S::Focus);
+    record(button->ChangeScale(at_144));
+    EXPECT_EQ(record.paints, (std::vector<P>{P::Normal}));
+    EXPECT_EQ(record.last_plan.picture_dpi, 144);
+    record(button->Resize({110, 38}));
+    EXPECT_EQ(button->Fields().state, S::Focus);
+
+    PushButton made(at_144);
+    ReactionRecorder made_record;
+    made_record(made.Resize({110, 38}));
+    made_record(made.LoadProperties(PropertyBag{}, DesignedFont()));
+    const FacePlan& changed = record.last_plan;
+    const FacePlan& expected = made_record.last_plan;
+    EXPECT_EQ(changed.picture_dpi, expected.picture_dpi);
+    EXPECT_EQ(changed.gradient_end_y, expected.gradient_end_y);
+    for (std::size_t i = 0; i < changed.pieces.size(); ++i) {
+        EXPECT_EQ(changed.pieces[i].source, expected.pieces[i].source) << "piece " << i + 1;
+        EXPECT_EQ(changed.pieces[i].destination, expected.pieces[i].destination)
+            << "piece " << i + 1;
+    }
+    EXPECT_DOUBLE_EQ(button->Label().top, made.Label().top);
+    EXPECT_DOUBLE_EQ(button->Label().width, made.Label().width);
+}
+
 TEST_F(PushButtonStateTest, GradientRunsDarkToWhiteOnlyWhileHoveredAndUnfocused) {
     const Rgb16 white{0xFF00, 0xFF00, 0xFF00};
     const Rgb16 lavender{0xC600, 0xC500, 0xD700};

@@ -72,6 +72,7 @@ class WindowInfo:
     title: str = ""
     style: int = 0
     exstyle: int = 0
+    awareness: int = -1  # DPI awareness: 0 unaware, 1 system, 2 per monitor
 
     @staticmethod
     def parse(line: str) -> "WindowInfo":
@@ -89,6 +90,7 @@ class WindowInfo:
             title=fields.get("title", ""),
             style=int(fields.get("style", "0")),
             exstyle=int(fields.get("exstyle", "0")),
+            awareness=int(fields.get("awareness", "-1")),
         )
 
 
@@ -352,13 +354,16 @@ class WineSession:
         proc = self.start(PROBE, *args, stdin=subprocess.PIPE)
         return proc
 
-    def start_host(self, x: int, y: int, width: int, height: int) -> tuple[subprocess.Popen, int]:
-        """A probe's window for the preview to live in: its process and handle.
-        Started again when the probe ends before its window is made (a Wine
-        start right after the server's restart may fail on a busy machine)."""
+    def start_host(self, x: int, y: int, width: int, height: int,
+                   awareness: str | None = None) -> tuple[subprocess.Popen, int]:
+        """A probe's window for the preview to live in: its process and handle;
+        made in the DPI awareness named (unaware, system, permonitor), else the
+        probe's own. Started again when the probe ends before its window is made
+        (a Wine start right after the server's restart may fail on a busy machine)."""
         codes = []
         for _ in range(3):
-            host = self.start_probe("host", str(x), str(y), str(width), str(height))
+            host = self.start_probe("host", str(x), str(y), str(width), str(height),
+                                    *([awareness] if awareness else []))
             line = host.stdout.readline().strip()
             if line:
                 return host, int(line)

@@ -16,8 +16,8 @@ from harness import ROOT, SAVER_FILE, WineSession, wait_until
 
 
 class PreviewTest(unittest.TestCase):
-    def preview(self, s, x, y, width, height, args_format="/p {}"):
-        host, hwnd = s.start_host(x, y, width, height)
+    def preview(self, s, x, y, width, height, args_format="/p {}", awareness=None):
+        host, hwnd = s.start_host(x, y, width, height, awareness)
         scr = s.install_copy() / SAVER_FILE
         proc = s.start(scr, *args_format.format(hwnd).split(" "))
         # The form becomes a child of the host before it is sized, and is shown
@@ -74,6 +74,23 @@ class PreviewTest(unittest.TestCase):
                     s.set_dpi(dpi)
                     host, hwnd, proc, form = self.preview(s, 100, 100, 152, 112)
                     self.assertEqual((form.x, form.y, form.width, form.height), (0, 0, 152, 112), dpi)
+                    self.destroy_host(s, host)
+                    self.assertEqual(s.wait_exit(proc, timeout=15), 0)
+
+    def test_comes_up_in_a_host_of_each_dpi_awareness(self):
+        # At 144 dpi an unaware host measures 1.5 times its size in the screen's
+        # pixels (what the probe reports); the form fills it in every awareness.
+        prefix = Path(os.environ.get("VELMORA_TEST_BIN", ROOT / "build/windows")) / "preview-dpi-wineprefix"
+        with mock.patch.object(harness, "PREFIX", prefix):
+            with WineSession(name="preview-awareness") as s:
+                s.set_dpi(144)
+                for awareness, number, size in (("unaware", 0, (228, 168)), ("system", 1, (152, 112)),
+                                                ("permonitor", 2, (152, 112))):
+                    host, hwnd, proc, form = self.preview(s, 100, 100, 152, 112, awareness=awareness)
+                    shown = s.find_window("Velmora probe host")
+                    self.assertEqual((shown.awareness, shown.width, shown.height), (number, *size), awareness)
+                    self.assertEqual((form.awareness, form.x, form.y, form.width, form.height),
+                                     (number, 0, 0, *size), awareness)
                     self.destroy_host(s, host)
                     self.assertEqual(s.wait_exit(proc, timeout=15), 0)
 

@@ -34,6 +34,39 @@ void ReadText(HWND window, char (&text)[512]) {
     WideCharToMultiByte(932, 0, wide, -1, text, sizeof text - 1, nullptr, nullptr);
 }
 
+// The DPI awareness calls of Windows 10, null where user32 lacks them.
+template <typename Function>
+Function User32Call(const char* name) {
+    return reinterpret_cast<Function>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), name)));
+}
+
+// A window's DPI awareness: 0 unaware, 1 system, 2 per monitor; -1 when not told.
+int AwarenessOf(HWND window) {
+    using WindowAwareness = DPI_AWARENESS_CONTEXT(WINAPI*)(HWND);
+    using AwarenessOfContext = int(WINAPI*)(DPI_AWARENESS_CONTEXT);
+    const auto of_window = User32Call<WindowAwareness>("GetWindowDpiAwarenessContext");
+    const auto of_context = User32Call<AwarenessOfContext>("GetAwarenessFromDpiAwarenessContext");
+    const DPI_AWARENESS_CONTEXT context = of_window != nullptr ? of_window(window) : nullptr;
+    return context != nullptr && of_context != nullptr ? of_context(context) : -1;
+}
+
+// The windows this thread makes from here on take the awareness named
+// unaware, system or permonitor; false for another name or without the call.
+bool MakeWindowsAs(const std::string& awareness) {
+    using SetThreadAwareness = DPI_AWARENESS_CONTEXT(WINAPI*)(DPI_AWARENESS_CONTEXT);
+    const auto set = User32Call<SetThreadAwareness>("SetThreadDpiAwarenessContext");
+    DPI_AWARENESS_CONTEXT context = nullptr;
+    if (awareness == "unaware") {
+        context = DPI_AWARENESS_CONTEXT_UNAWARE;
+    } else if (awareness == "system") {
+        context = DPI_AWARENESS_CONTEXT_SYSTEM_AWARE;
+    } else if (awareness == "permonitor") {
+        context = DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE;
+    }
+    return context != nullptr && set != nullptr && set(context) != nullptr;
+}
+
 void PrintWindowLine(HWND window) {
     char cls[256] = {};
     char title[512] = {};
@@ -47,11 +80,12 @@ void PrintWindowLine(HWND window) {
     const LONG style = GetWindowLongA(window, GWL_STYLE);
     std::printf(
         "hwnd=%llu\tclass=%s\tx=%ld\ty=%ld\tw=%ld\th=%ld\tvisible=%d\ttopmost=%d\tstyle=%lu\t"
-        "exstyle=%lu\tpid=%lu\ttitle=%s\n",
+        "exstyle=%lu\tpid=%lu\tawareness=%d\ttitle=%s\n",
         static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(window)), cls, rect.left,
         rect.top, rect.right - rect.left, rect.bottom - rect.top, IsWindowVisible(window) ? 1 : 0,
         (ex_style & WS_EX_TOPMOST) ? 1 : 0, static_cast<unsigned long>(style),
-        static_cast<unsigned long>(ex_style), static_cast<unsigned long>(pid), title);
+        static_cast<unsigned long>(ex_style), static_cast<unsigned long>(pid), AwarenessOf(window),
+        title);
 }
 
 HWND ParseHandle(const char* text) {
@@ -112,10 +146,12 @@ BOOL CALLBACK PrintChild(HWND child, LPARAM parent_value) {
     GetWindowThreadProcessId(child, &pid);
     char title[512] = {};
     ReadText(child, title);
-    std::printf("hwnd=%llu\tclass=%s\tx=%ld\ty=%ld\tw=%ld\th=%ld\tvisible=%d\tpid=%lu\ttitle=%s\n",
-                static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(child)), cls, rect.left,
-                rect.top, rect.right - rect.left, rect.bottom - rect.top,
-                IsWindowVisible(child) ? 1 : 0, static_cast<unsigned long>(pid), title);
+    std::printf(
+        "hwnd=%llu\tclass=%s\tx=%ld\ty=%ld\tw=%ld\th=%ld\tvisible=%d\tpid=%lu\tawareness=%d\t"
+        "title=%s\n",
+        static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(child)), cls, rect.left,
+        rect.top, rect.right - rect.left, rect.bottom - rect.top, IsWindowVisible(child) ? 1 : 0,
+        static_cast<unsigned long>(pid), AwarenessOf(child), title);
     return TRUE;
 }
 
@@ -402,7 +438,8 @@ int Usage() {
     std::fprintf(stderr,
                  "usage: velmora_probe find TITLE | wait TITLE MS | wait-gone TITLE MS |\n"
                  "       post TITLE MSG [WPARAM [LPARAM]] | children HWND | foreground |\n"
-                 "       screensaver-window | host X Y W H | together COUNT COMMAND_LINE | acp |\n"
+                 "       screensaver-window | host X Y W H [unaware|system|permonitor] | together "
+                 "COUNT COMMAND_LINE | acp |\n"
                  "       load DLL | hold FILE | hold-shared FILE | frames |\n"
                  "       display-state TITLE 0|1|2 | set-mode W H | resources PID\n");
     return 2;
@@ -439,7 +476,10 @@ int main(int argc, char** argv) {
                          velmora::contract::kScreenSaverCreationTitle, WS_OVERLAPPEDWINDOW, 100,
                          100, 320, 200);
     }
-    if (command == "host" && argc == 6) {
+    if (command == "host" && (argc == 6 || argc == 7)) {
+        if (argc == 7 && !MakeWindowsAs(argv[6])) {
+            return 2;
+        }
         return RunWindow("VelmoraProbeHost", "Velmora probe host", WS_POPUP,
                          DecimalArgument(argv[2]), DecimalArgument(argv[3]),
                          DecimalArgument(argv[4]), DecimalArgument(argv[5]));

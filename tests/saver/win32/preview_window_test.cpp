@@ -9,9 +9,11 @@
 #include <cstdint>
 #include <vector>
 
+#include "contract/run_contract.h"
 #include "saver/core/preview_geometry.h"
 #include "saver/win32/resource_ids.h"
 #include "saver/win32/preview_window.h"
+#include "system_dlls/win32/load_system_dll.h"
 #include "tests/support/win32_pixels.h"
 #include "tests/support/win32_windows.h"
 
@@ -137,6 +139,69 @@ TEST_F(PreviewWindowTest, ASmallerHostShowsTheStillsTopLeftPart) {
             ASSERT_EQ(shown[y * 100 + x], still[y * kPreviewStillWidth + x]) << x << "," << y;
         }
     }
+}
+
+using Awareness = DPI_AWARENESS_CONTEXT;
+
+template <typename Function>
+Function User32(const char* name) {
+    return reinterpret_cast<Function>(system_dlls::OptionalSystemFunction(L"user32.dll", name));
+}
+
+const auto g_set_thread_awareness =
+    User32<Awareness(WINAPI*)(Awareness)>("SetThreadDpiAwarenessContext");
+const auto g_thread_awareness = User32<Awareness(WINAPI*)()>("GetThreadDpiAwarenessContext");
+const auto g_window_awareness = User32<Awareness(WINAPI*)(HWND)>("GetWindowDpiAwarenessContext");
+const auto g_same_awareness =
+    User32<BOOL(WINAPI*)(Awareness, Awareness)>("AreDpiAwarenessContextsEqual");
+
+// The thread's awareness when the form was made (Wine gives a child its
+// parent's awareness later, whatever it was made in).
+Awareness g_awareness_at_creation = nullptr;
+
+LRESULT CALLBACK NoteFormCreation(int code, WPARAM wparam, LPARAM lparam) {
+    char name[32] = {};
+    if (code == HCBT_CREATEWND &&
+        GetClassNameA(reinterpret_cast<HWND>(wparam), name, sizeof name) &&
+        lstrcmpA(name, contract::kPreviewWindowClass) == 0) {
+        g_awareness_at_creation = g_thread_awareness();
+    }
+    return CallNextHookEx(nullptr, code, wparam, lparam);
+}
+
+// The form is made in its host's DPI awareness, not in the program's own,
+// which the thread has again afterwards; it comes up in a host of each.
+TEST(PreviewAwareness, TheFormIsMadeInTheAwarenessOfItsHost) {
+    ASSERT_TRUE(g_set_thread_awareness && g_thread_awareness && g_window_awareness &&
+                g_same_awareness);
+    HHOOK hook = SetWindowsHookExA(WH_CBT, NoteFormCreation, nullptr, GetCurrentThreadId());
+    const Awareness own = g_thread_awareness();
+    for (const Awareness awareness :
+         {DPI_AWARENESS_CONTEXT_UNAWARE, DPI_AWARENESS_CONTEXT_SYSTEM_AWARE,
+          DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE}) {
+        SCOPED_TRACE(::testing::Message() << awareness);
+        g_set_thread_awareness(awareness);
+        testing::HostWindow host(nullptr, RECT{50, 50, 202, 162}, RGB(255, 255, 255),
+                                 WS_POPUP | WS_VISIBLE);
+        g_set_thread_awareness(own);
+        g_awareness_at_creation = nullptr;
+        PreviewWindow preview;
+        preview.Show(HostNumber(host.Handle()));
+        testing::PumpMessages(100);
+        HWND form = preview.Window();
+        ASSERT_TRUE(IsWindow(form));
+        ASSERT_NE(g_awareness_at_creation, nullptr);
+        EXPECT_TRUE(g_same_awareness(g_awareness_at_creation, g_window_awareness(host.Handle())));
+        EXPECT_TRUE(g_same_awareness(g_thread_awareness(), own));
+        EXPECT_TRUE(IsWindowVisible(form));
+        RECT client{};
+        GetClientRect(form, &client);
+        EXPECT_EQ(client.right, kPreviewStillWidth);
+        EXPECT_EQ(client.bottom, kPreviewStillHeight);
+        DestroyWindow(host.Handle());
+        testing::DropMessages();
+    }
+    UnhookWindowsHookEx(hook);
 }
 
 TEST_F(PreviewWindowTest, TheMessageLoopEndsWhenTheHostIsDestroyed) {

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "button_control/win32/push_button_window.h"
 #include "settings_dialog/win32/settings_dialog_window.h"
 #include "settings_dialog/win32/show_settings_dialog.h"
 #include "tests/support/fake_settings_files.h"
@@ -174,6 +175,72 @@ TEST_F(SettingsDialogWindowTest, PaintingSurvivesInTheBackImages) {
         EXPECT_EQ(printed(group, client.right - 5, 0), Rgb(30, 30, 30));
         EXPECT_EQ(printed(group, client.right - 5, client.bottom / 2), Rgb(250, 250, 250));
         EXPECT_EQ(printed(group, 25, 101), Rgb(31, 153, 230));  // Img_BGM(2) filled
+    });
+}
+
+// Moved to a monitor of 144 dpi, the dialog lays itself out for it: the
+// window at the suggested place with its client area, every windowed control,
+// the painting and the mouse at that DPI; back at 96 dpi, all as before.
+TEST_F(SettingsDialogWindowTest, ADpiChangeLaysTheDialogOutForTheNewDpi) {
+    choice = {2, 0, "C:\\a.wav"};
+    Run([&](HWND form) {
+        HWND group = FindWindowExA(form, nullptr, "Velmora_P.PictureBox", nullptr);
+        const auto place_in_parent = [](HWND window) {
+            RECT rect{};
+            GetWindowRect(window, &rect);
+            MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
+            return PixelRect{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+        };
+        const auto expect_laid_out_at = [&](int dpi) {
+            SCOPED_TRACE(::testing::Message() << dpi << " dpi");
+            const Scale scale = button_control::ScaleForDpi(dpi, dpi);
+            RECT client{};
+            GetClientRect(form, &client);
+            const PixelRect expected = ToPixels({0, 0, kClientWidth, kClientHeight}, scale);
+            EXPECT_EQ(client.right, expected.width);
+            EXPECT_EQ(client.bottom, expected.height);
+            for (const ControlId id :
+                 {ControlId::MusicGroup, ControlId::SaveButton, ControlId::ChooseFileButton}) {
+                HWND window = id == ControlId::MusicGroup ? group : Control(form, id);
+                EXPECT_EQ(place_in_parent(window), ToPixels(Place(id).rect, scale))
+                    << static_cast<int>(id);
+            }
+            const auto* save =
+                button_control::PushButtonFromWindow(Control(form, ControlId::SaveButton));
+            ASSERT_NE(save, nullptr);
+            EXPECT_EQ(save->Button().Geometry().PictureDpi(), dpi);
+            const PixelRect track_box = place_in_parent(Control(form, ControlId::TrackBox));
+            EXPECT_EQ(track_box.x, ToPixels(Place(ControlId::TrackBox).rect, scale).x);
+            // The back image covers the new client area: navy at the top, pale at mid-height.
+            HDC dc = GetDC(form);
+            SendMessageA(form, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+            EXPECT_EQ(GetPixel(dc, client.right - 2, client.bottom / 2), Rgb(220, 220, 250));
+            ReleaseDC(form, dc);
+            // The "音楽CD" text, pressed where it stands at this DPI, chooses it.
+            const PixelRect cd = ToPixels(Place(ControlId::CdLabel).rect, scale);
+            MouseDown(form, WM_LBUTTONDOWN, cd.x + 2, cd.y + 2);
+            EXPECT_EQ(choice.kind, 1);
+            MouseDown(form, WM_LBUTTONDOWN, ToPixels(Place(ControlId::FileBox).rect, scale).x + 2,
+                      ToPixels(Place(ControlId::FileBox).rect, scale).y + 2);
+            EXPECT_EQ(choice.kind, 2);
+        };
+        RECT before{};
+        GetWindowRect(form, &before);
+        RECT suggested{40, 30, 40 + 900, 30 + 700};
+        SendMessageA(form, WM_DPICHANGED, MAKEWPARAM(144, 144),
+                     reinterpret_cast<LPARAM>(&suggested));
+        RECT moved{};
+        GetWindowRect(form, &moved);
+        EXPECT_EQ(moved.left, 40);
+        EXPECT_EQ(moved.top, 30);
+        expect_laid_out_at(144);
+
+        suggested = before;
+        SendMessageA(form, WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&suggested));
+        RECT back{};
+        GetWindowRect(form, &back);
+        EXPECT_TRUE(EqualRect(&back, &before));
+        expect_laid_out_at(96);
     });
 }
 
