@@ -26,8 +26,8 @@ void UnregisterBackgroundInput() {
 bool ReadRawInput(LPARAM lparam, RawInputRecord& record) {
     RAWINPUT input{};
     UINT size = sizeof input;
-    const UINT read = GetRawInputData(reinterpret_cast<HRAWINPUT>(lparam), RID_INPUT, &input,
-                                      &size, sizeof(RAWINPUTHEADER));
+    const UINT read = GetRawInputData(reinterpret_cast<HRAWINPUT>(lparam), RID_INPUT, &input, &size,
+                                      sizeof(RAWINPUTHEADER));
     if (read == static_cast<UINT>(-1) || read < sizeof(RAWINPUTHEADER)) {
         return false;
     }

@@ -21,8 +21,8 @@ TEST(RawInput, KeysAndButtonsGoingDownAreTheWindowsInputEvents) {
               WindowEventKind::Created);
     EXPECT_EQ(event_of({raw_input::kKeyboard, raw_input::kKeyReleased | kExtendedKey, 0}),
               WindowEventKind::Created);
-    for (uint16_t down : {raw_input::kLeftButtonDown, raw_input::kRightButtonDown,
-                          raw_input::kMiddleButtonDown}) {
+    for (uint16_t down :
+         {raw_input::kLeftButtonDown, raw_input::kRightButtonDown, raw_input::kMiddleButtonDown}) {
         EXPECT_EQ(event_of({raw_input::kMouse, 0, down}), WindowEventKind::ButtonPressed);
     }
     constexpr uint16_t kLeftUp = 0x0002, kRightUp = 0x0008, kSideDown = 0x0040, kWheel = 0x0400;

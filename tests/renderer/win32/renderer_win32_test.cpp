@@ -151,7 +151,7 @@ TEST(BackgroundInput, KeysAndButtonsComeAsRawInputUntilUnregistered) {
     }
     EXPECT_EQ(raw_reports, 4);
     EXPECT_EQ(events, (std::vector<WindowEventKind>{WindowEventKind::KeyPressed,
-                                                     WindowEventKind::ButtonPressed}));
+                                                    WindowEventKind::ButtonPressed}));
 
     UnregisterBackgroundInput();
     count = 4;
