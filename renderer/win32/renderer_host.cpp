@@ -5,11 +5,13 @@
 //     title, lays the window out over the monitors (each with its DPI),
 //     registers the class and creates the window with the RendererProcess,
 //     which RendererWindowProc keeps from WM_NCCREATE on (`main_window` once
-//     the creation has returned).
+//     the creation has returned), then asks for the foreground, again each
+//     second while the system refuses (AskForForeground).
 //  2. RendererWindowProc turns each message into a WindowEvent (or a
 //     PresenceEvent: displays off, session locked) and carries out the
 //     WindowReaction the window rules return, in their order: creation starts
-//     the effect (StartEffect: parameters, title, GL context, EffectDrawing),
+//     the effect (StartEffect: parameters, title, GL context, EffectDrawing,
+//     the keys' and buttons' raw input, which comes active or not),
 //     a display or DPI change lays the window and views out again
 //     (LayOutAgain), input posts the close that the rules then let through,
 //     destruction stops the effect and posts the quit.
@@ -39,6 +41,8 @@
 #include "renderer/core/window_rules.h"
 #include "renderer/core/trail_keeping.h"
 #include "renderer/gl/effect_drawing.h"
+#include "renderer/win32/background_input.h"
+#include "renderer/win32/foreground_request.h"
 #include "renderer/win32/frame_counter.h"
 #include "renderer/win32/frame_policy.h"
 #include "renderer/win32/gl_context.h"
@@ -66,6 +70,7 @@ struct RendererProcess {
     // Set up with the effect's drawing.
     FrameClock frame_clock{1.0f};
     DisplayPresence presence;
+    ForegroundPursuit foreground = SystemForegroundPursuit();
     PresenceNotifications presence_notifications;
     FrameCounter frame_counter;
     bool back_buffer_probed = false;
@@ -129,6 +134,7 @@ void StartEffect(RendererProcess& process, HWND window) {
                                  TrailKeeping::Texture);
     process.frame_clock = FrameClock(process.effect_drawing.Gains().darkening_per_step);
     process.presence_notifications.Register(window);
+    RegisterBackgroundInput(window);
 }
 
 // The window and its views over the monitors there are now; the effect goes on.
@@ -141,6 +147,7 @@ void LayOutAgain(RendererProcess& process) {
 }
 
 void StopEffect(RendererProcess& process, HWND window) {
+    UnregisterBackgroundInput();
     process.presence_notifications.Unregister();
     process.effect_drawing.TearDown();
     ReleaseDC(window, process.device_context);
@@ -160,8 +167,12 @@ LRESULT CALLBACK RendererWindowProc(HWND window, UINT message, WPARAM wparam, LP
         }
         return TRUE;
     }
+    if (process != nullptr && message == WM_TIMER && wparam == kForegroundAskTimer) {
+        AskForForeground(window, process->foreground);
+        return 0;
+    }
     WindowEvent event;
-    if (process == nullptr || !EventForMessage(message, wparam, event)) {
+    if (process == nullptr || !EventForMessage(message, wparam, lparam, event)) {
         return DefWindowProcA(window, message, wparam, lparam);
     }
     // The message's own coordinates are not used: the cursor is read where
@@ -352,7 +363,7 @@ int RunRenderer(HINSTANCE instance) {
         return 0;
     }
     process.main_window = window;
-    SetForegroundWindow(window);
+    AskForForeground(window, process.foreground);
 
     // Sleeps of one millisecond where the pacing needs them.
     timeBeginPeriod(1);

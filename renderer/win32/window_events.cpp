@@ -1,8 +1,10 @@
 #include "renderer/win32/window_events.h"
 
+#include "renderer/win32/background_input.h"
+
 namespace velmora::renderer {
 
-bool EventForMessage(UINT message, WPARAM wparam, WindowEvent& event) {
+bool EventForMessage(UINT message, WPARAM wparam, LPARAM lparam, WindowEvent& event) {
     switch (message) {
         case WM_CREATE:
             event.kind = WindowEventKind::Created;
@@ -37,6 +39,12 @@ bool EventForMessage(UINT message, WPARAM wparam, WindowEvent& event) {
             }
             event.kind = WindowEventKind::Deactivated;
             break;
+        case WM_INPUT: {
+            // Keys and buttons reach the window this way even while another
+            // window has the focus.
+            RawInputRecord record;
+            return ReadRawInput(lparam, record) && EventForRawInput(record, event.kind);
+        }
         case WM_MOUSEMOVE:
             event.kind = WindowEventKind::MouseMoved;
             break;

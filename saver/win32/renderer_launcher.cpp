@@ -1,6 +1,7 @@
 #include "saver/win32/renderer_launcher.h"
 
 #include "contract/run_contract.h"
+#include "saver/win32/foreground_right.h"
 
 namespace velmora::saver {
 
@@ -37,10 +38,11 @@ bool RendererLauncher::Launch(const std::wstring& path) {
     // The command line of the run contract: the program named again, quoted.
     std::wstring command_line = L"\"" + path + L"\"";
     PROCESS_INFORMATION info{};
-    if (!CreateProcessW(path.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &startup, &info)) {
+    if (!CreateProcessW(path.c_str(), command_line.data(), nullptr, nullptr, FALSE,
+                        CREATE_SUSPENDED, nullptr, nullptr, &startup, &info)) {
         return false;
     }
+    ResumeWithForegroundRight(info);
     CloseHandle(info.hThread);
     if (process_) {
         CloseHandle(process_);

@@ -14,7 +14,8 @@ class RendererLauncher {
     RendererLauncher& operator=(const RendererLauncher&) = delete;
     ~RendererLauncher();
 
-    // Starts the program at `path` with a normal, activated window. The path
+    // Starts the program at `path` with a normal, activated window, handing
+    // it this program's right to take the foreground. The path
     // is the program to run, never searched for in a command line, so a
     // folder with blanks cannot start another program. False when it could
     // not be started.

@@ -38,6 +38,19 @@ class RendererTest(unittest.TestCase):
         self.assertIsNone(proc.poll(), "the renderer is running")
         return proc, info
 
+    def focus_probe_host(self, s):
+        """Another program's window, given the keyboard's focus (there is no
+        window manager on the test display to do it); returns the window and
+        its X window."""
+        other = s.start_probe("host", "10", "10", "200", "100")
+        other.stdout.readline()
+        x_windows = wait_until(lambda: subprocess.run(
+            ["xdotool", "search", "--name", "Velmora probe host"],
+            env=s.env, capture_output=True, text=True).stdout.split(), timeout=20)
+        self.assertTrue(x_windows)
+        s.xdotool("windowfocus", "--sync", x_windows[0])
+        return other, x_windows[0]
+
     def assert_ends_with_zero(self, s, proc):
         self.assertEqual(s.wait_exit(proc, timeout=20), 0)
         s.wait_gone(TITLE, timeout=10)
@@ -139,15 +152,22 @@ class RendererTest(unittest.TestCase):
     def test_losing_activation_ends_it(self):
         with WineSession(width=WIDTH, height=HEIGHT, name="renderer-deactivated") as s:
             proc, _ = self.start_renderer(s)
-            # Another program's window takes the focus (there is no window
-            # manager on the test display to do it).
-            other = s.start_probe("host", "10", "10", "200", "100")
-            other.stdout.readline()
-            x_windows = wait_until(lambda: subprocess.run(
-                ["xdotool", "search", "--name", "Velmora probe host"],
-                env=s.env, capture_output=True, text=True).stdout.split(), timeout=20)
-            self.assertTrue(x_windows)
-            s.xdotool("windowfocus", x_windows[0])
+            other, _ = self.focus_probe_host(s)
+            self.assert_ends_with_zero(s, proc)
+            other.stdin.close()
+
+    def test_key_typed_into_another_window_ends_it(self):
+        # As where the system refuses the renderer the activation: the
+        # keyboard's focus stays with the window that had it, so a key is
+        # that window's message, not the renderer's; the renderer sees it as
+        # raw input all the same.
+        with WineSession(width=WIDTH, height=HEIGHT, name="renderer-key-elsewhere") as s:
+            other, other_x_window = self.focus_probe_host(s)
+            proc, _ = self.start_renderer(s)
+            focus = subprocess.run(["xdotool", "getwindowfocus"], env=s.env, capture_output=True,
+                                   text=True).stdout.strip()
+            self.assertEqual(focus, other_x_window, "the keyboard is still the other window's")
+            s.xdotool("key", "a")
             self.assert_ends_with_zero(s, proc)
             other.stdin.close()
 

@@ -13,6 +13,7 @@
 #include "renderer/core/pixel_format_choice.h"
 #include "renderer/core/trail_keeping.h"
 #include "renderer/gl/effect_drawing.h"
+#include "renderer/win32/background_input.h"
 #include "renderer/win32/gl_context.h"
 #include "renderer/win32/password_port.h"
 #include "renderer/win32/presence_notifications.h"
@@ -27,7 +28,7 @@ namespace {
 TEST(WindowEvents, MessagesBecomeTheRulesEvents) {
     const auto kind_of = [](UINT message, WPARAM wparam) {
         WindowEvent event;
-        EXPECT_TRUE(EventForMessage(message, wparam, event)) << message;
+        EXPECT_TRUE(EventForMessage(message, wparam, 0, event)) << message;
         return event.kind;
     };
     EXPECT_EQ(kind_of(WM_KEYDOWN, 'A'), WindowEventKind::KeyPressed);
@@ -44,14 +45,14 @@ TEST(WindowEvents, MessagesBecomeTheRulesEvents) {
     WindowEvent event;
     for (UINT harmless : {WM_KEYUP, WM_SYSKEYUP, WM_CHAR, WM_LBUTTONUP, WM_RBUTTONUP, WM_MBUTTONUP,
                           WM_LBUTTONDBLCLK}) {
-        EXPECT_FALSE(EventForMessage(harmless, 0, event)) << harmless;
+        EXPECT_FALSE(EventForMessage(harmless, 0, 0, event)) << harmless;
     }
-    EXPECT_FALSE(EventForMessage(WM_ACTIVATEAPP, 1, event));
-    EXPECT_FALSE(EventForMessage(WM_SHOWWINDOW, 0, event));
+    EXPECT_FALSE(EventForMessage(WM_ACTIVATEAPP, 1, 0, event));
+    EXPECT_FALSE(EventForMessage(WM_SHOWWINDOW, 0, 0, event));
 
     const auto command_of = [](WPARAM command) {
         WindowEvent event;
-        EXPECT_TRUE(EventForMessage(WM_SYSCOMMAND, command, event));
+        EXPECT_TRUE(EventForMessage(WM_SYSCOMMAND, command, 0, event));
         return event.command;
     };
     EXPECT_EQ(command_of(SC_NEXTWINDOW), SystemCommandKind::SwitchWindow);
@@ -66,6 +67,11 @@ static_assert(pfd::kSupportOpengl == PFD_SUPPORT_OPENGL &&
 static_assert(pfd::kGenericAccelerated == PFD_GENERIC_ACCELERATED &&
               pfd::kTypeRgba == PFD_TYPE_RGBA);
 static_assert(kPlatformWin32Windows == VER_PLATFORM_WIN32_WINDOWS);
+static_assert(raw_input::kMouse == RIM_TYPEMOUSE && raw_input::kKeyboard == RIM_TYPEKEYBOARD &&
+              raw_input::kKeyReleased == RI_KEY_BREAK);
+static_assert(raw_input::kLeftButtonDown == RI_MOUSE_LEFT_BUTTON_DOWN &&
+              raw_input::kRightButtonDown == RI_MOUSE_RIGHT_BUTTON_DOWN &&
+              raw_input::kMiddleButtonDown == RI_MOUSE_MIDDLE_BUTTON_DOWN);
 
 // A plain top-level window with its own device context, for GL tests.
 class GlWindow {
@@ -103,6 +109,54 @@ class GlWindow {
     HDC dc_ = nullptr;
     HGLRC context_ = nullptr;
 };
+
+// The window asks for the keyboard's and the mouse's raw input in the
+// background too; a key and a button sent to the system come to it as
+// WM_INPUT and become the rules' key and button events (their releases
+// nothing), and after the undoing nothing is registered.
+TEST(BackgroundInput, KeysAndButtonsComeAsRawInputUntilUnregistered) {
+    GlWindow window(64, 64);
+    ASSERT_TRUE(RegisterBackgroundInput(window.Window()));
+    RAWINPUTDEVICE devices[4] = {};
+    UINT count = 4;
+    ASSERT_EQ(GetRegisteredRawInputDevices(devices, &count, sizeof devices[0]), 2u);
+    for (const RAWINPUTDEVICE& device : {devices[0], devices[1]}) {
+        EXPECT_EQ(device.dwFlags, static_cast<DWORD>(RIDEV_INPUTSINK));
+        EXPECT_EQ(device.hwndTarget, window.Window());
+    }
+
+    INPUT sent[4] = {};
+    sent[0].type = sent[1].type = INPUT_KEYBOARD;
+    sent[0].ki.wVk = sent[1].ki.wVk = 'B';
+    sent[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    sent[2].type = sent[3].type = INPUT_MOUSE;
+    sent[2].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+    sent[3].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+    ASSERT_EQ(SendInput(4, sent, sizeof sent[0]), 4u);
+    std::vector<WindowEventKind> events;
+    int raw_reports = 0;
+    const DWORD start = GetTickCount();
+    MSG message{};
+    while (raw_reports < 4 && GetTickCount() - start < 5000) {
+        if (!PeekMessageA(&message, window.Window(), WM_INPUT, WM_INPUT, PM_REMOVE)) {
+            Sleep(10);
+            continue;
+        }
+        ++raw_reports;
+        WindowEvent event;
+        if (EventForMessage(message.message, message.wParam, message.lParam, event)) {
+            events.push_back(event.kind);
+        }
+        DispatchMessageA(&message);
+    }
+    EXPECT_EQ(raw_reports, 4);
+    EXPECT_EQ(events, (std::vector<WindowEventKind>{WindowEventKind::KeyPressed,
+                                                    WindowEventKind::ButtonPressed}));
+
+    UnregisterBackgroundInput();
+    count = 4;
+    EXPECT_EQ(GetRegisteredRawInputDevices(devices, &count, sizeof devices[0]), 0u);
+}
 
 TEST(PixelFormat, TheChosenFormatIsADoubleBufferedRgbaGlFormat) {
     GlWindow window(64, 64);
