@@ -19,7 +19,17 @@
 //     renderer ends itself on the user's input; the first look that finds no
 //     such window (or a renderer that never brought one up) ends the run:
 //     Velmora.scr stops its music, gives back the cursor and ends.
-// Nothing else passes between them: no file, setting, message or exit code.
+//  5. Velmora.scr keeps the screen for the user: the part that watches for
+//     input is never the part that draws. It sees input without hooks (the
+//     platform's last-input time and the cursor, with kMouseJitterPixels as
+//     the renderer's own rule has it); when the renderer's window is still
+//     there a moment after input, Velmora.scr sends it a null message with a
+//     short bound. A window that does not answer has its process ended (the
+//     one Velmora.scr started, else the window's), and the run ends as in 4.
+//     A renderer that answers is never ended, and without input nothing is.
+//     A renderer started whose window does not come within the start limit
+//     is ended too.
+// Nothing else passes between them: no file, setting or exit code.
 //
 // The setup looks for the same names: it replaces both programs by their file
 // names, and before that asks every window of theirs to go, found by class
@@ -35,6 +45,10 @@ inline constexpr char kRendererFileName[] = "Velmora.dll";
 
 // Title of the renderer's window: present exactly while the renderer runs.
 inline constexpr char kRendererWindowTitle[] = "VelmoraVC";
+
+// A mouse movement of at most this many pixels (city-block) between two looks
+// is jitter, never input: to the renderer's rules and to Velmora.scr alike.
+inline constexpr int kMouseJitterPixels = 4;
 
 // Held by every renderer process for its whole life, its window up or not.
 inline constexpr wchar_t kRendererRunningLock[] = L"Local\\VelmoraVC running";

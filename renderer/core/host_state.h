@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "contract/run_contract.h"
+
 namespace velmora::renderer {
 
 struct CursorPos {
@@ -27,7 +29,7 @@ struct DesktopShape {
 };
 
 // City-block cursor movement above which the saver ends.
-constexpr int32_t kMouseMoveThreshold = 4;
+constexpr int32_t kMouseMoveThreshold = contract::kMouseJitterPixels;
 
 // The renderer window's state; one per process, touched only by the GUI thread.
 struct HostState {

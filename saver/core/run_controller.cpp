@@ -1,5 +1,7 @@
 #include "saver/core/run_controller.h"
 
+#include <utility>
+
 namespace velmora::saver {
 
 void RunController::StopTimer(RunTimer timer, RunReaction& reaction) {
@@ -16,6 +18,7 @@ RunReaction RunController::Start(const RendererSight& sight) {
     renderer_expected_ = sight.process;
     reaction.launch_renderer = !sight.process;
     launch_ms_ = sight.now_ms;
+    last_input_look_ = sight.input;
 
     reaction.music = MusicStep::Start;
     reaction.start_music_check_ms = music::CheckIntervalMs(source_);
@@ -41,18 +44,50 @@ RunReaction RunController::MusicChecked(bool keep_checking) {
     return reaction;
 }
 
+RunReaction RunController::RendererAnswered(RendererAnswer answer) {
+    // A renderer that answers is never ended: it takes the input by its own
+    // rules. A window that went meanwhile ends the run at the next watch.
+    return answer == RendererAnswer::Unanswered ? EndWithRenderer() : RunReaction{};
+}
+
 RunReaction RunController::WatchRenderer(const RendererSight& sight) {
+    const bool input = InputIn(sight.input);
     if (sight.window) {
         renderer_seen_ = true;
-        return {};
+        return KeepScreenForUser(input, sight.now_ms);
     }
-    // A renderer whose process runs but whose window is not up yet is still
-    // starting: the watch waits for it, for a bounded time.
-    if (renderer_expected_ && !renderer_seen_ && sight.process &&
-        sight.now_ms - launch_ms_ < kRendererStartLimitMs) {
-        return {};
+    if (renderer_expected_ && !renderer_seen_ && sight.process) {
+        // A renderer whose process runs but whose window is not up yet is
+        // still starting: the watch waits for it, for a bounded time, and
+        // then ends it rather than leave it running.
+        return sight.now_ms - launch_ms_ < kRendererStartLimitMs ? RunReaction{}
+                                                                 : EndWithRenderer();
     }
     RunReaction reaction = End();
+    StopTimer(RunTimer::RendererWatch, reaction);
+    return reaction;
+}
+
+bool RunController::InputIn(const InputSight& input) {
+    return InputBetween(std::exchange(last_input_look_, input), input);
+}
+
+RunReaction RunController::KeepScreenForUser(bool input, std::uint64_t now_ms) {
+    if (input && !input_ms_) {
+        input_ms_ = now_ms;
+    }
+    RunReaction reaction;
+    if (input_ms_ && now_ms - *input_ms_ >= kRendererEndGraceMs) {
+        // Input after this question is judged afresh.
+        input_ms_.reset();
+        reaction.ask_renderer = true;
+    }
+    return reaction;
+}
+
+RunReaction RunController::EndWithRenderer() {
+    RunReaction reaction = End();
+    reaction.end_renderer = reaction.end_program;
     StopTimer(RunTimer::RendererWatch, reaction);
     return reaction;
 }

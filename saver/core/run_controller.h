@@ -1,12 +1,16 @@
 #pragma once
 // The saver run: the hidden run window starts the renderer and the music,
 // watches the renderer's window and ends the program when the renderer is gone.
+// It also keeps the screen for the user: after input, a renderer whose window
+// is still there and does not answer is ended, and the run with it.
 // Platform-free: the window hands each event in with what it sees of the
 // renderer, and carries out the reaction the controller returns.
 
 #include <cstdint>
+#include <optional>
 
 #include "music/core/music_player.h"
+#include "saver/core/user_input.h"
 
 namespace velmora::saver {
 
@@ -19,6 +23,16 @@ inline constexpr std::uint32_t kRendererWatchMs = 50;
 // runs but its window is not up yet) before it gives up on it.
 inline constexpr std::uint64_t kRendererStartLimitMs = 15000;
 
+// How long after the user's input the renderer has to end by itself (it
+// takes some 100 ms) before the watch asks whether its window still answers.
+inline constexpr std::uint64_t kRendererEndGraceMs = 250;
+
+// How long the run window waits for that answer (blocked meanwhile).
+inline constexpr std::uint32_t kRendererAnswerLimitMs = 500;
+
+// How a renderer's window took the question.
+enum class RendererAnswer { Answered, Unanswered, WindowGone };
+
 // What the window sees of the renderer when an event comes.
 struct RendererSight {
     // A top-level window with the renderer's title exists.
@@ -28,6 +42,8 @@ struct RendererSight {
     bool process = false;
     // A steady clock in milliseconds.
     std::uint64_t now_ms = 0;
+    // The platform's signs of the user's input.
+    InputSight input;
 };
 
 enum class MusicStep { None, Start, Check, Stop };
@@ -38,6 +54,8 @@ struct RunReaction {
     bool stop_music_check = false;      // kill the music check's timer
     bool start_watch = false;           // every kRendererWatchMs
     bool launch_renderer = false;       // normal, activated window; the outcome to RendererLaunched
+    bool ask_renderer = false;          // a null message to its window; the answer to RendererAnswered
+    bool end_renderer = false;          // end its process: the one launched, else its window's
     MusicStep music = MusicStep::None;  // the run's music; a check's outcome to MusicChecked
     std::uint32_t start_music_check_ms = 0;  // when not 0
     bool show_cursor = false;                // give back the cursor the start-up hid
@@ -59,6 +77,8 @@ class RunController {
     RunReaction OnTimer(RunTimer timer, const RendererSight& sight);
     // Whether the music check asked for wants more checks.
     RunReaction MusicChecked(bool keep_checking);
+    // How the renderer's window took the question the watch asked.
+    RunReaction RendererAnswered(RendererAnswer answer);
     // Any close request: stops the music, gives the cursor back, ends the program.
     RunReaction End();
 
@@ -66,6 +86,9 @@ class RunController {
 
   private:
     RunReaction WatchRenderer(const RendererSight& sight);
+    bool InputIn(const InputSight& input);
+    RunReaction KeepScreenForUser(bool input, std::uint64_t now_ms);
+    RunReaction EndWithRenderer();
     void StopTimer(RunTimer timer, RunReaction& reaction);
 
     const music::MusicSource source_;
@@ -76,6 +99,8 @@ class RunController {
     bool renderer_seen_ = false;
     bool ending_ = false;
     std::uint64_t launch_ms_ = 0;
+    InputSight last_input_look_;  // the watch's previous look, from the start's on
+    std::optional<std::uint64_t> input_ms_;  // the first input the renderer has not yet answered
 };
 
 }  // namespace velmora::saver

@@ -55,4 +55,13 @@ bool RendererLauncher::Running() const {
     return (process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) || RendererLockHeld();
 }
 
+bool RendererLauncher::EndStarted(DWORD wait_ms) {
+    if (!process_ || WaitForSingleObject(process_, 0) != WAIT_TIMEOUT ||
+        !TerminateProcess(process_, 1)) {
+        return false;
+    }
+    WaitForSingleObject(process_, wait_ms);
+    return true;
+}
+
 }  // namespace velmora::saver

@@ -25,6 +25,10 @@ class RendererLauncher {
     // earlier run started).
     bool Running() const;
 
+    // Ends the started process when it still runs and waits up to `wait_ms`
+    // for it to go. False when there was no such process to end.
+    bool EndStarted(DWORD wait_ms);
+
   private:
     HANDLE process_ = nullptr;
 };

@@ -4,13 +4,33 @@
 
 #include "contract/run_contract.h"
 #include "saver/win32/program_window.h"
+#include "saver/win32/renderer_window.h"
 
 namespace velmora::saver {
 
 namespace {
 
+// How long an ended renderer's process is waited for, so the desktop is back
+// before the music stops.
+constexpr DWORD kRendererEndWaitMs = 1000;
+
 UINT_PTR TimerId(RunTimer timer) {
     return static_cast<UINT_PTR>(timer) + 1;
+}
+
+// The platform's signs of input, whichever window took it.
+InputSight SeeUserInput() {
+    InputSight sight;
+    LASTINPUTINFO last_input{};
+    last_input.cbSize = sizeof last_input;
+    if (GetLastInputInfo(&last_input)) {
+        sight.last_input_tick = last_input.dwTime;
+    }
+    POINT cursor{};
+    if (GetCursorPos(&cursor)) {
+        sight.cursor = ScreenPoint{cursor.x, cursor.y};
+    }
+    return sight;
 }
 
 }  // namespace
@@ -31,9 +51,10 @@ void RunWindow::Start() {
 
 RendererSight RunWindow::SeeRenderer() const {
     RendererSight sight;
-    sight.window = FindWindowA(nullptr, contract::kRendererWindowTitle) != nullptr;
+    sight.window = FindRendererWindow() != nullptr;
     sight.process = launcher_.Running();
     sight.now_ms = GetTickCount64();
+    sight.input = SeeUserInput();
     return sight;
 }
 
@@ -49,6 +70,14 @@ void RunWindow::CarryOut(const RunReaction& reaction) {
     }
     if (reaction.launch_renderer) {
         controller_.RendererLaunched(launcher_.Launch(renderer_path_));
+    }
+    if (reaction.ask_renderer) {
+        CarryOut(controller_.RendererAnswered(
+            AskWindow(FindRendererWindow(), kRendererAnswerLimitMs)));
+    }
+    if (reaction.end_renderer && !launcher_.EndStarted(kRendererEndWaitMs)) {
+        // One an earlier run left running: the process of its window.
+        EndProcessOfWindow(FindRendererWindow(), kRendererEndWaitMs);
     }
     switch (reaction.music) {
         case MusicStep::Start:

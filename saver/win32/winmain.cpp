@@ -5,9 +5,11 @@
 #include "platform_edge/win32/guarded_entry.h"
 #include "saver/win32/startup.h"
 #include "system_dlls/win32/load_system_dll.h"
+#include "system_dlls/win32/no_fault_dialogs.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     velmora::system_dlls::LoadDllsFromSystemFolderOnly();
+    velmora::system_dlls::AskForNoFaultDialogs();
     return velmora::platform_edge::AnswerWithin(1, [] {
         velmora::saver::SaverProgram program;
         velmora::saver::StartProgram(program);

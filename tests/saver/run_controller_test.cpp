@@ -6,8 +6,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdlib>
+#include <random>
 #include <string>
 #include <vector>
+
+#include "contract/run_contract.h"
 
 namespace velmora::saver {
 namespace {
@@ -27,6 +31,8 @@ Steps StepsOf(const RunReaction& reaction) {
     step(reaction.stop_music_check, "stop music check");
     step(reaction.start_watch, "start watch");
     step(reaction.launch_renderer, "launch");
+    step(reaction.ask_renderer, "ask renderer");
+    step(reaction.end_renderer, "end renderer");
     step(reaction.music == MusicStep::Start, "start music");
     step(reaction.music == MusicStep::Check, "check music");
     step(reaction.music == MusicStep::Stop, "stop music");
@@ -39,10 +45,11 @@ Steps StepsOf(const RunReaction& reaction) {
 }
 
 constexpr std::uint64_t kStart = 1000;
-const RendererSight kNothing{false, false, kStart};
-const RendererSight kStarting{false, true, kStart};  // its process runs, no window yet
-const RendererSight kUp{true, true, kStart};
+const RendererSight kNothing{false, false, kStart, {}};
+const RendererSight kStarting{false, true, kStart, {}};  // its process runs, no window yet
+const RendererSight kUp{true, true, kStart, {}};
 const Steps kEnd = {"stop watch", "show cursor", "end"};
+const Steps kEndWithRenderer = {"stop watch", "end renderer", "stop music", "show cursor", "end"};
 
 RendererSight At(RendererSight sight, std::uint64_t ms_after_start) {
     sight.now_ms = kStart + ms_after_start;
@@ -121,12 +128,12 @@ TEST(RunController, CdChecksRunWhileTheDriveIsUsableAndTheDriveIsClosedAtTheEnd)
               (Steps{"stop music check", "stop music", "show cursor", "end"}));
 }
 
-TEST(RunController, WaitsForALaunchedRenderersWindowForABoundedTime) {
-    RunController slow(MusicSource::None, true);
+TEST(RunController, WaitsForALaunchedRenderersWindowForABoundedTimeThenEndsIt) {
+    RunController slow(MusicSource::WavFile, true);
     slow.Start(kNothing);
     slow.RendererLaunched(true);
     EXPECT_TRUE(Watch(slow, At(kStarting, kRendererStartLimitMs - 1)).empty());
-    EXPECT_EQ(Watch(slow, At(kStarting, kRendererStartLimitMs)), kEnd);
+    EXPECT_EQ(Watch(slow, At(kStarting, kRendererStartLimitMs)), kEndWithRenderer);
 
     // Once seen, the window's going ends the run though the process is still finishing.
     RunController seen(MusicSource::None, true);
@@ -141,6 +148,86 @@ TEST(RunController, WaitsForALaunchedRenderersWindowForABoundedTime) {
     gone.Start(kNothing);
     gone.RendererLaunched(true);
     EXPECT_EQ(Watch(gone, kNothing), kEnd);
+}
+
+// The keeper: input the run window sees while the renderer's window stays.
+RendererSight Looking(std::uint64_t ms_after_start, InputSight input, bool window = true) {
+    return {window, true, kStart + ms_after_start, input};
+}
+
+InputSight Input(std::uint32_t tick, std::int32_t x, std::int32_t y) {
+    return {tick, ScreenPoint{x, y}};
+}
+
+TEST(RunController, AfterInputARendererThatDoesNotAnswerIsEndedWithTheRun) {
+    // A key: the last-input time moves on, the cursor stays.
+    RunController run(MusicSource::WavFile, true);
+    run.Start(Looking(0, Input(7, 100, 100)));
+    run.RendererLaunched(true);
+    EXPECT_TRUE(Watch(run, Looking(50, Input(7, 100, 100))).empty());
+    EXPECT_TRUE(Watch(run, Looking(100, Input(9, 100, 100))).empty());  // the grace begins
+    EXPECT_TRUE(Watch(run, Looking(100 + kRendererEndGraceMs - 1, Input(9, 100, 100))).empty());
+    EXPECT_EQ(Watch(run, Looking(100 + kRendererEndGraceMs, Input(9, 100, 100))),
+              Steps{"ask renderer"});
+    EXPECT_EQ(StepsOf(run.RendererAnswered(RendererAnswer::Unanswered)), kEndWithRenderer);
+    EXPECT_FALSE(run.TimerRunning(RunTimer::RendererWatch));
+    EXPECT_TRUE(StepsOf(run.End()).empty());
+
+    // A renderer that ends by itself within the grace ends the run as ever.
+    RunController quick(MusicSource::None, true);
+    quick.Start(Looking(0, Input(7, 100, 100)));
+    quick.RendererLaunched(true);
+    EXPECT_TRUE(Watch(quick, Looking(50, Input(8, 200, 100))).empty());  // a move
+    EXPECT_EQ(Watch(quick, Looking(100, Input(8, 200, 100), false)), kEnd);
+}
+
+TEST(RunController, ARendererThatAnswersIsNeverEndedAndLaterInputAsksAgain) {
+    RunController run(MusicSource::None, true);
+    run.Start(Looking(0, Input(7, 100, 100)));
+    run.RendererLaunched(true);
+    EXPECT_TRUE(Watch(run, Looking(50, Input(8, 106, 100))).empty());
+    EXPECT_EQ(Watch(run, Looking(50 + kRendererEndGraceMs, Input(8, 106, 100))),
+              Steps{"ask renderer"});
+    EXPECT_TRUE(StepsOf(run.RendererAnswered(RendererAnswer::Answered)).empty());
+    // Answered: no further question until the user gives input again.
+    EXPECT_TRUE(Watch(run, Looking(2000, Input(8, 106, 100))).empty());
+    EXPECT_TRUE(Watch(run, Looking(2050, Input(9, 106, 100))).empty());
+    EXPECT_EQ(Watch(run, Looking(2050 + kRendererEndGraceMs, Input(9, 106, 100))),
+              Steps{"ask renderer"});
+    // A window that went while it was asked: the next watch ends the run, the
+    // renderer left to finish by itself.
+    EXPECT_TRUE(StepsOf(run.RendererAnswered(RendererAnswer::WindowGone)).empty());
+    EXPECT_EQ(Watch(run, Looking(3000, Input(9, 106, 100), false)), kEnd);
+}
+
+TEST(RunController, WithoutInputNothingIsAskedOrEndedHowEverTheMouseJitters) {
+    // A seeded walk of the cursor in steps of at most kMouseJitterPixels, each
+    // moving the last-input time as a real movement does, for an hour of
+    // watches; then one step more than the jitter is input.
+    std::mt19937 random(20240611);
+    std::uniform_int_distribution<int> step(-contract::kMouseJitterPixels,
+                                            contract::kMouseJitterPixels);
+    RunController run(MusicSource::Mp3File, true);
+    std::uint32_t tick = 0;
+    ScreenPoint cursor{500, 400};
+    run.Start(Looking(0, {tick, cursor}));
+    run.RendererLaunched(true);
+    std::uint64_t ms = 0;
+    for (int look = 0; look < 72000; ++look) {
+        ms += kRendererWatchMs;
+        const int dx = step(random);
+        const int dy = step(random) % (contract::kMouseJitterPixels - std::abs(dx) + 1);
+        if (dx != 0 || dy != 0) {
+            cursor = {cursor.x + dx, cursor.y + dy};
+            tick = static_cast<std::uint32_t>(ms);
+        }
+        const Steps steps = Watch(run, Looking(ms, {tick, cursor}));
+        ASSERT_TRUE(steps.empty()) << "look " << look << ": " << steps.front();
+    }
+    cursor.x += contract::kMouseJitterPixels + 1;
+    EXPECT_TRUE(Watch(run, Looking(ms + 50, {tick + 50, cursor})).empty());
+    EXPECT_EQ(Watch(run, Looking(ms + 50 + kRendererEndGraceMs, {tick + 50, cursor})),
+              Steps{"ask renderer"});
 }
 
 }  // namespace

@@ -55,6 +55,16 @@ TEST(RendererLauncher, StartsTheProgramByItsPathEvenInAFolderWithBlanksAndAnyCha
     EXPECT_FALSE(Exists(root + L"\\ran.txt"));
 }
 
+TEST(RendererLauncher, EndsTheProcessItStartedOnlyWhileItRuns) {
+    const std::wstring target = TestFolder() + L"\\" + LAUNCH_TARGET;
+    RendererLauncher launcher;
+    EXPECT_FALSE(launcher.EndStarted(0));
+    ASSERT_TRUE(launcher.Launch(target));
+    EXPECT_TRUE(launcher.EndStarted(5000));
+    EXPECT_FALSE(launcher.Running());
+    EXPECT_FALSE(launcher.EndStarted(0));
+}
+
 TEST(RendererLauncher, AMissingProgramIsReportedAsNotStarted) {
     RendererLauncher launcher;
     EXPECT_FALSE(launcher.Launch(L"C:\\no such folder\\" + RendererFileName()));

@@ -1,0 +1,138 @@
+"""A renderer that stops answering never keeps the screen.
+
+Velmora.scr outlives the renderer and watches for the user itself. Here the
+renderer's process is stopped with SIGSTOP, which under Wine looks from
+outside as a renderer stuck in its driver does: its picture stays, its window
+takes no messages. Wine shows Velmora.scr the cursor moving but not the keys
+or movements sent to the stopped process's window (its last-input time does
+not move), so a movement is what tells the run of the user here.
+"""
+
+import os
+import signal
+import subprocess
+import time
+import unittest
+from contextlib import contextmanager
+
+from harness import AUDIO_FRAME_BYTES, AUDIO_RATE, RENDERER_FILE, RENDERER_TITLE, RUN_WINDOW, SAVER_FILE, WineSession, wait_until
+from settings_file import write_settings
+from test_music import Sound, make_tone, mark
+
+WIDTH, HEIGHT = 1024, 768
+# Velmora.scr's grace for a renderer to end by itself after input, its bounded
+# question to the window and its wait for the ended process, with room for a
+# loaded machine: by then it has decided.
+KEEPER_DECIDES = 3.0
+
+
+def renderer_pids(session) -> list[int]:
+    """The Linux processes of renderers started from this session's folder."""
+    marker = session.temp_dir.name + "\\\\Velmora\\\\" + RENDERER_FILE
+    out = subprocess.run(["pgrep", "-f", marker], capture_output=True, text=True).stdout
+    return [int(pid) for pid in out.split()]
+
+
+def alive(pid: int) -> bool:
+    """The process exists and is no zombie (a stopped one is alive)."""
+    try:
+        with open(f"/proc/{pid}/stat") as stat:
+            return stat.read().rsplit(")", 1)[1].split()[0] != "Z"
+    except OSError:
+        return False
+
+
+@contextmanager
+def stopped(pids: list[int]):
+    """The processes stopped; whatever still lives at the end is let go again,
+    so the session's teardown can end it."""
+    for pid in pids:
+        os.kill(pid, signal.SIGSTOP)
+    try:
+        yield
+    finally:
+        for pid in pids:
+            if alive(pid):
+                os.kill(pid, signal.SIGCONT)
+
+
+def coloured(p):
+    return max(p) - min(p) > 80
+
+
+class HungRendererTest(unittest.TestCase):
+    def start_run(self, s, folder):
+        s.xdotool("mousemove", "300", "300")
+        run = s.start(folder / SAVER_FILE, "/s", cwd=folder)
+        s.wait_visible(RENDERER_TITLE, timeout=90)
+        s.wait_frames(30)
+        return run
+
+    def jitter(self, s, x=300, y=300):
+        """Small movements, each at most 4 pixels (city-block) from the last,
+        each given time to be seen by the run's watch; ends where it began."""
+        for dx, dy in ((2, 1), (4, 1), (4, 4), (1, 3), (0, 0)):
+            s.xdotool("mousemove", str(x + dx), str(y + dy))
+            time.sleep(0.4)
+
+    def test_a_stopped_renderer_stays_until_input_then_goes_with_the_run_and_its_music(self):
+        with WineSession(width=WIDTH, height=HEIGHT, audio=True, name="hung-renderer") as s:
+            folder = s.install_copy()
+            wav = make_tone(s.temp_dir / "sounds" / "loop.wav", 1.5, 440)
+            write_settings(folder, 2, 0, s.wine_path(wav))
+            start = mark(s)
+            run = self.start_run(s, folder)
+            self.assertTrue(wait_until(lambda: Sound(s.audio_bytes(start)).tone(), 60), "no tone came")
+            pids = renderer_pids(s)
+            self.assertEqual(len(pids), 1)
+
+            with stopped(pids):
+                # Nobody touches anything: the frozen picture keeps the screen.
+                time.sleep(8.0)
+                window = s.find_window(RENDERER_TITLE)
+                self.assertIsNotNone(window)
+                self.assertTrue(window.visible)
+                self.assertEqual((window.x, window.y, window.width, window.height), (0, 0, WIDTH, HEIGHT))
+                self.assertGreater(s.screenshot("frozen").count(coloured), WIDTH * HEIGHT // 20)
+                self.assertIsNone(run.poll())
+                self.assertTrue(alive(pids[0]))
+                # Mouse jitter is no one's input, stopped renderer or not.
+                self.jitter(s)
+                time.sleep(KEEPER_DECIDES)
+                self.assertIsNone(run.poll(), "jitter ended the run")
+                self.assertTrue(alive(pids[0]), "jitter ended the renderer")
+                last_seconds = Sound(s.audio_bytes(max(start, mark(s) - 4 * AUDIO_RATE * AUDIO_FRAME_BYTES)))
+                self.assertGreater(last_seconds.tone_seconds(), 2.0, "the music stopped with the renderer")
+
+                s.xdotool("mousemove", "400", "350")
+                moved = time.monotonic()
+                self.assertEqual(s.wait_exit(run, timeout=15), 0)
+                self.assertTrue(wait_until(lambda: not alive(pids[0]), 15), "the renderer lives on")
+                print(f"\nrun ended {time.monotonic() - moved:.2f} s after the movement")
+                self.assertLess(time.monotonic() - moved, 5.0)
+            self.assertIsNone(s.find_window(RENDERER_TITLE))
+            self.assertIsNone(s.find_window(RUN_WINDOW))
+            s.screenshot("desktop-back")
+            # The sound the card still held reaches it; after that, silence.
+            time.sleep(1.0)
+            end = mark(s)
+            time.sleep(2.5)
+            self.assertEqual(Sound(s.audio_bytes(end)).tone_seconds(), 0.0, "sound after the run ended")
+
+    def test_a_renderer_that_answers_keeps_running_through_jitter(self):
+        with WineSession(width=WIDTH, height=HEIGHT, name="answering-renderer") as s:
+            run = self.start_run(s, s.install_copy())
+            self.jitter(s)
+            # It took the movements and draws on; by then the watch has decided.
+            s.wait_frames(30)
+            time.sleep(KEEPER_DECIDES)
+            self.assertIsNone(run.poll())
+            self.assertEqual(len(renderer_pids(s)), 1)
+            self.assertIsNotNone(s.find_window(RENDERER_TITLE))
+            # A real movement ends it as ever, by its own rules.
+            s.xdotool("mousemove", "400", "350")
+            self.assertEqual(s.wait_exit(run, timeout=30), 0)
+
+
+if __name__ == "__main__":
+    unittest.main()
