@@ -50,13 +50,13 @@ enum class MusicStep { None, Start, Check, Stop };
 
 // What the window does after an event, in this order.
 struct RunReaction {
-    bool stop_watch = false;            // kill the renderer watch's timer
-    bool stop_music_check = false;      // kill the music check's timer
-    bool start_watch = false;           // every kRendererWatchMs
-    bool launch_renderer = false;       // normal, activated window; the outcome to RendererLaunched
-    bool ask_renderer = false;          // a null message to its window; the answer to RendererAnswered
-    bool end_renderer = false;          // end its process: the one launched, else its window's
-    MusicStep music = MusicStep::None;  // the run's music; a check's outcome to MusicChecked
+    bool stop_watch = false;        // kill the renderer watch's timer
+    bool stop_music_check = false;  // kill the music check's timer
+    bool start_watch = false;       // every kRendererWatchMs
+    bool launch_renderer = false;   // normal, activated window; the outcome to RendererLaunched
+    bool ask_renderer = false;      // a null message to its window; the answer to RendererAnswered
+    bool end_renderer = false;      // end its process: the one launched, else its window's
+    MusicStep music = MusicStep::None;       // the run's music; a check's outcome to MusicChecked
     std::uint32_t start_music_check_ms = 0;  // when not 0
     bool show_cursor = false;                // give back the cursor the start-up hid
     bool end_program = false;                // end the process at once
@@ -99,7 +99,7 @@ class RunController {
     bool renderer_seen_ = false;
     bool ending_ = false;
     std::uint64_t launch_ms_ = 0;
-    InputSight last_input_look_;  // the watch's previous look, from the start's on
+    InputSight last_input_look_;             // the watch's previous look, from the start's on
     std::optional<std::uint64_t> input_ms_;  // the first input the renderer has not yet answered
 };
 

@@ -11,9 +11,8 @@ bool InputBetween(const InputSight& before, const InputSight& now) {
     if (!before.cursor || !now.cursor) {
         return input_time_moved;
     }
-    const std::int64_t moved =
-        std::llabs(std::int64_t{now.cursor->x} - before.cursor->x) +
-        std::llabs(std::int64_t{now.cursor->y} - before.cursor->y);
+    const std::int64_t moved = std::llabs(std::int64_t{now.cursor->x} - before.cursor->x) +
+                               std::llabs(std::int64_t{now.cursor->y} - before.cursor->y);
     return moved > contract::kMouseJitterPixels || (moved == 0 && input_time_moved);
 }
 

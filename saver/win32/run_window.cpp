@@ -72,8 +72,8 @@ void RunWindow::CarryOut(const RunReaction& reaction) {
         controller_.RendererLaunched(launcher_.Launch(renderer_path_));
     }
     if (reaction.ask_renderer) {
-        CarryOut(controller_.RendererAnswered(
-            AskWindow(FindRendererWindow(), kRendererAnswerLimitMs)));
+        CarryOut(
+            controller_.RendererAnswered(AskWindow(FindRendererWindow(), kRendererAnswerLimitMs)));
     }
     if (reaction.end_renderer && !launcher_.EndStarted(kRendererEndWaitMs)) {
         // One an earlier run left running: the process of its window.

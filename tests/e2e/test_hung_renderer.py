@@ -112,12 +112,30 @@ class HungRendererTest(unittest.TestCase):
                 self.assertLess(time.monotonic() - moved, 5.0)
             self.assertIsNone(s.find_window(RENDERER_TITLE))
             self.assertIsNone(s.find_window(RUN_WINDOW))
-            s.screenshot("desktop-back")
+            self.assertLess(s.screenshot("desktop-back").count(coloured), WIDTH * HEIGHT // 1000)
             # The sound the card still held reaches it; after that, silence.
             time.sleep(1.0)
             end = mark(s)
             time.sleep(2.5)
             self.assertEqual(Sound(s.audio_bytes(end)).tone_seconds(), 0.0, "sound after the run ended")
+
+    def test_a_stopped_renderer_that_an_earlier_run_left_is_ended_by_its_window(self):
+        with WineSession(width=WIDTH, height=HEIGHT, name="hung-earlier-renderer") as s:
+            folder = s.install_copy()
+            s.xdotool("mousemove", "300", "300")
+            s.start(s.wine_path(folder / RENDERER_FILE))
+            s.wait_visible(RENDERER_TITLE, timeout=90)
+            run = s.start(folder / SAVER_FILE, "/s")
+            s.wait_window(RUN_WINDOW, timeout=60)
+            pids = renderer_pids(s)
+            self.assertEqual(len(pids), 1)
+            with stopped(pids):
+                time.sleep(2.0)  # the run's watch has looked at it meanwhile
+                self.assertIsNone(run.poll())
+                s.xdotool("mousemove", "400", "350")
+                self.assertEqual(s.wait_exit(run, timeout=15), 0)
+                self.assertTrue(wait_until(lambda: not alive(pids[0]), 15), "the renderer lives on")
+            self.assertIsNone(s.find_window(RENDERER_TITLE))
 
     def test_a_renderer_that_answers_keeps_running_through_jitter(self):
         with WineSession(width=WIDTH, height=HEIGHT, name="answering-renderer") as s:
