@@ -17,10 +17,10 @@ class WindowOnThread {
   public:
     explicit WindowOnThread(bool takes_messages)
         : stop_(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
-          thread_([this, takes_messages, made = &made_] {
+          thread_([this, takes_messages] {
               HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr,
                                             nullptr, nullptr, nullptr);
-              made->set_value(window);
+              made_.set_value(window);
               while (takes_messages && MsgWaitForMultipleObjects(1, &stop_, FALSE, INFINITE,
                                                                  QS_ALLINPUT) != WAIT_OBJECT_0) {
                   MSG message;
@@ -40,7 +40,7 @@ class WindowOnThread {
         CloseHandle(stop_);
     }
 
-    HWND window() const { return window_; }
+    HWND Window() const { return window_; }
 
   private:
     std::promise<HWND> made_;
@@ -53,13 +53,13 @@ TEST(AskWindow, AWindowThatTakesItsMessagesAnswersOneThatStoppedDoesNotAndAGoneO
     HWND gone = nullptr;
     {
         const WindowOnThread answering(true);
-        ASSERT_NE(answering.window(), nullptr);
-        EXPECT_EQ(AskWindow(answering.window(), 2000), RendererAnswer::Answered);
-        gone = answering.window();
+        ASSERT_NE(answering.Window(), nullptr);
+        EXPECT_EQ(AskWindow(answering.Window(), 2000), RendererAnswer::Answered);
+        gone = answering.Window();
 
         const WindowOnThread stopped(false);
-        ASSERT_NE(stopped.window(), nullptr);
-        EXPECT_EQ(AskWindow(stopped.window(), 200), RendererAnswer::Unanswered);
+        ASSERT_NE(stopped.Window(), nullptr);
+        EXPECT_EQ(AskWindow(stopped.Window(), 200), RendererAnswer::Unanswered);
     }
     EXPECT_EQ(AskWindow(gone, 200), RendererAnswer::WindowGone);
     EXPECT_EQ(AskWindow(nullptr, 200), RendererAnswer::WindowGone);
