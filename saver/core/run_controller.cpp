@@ -107,7 +107,7 @@ RunReaction RunController::End() {
     if (source_ != music::MusicSource::None) {
         reaction.music = MusicStep::Stop;
     }
-    reaction.show_cursor = cursor_hidden_;
+    reaction.show_cursor = true;
     reaction.end_program = true;
     return reaction;
 }

@@ -64,10 +64,8 @@ struct RunReaction {
 
 class RunController {
   public:
-    // `source`: what the run's music plays. `cursor_hidden`: the start-up hid
-    // the cursor, so the end gives it back.
-    RunController(music::MusicSource source, bool cursor_hidden)
-        : source_(source), cursor_hidden_(cursor_hidden) {}
+    // `source`: what the run's music plays.
+    explicit RunController(music::MusicSource source) : source_(source) {}
 
     // Once, when the run window is created: renderer launch (unless a renderer
     // runs already: that one is watched instead) and music start.
@@ -92,7 +90,6 @@ class RunController {
     void StopTimer(RunTimer timer, RunReaction& reaction);
 
     const music::MusicSource source_;
-    const bool cursor_hidden_;
 
     bool timer_running_[2] = {false, false};
     bool renderer_expected_ = false;  // launched, or found running at the start

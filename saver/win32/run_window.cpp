@@ -35,11 +35,10 @@ InputSight SeeUserInput() {
 
 }  // namespace
 
-RunWindow::RunWindow(const settings::MusicChoice& music, std::wstring renderer_path,
-                     bool cursor_hidden)
+RunWindow::RunWindow(const settings::MusicChoice& music, std::wstring renderer_path)
     : renderer_path_(std::move(renderer_path)),
       player_(media_, music),
-      controller_(player_.Source(), cursor_hidden) {}
+      controller_(player_.Source()) {}
 
 void RunWindow::Start() {
     // A top-level window that is never shown: its caption marks the run.

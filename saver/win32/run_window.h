@@ -16,7 +16,7 @@ namespace velmora::saver {
 
 class RunWindow final {
   public:
-    RunWindow(const settings::MusicChoice& music, std::wstring renderer_path, bool cursor_hidden);
+    RunWindow(const settings::MusicChoice& music, std::wstring renderer_path);
     RunWindow(const RunWindow&) = delete;
     RunWindow& operator=(const RunWindow&) = delete;
 

@@ -66,7 +66,7 @@ void StartProgram(SaverProgram& program) {
                 program.music.file = *playable;
             }
             ShowCursor(FALSE);
-            program.run = std::make_unique<RunWindow>(program.music, RendererPath(), true);
+            program.run = std::make_unique<RunWindow>(program.music, RendererPath());
             program.run->Start();
             return;
         case StartupAction::ReportMissingRenderer:

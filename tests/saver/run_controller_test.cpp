@@ -62,7 +62,7 @@ Steps Watch(RunController& run, const RendererSight& sight) {
 
 TEST(RunController, StartLaunchesTheRendererWatchesItAndStartsTheMusicWithItsChecks) {
     const auto started = [](MusicSource source) {
-        RunController run(source, true);
+        RunController run(source);
         return StepsOf(run.Start(kNothing));
     };
     EXPECT_EQ(started(MusicSource::None), (Steps{"start watch", "launch", "start music"}));
@@ -73,7 +73,7 @@ TEST(RunController, StartLaunchesTheRendererWatchesItAndStartsTheMusicWithItsChe
               (Steps{"start watch", "launch", "start music", "music check every 1000"}));
 
     // One an earlier run gave up on is watched instead of starting a second.
-    RunController run(MusicSource::None, true);
+    RunController run(MusicSource::None);
     EXPECT_EQ(StepsOf(run.Start(kStarting)), (Steps{"start watch", "start music"}));
     EXPECT_TRUE(Watch(run, At(kStarting, 1000)).empty());
     EXPECT_TRUE(Watch(run, kUp).empty());
@@ -81,7 +81,7 @@ TEST(RunController, StartLaunchesTheRendererWatchesItAndStartsTheMusicWithItsChe
 }
 
 TEST(RunController, TheRunEndsAtTheFirstWatchWithoutTheRendererWindowAndStopsItsMusic) {
-    RunController wav(MusicSource::WavFile, true);
+    RunController wav(MusicSource::WavFile);
     wav.Start(kNothing);
     wav.RendererLaunched(true);
     EXPECT_TRUE(Watch(wav, kUp).empty());
@@ -89,7 +89,7 @@ TEST(RunController, TheRunEndsAtTheFirstWatchWithoutTheRendererWindowAndStopsIts
     EXPECT_EQ(Watch(wav, kNothing), (Steps{"stop watch", "stop music", "show cursor", "end"}));
     EXPECT_FALSE(wav.TimerRunning(RunTimer::RendererWatch));
 
-    RunController mp3(MusicSource::Mp3File, true);
+    RunController mp3(MusicSource::Mp3File);
     mp3.Start(kNothing);
     mp3.RendererLaunched(false);  // could not start: the first watch ends the run
     EXPECT_EQ(StepsOf(mp3.OnTimer(RunTimer::MusicCheck, kNothing)), Steps{"check music"});
@@ -98,19 +98,15 @@ TEST(RunController, TheRunEndsAtTheFirstWatchWithoutTheRendererWindowAndStopsIts
               (Steps{"stop watch", "stop music check", "stop music", "show cursor", "end"}));
 }
 
-TEST(RunController, ACloseEndsTheRunOnceAndGivesTheCursorBackOnlyWhenTheStartUpHidIt) {
-    RunController hidden(MusicSource::WavFile, true);
-    hidden.Start(kNothing);
-    EXPECT_EQ(StepsOf(hidden.End()), (Steps{"stop music", "show cursor", "end"}));
-    EXPECT_TRUE(StepsOf(hidden.End()).empty());
-
-    RunController shown(MusicSource::None, false);
-    shown.Start(kNothing);
-    EXPECT_EQ(StepsOf(shown.End()), Steps{"end"});
+TEST(RunController, ACloseEndsTheRunOnceAndGivesTheCursorBack) {
+    RunController run(MusicSource::WavFile);
+    run.Start(kNothing);
+    EXPECT_EQ(StepsOf(run.End()), (Steps{"stop music", "show cursor", "end"}));
+    EXPECT_TRUE(StepsOf(run.End()).empty());
 }
 
 TEST(RunController, CdChecksRunWhileTheDriveIsUsableAndTheDriveIsClosedAtTheEnd) {
-    RunController run(MusicSource::Cd, true);
+    RunController run(MusicSource::Cd);
     run.Start(kNothing);
     run.RendererLaunched(true);
     EXPECT_EQ(StepsOf(run.OnTimer(RunTimer::MusicCheck, kUp)), Steps{"check music"});
@@ -122,21 +118,21 @@ TEST(RunController, CdChecksRunWhileTheDriveIsUsableAndTheDriveIsClosedAtTheEnd)
     // The checks gave up, yet the drive the run opened is stopped and closed.
     EXPECT_EQ(Watch(run, kNothing), (Steps{"stop watch", "stop music", "show cursor", "end"}));
 
-    RunController closed(MusicSource::Cd, true);
+    RunController closed(MusicSource::Cd);
     closed.Start(kNothing);
     EXPECT_EQ(StepsOf(closed.End()),
               (Steps{"stop music check", "stop music", "show cursor", "end"}));
 }
 
 TEST(RunController, WaitsForALaunchedRenderersWindowForABoundedTimeThenEndsIt) {
-    RunController slow(MusicSource::WavFile, true);
+    RunController slow(MusicSource::WavFile);
     slow.Start(kNothing);
     slow.RendererLaunched(true);
     EXPECT_TRUE(Watch(slow, At(kStarting, kRendererStartLimitMs - 1)).empty());
     EXPECT_EQ(Watch(slow, At(kStarting, kRendererStartLimitMs)), kEndWithRenderer);
 
     // Once seen, the window's going ends the run though the process is still finishing.
-    RunController seen(MusicSource::None, true);
+    RunController seen(MusicSource::None);
     seen.Start(kNothing);
     seen.RendererLaunched(true);
     EXPECT_TRUE(Watch(seen, kStarting).empty());
@@ -144,7 +140,7 @@ TEST(RunController, WaitsForALaunchedRenderersWindowForABoundedTimeThenEndsIt) {
     EXPECT_EQ(Watch(seen, kStarting), kEnd);
 
     // A renderer that ended before its window came.
-    RunController gone(MusicSource::None, true);
+    RunController gone(MusicSource::None);
     gone.Start(kNothing);
     gone.RendererLaunched(true);
     EXPECT_EQ(Watch(gone, kNothing), kEnd);
@@ -161,7 +157,7 @@ InputSight Input(std::uint32_t tick, std::int32_t x, std::int32_t y) {
 
 TEST(RunController, AfterInputARendererThatDoesNotAnswerIsEndedWithTheRun) {
     // A key: the last-input time moves on, the cursor stays.
-    RunController run(MusicSource::WavFile, true);
+    RunController run(MusicSource::WavFile);
     run.Start(Looking(0, Input(7, 100, 100)));
     run.RendererLaunched(true);
     EXPECT_TRUE(Watch(run, Looking(50, Input(7, 100, 100))).empty());
@@ -174,7 +170,7 @@ TEST(RunController, AfterInputARendererThatDoesNotAnswerIsEndedWithTheRun) {
     EXPECT_TRUE(StepsOf(run.End()).empty());
 
     // A renderer that ends by itself within the grace ends the run as ever.
-    RunController quick(MusicSource::None, true);
+    RunController quick(MusicSource::None);
     quick.Start(Looking(0, Input(7, 100, 100)));
     quick.RendererLaunched(true);
     EXPECT_TRUE(Watch(quick, Looking(50, Input(8, 200, 100))).empty());  // a move
@@ -182,7 +178,7 @@ TEST(RunController, AfterInputARendererThatDoesNotAnswerIsEndedWithTheRun) {
 }
 
 TEST(RunController, ARendererThatAnswersIsNeverEndedAndLaterInputAsksAgain) {
-    RunController run(MusicSource::None, true);
+    RunController run(MusicSource::None);
     run.Start(Looking(0, Input(7, 100, 100)));
     run.RendererLaunched(true);
     EXPECT_TRUE(Watch(run, Looking(50, Input(8, 106, 100))).empty());
@@ -207,7 +203,7 @@ TEST(RunController, WithoutInputNothingIsAskedOrEndedHowEverTheMouseJitters) {
     std::mt19937 random(20240611);
     std::uniform_int_distribution<int> step(-contract::kMouseJitterPixels,
                                             contract::kMouseJitterPixels);
-    RunController run(MusicSource::Mp3File, true);
+    RunController run(MusicSource::Mp3File);
     std::uint32_t tick = 0;
     ScreenPoint cursor{500, 400};
     run.Start(Looking(0, {tick, cursor}));
