@@ -49,7 +49,7 @@
 #include "renderer/win32/password_port.h"
 #include "renderer/win32/presence_notifications.h"
 #include "renderer/win32/window_events.h"
-#include "system_dlls/win32/load_system_dll.h"
+#include "system_dlls/win32/dpi_calls.h"
 
 namespace velmora::renderer {
 namespace {
@@ -205,27 +205,11 @@ LRESULT CALLBACK RendererWindowProc(HWND window, UINT message, WPARAM wparam, LP
     return DefWindowProcA(window, message, wparam, lparam);
 }
 
-int SystemDpi() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(nullptr, screen);
-    return dpi;
-}
-
 // The monitor's effective DPI where the system tells each monitor's
-// (Windows 8.1 on), else the system's one DPI; 0 when neither is told.
+// (Windows 8.1 on), else the system's one DPI.
 int MonitorDpi(HMONITOR monitor) {
-    using DpiForMonitor = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
-    constexpr int kEffectiveDpi = 0;  // MDT_EFFECTIVE_DPI
-    static const auto kDpiForMonitor = reinterpret_cast<DpiForMonitor>(
-        system_dlls::OptionalSystemFunction(L"shcore.dll", "GetDpiForMonitor"));
-    UINT dpi_x = 0;
-    UINT dpi_y = 0;
-    if (kDpiForMonitor != nullptr &&
-        SUCCEEDED(kDpiForMonitor(monitor, kEffectiveDpi, &dpi_x, &dpi_y))) {
-        return static_cast<int>(dpi_x);
-    }
-    return SystemDpi();
+    const int told = system_dlls::MonitorDpi(monitor);
+    return told > 0 ? told : system_dlls::SystemDpi();
 }
 
 BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT rect, LPARAM monitors) {
@@ -246,8 +230,8 @@ std::vector<Monitor> Monitors() {
 DesktopLayout LayOutMonitors() {
     DesktopLayout layout = LayOutDesktop(Monitors());
     if (layout.views.empty()) {
-        layout =
-            SingleView(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), SystemDpi());
+        layout = SingleView(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+                            system_dlls::SystemDpi());
     }
     return layout;
 }
