@@ -148,11 +148,11 @@ Function User32(const char* name) {
     return reinterpret_cast<Function>(system_dlls::OptionalSystemFunction(L"user32.dll", name));
 }
 
-const auto g_set_thread_awareness =
+const auto kSetThreadAwareness =
     User32<Awareness(WINAPI*)(Awareness)>("SetThreadDpiAwarenessContext");
-const auto g_thread_awareness = User32<Awareness(WINAPI*)()>("GetThreadDpiAwarenessContext");
-const auto g_window_awareness = User32<Awareness(WINAPI*)(HWND)>("GetWindowDpiAwarenessContext");
-const auto g_same_awareness =
+const auto kThreadAwareness = User32<Awareness(WINAPI*)()>("GetThreadDpiAwarenessContext");
+const auto kWindowAwareness = User32<Awareness(WINAPI*)(HWND)>("GetWindowDpiAwarenessContext");
+const auto kSameAwareness =
     User32<BOOL(WINAPI*)(Awareness, Awareness)>("AreDpiAwarenessContextsEqual");
 
 // The thread's awareness when the form was made (Wine gives a child its
@@ -164,7 +164,7 @@ LRESULT CALLBACK NoteFormCreation(int code, WPARAM wparam, LPARAM lparam) {
     if (code == HCBT_CREATEWND &&
         GetClassNameA(reinterpret_cast<HWND>(wparam), name, sizeof name) &&
         lstrcmpA(name, contract::kPreviewWindowClass) == 0) {
-        g_awareness_at_creation = g_thread_awareness();
+        g_awareness_at_creation = kThreadAwareness();
     }
     return CallNextHookEx(nullptr, code, wparam, lparam);
 }
@@ -172,18 +172,17 @@ LRESULT CALLBACK NoteFormCreation(int code, WPARAM wparam, LPARAM lparam) {
 // The form is made in its host's DPI awareness, not in the program's own,
 // which the thread has again afterwards; it comes up in a host of each.
 TEST(PreviewAwareness, TheFormIsMadeInTheAwarenessOfItsHost) {
-    ASSERT_TRUE(g_set_thread_awareness && g_thread_awareness && g_window_awareness &&
-                g_same_awareness);
+    ASSERT_TRUE(kSetThreadAwareness && kThreadAwareness && kWindowAwareness && kSameAwareness);
     HHOOK hook = SetWindowsHookExA(WH_CBT, NoteFormCreation, nullptr, GetCurrentThreadId());
-    const Awareness own = g_thread_awareness();
+    const Awareness own = kThreadAwareness();
     for (const Awareness awareness :
          {DPI_AWARENESS_CONTEXT_UNAWARE, DPI_AWARENESS_CONTEXT_SYSTEM_AWARE,
           DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE}) {
         SCOPED_TRACE(::testing::Message() << awareness);
-        g_set_thread_awareness(awareness);
+        kSetThreadAwareness(awareness);
         testing::HostWindow host(nullptr, RECT{50, 50, 202, 162}, RGB(255, 255, 255),
                                  WS_POPUP | WS_VISIBLE);
-        g_set_thread_awareness(own);
+        kSetThreadAwareness(own);
         g_awareness_at_creation = nullptr;
         PreviewWindow preview;
         preview.Show(HostNumber(host.Handle()));
@@ -191,8 +190,8 @@ TEST(PreviewAwareness, TheFormIsMadeInTheAwarenessOfItsHost) {
         HWND form = preview.Window();
         ASSERT_TRUE(IsWindow(form));
         ASSERT_NE(g_awareness_at_creation, nullptr);
-        EXPECT_TRUE(g_same_awareness(g_awareness_at_creation, g_window_awareness(host.Handle())));
-        EXPECT_TRUE(g_same_awareness(g_thread_awareness(), own));
+        EXPECT_TRUE(kSameAwareness(g_awareness_at_creation, kWindowAwareness(host.Handle())));
+        EXPECT_TRUE(kSameAwareness(kThreadAwareness(), own));
         EXPECT_TRUE(IsWindowVisible(form));
         RECT client{};
         GetClientRect(form, &client);
