@@ -43,6 +43,15 @@ inline constexpr char kSaverFileName[] = "Velmora.scr";
 // The renderer program, beside Velmora.scr.
 inline constexpr char kRendererFileName[] = "Velmora.dll";
 
+// Velmora.scr's settings file: beside the program, or in the user's own
+// folder of this name in the roaming application data. The uninstaller
+// removes both.
+inline constexpr char kSettingsFileName[] = "Velmora.ini";
+inline constexpr char kPerUserSettingsFolder[] = "Velmora";
+
+// The setup's helper that asks Velmora's windows to close, as the setup runs it.
+inline constexpr char kSetupHelperFileName[] = "CloseVelmora.exe";
+
 // Title of the renderer's window: present exactly while the renderer runs.
 inline constexpr char kRendererWindowTitle[] = "VelmoraVC";
 
@@ -69,6 +78,9 @@ inline constexpr wchar_t kSaverBusyLock[] = L"Local\\Velmora.scr busy";
 inline constexpr char kPreviewWindowClass[] = "Velmora_R";
 inline constexpr char kSettingsDialogClass[] = "Velmora_P";
 inline constexpr char kRunWindowClass[] = "Velmora_S";
+
+// The class of the settings dialog's owner-drawn buttons.
+inline constexpr char kPushButtonClass[] = "Velmora.Command";
 
 // The class of every screen saver's full-screen window, the renderer's
 // included, and the title such a window has until its saver names it: how

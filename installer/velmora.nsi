@@ -5,7 +5,7 @@
 ; scripts/package builds it with
 ;   makensis -INPUTCHARSET UTF8 -DVERSION=x.y.z -DDIST=<folder of the programs>
 ;            -DICON=<setup icon> -DSIDE_PICTURE=<164 x 314 BMP of the first and last page>
-;            -DCLOSER=<CloseVelmora.exe> -DCONTRACT=<run_contract.nsh, made by the build>
+;            -DCLOSER=<the setup's helper, built> -DCONTRACT=<run_contract.nsh, made by the build>
 ;            -DOUTFILE=<setup file> installer/velmora.nsi
 
 !ifndef VERSION | DIST | ICON | SIDE_PICTURE | CLOSER | CONTRACT | OUTFILE
@@ -99,8 +99,8 @@ VIAddVersionKey /LANG=${LANG_ENGLISH} "LegalCopyright" "© ${PUBLISHER}"
 !macro DEFINE_FREE_PROGRAMS prefix
   Function ${prefix}FreePrograms
     InitPluginsDir
-    File "/oname=$PLUGINSDIR\CloseVelmora.exe" "${CLOSER}"
-    ExecWait '"$PLUGINSDIR\CloseVelmora.exe"'
+    File "/oname=$PLUGINSDIR\${kSetupHelperFileName}" "${CLOSER}"
+    ExecWait '"$PLUGINSDIR\${kSetupHelperFileName}"'
     StrCpy $R1 0
     ${Do}
       StrCpy $R0 1
@@ -285,12 +285,12 @@ Section "Uninstall"
   ${EndIf}
 
   !insertmacro DELETE_SETUP_LEFTOVERS
-  Delete "$INSTDIR\Velmora.ini"
+  Delete "$INSTDIR\${kSettingsFileName}"
   Delete "$INSTDIR\Uninstall.exe"
   RMDir "$INSTDIR"
   ; The settings may also be kept per user.
-  Delete "$APPDATA\Velmora\Velmora.ini"
-  RMDir "$APPDATA\Velmora"
+  Delete "$APPDATA\${kPerUserSettingsFolder}\${kSettingsFileName}"
+  RMDir "$APPDATA\${kPerUserSettingsFolder}"
 
   DeleteRegKey HKCU "${UNINSTALL_KEY}"
 SectionEnd

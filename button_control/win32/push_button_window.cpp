@@ -270,7 +270,7 @@ void PushButtonWindow::PaintParentBackground(HDC dc) {
 bool RegisterPushButtonClass() {
     static const bool kRegistered = [] {
         // A Unicode class: the window text is the caption as screen readers read it.
-        const std::wstring class_name = text::WideFromCp932(kPushButtonClassName);
+        const std::wstring class_name = text::WideFromCp932(contract::kPushButtonClass);
         WNDCLASSEXW window_class{};
         window_class.cbSize = sizeof window_class;
         // CS_DBLCLKS: the second press of a double-click arrives as its own
@@ -291,7 +291,7 @@ HWND CreatePushButton(HWND parent, int id, int x, int y, int width, int height,
         return nullptr;
     }
     // Titled with the default caption until a stored layout gives another.
-    HWND window = CreateWindowExW(0, text::WideFromCp932(kPushButtonClassName).c_str(),
+    HWND window = CreateWindowExW(0, text::WideFromCp932(contract::kPushButtonClass).c_str(),
                                   text::WideFromCp932(kDefaultCaption).c_str(),
                                   WS_CHILD | WS_VISIBLE | extra_style, x, y, width, height, parent,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
@@ -305,7 +305,7 @@ HWND CreatePushButton(HWND parent, int id, int x, int y, int width, int height,
 PushButtonWindow* PushButtonFromWindow(HWND window) {
     char name[32] = {};
     if (window == nullptr || GetClassNameA(window, name, sizeof name) == 0 ||
-        lstrcmpiA(name, kPushButtonClassName) != 0) {
+        lstrcmpiA(name, contract::kPushButtonClass) != 0) {
         return nullptr;
     }
     return platform_edge::OwnerOf<PushButtonWindow>(window);

@@ -15,10 +15,10 @@
 #include "button_control/core/property_bag.h"
 #include "button_control/core/push_button.h"
 #include "button_control/win32/face_image.h"
+#include "contract/run_contract.h"
 
 namespace velmora::button_control {
 
-inline constexpr char kPushButtonClassName[] = "Velmora.Command";
 inline constexpr WORD kPropertyChangedNotification = 0x0100;
 
 // One button window: feeds its messages to the PushButton as events and

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "contract/run_contract.h"
+#include "text/core/ascii_text.h"
 #include "saver/core/command_line.h"
 #include "settings/win32/settings_file_io.h"
 #include "text/core/cp932_text.h"
@@ -37,8 +38,8 @@ settings::SettingsPlaces SettingsFilePlaces() {
 }
 
 std::wstring RendererPath() {
-    const std::string_view name = contract::kRendererFileName;  // ASCII: one unit a character
-    return text::InFolder(ProgramFolder(), std::wstring(name.begin(), name.end()));
+    return text::InFolder(ProgramFolder(),
+                          text::AsciiWidened<wchar_t>(contract::kRendererFileName));
 }
 
 bool RendererPresent() {

@@ -1,13 +1,12 @@
 #include "settings/core/settings_places.h"
 
+#include "contract/run_contract.h"
+#include "text/core/ascii_text.h"
 #include "text/core/cp932_text.h"
 
 namespace velmora::settings {
 
 namespace {
-
-// The user's own folder for the program's settings.
-constexpr char16_t kProgramFolderName[] = u"Velmora";
 
 text::Cp932String NamingFiles(text::Cp932String message, TextCodec& codec,
                               const std::vector<std::u16string>& paths) {
@@ -85,10 +84,12 @@ Written WriteValues(SettingsPorts ports, const std::u16string& path, std::string
 SettingsPlaces PlacesFor(std::u16string_view program_folder, std::u16string_view app_data_folder) {
     SettingsPlaces places;
     places.program_folder = program_folder;
-    places.file_beside_program = text::InFolder(program_folder, kSettingsFileName);
+    const std::u16string file_name = text::AsciiWidened<char16_t>(contract::kSettingsFileName);
+    places.file_beside_program = text::InFolder(program_folder, file_name);
     if (!app_data_folder.empty()) {
-        places.per_user_folder = text::InFolder(app_data_folder, kProgramFolderName);
-        places.per_user_file = text::InFolder(places.per_user_folder, kSettingsFileName);
+        places.per_user_folder = text::InFolder(
+            app_data_folder, text::AsciiWidened<char16_t>(contract::kPerUserSettingsFolder));
+        places.per_user_file = text::InFolder(places.per_user_folder, file_name);
     }
     return places;
 }

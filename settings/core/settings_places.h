@@ -23,8 +23,6 @@
 
 namespace velmora::settings {
 
-inline constexpr char16_t kSettingsFileName[] = u"Velmora.ini";
-
 // How long a load or save keeps trying a file that another program holds,
 // and how long it waits between tries.
 inline constexpr int kHeldFileRetryMilliseconds = 2000;

@@ -51,6 +51,8 @@ RUN_WINDOW = CONTRACT["RunWindowCaption"]  # Velmora.scr's hidden window during 
 SAVER_CREATION_TITLE = CONTRACT["ScreenSaverCreationTitle"]  # a saver's window being made
 PREVIEW_CLASS = CONTRACT["PreviewWindowClass"]  # the preview, a child of its host
 SAVER_CLASS = CONTRACT["ScreenSaverWindowClass"]  # every saver's full-screen window
+SETTINGS_FILE = CONTRACT["SettingsFileName"]  # beside the programs, or per user
+PER_USER_FOLDER = CONTRACT["PerUserSettingsFolder"]  # the per-user one, in the roaming app data
 
 
 AUDIO_RATE = 44100  # frames a second; each frame is two signed 32-bit samples
@@ -308,7 +310,7 @@ class WineSession:
     @staticmethod
     def user_settings_folder() -> Path:
         """Where the programs keep the settings when their own folder cannot be written."""
-        return PREFIX / "drive_c/users" / getpass.getuser() / "AppData/Roaming/Velmora"
+        return PREFIX / "drive_c/users" / getpass.getuser() / "AppData/Roaming" / PER_USER_FOLDER
 
     @staticmethod
     def dist_path(name: str) -> Path:

@@ -5,6 +5,8 @@ from __future__ import annotations
 
 from pathlib import Path
 
+from harness import SETTINGS_FILE
+
 KEY_KIND = "BGM区分".encode("cp932")
 KEY_TRACK = "BGMﾘﾋﾟｰﾄ".encode("cp932")
 KEY_FILE = "BGMﾌｧｲﾙ".encode("cp932")
@@ -23,5 +25,5 @@ def write_settings(folder: Path, kind: int | bytes, track: int | bytes = 0,
         return value if isinstance(value, bytes) else str(value).encode("cp932")
 
     content = settings_bytes(as_bytes(kind), as_bytes(track), as_bytes(file_text))
-    (folder / "Velmora.ini").write_bytes(content)
+    (folder / SETTINGS_FILE).write_bytes(content)
     return content

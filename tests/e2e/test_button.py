@@ -13,7 +13,7 @@ from pathlib import Path
 from unittest import mock
 
 import harness
-from harness import ROOT, SAVER_FILE, WineSession, wait_until
+from harness import ROOT, SAVER_FILE, SETTINGS_FILE, WineSession, wait_until
 
 TEST_BIN = Path(os.environ.get("VELMORA_TEST_BIN", ROOT / "build/windows"))
 HOST = TEST_BIN / "tests/button_control/host/velmora_button_host.exe"
@@ -206,7 +206,7 @@ class DialogButtonTest(unittest.TestCase):
         with WineSession(name="button-dialog") as s:
             folder = s.install_copy()
             written = ("[Section]\r\nBGM区分=1\r\nBGMﾘﾋﾟｰﾄ=7\r\nBGMﾌｧｲﾙ=\r\n").encode("cp932")
-            (folder / "Velmora.ini").write_bytes(written)
+            (folder / SETTINGS_FILE).write_bytes(written)
             proc = s.start(folder / SAVER_FILE, "/c")
             w = s.wait_visible(dialog, timeout=60)
             border = (w.width - client_w) // 2
@@ -231,13 +231,13 @@ class DialogButtonTest(unittest.TestCase):
             time.sleep(1.0)
             self.assertIsNone(proc.poll(), "the dialog closed")
             self.assertIsNotNone(s.find_window(dialog))
-            self.assertEqual((folder / "Velmora.ini").read_bytes(), written)
+            self.assertEqual((folder / SETTINGS_FILE).read_bytes(), written)
             # The buttons still answer: ｷｬﾝｾﾙ closes without writing.
             s.xdotool("mousemove", *at(cancel_centre))
             time.sleep(0.3)
             s.xdotool("click", "1")
             self.assertEqual(s.wait_exit(proc, timeout=30), 0)
-            self.assertEqual((folder / "Velmora.ini").read_bytes(), written)
+            self.assertEqual((folder / SETTINGS_FILE).read_bytes(), written)
 
 
 class ButtonDpiTest(ButtonHostCase):

@@ -14,7 +14,7 @@ import unittest
 from pathlib import Path
 
 import harness
-from harness import JAPANESE, WESTERN, SAVER_FILE, WineSession, wait_until
+from harness import JAPANESE, WESTERN, SAVER_FILE, SETTINGS_FILE, WineSession, wait_until
 from settings_file import KEY_KIND, write_settings
 from test_music import MusicRun, make_tone
 from test_saver import IDOK, MESSAGE_TITLE, MISSING_RENDERER, WM_COMMAND
@@ -46,7 +46,7 @@ class CodePageTest(unittest.TestCase):
             d.click_centre(LABEL[1], True)
             d.click_centre(SAVE)
             self.assertEqual(s.wait_exit(d.proc, timeout=30), 0)
-            self.assertIn(KEY_KIND + b"=1\r\n", (folder / "Velmora.ini").read_bytes())
+            self.assertIn(KEY_KIND + b"=1\r\n", (folder / SETTINGS_FILE).read_bytes())
             MusicRun(self, s, folder, seconds=1, sounding=False)  # no CD drive here
 
     def test_the_dialog_on_1252_looks_as_on_932(self):
@@ -110,7 +110,7 @@ class ReadOnlyFolderTest(unittest.TestCase):
         box = s.wait_visible(MESSAGE_TITLE, timeout=30)
         message = " ".join(child.title for child in s.children(box.hwnd))
         self.assertIn(SAVE_FAILED, message)
-        self.assertIn(s.wine_path(folder / "Velmora.ini"), message)
+        self.assertIn(s.wine_path(folder / SETTINGS_FILE), message)
         self.assertIn("\\AppData\\Roaming\\Velmora\\Velmora.ini", message)
         # OK, clicked as a user would (its one button sits centred at the bottom).
         s.xdotool("mousemove", str(box.x + box.width // 2), str(box.y + box.height - 20), "click", "1")
@@ -121,7 +121,7 @@ class ReadOnlyFolderTest(unittest.TestCase):
         unmount(user)
         d.click_centre(SAVE)
         self.assertEqual(s.wait_exit(d.proc, timeout=30), 0)
-        self.assertIn(KEY_KIND + b"=2\r\n", (user / "Velmora.ini").read_bytes())
+        self.assertIn(KEY_KIND + b"=2\r\n", (user / SETTINGS_FILE).read_bytes())
 
         d = Dialog(s, s.start(folder / SAVER_FILE, "/c"))
         self.assertEqual(d.filled_boxes(d.shot_showing("kept", [2])), [2])

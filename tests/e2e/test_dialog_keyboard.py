@@ -5,7 +5,7 @@ action reached with Tab, Shift+Tab, the arrow keys, Space, Enter and Escape
 import time
 import unittest
 
-from harness import SAVER_FILE, WineSession, wait_until
+from harness import SAVER_FILE, SETTINGS_FILE, WineSession, wait_until
 from settings_file import settings_bytes, write_settings
 from test_settings_dialog import DIALOG, FILE_DIALOG, LABEL, Dialog
 
@@ -44,7 +44,7 @@ class DialogKeyboardTest(unittest.TestCase):
             keys(d, "Tab", "1", "2")
             keys(d, "Return")
             self.assertEqual(s.wait_exit(d.proc, timeout=30), 0)
-            self.assertEqual((folder / "Velmora.ini").read_bytes(), settings_bytes(b"1", b"12"))
+            self.assertEqual((folder / SETTINGS_FILE).read_bytes(), settings_bytes(b"1", b"12"))
 
             # MP3/WAV with Down, then Tab to "..." and Space opens the file chooser.
             written = write_settings(folder, 0, 0)
@@ -58,7 +58,7 @@ class DialogKeyboardTest(unittest.TestCase):
             # Escape, wherever the focus moved, cancels: the file stays as it was.
             keys(d, "Tab", "Tab", "Escape")
             self.assertEqual(s.wait_exit(d.proc, timeout=30), 0)
-            self.assertEqual((folder / "Velmora.ini").read_bytes(), written)
+            self.assertEqual((folder / SETTINGS_FILE).read_bytes(), written)
 
 
 if __name__ == "__main__":

@@ -11,7 +11,7 @@ from pathlib import Path
 from unittest import mock
 
 import harness
-from harness import RENDERER_FILE, ROOT, SAVER_FILE, WineSession, wait_until
+from harness import PER_USER_FOLDER, RENDERER_FILE, ROOT, SAVER_FILE, SETTINGS_FILE, WineSession, wait_until
 from test_settings_dialog import DIALOG, SAVE, Dialog
 
 PACKAGE = ROOT / "build" / "package"
@@ -92,18 +92,18 @@ class InstallTest(unittest.TestCase):
             dialog = s.start(folder / SAVER_FILE, "/c")
             Dialog(s, dialog).click_centre(SAVE)
             self.assertEqual(s.wait_exit(dialog, timeout=60), 0)
-            settings = (folder / "Velmora.ini").read_bytes()
+            settings = (folder / SETTINGS_FILE).read_bytes()
             self.assertIn(b"[Section]", settings)
 
             # Installing over an older copy replaces the programs and keeps the settings.
             (folder / RENDERER_FILE).write_bytes(b"older")
             self.install(s)
             self.assert_programs_are_the_built_ones(folder)
-            self.assertEqual((folder / "Velmora.ini").read_bytes(), settings)
+            self.assertEqual((folder / SETTINGS_FILE).read_bytes(), settings)
             self.assertEqual(reg_query(s, DESKTOP, "SCRNSAVE.EXE"), scr)
 
             # The uninstaller runs from a copy of itself; the entry goes last.
-            per_user_settings = user / "AppData/Roaming/Velmora/Velmora.ini"
+            per_user_settings = user / "AppData/Roaming" / PER_USER_FOLDER / SETTINGS_FILE
             per_user_settings.parent.mkdir(parents=True)
             per_user_settings.write_bytes(settings)
             s.start(uninstaller, "/S")

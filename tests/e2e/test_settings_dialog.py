@@ -10,7 +10,7 @@ import subprocess
 import time
 import unittest
 
-from harness import RENDERER_TITLE, SAVER_FILE, WineSession, wait_until
+from harness import RENDERER_TITLE, SAVER_FILE, SETTINGS_FILE, WineSession, wait_until
 from settings_file import settings_bytes, write_settings
 
 DIALOG = "<Velmora>"
@@ -173,7 +173,7 @@ class SettingsDialogTest(unittest.TestCase):
             s.probe("post", DIALOG, str(WM_SYSCOMMAND), str(SC_CLOSE))
             self.assertEqual(s.wait_exit(proc, timeout=30), 0)
             self.assertIsNone(s.find_window(DIALOG))
-            self.assertEqual((folder / "Velmora.ini").read_bytes(), written)
+            self.assertEqual((folder / SETTINGS_FILE).read_bytes(), written)
 
             # Cancel after changes: nothing is written either.
             proc = s.start(scr, "/c")
@@ -181,7 +181,7 @@ class SettingsDialogTest(unittest.TestCase):
             d.click_centre(LABEL[2], True)
             d.click_centre(CANCEL)
             self.assertEqual(s.wait_exit(proc, timeout=30), 0)
-            self.assertEqual((folder / "Velmora.ini").read_bytes(), written)
+            self.assertEqual((folder / SETTINGS_FILE).read_bytes(), written)
 
     def test_home_page_track_and_chosen_file_are_saved_as_cp932(self):
         with WineSession(name="settings-dialog-save") as s:
@@ -246,7 +246,7 @@ class SettingsDialogTest(unittest.TestCase):
         d.click_centre(SAVE)
         self.assertEqual(s.wait_exit(proc, timeout=30), 0)
         path = s.wine_path(music / "theme.mp3").encode("cp932")
-        self.assertEqual((folder / "Velmora.ini").read_bytes(), settings_bytes(b"1", b"12", path))
+        self.assertEqual((folder / SETTINGS_FILE).read_bytes(), settings_bytes(b"1", b"12", path))
 
 
 if __name__ == "__main__":

@@ -12,7 +12,7 @@ import subprocess
 import time
 import unittest
 
-from harness import PROBE, SAVER_FILE, WineSession, wait_until
+from harness import PROBE, SAVER_FILE, SETTINGS_FILE, WineSession, wait_until
 from settings_file import KEY_FILE, KEY_KIND, KEY_TRACK, write_settings
 from test_code_pages import SAVE_FAILED
 from test_music import MusicRun, make_tone
@@ -42,7 +42,7 @@ class SettingsFileTest(unittest.TestCase):
         with WineSession(name="held-settings") as s:
             folder = s.install_copy()
             write_settings(folder, 0)
-            holder = s.start(PROBE, "hold-shared", s.wine_path(folder / "Velmora.ini"),
+            holder = s.start(PROBE, "hold-shared", s.wine_path(folder / SETTINGS_FILE),
                              stdin=subprocess.PIPE)
             self.assertEqual(holder.stdout.readline().strip(), b"held")
             d = Dialog(s, s.start(folder / SAVER_FILE, "/c"))
@@ -52,15 +52,15 @@ class SettingsFileTest(unittest.TestCase):
             text = self.message_text(s)
             self.assertGreater(time.monotonic() - started, 1.5)  # tried again before telling
             self.assertIn(SAVE_FAILED, text)
-            self.assertIn(s.wine_path(folder / "Velmora.ini"), text)
+            self.assertIn(s.wine_path(folder / SETTINGS_FILE), text)
             self.assertEqual(d.filled_boxes(d.shot_showing("held", [1])), [1])
-            self.assertFalse((s.user_settings_folder() / "Velmora.ini").exists())
+            self.assertFalse((s.user_settings_folder() / SETTINGS_FILE).exists())
 
             holder.stdin.close()
             self.assertEqual(s.wait_exit(holder, timeout=30), 0)
             d.click_centre(SAVE)
             self.assertEqual(s.wait_exit(d.proc, timeout=30), 0)
-            self.assertIn(KEY_KIND + b"=1\r\n", (folder / "Velmora.ini").read_bytes())
+            self.assertIn(KEY_KIND + b"=1\r\n", (folder / SETTINGS_FILE).read_bytes())
 
     def test_a_file_held_at_start_is_named_and_not_written_over(self):
         with WineSession(name="held-at-start") as s:
@@ -69,7 +69,7 @@ class SettingsFileTest(unittest.TestCase):
             user = s.user_settings_folder()
             user.mkdir(parents=True, exist_ok=True)
             newer = write_settings(user, 1, 7)
-            holder = s.start(PROBE, "hold", s.wine_path(user / "Velmora.ini"),
+            holder = s.start(PROBE, "hold", s.wine_path(user / SETTINGS_FILE),
                              stdin=subprocess.PIPE)
             self.assertEqual(holder.stdout.readline().strip(), b"held")
             proc = s.start(folder / SAVER_FILE, "/c")
@@ -82,7 +82,7 @@ class SettingsFileTest(unittest.TestCase):
             self.assertIn(SAVE_FAILED, self.message_text(s))
             holder.stdin.close()
             self.assertEqual(s.wait_exit(holder, timeout=30), 0)
-            self.assertEqual((user / "Velmora.ini").read_bytes(), newer)
+            self.assertEqual((user / SETTINGS_FILE).read_bytes(), newer)
             d.shot("held-at-start-refused")
             d.click_centre(CANCEL)
             self.assertEqual(s.wait_exit(d.proc, timeout=30), 0)
@@ -90,13 +90,13 @@ class SettingsFileTest(unittest.TestCase):
     def test_a_utf16_file_is_read_and_stays_utf16(self):
         with WineSession(name="utf16-settings") as s:
             folder = s.install_copy()
-            (folder / "Velmora.ini").write_bytes(utf16_settings(1, 5))
+            (folder / SETTINGS_FILE).write_bytes(utf16_settings(1, 5))
             d = Dialog(s, s.start(folder / SAVER_FILE, "/c"))
             self.assertEqual(d.filled_boxes(d.shot_showing("utf16", [1])), [1])
             d.click_centre(LABEL[0], True)
             d.click_centre(SAVE)
             self.assertEqual(s.wait_exit(d.proc, timeout=30), 0)
-            self.assertEqual((folder / "Velmora.ini").read_bytes(), utf16_settings(0, 5))
+            self.assertEqual((folder / SETTINGS_FILE).read_bytes(), utf16_settings(0, 5))
 
     def test_a_300_byte_music_path_is_kept_whole_and_plays(self):
         with WineSession(name="long-music-path", audio=True) as s:
@@ -110,7 +110,7 @@ class SettingsFileTest(unittest.TestCase):
             d = Dialog(s, s.start(folder / SAVER_FILE, "/c"))
             d.click_centre(SAVE)
             self.assertEqual(s.wait_exit(d.proc, timeout=30), 0)
-            self.assertIn(KEY_FILE + b"=" + path + b"\r\n", (folder / "Velmora.ini").read_bytes())
+            self.assertIn(KEY_FILE + b"=" + path + b"\r\n", (folder / SETTINGS_FILE).read_bytes())
             run = MusicRun(self, s, folder, seconds=4)
             self.assertGreater(run.during.tone_seconds(), 2.0)
 
@@ -119,7 +119,7 @@ class SettingsFileTest(unittest.TestCase):
             folder = s.install_copy()
             content = (b"[" * 200_000 + b"\r\n[Section]\r\n" + KEY_KIND + b"=2\r\n" + KEY_TRACK +
                        b"=0\r\n")
-            (folder / "Velmora.ini").write_bytes(content)
+            (folder / SETTINGS_FILE).write_bytes(content)
             d = Dialog(s, s.start(folder / SAVER_FILE, "/c"))
             # Kind 2 without a file falls back to no music.
             self.assertEqual(d.filled_boxes(d.shot_showing("damaged", [0])), [0])

@@ -2,6 +2,7 @@
 // Character rules shared by every text the programs read: blanks, digits and
 // ASCII upper-casing (bytes beyond ASCII are left as they are).
 
+#include <string>
 #include <string_view>
 
 namespace velmora::text {
@@ -28,6 +29,12 @@ inline std::string_view WithoutBlanksAround(std::string_view text) {
 
 inline char AsciiUpper(char c) {
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+// An ASCII text in wider units: one unit a character.
+template <typename Unit>
+std::basic_string<Unit> AsciiWidened(std::string_view ascii) {
+    return std::basic_string<Unit>(ascii.begin(), ascii.end());
 }
 
 }  // namespace velmora::text
