@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "button_control/core/picture_scale.h"
 #include "button_control/win32/caption_drawing.h"
+#include "button_control/win32/drawing_dpi.h"
 #include "platform_edge/win32/guarded_entry.h"
 #include "platform_edge/win32/window_owner.h"
 #include "system_dlls/win32/dpi_calls.h"
@@ -17,12 +17,6 @@ namespace velmora::button_control {
 namespace {
 
 constexpr UINT_PTR kMousePollTimerId = 1;
-
-// The scale of the window's DPI (that of its top-level window), else the system's.
-Scale ScaleOfWindow(HWND window) {
-    const int dpi = DpiToDrawFor(system_dlls::WindowDpi(window), system_dlls::SystemDpi());
-    return ScaleForDpi(dpi, dpi);
-}
 
 MouseButton ButtonOf(UINT message) {
     switch (message) {
@@ -78,7 +72,7 @@ LRESULT CALLBACK PushButtonProc(HWND window, UINT message, WPARAM wparam, LPARAM
 }  // namespace
 
 PushButtonWindow::PushButtonWindow(HWND window)
-    : window_(window), scale_(ScaleOfWindow(window)), button_(scale_) {}
+    : window_(window), scale_(DrawingScale(system_dlls::WindowDpi(window))), button_(scale_) {}
 
 void PushButtonWindow::Initialize() {
     Carry(button_.Initialize());

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "button_control/core/picture_scale.h"
+#include "button_control/win32/drawing_dpi.h"
 #include "contract/run_contract.h"
 #include "saver/core/preview_geometry.h"
 #include "saver/core/saver_texts.h"
@@ -18,11 +19,6 @@ namespace {
 // process may go without taking this window along.
 constexpr UINT_PTR kHostWatchTimer = 1;
 constexpr UINT kHostWatchMs = 250;
-
-// The DPI the host window is drawn for, else the system's.
-int HostDpi(HWND host) {
-    return button_control::DpiToDrawFor(system_dlls::WindowDpi(host), system_dlls::SystemDpi());
-}
 
 // The still made for the host's DPI, so that it fills the preview area, which
 // grows with the DPI.
@@ -88,7 +84,7 @@ void PreviewWindow::Show(std::int32_t host_number) {
 
     RECT host_rect{};
     GetWindowRect(host, &host_rect);
-    const int dpi = HostDpi(host);
+    const int dpi = button_control::DrawingDpi(system_dlls::WindowDpi(host));
     const double twips_per_pixel = TwipsPerPixel(dpi);
     const PreviewGeometry geometry =
         PreviewGeometryFor(host_rect.right - host_rect.left, host_rect.bottom - host_rect.top,

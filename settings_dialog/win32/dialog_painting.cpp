@@ -1,10 +1,9 @@
 #include "settings_dialog/win32/dialog_painting.h"
 
 #include "button_control/core/font.h"
-#include "button_control/core/picture_scale.h"
+#include "button_control/win32/drawing_dpi.h"
 #include "button_control/win32/caption_drawing.h"
 #include "settings_dialog/core/background_gradient.h"
-#include "system_dlls/win32/dpi_calls.h"
 
 namespace velmora::settings_dialog {
 
@@ -14,8 +13,7 @@ namespace {
 HFONT DefaultFontAt(int dpi) {
     LOGFONTW font{};
     GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
-    font.lfHeight =
-        MulDiv(font.lfHeight, dpi, button_control::DpiToDrawFor(0, system_dlls::SystemDpi()));
+    font.lfHeight = MulDiv(font.lfHeight, dpi, button_control::DrawingDpi(0));
     return CreateFontIndirectW(&font);
 }
 

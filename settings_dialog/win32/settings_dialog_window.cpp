@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "button_control/core/face_geometry.h"
-#include "button_control/core/picture_scale.h"
+#include "button_control/win32/drawing_dpi.h"
 #include "platform_edge/win32/guarded_entry.h"
 #include "platform_edge/win32/window_owner.h"
 #include "settings_dialog/core/track_text.h"
@@ -18,15 +18,9 @@ namespace velmora::settings_dialog {
 
 namespace {
 
-// The scale of a DPI from the monitor's or the window's, else the system's.
-Scale ScaleForToldDpi(int told_dpi) {
-    const int dpi = button_control::DpiToDrawFor(told_dpi, system_dlls::SystemDpi());
-    return button_control::ScaleForDpi(dpi, dpi);
-}
-
 // The dialog opens centred on the primary screen, at the DPI of its monitor.
 Scale OpeningScale() {
-    return ScaleForToldDpi(
+    return button_control::DrawingScale(
         system_dlls::MonitorDpi(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY)));
 }
 
@@ -256,7 +250,7 @@ void SettingsDialogWindow::Load() {
     MoveToItsPlace();
     // Placed, the window has the DPI of the monitor it opens on; at its new
     // size it is placed again.
-    const Scale placed = ScaleForToldDpi(system_dlls::WindowDpi(form));
+    const Scale placed = button_control::DrawingScale(system_dlls::WindowDpi(form));
     if (button_control::DpiOf(placed) != button_control::DpiOf(scale_)) {
         FollowDpi(placed, TopLeftOf(form));
         MoveToItsPlace();

@@ -7,7 +7,6 @@
 
 #include "button_control/core/face_geometry.h"
 #include "button_control/core/gradient.h"
-#include "button_control/core/picture_scale.h"
 
 namespace velmora::button_control {
 namespace {
@@ -102,15 +101,6 @@ TEST(SliceGeometry, PixelsTileTheFrameAtEveryDpi) {
             }
         }
     }
-}
-
-// The DPI told for the window or its monitor wins; without one (older
-// Windows), the system's; without that, the design's.
-TEST(PictureScale, TheToldDpiElseTheSystemsElseTheDesigns) {
-    EXPECT_EQ(DpiToDrawFor(144, 96), 144);
-    EXPECT_EQ(DpiToDrawFor(96, 192), 96);
-    EXPECT_EQ(DpiToDrawFor(0, 120), 120);
-    EXPECT_EQ(DpiToDrawFor(0, 0), 96);
 }
 
 TEST(SliceGeometry, OverflowKeepsThePreviousValue) {
