@@ -287,10 +287,16 @@ class WineSession:
     def set_dpi(self, dpi: int) -> None:
         """The screen's dots per inch for every program started from now on.
         Lasts in the prefix: use it in a prefix of the test's own."""
-        subprocess.run(["wine", "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels",
-                        "/t", "REG_DWORD", "/d", str(dpi), "/f"],
-                       env=self.env, check=True, capture_output=True, timeout=120)
-        self.restart_wine()
+        # A prefix in its first use has once refused the change: its services
+        # are started afresh and the change made again.
+        for attempt in range(3):
+            done = subprocess.run(["wine", "reg", "add", r"HKCU\Control Panel\Desktop", "/v",
+                                   "LogPixels", "/t", "REG_DWORD", "/d", str(dpi), "/f"],
+                                  env=self.env, capture_output=True, timeout=120)
+            self.restart_wine()
+            if done.returncode == 0:
+                return
+        raise RuntimeError(f"LogPixels {dpi} not set: {done.stderr.decode(errors='replace')}")
 
     def _start_wine_services(self) -> None:
         """Starts the wine server, services and desktop from a run whose output goes
