@@ -23,8 +23,8 @@ int FastestRefreshShowing(const FrameConditions& conditions) {
     int fastest = 0;
     for (const MonitorRefresh& monitor : conditions.monitors) {
         if (Overlaps(monitor.area, conditions.picture)) {
-            fastest = std::max(fastest, monitor.refresh_hz > 1 ? monitor.refresh_hz
-                                                               : kDefaultRefreshHz);
+            fastest =
+                std::max(fastest, monitor.refresh_hz > 1 ? monitor.refresh_hz : kDefaultRefreshHz);
         }
     }
     return fastest > 0 ? fastest : kDefaultRefreshHz;

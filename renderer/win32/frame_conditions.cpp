@@ -18,8 +18,8 @@ constexpr GUID kPowerSavingStatus = {
 // the toolchain's headers lack too. Version 1 of the modes: 0 is the battery
 // (energy) saver.
 using PowerModeCallback = void(WINAPI*)(int mode, void* context);
-using RegisterPowerMode = HRESULT(WINAPI*)(ULONG version, PowerModeCallback callback,
-                                           void* context, void** registration);
+using RegisterPowerMode = HRESULT(WINAPI*)(ULONG version, PowerModeCallback callback, void* context,
+                                           void** registration);
 using UnregisterPowerMode = HRESULT(WINAPI*)(void* registration);
 constexpr ULONG kPowerModeVersion1 = 1;
 constexpr int kPowerModeEnergySaver = 0;
@@ -68,9 +68,9 @@ std::vector<MonitorRefresh> MonitorRefreshRates() {
     EnumDisplayMonitors(nullptr, nullptr, AddMonitorRefresh, reinterpret_cast<LPARAM>(&monitors));
     if (monitors.empty()) {
         HDC screen = GetDC(nullptr);
-        monitors.push_back({ScreenRect{0, 0, GetSystemMetrics(SM_CXSCREEN),
-                                       GetSystemMetrics(SM_CYSCREEN)},
-                            GetDeviceCaps(screen, VREFRESH)});
+        monitors.push_back(
+            {ScreenRect{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)},
+             GetDeviceCaps(screen, VREFRESH)});
         ReleaseDC(nullptr, screen);
     }
     return monitors;
@@ -84,8 +84,9 @@ FrameConditions CurrentFrameConditions(const ScreenRect& picture) {
 void EnergySaverNotifications::Register(HWND window) {
     power_saving_ =
         RegisterPowerSettingNotification(window, &kPowerSavingStatus, DEVICE_NOTIFY_WINDOW_HANDLE);
-    const auto register_mode = reinterpret_cast<RegisterPowerMode>(system_dlls::OptionalSystemFunction(
-        L"powrprof.dll", "PowerRegisterForEffectivePowerModeNotifications"));
+    const auto register_mode =
+        reinterpret_cast<RegisterPowerMode>(system_dlls::OptionalSystemFunction(
+            L"powrprof.dll", "PowerRegisterForEffectivePowerModeNotifications"));
     if (register_mode != nullptr &&
         register_mode(kPowerModeVersion1, PostPowerMode, window, &power_mode_) != S_OK) {
         power_mode_ = nullptr;

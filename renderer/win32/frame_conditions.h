@@ -1,5 +1,5 @@
 #pragma once
-// What the frame budget depends on, as Windows tells it: monitors' rates, energy saver, remote session.
+// What the frame budget depends on, as Windows tells it: refresh rates, energy saver, session.
 
 #include <windows.h>
 

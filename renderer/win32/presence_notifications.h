@@ -1,5 +1,5 @@
 #pragma once
-// Whether anyone can see the picture, as Windows tells it: the session's displays and the session itself.
+// Whether anyone can see the picture, as Windows tells it: the session's displays and state.
 
 #include <windows.h>
 

@@ -20,8 +20,8 @@
 //     destruction stops the effect and posts the quit.
 //  3. RunMessageLoop dispatches what is queued; with the queue empty it
 //     sleeps while nobody sees the picture, waits for the pacer where frames
-//     are paced (to the budget's interval), and draws one frame (IdleDraw: the back buffer's probe once,
-//     the frame clock's step, the drawing, the swap, the published count).
+//     are paced (to the budget's interval), and draws one frame (IdleDraw: the back buffer's probe
+//     once, the frame clock's step, the drawing, the swap, the published count).
 //  4. The quit of the window's own destruction ends the loop; RunRenderer
 //     returns 0.
 #include "renderer/win32/renderer_host.h"

@@ -27,10 +27,9 @@ TEST(FrameBudget, WholeRefreshesNearSixtyAndAtMostThirtyOrTwentyWhenAsked) {
         int hz, plain, energy_saver, remote;
     };
     // Refreshes a frame: on its own, with the energy saver on, in a remote session.
-    for (const Row& row : {Row{60, 1, 2, 3}, Row{59, 1, 2, 3}, Row{75, 1, 3, 4},
-                           Row{90, 1, 3, 5}, Row{100, 2, 4, 5}, Row{120, 2, 4, 6},
-                           Row{144, 2, 5, 7}, Row{165, 3, 6, 8}, Row{240, 4, 8, 12},
-                           Row{360, 6, 12, 18}}) {
+    for (const Row& row : {Row{60, 1, 2, 3}, Row{59, 1, 2, 3}, Row{75, 1, 3, 4}, Row{90, 1, 3, 5},
+                           Row{100, 2, 4, 5}, Row{120, 2, 4, 6}, Row{144, 2, 5, 7},
+                           Row{165, 3, 6, 8}, Row{240, 4, 8, 12}, Row{360, 6, 12, 18}}) {
         const FrameBudget plain = FrameBudgetFor(OneMonitor(row.hz));
         EXPECT_EQ(plain.refreshes_per_frame, row.plain) << row.hz;
         EXPECT_GE(Rate(row.hz, plain), 50.0) << row.hz;
@@ -72,7 +71,10 @@ TEST(FrameBudget, FollowsEveryChangeDuringARun) {
         {"remote session", [&] { return follower.SessionTold(true); }, 7, 144.0 / 7},
         {"back at the console", [&] { return follower.SessionTold(false); }, 2, 72},
         {"a 240 Hz monitor added",
-         [&] { return follower.MonitorsChanged(both, {0, 0, 4480, 1440}); }, 4, 60},
+         [&] {
+             return follower.MonitorsChanged(both, {0, 0, 4480, 1440});
+         },
+         4, 60},
         {"and removed", [&] { return follower.MonitorsChanged({both[0]}, kLeft); }, 2, 72},
     };
     FrameBudget before = follower.Budget();
