@@ -124,13 +124,12 @@ void PlaceWindow(HWND window, const ScreenRect& area) {
 // Paced frames keep to the budget: the swap waits for its refreshes where the
 // driver offers that, and the pacer holds frames to its interval either way.
 void KeepToFrameBudget(RendererProcess& process) {
-    if (process.gl_context == nullptr) {
-        return;
-    }
     const FrameBudget& budget = process.frame_budget.Budget();
-    const bool paced = ProgramFramePolicy().paced;
-    SetSwapInterval(process.device_context, paced ? budget.refreshes_per_frame : 0);
     process.pacer.ChangeInterval(budget.frame_interval_us);
+    if (process.gl_context != nullptr) {
+        const bool paced = ProgramFramePolicy().paced;
+        SetSwapInterval(process.device_context, paced ? budget.refreshes_per_frame : 0);
+    }
 }
 
 // Effect parameters and title, then the GL context and state and the clouds.

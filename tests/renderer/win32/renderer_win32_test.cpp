@@ -284,17 +284,29 @@ TEST(Drawing, TheBackBufferIsProbedOnceTheWindowIsShownAndPresented) {
     drawing.TearDown();
 }
 
+// A power setting's change as the power manager tells it: the lparam of
+// WM_POWERBROADCAST with PBT_POWERSETTINGCHANGE.
+class PowerSettingChange {
+  public:
+    PowerSettingChange(const GUID& setting_guid, DWORD value) {
+        auto* setting = reinterpret_cast<POWERBROADCAST_SETTING*>(buffer_);
+        setting->PowerSetting = setting_guid;
+        setting->DataLength = sizeof(DWORD);
+        std::memcpy(setting->Data, &value, sizeof value);
+    }
+    LPARAM Lparam() const { return reinterpret_cast<LPARAM>(buffer_); }
+
+  private:
+    alignas(POWERBROADCAST_SETTING) unsigned char buffer_[sizeof(POWERBROADCAST_SETTING) +
+                                                          sizeof(DWORD)] = {};
+};
+
 // The power manager's and the session's notifications become the presence
 // rule's events; anything else is left alone.
 TEST(PresenceNotifications, DisplayStatesAndSessionChangesBecomeEvents) {
     const auto display_event = [](DWORD state, const GUID& setting_guid, PresenceEvent& event) {
-        unsigned char buffer[sizeof(POWERBROADCAST_SETTING) + sizeof(DWORD)] = {};
-        auto* setting = reinterpret_cast<POWERBROADCAST_SETTING*>(buffer);
-        setting->PowerSetting = setting_guid;
-        setting->DataLength = sizeof(DWORD);
-        std::memcpy(setting->Data, &state, sizeof state);
         return PresenceEventForMessage(WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE,
-                                       reinterpret_cast<LPARAM>(buffer), event);
+                                       PowerSettingChange(setting_guid, state).Lparam(), event);
     };
     PresenceEvent event{};
     ASSERT_TRUE(display_event(0, GUID_SESSION_DISPLAY_STATUS, event));
@@ -329,13 +341,9 @@ TEST(FrameConditions, EnergySaverNotificationsChangeTheBudget) {
         // GUID_POWER_SAVING_STATUS, as the platform's documentation gives it.
         const GUID power_saving_status = {
             0xe00958c0, 0xc213, 0x4ace, {0xac, 0x77, 0xfe, 0xcc, 0xed, 0x2e, 0xee, 0xa5}};
-        unsigned char buffer[sizeof(POWERBROADCAST_SETTING) + sizeof(DWORD)] = {};
-        auto* setting = reinterpret_cast<POWERBROADCAST_SETTING*>(buffer);
-        setting->PowerSetting = power_saving_status;
-        setting->DataLength = sizeof(DWORD);
-        std::memcpy(setting->Data, &on, sizeof on);
         return FollowFrameConditions(WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE,
-                                     reinterpret_cast<LPARAM>(buffer), follower);
+                                     PowerSettingChange(power_saving_status, on).Lparam(),
+                                     follower);
     };
     FrameConditionNews news = tell_saver(1);
     EXPECT_TRUE(news.budget_changed && news.answered && news.answer == TRUE);
