@@ -2,14 +2,13 @@
 
 namespace velmora::renderer {
 namespace {
-constexpr int kDefaultRefreshHz = 60;
-// Frames may come this much faster than the refresh rate.
+// Frames may come this much faster than the interval.
 constexpr double kHeadroom = 1.03;
 }  // namespace
 
-FramePacer::FramePacer(int refresh_hz)
-    : interval_us_(static_cast<int64_t>(
-          1e6 / ((refresh_hz > 1 ? refresh_hz : kDefaultRefreshHz) * kHeadroom))) {}
+void FramePacer::ChangeInterval(int64_t frame_interval_us) {
+    interval_us_ = static_cast<int64_t>(static_cast<double>(frame_interval_us) / kHeadroom);
+}
 
 int64_t FramePacer::WaitBeforeFrame(int64_t now_us) const {
     if (!started_ || now_us >= next_frame_us_) {

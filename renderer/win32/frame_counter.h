@@ -1,4 +1,5 @@
 #pragma once
+// The count of frames drawn, published for the measuring scripts and the end-to-end tests.
 
 #include <windows.h>
 

@@ -3,7 +3,7 @@
 namespace velmora::renderer {
 
 const FramePolicy& ProgramFramePolicy() {
-    static const FramePolicy kPaced{true};
+    static const FramePolicy kPaced{true, false};
     return kPaced;
 }
 

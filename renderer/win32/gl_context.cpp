@@ -1,6 +1,10 @@
 #include "renderer/win32/gl_context.h"
 
+#include <string>
+
+#include "renderer/core/gl_extensions.h"
 #include "renderer/core/pixel_format_choice.h"
+#include "renderer/gl/gl_api.h"
 
 namespace velmora::renderer {
 namespace {
@@ -25,6 +29,29 @@ PIXELFORMATDESCRIPTOR DescriptorFor(const PixelFormatDescription& format) {
     return descriptor;
 }
 
+template <typename Function>
+Function WglFunction(const char* name) {
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(wglGetProcAddress(name)));
+}
+
+// The extensions the current context's driver lists: WGL's own, and the GL's,
+// where older drivers list WGL's too.
+std::string ListedExtensions(HDC device_context) {
+    std::string names;
+    const auto add = [&names](const void* list) {
+        if (list != nullptr) {
+            names.append(static_cast<const char*>(list)).push_back(' ');
+        }
+    };
+    if (const auto arb = WglFunction<const char*(WINAPI*)(HDC)>("wglGetExtensionsStringARB")) {
+        add(arb(device_context));
+    } else if (const auto ext = WglFunction<const char*(WINAPI*)()>("wglGetExtensionsStringEXT")) {
+        add(ext());
+    }
+    add(glGetString(GL_EXTENSIONS));
+    return names;
+}
+
 }  // namespace
 
 void SetBestPixelFormat(HDC device_context) {
@@ -47,10 +74,11 @@ void SetBestPixelFormat(HDC device_context) {
     SetPixelFormat(device_context, ChoosePixelFormat(device_context, &fallback), &fallback);
 }
 
-bool SetSwapInterval(int interval) {
-    using SwapInterval = BOOL(WINAPI*)(int);
-    const auto swap_interval = reinterpret_cast<SwapInterval>(
-        reinterpret_cast<void*>(wglGetProcAddress("wglSwapIntervalEXT")));
+bool SetSwapInterval(HDC device_context, int interval) {
+    if (!ListsExtension(ListedExtensions(device_context), "WGL_EXT_swap_control")) {
+        return false;
+    }
+    const auto swap_interval = WglFunction<BOOL(WINAPI*)(int)>("wglSwapIntervalEXT");
     return swap_interval != nullptr && swap_interval(interval) != FALSE;
 }
 

@@ -10,10 +10,11 @@ namespace velmora::renderer {
 // fallback description.
 void SetBestPixelFormat(HDC device_context);
 
-// Ties buffer swaps to the display's refresh where the driver offers it
-// (WGL_EXT_swap_control); interval 0 lets frames run free. Needs a current
-// context. False when the driver has no such control.
-bool SetSwapInterval(int interval);
+// Lets a buffer swap wait for `interval` refreshes of the display where the
+// driver lists WGL_EXT_swap_control; interval 0 lets frames run free. Needs a
+// context current on `device_context`. False when the driver has no such
+// control.
+bool SetSwapInterval(HDC device_context, int interval);
 
 // Swaps the main plane's buffers.
 void SwapMainPlane(HDC device_context);

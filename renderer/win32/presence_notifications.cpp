@@ -4,20 +4,21 @@
 
 #include <cstring>
 
+#include "system_dlls/win32/load_system_dll.h"
+
 namespace velmora::renderer {
 namespace {
 
 using RegisterSession = BOOL(WINAPI*)(HWND, DWORD);
 using UnregisterSession = BOOL(WINAPI*)(HWND);
 
-// The session functions' library is not one the system always has loaded:
-// it is taken from the system folder only, when the renderer starts.
-FARPROC SessionFunction(HMODULE library, const char* name) {
-    return library == nullptr ? nullptr : GetProcAddress(library, name);
+// The session functions' library is not one the system always has loaded.
+void* SessionFunction(const char* name) {
+    return system_dlls::OptionalSystemFunction(L"wtsapi32.dll", name);
 }
 
 bool DisplayStateEvent(const POWERBROADCAST_SETTING& setting, PresenceEvent& event) {
-    if (std::memcmp(&setting.PowerSetting, &GUID_CONSOLE_DISPLAY_STATE, sizeof(GUID)) != 0 ||
+    if (std::memcmp(&setting.PowerSetting, &GUID_SESSION_DISPLAY_STATUS, sizeof(GUID)) != 0 ||
         setting.DataLength < sizeof(DWORD)) {
         return false;
     }
@@ -63,11 +64,10 @@ bool SessionEvent(WPARAM change, PresenceEvent& event) {
 
 void PresenceNotifications::Register(HWND window) {
     window_ = window;
-    display_state_ = RegisterPowerSettingNotification(window, &GUID_CONSOLE_DISPLAY_STATE,
+    display_state_ = RegisterPowerSettingNotification(window, &GUID_SESSION_DISPLAY_STATUS,
                                                       DEVICE_NOTIFY_WINDOW_HANDLE);
-    session_library_ = LoadLibraryExW(L"wtsapi32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-    const auto register_session = reinterpret_cast<RegisterSession>(reinterpret_cast<void*>(
-        SessionFunction(session_library_, "WTSRegisterSessionNotification")));
+    const auto register_session =
+        reinterpret_cast<RegisterSession>(SessionFunction("WTSRegisterSessionNotification"));
     if (register_session != nullptr) {
         register_session(window, NOTIFY_FOR_THIS_SESSION);
     }
@@ -78,14 +78,10 @@ void PresenceNotifications::Unregister() {
         UnregisterPowerSettingNotification(display_state_);
         display_state_ = nullptr;
     }
-    const auto unregister_session = reinterpret_cast<UnregisterSession>(reinterpret_cast<void*>(
-        SessionFunction(session_library_, "WTSUnRegisterSessionNotification")));
+    const auto unregister_session =
+        reinterpret_cast<UnregisterSession>(SessionFunction("WTSUnRegisterSessionNotification"));
     if (unregister_session != nullptr) {
         unregister_session(window_);
-    }
-    if (session_library_ != nullptr) {
-        FreeLibrary(session_library_);
-        session_library_ = nullptr;
     }
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+// Whether anyone can see the picture, as Windows tells it: the session's displays and state.
 
 #include <windows.h>
 
@@ -6,9 +7,10 @@
 
 namespace velmora::renderer {
 
-// Asks the platform to tell the window when the displays go off, dim or come
-// back, and when the session is locked, unlocked, disconnected or connected
-// again; Unregister stops that before the window goes.
+// Asks the platform to tell the window when the displays of the renderer's
+// session go off, dim or come back (in a remote session those the user sees,
+// not the console's), and when the session is locked, unlocked, disconnected
+// or connected again; Unregister stops that before the window goes.
 class PresenceNotifications {
   public:
     void Register(HWND window);
@@ -17,7 +19,6 @@ class PresenceNotifications {
   private:
     HWND window_ = nullptr;
     HPOWERNOTIFY display_state_ = nullptr;
-    HMODULE session_library_ = nullptr;
 };
 
 // The message as a presence event, or false when it tells nothing of whether

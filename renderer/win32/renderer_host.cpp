@@ -7,18 +7,21 @@
 //     which RendererWindowProc keeps from WM_NCCREATE on (`main_window` once
 //     the creation has returned), then asks for the foreground, again each
 //     second while the system refuses (AskForForeground).
-//  2. RendererWindowProc turns each message into a WindowEvent (or a
+//  2. RendererWindowProc takes news of the energy saver or the session into
+//     the frame budget (KeepToFrameBudget: the swap interval and the pacer's),
+//     then turns each message into a WindowEvent (or a
 //     PresenceEvent: displays off, session locked) and carries out the
 //     WindowReaction the window rules return, in their order: creation starts
 //     the effect (StartEffect: parameters, title, GL context, EffectDrawing,
 //     the keys' and buttons' raw input, which comes active or not),
 //     a display or DPI change lays the window and views out again
-//     (LayOutAgain), input posts the close that the rules then let through,
+//     (LayOutAgain, the budget following the monitors' refresh rates), input
+//     posts the close that the rules then let through,
 //     destruction stops the effect and posts the quit.
 //  3. RunMessageLoop dispatches what is queued; with the queue empty it
 //     sleeps while nobody sees the picture, waits for the pacer where frames
-//     are paced, and draws one frame (IdleDraw: the back buffer's probe once,
-//     the frame clock's step, the drawing, the swap, the published count).
+//     are paced (to the budget's interval), and draws one frame (IdleDraw: the back buffer's probe
+//     once, the frame clock's step, the drawing, the swap, the published count).
 //  4. The quit of the window's own destruction ends the loop; RunRenderer
 //     returns 0.
 #include "renderer/win32/renderer_host.h"
@@ -34,6 +37,7 @@
 #include "renderer/core/desktop_layout.h"
 #include "renderer/core/display_presence.h"
 #include "renderer/core/effect_parameters.h"
+#include "renderer/core/frame_budget.h"
 #include "renderer/core/frame_clock.h"
 #include "renderer/core/frame_pacer.h"
 #include "renderer/core/host_state.h"
@@ -43,6 +47,7 @@
 #include "renderer/gl/effect_drawing.h"
 #include "renderer/win32/background_input.h"
 #include "renderer/win32/foreground_request.h"
+#include "renderer/win32/frame_conditions.h"
 #include "renderer/win32/frame_counter.h"
 #include "renderer/win32/frame_policy.h"
 #include "renderer/win32/gl_context.h"
@@ -72,6 +77,10 @@ struct RendererProcess {
     DisplayPresence presence;
     ForegroundPursuit foreground = SystemForegroundPursuit();
     PresenceNotifications presence_notifications;
+    // Set up with the GL context.
+    FrameBudgetFollower frame_budget{FrameConditions{}};
+    FramePacer pacer{0};
+    EnergySaverNotifications energy_saver_notifications;
     FrameCounter frame_counter;
     bool back_buffer_probed = false;
     bool frame_presented = false;
@@ -87,13 +96,6 @@ int64_t NowUs() {
     QueryPerformanceCounter(&counter);
     return counter.QuadPart / kFrequency.QuadPart * 1000000 +
            counter.QuadPart % kFrequency.QuadPart * 1000000 / kFrequency.QuadPart;
-}
-
-int DisplayRefreshRate() {
-    HDC screen = GetDC(nullptr);
-    const int rate = GetDeviceCaps(screen, VREFRESH);
-    ReleaseDC(nullptr, screen);
-    return rate;
 }
 
 CursorPos CurrentCursor() {
@@ -119,6 +121,17 @@ void PlaceWindow(HWND window, const ScreenRect& area) {
                  area.bottom - area.top, SWP_NOACTIVATE);
 }
 
+// Paced frames keep to the budget: the swap waits for its refreshes where the
+// driver offers that, and the pacer holds frames to its interval either way.
+void KeepToFrameBudget(RendererProcess& process) {
+    const FrameBudget& budget = process.frame_budget.Budget();
+    process.pacer.ChangeInterval(budget.frame_interval_us);
+    if (process.gl_context != nullptr) {
+        const bool paced = ProgramFramePolicy().paced;
+        SetSwapInterval(process.device_context, paced ? budget.refreshes_per_frame : 0);
+    }
+}
+
 // Effect parameters and title, then the GL context and state and the clouds.
 void StartEffect(RendererProcess& process, HWND window) {
     AssignEffectParameters(process.effect_parameters);
@@ -128,12 +141,14 @@ void StartEffect(RendererProcess& process, HWND window) {
     SetBestPixelFormat(process.device_context);
     process.gl_context = wglCreateContext(process.device_context);
     wglMakeCurrent(process.device_context, process.gl_context);
-    SetSwapInterval(ProgramFramePolicy().paced ? 1 : 0);
+    process.frame_budget = FrameBudgetFollower(CurrentFrameConditions(process.layout.window));
+    KeepToFrameBudget(process);
     // The picture is kept in textures until the back buffer has been probed.
     process.effect_drawing.SetUp(process.layout, process.effect_parameters, random,
                                  TrailKeeping::Texture);
     process.frame_clock = FrameClock(process.effect_drawing.Gains().darkening_per_step);
     process.presence_notifications.Register(window);
+    process.energy_saver_notifications.Register(window);
     RegisterBackgroundInput(window);
 }
 
@@ -144,10 +159,14 @@ void LayOutAgain(RendererProcess& process) {
     if (process.gl_context != nullptr) {
         process.effect_drawing.ChangeLayout(process.layout);
     }
+    if (process.frame_budget.MonitorsChanged(MonitorRefreshRates(), process.layout.window)) {
+        KeepToFrameBudget(process);
+    }
 }
 
 void StopEffect(RendererProcess& process, HWND window) {
     UnregisterBackgroundInput();
+    process.energy_saver_notifications.Unregister();
     process.presence_notifications.Unregister();
     process.effect_drawing.TearDown();
     ReleaseDC(window, process.device_context);
@@ -159,6 +178,16 @@ void StopEffect(RendererProcess& process, HWND window) {
 
 LRESULT CALLBACK RendererWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     auto* process = platform_edge::OwnerOf<RendererProcess>(window, message, lparam);
+    if (process != nullptr) {
+        const FrameConditionNews news =
+            FollowFrameConditions(message, wparam, lparam, process->frame_budget);
+        if (news.budget_changed) {
+            KeepToFrameBudget(*process);
+        }
+        if (news.answered) {
+            return news.answer;
+        }
+    }
     PresenceEvent presence_event{};
     if (process != nullptr && PresenceEventForMessage(message, wparam, lparam, presence_event)) {
         // The loop sleeps while nobody sees the picture: a message wakes it.
@@ -287,7 +316,6 @@ void IdleDraw(RendererProcess& process) {
 
 int RunMessageLoop(RendererProcess& process) {
     const FramePolicy& policy = ProgramFramePolicy();
-    FramePacer pacer(DisplayRefreshRate());
     MSG message{};
     for (;;) {
         if (PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE)) {
@@ -313,14 +341,14 @@ int RunMessageLoop(RendererProcess& process) {
             continue;
         }
         if (policy.paced) {
-            const int64_t wait = pacer.WaitBeforeFrame(NowUs());
+            const int64_t wait = process.pacer.WaitBeforeFrame(NowUs());
             if (wait >= 1000) {
                 // Wait for the frame's time, or for input, whichever is first.
                 MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(wait / 1000),
                                             QS_ALLINPUT, MWMO_INPUTAVAILABLE);
                 continue;
             }
-            pacer.FrameStarted(NowUs());
+            process.pacer.FrameStarted(NowUs());
         }
         IdleDraw(process);
         Sleep(0);

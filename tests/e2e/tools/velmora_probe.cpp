@@ -296,7 +296,7 @@ int Frames() {
 }
 
 // Tells the window what the platform's power manager tells it when the
-// console's displays change state (0 off, 1 on, 2 dimmed): the setting is
+// session's displays change state (0 off, 1 on, 2 dimmed): the setting is
 // written into the window's own process, where the message's pointer points.
 int DisplayState(const char* title, DWORD state) {
     HWND window = FindWindowA(nullptr, title);
@@ -307,7 +307,7 @@ int DisplayState(const char* title, DWORD state) {
         return 1;
     }
     POWERBROADCAST_SETTING setting{};
-    setting.PowerSetting = GUID_CONSOLE_DISPLAY_STATE;
+    setting.PowerSetting = GUID_SESSION_DISPLAY_STATUS;
     setting.DataLength = sizeof(DWORD);
     std::memcpy(setting.Data, &state, sizeof state);
     void* remote = VirtualAllocEx(process, nullptr, sizeof setting + sizeof(DWORD),

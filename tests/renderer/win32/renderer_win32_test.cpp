@@ -14,6 +14,7 @@
 #include "renderer/core/trail_keeping.h"
 #include "renderer/gl/effect_drawing.h"
 #include "renderer/win32/background_input.h"
+#include "renderer/win32/frame_conditions.h"
 #include "renderer/win32/gl_context.h"
 #include "renderer/win32/password_port.h"
 #include "renderer/win32/presence_notifications.h"
@@ -283,25 +284,39 @@ TEST(Drawing, TheBackBufferIsProbedOnceTheWindowIsShownAndPresented) {
     drawing.TearDown();
 }
 
+// A power setting's change as the power manager tells it: the lparam of
+// WM_POWERBROADCAST with PBT_POWERSETTINGCHANGE.
+class PowerSettingChange {
+  public:
+    PowerSettingChange(const GUID& setting_guid, DWORD value) {
+        auto* setting = reinterpret_cast<POWERBROADCAST_SETTING*>(buffer_);
+        setting->PowerSetting = setting_guid;
+        setting->DataLength = sizeof(DWORD);
+        std::memcpy(setting->Data, &value, sizeof value);
+    }
+    LPARAM Lparam() const { return reinterpret_cast<LPARAM>(buffer_); }
+
+  private:
+    alignas(POWERBROADCAST_SETTING) unsigned char buffer_[sizeof(POWERBROADCAST_SETTING) +
+                                                          sizeof(DWORD)] = {};
+};
+
 // The power manager's and the session's notifications become the presence
 // rule's events; anything else is left alone.
 TEST(PresenceNotifications, DisplayStatesAndSessionChangesBecomeEvents) {
     const auto display_event = [](DWORD state, const GUID& setting_guid, PresenceEvent& event) {
-        unsigned char buffer[sizeof(POWERBROADCAST_SETTING) + sizeof(DWORD)] = {};
-        auto* setting = reinterpret_cast<POWERBROADCAST_SETTING*>(buffer);
-        setting->PowerSetting = setting_guid;
-        setting->DataLength = sizeof(DWORD);
-        std::memcpy(setting->Data, &state, sizeof state);
         return PresenceEventForMessage(WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE,
-                                       reinterpret_cast<LPARAM>(buffer), event);
+                                       PowerSettingChange(setting_guid, state).Lparam(), event);
     };
     PresenceEvent event{};
-    ASSERT_TRUE(display_event(0, GUID_CONSOLE_DISPLAY_STATE, event));
+    ASSERT_TRUE(display_event(0, GUID_SESSION_DISPLAY_STATUS, event));
     EXPECT_EQ(event, PresenceEvent::DisplaysOff);
-    ASSERT_TRUE(display_event(1, GUID_CONSOLE_DISPLAY_STATE, event));
+    ASSERT_TRUE(display_event(1, GUID_SESSION_DISPLAY_STATUS, event));
     EXPECT_EQ(event, PresenceEvent::DisplaysOn);
-    ASSERT_TRUE(display_event(2, GUID_CONSOLE_DISPLAY_STATE, event));
+    ASSERT_TRUE(display_event(2, GUID_SESSION_DISPLAY_STATUS, event));
     EXPECT_EQ(event, PresenceEvent::DisplaysDimmed);
+    // The console's displays are not the session's (a remote session's user sees the picture).
+    EXPECT_FALSE(display_event(0, GUID_CONSOLE_DISPLAY_STATE, event));
     EXPECT_FALSE(display_event(0, GUID_ACDC_POWER_SOURCE, event));
     EXPECT_FALSE(PresenceEventForMessage(WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0, event));
 
@@ -314,6 +329,30 @@ TEST(PresenceNotifications, DisplayStatesAndSessionChangesBecomeEvents) {
     EXPECT_EQ(session_event(WTS_CONSOLE_DISCONNECT), PresenceEvent::SessionDisconnected);
     EXPECT_EQ(session_event(WTS_REMOTE_CONNECT), PresenceEvent::SessionConnected);
     EXPECT_FALSE(PresenceEventForMessage(WM_WTSSESSION_CHANGE, WTS_SESSION_LOGON, 0, event));
+}
+
+// The power status's energy saver notification reaches the frame budget and
+// is answered; the session's news is taken in and left to the presence rule.
+TEST(FrameConditions, EnergySaverNotificationsChangeTheBudget) {
+    const ScreenRect screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    FrameBudgetFollower follower(CurrentFrameConditions(screen));
+    const FrameBudget plain = follower.Budget();
+    const auto tell_saver = [&follower](DWORD on) {
+        // GUID_POWER_SAVING_STATUS, as the platform's documentation gives it.
+        const GUID power_saving_status = {
+            0xe00958c0, 0xc213, 0x4ace, {0xac, 0x77, 0xfe, 0xcc, 0xed, 0x2e, 0xee, 0xa5}};
+        return FollowFrameConditions(WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE,
+                                     PowerSettingChange(power_saving_status, on).Lparam(),
+                                     follower);
+    };
+    FrameConditionNews news = tell_saver(1);
+    EXPECT_TRUE(news.budget_changed && news.answered && news.answer == TRUE);
+    EXPECT_LE(1e6 / follower.Budget().frame_interval_us, 31.5);
+    EXPECT_TRUE(tell_saver(0).budget_changed);
+    EXPECT_EQ(follower.Budget().frame_interval_us, plain.frame_interval_us);
+
+    news = FollowFrameConditions(WM_WTSSESSION_CHANGE, WTS_REMOTE_CONNECT, 0, follower);
+    EXPECT_FALSE(news.budget_changed || news.answered) << "Wine's session is the console";
 }
 
 // The resources of the shipped program, read from the file itself.
