@@ -68,8 +68,8 @@ struct DrawableSize {
     int height = 0;
 };
 
-// Many drivers cannot draw a window wider or taller than this, whatever
-// their largest viewport.
+// Workaround for Windows drivers: many cannot draw a window wider or taller
+// than this, whatever largest viewport they tell.
 constexpr int kLargestDrawableSide = 16384;
 
 // The largest drawable window of a GL whose largest viewport is this size

@@ -11,10 +11,11 @@ struct GlIdentity {
     std::string renderer;
 };
 
-// What the drawing may leave to the GL. A hardware driver promises neither:
-// its back buffer is undefined after a swap (the system may switch between
-// copying and flipping while the window runs), and how large and how round it
-// draws smooth points is its own affair.
+// What the drawing may leave to the GL.
+// Workaround for Windows' drivers, which promise neither: the back buffer is
+// undefined after a swap (the system may switch between copying and flipping
+// while the window runs), and how large and how round smooth points are is
+// each driver's own affair (some draw squares).
 struct GlTrust {
     // The swap copies the back buffer by construction, so a probe of the
     // back buffer may give it the kept picture.

@@ -18,11 +18,15 @@ TrailKeeping TrailKeepingOfView(TrailKeeping chosen, bool texture_ready);
 
 // Where the window keeps its picture over a run. A texture, unless the GL's
 // swap copies by construction and a probe of the back buffer in the window's
-// present layout found the last frame still there. A driver may present a
-// window that is not shown differently (its back buffer then seems kept), and
-// a new layout may change how the system presents it, so the probe waits
-// until the window is shown and a frame of its layout has been presented,
-// and is asked again after every change of layout.
+// present layout found the last frame still there.
+// Workaround for Windows' undefined back buffer after a swap (PFD_SWAP_COPY
+// is only a hint, and the system switches between copying and flipping while
+// a full-screen window runs: trails taking turns between two buffers would
+// flicker). Only a software GL's back buffer is ever trusted, and even there
+// the probe waits until the window is shown and a frame of its layout has
+// been presented (a driver may not present a window that is not shown, and
+// its back buffer then seems kept), and is asked again after every change of
+// layout.
 class TrailKeepingChoice {
   public:
     explicit TrailKeepingChoice(bool swap_copies) : swap_copies_(swap_copies) {}

@@ -258,8 +258,9 @@ LRESULT CALLBACK RendererWindowProc(HWND window, UINT message, WPARAM wparam, LP
     return DefWindowProcA(window, message, wparam, lparam);
 }
 
-// The monitor's effective DPI where the system tells each monitor's
-// (Windows 8.1 on), else the system's one DPI.
+// The monitor's effective DPI where the system tells each monitor's.
+// Workaround for Windows before 8.1, which has no DPI per monitor: the
+// system's one DPI.
 int MonitorDpi(HMONITOR monitor) {
     const int told = system_dlls::MonitorDpi(monitor);
     return told > 0 ? told : system_dlls::SystemDpi();

@@ -270,7 +270,7 @@ TEST_F(EffectDrawingTest, PointsDrawnAsDiscsLookLikeSmoothPoints) {
                       TrailKeeping::BackBuffer, round_smooth_points);
         DrawFrames(12);
         drawing.DrawFrame(FrameStep{1.0f, 1.0f, 0.2f});
-        const std::vector<Rgb> picture = surface->Picture();
+        std::vector<Rgb> picture = surface->Picture();
         drawing.TearDown();
         return picture;
     };
