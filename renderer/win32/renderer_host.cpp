@@ -42,11 +42,11 @@
 #include "renderer/core/effect_parameters.h"
 #include "renderer/core/frame_clock.h"
 #include "renderer/core/frame_pacer.h"
+#include "renderer/core/gl_trust.h"
 #include "renderer/core/host_state.h"
 #include "renderer/core/random15.h"
 #include "renderer/core/window_rules.h"
 #include "renderer/core/trail_keeping.h"
-#include "renderer/core/gl_trust.h"
 #include "renderer/gl/current_gl.h"
 #include "renderer/gl/effect_drawing.h"
 #include "renderer/win32/background_input.h"
@@ -122,7 +122,6 @@ DesktopShape CurrentDesktop() {
 }
 
 std::vector<Monitor> Monitors();
-
 std::vector<Monitor> DesktopMonitors();
 
 void PlaceWindow(HWND window, const ScreenRect& area) {
