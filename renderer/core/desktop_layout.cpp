@@ -10,7 +10,40 @@ bool HasNoArea(const ScreenRect& area) {
     return area.right <= area.left || area.bottom <= area.top;
 }
 
+bool Fits(const ScreenRect& area, DrawableSize largest) {
+    return area.right - area.left <= largest.width && area.bottom - area.top <= largest.height;
+}
+
+int DrawableSide(int viewport_side) {
+    return viewport_side > 0 ? std::min(viewport_side, kLargestDrawableSide) : kLargestDrawableSide;
+}
+
 }  // namespace
+
+DrawableSize LargestDrawable(int viewport_width, int viewport_height) {
+    return DrawableSize{DrawableSide(viewport_width), DrawableSide(viewport_height)};
+}
+
+std::optional<std::vector<Monitor>> DrawableMonitors(const std::vector<Monitor>& monitors,
+                                                     DrawableSize largest) {
+    std::vector<Monitor> shown;
+    for (const Monitor& each : monitors) {
+        if (!HasNoArea(each.area)) {
+            shown.push_back(each);
+        }
+    }
+    if (shown.empty() || Fits(LayOutDesktop(shown).window, largest)) {
+        return shown;
+    }
+    const auto at_origin = std::find_if(shown.begin(), shown.end(), [](const Monitor& each) {
+        return each.area.left == 0 && each.area.top == 0;
+    });
+    const Monitor primary = at_origin != shown.end() ? *at_origin : shown.front();
+    if (!Fits(primary.area, largest)) {
+        return std::nullopt;
+    }
+    return std::vector<Monitor>{primary};
+}
 
 DesktopLayout LayOutDesktop(const std::vector<Monitor>& monitors) {
     DesktopLayout layout;

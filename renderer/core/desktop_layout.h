@@ -2,6 +2,7 @@
 // The desktop's monitors: one window over all of them and one view per monitor.
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "renderer/core/view_geometry.h"
@@ -60,6 +61,28 @@ DesktopLayout LayOutDesktop(const std::vector<Monitor>& monitors);
 // views, until monitors come back.
 DesktopLayout LayOutChangedDesktop(const DesktopLayout& current,
                                    const std::vector<Monitor>& monitors);
+
+// The largest window the GL can draw into, in pixels.
+struct DrawableSize {
+    int width = 0;
+    int height = 0;
+};
+
+// Workaround for Windows drivers: many cannot draw a window wider or taller
+// than this, whatever largest viewport they tell.
+constexpr int kLargestDrawableSide = 16384;
+
+// The largest drawable window of a GL whose largest viewport is this size
+// (GL_MAX_VIEWPORT_DIMS; 0 where it could not be told).
+DrawableSize LargestDrawable(int viewport_width, int viewport_height);
+
+// The monitors one window can cover and draw: all of them where the
+// rectangle holding them fits `largest`; else the primary monitor (the one
+// at the desktop's origin, or the first where none is) where it fits; else
+// nothing (no value): the window would stay black. Monitors of no size are
+// left out; with none left the answer is no monitor.
+std::optional<std::vector<Monitor>> DrawableMonitors(const std::vector<Monitor>& monitors,
+                                                     DrawableSize largest);
 
 // The layout of a window of this size with a single view filling it.
 DesktopLayout SingleView(int width, int height, int dpi = kTunedDpi);

@@ -40,6 +40,8 @@ struct HostState {
     bool close_requested = false;
     bool password_prompt_active = false;
     bool drawing_ready = false;
+    // The window is being or has been destroyed: its own quit is on the way.
+    bool window_destroyed = false;
 };
 
 }  // namespace velmora::renderer

@@ -61,6 +61,10 @@ bool MayDraw(const HostState& state) {
     return state.drawing_ready && !state.password_prompt_active;
 }
 
+bool QuitEndsRenderer(const HostState& state) {
+    return state.window_destroyed;
+}
+
 WindowReaction HandleWindowEvent(HostState& state, const WindowEvent& event,
                                  PasswordPort& password) {
     WindowReaction reaction;
@@ -74,6 +78,7 @@ WindowReaction HandleWindowEvent(HostState& state, const WindowEvent& event,
         case WindowEventKind::Destroyed:
             reaction.post_quit = true;
             state.drawing_ready = false;
+            state.window_destroyed = true;
             reaction.stop_effect = true;
             return reaction;
         case WindowEventKind::SystemCommand:

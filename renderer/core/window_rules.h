@@ -62,4 +62,9 @@ WindowReaction HandleWindowEvent(HostState& state, const WindowEvent& event,
 // Drawing is allowed once set-up is complete and while no password dialog is up.
 bool MayDraw(const HostState& state);
 
+// Whether a quit message that the loop gets may end the renderer: only the
+// one its window's destruction posts. Any program may post a quit to the
+// renderer's thread; that is no user input and must not end the saver.
+bool QuitEndsRenderer(const HostState& state);
+
 }  // namespace velmora::renderer

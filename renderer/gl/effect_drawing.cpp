@@ -39,7 +39,7 @@ void DarkenView(const ViewGeometry& geometry, float darkening) {
 }  // namespace
 
 void EffectDrawing::SetUp(const DesktopLayout& layout, const EffectParameters& parameters,
-                          Random15 random, TrailKeeping keeping) {
+                          Random15 random, TrailKeeping keeping, bool round_smooth_points) {
     parameters_ = parameters;
     random_ = random;
     gains_ = DeriveEffectGains(parameters);
@@ -56,7 +56,7 @@ void EffectDrawing::SetUp(const DesktopLayout& layout, const EffectParameters& p
     glHint(GL_POINT_SMOOTH_HINT, GL_NICEST);
     glEnable(GL_SCISSOR_TEST);
     soft_points_.Release();
-    soft_points_ = SoftPoints(LargestSmoothPoint());
+    soft_points_ = SoftPoints(round_smooth_points ? LargestSmoothPoint() : 0.0f);
 
     keeping_ = keeping;
     MakeTrailTextures();
@@ -106,8 +106,9 @@ void EffectDrawing::ChangeKeeping(TrailKeeping keeping) {
     MakeTrailTextures();
 }
 
-void EffectDrawing::ChangeLayout(const DesktopLayout& layout) {
+void EffectDrawing::ChangeLayout(const DesktopLayout& layout, TrailKeeping keeping) {
     views_ = layout.views;
+    keeping_ = keeping;
     glDisable(GL_SCISSOR_TEST);
     glClear(GL_COLOR_BUFFER_BIT);
     glEnable(GL_SCISSOR_TEST);

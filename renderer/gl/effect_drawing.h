@@ -21,9 +21,11 @@ class EffectDrawing {
   public:
     // GL state set-up; ends by creating the instances, drawing from
     // `random`, which then serves the respawns. Without memory for the
-    // instances the screen stays black.
+    // instances the screen stays black. Points are drawn as the GL's smooth
+    // points, as far as its sizes go, only where `round_smooth_points`;
+    // otherwise every point is a textured disc.
     void SetUp(const DesktopLayout& layout, const EffectParameters& parameters, Random15 random,
-               TrailKeeping keeping = TrailKeeping::Texture);
+               TrailKeeping keeping = TrailKeeping::Texture, bool round_smooth_points = true);
     // One frame up to the flush: move every instance on by the frame's step,
     // then in every view darken the previous picture by the step's darkening
     // and draw the instances. The caller swaps the buffers.
@@ -34,8 +36,9 @@ class EffectDrawing {
     // is carried over.
     void ChangeKeeping(TrailKeeping keeping);
     // Draws into the views of a new layout of the window from the next frame
-    // on; the effect goes on, its trails start again from black.
-    void ChangeLayout(const DesktopLayout& layout);
+    // on, keeping the picture where `keeping` says; the effect goes on, its
+    // trails start again from black.
+    void ChangeLayout(const DesktopLayout& layout, TrailKeeping keeping);
     // Frees the instances and the GL objects made at set-up.
     void TearDown();
 

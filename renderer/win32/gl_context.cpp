@@ -54,7 +54,7 @@ std::string ListedExtensions(HDC device_context) {
 
 }  // namespace
 
-void SetBestPixelFormat(HDC device_context) {
+bool SetBestPixelFormat(HDC device_context) {
     static_assert(sizeof(PIXELFORMATDESCRIPTOR) == 40);
     const int chosen = BestPixelFormat([device_context](int index, PixelFormatDescription& out) {
         PIXELFORMATDESCRIPTOR descriptor{};
@@ -67,11 +67,26 @@ void SetBestPixelFormat(HDC device_context) {
     if (chosen != 0) {
         PIXELFORMATDESCRIPTOR descriptor{};
         DescribePixelFormat(device_context, chosen, sizeof(descriptor), &descriptor);
-        SetPixelFormat(device_context, chosen, &descriptor);
-        return;
+        return SetPixelFormat(device_context, chosen, &descriptor) != FALSE;
     }
     const PIXELFORMATDESCRIPTOR fallback = DescriptorFor(FallbackPixelFormat());
-    SetPixelFormat(device_context, ChoosePixelFormat(device_context, &fallback), &fallback);
+    const int closest = ChoosePixelFormat(device_context, &fallback);
+    return closest != 0 && SetPixelFormat(device_context, closest, &fallback) != FALSE;
+}
+
+HGLRC MakeCurrentGlContext(HDC device_context) {
+    if (device_context == nullptr || !SetBestPixelFormat(device_context)) {
+        return nullptr;
+    }
+    HGLRC context = wglCreateContext(device_context);
+    if (context == nullptr) {
+        return nullptr;
+    }
+    if (wglMakeCurrent(device_context, context) == FALSE) {
+        wglDeleteContext(context);
+        return nullptr;
+    }
+    return context;
 }
 
 bool SetSwapInterval(HDC device_context, int interval) {

@@ -7,8 +7,12 @@ namespace velmora::renderer {
 
 // Picks the best-scoring double-buffered RGBA OpenGL format of the device
 // context and sets it; without one, the system's closest match to the
-// fallback description.
-void SetBestPixelFormat(HDC device_context);
+// fallback description. False when no format could be set.
+bool SetBestPixelFormat(HDC device_context);
+
+// Sets the pixel format, makes a GL context on the device context and makes
+// it current. Null when any step fails (nothing is left current then).
+HGLRC MakeCurrentGlContext(HDC device_context);
 
 // Lets a buffer swap wait for `interval` refreshes of the display where the
 // driver lists WGL_EXT_swap_control; interval 0 lets frames run free. Needs a

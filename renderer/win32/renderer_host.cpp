@@ -2,8 +2,10 @@
 // that draws a frame whenever the queue is empty, and the platform calls the
 // effect needs. How control flows through it:
 //  1. RunRenderer steps aside for another saver window still in its creation
-//     title, lays the window out over the monitors (each with its DPI),
-//     registers the class and creates the window with the RendererProcess,
+//     title, lays the window out over the monitors (each with its DPI; as
+//     far as a window many drivers can draw reaches: else the primary's
+//     area, else it ends), registers the class and creates the window with
+//     the RendererProcess,
 //     which RendererWindowProc keeps from WM_NCCREATE on (`main_window` once
 //     the creation has returned), then asks for the foreground, again each
 //     second while the system refuses (AskForForeground).
@@ -12,23 +14,27 @@
 //     then turns each message into a WindowEvent (or a
 //     PresenceEvent: displays off, session locked) and carries out the
 //     WindowReaction the window rules return, in their order: creation starts
-//     the effect (StartEffect: parameters, title, GL context, EffectDrawing,
-//     the keys' and buttons' raw input, which comes active or not),
+//     the effect (StartEffect: parameters, title, GL context, the window
+//     fitted to what the GL can draw, EffectDrawing as far as the GL is
+//     trusted, the keys' and buttons' raw input, which comes active or not;
+//     where the GL cannot draw, the creation fails and the renderer ends),
 //     a display or DPI change lays the window and views out again
 //     (LayOutAgain, the budget following the monitors' refresh rates), input
 //     posts the close that the rules then let through,
 //     destruction stops the effect and posts the quit.
 //  3. RunMessageLoop dispatches what is queued; with the queue empty it
 //     sleeps while nobody sees the picture, waits for the pacer where frames
-//     are paced (to the budget's interval), and draws one frame (IdleDraw: the back buffer's probe
-//     once, the frame clock's step, the drawing, the swap, the published count).
-//  4. The quit of the window's own destruction ends the loop; RunRenderer
-//     returns 0.
+//     are paced (to the budget's interval), and draws one frame (IdleDraw:
+//     the back buffer's probe where the GL's swap copies, once per layout; the
+//     frame clock's step, the drawing, the swap, the published count).
+//  4. The quit of the window's own destruction ends the loop (one posted
+//     from outside does not); RunRenderer returns 0.
 #include "renderer/win32/renderer_host.h"
 
 #include <mmsystem.h>
 
 #include <ctime>
+#include <optional>
 #include <vector>
 
 #include "contract/run_contract.h"
@@ -40,10 +46,12 @@
 #include "renderer/core/frame_budget.h"
 #include "renderer/core/frame_clock.h"
 #include "renderer/core/frame_pacer.h"
+#include "renderer/core/gl_trust.h"
 #include "renderer/core/host_state.h"
 #include "renderer/core/random15.h"
 #include "renderer/core/window_rules.h"
 #include "renderer/core/trail_keeping.h"
+#include "renderer/gl/current_gl.h"
 #include "renderer/gl/effect_drawing.h"
 #include "renderer/win32/background_input.h"
 #include "renderer/win32/foreground_request.h"
@@ -82,8 +90,9 @@ struct RendererProcess {
     FramePacer pacer{0};
     EnergySaverNotifications energy_saver_notifications;
     FrameCounter frame_counter;
-    bool back_buffer_probed = false;
-    bool frame_presented = false;
+    // Told by the GL once its context is made.
+    TrailKeepingChoice trail_keeping{false};
+    DrawableSize largest_drawable = LargestDrawable(0, 0);
 };
 
 int64_t NowUs() {
@@ -115,6 +124,7 @@ DesktopShape CurrentDesktop() {
 }
 
 std::vector<Monitor> Monitors();
+std::vector<Monitor> DesktopMonitors();
 
 void PlaceWindow(HWND window, const ScreenRect& area) {
     SetWindowPos(window, HWND_TOPMOST, area.left, area.top, area.right - area.left,
@@ -132,36 +142,70 @@ void KeepToFrameBudget(RendererProcess& process) {
     }
 }
 
+bool SameArea(const ScreenRect& a, const ScreenRect& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+// The window over what of the desktop the GL can draw, now that its largest
+// drawable size is known. False when nothing can be drawn.
+bool FitToDrawable(RendererProcess& process, HWND window) {
+    process.largest_drawable = CurrentLargestDrawable();
+    const std::optional<std::vector<Monitor>> drawable =
+        DrawableMonitors(DesktopMonitors(), process.largest_drawable);
+    if (!drawable) {
+        return false;
+    }
+    const DesktopLayout layout = LayOutDesktop(*drawable);
+    if (!SameArea(layout.window, process.layout.window)) {
+        PlaceWindow(window, layout.window);
+    }
+    process.layout = layout;
+    return true;
+}
+
 // Effect parameters and title, then the GL context and state and the clouds.
-void StartEffect(RendererProcess& process, HWND window) {
+// False when the GL cannot draw into the window.
+bool StartEffect(RendererProcess& process, HWND window) {
     AssignEffectParameters(process.effect_parameters);
     SetWindowTextA(window, contract::kRendererWindowTitle);
     Random15 random = Random15::ForRun(static_cast<uint32_t>(std::time(nullptr)));
     process.device_context = GetDC(window);
-    SetBestPixelFormat(process.device_context);
-    process.gl_context = wglCreateContext(process.device_context);
-    wglMakeCurrent(process.device_context, process.gl_context);
+    process.gl_context = MakeCurrentGlContext(process.device_context);
+    if (process.gl_context == nullptr || !FitToDrawable(process, window)) {
+        return false;
+    }
     process.frame_budget = FrameBudgetFollower(CurrentFrameConditions(process.layout.window));
     KeepToFrameBudget(process);
-    // The picture is kept in textures until the back buffer has been probed.
+    const GlTrust trust = TrustOfGl(CurrentGlIdentity());
+    process.trail_keeping = TrailKeepingChoice(trust.swap_copies);
     process.effect_drawing.SetUp(process.layout, process.effect_parameters, random,
-                                 TrailKeeping::Texture);
+                                 process.trail_keeping.Keeping(), trust.round_smooth_points);
     process.frame_clock = FrameClock(process.effect_drawing.Gains().darkening_per_step);
     process.presence_notifications.Register(window);
     process.energy_saver_notifications.Register(window);
     RegisterBackgroundInput(window);
+    return true;
 }
 
-// The window and its views over the monitors there are now; the effect goes on.
-void LayOutAgain(RendererProcess& process) {
-    process.layout = LayOutChangedDesktop(process.layout, Monitors());
+// The window and its views over the monitors there are now, as far as the GL
+// can draw them; the effect goes on, its picture kept in textures until the
+// back buffer is probed in the new layout. False when nothing can be drawn.
+bool LayOutAgain(RendererProcess& process) {
+    const std::optional<std::vector<Monitor>> drawable =
+        DrawableMonitors(Monitors(), process.largest_drawable);
+    if (!drawable) {
+        return false;
+    }
+    process.layout = LayOutChangedDesktop(process.layout, *drawable);
     PlaceWindow(process.main_window, process.layout.window);
     if (process.gl_context != nullptr) {
-        process.effect_drawing.ChangeLayout(process.layout);
+        process.trail_keeping.LayoutChanged();
+        process.effect_drawing.ChangeLayout(process.layout, process.trail_keeping.Keeping());
     }
     if (process.frame_budget.MonitorsChanged(MonitorRefreshRates(), process.layout.window)) {
         KeepToFrameBudget(process);
     }
+    return true;
 }
 
 void StopEffect(RendererProcess& process, HWND window) {
@@ -196,6 +240,9 @@ LRESULT CALLBACK RendererWindowProc(HWND window, UINT message, WPARAM wparam, LP
         }
         return TRUE;
     }
+    if (message == WM_ERASEBKGND) {
+        return TRUE;  // the GL draws every pixel; see RegisterWindowClass
+    }
     if (process != nullptr && message == WM_TIMER && wparam == kForegroundAskTimer) {
         AskForForeground(window, process->foreground);
         return 0;
@@ -213,11 +260,16 @@ LRESULT CALLBACK RendererWindowProc(HWND window, UINT message, WPARAM wparam, LP
     if (reaction.hide_cursor) {
         SetCursor(nullptr);
     }
-    if (reaction.start_effect) {
-        StartEffect(*process, window);
+    if (reaction.start_effect && !StartEffect(*process, window)) {
+        // Nothing can be drawn: rather than a black window that ends on input
+        // as if all were well, the window's creation fails and the renderer
+        // ends as it does without a window.
+        return -1;
     }
-    if (reaction.lay_out_again) {
-        LayOutAgain(*process);
+    if (reaction.lay_out_again && !LayOutAgain(*process)) {
+        // Nothing of the new desktop can be drawn: the renderer ends.
+        DestroyWindow(window);
+        return 0;
     }
     if (reaction.post_quit) {
         PostQuitMessage(0);
@@ -234,8 +286,9 @@ LRESULT CALLBACK RendererWindowProc(HWND window, UINT message, WPARAM wparam, LP
     return DefWindowProcA(window, message, wparam, lparam);
 }
 
-// The monitor's effective DPI where the system tells each monitor's
-// (Windows 8.1 on), else the system's one DPI.
+// The monitor's effective DPI where the system tells each monitor's.
+// Workaround for Windows before 8.1, which has no DPI per monitor: the
+// system's one DPI.
 int MonitorDpi(HMONITOR monitor) {
     const int told = system_dlls::MonitorDpi(monitor);
     return told > 0 ? told : system_dlls::SystemDpi();
@@ -256,23 +309,28 @@ std::vector<Monitor> Monitors() {
 }
 
 // Every monitor of the desktop; the primary screen when they cannot be told.
-DesktopLayout LayOutMonitors() {
-    DesktopLayout layout = LayOutDesktop(Monitors());
-    if (layout.views.empty()) {
-        layout = SingleView(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
-                            system_dlls::SystemDpi());
+std::vector<Monitor> DesktopMonitors() {
+    std::vector<Monitor> monitors = Monitors();
+    if (LayOutDesktop(monitors).views.empty()) {
+        monitors.assign(1, Monitor(ScreenRect{0, 0, GetSystemMetrics(SM_CXSCREEN),
+                                              GetSystemMetrics(SM_CYSCREEN)},
+                                   system_dlls::SystemDpi()));
     }
-    return layout;
+    return monitors;
 }
 
 bool RegisterWindowClass(HINSTANCE instance) {
     WNDCLASSA window_class{};
-    window_class.style = CS_HREDRAW | CS_VREDRAW | CS_OWNDC;
+    // Workaround for Windows: a class brush, or CS_HREDRAW and CS_VREDRAW,
+    // have GDI erase the double-buffered GL window at every change of layout
+    // (a black flash), and GDI must not draw into a GL window. No brush, and
+    // WM_ERASEBKGND is answered without erasing: the GL draws every pixel.
+    window_class.style = CS_OWNDC;
     window_class.lpfnWndProc = platform_edge::GuardedWindowProc<RendererWindowProc>;
     window_class.hInstance = instance;
     window_class.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(kIconId));
     window_class.hCursor = nullptr;
-    window_class.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    window_class.hbrBackground = nullptr;
     window_class.lpszClassName = contract::kScreenSaverWindowClass;
     return RegisterClassA(&window_class) != 0;
 }
@@ -288,15 +346,16 @@ bool AnotherSaverIsRunning() {
     return true;
 }
 
-// Whether the back buffer survives a swap, asked once the window is on the
-// screen and has been presented.
+// Whether the back buffer survives a swap, asked where the GL's swap copies,
+// once the window is on the screen and a frame of its layout presented.
 void ProbeBackBuffer(RendererProcess& process) {
-    process.back_buffer_probed = true;
     const ScreenRect& area = process.layout.window;
     HDC device_context = process.device_context;
-    process.effect_drawing.ChangeKeeping(
+    const TrailKeeping probed =
         ProbeTrailKeeping(area.right - area.left, area.bottom - area.top,
-                          [device_context] { SwapMainPlane(device_context); }));
+                          [device_context] { SwapMainPlane(device_context); });
+    process.trail_keeping.Probed(probed == TrailKeeping::BackBuffer);
+    process.effect_drawing.ChangeKeeping(process.trail_keeping.Keeping());
 }
 
 // One frame when set-up is complete and no password dialog is up.
@@ -304,13 +363,12 @@ void IdleDraw(RendererProcess& process) {
     if (!MayDraw(process.host_state)) {
         return;
     }
-    if (BackBufferProbeDue(process.back_buffer_probed, IsWindowVisible(process.main_window) != 0,
-                           process.frame_presented)) {
+    if (process.trail_keeping.ProbeDue(IsWindowVisible(process.main_window) != 0)) {
         ProbeBackBuffer(process);
     }
     process.effect_drawing.DrawFrame(process.frame_clock.Next(NowUs()));
     SwapMainPlane(process.device_context);
-    process.frame_presented = true;
+    process.trail_keeping.FramePresented();
     process.frame_counter.Count();
 }
 
@@ -324,12 +382,10 @@ int RunMessageLoop(RendererProcess& process) {
                 return 0;
             }
             if (got == 0) {
-                // Only the quit of our own window's destruction ends the
-                // loop; a quit posted from outside is not user input.
-                if (process.main_window != nullptr && IsWindow(process.main_window)) {
-                    continue;
+                if (QuitEndsRenderer(process.host_state)) {
+                    return 0;
                 }
-                return 0;
+                continue;
             }
             ::TranslateMessage(&message);
             DispatchMessageA(&message);
@@ -362,7 +418,13 @@ int RunRenderer(HINSTANCE instance) {
     if (AnotherSaverIsRunning()) {
         return 0;
     }
-    process.layout = LayOutMonitors();
+    // Until the GL tells its own, the largest window many drivers can draw.
+    const std::optional<std::vector<Monitor>> drawable =
+        DrawableMonitors(DesktopMonitors(), process.largest_drawable);
+    if (!drawable) {
+        return 0;
+    }
+    process.layout = LayOutDesktop(*drawable);
     if (!RegisterWindowClass(instance)) {
         return 0;
     }

@@ -1,3 +1,12 @@
+// Velmora.dll's entry. How control flows through it:
+//  1. DLLs are taken from the system folder only, and a fault ends the
+//     program without the system's fault dialog.
+//  2. The running lock: a renderer that finds another one running ends at
+//     once with 0.
+//  3. RunRenderer (renderer_host.cpp) makes the window, runs the message loop
+//     and draws until the window's own destruction; its 0 is the exit code.
+//     An exception that reaches this far ends the program with 1 instead of
+//     passing into the system's frames.
 #include <windows.h>
 
 #include "platform_edge/win32/guarded_entry.h"

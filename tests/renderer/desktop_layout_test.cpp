@@ -101,5 +101,46 @@ TEST(DesktopLayout, ChangesOfTheDesktopAreLaidOutAfresh) {
     ExpectView(layout.views[1], 0, 360, 1280, 1024);
 }
 
+// The driver's largest viewport, never past what many drivers can draw.
+TEST(DesktopLayout, TheLargestDrawableWindowIsTheViewportWithinSixteenThousand) {
+    const DrawableSize old = LargestDrawable(8192, 4096);
+    EXPECT_EQ(old.width, 8192);
+    EXPECT_EQ(old.height, 4096);
+    for (const DrawableSize large : {LargestDrawable(32768, 32768), LargestDrawable(0, 0)}) {
+        EXPECT_EQ(large.width, 16384);
+        EXPECT_EQ(large.height, 16384);
+    }
+}
+
+// One window over every monitor where the GL can draw it; else the primary
+// alone; else nothing, rather than a black window.
+TEST(DesktopLayout, PastTheLargestDrawableWindowOnlyThePrimaryIsCovered) {
+    const Monitor left(ScreenRect{-7680, 0, 0, 4320}, 192);
+    const Monitor primary(ScreenRect{0, 0, 7680, 4320}, 144);
+    const Monitor above(ScreenRect{0, -4320, 7680, 0});
+    const auto covered = [](const std::vector<Monitor>& monitors, DrawableSize largest) {
+        const std::optional<std::vector<Monitor>> drawable = DrawableMonitors(monitors, largest);
+        return drawable ? LayOutDesktop(*drawable) : DesktopLayout{ScreenRect{-1, -1, -1, -1}, {}};
+    };
+
+    const DesktopLayout both = covered({left, primary, above}, DrawableSize{15360, 8640});
+    ExpectWindow(both, -7680, -4320, 7680, 4320);
+    EXPECT_EQ(both.views.size(), 3u);
+
+    // One side too long, whichever it is.
+    for (const DrawableSize largest : {DrawableSize{15359, 8640}, DrawableSize{15360, 8639}}) {
+        const DesktopLayout only = covered({left, primary, above}, largest);
+        ExpectWindow(only, 0, 0, 7680, 4320);
+        ASSERT_EQ(only.views.size(), 1u);
+        EXPECT_EQ(only.views[0].point_scale, 1.5f) << "the primary's own DPI";
+    }
+    // Without a monitor at the desktop's origin, the first one stands for it.
+    ExpectWindow(covered({left, above}, DrawableSize{7680, 8640}), -7680, 0, 0, 4320);
+    ExpectWindow(covered({primary}, DrawableSize{7679, 16384}), -1, -1, -1, -1);
+    ASSERT_TRUE(DrawableMonitors({ScreenRect{5, 5, 5, 9}}, DrawableSize{1, 1}));
+    EXPECT_TRUE(DrawableMonitors({ScreenRect{5, 5, 5, 9}}, DrawableSize{1, 1})->empty())
+        << "no monitor to draw is not a failure to draw";
+}
+
 }  // namespace
 }  // namespace velmora::renderer

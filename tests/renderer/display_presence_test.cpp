@@ -45,12 +45,5 @@ TEST(TrailKeeping, TexturesFirstThenAKeptBackBufferElseNoTrails) {
     EXPECT_EQ(TrailKeepingOfView(TrailKeeping::Texture, false), TrailKeeping::None);
 }
 
-TEST(TrailKeeping, TheBackBufferIsProbedOnceShownAndPresented) {
-    EXPECT_FALSE(BackBufferProbeDue(false, false, true)) << "not on the screen yet";
-    EXPECT_FALSE(BackBufferProbeDue(false, true, false)) << "nothing presented yet";
-    EXPECT_TRUE(BackBufferProbeDue(false, true, true));
-    EXPECT_FALSE(BackBufferProbeDue(true, true, true)) << "only once";
-}
-
 }  // namespace
 }  // namespace velmora::renderer

@@ -59,12 +59,18 @@ TEST_F(RendererWindow, CreationRemembersTheCursorStartsTheEffectAndAllowsDrawing
     EXPECT_TRUE(MayDraw(fresh));
 }
 
+// Only the quit that the window's destruction posts ends the renderer: one
+// posted from outside, before or after input, does not.
 TEST_F(RendererWindow, DestructionStopsDrawingAndQuitsWithTheEffectGivenBack) {
+    EXPECT_FALSE(QuitEndsRenderer(state));
+    Send(WindowEventKind::KeyPressed);
+    EXPECT_FALSE(QuitEndsRenderer(state)) << "input only asks for the close";
     const WindowReaction reaction = Send(WindowEventKind::Destroyed);
     EXPECT_TRUE(reaction.post_quit);
     EXPECT_TRUE(reaction.stop_effect);
     EXPECT_FALSE(reaction.answered);
     EXPECT_FALSE(MayDraw(state));
+    EXPECT_TRUE(QuitEndsRenderer(state));
 }
 
 TEST_F(RendererWindow, CloseIsRefusedBeforeAnyQualifyingInput) {

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <wtsapi32.h>
 
+#include <algorithm>
 #include <cstring>
 #include <future>
 #include <string>
@@ -12,6 +13,8 @@
 #include "renderer/core/password_check.h"
 #include "renderer/core/pixel_format_choice.h"
 #include "renderer/core/trail_keeping.h"
+#include "renderer/core/gl_trust.h"
+#include "renderer/gl/current_gl.h"
 #include "renderer/gl/effect_drawing.h"
 #include "renderer/win32/background_input.h"
 #include "renderer/win32/frame_conditions.h"
@@ -98,9 +101,8 @@ class GlWindow {
         DestroyWindow(window_);
     }
     bool MakeContext() {
-        SetBestPixelFormat(dc_);
-        context_ = wglCreateContext(dc_);
-        return context_ != nullptr && wglMakeCurrent(dc_, context_);
+        context_ = MakeCurrentGlContext(dc_);
+        return context_ != nullptr;
     }
     HWND Window() const { return window_; }
     HDC Dc() const { return dc_; }
@@ -162,7 +164,7 @@ TEST(BackgroundInput, KeysAndButtonsComeAsRawInputUntilUnregistered) {
 TEST(PixelFormat, TheChosenFormatIsADoubleBufferedRgbaGlFormat) {
     GlWindow window(64, 64);
     ASSERT_NE(window.Window(), nullptr);
-    SetBestPixelFormat(window.Dc());
+    EXPECT_TRUE(SetBestPixelFormat(window.Dc()));
     const int index = GetPixelFormat(window.Dc());
     ASSERT_GT(index, 0);
     PIXELFORMATDESCRIPTOR descriptor{};
@@ -243,35 +245,42 @@ TEST(Drawing, TrailsContinueAcrossRealBufferSwaps) {
     }
 }
 
-// The renderer asks the driver about its back buffer only once its window is
-// on the screen and has been presented; until then, and where the answer is
-// no, the picture is kept in textures, and the answer takes the picture over.
+// Wine's GL is llvmpipe, a software GL whose swap copies: the renderer asks
+// it about its back buffer once its window is on the screen and has been
+// presented; until then the picture is kept in textures, and the answer
+// takes the picture over.
 TEST(Drawing, TheBackBufferIsProbedOnceTheWindowIsShownAndPresented) {
     constexpr int kWidth = 160;
     constexpr int kHeight = 120;
     GlWindow window(kWidth, kHeight, 0);
     ASSERT_TRUE(window.MakeContext());
+    const GlTrust trust = TrustOfGl(CurrentGlIdentity());
+    EXPECT_TRUE(trust.swap_copies && trust.round_smooth_points) << CurrentGlIdentity().renderer;
+    const DrawableSize largest = CurrentLargestDrawable();
+    EXPECT_GE(std::min(largest.width, largest.height), 4096);
     EffectParameters parameters;
     AssignEffectParameters(parameters);
+    TrailKeepingChoice choice(trust.swap_copies);
     EffectDrawing drawing;
-    drawing.SetUp(SingleView(kWidth, kHeight), parameters, Random15(5), TrailKeeping::Texture);
-    bool presented = false;
+    drawing.SetUp(SingleView(kWidth, kHeight), parameters, Random15(5), choice.Keeping());
     const auto present = [&] {
         drawing.DrawFrame();
         SwapMainPlane(window.Dc());
-        presented = true;
+        choice.FramePresented();
     };
     present();
-    EXPECT_FALSE(BackBufferProbeDue(false, IsWindowVisible(window.Window()) != 0, presented));
+    EXPECT_FALSE(choice.ProbeDue(IsWindowVisible(window.Window()) != 0));
     ShowWindow(window.Window(), SW_SHOW);
-    EXPECT_TRUE(BackBufferProbeDue(false, IsWindowVisible(window.Window()) != 0, presented));
+    EXPECT_TRUE(choice.ProbeDue(IsWindowVisible(window.Window()) != 0));
     for (int i = 0; i < 20; ++i) {
         present();
     }
     const TrailKeeping probed =
         ProbeTrailKeeping(kWidth, kHeight, [&window] { SwapMainPlane(window.Dc()); });
-    EXPECT_EQ(probed, TrailKeeping::BackBuffer) << "Wine's llvmpipe keeps the back buffer";
-    drawing.ChangeKeeping(probed);
+    choice.Probed(probed == TrailKeeping::BackBuffer);
+    EXPECT_EQ(choice.Keeping(), TrailKeeping::BackBuffer)
+        << "Wine's llvmpipe keeps the back buffer";
+    drawing.ChangeKeeping(choice.Keeping());
     std::vector<unsigned char> picture(kWidth * kHeight * 3);
     glReadBuffer(GL_BACK);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
