@@ -33,6 +33,12 @@ TEST(MusicSourceFor, TheCdByKindAndTheFileByItsUpperCasedLastThreeCharacters) {
     }
 }
 
+TEST(CheckIntervalMs, TheCdEvery200MsAnMp3Every1000AndNothingElse) {
+    EXPECT_EQ(CheckIntervalMs(MusicSource::Cd), 200u);
+    EXPECT_EQ(CheckIntervalMs(MusicSource::Mp3File), 1000u);
+    EXPECT_EQ(CheckIntervalMs(MusicSource::WavFile) + CheckIntervalMs(MusicSource::None), 0u);
+}
+
 TEST(MusicPlayer, PlaysTheChoiceAsItWasWhenMade) {
     testing::ScriptedDrive drive;
     settings::MusicChoice choice{2, 0, "C:\\a.mp3"};
