@@ -62,8 +62,7 @@ TEST(RunController, StartLaunchesTheRendererWatchesItAndStartsTheMusicWithItsChe
     const auto started = [](MusicSource source) {
         RunController run(source);
         const RunReaction start = run.Start(kNothing);
-        EXPECT_EQ(start.start_music_check_ms, music::CheckIntervalMs(source))
-            << "as its player asks";
+        EXPECT_EQ(start.start_music_check_ms, music::CheckIntervalMs(source));
         EXPECT_EQ(run.TimerRunning(RunTimer::MusicCheck), start.start_music_check_ms > 0);
         return StepsOf(start);
     };

@@ -194,22 +194,16 @@ class PromiseSequence {
                 ASSERT_TRUE(fake_.denied.count(path) || waited_out) << "a file was passed over";
             }
         }
-        // The per-user file when it can be read, else the one beside the program.
-        const auto read = [&](const std::u16string& path) {
-            return Present(path) &&
-                   std::find(unreadable.begin(), unreadable.end(), path) == unreadable.end();
-        };
-        const std::u16string* source = read(kPlaces.per_user_file) ? &kPlaces.per_user_file
-                                       : read(kPlaces.file_beside_program)
-                                           ? &kPlaces.file_beside_program
-                                           : nullptr;
-        if (!source) {
-            ASSERT_TRUE(Same(loaded, MusicChoice{})) << "nothing read gives no music";
-        } else if (reads_as_.count(*source)) {
-            ASSERT_TRUE(Same(loaded, reads_as_[*source])) << "the load did not give what was saved";
-        } else {
-            reads_as_[*source] = loaded;  // written by hand: what it reads as is read again
+        // The per-user file when it can be read, else the one beside the program;
+        // a file written by hand reads the same at every load.
+        MusicChoice expected;
+        for (const std::u16string& path : {kPlaces.per_user_file, kPlaces.file_beside_program}) {
+            if (Present(path) && !std::count(unreadable.begin(), unreadable.end(), path)) {
+                expected = reads_as_.try_emplace(path, loaded).first->second;
+                break;
+            }
         }
+        ASSERT_TRUE(Same(loaded, expected)) << "the load did not give what the file holds";
         ASSERT_TRUE(loaded.file.empty() || fake_.music_files.count(loaded.file));
         ASSERT_TRUE(loaded.kind != kFileMusic || !loaded.file.empty());
     }
@@ -299,7 +293,7 @@ class PromiseSequence {
     Fake fake_;
     std::mt19937 random_;
     bool faulty_;  // every call may fail in this sequence
-    // What each file reads as; a file written by hand is learnt at its first read.
+    // What each file reads as; one written by hand is learnt at its first read.
     std::map<std::u16string, MusicChoice> reads_as_;
 };
 
