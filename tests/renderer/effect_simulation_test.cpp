@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <vector>
 
 #include "renderer/core/effect_instance.h"
@@ -27,18 +28,11 @@ Random15 AfterDraws(uint32_t seed, int draws) {
     return random;
 }
 
-TEST(Random15, KnownValuesAndEveryValueOfFifteenBits) {
+TEST(Random15, KnownValuesAndARunThrowsAwayTheFirstFive) {
     Random15 from_zero(0);
     EXPECT_EQ(from_zero.Next(), 38);
     EXPECT_EQ(from_zero.State(), 2531011u);
     EXPECT_EQ(Random15(1).Next(), 41);
-
-    Random15 random(77);
-    std::vector<bool> seen(32768);
-    for (int i = 0; i < 1'000'000; ++i) {
-        seen.at(static_cast<size_t>(random.Next())) = true;
-    }
-    EXPECT_TRUE(seen.front() && seen.back());
     EXPECT_EQ(Random15::ForRun(1234u).State(), AfterDraws(1234u, 5).State());
 }
 
@@ -201,18 +195,14 @@ TEST_F(EffectFrame, RingMovesByTwoHundredAndTheWarpNeverAccumulates) {
     gains.z_step = 0.0f;
     FreezeCoefficients({0, 1, 2, 3, 4, 5, 6, 7, 8});
     std::vector<Sample> first;
-    for (int frame = 1; frame <= 4; ++frame) {
+    for (int frame = 1; frame <= 3; ++frame) {
         SimulateFrame(instance, parameters, gains, random);
         EXPECT_EQ(instance.write_pos, frame % 2 == 1 ? 200 : 0);
         if (frame == 1) {
             first = instance.samples;
-        } else if (frame == 3) {
-            for (size_t j = 0; j < first.size(); ++j) {
-                EXPECT_EQ(instance.samples[j].x, first[j].x);
-                EXPECT_EQ(instance.samples[j].b, first[j].b);
-            }
         }
     }
+    EXPECT_EQ(std::memcmp(first.data(), instance.samples.data(), first.size() * sizeof(Sample)), 0);
 }
 
 TEST_F(EffectFrame, ParticlesCrossTheBoxInTwoHundredFrames) {
