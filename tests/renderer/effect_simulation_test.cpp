@@ -76,7 +76,7 @@ class EffectFrame : public ::testing::Test {
     void SetUp() override { instance = CreateEffectInstance(parameters, random); }
 
     // Phases that stand still; each coefficient is 1 where `on`, else 0.
-    void FreezeCoefficients(std::vector<int> on) {
+    void FreezeCoefficients(const std::vector<int>& on) {
         instance.phase.fill(kQuarterTurn);
         instance.rate.fill(0.0f);
         for (int k : on) {
