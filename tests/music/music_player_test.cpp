@@ -33,6 +33,11 @@ TEST(MusicSourceFor, TheCdByKindAndTheFileByItsUpperCasedLastThreeCharacters) {
     }
 }
 
+TEST(CheckIntervalMs, TheCdEvery200MsAnMp3Every1000) {
+    EXPECT_EQ(CheckIntervalMs(MusicSource::Cd), 200u);
+    EXPECT_EQ(CheckIntervalMs(MusicSource::Mp3File), 1000u);
+}
+
 TEST(MusicPlayer, PlaysTheChoiceAsItWasWhenMade) {
     testing::ScriptedDrive drive;
     settings::MusicChoice choice{2, 0, "C:\\a.mp3"};

@@ -36,12 +36,14 @@ TEST(DesktopLayout, StackedMonitorsAndOnesLeftOfAndAboveThePrimary) {
     const DesktopLayout stacked =
         LayOutDesktop({ScreenRect{0, 0, 1280, 720}, ScreenRect{0, -1440, 5120, 0}});
     ExpectWindow(stacked, 0, -1440, 5120, 720);
+    ASSERT_EQ(stacked.views.size(), 2u);
     ExpectView(stacked.views[0], 0, 0, 1280, 720);
     ExpectView(stacked.views[1], 0, 720, 5120, 1440);
 
     const DesktopLayout left =
         LayOutDesktop({ScreenRect{0, 0, 1920, 1080}, ScreenRect{-1280, 100, 0, 1124}});
     ExpectWindow(left, -1280, 0, 1920, 1124);
+    ASSERT_EQ(left.views.size(), 2u);
     ExpectView(left.views[0], 1280, 44, 1920, 1080);
     ExpectView(left.views[1], 0, 0, 1280, 1024);
 }
@@ -88,6 +90,7 @@ TEST(DesktopLayout, ChangesOfTheDesktopAreLaidOutAfresh) {
 
     layout = LayOutChangedDesktop(layout, {ScreenRect{-1280, 56, 0, 856}});  // a new mode
     ExpectWindow(layout, -1280, 56, 0, 856);
+    ASSERT_EQ(layout.views.size(), 1u);
     ExpectView(layout.views[0], 0, 0, 1280, 800);
 
     layout = LayOutChangedDesktop(layout, {});  // all gone: nothing drawn, the window waits

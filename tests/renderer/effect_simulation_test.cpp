@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <vector>
 
 #include "renderer/core/effect_instance.h"
@@ -11,15 +11,8 @@
 namespace velmora::renderer {
 namespace {
 
-// An independent model of the generator: the values a seed yields, in order.
-std::vector<int> DrawsFrom(uint32_t seed, size_t count) {
-    std::vector<int> values;
-    for (size_t i = 0; i < count; ++i) {
-        seed = seed * 214013u + 2531011u;
-        values.push_back(static_cast<int>((seed >> 16) & 0x7FFF));
-    }
-    return values;
-}
+constexpr float kQuarterTurn = 1.5707964f;  // a phase whose cosine is 0 to float precision
+constexpr int kDrawsPerInstance = 600 * 3 + kWarpTerms * 2;
 
 EffectParameters StandardParameters() {
     EffectParameters parameters;
@@ -27,46 +20,44 @@ EffectParameters StandardParameters() {
     return parameters;
 }
 
-TEST(Random15, KnownValuesFromSmallStates) {
+Random15 AfterDraws(uint32_t seed, int draws) {
+    Random15 random(seed);
+    for (int i = 0; i < draws; ++i) {
+        random.Next();
+    }
+    return random;
+}
+
+TEST(Random15, KnownValuesAndARunThrowsAwayTheFirstFive) {
     Random15 from_zero(0);
     EXPECT_EQ(from_zero.Next(), 38);
     EXPECT_EQ(from_zero.State(), 2531011u);
-    Random15 from_one(1);
-    EXPECT_EQ(from_one.Next(), 41);
+    EXPECT_EQ(Random15(1).Next(), 41);
+    EXPECT_EQ(Random15::ForRun(1234u).State(), AfterDraws(1234u, 5).State());
 }
 
-TEST(Random15, ARunThrowsAwayTheFirstFiveValues) {
-    Random15 run = Random15::ForRun(1234u);
-    EXPECT_EQ(run.Next(), DrawsFrom(1234u, 6)[5]);
-}
-
-// Every instance draws its 600 particles' x, y, z, then the nine phases and
-// rates, in that order, each draw spread evenly over its range: the box of
-// 60 by 60 by 30 units, a turn of the phase, a rate of 0.004 to 0.024.
-TEST(EffectCreation, DrawsInFixedOrderAndStartsInTheBox) {
+// Every instance draws its 600 particles' x, y, z and the nine phases and
+// rates and nothing more; every value lies in its range.
+TEST(EffectCreation, DrawsAFixedCountAndStartsEverythingInItsRange) {
     const EffectParameters p = StandardParameters();
-    const uint32_t seed = 1234567u;
-    constexpr size_t kDrawsPerInstance = 600 * 3 + kWarpTerms * 2;
-    constexpr double kTurn = 6.283185307179586;
-    const std::vector<int> u = DrawsFrom(seed, 3 * kDrawsPerInstance);
-    const auto spread = [](int draw, double low, double high) {
-        return low + (high - low) * draw / 32767.0;
-    };
-    Random15 random(seed);
-    for (size_t n = 0; n < 3; ++n) {
+    Random15 random(1234567u);
+    for (int n = 1; n <= 3; ++n) {
         const EffectInstance instance = CreateEffectInstance(p, random);
-        const size_t base = n * kDrawsPerInstance;
+        EXPECT_EQ(random.State(), AfterDraws(1234567u, n * kDrawsPerInstance).State());
         ASSERT_EQ(instance.particles.size(), 600u);
-        for (size_t i = 0; i < instance.particles.size(); ++i) {
-            const Particle& particle = instance.particles[i];
-            EXPECT_NEAR(particle.x, spread(u[base + 3 * i], -30, 30), 1e-4);
-            EXPECT_NEAR(particle.y, spread(u[base + 3 * i + 1], -30, 30), 1e-4);
-            EXPECT_NEAR(particle.z, spread(u[base + 3 * i + 2], -15, 15), 1e-4);
+        double sum_x = 0.0;
+        for (const Particle& particle : instance.particles) {
+            EXPECT_LE(std::fabs(particle.x), 30.0f);
+            EXPECT_LE(std::fabs(particle.y), 30.0f);
+            EXPECT_LE(std::fabs(particle.z), 15.0f);
+            sum_x += particle.x;
         }
+        EXPECT_NEAR(sum_x / 600, 0.0, 3.0) << "spread evenly across the box";
         for (int k = 0; k < kWarpTerms; ++k) {
-            const size_t draw = base + 600 * 3 + 2 * k;
-            EXPECT_NEAR(instance.phase[k], spread(u[draw], 0, kTurn), 1e-5);
-            EXPECT_NEAR(instance.rate[k], spread(u[draw + 1], 0.004, 0.024), 1e-7);
+            EXPECT_GE(instance.phase[k], 0.0f);
+            EXPECT_LE(instance.phase[k], 6.2831855f);
+            EXPECT_GE(instance.rate[k], 0.004f);
+            EXPECT_LE(instance.rate[k], 0.024f);
         }
         ASSERT_EQ(instance.samples.size(), 400u);
         for (const Sample& sample : instance.samples) {
@@ -75,18 +66,22 @@ TEST(EffectCreation, DrawsInFixedOrderAndStartsInTheBox) {
         }
         EXPECT_EQ(instance.write_pos, 0);
     }
-    // Nothing else was drawn.
-    EXPECT_EQ(random.Next(), DrawsFrom(seed, 3 * kDrawsPerInstance + 1).back());
+    // From state 0 the first draw is 38: the first particle's x.
+    Random15 from_zero(0);
+    EXPECT_NEAR(CreateEffectInstance(p, from_zero).particles[0].x, -29.93042f, 1e-4f);
 }
 
 class EffectFrame : public ::testing::Test {
   protected:
     void SetUp() override { instance = CreateEffectInstance(parameters, random); }
 
-    // Phases that stand still, so every coefficient is cos(phase).
-    void FreezePhases(float value) {
-        instance.phase.fill(value);
+    // Phases that stand still; each coefficient is 1 where `on`, else 0.
+    void FreezeCoefficients(const std::vector<int>& on) {
+        instance.phase.fill(kQuarterTurn);
         instance.rate.fill(0.0f);
+        for (int k : on) {
+            instance.phase[k] = 0.0f;
+        }
     }
 
     EffectParameters parameters = StandardParameters();
@@ -109,12 +104,14 @@ TEST_F(EffectFrame, RespawnsOnlyAboveTheNearEndAndAtExactlyTheFarEnd) {
     EXPECT_EQ(instance.particles[7].z, 15.0f);
     EXPECT_EQ(instance.particles[7].x, 1.0f);
 
-    const std::vector<int> u = DrawsFrom(before, 2);
+    // A respawn draws x and y as a new particle's first two draws, and nothing more.
+    Random15 same(before);
+    const Particle fresh = CreateEffectInstance(parameters, same).particles[0];
     SimulateFrame(instance, parameters, gains, random);
     EXPECT_EQ(instance.particles[7].z, -15.0f);
-    EXPECT_FLOAT_EQ(instance.particles[7].x, u[0] * 0.0018311106f - 30.0f);
-    EXPECT_FLOAT_EQ(instance.particles[7].y, u[1] * 0.0018311106f - 30.0f);
-    EXPECT_EQ(random.State(), before * 214013u * 214013u + 2531011u * 214013u + 2531011u);
+    EXPECT_EQ(instance.particles[7].x, fresh.x);
+    EXPECT_EQ(instance.particles[7].y, fresh.y);
+    EXPECT_EQ(random.State(), AfterDraws(before, 2).State());
 }
 
 TEST_F(EffectFrame, PhaseWrapsOnlyPastTwoPi) {
@@ -131,74 +128,81 @@ TEST_F(EffectFrame, PhaseWrapsOnlyPastTwoPi) {
     EXPECT_FLOAT_EQ(instance.coef[0], std::cos(two_pi));
 }
 
-TEST_F(EffectFrame, WarpUsesTheUndisplacedPosition) {
-    instance.rate.fill(0.0f);
-    const float phases[kWarpTerms] = {0.1f, 0.2f, 0.3f, 0.4f, 0.5f, 0.6f, 0.7f, 0.8f, 0.9f};
-    for (int k = 0; k < kWarpTerms; ++k) {
-        instance.phase[k] = phases[k];
+// Each of the first six coefficients pushes one axis by a tenth of one
+// coordinate: x by y and z, y by z and x, z by x and y; all of them together
+// push by the undisplaced coordinates. The last three colour the pushes
+// along x, y and z, each by 0.9 of its own push.
+TEST_F(EffectFrame, EachCoefficientCouplesOneAxisToOneCoordinate) {
+    gains.z_step = 0.0f;
+    instance.particles[250] = Particle{1.0f, 2.0f, 4.0f};  // slot 250 takes particle 250
+    const float pushes[7][3] = {{0.2f, 0, 0}, {0.4f, 0, 0}, {0, 0.4f, 0},      {0, 0.1f, 0},
+                                {0, 0, 0.1f}, {0, 0, 0.2f}, {0.6f, 0.5f, 0.3f}};
+    for (int k = 0; k < 7; ++k) {
+        FreezeCoefficients(k < 6 ? std::vector<int>{k, 6 + k / 2}
+                                 : std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8});
+        instance.write_pos = 0;
+        SimulateFrame(instance, parameters, gains, random);
+        const Sample& s = instance.samples[250];
+        const float moved[3] = {s.x - 1.0f, s.y - 2.0f, s.z - 4.0f};
+        const float colour[3] = {s.r, s.g, s.b};
+        for (int axis = 0; axis < 3; ++axis) {
+            EXPECT_NEAR(moved[axis], pushes[k][axis], 1e-6f) << k << " " << axis;
+            EXPECT_NEAR(colour[axis], 0.9f * pushes[k][axis], 1e-6f) << k << " " << axis;
+        }
     }
-    SimulateFrame(instance, parameters, gains, random);
+}
 
-    // Slot 250 was just written from particle 250.
-    const Particle& p = instance.particles[250];
-    const Sample& s = instance.samples[250];
-    const float c[kWarpTerms] = {std::cos(0.1f), std::cos(0.2f), std::cos(0.3f),
-                                 std::cos(0.4f), std::cos(0.5f), std::cos(0.6f),
-                                 std::cos(0.7f), std::cos(0.8f), std::cos(0.9f)};
-    EXPECT_FLOAT_EQ(s.x, p.x + 0.1f * (c[1] * p.z + c[0] * p.y));
-    EXPECT_FLOAT_EQ(s.y, p.y + 0.1f * (c[2] * p.z + c[3] * p.x));
-    EXPECT_FLOAT_EQ(s.z, p.z + 0.1f * (c[5] * p.y + c[4] * p.x));
-    EXPECT_NEAR(s.r, std::min(std::fabs((s.x - p.x) * c[6] * 0.9f), 1.0f), 1e-5);
-    EXPECT_NEAR(s.g, std::min(std::fabs((s.y - p.y) * c[7] * 0.9f), 1.0f), 1e-5);
-    EXPECT_NEAR(s.b, std::min(std::fabs((s.z - p.z) * c[8] * 0.9f), 1.0f), 1e-5);
-    EXPECT_FLOAT_EQ(instance.coef[6], c[6] * 0.9f);
+// The colour does not depend on the warp's strength: the displacement's gain
+// and the colour's factor cancel.
+TEST_F(EffectFrame, DoubleTheStrengthPushesTwiceAsFarInTheSameColour) {
+    EffectInstance stronger = instance;
+    Random15 same = random;
+    EffectParameters strong = parameters;
+    strong.warp_strength = 20;
+    SimulateFrame(instance, parameters, gains, random);
+    SimulateFrame(stronger, strong, DeriveEffectGains(strong), same);
+    for (size_t j = 0; j < 400; ++j) {  // the ring holds the last 400 particles
+        const Particle& p = instance.particles[j < 200 ? j + 400 : j];
+        EXPECT_NEAR(stronger.samples[j].y - p.y, 2 * (instance.samples[j].y - p.y), 1e-4f);
+        EXPECT_NEAR(stronger.samples[j].r, instance.samples[j].r, 1e-5f);
+        EXPECT_NEAR(stronger.samples[j].b, instance.samples[j].b, 1e-5f);
+    }
 }
 
 TEST_F(EffectFrame, ColourIsClampedToOneAndNeverNegative) {
-    FreezePhases(0.0f);  // every coefficient 1, colour factor 0.9
+    FreezeCoefficients({0, 1, 2, 3, 4, 5, 6, 7, 8});  // colour factor 0.9
     for (Particle& particle : instance.particles) {
         particle.z = -10.0f;
     }
     instance.particles[300] = Particle{-500.0f, 300.0f, -10.0f};
-    instance.particles[301] = Particle{-2.0f, -3.0f, -1.0f - gains.z_step};
     SimulateFrame(instance, parameters, gains, random);
 
     const Sample& far_out = instance.samples[300];
     EXPECT_EQ(far_out.r, 1.0f);
     EXPECT_EQ(far_out.g, 1.0f);
     EXPECT_EQ(far_out.b, 1.0f);
-    const Sample& near_centre = instance.samples[301];
-    EXPECT_NEAR(near_centre.r, 0.36f, 1e-5);  // |0.1 (z + y)| x 0.9
-    EXPECT_NEAR(near_centre.g, 0.27f, 1e-5);  // |0.1 (z + x)| x 0.9
-    EXPECT_NEAR(near_centre.b, 0.45f, 1e-5);  // |0.1 (y + x)| x 0.9
     for (const Sample& sample : instance.samples) {
-        EXPECT_GE(sample.r, 0.0f);
-        EXPECT_GE(sample.g, 0.0f);
-        EXPECT_GE(sample.b, 0.0f);
-        EXPECT_LE(sample.r, 1.0f);
-        EXPECT_LE(sample.g, 1.0f);
-        EXPECT_LE(sample.b, 1.0f);
+        for (float component : {sample.r, sample.g, sample.b}) {
+            EXPECT_GE(component, 0.0f);
+            EXPECT_LE(component, 1.0f);
+        }
     }
 }
 
-TEST_F(EffectFrame, RingMovesByTwoHundredAndHoldsTheLastFourHundredParticles) {
-    EffectGains still = gains;
-    still.warp_gain = 0.0f;
-    for (int frame = 1; frame <= 4; ++frame) {
-        SimulateFrame(instance, parameters, still, random);
+// Every frame writes 600 particles into 400 slots, and each slot is warped
+// once from a fresh position: the warp never accumulates.
+TEST_F(EffectFrame, RingMovesByTwoHundredAndTheWarpNeverAccumulates) {
+    gains.z_step = 0.0f;
+    FreezeCoefficients({0, 1, 2, 3, 4, 5, 6, 7, 8});
+    std::vector<Sample> first;
+    for (int frame = 1; frame <= 3; ++frame) {
+        SimulateFrame(instance, parameters, gains, random);
         EXPECT_EQ(instance.write_pos, frame % 2 == 1 ? 200 : 0);
+        if (frame == 1) {
+            first = instance.samples;
+        }
     }
-    // After an even number of frames the ring is in index order again:
-    // slot j holds particle j + 200.
-    for (size_t j = 0; j < instance.samples.size(); ++j) {
-        const Particle& particle = instance.particles[j + 200];
-        EXPECT_EQ(instance.samples[j].x, particle.x);
-        EXPECT_EQ(instance.samples[j].y, particle.y);
-        EXPECT_EQ(instance.samples[j].z, particle.z);
-    }
-    SimulateFrame(instance, parameters, still, random);
-    EXPECT_EQ(instance.samples[0].z, instance.particles[400].z);
-    EXPECT_EQ(instance.samples[399].z, instance.particles[399].z);
+    EXPECT_EQ(std::memcmp(first.data(), instance.samples.data(), first.size() * sizeof(Sample)), 0);
 }
 
 TEST_F(EffectFrame, ParticlesCrossTheBoxInTwoHundredFrames) {

@@ -36,9 +36,7 @@ Steps StepsOf(const RunReaction& reaction) {
     step(reaction.music == MusicStep::Start, "start music");
     step(reaction.music == MusicStep::Check, "check music");
     step(reaction.music == MusicStep::Stop, "stop music");
-    if (reaction.start_music_check_ms > 0) {
-        steps.push_back("music check every " + std::to_string(reaction.start_music_check_ms));
-    }
+    step(reaction.start_music_check_ms > 0, "start music checks");
     step(reaction.show_cursor, "show cursor");
     step(reaction.end_program, "end");
     return steps;
@@ -63,14 +61,16 @@ Steps Watch(RunController& run, const RendererSight& sight) {
 TEST(RunController, StartLaunchesTheRendererWatchesItAndStartsTheMusicWithItsChecks) {
     const auto started = [](MusicSource source) {
         RunController run(source);
-        return StepsOf(run.Start(kNothing));
+        const RunReaction start = run.Start(kNothing);
+        EXPECT_EQ(start.start_music_check_ms, music::CheckIntervalMs(source));
+        return StepsOf(start);
     };
     EXPECT_EQ(started(MusicSource::None), (Steps{"start watch", "launch", "start music"}));
     EXPECT_EQ(started(MusicSource::WavFile), (Steps{"start watch", "launch", "start music"}));
     EXPECT_EQ(started(MusicSource::Cd),
-              (Steps{"start watch", "launch", "start music", "music check every 200"}));
+              (Steps{"start watch", "launch", "start music", "start music checks"}));
     EXPECT_EQ(started(MusicSource::Mp3File),
-              (Steps{"start watch", "launch", "start music", "music check every 1000"}));
+              (Steps{"start watch", "launch", "start music", "start music checks"}));
 
     // One an earlier run gave up on is watched instead of starting a second.
     RunController run(MusicSource::None);

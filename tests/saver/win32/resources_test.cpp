@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "contract/run_contract.h"
 #include "saver/core/preview_geometry.h"
 #include "saver/win32/resource_ids.h"
 #include "tests/support/win32_pixels.h"
@@ -49,11 +50,15 @@ std::string VersionValue(const std::string& name) {
     return value;
 }
 
+// The list shows string 1; the file's properties show the same name, the
+// title that begins with it and the file name the setup installs.
 TEST(Resources, TheScreenSaverListFindsTheProgramsNameAndIcon) {
-    EXPECT_EQ(LoadText(IDS_DESCRIPTION), "Velmora");
-    EXPECT_EQ(LoadText(IDS_TITLE), "Velmora (ScreenSaver)");
-    EXPECT_EQ(VersionValue("FileDescription"), "Velmora");
-    EXPECT_EQ(VersionValue("OriginalFilename"), "Velmora.scr");
+    const std::string name = LoadText(1);
+    EXPECT_FALSE(name.empty());
+    EXPECT_EQ(VersionValue("FileDescription"), name);
+    EXPECT_EQ(LoadText(IDS_TITLE).rfind(name + " ", 0), 0u);
+    EXPECT_EQ(VersionValue("ProductName"), LoadText(IDS_TITLE));
+    EXPECT_EQ(VersionValue("OriginalFilename"), contract::kSaverFileName);
     EXPECT_NE(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_VELMORA)), nullptr);
 }
 
