@@ -36,8 +36,7 @@ class ScriptedDrive : public MediaPort {
     }
 
     // A reply is handed back as the driver wrote it, cut to the length asked for.
-    MediaAnswer SendCommand(const text::Cp932String& command,
-                            std::uint32_t reply_length) override {
+    MediaAnswer SendCommand(const text::Cp932String& command, std::uint32_t reply_length) override {
         calls.push_back({command, reply_length});
         const auto it = answers_.find(command);
         if (it == answers_.end()) {

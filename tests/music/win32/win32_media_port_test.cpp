@@ -138,8 +138,8 @@ TEST_F(Win32Music, AWavPlaysUntilStoppedAndAMissingOneNotEvenAsTheDefaultSound) 
     // The tone as the platform's default sound while this test runs.
     ASSERT_TRUE(WriteProfileStringA("Sounds", "Default", SoundFile("tone.wav").c_str()));
     for (const bool missing : {true, false}) {
-        FilePlayer& player = PlayFile(missing ? "Z:\\velmora\\no such folder\\gone.wav"
-                                              : SoundFile("tone.wav"));
+        FilePlayer& player =
+            PlayFile(missing ? "Z:\\velmora\\no such folder\\gone.wav" : SoundFile("tone.wav"));
         EXPECT_EQ(SoundHeardDuring([&] {
                       player.StartWav();
                       Sleep(1000);
