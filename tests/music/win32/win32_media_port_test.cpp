@@ -25,7 +25,7 @@ constexpr std::int32_t kCannotLoadDriver = 266;  // MCIERR_CANNOT_LOAD_DRIVER
 class RecordingPort : public Win32MediaPort {
   public:
     MediaAnswer SendCommand(const text::Cp932String& command, std::uint32_t reply_length) override {
-        const MediaAnswer answer = Win32MediaPort::SendCommand(command, reply_length);
+        MediaAnswer answer = Win32MediaPort::SendCommand(command, reply_length);
         sent.emplace_back(command, answer.code);
         return answer;
     }
