@@ -101,8 +101,9 @@ void PushButton::StartFirstRun() {
     fields_.is_enabled = true;
 }
 
-ButtonReaction PushButton::SetEnabled(bool enabled) {
+ButtonReaction PushButton::SetEnabled(bool enabled, bool focused) {
     ButtonReaction reaction;
+    reaction.hand_on_focus = !enabled && focused;
     fields_.is_enabled = enabled;
     if (!enabled) {
         ForgetPresses();

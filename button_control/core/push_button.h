@@ -54,12 +54,14 @@ struct CaptionLabel {
     double left = 0, top = 90, width = 1635, height = 195;  // twips
 };
 
-// What the shell does after an event, in this order: repaint the face, show
-// the control again, give the window the caption as its text (what screen
-// readers announce), start the mouse poll, tell the container that a stored
-// property changed, and raise Click last (the container may destroy the
-// control in its handler).
+// What the shell does after an event, in this order: hand the keyboard focus
+// on to the next enabled control of the dialog (or to the dialog itself when
+// there is none), repaint the face, show the control again, give the window
+// the caption as its text (what screen readers announce), start the mouse
+// poll, tell the container that a stored property changed, and raise Click
+// last (the container may destroy the control in its handler).
 struct ButtonReaction {
+    bool hand_on_focus = false;
     std::optional<FacePlan> paint;
     bool redraw = false;
     bool retitle = false;
@@ -92,7 +94,9 @@ class PushButton {
     // The container reads Enabled before anything else: a control placed but
     // never run (FirstRun 0) starts its first run, enabled. Nothing once run.
     void StartFirstRun();
-    ButtonReaction SetEnabled(bool enabled);
+    // `focused`: the button has the keyboard focus. Disabled, it hands the
+    // focus on first, so the focus never rests on a disabled control.
+    ButtonReaction SetEnabled(bool enabled, bool focused);
     const std::string& Caption() const { return label_.caption; }
     ButtonReaction SetCaption(const std::string& caption);
     FontRef Font() const { return label_.font; }

@@ -86,13 +86,16 @@ bool PushButtonWindow::Enabled() {
 }
 
 void PushButtonWindow::SetEnabled(bool enabled) {
-    if (!enabled && GetFocus() == window_) {
-        HWND dialog = GetAncestor(window_, GA_ROOT);
-        HWND next = GetNextDlgTabItem(dialog, window_, FALSE);
-        SetFocus(next != nullptr && next != window_ ? next : dialog);
-    }
-    Carry(button_.SetEnabled(enabled));
+    Carry(button_.SetEnabled(enabled, GetFocus() == window_));
     EnableWindow(window_, enabled ? TRUE : FALSE);
+}
+
+// The next tab stop of the dialog, which the platform finds round to the
+// button itself when there is no other.
+void PushButtonWindow::HandOnFocus() {
+    HWND dialog = GetAncestor(window_, GA_ROOT);
+    HWND next = GetNextDlgTabItem(dialog, window_, FALSE);
+    SetFocus(next != nullptr && next != window_ ? next : dialog);
 }
 
 void PushButtonWindow::SetScale(Scale scale) {
@@ -113,6 +116,9 @@ void PushButtonWindow::LoadProperties(const PropertyBag& bag) {
 }
 
 void PushButtonWindow::Carry(const ButtonReaction& reaction) {
+    if (reaction.hand_on_focus) {
+        HandOnFocus();
+    }
     if (reaction.paint) {
         face_.Paint(*reaction.paint);
     }
@@ -143,30 +149,16 @@ Font PushButtonWindow::AmbientFont() const {
 LRESULT PushButtonWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
         case WM_SIZE:
-            face_.Resize(LOWORD(lparam), HIWORD(lparam));
-            Carry(button_.Resize({face_.Width(), face_.Height()}));
+            OnSize(LOWORD(lparam), HIWORD(lparam));
             return 0;
         case WM_MOUSEMOVE:
-            // Under capture the moves keep coming from outside: only those over
-            // the button count.
-            if (OverClient(window_, lparam)) {
-                Carry(button_.MouseMove());
-            }
+            OnMouseMove(lparam);
             return 0;
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
-        case WM_MBUTTONDOWN: {
-            const MouseButton button = ButtonOf(message);
-            // The focus arrives before the press, so a press on a hovered
-            // button shows the press either way.
-            if (button_.TakesFocusOnPress(button) && GetFocus() != window_) {
-                SetFocus(window_);
-            }
-            // Keep the release coming here when it happens off the button.
-            SetCapture(window_);
-            Carry(button_.MouseDown(button));
+        case WM_MBUTTONDOWN:
+            OnMouseDown(ButtonOf(message));
             return 0;
-        }
         case WM_LBUTTONDBLCLK:
         case WM_RBUTTONDBLCLK:
         case WM_MBUTTONDBLCLK:
@@ -175,15 +167,9 @@ LRESULT PushButtonWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
             return 0;
         case WM_LBUTTONUP:
         case WM_RBUTTONUP:
-        case WM_MBUTTONUP: {
-            const ButtonReaction reaction =
-                button_.MouseUp(ButtonOf(message), OverClient(window_, lparam));
-            if ((wparam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == 0 && GetCapture() == window_) {
-                ReleaseCapture();
-            }
-            Carry(reaction);  // may destroy the window: nothing after this
+        case WM_MBUTTONUP:
+            OnMouseUp(ButtonOf(message), wparam, lparam);  // may destroy the window
             return 0;
-        }
         case WM_CAPTURECHANGED:
             if (reinterpret_cast<HWND>(lparam) != window_) {
                 Carry(button_.CancelPresses());
@@ -194,8 +180,7 @@ LRESULT PushButtonWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
                    (button_.ActsAsDefault() ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
         case WM_KEYDOWN:
         case WM_KEYUP:
-            if (const auto key = ButtonKeyOf(wparam)) {
-                Carry(message == WM_KEYDOWN ? button_.KeyDown(*key) : button_.KeyUp(*key));
+            if (OnKey(message == WM_KEYDOWN, wparam)) {
                 return 0;  // may be destroyed by the click
             }
             break;
@@ -207,21 +192,15 @@ LRESULT PushButtonWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
             return 0;
         case WM_TIMER:
             if (wparam == kMousePollTimerId) {
-                POINT cursor;
-                const bool over = GetCursorPos(&cursor) && WindowFromPoint(cursor) == window_;
-                Carry(button_.MousePoll(over));
+                OnMousePoll();
                 return 0;
             }
             break;
         case WM_ERASEBKGND:
             return 1;
-        case WM_PAINT: {
-            PAINTSTRUCT paint;
-            HDC dc = BeginPaint(window_, &paint);
-            PaintTo(dc);
-            EndPaint(window_, &paint);
+        case WM_PAINT:
+            OnPaint();
             return 0;
-        }
         case WM_PRINTCLIENT:
             PaintTo(reinterpret_cast<HDC>(wparam));
             return 0;
@@ -229,6 +208,60 @@ LRESULT PushButtonWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
             break;
     }
     return DefWindowProcW(window_, message, wparam, lparam);
+}
+
+void PushButtonWindow::OnSize(int width, int height) {
+    face_.Resize(width, height);
+    Carry(button_.Resize({face_.Width(), face_.Height()}));
+}
+
+// Under capture the moves keep coming from outside: only those over the button count.
+void PushButtonWindow::OnMouseMove(LPARAM lparam) {
+    if (OverClient(window_, lparam)) {
+        Carry(button_.MouseMove());
+    }
+}
+
+void PushButtonWindow::OnMouseDown(MouseButton button) {
+    // The focus arrives before the press, so a press on a hovered button
+    // shows the press either way.
+    if (button_.TakesFocusOnPress(button) && GetFocus() != window_) {
+        SetFocus(window_);
+    }
+    // Keep the release coming here when it happens off the button.
+    SetCapture(window_);
+    Carry(button_.MouseDown(button));
+}
+
+void PushButtonWindow::OnMouseUp(MouseButton button, WPARAM held, LPARAM lparam) {
+    const ButtonReaction reaction = button_.MouseUp(button, OverClient(window_, lparam));
+    if ((held & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == 0 && GetCapture() == window_) {
+        ReleaseCapture();
+    }
+    Carry(reaction);  // may destroy the window: nothing after this
+}
+
+// True when the key is one the button answers.
+bool PushButtonWindow::OnKey(bool down, WPARAM key) {
+    const auto button_key = ButtonKeyOf(key);
+    if (!button_key) {
+        return false;
+    }
+    Carry(down ? button_.KeyDown(*button_key) : button_.KeyUp(*button_key));
+    return true;
+}
+
+void PushButtonWindow::OnMousePoll() {
+    POINT cursor;
+    const bool over = GetCursorPos(&cursor) && WindowFromPoint(cursor) == window_;
+    Carry(button_.MousePoll(over));
+}
+
+void PushButtonWindow::OnPaint() {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window_, &paint);
+    PaintTo(dc);
+    EndPaint(window_, &paint);
 }
 
 // The face (or, with a transparent background, what lies behind the button)

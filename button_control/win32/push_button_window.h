@@ -32,10 +32,8 @@ class PushButtonWindow {
     // What a container does with the button.
     void Initialize();
     bool Enabled();
-    // Disabling a button that has the focus first hands the focus to the next
-    // enabled control of its dialog (or the dialog itself), so the focus
-    // never rests on a disabled window. The window is enabled or disabled
-    // with the button.
+    // The window is enabled or disabled with the button; a focused button
+    // being disabled first hands the focus on (PushButton::SetEnabled).
     void SetEnabled(bool enabled);
     // The container moved to a monitor of another DPI: the face is drawn at
     // its scale (a button starts at its window's DPI). The container then
@@ -48,7 +46,18 @@ class PushButtonWindow {
     LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
 
   private:
+    // Messages into events.
+    void OnSize(int width, int height);
+    void OnMouseMove(LPARAM lparam);
+    void OnMouseDown(MouseButton button);
+    void OnMouseUp(MouseButton button, WPARAM held, LPARAM lparam);
+    bool OnKey(bool down, WPARAM key);
+    void OnMousePoll();
+    void OnPaint();
+
+    // Reactions carried out.
     void Carry(const ButtonReaction& reaction);
+    void HandOnFocus();
     void PaintTo(HDC target);
     void PaintParentBackground(HDC dc);
     Font AmbientFont() const;

@@ -35,8 +35,8 @@ bool CdPlayer::Check() {
         return false;
     }
 
-    commands_.SendInto("status cdaudio mode", mode_buffer_, kModeReplySize);
-    const bool stopped = ModeIs(mode_buffer_, kStopped);
+    const bool stopped =
+        ModeIs(commands_.SendForReply("status cdaudio mode", kModeReplyLength).reply, kStopped);
 
     const std::int16_t track = repeat_track_;
     if (track == 0) {

@@ -2,7 +2,6 @@
 // The music CD player: opens the drive, and every check starts playback
 // and keeps the chosen track repeating.
 
-#include <array>
 #include <cstdint>
 
 #include "music/core/media_commands.h"
@@ -11,8 +10,8 @@ namespace velmora::music {
 
 class CdPlayer {
   public:
-    static constexpr std::uint32_t kModeBufferSize = 256;
-    static constexpr std::uint32_t kModeReplySize = 255;
+    // The reply length the mode query asks for.
+    static constexpr std::uint32_t kModeReplyLength = 255;
 
     // `repeat_track`: the track that repeats, 0 for the whole disc.
     CdPlayer(MediaCommands& commands, std::int16_t repeat_track)
@@ -26,7 +25,6 @@ class CdPlayer {
   private:
     MediaCommands& commands_;
     const std::int16_t repeat_track_;
-    std::array<char, kModeBufferSize> mode_buffer_{};
 };
 
 }  // namespace velmora::music

@@ -21,8 +21,8 @@ void FilePlayer::StartMp3() {
 }
 
 bool FilePlayer::Mp3Playing() {
-    commands_.SendInto("status MP3Play mode", mode_buffer_, kMp3ModeBufferSize);
-    return ModeIs(mode_buffer_, kPlaying);
+    return ModeIs(commands_.SendForReply("status MP3Play mode", kMp3ModeReplyLength).reply,
+                  kPlaying);
 }
 
 void FilePlayer::CheckMp3() {
@@ -39,14 +39,14 @@ void FilePlayer::CloseMp3() {
 }
 
 void FilePlayer::StartWav() {
-    if (commands_.Port().WaveOutDeviceCount() <= 0) {
+    if (sounds_.SoundOutputCount() <= 0) {
         return;
     }
-    commands_.Port().PlaySoundFile(file_.c_str(), kLoopSoundFlags);
+    sounds_.PlayLooping(file_);
 }
 
 void FilePlayer::StopWav() {
-    commands_.Port().PlaySoundFile(nullptr, 0);
+    sounds_.StopSound();
 }
 
 }  // namespace velmora::music

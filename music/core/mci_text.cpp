@@ -5,11 +5,6 @@
 
 namespace velmora::music {
 
-text::Cp932String ReplyText(const char* buffer, std::size_t size) {
-    const void* nul = std::memchr(buffer, '\0', size);
-    return text::Cp932String(buffer, nul ? static_cast<const char*>(nul) - buffer : size);
-}
-
 bool HasErrorMark(text::Cp932View text) {
     static const char kMark[] = "ERR";
     std::size_t matched = 0;

@@ -2,23 +2,15 @@
 
 #include <string>
 
-#include "music/core/mci_text.h"
-
 namespace velmora::music {
 
-std::int32_t MediaCommands::SendWithReply(const text::Cp932String& command) {
-    if (command.empty()) {
-        return -1;
-    }
-    return SendInto(command, reply_buffer_, kReplyBufferSize);
-}
-
 text::Cp932String MediaCommands::Query(const text::Cp932String& command) {
-    const std::int32_t code = SendWithReply(command);
-    if (code != 0) {
-        return "Error:" + std::to_string(code);
+    const MediaAnswer answer =
+        command.empty() ? MediaAnswer{-1, {}} : SendForReply(command, kReplyLength);
+    if (answer.code != 0) {
+        return "Error:" + std::to_string(answer.code);
     }
-    return ReplyText(reply_buffer_.data(), reply_buffer_.size());
+    return answer.reply;
 }
 
 std::int32_t MediaCommands::Play(const text::Cp932String& device, const text::Cp932String& from,
@@ -30,7 +22,7 @@ std::int32_t MediaCommands::Play(const text::Cp932String& device, const text::Cp
     if (!to.empty()) {
         command += " to " + to;
     }
-    return SendWithReply(command);
+    return SendForReply(command, kReplyLength).code;
 }
 
 }  // namespace velmora::music

@@ -2,7 +2,6 @@
 // The media command layer: command strings sent to the platform's media
 // drivers, and their replies read as text.
 
-#include <array>
 #include <cstdint>
 
 #include "music/core/media_port.h"
@@ -12,8 +11,8 @@ namespace velmora::music {
 
 class MediaCommands {
   public:
-    // The fixed reply buffer and the size handed to the platform with it.
-    static constexpr std::uint32_t kReplyBufferSize = 512;
+    // The reply length asked for by Query and Play.
+    static constexpr std::uint32_t kReplyLength = 512;
 
     explicit MediaCommands(MediaPort& port) : port_(port) {}
 
@@ -24,28 +23,17 @@ class MediaCommands {
     std::int32_t Play(const text::Cp932String& device, const text::Cp932String& from,
                       const text::Cp932String& to);
 
-    // Sends a command whose reply is not wanted (no buffer, size 0).
+    // Sends a command whose reply is not wanted; returns the MCI code.
     std::int32_t SendWithoutReply(const text::Cp932String& command) {
-        return port_.SendString(command, nullptr, 0);
+        return port_.SendCommand(command, 0).code;
     }
-    // Sends a command whose reply goes into `buffer`, cleared first so that a
-    // failed call never leaves an earlier reply behind.
-    template <std::size_t N>
-    std::int32_t SendInto(const text::Cp932String& command, std::array<char, N>& buffer,
-                          std::uint32_t reply_size) {
-        static_assert(N > 0);
-        buffer.fill('\0');
-        return port_.SendString(command, buffer.data(), reply_size);
+    // Sends a command with room for a reply of `reply_length` characters.
+    MediaAnswer SendForReply(const text::Cp932String& command, std::uint32_t reply_length) {
+        return port_.SendCommand(command, reply_length);
     }
-
-    MediaPort& Port() { return port_; }
 
   private:
-    // Sends with the reply buffer; returns the MCI code.
-    std::int32_t SendWithReply(const text::Cp932String& command);
-
     MediaPort& port_;
-    std::array<char, kReplyBufferSize> reply_buffer_{};
 };
 
 }  // namespace velmora::music

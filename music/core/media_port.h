@@ -1,5 +1,6 @@
 #pragma once
-// The platform's media calls that the music player makes, behind one small
+// What the music player asks of the platform, in its own terms: send a media
+// command string, and play a sound file looping or stop it. Behind one small
 // interface so the players can be driven by a scripted drive in tests.
 
 #include <cstdint>
@@ -8,22 +9,32 @@
 
 namespace velmora::music {
 
+// A media command's outcome: the driver's code (0 on success) and the text of
+// its reply, cut at its first NUL and to the length asked for.
+struct MediaAnswer {
+    std::int32_t code = 0;
+    text::Cp932String reply;
+};
+
 class MediaPort {
   public:
     virtual ~MediaPort() = default;
 
-    // mciSendString(command, reply, reply_size, no notification window), the
-    // reply in code page 932 too. `reply` may be null with `reply_size` 0.
-    // Returns the MCI result code.
-    virtual std::int32_t SendString(const text::Cp932String& command, char* reply,
-                                    std::uint32_t reply_size) = 0;
+    // Sends one command (code page 932) without a notification window. With
+    // `reply_length` 0 no reply is asked for; otherwise the driver gets room
+    // for that many characters, and the reply never repeats an earlier one.
+    virtual MediaAnswer SendCommand(const text::Cp932String& command,
+                                    std::uint32_t reply_length) = 0;
 
-    // waveOutGetNumDevs().
-    virtual std::int32_t WaveOutDeviceCount() = 0;
+    // How many sound outputs the platform has.
+    virtual std::int32_t SoundOutputCount() = 0;
 
-    // PlaySound(name, no module, flags), `name` a code page 932 path or null.
-    // Returns the BOOL result.
-    virtual std::int32_t PlaySoundFile(const char* name, std::uint32_t flags) = 0;
+    // Plays the sound file (a code page 932 path) over and over on the
+    // platform's own thread and returns at once. A file that cannot be played
+    // stays silent: never the system's default sound in its place.
+    virtual void PlayLooping(const text::Cp932String& file) = 0;
+    // Stops the looping sound.
+    virtual void StopSound() = 0;
 };
 
 }  // namespace velmora::music

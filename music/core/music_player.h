@@ -32,7 +32,7 @@ class MusicPlayer {
         : source_(MusicSourceFor(choice)),
           commands_(port),
           cd_(commands_, choice.repeat_track),
-          file_(commands_, choice.file) {}
+          file_(commands_, port, choice.file) {}
 
     MusicSource Source() const { return source_; }
 

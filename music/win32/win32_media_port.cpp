@@ -3,50 +3,45 @@
 #include <windows.h>
 #include <mmsystem.h>
 
-#include <algorithm>
-#include <cstring>
 #include <vector>
 
 #include "text/win32/wide_text.h"
 
 namespace velmora::music {
 
-namespace {
-
-// A wide answer handed back in code page 932, cut to the caller's buffer.
-void CopyAnswer(const wchar_t* answer, char* buffer, std::uint32_t size) {
-    if (buffer == nullptr || size == 0) {
-        return;
-    }
-    const text::Cp932String bytes = text::Cp932FromWide(answer);
-    const std::size_t length = std::min<std::size_t>(bytes.size(), size - 1);
-    std::memcpy(buffer, bytes.data(), length);
-    buffer[length] = '\0';
-}
-
-}  // namespace
-
 // The wide calls, with the command (and the file path in it) taken as code
 // page 932: a path with Japanese names plays on every system code page.
-std::int32_t Win32MediaPort::SendString(const text::Cp932String& command, char* reply,
-                                        std::uint32_t reply_size) {
-    std::vector<wchar_t> answer(reply_size + 1, L'\0');
-    const MCIERROR result =
+MediaAnswer Win32MediaPort::SendCommand(const text::Cp932String& command,
+                                        std::uint32_t reply_length) {
+    // A fresh buffer for every command, so no earlier reply is read again.
+    std::vector<wchar_t> reply(reply_length + 1, L'\0');
+    MediaAnswer answer;
+    answer.code = static_cast<std::int32_t>(
         mciSendStringW(text::WideFromCp932(command).c_str(),
-                       reply != nullptr ? answer.data() : nullptr, reply_size, nullptr);
-    CopyAnswer(answer.data(), reply, reply_size);
-    return static_cast<std::int32_t>(result);
+                       reply_length > 0 ? reply.data() : nullptr, reply_length, nullptr));
+    if (reply_length > 0) {
+        // Back in code page 932, cut to the room the driver had (its NUL included).
+        answer.reply = text::Cp932FromWide(reply.data());
+        if (answer.reply.size() >= reply_length) {
+            answer.reply.resize(reply_length - 1);
+        }
+    }
+    return answer;
 }
 
-std::int32_t Win32MediaPort::WaveOutDeviceCount() {
+std::int32_t Win32MediaPort::SoundOutputCount() {
     return static_cast<std::int32_t>(waveOutGetNumDevs());
 }
 
-std::int32_t Win32MediaPort::PlaySoundFile(const char* name, std::uint32_t flags) {
-    if (name == nullptr) {
-        return PlaySoundW(nullptr, nullptr, flags);
-    }
-    return PlaySoundW(text::WideFromCp932(name).c_str(), nullptr, flags);
+// The file only (SND_FILENAME | SND_NODEFAULT): a file that cannot be played
+// stays silent instead of looping the system's default sound for the whole run.
+void Win32MediaPort::PlayLooping(const text::Cp932String& file) {
+    PlaySoundW(text::WideFromCp932(file).c_str(), nullptr,
+               SND_ASYNC | SND_LOOP | SND_FILENAME | SND_NODEFAULT);
+}
+
+void Win32MediaPort::StopSound() {
+    PlaySoundW(nullptr, nullptr, 0);
 }
 
 }  // namespace velmora::music

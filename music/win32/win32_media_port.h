@@ -8,10 +8,10 @@ namespace velmora::music {
 
 class Win32MediaPort : public MediaPort {
   public:
-    std::int32_t SendString(const text::Cp932String& command, char* reply,
-                            std::uint32_t reply_size) override;
-    std::int32_t WaveOutDeviceCount() override;
-    std::int32_t PlaySoundFile(const char* name, std::uint32_t flags) override;
+    MediaAnswer SendCommand(const text::Cp932String& command, std::uint32_t reply_length) override;
+    std::int32_t SoundOutputCount() override;
+    void PlayLooping(const text::Cp932String& file) override;
+    void StopSound() override;
 };
 
 }  // namespace velmora::music

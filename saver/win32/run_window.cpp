@@ -1,6 +1,8 @@
 #include "saver/win32/run_window.h"
 
+#include <deque>
 #include <utility>
+#include <vector>
 
 #include "contract/run_contract.h"
 #include "saver/win32/program_window.h"
@@ -57,7 +59,19 @@ RendererSight RunWindow::SeeRenderer() const {
     return sight;
 }
 
-void RunWindow::CarryOut(const RunReaction& reaction) {
+void RunWindow::CarryOut(RunReaction reaction) {
+    std::deque<RunReaction> reactions{reaction};
+    while (!reactions.empty()) {
+        const RunReaction next = reactions.front();
+        reactions.pop_front();
+        for (const RunReaction& outcome : CarryOutOne(next)) {
+            reactions.push_back(outcome);
+        }
+    }
+}
+
+std::vector<RunReaction> RunWindow::CarryOutOne(const RunReaction& reaction) {
+    std::vector<RunReaction> outcomes;
     if (reaction.stop_watch) {
         KillTimer(window_, TimerId(RunTimer::RendererWatch));
     }
@@ -71,7 +85,7 @@ void RunWindow::CarryOut(const RunReaction& reaction) {
         controller_.RendererLaunched(launcher_.Launch(renderer_path_));
     }
     if (reaction.ask_renderer) {
-        CarryOut(
+        outcomes.push_back(
             controller_.RendererAnswered(AskWindow(FindRendererWindow(), kRendererAnswerLimitMs)));
     }
     if (reaction.end_renderer && !launcher_.EndStarted(kRendererEndWaitMs)) {
@@ -83,7 +97,7 @@ void RunWindow::CarryOut(const RunReaction& reaction) {
             player_.Start();
             break;
         case MusicStep::Check:
-            CarryOut(controller_.MusicChecked(player_.Check()));
+            outcomes.push_back(controller_.MusicChecked(player_.Check()));
             break;
         case MusicStep::Stop:
             player_.Stop();
@@ -100,6 +114,7 @@ void RunWindow::CarryOut(const RunReaction& reaction) {
     if (reaction.end_program) {
         EndProcessNow();
     }
+    return outcomes;
 }
 
 LRESULT CALLBACK RunWindow::Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {

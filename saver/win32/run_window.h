@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "music/core/music_player.h"
 #include "music/win32/win32_media_port.h"
@@ -28,7 +29,10 @@ class RunWindow final {
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 
     RendererSight SeeRenderer() const;
-    void CarryOut(const RunReaction& reaction);
+    // Carries out the reaction and then, in turn, the reactions to the
+    // outcomes it hands back (the renderer's answer, the music check).
+    void CarryOut(RunReaction reaction);
+    std::vector<RunReaction> CarryOutOne(const RunReaction& reaction);
 
     HWND window_ = nullptr;
     const std::wstring renderer_path_;

@@ -20,8 +20,7 @@ const char* NameBeside(ControlId id) {
     return id == ControlId::TrackBox ? Place(ControlId::RepeatTrackLabel).text : nullptr;
 }
 
-std::vector<AccessItem> DescribeMusicGroup(const ChoiceView& view, std::string_view file,
-                                           std::string_view track_text,
+std::vector<AccessItem> DescribeMusicGroup(const ChoiceView& view, std::string_view track_text,
                                            std::optional<ControlId> focus) {
     std::vector<AccessItem> items;
     for (const ControlPlace& place : Controls()) {
@@ -35,7 +34,8 @@ std::vector<AccessItem> DescribeMusicGroup(const ChoiceView& view, std::string_v
             item.role = AccessRole::RadioButton;
             item.name = place.text;
             item.place = Union(place.rect, Place(box).rect);
-            item.checked = view.filled_box == box;
+            const auto picture = view.box_filled.find(box);
+            item.checked = picture != view.box_filled.end() && picture->second;
             item.focusable = true;
             item.focused = focus == ControlId::MusicGroup && view.keyboard_choice == place.id;
         } else if (place.id == ControlId::TrackBox) {
@@ -50,7 +50,7 @@ std::vector<AccessItem> DescribeMusicGroup(const ChoiceView& view, std::string_v
             item.enabled = view.file_button_enabled;
             item.focusable = true;
         } else if (place.id == ControlId::FileNameLabel) {
-            item.name = file;
+            item.name = view.file_name;
         } else {
             continue;
         }

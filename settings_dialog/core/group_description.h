@@ -32,8 +32,7 @@ struct AccessItem {
 const char* NameBeside(ControlId id);
 
 // `focus` is the control with the keyboard focus (MusicGroup: the choices).
-std::vector<AccessItem> DescribeMusicGroup(const ChoiceView& view, text::Cp932View file,
-                                           text::Cp932View track_text,
+std::vector<AccessItem> DescribeMusicGroup(const ChoiceView& view, text::Cp932View track_text,
                                            std::optional<ControlId> focus);
 
 }  // namespace velmora::settings_dialog

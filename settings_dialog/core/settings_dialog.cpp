@@ -23,10 +23,13 @@ ShellLaunch HomePageLaunch() {
 
 ChoiceView SettingsDialog::View() const {
     ChoiceView view;
-    view.filled_box = SelectionBoxOf(choice_.kind);
+    for (const int kind : KindsOnScreen()) {
+        view.box_filled[*SelectionBoxOf(kind)] = kind == choice_.kind;
+    }
     view.track_box_enabled = choice_.kind == settings::kCdMusic;
     view.file_button_enabled = choice_.kind == settings::kFileMusic;
     view.keyboard_choice = ChoiceLabelOf(keyboard_kind_);
+    view.file_name = choice_.file;
     return view;
 }
 
@@ -54,7 +57,7 @@ DialogReply SettingsDialog::ClickButton(ControlId button, std::string_view track
             break;
         case ControlId::SaveButton:
             choice_.repeat_track = RepeatTrackFromText(track_text);
-            reply.save = true;
+            reply.save = choice_;
             break;
         case ControlId::CancelButton:
             reply.close = true;
@@ -97,14 +100,23 @@ DialogReply SettingsDialog::KeyDown(const KeyPress& press) {
     return PressChoice(kinds[static_cast<std::size_t>((at + (back ? count - 1 : 1)) % count)]);
 }
 
+bool SettingsDialog::TakesFocus(ControlId id) const {
+    const ChoiceView view = View();
+    return (id != ControlId::TrackBox || view.track_box_enabled) &&
+           (id != ControlId::ChooseFileButton || view.file_button_enabled);
+}
+
+DialogReply SettingsDialog::Activated() const {
+    DialogReply reply;
+    if (focus_when_left_ && TakesFocus(*focus_when_left_)) {
+        reply.focus = focus_when_left_;
+    }
+    return reply;
+}
+
 // From no stop, forward starts at the first and back at the last.
 DialogReply SettingsDialog::MoveFocus(std::optional<ControlId> from, bool back) {
     const std::vector<ControlId> stops = FocusOrder();
-    const ChoiceView view = View();
-    const auto takes_focus = [&view](ControlId id) {
-        return (id != ControlId::TrackBox || view.track_box_enabled) &&
-               (id != ControlId::ChooseFileButton || view.file_button_enabled);
-    };
     const auto count = static_cast<std::ptrdiff_t>(stops.size());
     const auto found = from ? std::find(stops.begin(), stops.end(), *from) : stops.end();
     const std::ptrdiff_t start =
@@ -113,7 +125,7 @@ DialogReply SettingsDialog::MoveFocus(std::optional<ControlId> from, bool back) 
     for (std::ptrdiff_t step = 1; step <= count && !reply.focus; ++step) {
         const ControlId next =
             stops[static_cast<std::size_t>((start + (back ? count - step : step)) % count)];
-        if (takes_focus(next)) {
+        if (TakesFocus(next)) {
             reply.focus = next;
         }
     }

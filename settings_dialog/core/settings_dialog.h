@@ -1,10 +1,11 @@
 #pragma once
 // The settings dialog's behaviour. It shows the loaded music choice, lets the
-// user pick a kind, a track and a file, and has the three settings written
+// user pick a kind, a track and a file, and hands back the choice to write
 // when the user saves. Platform-free: the Win32 window translates the user's
 // actions into the events below and carries out the reply each one returns.
 
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -51,15 +52,17 @@ OpenFileRequest MusicFileRequest();
 // The author's home page, opened by "その他の作品".
 ShellLaunch HomePageLaunch();
 
-// What the choice controls show: the one filled selection box (none for a
-// kind outside 0..2), "..." enabled only for a file, the track box only for
-// the CD, and the text of the choice the keyboard is on (framed while the
-// choices have the focus).
+// What the choice controls show: the picture of every selection box (the
+// chosen kind's filled, the others empty; all empty for a kind outside 0..2),
+// "..." enabled only for a file, the track box only for the CD, the text of
+// the choice the keyboard is on (framed while the choices have the focus) and
+// the chosen file's path.
 struct ChoiceView {
-    std::optional<ControlId> filled_box;
+    std::map<ControlId, bool> box_filled;  // every selection box: true when filled
     bool file_button_enabled = false;
     bool track_box_enabled = false;
     std::optional<ControlId> keyboard_choice;
+    text::Cp932String file_name;
 };
 
 // The keys the dialog answers itself.
@@ -78,21 +81,20 @@ struct DialogReply {
     std::optional<ControlId> focus;  // give it the keyboard focus (MusicGroup: the choices)
     bool pass_key = false;           // the key goes on to the focused control
     bool show_choice = false;        // show View() again
-    bool show_file_name = false;     // show Choice().file
+    bool show_file_name = false;     // show View().file_name
     bool ask_for_file = false;       // make MusicFileRequest() and hand the answer to FileAnswered
     bool open_home_page = false;     // HomePageLaunch(), under the hourglass
-    bool save = false;               // save Choice() and hand the outcome to Saved
-    bool close = false;              // zoom back to the cursor point and close the dialog
-    text::Cp932String message;       // when not empty: tell the user, the dialog stays open
+    std::optional<settings::MusicChoice> save;  // write it and hand the outcome to Saved
+    bool close = false;         // zoom back to the cursor point and close the dialog
+    text::Cp932String message;  // when not empty: tell the user, the dialog stays open
 };
 
 class SettingsDialog {
   public:
-    // The dialog edits `choice`, the program's music choice.
-    explicit SettingsDialog(settings::MusicChoice& choice)
-        : choice_(choice), keyboard_kind_(KindsOnScreen().front()) {}
+    // The dialog edits a choice of its own, starting from the loaded one.
+    explicit SettingsDialog(settings::MusicChoice loaded)
+        : choice_(std::move(loaded)), keyboard_kind_(KindsOnScreen().front()) {}
 
-    const settings::MusicChoice& Choice() const { return choice_; }
     ChoiceView View() const;
     // The track box's first text.
     text::Cp932String TrackBoxText() const;
@@ -124,13 +126,20 @@ class SettingsDialog {
     // (the button's own key) and saves from anywhere else; Escape cancels.
     // With the track box's list down, both are the list's own.
     DialogReply KeyDown(const KeyPress& press);
+    // The dialog went to the background with `focus` on one of its controls,
+    // and came back: the focus returns there if the control still takes it.
+    void Deactivated(std::optional<ControlId> focus) { focus_when_left_ = focus; }
+    DialogReply Activated() const;
 
   private:
+    // The enabled rule: "..." and the track box take the focus only with their kind.
+    bool TakesFocus(ControlId id) const;
     DialogReply MoveFocus(std::optional<ControlId> from, bool back);
 
-    settings::MusicChoice& choice_;
+    settings::MusicChoice choice_;
     CursorPoint cursor_;
     int keyboard_kind_;  // the choice the keyboard is on
+    std::optional<ControlId> focus_when_left_;
 };
 
 }  // namespace velmora::settings_dialog

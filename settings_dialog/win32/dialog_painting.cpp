@@ -87,6 +87,23 @@ void DialogPainting::Compose(HWND window, HDC target, Container container,
     DeleteDC(buffer);
 }
 
+void DialogPainting::ShowBoxPictures(const std::map<ControlId, bool>& box_filled, HWND container) {
+    for (const auto& [box, filled] : box_filled) {
+        look_.selected[box] = filled;
+        Invalidate(box, container);
+    }
+}
+
+void DialogPainting::FrameKeyboardChoice(std::optional<ControlId> choice, HWND container) {
+    look_.keyboard_choice = choice;
+    InvalidateRect(container, nullptr, FALSE);
+}
+
+void DialogPainting::ShowFileName(const std::string& file, HWND container) {
+    look_.file_caption = file;
+    Invalidate(ControlId::FileNameLabel, container);
+}
+
 void DialogPainting::Invalidate(ControlId id, HWND container) const {
     const RECT rect = PixelPlace(id, look_.scale);
     InvalidateRect(container, &rect, FALSE);

@@ -6,6 +6,10 @@
 
 #include <windows.h>
 
+#include <map>
+#include <optional>
+#include <string>
+
 #include "settings_dialog/core/dialog_layout.h"
 #include "settings_dialog/win32/back_image.h"
 #include "settings_dialog/win32/windowless_controls.h"
@@ -26,8 +30,13 @@ class DialogPainting {
     HFONT LabelFont() const { return look_.label_font; }
     // The default font at the dialog's scale.
     HFONT TrackBoxFont() const { return track_box_font_; }
-    // What the windowless controls show; invalidate a control after a change.
-    WindowlessLook& Look() { return look_; }
+
+    // What the windowless controls show, each drawn again in `container`:
+    // the picture of each selection box (true: filled), the choice framed
+    // while the choices have the focus, and the chosen file's path.
+    void ShowBoxPictures(const std::map<ControlId, bool>& box_filled, HWND container);
+    void FrameKeyboardChoice(std::optional<ControlId> choice, HWND container);
+    void ShowFileName(const std::string& file, HWND container);
 
     // The window's rows, then those of the music group, kept in the back
     // images; both windows are drawn again.
@@ -35,9 +44,9 @@ class DialogPainting {
     // The container's back image with its windowless controls over it, drawn
     // off screen first.
     void Compose(HWND window, HDC target, Container container, bool choices_focused) const;
-    void Invalidate(ControlId id, HWND container) const;
 
   private:
+    void Invalidate(ControlId id, HWND container) const;
     void MakeFontsAndPictures(Scale scale);
     void DeleteFontsAndPictures();
 

@@ -2,6 +2,7 @@
 
 #include <oleacc.h>
 
+#include <memory>
 #include <string>
 #include <utility>
 
@@ -85,9 +86,12 @@ class CountedAccessible : public IAccessible {
     ULONG references_ = 1;
 };
 
+// Every answer is asked of the dialog afresh; once the dialog has gone, every
+// question is answered with the object's disconnection.
 class GroupAccessible final : public CountedAccessible {
   public:
-    GroupAccessible(HWND group, DescribeGroup describe, std::string name, Scale scale)
+    GroupAccessible(HWND group, std::weak_ptr<const DescribeGroup> describe, std::string name,
+                    Scale scale)
         : group_(group), describe_(std::move(describe)), name_(std::move(name)), scale_(scale) {}
 
     // IDispatch: not offered.
@@ -110,26 +114,29 @@ class GroupAccessible final : public CountedAccessible {
         const auto from_window = reinterpret_cast<FromWindow>(
             reinterpret_cast<void*>(OleaccProc("AccessibleObjectFromWindow")));
         *parent = nullptr;
-        if (!IsWindow(group_) || from_window == nullptr) {
+        if (describe_.expired()) {
+            return CO_E_OBJNOTCONNECTED;
+        }
+        if (from_window == nullptr) {
             return S_FALSE;
         }
         return from_window(group_, static_cast<DWORD>(OBJID_WINDOW), __uuidof(IDispatch),
                            reinterpret_cast<void**>(parent));
     }
     HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override {
-        return platform_edge::AnswerWithin(E_UNEXPECTED, [&] {
+        return WhileConnected([&] {
             *count = static_cast<LONG>(Items().size());
             return S_OK;
         });
     }
     HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** out) override {
-        return platform_edge::AnswerWithin(E_UNEXPECTED, [&] {
+        return WhileConnected([&] {
             *out = nullptr;
             return Item(child) != nullptr ? S_FALSE : E_INVALIDARG;  // simple elements
         });
     }
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* out) override {
-        return platform_edge::AnswerWithin(E_UNEXPECTED, [&] {
+        return WhileConnected([&] {
             *out = nullptr;
             if (IsSelf(child)) {
                 return Text(name_, out);
@@ -139,7 +146,7 @@ class GroupAccessible final : public CountedAccessible {
         });
     }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* out) override {
-        return platform_edge::AnswerWithin(E_UNEXPECTED, [&] {
+        return WhileConnected([&] {
             *out = nullptr;
             const AccessItem* item = Item(child);
             if (item == nullptr || item->role != AccessRole::ComboBox) {
@@ -150,10 +157,10 @@ class GroupAccessible final : public CountedAccessible {
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT, BSTR* out) override {
         *out = nullptr;
-        return S_FALSE;
+        return IfConnected(S_FALSE);
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* out) override {
-        return platform_edge::AnswerWithin(E_UNEXPECTED, [&] {
+        return WhileConnected([&] {
             const AccessItem* item = Item(child);
             if (item == nullptr && !IsSelf(child)) {
                 return E_INVALIDARG;
@@ -163,7 +170,7 @@ class GroupAccessible final : public CountedAccessible {
         });
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* out) override {
-        return platform_edge::AnswerWithin(E_UNEXPECTED, [&] {
+        return WhileConnected([&] {
             const AccessItem* item = Item(child);
             if (item == nullptr && !IsSelf(child)) {
                 return E_INVALIDARG;
@@ -178,19 +185,19 @@ class GroupAccessible final : public CountedAccessible {
     }
     HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT, BSTR* out) override {
         *out = nullptr;
-        return S_FALSE;
+        return IfConnected(S_FALSE);
     }
     HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT, LONG* topic) override {
         *file = nullptr;
         *topic = 0;
-        return S_FALSE;
+        return IfConnected(S_FALSE);
     }
     HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT, BSTR* out) override {
         *out = nullptr;
-        return S_FALSE;
+        return IfConnected(S_FALSE);
     }
     HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* out) override {
-        return platform_edge::AnswerWithin(E_UNEXPECTED, [&] {
+        return WhileConnected([&] {
             out->vt = VT_EMPTY;
             if (GetFocus() == group_) {
                 SetChild(out, FocusedChild(Items()));
@@ -200,16 +207,16 @@ class GroupAccessible final : public CountedAccessible {
     }
     HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* out) override {
         out->vt = VT_EMPTY;
-        return S_OK;
+        return IfConnected(S_OK);
     }
     HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT, BSTR* out) override {
         *out = nullptr;
-        return S_FALSE;
+        return IfConnected(S_FALSE);
     }
-    HRESULT STDMETHODCALLTYPE accSelect(LONG, VARIANT) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE accSelect(LONG, VARIANT) override { return IfConnected(E_NOTIMPL); }
     HRESULT STDMETHODCALLTYPE accLocation(LONG* left, LONG* top, LONG* width, LONG* height,
                                           VARIANT child) override {
-        return platform_edge::AnswerWithin(E_UNEXPECTED, [&] {
+        return WhileConnected([&] {
             RECT rect{};
             if (IsSelf(child)) {
                 GetClientRect(group_, &rect);
@@ -229,10 +236,10 @@ class GroupAccessible final : public CountedAccessible {
     }
     HRESULT STDMETHODCALLTYPE accNavigate(LONG, VARIANT, VARIANT* out) override {
         out->vt = VT_EMPTY;
-        return E_NOTIMPL;
+        return IfConnected(E_NOTIMPL);
     }
     HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* out) override {
-        return platform_edge::AnswerWithin(E_UNEXPECTED, [&] {
+        return WhileConnected([&] {
             out->vt = VT_EMPTY;
             POINT point{x, y};
             ScreenToClient(group_, &point);
@@ -253,15 +260,31 @@ class GroupAccessible final : public CountedAccessible {
             return S_OK;
         });
     }
-    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT) override {
+        return IfConnected(E_NOTIMPL);
+    }
+    HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return IfConnected(E_NOTIMPL); }
+    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override {
+        return IfConnected(E_NOTIMPL);
+    }
 
   private:
-    // Read afresh for every question, so states are never stale; nothing
-    // once the group is gone.
+    // The body's answer while the dialog is there; after, the disconnection alone.
+    template <typename Body>
+    HRESULT WhileConnected(Body&& body) const {
+        if (describe_.expired()) {
+            return CO_E_OBJNOTCONNECTED;
+        }
+        return platform_edge::AnswerWithin(E_UNEXPECTED, std::forward<Body>(body));
+    }
+    // `answer` while the dialog is there.
+    HRESULT IfConnected(HRESULT answer) const {
+        return describe_.expired() ? CO_E_OBJNOTCONNECTED : answer;
+    }
+    // Read afresh for every question, so states are never stale.
     std::vector<AccessItem> Items() const {
-        return IsWindow(group_) ? describe_() : std::vector<AccessItem>{};
+        const std::shared_ptr<const DescribeGroup> describe = describe_.lock();
+        return describe ? (*describe)() : std::vector<AccessItem>{};
     }
     static bool IsSelf(const VARIANT& child) {
         return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
@@ -275,7 +298,7 @@ class GroupAccessible final : public CountedAccessible {
     }
 
     HWND group_;
-    DescribeGroup describe_;
+    std::weak_ptr<const DescribeGroup> describe_;
     std::string name_;
     Scale scale_;
     std::vector<AccessItem> items_;  // the last answer Item() read
@@ -432,8 +455,9 @@ void NameForScreenReaders(HWND control, const std::string& name) {
                       reinterpret_cast<LONG_PTR>(platform_edge::GuardedWindowProc<RenamingProc>));
 }
 
-LRESULT AnswerGroupObject(HWND group, WPARAM wparam, LPARAM lparam, DescribeGroup describe,
-                          const std::string& name, Scale scale) {
+LRESULT AnswerGroupObject(HWND group, WPARAM wparam, LPARAM lparam,
+                          std::weak_ptr<const DescribeGroup> describe, const std::string& name,
+                          Scale scale) {
     if (static_cast<LONG>(lparam) != OBJID_CLIENT) {
         return 0;
     }

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -17,9 +18,13 @@ namespace velmora::settings_dialog {
 using DescribeGroup = std::function<std::vector<AccessItem>()>;
 
 // The answer to the group's WM_GETOBJECT: the object for OBJID_CLIENT, else
-// 0 (the platform's own answer). `name` is the group's (code page 932).
-LRESULT AnswerGroupObject(HWND group, WPARAM wparam, LPARAM lparam, DescribeGroup describe,
-                          const std::string& name, Scale scale);
+// 0 (the platform's own answer). `name` is the group's (code page 932). A
+// screen reader may hold the object past the dialog's end: it describes the
+// group only while `describe` lives, which the dialog ends with the group's
+// window, and answers CO_E_OBJNOTCONNECTED from then on.
+LRESULT AnswerGroupObject(HWND group, WPARAM wparam, LPARAM lparam,
+                          std::weak_ptr<const DescribeGroup> describe, const std::string& name,
+                          Scale scale);
 
 // Gives a control with a window the name screen readers say for it (code
 // page 932), where the text naming it is drawn beside it rather than being a

@@ -1,5 +1,6 @@
 #include "settings_dialog/win32/settings_dialog_window.h"
 
+#include <deque>
 #include <optional>
 #include <utility>
 
@@ -69,7 +70,7 @@ double WindowLength(HWND window, bool across) {
 
 SettingsDialogWindow::SettingsDialogWindow(HINSTANCE instance, settings::SettingsPorts store,
                                            settings::SettingsPlaces places,
-                                           settings::MusicChoice& choice,
+                                           const settings::MusicChoice& loaded,
                                            std::string message_caption)
     : instance_(instance),
       store_(store),
@@ -77,7 +78,7 @@ SettingsDialogWindow::SettingsDialogWindow(HINSTANCE instance, settings::Setting
       message_caption_(std::move(message_caption)),
       scale_(OpeningScale()),
       painting_(instance, scale_),
-      dialog_(choice) {}
+      dialog_(loaded) {}
 
 SettingsDialogWindow::~SettingsDialogWindow() {
     windows_.Destroy();
@@ -89,6 +90,7 @@ void SettingsDialogWindow::RunModal() {
         return;
     }
     painting_.PaintBackground(windows_.Form(), windows_.Group());
+    describe_group_ = std::make_shared<const DescribeGroup>([this] { return GroupItems(); });
     Load();
     complete_ = true;
     ShowWindow(windows_.Form(), SW_SHOWNORMAL);
@@ -104,55 +106,80 @@ void SettingsDialogWindow::RunModal() {
 }
 
 LRESULT SettingsDialogWindow::Handle(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    const bool is_form = window == windows_.Form();
+    std::optional<LRESULT> answer = window == windows_.Form()
+                                        ? FormMessage(message, wparam, lparam)
+                                        : GroupMessage(window, message, wparam, lparam);
+    if (!answer) {
+        answer = EitherMessage(window, message, wparam, lparam);
+    }
+    return answer ? *answer : DefWindowProcA(window, message, wparam, lparam);
+}
+
+std::optional<LRESULT> SettingsDialogWindow::FormMessage(UINT message, WPARAM wparam,
+                                                         LPARAM lparam) {
+    switch (message) {
+        case WM_SIZE:
+            painting_.PaintBackground(windows_.Form(), windows_.Group());
+            return 0;
+        case WM_DPICHANGED: {
+            const auto* suggested = reinterpret_cast<const RECT*>(lparam);
+            FollowDpi(button_control::ScaleForDpi(LOWORD(wparam), HIWORD(wparam)),
+                      {suggested->left, suggested->top});
+            return 0;
+        }
+        case WM_ACTIVATE:
+            return OnActivate(wparam);
+        case WM_CLOSE:
+            Carry(dialog_.Cancel());
+            return 0;
+        default:
+            return std::nullopt;
+    }
+}
+
+std::optional<LRESULT> SettingsDialogWindow::GroupMessage(HWND window, UINT message, WPARAM wparam,
+                                                          LPARAM lparam) {
+    const bool is_group = window == windows_.Group();
+    switch (message) {
+        case WM_SIZE:
+        case WM_CLOSE:
+            return 0;
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+            if (is_group) {
+                ShowChoicesFocus();
+            }
+            return std::nullopt;
+        case WM_GETOBJECT:
+            return is_group ? OnGetObject(window, wparam, lparam) : std::nullopt;
+        case WM_DESTROY:
+            // The objects screen readers still hold answer from now on that they are gone.
+            if (is_group) {
+                describe_group_.reset();
+            }
+            return std::nullopt;
+        default:
+            return std::nullopt;
+    }
+}
+
+std::optional<LRESULT> SettingsDialogWindow::EitherMessage(HWND window, UINT message, WPARAM wparam,
+                                                           LPARAM lparam) {
     switch (message) {
         case WM_ERASEBKGND:
             return 1;  // the back image covers everything
         case WM_PAINT: {
             PAINTSTRUCT paint;
             HDC dc = BeginPaint(window, &paint);
-            painting_.Compose(window, dc, is_form ? Container::Form : Container::Group,
-                              !is_form && GetFocus() == window);
+            Paint(window, dc);
             EndPaint(window, &paint);
             return 0;
         }
         case WM_PRINTCLIENT:
-            painting_.Compose(window, reinterpret_cast<HDC>(wparam),
-                              is_form ? Container::Form : Container::Group,
-                              !is_form && GetFocus() == window);
+            Paint(window, reinterpret_cast<HDC>(wparam));
             return 0;
-        case WM_SIZE:
-            if (is_form) {
-                painting_.PaintBackground(windows_.Form(), windows_.Group());
-            }
-            return 0;
-        case WM_DPICHANGED:
-            if (is_form) {
-                const auto* suggested = reinterpret_cast<const RECT*>(lparam);
-                FollowDpi(button_control::ScaleForDpi(LOWORD(wparam), HIWORD(wparam)),
-                          {suggested->left, suggested->top});
-                return 0;
-            }
-            break;
         case WM_GETFONT:
             return reinterpret_cast<LRESULT>(painting_.LabelFont());
-        case WM_SETFOCUS:
-        case WM_KILLFOCUS:
-            if (window == windows_.Group()) {
-                ShowChoicesFocus();
-            }
-            break;
-        case WM_GETOBJECT:
-            // A screen reader asking while the dialog is being made gets the
-            // platform's own object.
-            if (complete_ && window == windows_.Group()) {
-                if (const LRESULT answer = AnswerGroupObject(
-                        window, wparam, lparam, [this] { return DescribeGroup(); },
-                        Place(ControlId::GroupHeading).text, scale_)) {
-                    return answer;
-                }
-            }
-            break;
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN:
@@ -170,28 +197,10 @@ LRESULT SettingsDialogWindow::Handle(HWND window, UINT message, WPARAM wparam, L
                 ShowPointer(true);
                 return TRUE;
             }
-            break;
-        case WM_ACTIVATE:
-            if (!is_form) {
-                break;
-            }
-            // Back from another window, the focus returns to where it was.
-            if (LOWORD(wparam) == WA_INACTIVE) {
-                focus_ = GetFocus();
-            } else if (focus_ != nullptr && IsWindow(focus_) && IsWindowEnabled(focus_)) {
-                SetFocus(focus_);
-                return 0;
-            }
-            break;
-        case WM_CLOSE:
-            if (is_form) {
-                Carry(dialog_.Cancel());
-            }
-            return 0;
+            return std::nullopt;
         default:
-            break;
+            return std::nullopt;
     }
-    return DefWindowProcA(window, message, wparam, lparam);
 }
 
 // The dialog's keys, pressed anywhere in it, go to the dialog first; true
@@ -240,9 +249,41 @@ void SettingsDialogWindow::OnCommand(WPARAM wparam, LPARAM lparam) {
     }
 }
 
-std::vector<AccessItem> SettingsDialogWindow::DescribeGroup() const {
-    return DescribeMusicGroup(dialog_.View(), dialog_.Choice().file, windows_.TrackBoxText(),
-                              windows_.FocusedControl());
+// Back from another window, the focus returns to where the dialog says.
+std::optional<LRESULT> SettingsDialogWindow::OnActivate(WPARAM wparam) {
+    if (LOWORD(wparam) == WA_INACTIVE) {
+        dialog_.Deactivated(windows_.FocusedControl());
+        return std::nullopt;
+    }
+    const DialogReply back = dialog_.Activated();
+    if (!back.focus) {
+        return std::nullopt;
+    }
+    Carry(back);
+    return 0;
+}
+
+// A screen reader asking while the dialog is being made gets the platform's own object.
+std::optional<LRESULT> SettingsDialogWindow::OnGetObject(HWND window, WPARAM wparam,
+                                                         LPARAM lparam) const {
+    if (!complete_ || !describe_group_) {
+        return std::nullopt;
+    }
+    if (const LRESULT answer = AnswerGroupObject(window, wparam, lparam, describe_group_,
+                                                 Place(ControlId::GroupHeading).text, scale_)) {
+        return answer;
+    }
+    return std::nullopt;
+}
+
+void SettingsDialogWindow::Paint(HWND window, HDC dc) const {
+    const bool is_form = window == windows_.Form();
+    painting_.Compose(window, dc, is_form ? Container::Form : Container::Group,
+                      !is_form && GetFocus() == window);
+}
+
+std::vector<AccessItem> SettingsDialogWindow::GroupItems() const {
+    return DescribeMusicGroup(dialog_.View(), windows_.TrackBoxText(), windows_.FocusedControl());
 }
 
 void SettingsDialogWindow::Load() {
@@ -259,7 +300,7 @@ void SettingsDialogWindow::Load() {
     windows_.InitializeButtons();
     ShowChoice(dialog_.View());
     windows_.FillTrackBox(dialog_.TrackBoxText(), TrackListEntries());
-    ShowFileName();
+    ShowFileName(dialog_.View().file_name);
 
     POINT point;
     if (GetCursorPos(&point)) {
@@ -292,7 +333,19 @@ void SettingsDialogWindow::FollowDpi(Scale scale, POINT top_left) {
     painting_.PaintBackground(windows_.Form(), windows_.Group());
 }
 
-void SettingsDialogWindow::Carry(const DialogReply& reply) {
+void SettingsDialogWindow::Carry(DialogReply reply) {
+    std::deque<DialogReply> replies{std::move(reply)};
+    while (!replies.empty()) {
+        const DialogReply next = std::move(replies.front());
+        replies.pop_front();
+        for (DialogReply& outcome : CarryOne(next)) {
+            replies.push_back(std::move(outcome));
+        }
+    }
+}
+
+std::vector<DialogReply> SettingsDialogWindow::CarryOne(const DialogReply& reply) {
+    std::vector<DialogReply> outcomes;
     if (reply.focus) {
         windows_.Focus(*reply.focus);
     }
@@ -300,10 +353,11 @@ void SettingsDialogWindow::Carry(const DialogReply& reply) {
         ShowChoice(dialog_.View());
     }
     if (reply.show_file_name) {
-        ShowFileName();
+        ShowFileName(dialog_.View().file_name);
     }
     if (reply.ask_for_file) {
-        Carry(dialog_.FileAnswered(AskForFile(windows_.Form(), instance_, MusicFileRequest())));
+        outcomes.push_back(
+            dialog_.FileAnswered(AskForFile(windows_.Form(), instance_, MusicFileRequest())));
     }
     if (reply.open_home_page) {
         SetHourglass(true);
@@ -313,9 +367,9 @@ void SettingsDialogWindow::Carry(const DialogReply& reply) {
     if (reply.save) {
         // A file another program holds is tried again for a moment.
         SetHourglass(true);
-        const auto failure = settings::SaveMusicChoice(store_, places_, dialog_.Choice());
+        const auto failure = settings::SaveMusicChoice(store_, places_, *reply.save);
         SetHourglass(false);
-        Carry(dialog_.Saved(failure));
+        outcomes.push_back(dialog_.Saved(failure));
     }
     if (!reply.message.empty()) {
         text::ShowMessage(windows_.Form(), reply.message, message_caption_);
@@ -323,6 +377,7 @@ void SettingsDialogWindow::Carry(const DialogReply& reply) {
     if (reply.close) {
         Close();
     }
+    return outcomes;
 }
 
 // Both choice controls are disabled first and the kind's one enabled again,
@@ -330,26 +385,19 @@ void SettingsDialogWindow::Carry(const DialogReply& reply) {
 void SettingsDialogWindow::ShowChoice(const ChoiceView& view) {
     windows_.SetEnabled(ControlId::ChooseFileButton, false);
     windows_.SetEnabled(ControlId::TrackBox, false);
-    WindowlessLook& look = painting_.Look();
-    for (int kind = 0; kind < 3; ++kind) {
-        const ControlId box = *SelectionBoxOf(kind);
-        look.selected[box] = view.filled_box == box;
-        painting_.Invalidate(box, windows_.Group());
-    }
+    painting_.ShowBoxPictures(view.box_filled, windows_.Group());
     if (view.track_box_enabled) {
         windows_.SetEnabled(ControlId::TrackBox, true);
     }
     if (view.file_button_enabled) {
         windows_.SetEnabled(ControlId::ChooseFileButton, true);
     }
-    look.keyboard_choice = view.keyboard_choice;
+    painting_.FrameKeyboardChoice(view.keyboard_choice, windows_.Group());
     ShowChoicesFocus();
 }
 
-void SettingsDialogWindow::ShowFileName() {
-    painting_.Look().file_caption = dialog_.Choice().file;
-    painting_.Invalidate(ControlId::FileNameLabel,
-                         windows_.ContainerOf(Place(ControlId::FileNameLabel).container));
+void SettingsDialogWindow::ShowFileName(const std::string& file) {
+    painting_.ShowFileName(file, windows_.ContainerOf(Place(ControlId::FileNameLabel).container));
 }
 
 // The frame on the keyboard's choice follows the focus, and screen readers
@@ -361,7 +409,7 @@ void SettingsDialogWindow::ShowChoicesFocus() {
     }
     InvalidateRect(group, nullptr, FALSE);
     if (GetFocus() == group) {
-        NotifyWinEvent(EVENT_OBJECT_FOCUS, group, OBJID_CLIENT, FocusedChild(DescribeGroup()));
+        NotifyWinEvent(EVENT_OBJECT_FOCUS, group, OBJID_CLIENT, FocusedChild(GroupItems()));
     }
 }
 
@@ -381,9 +429,9 @@ void SettingsDialogWindow::Close() {
 }
 
 void ShowSettingsDialog(HINSTANCE instance, settings::SettingsPorts store,
-                        const settings::SettingsPlaces& places, settings::MusicChoice& choice,
+                        const settings::SettingsPlaces& places, const settings::MusicChoice& loaded,
                         const std::string& message_caption) {
-    SettingsDialogWindow window(instance, store, places, choice, message_caption);
+    SettingsDialogWindow window(instance, store, places, loaded, message_caption);
     window.RunModal();
 }
 

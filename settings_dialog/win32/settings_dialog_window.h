@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,13 +16,14 @@
 #include "settings_dialog/core/settings_dialog.h"
 #include "settings_dialog/win32/dialog_painting.h"
 #include "settings_dialog/win32/dialog_windows.h"
+#include "settings_dialog/win32/group_accessible.h"
 
 namespace velmora::settings_dialog {
 
 class SettingsDialogWindow {
   public:
     SettingsDialogWindow(HINSTANCE instance, settings::SettingsPorts store,
-                         settings::SettingsPlaces places, settings::MusicChoice& choice,
+                         settings::SettingsPlaces places, const settings::MusicChoice& loaded,
                          std::string message_caption);
     SettingsDialogWindow(const SettingsDialogWindow&) = delete;
     SettingsDialogWindow& operator=(const SettingsDialogWindow&) = delete;
@@ -34,19 +37,30 @@ class SettingsDialogWindow {
     LRESULT Handle(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 
   private:
-    // Messages into events.
+    // Messages into events: those of the window itself, those of the music
+    // group (and of both windows while they are being made), and those both
+    // answer alike; nothing when the platform's own answer is wanted.
+    std::optional<LRESULT> FormMessage(UINT message, WPARAM wparam, LPARAM lparam);
+    std::optional<LRESULT> GroupMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+    std::optional<LRESULT> EitherMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
     bool AnswerKey(const MSG& msg);
     void OnMouseDown(HWND window, LPARAM lparam);
     void OnCommand(WPARAM wparam, LPARAM lparam);
-    std::vector<AccessItem> DescribeGroup() const;
+    std::optional<LRESULT> OnActivate(WPARAM wparam);
+    std::optional<LRESULT> OnGetObject(HWND window, WPARAM wparam, LPARAM lparam) const;
+    void Paint(HWND window, HDC dc) const;
+    std::vector<AccessItem> GroupItems() const;
 
     // Replies carried out.
     void Load();
     void MoveToItsPlace() const;
     void FollowDpi(Scale scale, POINT top_left);
-    void Carry(const DialogReply& reply);
+    // Carries out the reply and then, in turn, the replies to the outcomes it
+    // hands back (the open-file answer, the save).
+    void Carry(DialogReply reply);
+    std::vector<DialogReply> CarryOne(const DialogReply& reply);
     void ShowChoice(const ChoiceView& view);
-    void ShowFileName();
+    void ShowFileName(const std::string& file);
     void ShowChoicesFocus();
     void SetHourglass(bool on);
     void Close();
@@ -61,8 +75,9 @@ class SettingsDialogWindow {
     bool complete_ = false;  // made and loaded
     bool hourglass_ = false;
     bool closed_ = false;
-    HWND focus_ = nullptr;  // the control that had the focus when the dialog was deactivated
     SettingsDialog dialog_;
+    // What the music group's objects ask; ends with the group's window.
+    std::shared_ptr<const DescribeGroup> describe_group_;
 };
 
 }  // namespace velmora::settings_dialog

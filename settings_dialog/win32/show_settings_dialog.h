@@ -16,11 +16,12 @@
 namespace velmora::settings_dialog {
 
 // Creates the dialog, loads it, shows it and runs its messages until it has
-// closed (Save, Cancel or the close box). The dialog edits `choice`; a save
-// writes it to the settings file at `places` through `store`; what the dialog
-// tells the user comes in message boxes captioned `message_caption`.
+// closed (Save, Cancel or the close box). The dialog edits a copy of
+// `loaded`; a save writes the edited choice to the settings file at `places`
+// through `store`; what the dialog tells the user comes in message boxes
+// captioned `message_caption`.
 void ShowSettingsDialog(HINSTANCE instance, settings::SettingsPorts store,
-                        const settings::SettingsPlaces& places, settings::MusicChoice& choice,
+                        const settings::SettingsPlaces& places, const settings::MusicChoice& loaded,
                         const std::string& message_caption);
 
 }  // namespace velmora::settings_dialog

@@ -202,7 +202,7 @@ TEST_F(PushButtonPropertiesTest, SaveWritesSixEntriesInOrderLeavingDefaultsOut) 
     EXPECT_TRUE(bag.Entries().empty());
     EXPECT_EQ(record.paints, (std::vector<P>{P::Normal}));
 
-    record(button.SetEnabled(false));
+    record(button.SetEnabled(false, false));
     record(button.SetCaption("Go"));
     record(button.SetFontColour(255));
     record(button.SetVisible(false));

@@ -20,6 +20,7 @@ struct ReactionRecorder {
         }
         redraws += reaction.redraw ? 1 : 0;
         clicks += reaction.click ? 1 : 0;
+        hand_ons += reaction.hand_on_focus ? 1 : 0;
         poll_started = poll_started || reaction.start_mouse_poll;
     }
 
@@ -30,6 +31,7 @@ struct ReactionRecorder {
     std::vector<std::string> changed;
     int redraws = 0;
     int clicks = 0;
+    int hand_ons = 0;  // times the focus was handed on
     bool poll_started = false;
 };
 

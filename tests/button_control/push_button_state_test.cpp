@@ -155,7 +155,8 @@ TEST_F(PushButtonStateTest, SpaceShowsThePressAndClicksOnReleaseEnterClicksAtOnc
     EXPECT_EQ(record.clicks, 0);
     // A disabled button answers no key.
     Reach(S::Focus);
-    record(button->SetEnabled(false));
+    record(button->SetEnabled(false, true));
+    EXPECT_EQ(record.hand_ons, 1);
     record.Clear();
     EXPECT_FALSE(button->ActsAsDefault());
     for (K key : {K::Space, K::Enter}) {
@@ -268,7 +269,8 @@ TEST_F(PushButtonStateTest, NeverInitialisedButton) {
 
 TEST_F(PushButtonStateTest, DisabledButtonIgnoresTheMouse) {
     Reach(S::Hover);
-    record(button->SetEnabled(false));
+    record(button->SetEnabled(false, false));  // without the focus, none to hand on
+    EXPECT_EQ(record.hand_ons, 0);
     EXPECT_EQ(record.paints, (std::vector<P>{P::Disable}));
     EXPECT_EQ(record.changed, std::vector<std::string>{"Enabled"});
     EXPECT_FALSE(button->Label().enabled);
@@ -284,7 +286,7 @@ TEST_F(PushButtonStateTest, DisabledButtonIgnoresTheMouse) {
     EXPECT_FALSE(button->TakesFocusOnPress(B::Left));
 
     // Enabled again it paints Normal whatever its state, which it keeps.
-    record(button->SetEnabled(true));
+    record(button->SetEnabled(true, false));
     EXPECT_EQ(record.paints, (std::vector<P>{P::Normal}));
     EXPECT_EQ(button->Fields().state, S::Hover);
 }
@@ -294,11 +296,13 @@ TEST_F(PushButtonStateTest, DisabledButtonIgnoresTheMouse) {
 TEST_F(PushButtonStateTest, ReEnabledButtonAnswersTheFirstClick) {
     Reach(S::FocusHover);
     record(button->MouseDown(B::Left));
-    record(button->SetEnabled(false));
+    record(button->SetEnabled(false, true));
+    EXPECT_EQ(record.hand_ons, 1);  // the focus leaves before the disabled look comes
     record(button->FocusLost());
     EXPECT_EQ(button->Fields().state, S::Normal);
     EXPECT_EQ(record.paints.back(), P::Disable);
-    record(button->SetEnabled(true));
+    record(button->SetEnabled(true, false));
+    EXPECT_EQ(record.hand_ons, 1);
     // The press from before the disabling is gone.
     record(button->MouseUp(B::Left, true));
     EXPECT_EQ(record.clicks, 0);

@@ -39,7 +39,7 @@ class CdPlayerTest : public ::testing::Test {
     bool keep_checking = false;
 };
 
-TEST_F(CdPlayerTest, OpenAndCloseSendWithoutReplyBufferAndIgnoreFailures) {
+TEST_F(CdPlayerTest, OpenAndCloseAskForNoReplyAndIgnoreFailures) {
     drive.Answer("open cdaudio", 266);
     drive.Answer("set cdaudio time format tmsf", 263);
     cd->Open();
@@ -48,8 +48,7 @@ TEST_F(CdPlayerTest, OpenAndCloseSendWithoutReplyBufferAndIgnoreFailures) {
     EXPECT_THAT(drive.Commands(), ElementsAre("open cdaudio", "set cdaudio time format tmsf",
                                               "stop cdaudio", "close cdaudio"));
     for (const auto& call : drive.calls) {
-        EXPECT_FALSE(call.with_buffer) << call.command;
-        EXPECT_EQ(call.size, 0u) << call.command;
+        EXPECT_EQ(call.reply_length, 0u) << call.command;
     }
 }
 
@@ -62,8 +61,8 @@ TEST_F(CdPlayerTest, ChosenTrackRepeats) {
     EXPECT_THAT(Check(), ElementsAre(kCurrent, kCount, kMode, "status cdaudio position track 3",
                                      "play cdaudio from 03:00:00:00"));
     EXPECT_TRUE(keep_checking);
-    EXPECT_EQ(drive.LastCallOf(kMode).size, 255u);
-    EXPECT_EQ(drive.LastCallOf("status cdaudio position track 3").size, 512u);
+    EXPECT_EQ(drive.LastCallOf(kMode).reply_length, 255u);
+    EXPECT_EQ(drive.LastCallOf("status cdaudio position track 3").reply_length, 512u);
 
     // While track 3 plays, only the queries go out.
     InsertDisc("3", "playing");

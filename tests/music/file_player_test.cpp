@@ -28,14 +28,14 @@ class FilePlayerTest : public ::testing::Test {
 
     ScriptedDrive drive;
     MediaCommands commands{drive};
-    std::optional<FilePlayer> player{std::in_place, commands, "C:\\My Music\\theme song.mp3"};
+    std::optional<FilePlayer> player{std::in_place, commands, drive,
+                                     "C:\\My Music\\theme song.mp3"};
 };
 
 TEST_F(FilePlayerTest, Mp3OpensQuotedAndPlays) {
     EXPECT_THAT(Run(&FilePlayer::StartMp3), ElementsAre(kOpen, "play MP3Play"));
     for (const auto& call : drive.calls) {
-        EXPECT_FALSE(call.with_buffer);
-        EXPECT_EQ(call.size, 0u);
+        EXPECT_EQ(call.reply_length, 0u);
     }
 }
 
@@ -47,8 +47,7 @@ TEST_F(FilePlayerTest, Mp3ThatCannotBeOpenedIsNotPlayed) {
 TEST_F(FilePlayerTest, Mp3IsPlayingOnlyWhenTheModeSaysSo) {
     drive.Answer(kMode, 0, "playing");
     EXPECT_TRUE(player->Mp3Playing());
-    EXPECT_EQ(drive.LastCallOf(kMode).size, 30u);
-    EXPECT_TRUE(drive.LastCallOf(kMode).with_buffer);
+    EXPECT_EQ(drive.LastCallOf(kMode).reply_length, 30u);
 
     for (const char* mode : {"stopped", "paused", "not ready", "Playing", "play", ""}) {
         drive.Answer(kMode, 0, mode);
@@ -81,29 +80,18 @@ TEST_F(FilePlayerTest, Mp3CloseStopsAndCloses) {
     EXPECT_THAT(Run(&FilePlayer::CloseMp3), ElementsAre("stop MP3Play", "close MP3Play"));
 }
 
-TEST_F(FilePlayerTest, WavLoopsThroughTheSoundPlayer) {
-    player.emplace(commands, "C:\\My Music\\loop.wav");
-    drive.play_result = 0;
+TEST_F(FilePlayerTest, WavLoopsThroughTheSoundPlayerWhenThereIsAnOutput) {
+    player.emplace(commands, drive, "C:\\My Music\\loop.wav");
     player->StartWav();
-    ASSERT_EQ(drive.sounds.size(), 1u);
-    EXPECT_TRUE(drive.sounds[0].with_name);
-    EXPECT_EQ(drive.sounds[0].name, "C:\\My Music\\loop.wav");
-    // SND_ASYNC | SND_LOOP, the file only: SND_FILENAME | SND_NODEFAULT.
-    EXPECT_EQ(drive.sounds[0].flags, 0x00020000u | 0x0002u | 0x0001u | 0x0008u);
-
-    drive.play_result = 1;
     player->StopWav();
-    ASSERT_EQ(drive.sounds.size(), 2u);
-    EXPECT_FALSE(drive.sounds[1].with_name);
-    EXPECT_EQ(drive.sounds[1].flags, 0u);
+    EXPECT_THAT(drive.sounds, ElementsAre("C:\\My Music\\loop.wav", ScriptedDrive::kStopped));
     EXPECT_THAT(drive.calls, IsEmpty());
-}
 
-TEST_F(FilePlayerTest, WavWithoutWaveDeviceIsNotPlayed) {
-    for (int devices : {0, -1}) {
-        drive.wave_devices = devices;
+    for (int outputs : {0, -1}) {
+        drive.sounds.clear();
+        drive.sound_outputs = outputs;
         player->StartWav();
-        EXPECT_THAT(drive.sounds, IsEmpty());
+        EXPECT_THAT(drive.sounds, IsEmpty()) << outputs;
     }
 }
 

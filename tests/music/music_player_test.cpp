@@ -54,14 +54,14 @@ TEST(MusicPlayer, PlaysTheChoiceAsItWasWhenMade) {
     drive.calls.clear();
     for (const settings::MusicChoice& silent :
          {settings::MusicChoice{0, 0, "C:\\a.mp3"}, settings::MusicChoice{2, 0, "C:\\a.wav"}}) {
-        drive.wave_devices = 0;
+        drive.sound_outputs = 0;
         MusicPlayer player{drive, silent};
         player.Start();
         EXPECT_FALSE(player.Check());
         player.Stop();
     }
     EXPECT_THAT(drive.calls, IsEmpty());
-    EXPECT_EQ(drive.sounds.size(), 1u);  // the WAV's stop
+    EXPECT_THAT(drive.sounds, ElementsAre(testing::ScriptedDrive::kStopped));  // the WAV's stop
 
     MusicPlayer cd{drive, choice};
     cd.Start();

@@ -3,7 +3,6 @@
 // answers each command from a script (success with an empty reply unless told).
 
 #include <algorithm>
-#include <cstring>
 #include <map>
 #include <string>
 #include <utility>
@@ -17,13 +16,7 @@ class ScriptedDrive : public MediaPort {
   public:
     struct Call {
         std::string command;
-        bool with_buffer;
-        std::uint32_t size;
-    };
-    struct Sound {
-        bool with_name;
-        std::string name;
-        std::uint32_t flags;
+        std::uint32_t reply_length;
     };
 
     void Answer(const std::string& command, std::int32_t code, std::string reply = "") {
@@ -42,42 +35,27 @@ class ScriptedDrive : public MediaPort {
                              [&](const Call& call) { return call.command == command; });
     }
 
-    std::int32_t SendString(const text::Cp932String& command, char* reply,
-                            std::uint32_t reply_size) override {
-        calls.push_back({command, reply != nullptr, reply_size});
+    // A reply is handed back as the driver wrote it, cut to the length asked for.
+    MediaAnswer SendCommand(const text::Cp932String& command, std::uint32_t reply_length) override {
+        calls.push_back({command, reply_length});
         const auto it = answers_.find(command);
-        const std::int32_t code = it == answers_.end() ? 0 : it->second.first;
-        if (code == 0 && reply != nullptr && reply_size > 0) {
-            Write(it == answers_.end() ? std::string() : it->second.second, reply, reply_size);
+        if (it == answers_.end()) {
+            return {};
         }
-        return code;
+        return {it->second.first, it->second.second.substr(0, reply_length)};
     }
 
-    std::int32_t WaveOutDeviceCount() override { return wave_devices; }
+    std::int32_t SoundOutputCount() override { return sound_outputs; }
+    void PlayLooping(const text::Cp932String& file) override { sounds.push_back(file); }
+    void StopSound() override { sounds.push_back(kStopped); }
 
-    std::int32_t PlaySoundFile(const char* name, std::uint32_t flags) override {
-        sounds.push_back({name != nullptr, name ? name : "", flags});
-        return play_result;
-    }
+    static constexpr char kStopped[] = "(stopped)";
 
     std::vector<Call> calls;
-    std::vector<Sound> sounds;
-    std::int32_t wave_devices = 1;
-    std::int32_t play_result = 1;
+    std::vector<std::string> sounds;  // each file played, kStopped for each stop
+    std::int32_t sound_outputs = 1;
 
   private:
-    // Writes like a driver that uses the whole buffer it was given: the text
-    // (cut to the size), a NUL when there is room, then filler that must not
-    // be taken for part of the reply.
-    static void Write(const std::string& text, char* buffer, std::uint32_t size) {
-        const std::size_t n = std::min<std::size_t>(text.size(), size);
-        std::memcpy(buffer, text.data(), n);
-        if (n < size) {
-            buffer[n] = '\0';
-            std::memset(buffer + n + 1, '#', size - n - 1);
-        }
-    }
-
     std::map<std::string, std::pair<std::int32_t, std::string>> answers_;
 };
 

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <string>
+#include <tuple>
 
 #include "settings_dialog/core/dialog_texts.h"
 #include "settings_dialog/core/group_description.h"
@@ -15,16 +16,32 @@ namespace {
 // file, open the home page, save, close.
 using Steps = std::array<bool, 6>;
 Steps StepsOf(const DialogReply& r) {
-    return {r.show_choice, r.show_file_name, r.ask_for_file, r.open_home_page, r.save, r.close};
+    return {r.show_choice,    r.show_file_name,   r.ask_for_file,
+            r.open_home_page, r.save.has_value(), r.close};
+}
+
+// The kind whose selection box shows the filled picture; nothing when none does.
+std::optional<int> KindShown(const ChoiceView& view) {
+    for (const auto& [box, filled] : view.box_filled) {
+        if (filled) {
+            return KindOfChoiceControl(box);
+        }
+    }
+    return std::nullopt;
+}
+
+// A saved choice as its three values.
+std::tuple<std::int16_t, std::int16_t, std::string> Saved(const DialogReply& reply) {
+    const settings::MusicChoice& choice = reply.save.value();
+    return {choice.kind, choice.repeat_track, choice.file};
 }
 
 class SettingsDialogTest : public ::testing::Test {
   protected:
-    settings::MusicChoice choice;
-    SettingsDialog dialog{choice};
+    SettingsDialog dialog{settings::MusicChoice{}};
 };
 
-TEST_F(SettingsDialogTest, TheKindChoosesTheFilledBoxAndTheEnabledControls) {
+TEST_F(SettingsDialogTest, TheKindChoosesTheBoxPicturesAndTheEnabledControls) {
     struct Case {
         std::int16_t kind;
         std::optional<ControlId> box;
@@ -36,18 +53,22 @@ TEST_F(SettingsDialogTest, TheKindChoosesTheFilledBoxAndTheEnabledControls) {
         {-1, std::nullopt, false, false},      {32767, std::nullopt, false, false},
     };
     for (const Case& c : cases) {
-        choice.kind = c.kind;
-        const ChoiceView view = dialog.View();
-        EXPECT_EQ(view.filled_box, c.box) << c.kind;
+        const ChoiceView view = SettingsDialog({c.kind, 0, "C:\\a.wav"}).View();
+        // Every box has a picture: the kind's filled, the others empty.
+        for (const ControlId box : {ControlId::CdBox, ControlId::NoneBox, ControlId::FileBox}) {
+            ASSERT_EQ(view.box_filled.count(box), 1u) << c.kind;
+            EXPECT_EQ(view.box_filled.at(box), box == c.box) << c.kind;
+        }
+        EXPECT_EQ(view.box_filled.size(), 3u);
         EXPECT_EQ(view.file_button_enabled, c.file_button) << c.kind;
         EXPECT_EQ(view.track_box_enabled, c.track_box) << c.kind;
+        EXPECT_EQ(view.file_name, "C:\\a.wav");
     }
 }
 
 TEST_F(SettingsDialogTest, TheTrackBoxShowsTheTrackAndNothingForZero) {
     EXPECT_EQ(dialog.TrackBoxText(), "");
-    choice.repeat_track = 7;
-    EXPECT_EQ(dialog.TrackBoxText(), "7");
+    EXPECT_EQ(SettingsDialog({1, 7, ""}).TrackBoxText(), "7");
 }
 
 TEST_F(SettingsDialogTest, TheZoomsStartAndEndAtTheRecordedCursor) {
@@ -63,20 +84,20 @@ TEST_F(SettingsDialogTest, TheZoomsStartAndEndAtTheRecordedCursor) {
 
 TEST_F(SettingsDialogTest, PressingAChoiceChangesTheKindInMemoryOnly) {
     EXPECT_EQ(StepsOf(dialog.PressChoice(2)), (Steps{true, false, false, false, false, false}));
-    EXPECT_EQ(choice.kind, 2);
+    EXPECT_EQ(KindShown(dialog.View()), 2);
 }
 
 TEST_F(SettingsDialogTest, TheChosenFileIsTakenOnlyFromAGoodAnswer) {
-    choice.file = "C:\\old.wav";
+    dialog = SettingsDialog({2, 0, "C:\\old.wav"});
     EXPECT_EQ(StepsOf(dialog.ClickButton(ControlId::ChooseFileButton, "")),
               (Steps{false, false, true, false, false, false}));
     EXPECT_EQ(StepsOf(dialog.FileAnswered({1, "C:\\\x89\xB9\x8Ay\\new.mp3"})),
               (Steps{false, true, false, false, false, false}));
-    EXPECT_EQ(choice.file, "C:\\\x89\xB9\x8Ay\\new.mp3");
+    EXPECT_EQ(dialog.View().file_name, "C:\\\x89\xB9\x8Ay\\new.mp3");
     // A cancelled or failed request changes nothing.
     for (const std::int32_t result : {0, -1}) {
         EXPECT_EQ(StepsOf(dialog.FileAnswered({result, "C:\\other.mp3"})), Steps{});
-        EXPECT_EQ(choice.file, "C:\\\x89\xB9\x8Ay\\new.mp3");
+        EXPECT_EQ(dialog.View().file_name, "C:\\\x89\xB9\x8Ay\\new.mp3");
     }
     // A file code page 932 cannot name is refused at once, saying which.
     const DialogReply refused = dialog.FileAnswered({1, "C:\\caf?.mp3", false});
@@ -86,33 +107,33 @@ TEST_F(SettingsDialogTest, TheChosenFileIsTakenOnlyFromAGoodAnswer) {
     const std::string long_path = "C:\\" + std::string(300, 'x') + ".mp3";
     EXPECT_EQ(dialog.FileAnswered({1, long_path, true, false}).message,
               std::string(kTooLongFileMessage) + "\n" + long_path);
-    EXPECT_EQ(choice.file, "C:\\\x89\xB9\x8Ay\\new.mp3");
+    EXPECT_EQ(dialog.View().file_name, "C:\\\x89\xB9\x8Ay\\new.mp3");
 }
 
 TEST_F(SettingsDialogTest, SaveReadsTheTrackBoxThenWritesAndClosesOnlyWhenWritten) {
-    choice = {1, 9, "D:\\b.wav"};
+    dialog = SettingsDialog({2, 9, "D:\\b.wav"});
+    dialog.PressChoice(1);
     const Steps save = Steps{false, false, false, false, true, false};
-    EXPECT_EQ(StepsOf(dialog.ClickButton(ControlId::SaveButton, "3.5")), save);
-    EXPECT_EQ(choice.repeat_track, 4);  // nearest, halves to even
-    dialog.ClickButton(ControlId::SaveButton, "-2");
-    EXPECT_EQ(choice.repeat_track, -2);
-    dialog.ClickButton(ControlId::SaveButton, "abc");
-    EXPECT_EQ(choice.repeat_track, 0);
-    EXPECT_EQ(choice.file, "D:\\b.wav");  // kept whatever the kind
+    const DialogReply saved = dialog.ClickButton(ControlId::SaveButton, "3.5");
+    EXPECT_EQ(StepsOf(saved), save);
+    // The kind as chosen, the track nearest (halves to even), the file kept whatever the kind.
+    EXPECT_EQ(Saved(saved), std::make_tuple(1, 4, "D:\\b.wav"));
+    EXPECT_EQ(dialog.ClickButton(ControlId::SaveButton, "-2").save->repeat_track, -2);
+    EXPECT_EQ(dialog.ClickButton(ControlId::SaveButton, "abc").save->repeat_track, 0);
 
     EXPECT_EQ(StepsOf(dialog.Saved(std::nullopt)),
               (Steps{false, false, false, false, false, true}));
     const DialogReply refused = dialog.Saved("not written");
     EXPECT_EQ(StepsOf(refused), Steps{});  // the dialog stays open with the choice
     EXPECT_EQ(refused.message, "not written");
-    EXPECT_EQ(choice.kind, 1);
+    EXPECT_EQ(KindShown(dialog.View()), 1);
 }
 
 TEST_F(SettingsDialogTest, CancelClosesWithoutWritingAndTheHomePageLeavesTheDialogOpen) {
     const Steps close = Steps{false, false, false, false, false, true};
     EXPECT_EQ(StepsOf(dialog.ClickButton(ControlId::CancelButton, "5")), close);
     EXPECT_EQ(StepsOf(dialog.Cancel()), close);
-    EXPECT_EQ(choice.repeat_track, 0);
+    EXPECT_EQ(dialog.TrackBoxText(), "");
     EXPECT_EQ(StepsOf(dialog.ClickButton(ControlId::OtherWorksButton, "")),
               (Steps{false, false, false, true, false, false}));
 }
@@ -173,38 +194,65 @@ TEST_F(SettingsDialogTest, KeysMoveTheFocusChooseSaveAndCancel) {
         SCOPED_TRACE(::testing::Message()
                      << "kind " << row.kind << " key " << static_cast<int>(row.key) << " shift "
                      << row.shift << " focus " << (row.focus ? int(*row.focus) : -1));
-        choice = {row.kind, 0, ""};
-        SettingsDialog keyed(choice);
+        SettingsDialog keyed({row.kind, 0, ""});
         keyed.PressChoice(row.kind);
         const DialogReply reply =
             keyed.KeyDown({row.key, row.shift, row.focus, row.list_open, "7"});
         EXPECT_EQ(reply.focus, row.focus_to);
         EXPECT_EQ(reply.pass_key, row.pass);
-        EXPECT_EQ(choice.kind, row.kind_after);
+        EXPECT_EQ(KindShown(keyed.View()), row.kind_after);
         EXPECT_EQ(StepsOf(reply), row.steps);
-        EXPECT_EQ(choice.repeat_track, row.steps == save ? 7 : 0);
+        if (reply.save) {
+            EXPECT_EQ(Saved(reply), std::make_tuple(row.kind_after, 7, ""));
+        }
     }
 }
 
 TEST_F(SettingsDialogTest, TheChoicesTakeTheFocusOnTheChosenOneAndFrameIt) {
-    choice.kind = 2;
+    dialog = SettingsDialog({2, 0, ""});
     const DialogReply reply = dialog.KeyDown({DialogKey::Tab, true, ControlId::ChooseFileButton});
     EXPECT_EQ(reply.focus, ControlId::MusicGroup);
     EXPECT_EQ(dialog.View().keyboard_choice, ControlId::FileLabel);
     // With no choice shown (a hand-edited kind) the first on screen is framed,
     // and Space chooses it.
-    choice.kind = 7;
-    SettingsDialog fresh(choice);
+    SettingsDialog fresh({7, 0, ""});
     fresh.KeyDown({DialogKey::Tab, false, ControlId::OtherWorksButton});
     EXPECT_EQ(fresh.View().keyboard_choice, ControlId::CdLabel);
     fresh.KeyDown({DialogKey::Space, false, ControlId::MusicGroup});
-    EXPECT_EQ(choice.kind, 1);
+    EXPECT_EQ(KindShown(fresh.View()), 1);
+}
+
+// Back from another window, the focus returns to the control it left, unless
+// that control no longer takes it.
+TEST_F(SettingsDialogTest, TheFocusComesBackWhereItWasIfTheControlStillTakesIt) {
+    EXPECT_EQ(dialog.Activated().focus, std::nullopt);  // never left
+    struct Case {
+        std::int16_t kind_meanwhile;
+        std::optional<ControlId> left, back;
+    };
+    const Case cases[] = {
+        {0, ControlId::CancelButton, ControlId::CancelButton},
+        {0, ControlId::MusicGroup, ControlId::MusicGroup},
+        {1, ControlId::TrackBox, ControlId::TrackBox},
+        {0, ControlId::TrackBox, std::nullopt},
+        {2, ControlId::ChooseFileButton, ControlId::ChooseFileButton},
+        {1, ControlId::ChooseFileButton, std::nullopt},
+        {0, std::nullopt, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SettingsDialog left({1, 0, ""});
+        left.Deactivated(c.left);
+        left.PressChoice(c.kind_meanwhile);
+        const DialogReply back = left.Activated();
+        EXPECT_EQ(back.focus, c.back) << c.kind_meanwhile;
+        EXPECT_EQ(StepsOf(back), Steps{});
+    }
 }
 
 TEST_F(SettingsDialogTest, TheGroupIsDescribedInReadingOrderWithNamesAndStates) {
-    choice = {1, 0, "C:\\a.mp3"};
+    dialog = SettingsDialog({0, 0, "C:\\a.mp3"});
     dialog.PressChoice(1);
-    auto items = DescribeMusicGroup(dialog.View(), choice.file, "7", ControlId::MusicGroup);
+    auto items = DescribeMusicGroup(dialog.View(), "7", ControlId::MusicGroup);
     ASSERT_EQ(items.size(), 6u);
     using R = AccessRole;
     const std::pair<R, std::string> expected[] = {
@@ -226,7 +274,7 @@ TEST_F(SettingsDialogTest, TheGroupIsDescribedInReadingOrderWithNamesAndStates) 
     EXPECT_EQ(items[0].place.x + items[0].place.width,
               Place(ControlId::CdLabel).rect.x + Place(ControlId::CdLabel).rect.width);
 
-    items = DescribeMusicGroup(dialog.View(), choice.file, "7", ControlId::TrackBox);
+    items = DescribeMusicGroup(dialog.View(), "7", ControlId::TrackBox);
     EXPECT_FALSE(items[0].focused);
     EXPECT_TRUE(items[1].focused);
 }

@@ -96,12 +96,11 @@ TEST_F(SettingsDialogWindowTest, LoadsShowsAndSavesWhatTheUserChose) {
         EXPECT_EQ(GetFocus(), GetWindow(combo, GW_CHILD));  // the combo box's edit field
 
         MouseDown(form, WM_RBUTTONDOWN, 40, 100);  // "MP3、WAV", any button
-        EXPECT_EQ(choice.kind, 2);
         EXPECT_TRUE(IsWindowEnabled(Control(form, ControlId::ChooseFileButton)));
         EXPECT_FALSE(IsWindowEnabled(combo));
 
         MouseDown(form, WM_LBUTTONDOWN, 25, 60);  // the "音楽CD" box
-        EXPECT_EQ(choice.kind, 1);
+        EXPECT_TRUE(IsWindowEnabled(combo));
         SetWindowTextA(combo, "3.5");
         Click(form, ControlId::SaveButton);
         EXPECT_FALSE(IsWindow(form));
@@ -109,7 +108,7 @@ TEST_F(SettingsDialogWindowTest, LoadsShowsAndSavesWhatTheUserChose) {
     EXPECT_EQ(store.Bytes(kPlaces.file_beside_program),
               "[Section]\r\nBGM\x8B\xE6\x95\xAA=1\r\nBGM\xD8\xCB\xDF\xB0\xC4=4\r\n"
               "BGM\xCC\xA7\xB2\xD9=C:\\Music\\theme.mp3\r\n");
-    EXPECT_EQ(choice.repeat_track, 4);
+    EXPECT_EQ(choice.repeat_track, 7);  // the dialog edits a copy of its own
 }
 
 TEST_F(SettingsDialogWindowTest, TabFollowsTheTabIndicesPastDisabledControls) {
@@ -146,7 +145,7 @@ TEST_F(SettingsDialogWindowTest, CancelEscapeAndCloseBoxWriteNothing) {
             EXPECT_FALSE(IsWindow(form));
         });
         EXPECT_TRUE(store.files.empty());
-        EXPECT_EQ(choice.kind, 2);  // only in memory
+        EXPECT_EQ(choice.kind, 0);  // changed in the dialog's copy only
     }
 }
 
@@ -219,10 +218,10 @@ TEST_F(SettingsDialogWindowTest, ADpiChangeLaysTheDialogOutForTheNewDpi) {
             // The "音楽CD" text, pressed where it stands at this DPI, chooses it.
             const PixelRect cd = ToPixels(Place(ControlId::CdLabel).rect, scale);
             MouseDown(form, WM_LBUTTONDOWN, cd.x + 2, cd.y + 2);
-            EXPECT_EQ(choice.kind, 1);
+            EXPECT_TRUE(IsWindowEnabled(Control(form, ControlId::TrackBox)));
             MouseDown(form, WM_LBUTTONDOWN, ToPixels(Place(ControlId::FileBox).rect, scale).x + 2,
                       ToPixels(Place(ControlId::FileBox).rect, scale).y + 2);
-            EXPECT_EQ(choice.kind, 2);
+            EXPECT_TRUE(IsWindowEnabled(Control(form, ControlId::ChooseFileButton)));
         };
         RECT before{};
         GetWindowRect(form, &before);
@@ -269,15 +268,21 @@ TEST_F(SettingsDialogWindowTest, TheFileChooserOffersMusicFilesAndItsPathComesBa
     Run([&](HWND form) {
         SetTimer(nullptr, 0, 100, FileDialogTick);
         Click(form, ControlId::ChooseFileButton);  // returns when the chooser has closed
-        EXPECT_EQ(choice.file, "C:\\windows\\\x89\xB9\x8Ay\\theme.mp3");  // in code page 932
+        MouseDown(form, WM_LBUTTONDOWN, 25, 60);   // the CD: the path is written all the same
+        Click(form, ControlId::SaveButton);
     });
     EXPECT_EQ(g_file_type, L"BGM\uFF8C\uFF67\uFF72\uFF99 (MP3 WAV)");
+    EXPECT_EQ(store.Bytes(kPlaces.file_beside_program),  // the path in code page 932
+              "[Section]\r\nBGM\x8B\xE6\x95\xAA=1\r\nBGM\xD8\xCB\xDF\xB0\xC4=0\r\n"
+              "BGM\xCC\xA7\xB2\xD9=C:\\windows\\\x89\xB9\x8Ay\\theme.mp3\r\n");
 }
 
 // What a screen reader finds under the dialog: its child windows, and in the
-// music group the controls that have none, with their names and states.
+// music group the controls that have none, with their names and states. The
+// group's object, held past the dialog's end, answers that it is gone.
 TEST_F(SettingsDialogWindowTest, ScreenReadersFindTheChoicesWithNamesAndStates) {
     choice = {2, 0, "C:\\a.wav"};
+    IAccessible* held = nullptr;
     Run([&](HWND form) {
         const auto children = [](IAccessible* parent) {
             long count = 0;
@@ -321,7 +326,7 @@ TEST_F(SettingsDialogWindowTest, ScreenReadersFindTheChoicesWithNamesAndStates) 
             states.push_back(state.lVal);
             SysFreeString(name);
         }
-        group->Release();
+        held = group;
         EXPECT_EQ(names, (std::vector<std::wstring>{
                              L"\u97F3\u697DCD", L"\u66F2\u76EE\u3092\uFF98\uFF8B\uFF9F\uFF70\uFF84",
                              L"\u7121\u3057", L"MP3\u3001WAV", L"...", L"C:\\a.wav"}));
@@ -349,6 +354,17 @@ TEST_F(SettingsDialogWindowTest, ScreenReadersFindTheChoicesWithNamesAndStates) 
         GetWindowTextW(Control(form, ControlId::CancelButton), text, 16);
         EXPECT_STREQ(text, L"\uFF77\uFF6C\uFF9D\uFF7E\uFF99");
     });
+    ASSERT_NE(held, nullptr);
+    long count = 0;
+    EXPECT_EQ(held->get_accChildCount(&count), CO_E_OBJNOTCONNECTED);
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    EXPECT_EQ(held->get_accName(self, &name), CO_E_OBJNOTCONNECTED);
+    VARIANT at{};
+    EXPECT_EQ(held->accHitTest(0, 0, &at), CO_E_OBJNOTCONNECTED);
+    held->Release();
 }
 
 // A screen reader's in-context hook that asks for the music group's object
