@@ -7,11 +7,13 @@ namespace velmora::music {
 
 text::Cp932String ReplyText(const char* buffer, std::size_t size) {
     const void* nul = std::memchr(buffer, '\0', size);
-    return text::Cp932String(buffer, nul ? static_cast<const char*>(nul) - buffer : size);
+    return text::Cp932String(
+        std::string(buffer, nul ? static_cast<const char*>(nul) - buffer : size));
 }
 
-bool HasErrorMark(text::Cp932View text) {
+bool HasErrorMark(text::Cp932View reply) {
     static const char kMark[] = "ERR";
+    const std::string_view text = reply.Bytes();
     std::size_t matched = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text::IsLeadByte(text[i])) {

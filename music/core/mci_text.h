@@ -16,7 +16,7 @@ text::Cp932String ReplyText(const char* buffer, std::size_t size);
 // True when the upper-cased text contains "ERR": how callers recognise a
 // failed query. Double-byte code-page-932 characters are skipped whole, so
 // their second bytes are never mistaken for letters.
-bool HasErrorMark(text::Cp932View text);
+bool HasErrorMark(text::Cp932View reply);
 
 // True when the first seven characters of the buffer, NULs included, are the
 // seven-letter mode word (MCI's "stopped" and "playing").

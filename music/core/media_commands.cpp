@@ -6,29 +6,33 @@
 
 namespace velmora::music {
 
-std::int32_t MediaCommands::SendWithReply(const text::Cp932String& command) {
-    if (command.empty()) {
+using namespace text::literals;
+
+std::int32_t MediaCommands::SendWithReply(text::Cp932View command) {
+    if (command.Empty()) {
         return -1;
     }
     return SendInto(command, reply_buffer_, kReplyBufferSize);
 }
 
-text::Cp932String MediaCommands::Query(const text::Cp932String& command) {
+text::Cp932String MediaCommands::Query(text::Cp932View command) {
     const std::int32_t code = SendWithReply(command);
     if (code != 0) {
-        return "Error:" + std::to_string(code);
+        return text::Cp932String("Error:" + std::to_string(code));
     }
     return ReplyText(reply_buffer_.data(), reply_buffer_.size());
 }
 
-std::int32_t MediaCommands::Play(const text::Cp932String& device, const text::Cp932String& from,
-                                 const text::Cp932String& to) {
-    text::Cp932String command = "play " + device;
-    if (!from.empty()) {
-        command += " from " + from;
+std::int32_t MediaCommands::Play(text::Cp932View device, text::Cp932View from,
+                                 text::Cp932View to) {
+    text::Cp932String command = "play "_cp932 + device;
+    if (!from.Empty()) {
+        command += " from "_cp932;
+        command += from;
     }
-    if (!to.empty()) {
-        command += " to " + to;
+    if (!to.Empty()) {
+        command += " to "_cp932;
+        command += to;
     }
     return SendWithReply(command);
 }

@@ -19,19 +19,18 @@ class MediaCommands {
 
     // The reply text, or "Error:" and the MCI code when the command failed
     // (-1 for an empty command, which is never sent).
-    text::Cp932String Query(const text::Cp932String& command);
+    text::Cp932String Query(text::Cp932View command);
     // "play <device>[ from <from>][ to <to>]"; returns the MCI code.
-    std::int32_t Play(const text::Cp932String& device, const text::Cp932String& from,
-                      const text::Cp932String& to);
+    std::int32_t Play(text::Cp932View device, text::Cp932View from, text::Cp932View to);
 
     // Sends a command whose reply is not wanted (no buffer, size 0).
-    std::int32_t SendWithoutReply(const text::Cp932String& command) {
+    std::int32_t SendWithoutReply(text::Cp932View command) {
         return port_.SendString(command, nullptr, 0);
     }
     // Sends a command whose reply goes into `buffer`, cleared first so that a
     // failed call never leaves an earlier reply behind.
     template <std::size_t N>
-    std::int32_t SendInto(const text::Cp932String& command, std::array<char, N>& buffer,
+    std::int32_t SendInto(text::Cp932View command, std::array<char, N>& buffer,
                           std::uint32_t reply_size) {
         static_assert(N > 0);
         buffer.fill('\0');
@@ -42,7 +41,7 @@ class MediaCommands {
 
   private:
     // Sends with the reply buffer; returns the MCI code.
-    std::int32_t SendWithReply(const text::Cp932String& command);
+    std::int32_t SendWithReply(text::Cp932View command);
 
     MediaPort& port_;
     std::array<char, kReplyBufferSize> reply_buffer_{};

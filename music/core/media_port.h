@@ -15,7 +15,7 @@ class MediaPort {
     // mciSendString(command, reply, reply_size, no notification window), the
     // reply in code page 932 too. `reply` may be null with `reply_size` 0.
     // Returns the MCI result code.
-    virtual std::int32_t SendString(const text::Cp932String& command, char* reply,
+    virtual std::int32_t SendString(text::Cp932View command, char* reply,
                                     std::uint32_t reply_size) = 0;
 
     // waveOutGetNumDevs().

@@ -19,8 +19,8 @@ void CopyAnswer(const wchar_t* answer, char* buffer, std::uint32_t size) {
         return;
     }
     const text::Cp932String bytes = text::Cp932FromWide(answer);
-    const std::size_t length = std::min<std::size_t>(bytes.size(), size - 1);
-    std::memcpy(buffer, bytes.data(), length);
+    const std::size_t length = std::min<std::size_t>(bytes.Size(), size - 1);
+    std::memcpy(buffer, bytes.Bytes().data(), length);
     buffer[length] = '\0';
 }
 
@@ -28,7 +28,7 @@ void CopyAnswer(const wchar_t* answer, char* buffer, std::uint32_t size) {
 
 // The wide calls, with the command (and the file path in it) taken as code
 // page 932: a path with Japanese names plays on every system code page.
-std::int32_t Win32MediaPort::SendString(const text::Cp932String& command, char* reply,
+std::int32_t Win32MediaPort::SendString(text::Cp932View command, char* reply,
                                         std::uint32_t reply_size) {
     std::vector<wchar_t> answer(reply_size + 1, L'\0');
     const MCIERROR result =
@@ -46,7 +46,7 @@ std::int32_t Win32MediaPort::PlaySoundFile(const char* name, std::uint32_t flags
     if (name == nullptr) {
         return PlaySoundW(nullptr, nullptr, flags);
     }
-    return PlaySoundW(text::WideFromCp932(name).c_str(), nullptr, flags);
+    return PlaySoundW(text::WideFromCp932(text::Cp932View(name)).c_str(), nullptr, flags);
 }
 
 }  // namespace velmora::music

@@ -8,7 +8,7 @@ namespace velmora::music {
 
 class Win32MediaPort : public MediaPort {
   public:
-    std::int32_t SendString(const text::Cp932String& command, char* reply,
+    std::int32_t SendString(text::Cp932View command, char* reply,
                             std::uint32_t reply_size) override;
     std::int32_t WaveOutDeviceCount() override;
     std::int32_t PlaySoundFile(const char* name, std::uint32_t flags) override;

@@ -16,12 +16,13 @@ TwipsRect Union(const TwipsRect& a, const TwipsRect& b) {
 
 }  // namespace
 
-const char* NameBeside(ControlId id) {
-    return id == ControlId::TrackBox ? Place(ControlId::RepeatTrackLabel).text : nullptr;
+text::Cp932View NameBeside(ControlId id) {
+    return id == ControlId::TrackBox ? text::Cp932View(Place(ControlId::RepeatTrackLabel).text)
+                                     : text::Cp932View();
 }
 
-std::vector<AccessItem> DescribeMusicGroup(const ChoiceView& view, std::string_view file,
-                                           std::string_view track_text,
+std::vector<AccessItem> DescribeMusicGroup(const ChoiceView& view, text::Cp932View file,
+                                           text::Cp932View track_text,
                                            std::optional<ControlId> focus) {
     std::vector<AccessItem> items;
     for (const ControlPlace& place : Controls()) {
@@ -33,24 +34,24 @@ std::vector<AccessItem> DescribeMusicGroup(const ChoiceView& view, std::string_v
             // A choice: its text and its selection box as one radio button.
             const ControlId box = *SelectionBoxOf(*kind);
             item.role = AccessRole::RadioButton;
-            item.name = place.text;
+            item.name = text::Cp932String(text::Cp932View(place.text));
             item.place = Union(place.rect, Place(box).rect);
             item.checked = view.filled_box == box;
             item.focusable = true;
             item.focused = focus == ControlId::MusicGroup && view.keyboard_choice == place.id;
         } else if (place.id == ControlId::TrackBox) {
             item.role = AccessRole::ComboBox;
-            item.name = NameBeside(place.id);
-            item.value = track_text;
+            item.name = text::Cp932String(NameBeside(place.id));
+            item.value = text::Cp932String(track_text);
             item.enabled = view.track_box_enabled;
             item.focusable = true;
         } else if (place.id == ControlId::ChooseFileButton) {
             item.role = AccessRole::PushButton;
-            item.name = place.text;
+            item.name = text::Cp932String(text::Cp932View(place.text));
             item.enabled = view.file_button_enabled;
             item.focusable = true;
         } else if (place.id == ControlId::FileNameLabel) {
-            item.name = file;
+            item.name = text::Cp932String(file);
         } else {
             continue;
         }

@@ -19,13 +19,13 @@ using DescribeGroup = std::function<std::vector<AccessItem>()>;
 // The answer to the group's WM_GETOBJECT: the object for OBJID_CLIENT, else
 // 0 (the platform's own answer). `name` is the group's (code page 932).
 LRESULT AnswerGroupObject(HWND group, WPARAM wparam, LPARAM lparam, DescribeGroup describe,
-                          const std::string& name, Scale scale);
+                          text::Cp932View name, Scale scale);
 
 // Gives a control with a window the name screen readers say for it (code
 // page 932), where the text naming it is drawn beside it rather than being a
 // window: its WM_GETOBJECT is answered with the platform's own object for it,
 // renamed.
-void NameForScreenReaders(HWND control, const std::string& name);
+void NameForScreenReaders(HWND control, text::Cp932View name);
 
 // The child id of the focused item (CHILDID_SELF when none is).
 LONG FocusedChild(const std::vector<AccessItem>& items);

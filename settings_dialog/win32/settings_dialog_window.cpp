@@ -70,7 +70,7 @@ double WindowLength(HWND window, bool across) {
 SettingsDialogWindow::SettingsDialogWindow(HINSTANCE instance, settings::SettingsPorts store,
                                            settings::SettingsPlaces places,
                                            settings::MusicChoice& choice,
-                                           std::string message_caption)
+                                           text::Cp932String message_caption)
     : instance_(instance),
       store_(store),
       places_(std::move(places)),
@@ -148,7 +148,7 @@ LRESULT SettingsDialogWindow::Handle(HWND window, UINT message, WPARAM wparam, L
             if (complete_ && window == windows_.Group()) {
                 if (const LRESULT answer = AnswerGroupObject(
                         window, wparam, lparam, [this] { return DescribeGroup(); },
-                        Place(ControlId::GroupHeading).text, scale_)) {
+                        text::Cp932View(Place(ControlId::GroupHeading).text), scale_)) {
                     return answer;
                 }
             }
@@ -205,7 +205,7 @@ bool SettingsDialogWindow::AnswerKey(const MSG& msg) {
     if (!key) {
         return false;
     }
-    const std::string track_text = windows_.TrackBoxText();
+    const text::Cp932String track_text = windows_.TrackBoxText();
     const DialogReply reply =
         dialog_.KeyDown({*key, GetKeyState(VK_SHIFT) < 0, windows_.FocusedControl(),
                          windows_.TrackListOpen(), track_text});
@@ -317,7 +317,7 @@ void SettingsDialogWindow::Carry(const DialogReply& reply) {
         SetHourglass(false);
         Carry(dialog_.Saved(failure));
     }
-    if (!reply.message.empty()) {
+    if (!reply.message.Empty()) {
         text::ShowMessage(windows_.Form(), reply.message, message_caption_);
     }
     if (reply.close) {
@@ -382,8 +382,9 @@ void SettingsDialogWindow::Close() {
 
 void ShowSettingsDialog(HINSTANCE instance, settings::SettingsPorts store,
                         const settings::SettingsPlaces& places, settings::MusicChoice& choice,
-                        const std::string& message_caption) {
-    SettingsDialogWindow window(instance, store, places, choice, message_caption);
+                        text::Cp932View message_caption) {
+    SettingsDialogWindow window(instance, store, places, choice,
+                                text::Cp932String(message_caption));
     window.RunModal();
 }
 

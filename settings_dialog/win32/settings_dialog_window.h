@@ -21,7 +21,7 @@ class SettingsDialogWindow {
   public:
     SettingsDialogWindow(HINSTANCE instance, settings::SettingsPorts store,
                          settings::SettingsPlaces places, settings::MusicChoice& choice,
-                         std::string message_caption);
+                         text::Cp932String message_caption);
     SettingsDialogWindow(const SettingsDialogWindow&) = delete;
     SettingsDialogWindow& operator=(const SettingsDialogWindow&) = delete;
     ~SettingsDialogWindow();
@@ -54,7 +54,7 @@ class SettingsDialogWindow {
     HINSTANCE instance_;
     settings::SettingsPorts store_;
     const settings::SettingsPlaces places_;
-    const std::string message_caption_;  // the program's title
+    const text::Cp932String message_caption_;  // the program's title
     Scale scale_;
     DialogPainting painting_;
     DialogWindows windows_;

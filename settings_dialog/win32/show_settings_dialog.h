@@ -21,6 +21,6 @@ namespace velmora::settings_dialog {
 // tells the user comes in message boxes captioned `message_caption`.
 void ShowSettingsDialog(HINSTANCE instance, settings::SettingsPorts store,
                         const settings::SettingsPlaces& places, settings::MusicChoice& choice,
-                        const std::string& message_caption);
+                        text::Cp932View message_caption);
 
 }  // namespace velmora::settings_dialog
