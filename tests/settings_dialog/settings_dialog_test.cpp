@@ -7,9 +7,12 @@
 #include "settings_dialog/core/dialog_texts.h"
 #include "settings_dialog/core/group_description.h"
 #include "settings_dialog/core/settings_dialog.h"
+#include "tests/support/encoded_text_printing.h"
 
 namespace velmora::settings_dialog {
 namespace {
+
+using namespace text::literals;
 
 // A reply's steps, in their order: show choice, show file name, ask for a
 // file, open the home page, save, close.
@@ -45,9 +48,9 @@ TEST_F(SettingsDialogTest, TheKindChoosesTheFilledBoxAndTheEnabledControls) {
 }
 
 TEST_F(SettingsDialogTest, TheTrackBoxShowsTheTrackAndNothingForZero) {
-    EXPECT_EQ(dialog.TrackBoxText(), "");
+    EXPECT_EQ(dialog.TrackBoxText(), ""_cp932);
     choice.repeat_track = 7;
-    EXPECT_EQ(dialog.TrackBoxText(), "7");
+    EXPECT_EQ(dialog.TrackBoxText(), "7"_cp932);
 }
 
 TEST_F(SettingsDialogTest, TheZoomsStartAndEndAtTheRecordedCursor) {
@@ -67,53 +70,54 @@ TEST_F(SettingsDialogTest, PressingAChoiceChangesTheKindInMemoryOnly) {
 }
 
 TEST_F(SettingsDialogTest, TheChosenFileIsTakenOnlyFromAGoodAnswer) {
-    choice.file = "C:\\old.wav";
-    EXPECT_EQ(StepsOf(dialog.ClickButton(ControlId::ChooseFileButton, "")),
+    choice.file = "C:\\old.wav"_cp932;
+    EXPECT_EQ(StepsOf(dialog.ClickButton(ControlId::ChooseFileButton, ""_cp932)),
               (Steps{false, false, true, false, false, false}));
-    EXPECT_EQ(StepsOf(dialog.FileAnswered({1, "C:\\\x89\xB9\x8Ay\\new.mp3"})),
+    EXPECT_EQ(StepsOf(dialog.FileAnswered({1, "C:\\\x89\xB9\x8Ay\\new.mp3"_cp932})),
               (Steps{false, true, false, false, false, false}));
-    EXPECT_EQ(choice.file, "C:\\\x89\xB9\x8Ay\\new.mp3");
+    EXPECT_EQ(choice.file, "C:\\\x89\xB9\x8Ay\\new.mp3"_cp932);
     // A cancelled or failed request changes nothing.
     for (const std::int32_t result : {0, -1}) {
-        EXPECT_EQ(StepsOf(dialog.FileAnswered({result, "C:\\other.mp3"})), Steps{});
-        EXPECT_EQ(choice.file, "C:\\\x89\xB9\x8Ay\\new.mp3");
+        EXPECT_EQ(StepsOf(dialog.FileAnswered({result, "C:\\other.mp3"_cp932})), Steps{});
+        EXPECT_EQ(choice.file, "C:\\\x89\xB9\x8Ay\\new.mp3"_cp932);
     }
     // A file code page 932 cannot name is refused at once, saying which.
-    const DialogReply refused = dialog.FileAnswered({1, "C:\\caf?.mp3", false});
+    const DialogReply refused = dialog.FileAnswered({1, "C:\\caf?.mp3"_cp932, false});
     EXPECT_EQ(StepsOf(refused), Steps{});
-    EXPECT_EQ(refused.message, std::string(kUnnamableFileMessage) + "\nC:\\caf?.mp3");
+    EXPECT_EQ(refused.message, kUnnamableFileMessage + "\nC:\\caf?.mp3"_cp932);
     // So is one the sound calls cannot open.
-    const std::string long_path = "C:\\" + std::string(300, 'x') + ".mp3";
+    const text::Cp932String long_path =
+        "C:\\"_cp932 + text::Cp932String(std::string(300, 'x')) + ".mp3"_cp932;
     EXPECT_EQ(dialog.FileAnswered({1, long_path, true, false}).message,
-              std::string(kTooLongFileMessage) + "\n" + long_path);
-    EXPECT_EQ(choice.file, "C:\\\x89\xB9\x8Ay\\new.mp3");
+              kTooLongFileMessage + "\n"_cp932 + long_path);
+    EXPECT_EQ(choice.file, "C:\\\x89\xB9\x8Ay\\new.mp3"_cp932);
 }
 
 TEST_F(SettingsDialogTest, SaveReadsTheTrackBoxThenWritesAndClosesOnlyWhenWritten) {
-    choice = {1, 9, "D:\\b.wav"};
+    choice = {1, 9, "D:\\b.wav"_cp932};
     const Steps save = Steps{false, false, false, false, true, false};
-    EXPECT_EQ(StepsOf(dialog.ClickButton(ControlId::SaveButton, "3.5")), save);
+    EXPECT_EQ(StepsOf(dialog.ClickButton(ControlId::SaveButton, "3.5"_cp932)), save);
     EXPECT_EQ(choice.repeat_track, 4);  // nearest, halves to even
-    dialog.ClickButton(ControlId::SaveButton, "-2");
+    dialog.ClickButton(ControlId::SaveButton, "-2"_cp932);
     EXPECT_EQ(choice.repeat_track, -2);
-    dialog.ClickButton(ControlId::SaveButton, "abc");
+    dialog.ClickButton(ControlId::SaveButton, "abc"_cp932);
     EXPECT_EQ(choice.repeat_track, 0);
-    EXPECT_EQ(choice.file, "D:\\b.wav");  // kept whatever the kind
+    EXPECT_EQ(choice.file, "D:\\b.wav"_cp932);  // kept whatever the kind
 
     EXPECT_EQ(StepsOf(dialog.Saved(std::nullopt)),
               (Steps{false, false, false, false, false, true}));
-    const DialogReply refused = dialog.Saved("not written");
+    const DialogReply refused = dialog.Saved("not written"_cp932);
     EXPECT_EQ(StepsOf(refused), Steps{});  // the dialog stays open with the choice
-    EXPECT_EQ(refused.message, "not written");
+    EXPECT_EQ(refused.message, "not written"_cp932);
     EXPECT_EQ(choice.kind, 1);
 }
 
 TEST_F(SettingsDialogTest, CancelClosesWithoutWritingAndTheHomePageLeavesTheDialogOpen) {
     const Steps close = Steps{false, false, false, false, false, true};
-    EXPECT_EQ(StepsOf(dialog.ClickButton(ControlId::CancelButton, "5")), close);
+    EXPECT_EQ(StepsOf(dialog.ClickButton(ControlId::CancelButton, "5"_cp932)), close);
     EXPECT_EQ(StepsOf(dialog.Cancel()), close);
     EXPECT_EQ(choice.repeat_track, 0);
-    EXPECT_EQ(StepsOf(dialog.ClickButton(ControlId::OtherWorksButton, "")),
+    EXPECT_EQ(StepsOf(dialog.ClickButton(ControlId::OtherWorksButton, ""_cp932)),
               (Steps{false, false, false, true, false, false}));
 }
 
@@ -173,11 +177,11 @@ TEST_F(SettingsDialogTest, KeysMoveTheFocusChooseSaveAndCancel) {
         SCOPED_TRACE(::testing::Message()
                      << "kind " << row.kind << " key " << static_cast<int>(row.key) << " shift "
                      << row.shift << " focus " << (row.focus ? int(*row.focus) : -1));
-        choice = {row.kind, 0, ""};
+        choice = {row.kind, 0, ""_cp932};
         SettingsDialog keyed(choice);
         keyed.PressChoice(row.kind);
         const DialogReply reply =
-            keyed.KeyDown({row.key, row.shift, row.focus, row.list_open, "7"});
+            keyed.KeyDown({row.key, row.shift, row.focus, row.list_open, "7"_cp932});
         EXPECT_EQ(reply.focus, row.focus_to);
         EXPECT_EQ(reply.pass_key, row.pass);
         EXPECT_EQ(choice.kind, row.kind_after);
@@ -202,15 +206,15 @@ TEST_F(SettingsDialogTest, TheChoicesTakeTheFocusOnTheChosenOneAndFrameIt) {
 }
 
 TEST_F(SettingsDialogTest, TheGroupIsDescribedInReadingOrderWithNamesAndStates) {
-    choice = {1, 0, "C:\\a.mp3"};
+    choice = {1, 0, "C:\\a.mp3"_cp932};
     dialog.PressChoice(1);
-    auto items = DescribeMusicGroup(dialog.View(), choice.file, "7", ControlId::MusicGroup);
+    auto items = DescribeMusicGroup(dialog.View(), choice.file, "7"_cp932, ControlId::MusicGroup);
     ASSERT_EQ(items.size(), 6u);
     using R = AccessRole;
-    const std::pair<R, std::string> expected[] = {
-        {R::RadioButton, kCaptionCd},        {R::ComboBox, kCaptionRepeatTrack},
-        {R::RadioButton, kCaptionNone},      {R::RadioButton, kCaptionFile},
-        {R::PushButton, kCaptionChooseFile}, {R::StaticText, "C:\\a.mp3"},
+    const std::pair<R, text::Cp932View> expected[] = {
+        {R::RadioButton, text::Cp932View(kCaptionCd)},        {R::ComboBox, text::Cp932View(kCaptionRepeatTrack)},
+        {R::RadioButton, text::Cp932View(kCaptionNone)},      {R::RadioButton, text::Cp932View(kCaptionFile)},
+        {R::PushButton, text::Cp932View(kCaptionChooseFile)}, {R::StaticText, "C:\\a.mp3"_cp932},
     };
     for (std::size_t i = 0; i < items.size(); ++i) {
         EXPECT_EQ(items[i].role, expected[i].first) << i;
@@ -218,7 +222,7 @@ TEST_F(SettingsDialogTest, TheGroupIsDescribedInReadingOrderWithNamesAndStates) 
     }
     EXPECT_TRUE(items[0].checked && items[0].focused);
     EXPECT_FALSE(items[2].checked || items[2].focused);
-    EXPECT_EQ(items[1].value, "7");
+    EXPECT_EQ(items[1].value, "7"_cp932);
     EXPECT_TRUE(items[1].enabled);
     EXPECT_FALSE(items[4].enabled);  // "..." only for a file
     // A choice covers its box and its text.
@@ -226,7 +230,7 @@ TEST_F(SettingsDialogTest, TheGroupIsDescribedInReadingOrderWithNamesAndStates) 
     EXPECT_EQ(items[0].place.x + items[0].place.width,
               Place(ControlId::CdLabel).rect.x + Place(ControlId::CdLabel).rect.width);
 
-    items = DescribeMusicGroup(dialog.View(), choice.file, "7", ControlId::TrackBox);
+    items = DescribeMusicGroup(dialog.View(), choice.file, "7"_cp932, ControlId::TrackBox);
     EXPECT_FALSE(items[0].focused);
     EXPECT_TRUE(items[1].focused);
 }

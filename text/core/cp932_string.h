@@ -50,10 +50,11 @@ class EncodedString {
 
     EncodedString() = default;
     explicit EncodedString(std::string bytes) : bytes_(std::move(bytes)) {}
-    explicit EncodedString(View text) : bytes_(text.Bytes()) {}
+    // The same encoding: kept without a word.
+    EncodedString(View text) : bytes_(text.Bytes()) {}  // NOLINT(*-explicit-*)
 
     // The same bytes, seen.
-    operator View() const { return View(bytes_); }
+    operator View() const { return View(bytes_); }  // NOLINT(*-explicit-*)
 
     const std::string& Bytes() const { return bytes_; }
     bool Empty() const { return bytes_.empty(); }
@@ -68,7 +69,11 @@ class EncodedString {
     friend bool operator==(const EncodedString& a, const EncodedString& b) {
         return a.bytes_ == b.bytes_;
     }
+    friend bool operator==(const EncodedString& a, View b) { return View(a) == b; }
+    friend bool operator==(View a, const EncodedString& b) { return a == View(b); }
     friend bool operator!=(const EncodedString& a, const EncodedString& b) { return !(a == b); }
+    friend bool operator!=(const EncodedString& a, View b) { return !(a == b); }
+    friend bool operator!=(View a, const EncodedString& b) { return !(a == b); }
     // By bytes: an order for sets and maps.
     friend bool operator<(const EncodedString& a, const EncodedString& b) {
         return a.bytes_ < b.bytes_;
