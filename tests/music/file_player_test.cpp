@@ -11,6 +11,8 @@
 namespace velmora::music {
 namespace {
 
+using namespace text::literals;
+
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 using testing::ScriptedDrive;
@@ -28,7 +30,8 @@ class FilePlayerTest : public ::testing::Test {
 
     ScriptedDrive drive;
     MediaCommands commands{drive};
-    std::optional<FilePlayer> player{std::in_place, commands, "C:\\My Music\\theme song.mp3"};
+    std::optional<FilePlayer> player{std::in_place, commands,
+                                     text::Cp932String("C:\\My Music\\theme song.mp3"_cp932)};
 };
 
 TEST_F(FilePlayerTest, Mp3OpensQuotedAndPlays) {
@@ -82,7 +85,7 @@ TEST_F(FilePlayerTest, Mp3CloseStopsAndCloses) {
 }
 
 TEST_F(FilePlayerTest, WavLoopsThroughTheSoundPlayer) {
-    player.emplace(commands, "C:\\My Music\\loop.wav");
+    player.emplace(commands, "C:\\My Music\\loop.wav"_cp932);
     drive.play_result = 0;
     player->StartWav();
     ASSERT_EQ(drive.sounds.size(), 1u);

@@ -12,6 +12,8 @@
 namespace velmora::music {
 namespace {
 
+using namespace text::literals;
+
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 using testing::ScriptedDrive;
@@ -23,13 +25,13 @@ class MediaCommandsTest : public ::testing::Test {
 };
 
 TEST_F(MediaCommandsTest, EmptyCommandIsRefusedWithoutCallingThePlatform) {
-    EXPECT_EQ(commands.Query(""), "Error:-1");
+    EXPECT_EQ(commands.Query(""_cp932), "Error:-1"_cp932);
     EXPECT_THAT(drive.calls, IsEmpty());
 }
 
 TEST_F(MediaCommandsTest, SuccessGivesTheReplyBeforeItsNul) {
     drive.Answer("status cdaudio current track", 0, "12");
-    EXPECT_EQ(commands.Query("status cdaudio current track"), "12");
+    EXPECT_EQ(commands.Query("status cdaudio current track"_cp932), "12"_cp932);
     ASSERT_EQ(drive.calls.size(), 1u);
     EXPECT_TRUE(drive.calls[0].with_buffer);
     EXPECT_EQ(drive.calls[0].size, 512u);
@@ -37,14 +39,14 @@ TEST_F(MediaCommandsTest, SuccessGivesTheReplyBeforeItsNul) {
 
 TEST_F(MediaCommandsTest, ReplyThatFillsTheWholeBufferIsReadToItsEnd) {
     drive.Answer("info cdaudio", 0, std::string(600, 'a'));
-    EXPECT_EQ(commands.Query("info cdaudio"), std::string(512, 'a'));
+    EXPECT_EQ(commands.Query("info cdaudio"_cp932), text::Cp932String(std::string(512, 'a')));
 }
 
 TEST(MediaCommandsDriver, ReplyOfAnEarlierCommandIsNotReturnedAgain) {
     // A driver that writes its reply for the first command and leaves the
     // buffer untouched for the second.
     struct WritesOnce : ScriptedDrive {
-        std::int32_t SendString(const text::Cp932String&, char* reply, std::uint32_t) override {
+        std::int32_t SendString(text::Cp932View, char* reply, std::uint32_t) override {
             if (!written) {
                 std::strcpy(reply, "Drive");
                 written = true;
@@ -55,46 +57,46 @@ TEST(MediaCommandsDriver, ReplyOfAnEarlierCommandIsNotReturnedAgain) {
     };
     WritesOnce drive;
     MediaCommands commands{drive};
-    EXPECT_EQ(commands.Query("info cdaudio product"), "Drive");
-    EXPECT_EQ(commands.Query("seek cdaudio to start"), "");
+    EXPECT_EQ(commands.Query("info cdaudio product"_cp932), "Drive"_cp932);
+    EXPECT_EQ(commands.Query("seek cdaudio to start"_cp932), ""_cp932);
 }
 
 TEST_F(MediaCommandsTest, FailureGivesErrorAndTheCodeWithItsSign) {
     drive.Answer("open cdaudio", 266, "ignored");
-    EXPECT_EQ(commands.Query("open cdaudio"), "Error:266");
+    EXPECT_EQ(commands.Query("open cdaudio"_cp932), "Error:266"_cp932);
     drive.Answer("status cdaudio mode", -3);
-    EXPECT_EQ(commands.Query("status cdaudio mode"), "Error:-3");
+    EXPECT_EQ(commands.Query("status cdaudio mode"_cp932), "Error:-3"_cp932);
 }
 
 TEST_F(MediaCommandsTest, PlayCommandShapes) {
     drive.Answer("play cdaudio from 3 to 4", 263);
-    EXPECT_EQ(commands.Play("cdaudio", "", ""), 0);
-    EXPECT_EQ(commands.Play("cdaudio", "03:00:00:00", ""), 0);
-    EXPECT_EQ(commands.Play("cdaudio", "", "4"), 0);
-    EXPECT_EQ(commands.Play("cdaudio", "3", "4"), 263);
+    EXPECT_EQ(commands.Play("cdaudio"_cp932, ""_cp932, ""_cp932), 0);
+    EXPECT_EQ(commands.Play("cdaudio"_cp932, "03:00:00:00"_cp932, ""_cp932), 0);
+    EXPECT_EQ(commands.Play("cdaudio"_cp932, ""_cp932, "4"_cp932), 0);
+    EXPECT_EQ(commands.Play("cdaudio"_cp932, "3"_cp932, "4"_cp932), 263);
     EXPECT_THAT(drive.Commands(), ElementsAre("play cdaudio", "play cdaudio from 03:00:00:00",
                                               "play cdaudio to 4", "play cdaudio from 3 to 4"));
     EXPECT_EQ(drive.calls[0].size, 512u);
 }
 
 TEST(MciText, ErrorMarkIsFoundInAnyLetterCase) {
-    EXPECT_TRUE(HasErrorMark("Error:266"));
-    EXPECT_TRUE(HasErrorMark("Error:-1"));
-    EXPECT_TRUE(HasErrorMark("drive terror"));
-    EXPECT_TRUE(HasErrorMark("eRr"));
-    EXPECT_TRUE(HasErrorMark("EERR"));
-    EXPECT_FALSE(HasErrorMark("12"));
-    EXPECT_FALSE(HasErrorMark("ER R"));
-    EXPECT_FALSE(HasErrorMark(""));
+    EXPECT_TRUE(HasErrorMark("Error:266"_cp932));
+    EXPECT_TRUE(HasErrorMark("Error:-1"_cp932));
+    EXPECT_TRUE(HasErrorMark("drive terror"_cp932));
+    EXPECT_TRUE(HasErrorMark("eRr"_cp932));
+    EXPECT_TRUE(HasErrorMark("EERR"_cp932));
+    EXPECT_FALSE(HasErrorMark("12"_cp932));
+    EXPECT_FALSE(HasErrorMark("ER R"_cp932));
+    EXPECT_FALSE(HasErrorMark(""_cp932));
 }
 
 TEST(MciText, SecondBytesOfDoubleByteCharactersAreNotLetters) {
     // "ウ" is 83 45: its second byte is an "E" only to a byte-wise search.
-    EXPECT_FALSE(HasErrorMark("\x83\x45RR"));
+    EXPECT_FALSE(HasErrorMark("\x83\x45RR"_cp932));
     EXPECT_TRUE(
-        HasErrorMark("\x83\x45"
+        HasErrorMark("\x83\x45"_cp932
                      "ERR"));
-    EXPECT_FALSE(HasErrorMark("\x83"));  // a cut-off character at the end
+    EXPECT_FALSE(HasErrorMark("\x83"_cp932));  // a cut-off character at the end
 }
 
 }  // namespace

@@ -42,10 +42,10 @@ class ScriptedDrive : public MediaPort {
                              [&](const Call& call) { return call.command == command; });
     }
 
-    std::int32_t SendString(const text::Cp932String& command, char* reply,
+    std::int32_t SendString(text::Cp932View command, char* reply,
                             std::uint32_t reply_size) override {
-        calls.push_back({command, reply != nullptr, reply_size});
-        const auto it = answers_.find(command);
+        calls.push_back({std::string(command.Bytes()), reply != nullptr, reply_size});
+        const auto it = answers_.find(calls.back().command);
         const std::int32_t code = it == answers_.end() ? 0 : it->second.first;
         if (code == 0 && reply != nullptr && reply_size > 0) {
             Write(it == answers_.end() ? std::string() : it->second.second, reply, reply_size);
