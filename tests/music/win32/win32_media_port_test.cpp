@@ -18,15 +18,17 @@
 namespace velmora::music {
 namespace {
 
+using namespace text::literals;
+
 constexpr std::int32_t kCannotLoadDriver = 266;  // MCIERR_CANNOT_LOAD_DRIVER
 
 // The real port, with a record of every command and its result.
 class RecordingPort : public Win32MediaPort {
   public:
-    std::int32_t SendString(const text::Cp932String& command, char* reply,
+    std::int32_t SendString(text::Cp932View command, char* reply,
                             std::uint32_t reply_size) override {
         const std::int32_t code = Win32MediaPort::SendString(command, reply, reply_size);
-        sent.emplace_back(command, code);
+        sent.emplace_back(command.Bytes(), code);
         return code;
     }
     std::int32_t PlaySoundFile(const char* name, std::uint32_t flags) override {
@@ -56,7 +58,9 @@ bool BecomesPlaying(FilePlayer& player) {
 
 class Win32Music : public ::testing::Test {
   protected:
-    FilePlayer& PlayFile(const std::string& file) { return file_player.emplace(commands, file); }
+    FilePlayer& PlayFile(const std::string& file) {
+        return file_player.emplace(commands, text::Cp932String(file));
+    }
 
     RecordingPort port;
     MediaCommands commands{port};
@@ -65,7 +69,7 @@ class Win32Music : public ::testing::Test {
 };
 
 TEST_F(Win32Music, CdChecksStopWithoutADrive) {
-    EXPECT_EQ(commands.Query("open cdaudio"), "Error:266");
+    EXPECT_EQ(commands.Query("open cdaudio"_cp932), "Error:266"_cp932);
     cd.Open();
     EXPECT_EQ(port.sent.at(1), std::make_pair(std::string("open cdaudio"), kCannotLoadDriver));
     EXPECT_FALSE(cd.Check());
@@ -98,7 +102,7 @@ TEST_F(Win32Music, Mp3WithBlanksInItsPathPlaysAndRestarts) {
     EXPECT_TRUE(BecomesPlaying(player));
 
     // Stopped from outside: the next check starts it again from the beginning.
-    commands.Query("stop MP3Play");
+    commands.Query("stop MP3Play"_cp932);
     EXPECT_FALSE(player.Mp3Playing());
     player.CheckMp3();
     EXPECT_EQ(port.sent.back(), std::make_pair(std::string("play MP3Play from 0"), 0));

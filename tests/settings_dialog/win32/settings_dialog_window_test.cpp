@@ -45,7 +45,7 @@ class SettingsDialogWindowTest : public ::testing::Test {
             }
         };
         SetTimer(nullptr, 0, 10, Tick);
-        ShowSettingsDialog(GetModuleHandleA(nullptr), store.Ports(), kPlaces, choice, "Velmora");
+        ShowSettingsDialog(GetModuleHandleA(nullptr), store.Ports(), kPlaces, choice, text::Cp932View("Velmora"));
         EXPECT_EQ(FindWindowA(nullptr, "<Velmora>"), nullptr);
     }
 
@@ -74,7 +74,7 @@ class SettingsDialogWindowTest : public ::testing::Test {
 };
 
 TEST_F(SettingsDialogWindowTest, LoadsShowsAndSavesWhatTheUserChose) {
-    choice = {1, 7, "C:\\Music\\theme.mp3"};
+    choice = {1, 7, text::Cp932View("C:\\Music\\theme.mp3")};
     Run([&](HWND form) {
         EXPECT_TRUE(IsWindowVisible(form));
         RECT client;
@@ -113,7 +113,7 @@ TEST_F(SettingsDialogWindowTest, LoadsShowsAndSavesWhatTheUserChose) {
 }
 
 TEST_F(SettingsDialogWindowTest, TabFollowsTheTabIndicesPastDisabledControls) {
-    choice = {2, 0, ""};
+    choice = {2, 0, {}};
     Run([&](HWND form) {
         const ControlId order[] = {ControlId::ChooseFileButton, ControlId::SaveButton,
                                    ControlId::CancelButton, ControlId::OtherWorksButton,
@@ -138,7 +138,7 @@ TEST_F(SettingsDialogWindowTest, CancelEscapeAndCloseBoxWriteNothing) {
              [](HWND form) { Click(form, ControlId::CancelButton); },
              [](HWND form) { SendMessageA(form, WM_COMMAND, IDCANCEL, 0); },
              [](HWND form) { SendMessageA(form, WM_SYSCOMMAND, SC_CLOSE, 0); }}) {
-        choice = {0, 0, ""};
+        choice = {0, 0, {}};
         store = testing::FakeSettingsFiles{};
         Run([&](HWND form) {
             MouseDown(form, WM_LBUTTONDOWN, 38, 100);
@@ -151,7 +151,7 @@ TEST_F(SettingsDialogWindowTest, CancelEscapeAndCloseBoxWriteNothing) {
 }
 
 TEST_F(SettingsDialogWindowTest, PaintingSurvivesInTheBackImages) {
-    choice = {2, 0, "C:\\a.wav"};
+    choice = {2, 0, text::Cp932View("C:\\a.wav")};
     Run([&](HWND form) {
         HWND group = FindWindowExA(form, nullptr, "Velmora_P.PictureBox", nullptr);
         const auto printed = [](HWND window, int x, int y) {
@@ -182,7 +182,7 @@ TEST_F(SettingsDialogWindowTest, PaintingSurvivesInTheBackImages) {
 // window at the suggested place with its client area, every windowed control,
 // the painting and the mouse at that DPI; back at 96 dpi, all as before.
 TEST_F(SettingsDialogWindowTest, ADpiChangeLaysTheDialogOutForTheNewDpi) {
-    choice = {2, 0, "C:\\a.wav"};
+    choice = {2, 0, text::Cp932View("C:\\a.wav")};
     Run([&](HWND form) {
         HWND group = FindWindowExA(form, nullptr, "Velmora_P.PictureBox", nullptr);
         const auto place_in_parent = [](HWND window) {
@@ -264,12 +264,12 @@ void CALLBACK FileDialogTick(HWND, UINT, UINT_PTR id, DWORD) {
 }
 
 TEST_F(SettingsDialogWindowTest, TheFileChooserOffersMusicFilesAndItsPathComesBackWhole) {
-    choice = {2, 0, "C:\\old.wav"};
+    choice = {2, 0, text::Cp932View("C:\\old.wav")};
     g_typed_path = L"C:\\windows\\\u97F3\u697D\\theme.mp3";
     Run([&](HWND form) {
         SetTimer(nullptr, 0, 100, FileDialogTick);
         Click(form, ControlId::ChooseFileButton);  // returns when the chooser has closed
-        EXPECT_EQ(choice.file, "C:\\windows\\\x89\xB9\x8Ay\\theme.mp3");  // in code page 932
+        EXPECT_EQ(choice.file, text::Cp932View("C:\\windows\\\x89\xB9\x8Ay\\theme.mp3"));  // in code page 932
     });
     EXPECT_EQ(g_file_type, L"BGM\uFF8C\uFF67\uFF72\uFF99 (MP3 WAV)");
 }
@@ -277,7 +277,7 @@ TEST_F(SettingsDialogWindowTest, TheFileChooserOffersMusicFilesAndItsPathComesBa
 // What a screen reader finds under the dialog: its child windows, and in the
 // music group the controls that have none, with their names and states.
 TEST_F(SettingsDialogWindowTest, ScreenReadersFindTheChoicesWithNamesAndStates) {
-    choice = {2, 0, "C:\\a.wav"};
+    choice = {2, 0, text::Cp932View("C:\\a.wav")};
     Run([&](HWND form) {
         const auto children = [](IAccessible* parent) {
             long count = 0;
