@@ -32,7 +32,8 @@ LOGFONTW CaptionLogFont(const Font& font, int dpi_y) {
     log_font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
     log_font.lfQuality = DEFAULT_QUALITY;
     log_font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
-    std::wcsncpy(log_font.lfFaceName, text::WideFromCp932(text::Cp932View(font.name)).c_str(), LF_FACESIZE - 1);
+    std::wcsncpy(log_font.lfFaceName, text::WideFromCp932(text::Cp932View(font.name)).c_str(),
+                 LF_FACESIZE - 1);
     return log_font;
 }
 

@@ -57,9 +57,8 @@ bool CdPlayer::Check() {
     if (stopped || *current_track != track) {
         // The position comes back in the drive's own time format; it is passed
         // on unchanged, and playback is never given an end.
-        const text::Cp932String position =
-            commands_.Query("status cdaudio position track "_cp932 +
-                            text::Cp932String(std::to_string(track)));
+        const text::Cp932String position = commands_.Query(
+            "status cdaudio position track "_cp932 + text::Cp932String(std::to_string(track)));
         commands_.Play(kCdDevice, position, {});
     }
     return true;

@@ -23,8 +23,7 @@ text::Cp932String MediaCommands::Query(text::Cp932View command) {
     return ReplyText(reply_buffer_.data(), reply_buffer_.size());
 }
 
-std::int32_t MediaCommands::Play(text::Cp932View device, text::Cp932View from,
-                                 text::Cp932View to) {
+std::int32_t MediaCommands::Play(text::Cp932View device, text::Cp932View from, text::Cp932View to) {
     text::Cp932String command = "play "_cp932 + device;
     if (!from.Empty()) {
         command += " from "_cp932;

@@ -195,8 +195,7 @@ struct SectionLines {
 };
 
 template <typename Walk>
-std::optional<SectionLines> FindSection(View<Walk> text,
-                                        const std::vector<Line>& lines,
+std::optional<SectionLines> FindSection(View<Walk> text, const std::vector<Line>& lines,
                                         View<Walk> section) {
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (!lines[i].header || !SameName<Walk>(TextUpToNul<Walk>(text, lines[i].name), section)) {
@@ -212,11 +211,11 @@ std::optional<SectionLines> FindSection(View<Walk> text,
 }
 
 template <typename Walk>
-std::optional<std::size_t> FindKey(View<Walk> text,
-                                   const std::vector<Line>& lines, const SectionLines& section,
-                                   View<Walk> key) {
+std::optional<std::size_t> FindKey(View<Walk> text, const std::vector<Line>& lines,
+                                   const SectionLines& section, View<Walk> key) {
     for (std::size_t i = section.first; i < section.last; ++i) {
-        if (!lines[i].trimmed.Empty() && SameName<Walk>(TextUpToNul<Walk>(text, lines[i].name), key)) {
+        if (!lines[i].trimmed.Empty() &&
+            SameName<Walk>(TextUpToNul<Walk>(text, lines[i].name), key)) {
             return i;
         }
     }
@@ -241,9 +240,7 @@ View<Walk> Unquoted(View<Walk> value) {
 }
 
 template <typename Walk>
-String<Walk> ValueIn(View<Walk> text,
-                                View<Walk> section,
-                                View<Walk> key) {
+String<Walk> ValueIn(View<Walk> text, View<Walk> section, View<Walk> key) {
     const std::vector<Line> lines = ReadLines<Walk>(text);
     const auto found = FindSection<Walk>(text, lines, section);
     if (!found) {
@@ -262,8 +259,8 @@ template <typename Walk>
 String<Walk> StoredForm(View<Walk> value) {
     using Unit = typename Walk::Unit;
     const Span whole{0, value.size()};
-    const bool spaced =
-        BeginWithoutSpaces(value, whole) != 0 || EndWithoutSpaces<Walk>(value, whole) != value.size();
+    const bool spaced = BeginWithoutSpaces(value, whole) != 0 ||
+                        EndWithoutSpaces<Walk>(value, whole) != value.size();
     if (spaced || Unquoted<Walk>(value).size() != value.size()) {
         return Unit('"') + std::basic_string<Unit>(value) + Unit('"');
     }
@@ -277,10 +274,7 @@ std::basic_string<Unit> Literal(std::string_view ascii) {
 
 // Sets one key in the text.
 template <typename Walk>
-String<Walk> WithValue(View<Walk> text,
-                                  View<Walk> section,
-                                  View<Walk> key,
-                                  View<Walk> value) {
+String<Walk> WithValue(View<Walk> text, View<Walk> section, View<Walk> key, View<Walk> value) {
     using Unit = typename Walk::Unit;
     const String<Walk> new_line = Literal<Unit>("\r\n");
     const String<Walk> entry = String<Walk>(key) + Unit('=') + StoredForm<Walk>(value);
@@ -296,7 +290,8 @@ String<Walk> WithValue(View<Walk> text,
     }
     if (const auto key_line = FindKey<Walk>(text, lines, *found, key)) {
         const Line& line = lines[*key_line];
-        return String<Walk>(text.substr(0, line.start)) + entry + String<Walk>(text.substr(line.text_end));
+        return String<Walk>(text.substr(0, line.start)) + entry +
+               String<Walk>(text.substr(line.text_end));
     }
     // After the section's last line that is not blank.
     std::size_t after = found->header;
@@ -378,8 +373,7 @@ text::Cp932String ReadIniValue(std::string_view file, text::Cp932View section, t
         return text::Cp932String(ValueIn<Cp932Walk>(file, section.Bytes(), key.Bytes()));
     }
     const std::u16string text = TextOf(file, encoding, codec);
-    return codec.ToCp932(
-        ValueIn<Utf16Walk>(text, codec.FromCp932(section), codec.FromCp932(key)));
+    return codec.ToCp932(ValueIn<Utf16Walk>(text, codec.FromCp932(section), codec.FromCp932(key)));
 }
 
 std::string WithIniValues(std::string_view file, text::Cp932View section,
@@ -394,11 +388,11 @@ std::string WithIniValues(std::string_view file, text::Cp932View section,
             return kUtf16Mark + Utf16Bytes(text) + std::string(file.substr(even_end));
         }
         case IniEncoding::Utf8:
-            return kUtf8Mark + WithEntries<Utf8Walk>(std::string(file.substr(3)), section, entries,
-                                                     [&](text::Cp932View cp932) {
-                                                         return codec.ToUtf8(codec.FromCp932(cp932))
-                                                             .Bytes();
-                                                     });
+            return kUtf8Mark +
+                   WithEntries<Utf8Walk>(std::string(file.substr(3)), section, entries,
+                                         [&](text::Cp932View cp932) {
+                                             return codec.ToUtf8(codec.FromCp932(cp932)).Bytes();
+                                         });
         case IniEncoding::Cp932:
             break;
     }

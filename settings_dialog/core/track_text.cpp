@@ -45,8 +45,7 @@ std::vector<text::Cp932String> TrackListEntries() {
 }
 
 std::int16_t RepeatTrackFromText(text::Cp932View text) {
-    const std::optional<double> number =
-        text::ParseWholeNumber(WithHalfWidthDigits(text.Bytes()));
+    const std::optional<double> number = text::ParseWholeNumber(WithHalfWidthDigits(text.Bytes()));
     if (!number) {
         return 0;
     }

@@ -90,8 +90,9 @@ void DrawWindowless(HDC dc, Container container, const WindowlessLook& look, boo
         switch (place.kind) {
             case ControlKind::Label:
                 DrawLabel(dc, place,
-                          place.id == ControlId::FileNameLabel ? look.file_caption
-                                                               : text::Cp932String(text::Cp932View(place.text)),
+                          place.id == ControlId::FileNameLabel
+                              ? look.file_caption
+                              : text::Cp932String(text::Cp932View(place.text)),
                           rect, look);
                 break;
             case ControlKind::Shape:

@@ -33,7 +33,8 @@ TEST(ModeLetter, OnlyTheSecondCharacterCountsUpperCased) {
     // Bytes beyond ASCII are not case-mapped.
     EXPECT_EQ(ModeLetter("/\xE0"_cp932), '\xE0');
     // Code page 932 characters whose second byte is "s", "p" or "c": ピ, パ, ツ.
-    for (const text::Cp932View text : {"/\x83\x73"_cp932, "/\x83\x70 1234"_cp932, "-\x83\x63"_cp932}) {
+    for (const text::Cp932View text :
+         {"/\x83\x73"_cp932, "/\x83\x70 1234"_cp932, "-\x83\x63"_cp932}) {
         EXPECT_EQ(ModeLetter(text), '\0') << text.Bytes();
     }
 }

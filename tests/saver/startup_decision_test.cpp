@@ -10,15 +10,20 @@ using namespace text::literals;
 using A = StartupAction;
 
 TEST(DecideOnArrival, ABusyCopyEndsEveryRequest) {
-    for (const text::Cp932View args : {"/s"_cp932, "/c"_cp932, "/p 1234"_cp932, ""_cp932, "/a"_cp932}) {
-        EXPECT_EQ(DecideOnArrival(args, {true, false, false}).action, A::EndProgram) << args.Bytes();
-        EXPECT_EQ(DecideOnArrival(args, {false, true, false}).action, A::EndProgram) << args.Bytes();
-        EXPECT_EQ(DecideOnArrival(args, {false, false, true}).action, A::EndProgram) << args.Bytes();
+    for (const text::Cp932View args :
+         {"/s"_cp932, "/c"_cp932, "/p 1234"_cp932, ""_cp932, "/a"_cp932}) {
+        EXPECT_EQ(DecideOnArrival(args, {true, false, false}).action, A::EndProgram)
+            << args.Bytes();
+        EXPECT_EQ(DecideOnArrival(args, {false, true, false}).action, A::EndProgram)
+            << args.Bytes();
+        EXPECT_EQ(DecideOnArrival(args, {false, false, true}).action, A::EndProgram)
+            << args.Bytes();
     }
 }
 
 TEST(TakesBusyLock, TheRunAndTheSettingsDialogButNeverThePreview) {
-    for (const text::Cp932View args : {"/s"_cp932, "-S"_cp932, ""_cp932, "/c"_cp932, "/c:1234"_cp932}) {
+    for (const text::Cp932View args :
+         {"/s"_cp932, "-S"_cp932, ""_cp932, "/c"_cp932, "/c:1234"_cp932}) {
         EXPECT_TRUE(TakesBusyLock(args)) << args.Bytes();
     }
     for (const text::Cp932View args : {"/p 1234"_cp932, "/P"_cp932, "/a"_cp932, "S"_cp932}) {

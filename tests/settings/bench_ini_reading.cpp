@@ -22,7 +22,8 @@ void ReadDamagedMegabyte(benchmark::State& state) {
     const std::string file = DamagedFile();
     testing::FakeSettingsFiles codec;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(ReadIniValue(file, kSection, text::Cp932View(testing::kPieceKind), codec));
+        benchmark::DoNotOptimize(
+            ReadIniValue(file, kSection, text::Cp932View(testing::kPieceKind), codec));
     }
     state.SetBytesProcessed(state.iterations() * file.size());
 }

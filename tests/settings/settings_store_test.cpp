@@ -76,7 +76,8 @@ TEST_F(LoadMusicChoiceTest, NoFileGivesNoMusic) {
 }
 
 TEST_F(LoadMusicChoiceTest, AReadableFileIsKept) {
-    Store({{kKeyKind, "2"_cp932}, {kKeyRepeatTrack, "5"_cp932}, {kKeyFile, "C:\\m\\a b.mp3"_cp932}});
+    Store(
+        {{kKeyKind, "2"_cp932}, {kKeyRepeatTrack, "5"_cp932}, {kKeyFile, "C:\\m\\a b.mp3"_cp932}});
     port.music_files.insert("C:\\m\\a b.mp3"_cp932);
     const MusicChoice s = Load();
     EXPECT_EQ(s.kind, 2);
@@ -85,7 +86,8 @@ TEST_F(LoadMusicChoiceTest, AReadableFileIsKept) {
 }
 
 TEST_F(LoadMusicChoiceTest, FileKindFallsBackWithoutAReadableFile) {
-    for (const text::Cp932View file : {""_cp932, "C:\\m\\missing.mp3"_cp932, "C:\\m\\"_cp932, "C:\\m"_cp932}) {
+    for (const text::Cp932View file :
+         {""_cp932, "C:\\m\\missing.mp3"_cp932, "C:\\m\\"_cp932, "C:\\m"_cp932}) {
         // "C:\m" is a folder, which cannot be opened as a file.
         Store({{kKeyKind, "2"_cp932}, {kKeyFile, file}});
         const std::string stored = port.Bytes(kPlaces.file_beside_program);

@@ -212,9 +212,12 @@ TEST_F(SettingsDialogTest, TheGroupIsDescribedInReadingOrderWithNamesAndStates) 
     ASSERT_EQ(items.size(), 6u);
     using R = AccessRole;
     const std::pair<R, text::Cp932View> expected[] = {
-        {R::RadioButton, text::Cp932View(kCaptionCd)},        {R::ComboBox, text::Cp932View(kCaptionRepeatTrack)},
-        {R::RadioButton, text::Cp932View(kCaptionNone)},      {R::RadioButton, text::Cp932View(kCaptionFile)},
-        {R::PushButton, text::Cp932View(kCaptionChooseFile)}, {R::StaticText, "C:\\a.mp3"_cp932},
+        {R::RadioButton, text::Cp932View(kCaptionCd)},
+        {R::ComboBox, text::Cp932View(kCaptionRepeatTrack)},
+        {R::RadioButton, text::Cp932View(kCaptionNone)},
+        {R::RadioButton, text::Cp932View(kCaptionFile)},
+        {R::PushButton, text::Cp932View(kCaptionChooseFile)},
+        {R::StaticText, "C:\\a.mp3"_cp932},
     };
     for (std::size_t i = 0; i < items.size(); ++i) {
         EXPECT_EQ(items[i].role, expected[i].first) << i;

@@ -44,7 +44,8 @@ TEST(Cp932Text, PositionsCountCharactersNotBytes) {
 }
 
 TEST(Cp932Text, UpperCasesAsciiLettersOnly) {
-    EXPECT_EQ(UpperAscii(S({"/s"_cp932, kPi, kPa, kTsu, "\xCC"_cp932})), S({"/S"_cp932, kPi, kPa, kTsu, "\xCC"_cp932}));
+    EXPECT_EQ(UpperAscii(S({"/s"_cp932, kPi, kPa, kTsu, "\xCC"_cp932})),
+              S({"/S"_cp932, kPi, kPa, kTsu, "\xCC"_cp932}));
     EXPECT_EQ(FileTypeEnding("theme.mp3"_cp932), "MP3"_cp932);
     EXPECT_EQ(FileTypeEnding("a.Wav"_cp932), "WAV"_cp932);
     EXPECT_EQ(FileTypeEnding(S({"x"_cp932, kShuu, "AV"_cp932})), S({kShuu, "AV"_cp932}));
@@ -52,8 +53,9 @@ TEST(Cp932Text, UpperCasesAsciiLettersOnly) {
 }
 
 TEST(Cp932Text, FolderOfStopsAtRealSeparators) {
-    EXPECT_EQ(FolderOf(S({"C:\\"_cp932, kSo, "\x83\x74\x83\x67"_cp932, kOmote, "\\Velmora.scr"_cp932})),
-              S({"C:\\"_cp932, kSo, "\x83\x74\x83\x67"_cp932, kOmote}));
+    EXPECT_EQ(
+        FolderOf(S({"C:\\"_cp932, kSo, "\x83\x74\x83\x67"_cp932, kOmote, "\\Velmora.scr"_cp932})),
+        S({"C:\\"_cp932, kSo, "\x83\x74\x83\x67"_cp932, kOmote}));
     EXPECT_EQ(FolderOf(S({"C:\\Savers\\"_cp932, kOmote, ".scr"_cp932})), "C:\\Savers"_cp932);
     EXPECT_EQ(FolderOf(S({"C:\\"_cp932, kOmote, ".scr"_cp932})), "C:\\"_cp932);
     EXPECT_EQ(FolderOf("c:/a/b.scr"_cp932), "c:/a"_cp932);

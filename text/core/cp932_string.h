@@ -30,9 +30,7 @@ class EncodedView {
     constexpr bool Empty() const { return bytes_.empty(); }
     constexpr std::size_t Size() const { return bytes_.size(); }
 
-    friend constexpr bool operator==(EncodedView a, EncodedView b) {
-        return a.bytes_ == b.bytes_;
-    }
+    friend constexpr bool operator==(EncodedView a, EncodedView b) { return a.bytes_ == b.bytes_; }
     friend constexpr bool operator!=(EncodedView a, EncodedView b) { return !(a == b); }
     friend EncodedString<Encoding> operator+(EncodedView a, EncodedView b) {
         return EncodedString<Encoding>(std::string(a.bytes_) + std::string(b.bytes_));

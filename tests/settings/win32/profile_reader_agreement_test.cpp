@@ -154,10 +154,10 @@ TEST_F(ProfileReaderAgreement, EachWritersFilesReadTheSameThroughTheOther) {
                                                entry.value.Bytes().c_str(),
                                                text::Cp932FromWide(platform).Bytes().c_str());
                 } else {
-                    WritePrivateProfileStringW(text::WideFromCp932(text::Cp932View(section)).c_str(),
-                                               text::WideFromCp932(entry.key).c_str(),
-                                               text::WideFromCp932(entry.value).c_str(),
-                                               platform.c_str());
+                    WritePrivateProfileStringW(
+                        text::WideFromCp932(text::Cp932View(section)).c_str(),
+                        text::WideFromCp932(entry.key).c_str(),
+                        text::WideFromCp932(entry.value).c_str(), platform.c_str());
                 }
             }
             WritePrivateProfileStringW(nullptr, nullptr, nullptr, platform.c_str());  // flushed

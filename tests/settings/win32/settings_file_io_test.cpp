@@ -264,8 +264,7 @@ TEST_F(JapaneseFolder, ALongPathReachesTheSoundCallsByItsShortForm) {
     CreateDirectoryW(outer.c_str(), nullptr);
     CreateDirectoryW(inner.c_str(), nullptr);
     CloseHandle(CreateFileW(wav.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-    const std::optional<text::Cp932String> playable =
-        text::SoundCallForm(text::PathFormsOf(wav));
+    const std::optional<text::Cp932String> playable = text::SoundCallForm(text::PathFormsOf(wav));
     const bool opens = playable && Win32MusicFiles().CanOpenForReading(*playable);
     DeleteFileW(wav.c_str());
     RemoveDirectoryW(inner.c_str());

@@ -45,7 +45,8 @@ class SettingsDialogWindowTest : public ::testing::Test {
             }
         };
         SetTimer(nullptr, 0, 10, Tick);
-        ShowSettingsDialog(GetModuleHandleA(nullptr), store.Ports(), kPlaces, choice, text::Cp932View("Velmora"));
+        ShowSettingsDialog(GetModuleHandleA(nullptr), store.Ports(), kPlaces, choice,
+                           text::Cp932View("Velmora"));
         EXPECT_EQ(FindWindowA(nullptr, "<Velmora>"), nullptr);
     }
 
@@ -269,7 +270,8 @@ TEST_F(SettingsDialogWindowTest, TheFileChooserOffersMusicFilesAndItsPathComesBa
     Run([&](HWND form) {
         SetTimer(nullptr, 0, 100, FileDialogTick);
         Click(form, ControlId::ChooseFileButton);  // returns when the chooser has closed
-        EXPECT_EQ(choice.file, text::Cp932View("C:\\windows\\\x89\xB9\x8Ay\\theme.mp3"));  // in code page 932
+        EXPECT_EQ(choice.file,
+                  text::Cp932View("C:\\windows\\\x89\xB9\x8Ay\\theme.mp3"));  // in code page 932
     });
     EXPECT_EQ(g_file_type, L"BGM\uFF8C\uFF67\uFF72\uFF99 (MP3 WAV)");
 }
