@@ -70,7 +70,7 @@ struct KeyPress {
     bool shift = false;
     std::optional<ControlId> focus;  // the control with the focus; MusicGroup: the choices
     bool track_list_open = false;    // the track box's list is dropped down
-    text::Cp932View track_text;      // what the track box holds
+    text::Cp932View track_text{};    // what the track box holds
 };
 
 // What the window does after an event, in this order.
