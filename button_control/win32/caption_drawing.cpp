@@ -32,7 +32,8 @@ LOGFONTW CaptionLogFont(const Font& font, int dpi_y) {
     log_font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
     log_font.lfQuality = DEFAULT_QUALITY;
     log_font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
-    std::wcsncpy(log_font.lfFaceName, text::WideFromCp932(font.name).c_str(), LF_FACESIZE - 1);
+    std::wcsncpy(log_font.lfFaceName, text::WideFromCp932(text::Cp932View(font.name)).c_str(),
+                 LF_FACESIZE - 1);
     return log_font;
 }
 
@@ -43,7 +44,7 @@ Font FontFromWindow(HWND window, int dpi_y) {
         return DesignedFont();
     }
     Font font;
-    font.name = text::Cp932FromWide(log_font.lfFaceName);
+    font.name = text::Cp932FromWide(log_font.lfFaceName).Bytes();
     // Point sizes in quarters, as the toolkit's fonts keep them.
     const double pixels = std::abs(log_font.lfHeight);
     font.size = std::round(pixels * 72.0 / dpi_y * 4) / 4;
@@ -64,7 +65,7 @@ void DrawCaption(HDC dc, const CaptionLabel& label, Scale scale) {
     RECT rect{left, top, left + TwipsToPixels(label.width, scale.x),
               top + TwipsToPixels(label.height, scale.y)};
     const UINT format = DT_CENTER | DT_TOP | DT_WORDBREAK | DT_NOPREFIX | DT_NOCLIP;
-    const std::wstring caption = text::WideFromCp932(label.caption);
+    const std::wstring caption = text::WideFromCp932(text::Cp932View(label.caption));
     const int length = static_cast<int>(caption.size());
     SetBkMode(dc, TRANSPARENT);
     if (label.enabled) {

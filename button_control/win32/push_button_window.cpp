@@ -126,7 +126,7 @@ void PushButtonWindow::Carry(const ButtonReaction& reaction) {
         InvalidateRect(window_, nullptr, FALSE);
     }
     if (reaction.retitle) {
-        SetWindowTextW(window_, text::WideFromCp932(button_.Caption()).c_str());
+        SetWindowTextW(window_, text::WideFromCp932(text::Cp932View(button_.Caption())).c_str());
     }
     if (reaction.start_mouse_poll) {
         SetTimer(window_, kMousePollTimerId, kMousePollMilliseconds, nullptr);
@@ -297,7 +297,8 @@ void PushButtonWindow::PaintParentBackground(HDC dc) {
 bool RegisterPushButtonClass() {
     static const bool kRegistered = [] {
         // A Unicode class: the window text is the caption as screen readers read it.
-        const std::wstring class_name = text::WideFromCp932(contract::kPushButtonClass);
+        const std::wstring class_name =
+            text::WideFromCp932(text::Cp932View(contract::kPushButtonClass));
         WNDCLASSEXW window_class{};
         window_class.cbSize = sizeof window_class;
         // CS_DBLCLKS: the second press of a double-click arrives as its own
@@ -318,11 +319,11 @@ HWND CreatePushButton(HWND parent, int id, int x, int y, int width, int height,
         return nullptr;
     }
     // Titled with the default caption until a stored layout gives another.
-    HWND window = CreateWindowExW(0, text::WideFromCp932(contract::kPushButtonClass).c_str(),
-                                  text::WideFromCp932(kDefaultCaption).c_str(),
-                                  WS_CHILD | WS_VISIBLE | extra_style, x, y, width, height, parent,
-                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                  GetModuleHandleA(nullptr), nullptr);
+    HWND window = CreateWindowExW(
+        0, text::WideFromCp932(text::Cp932View(contract::kPushButtonClass)).c_str(),
+        text::WideFromCp932(text::Cp932View(kDefaultCaption)).c_str(),
+        WS_CHILD | WS_VISIBLE | extra_style, x, y, width, height, parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
     if (window != nullptr && layout != nullptr) {
         platform_edge::OwnerOf<PushButtonWindow>(window)->LoadProperties(*layout);
     }

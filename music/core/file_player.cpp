@@ -6,6 +6,8 @@
 
 namespace velmora::music {
 
+using namespace text::literals;
+
 namespace {
 
 constexpr char kPlaying[] = "playing";
@@ -14,14 +16,15 @@ constexpr char kPlaying[] = "playing";
 
 // Every outcome but the open's goes unheeded: a sound that cannot play stays silent.
 void FilePlayer::StartMp3() {
-    const text::Cp932String open = "open \"" + file_ + "\" type MPEGVideo Alias MP3Play";
+    const text::Cp932String open =
+        "open \""_cp932 + file_ + "\" type MPEGVideo Alias MP3Play"_cp932;
     if (commands_.SendWithoutReply(open) == 0) {
-        commands_.SendWithoutReply("play MP3Play");
+        commands_.SendWithoutReply("play MP3Play"_cp932);
     }
 }
 
 bool FilePlayer::Mp3Playing() {
-    return ModeIs(commands_.SendForReply("status MP3Play mode", kMp3ModeReplyLength).reply,
+    return ModeIs(commands_.SendForReply("status MP3Play mode"_cp932, kMp3ModeReplyLength).reply,
                   kPlaying);
 }
 
@@ -29,13 +32,13 @@ void FilePlayer::CheckMp3() {
     if (Mp3Playing()) {
         return;
     }
-    commands_.SendWithoutReply("stop MP3Play");
-    commands_.SendWithoutReply("play MP3Play from 0");
+    commands_.SendWithoutReply("stop MP3Play"_cp932);
+    commands_.SendWithoutReply("play MP3Play from 0"_cp932);
 }
 
 void FilePlayer::CloseMp3() {
-    commands_.SendWithoutReply("stop MP3Play");
-    commands_.SendWithoutReply("close MP3Play");
+    commands_.SendWithoutReply("stop MP3Play"_cp932);
+    commands_.SendWithoutReply("close MP3Play"_cp932);
 }
 
 void FilePlayer::StartWav() {

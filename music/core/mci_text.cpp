@@ -5,8 +5,9 @@
 
 namespace velmora::music {
 
-bool HasErrorMark(text::Cp932View text) {
+bool HasErrorMark(text::Cp932View reply) {
     static const char kMark[] = "ERR";
+    const std::string_view text = reply.Bytes();
     std::size_t matched = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text::IsLeadByte(text[i])) {

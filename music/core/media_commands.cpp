@@ -4,23 +4,26 @@
 
 namespace velmora::music {
 
-text::Cp932String MediaCommands::Query(const text::Cp932String& command) {
+using namespace text::literals;
+
+text::Cp932String MediaCommands::Query(text::Cp932View command) {
     const MediaAnswer answer =
-        command.empty() ? MediaAnswer{-1, {}} : SendForReply(command, kReplyLength);
+        command.Empty() ? MediaAnswer{-1, {}} : SendForReply(command, kReplyLength);
     if (answer.code != 0) {
-        return "Error:" + std::to_string(answer.code);
+        return text::Cp932String("Error:" + std::to_string(answer.code));
     }
     return answer.reply;
 }
 
-std::int32_t MediaCommands::Play(const text::Cp932String& device, const text::Cp932String& from,
-                                 const text::Cp932String& to) {
-    text::Cp932String command = "play " + device;
-    if (!from.empty()) {
-        command += " from " + from;
+std::int32_t MediaCommands::Play(text::Cp932View device, text::Cp932View from, text::Cp932View to) {
+    text::Cp932String command = "play "_cp932 + device;
+    if (!from.Empty()) {
+        command += " from "_cp932;
+        command += from;
     }
-    if (!to.empty()) {
-        command += " to " + to;
+    if (!to.Empty()) {
+        command += " to "_cp932;
+        command += to;
     }
     return SendForReply(command, kReplyLength).code;
 }

@@ -18,17 +18,16 @@ class MediaCommands {
 
     // The reply text, or "Error:" and the MCI code when the command failed
     // (-1 for an empty command, which is never sent).
-    text::Cp932String Query(const text::Cp932String& command);
+    text::Cp932String Query(text::Cp932View command);
     // "play <device>[ from <from>][ to <to>]"; returns the MCI code.
-    std::int32_t Play(const text::Cp932String& device, const text::Cp932String& from,
-                      const text::Cp932String& to);
+    std::int32_t Play(text::Cp932View device, text::Cp932View from, text::Cp932View to);
 
     // Sends a command whose reply is not wanted; returns the MCI code.
-    std::int32_t SendWithoutReply(const text::Cp932String& command) {
+    std::int32_t SendWithoutReply(text::Cp932View command) {
         return port_.SendCommand(command, 0).code;
     }
     // Sends a command with room for a reply of `reply_length` characters.
-    MediaAnswer SendForReply(const text::Cp932String& command, std::uint32_t reply_length) {
+    MediaAnswer SendForReply(text::Cp932View command, std::uint32_t reply_length) {
         return port_.SendCommand(command, reply_length);
     }
 

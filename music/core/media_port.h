@@ -23,8 +23,7 @@ class MediaPort {
     // Sends one command (code page 932) without a notification window. With
     // `reply_length` 0 no reply is asked for; otherwise the driver gets room
     // for that many characters, and the reply never repeats an earlier one.
-    virtual MediaAnswer SendCommand(const text::Cp932String& command,
-                                    std::uint32_t reply_length) = 0;
+    virtual MediaAnswer SendCommand(text::Cp932View command, std::uint32_t reply_length) = 0;
 
     // How many sound outputs the platform has.
     virtual std::int32_t SoundOutputCount() = 0;
@@ -32,7 +31,7 @@ class MediaPort {
     // Plays the sound file (a code page 932 path) over and over on the
     // platform's own thread and returns at once. A file that cannot be played
     // stays silent: never the system's default sound in its place.
-    virtual void PlayLooping(const text::Cp932String& file) = 0;
+    virtual void PlayLooping(text::Cp932View file) = 0;
     // Stops the looping sound.
     virtual void StopSound() = 0;
 };

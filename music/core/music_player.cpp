@@ -6,6 +6,8 @@
 
 namespace velmora::music {
 
+using namespace text::literals;
+
 MusicSource MusicSourceFor(const settings::MusicChoice& choice) {
     if (choice.kind == settings::kCdMusic) {
         return MusicSource::Cd;
@@ -15,10 +17,10 @@ MusicSource MusicSourceFor(const settings::MusicChoice& choice) {
     }
     // The last three characters: a name ending in 集AV (8F 57 41 56) is no WAV.
     const text::Cp932String ending = text::FileTypeEnding(choice.file);
-    if (ending == "WAV") {
+    if (ending == "WAV"_cp932) {
         return MusicSource::WavFile;
     }
-    if (ending == "MP3") {
+    if (ending == "MP3"_cp932) {
         return MusicSource::Mp3File;
     }
     return MusicSource::None;

@@ -11,8 +11,7 @@ namespace velmora::music {
 
 // The wide calls, with the command (and the file path in it) taken as code
 // page 932: a path with Japanese names plays on every system code page.
-MediaAnswer Win32MediaPort::SendCommand(const text::Cp932String& command,
-                                        std::uint32_t reply_length) {
+MediaAnswer Win32MediaPort::SendCommand(text::Cp932View command, std::uint32_t reply_length) {
     // A fresh buffer for every command, so no earlier reply is read again.
     std::vector<wchar_t> reply(reply_length + 1, L'\0');
     MediaAnswer answer;
@@ -21,10 +20,8 @@ MediaAnswer Win32MediaPort::SendCommand(const text::Cp932String& command,
                        reply_length > 0 ? reply.data() : nullptr, reply_length, nullptr));
     if (reply_length > 0) {
         // Back in code page 932, cut to the room the driver had (its NUL included).
-        answer.reply = text::Cp932FromWide(reply.data());
-        if (answer.reply.size() >= reply_length) {
-            answer.reply.resize(reply_length - 1);
-        }
+        const text::Cp932String whole = text::Cp932FromWide(reply.data());
+        answer.reply = text::Cp932String(whole.Bytes().substr(0, reply_length - 1));
     }
     return answer;
 }
@@ -35,7 +32,7 @@ std::int32_t Win32MediaPort::SoundOutputCount() {
 
 // The file only (SND_FILENAME | SND_NODEFAULT): a file that cannot be played
 // stays silent instead of looping the system's default sound for the whole run.
-void Win32MediaPort::PlayLooping(const text::Cp932String& file) {
+void Win32MediaPort::PlayLooping(text::Cp932View file) {
     PlaySoundW(text::WideFromCp932(file).c_str(), nullptr,
                SND_ASYNC | SND_LOOP | SND_FILENAME | SND_NODEFAULT);
 }

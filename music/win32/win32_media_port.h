@@ -8,9 +8,9 @@ namespace velmora::music {
 
 class Win32MediaPort : public MediaPort {
   public:
-    MediaAnswer SendCommand(const text::Cp932String& command, std::uint32_t reply_length) override;
+    MediaAnswer SendCommand(text::Cp932View command, std::uint32_t reply_length) override;
     std::int32_t SoundOutputCount() override;
-    void PlayLooping(const text::Cp932String& file) override;
+    void PlayLooping(text::Cp932View file) override;
     void StopSound() override;
 };
 

@@ -11,7 +11,8 @@ namespace velmora::saver {
 
 using text::IsBlank;
 
-text::Cp932String ArgumentText(text::Cp932View command_line) {
+text::Cp932String ArgumentText(text::Cp932View command_line_text) {
+    const std::string_view command_line = command_line_text.Bytes();
     // A quoted program path ends at its closing quote, an unquoted one at the
     // first blank (the C runtime's rule for the program name).
     std::size_t i = 0;
@@ -26,18 +27,18 @@ text::Cp932String ArgumentText(text::Cp932View command_line) {
     while (i < command_line.size() && IsBlank(command_line[i])) {
         ++i;
     }
-    return text::Cp932String(command_line.substr(i));
+    return text::Cp932String(text::Cp932View(command_line.substr(i)));
 }
 
 char ModeLetter(text::Cp932View argument_text) {
     // A two-byte character there is no letter, whatever its second byte.
     const text::Cp932View character = text::CharacterAt(argument_text, 2);
-    return character.size() == 1 ? text::AsciiUpper(character[0]) : '\0';
+    return character.Size() == 1 ? text::AsciiUpper(character.Bytes()[0]) : '\0';
 }
 
 std::int32_t PreviewHostHandle(text::Cp932View argument_text) {
     const double nearest =
-        std::nearbyint(text::ReadNumberFromFront(text::FromCharacter(argument_text, 4)));
+        std::nearbyint(text::ReadNumberFromFront(text::FromCharacter(argument_text, 4).Bytes()));
     if (!(nearest >= std::numeric_limits<std::int32_t>::min() &&
           nearest <= std::numeric_limits<std::int32_t>::max())) {
         return 0;

@@ -20,6 +20,8 @@ enum class StartupAction {
 struct StartupDecision {
     StartupAction action = StartupAction::EndProgram;
     std::int32_t preview_host = 0;  // ShowPreview: the host window's number
+    // ShowSettingsDialog: first tell the user which settings files could not be read.
+    bool report_unreadable_settings = false;
 };
 
 // A run (/s) and the settings dialog (/c or no argument text) take the
@@ -43,7 +45,11 @@ struct OtherCopies {
 StartupDecision DecideOnArrival(text::Cp932View argument_text, const OtherCopies& others);
 
 // Second step, once the settings are loaded and the renderer looked for:
-// the message, the dialog (/c or no argument), the run (/s) or the end.
-StartupDecision DecideWithSettings(text::Cp932View argument_text, bool renderer_present);
+// the message, the dialog (/c or no argument), the run (/s) or the end. A
+// settings file that exists but could not be read is reported before the
+// dialog, which would otherwise show and save settings without it; a run goes
+// on silently with what it could read.
+StartupDecision DecideWithSettings(text::Cp932View argument_text, bool renderer_present,
+                                   bool settings_unreadable);
 
 }  // namespace velmora::saver

@@ -33,17 +33,20 @@ std::wstring ProgramFolder() {
 
 }  // namespace
 
-settings::SettingsPlaces SettingsFilePlaces() {
-    return settings::PlacesFor(text::Utf16Of(ProgramFolder()), settings::AppDataFolder());
+ProgramPlaces FindProgramPlaces() {
+    ProgramPlaces program;
+    program.folder = ProgramFolder();
+    program.renderer =
+        text::InFolder(program.folder, text::AsciiWidened<wchar_t>(contract::kRendererFileName));
+    return program;
 }
 
-std::wstring RendererPath() {
-    return text::InFolder(ProgramFolder(),
-                          text::AsciiWidened<wchar_t>(contract::kRendererFileName));
+settings::SettingsPlaces SettingsFilePlaces(const ProgramPlaces& program) {
+    return settings::PlacesFor(text::Utf16Of(program.folder), settings::AppDataFolder());
 }
 
-bool RendererPresent() {
-    HANDLE file = CreateFileW(RendererPath().c_str(), GENERIC_READ,
+bool RendererPresent(const ProgramPlaces& program) {
+    HANDLE file = CreateFileW(program.renderer.c_str(), GENERIC_READ,
                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {

@@ -10,13 +10,18 @@
 
 namespace velmora::saver {
 
+// The program's folder, asked of the platform once, and the renderer beside it.
+struct ProgramPlaces {
+    std::wstring folder;    // no trailing separator except at a drive root
+    std::wstring renderer;  // "<folder>\Velmora.dll"
+};
+ProgramPlaces FindProgramPlaces();
+
 // Where the settings file is read and written: beside the program or in the
 // user's own folder.
-settings::SettingsPlaces SettingsFilePlaces();
-// "<folder>\Velmora.dll", the renderer beside the program.
-std::wstring RendererPath();
+settings::SettingsPlaces SettingsFilePlaces(const ProgramPlaces& program);
 // True when the renderer beside the program can be opened for reading.
-bool RendererPresent();
+bool RendererPresent(const ProgramPlaces& program);
 // The program's argument text (the command line after its path).
 text::Cp932String ProgramArgumentText();
 

@@ -47,13 +47,16 @@ void StartProgram(SaverProgram& program) {
     others.run_window = WindowExists(contract::kRunWindowCaption);
     others.dialog_window = WindowExists(settings_dialog::kDialogCaption);
     StartupDecision decision = DecideOnArrival(argument_text, others);
+    ProgramPlaces program_places;
     settings::SettingsPlaces places;
     std::vector<std::u16string> unreadable_settings;
     if (decision.action == StartupAction::LoadSettings) {
-        places = SettingsFilePlaces();
+        program_places = FindProgramPlaces();
+        places = SettingsFilePlaces(program_places);
         unreadable_settings =
             settings::LoadMusicChoice(program.settings_ports.Ports(), places, program.music);
-        decision = DecideWithSettings(argument_text, RendererPresent());
+        decision = DecideWithSettings(argument_text, RendererPresent(program_places),
+                                      !unreadable_settings.empty());
     }
 
     switch (decision.action) {
@@ -62,27 +65,27 @@ void StartProgram(SaverProgram& program) {
             return;
         case StartupAction::StartRun:
             // A path too long for the sound calls plays by its short form.
-            if (const auto playable = text::SoundCallPath(program.music.file)) {
+            if (const auto playable = text::SoundCallForm(
+                    text::PathFormsOf(text::WideFromCp932(program.music.file)))) {
                 program.music.file = *playable;
             }
             ShowCursor(FALSE);
-            program.run = std::make_unique<RunWindow>(program.music, RendererPath());
+            program.run = std::make_unique<RunWindow>(program.music, program_places.renderer);
             program.run->Start();
             return;
         case StartupAction::ReportMissingRenderer:
-            text::ShowMessage(nullptr, kMissingRendererMessage, VELMORA_TITLE);
+            text::ShowMessage(nullptr, kMissingRendererMessage, text::Cp932View(VELMORA_TITLE));
             break;
         case StartupAction::ShowSettingsDialog:
-            // A run goes on with what it could read; the dialog first says what it could not.
-            if (!unreadable_settings.empty()) {
+            if (decision.report_unreadable_settings) {
                 text::ShowMessage(nullptr,
                                   settings::UnreadableFilesMessage(
                                       program.settings_ports.Ports().codec, unreadable_settings),
-                                  VELMORA_TITLE);
+                                  text::Cp932View(VELMORA_TITLE));
             }
             settings_dialog::ShowSettingsDialog(GetModuleHandleA(nullptr),
                                                 program.settings_ports.Ports(), places,
-                                                program.music, VELMORA_TITLE);
+                                                program.music, text::Cp932View(VELMORA_TITLE));
             break;
         case StartupAction::LoadSettings:
         case StartupAction::EndProgram:

@@ -14,13 +14,32 @@ namespace {
 constexpr char kUtf16Mark[] = "\xFF\xFE";
 constexpr char kUtf8Mark[] = "\xEF\xBB\xBF";
 
-// The file's text is walked character by character: in code page 932 a lead
-// byte takes the byte after it along, whatever that byte is, as the
-// platform's conversion does; a UTF-16 unit stands alone.
-template <typename Unit>
-std::size_t Step(std::basic_string_view<Unit> text, std::size_t at) {
-    return text::CharacterLength(text, at);
-}
+// How a file's text is walked, character by character: in code page 932 a
+// lead byte takes the byte after it along, whatever that byte is, as the
+// platform's conversion does; a UTF-16 unit stands alone, and so does each
+// byte of UTF-8. Line breaks, brackets, "=" and blanks are ASCII, which no
+// byte of a longer UTF-8 character can be, so the walk over UTF-8 bytes finds
+// the lines the reader finds, in place, even where the bytes are not valid
+// UTF-8.
+struct Cp932Walk {
+    using Unit = char;
+    static std::size_t Step(std::string_view text, std::size_t at) {
+        return text::CharacterLength(text, at);
+    }
+};
+struct Utf8Walk {
+    using Unit = char;
+    static std::size_t Step(std::string_view, std::size_t) { return 1; }
+};
+struct Utf16Walk {
+    using Unit = char16_t;
+    static std::size_t Step(std::u16string_view, std::size_t) { return 1; }
+};
+
+template <typename Walk>
+using View = std::basic_string_view<typename Walk::Unit>;
+template <typename Walk>
+using String = std::basic_string<typename Walk::Unit>;
 
 // The platform's profile reader drops these around lines, names and values:
 // tab to carriage return, end-of-file (1A) and the blank.
@@ -57,12 +76,12 @@ struct Line {
 
 // Where the text ends once its trailing spaces are dropped, found from the
 // front (a space may be the second byte of a character).
-template <typename Unit>
-std::size_t EndWithoutSpaces(std::basic_string_view<Unit> text, Span span) {
+template <typename Walk>
+std::size_t EndWithoutSpaces(View<Walk> text, Span span) {
     std::size_t end = span.begin;
-    for (std::size_t at = span.begin; at < span.end; at += Step(text, at)) {
+    for (std::size_t at = span.begin; at < span.end; at += Walk::Step(text, at)) {
         if (!IsProfileSpace(text[at])) {
-            end = std::min(at + Step(text, at), span.end);
+            end = std::min(at + Walk::Step(text, at), span.end);
         }
     }
     return end;
@@ -76,17 +95,18 @@ std::size_t BeginWithoutSpaces(std::basic_string_view<Unit> text, Span span) {
     return span.begin;
 }
 
-template <typename Unit>
-void ReadLine(std::basic_string_view<Unit> text, Line& line) {
+template <typename Walk>
+void ReadLine(View<Walk> text, Line& line) {
+    using Unit = typename Walk::Unit;
     line.trimmed.begin = BeginWithoutSpaces(text, Span{line.start, line.text_end});
-    line.trimmed.end = EndWithoutSpaces(text, Span{line.trimmed.begin, line.text_end});
+    line.trimmed.end = EndWithoutSpaces<Walk>(text, Span{line.trimmed.begin, line.text_end});
     const Span& trimmed = line.trimmed;
     if (trimmed.Empty()) {
         return;
     }
     if (text[trimmed.begin] == Unit('[')) {
         std::optional<std::size_t> last_bracket;
-        for (std::size_t at = trimmed.begin; at < trimmed.end; at += Step(text, at)) {
+        for (std::size_t at = trimmed.begin; at < trimmed.end; at += Walk::Step(text, at)) {
             if (text[at] == Unit(']')) {
                 last_bracket = at;
             }
@@ -95,49 +115,50 @@ void ReadLine(std::basic_string_view<Unit> text, Line& line) {
             line.header = true;
             const Span inside{trimmed.begin + 1, *last_bracket};
             line.name.begin = BeginWithoutSpaces(text, inside);
-            line.name.end = EndWithoutSpaces(text, Span{line.name.begin, inside.end});
+            line.name.end = EndWithoutSpaces<Walk>(text, Span{line.name.begin, inside.end});
             return;
         }
     }
     std::size_t at = trimmed.begin;
     while (at < trimmed.end && text[at] != Unit('=')) {
-        at += Step(text, at);
+        at += Walk::Step(text, at);
     }
     if (at >= trimmed.end) {
         line.name = trimmed;
         return;
     }
-    line.name = Span{trimmed.begin, EndWithoutSpaces(text, Span{trimmed.begin, at})};
+    line.name = Span{trimmed.begin, EndWithoutSpaces<Walk>(text, Span{trimmed.begin, at})};
     line.value = Span{BeginWithoutSpaces(text, Span{at + 1, trimmed.end}), trimmed.end};
 }
 
-template <typename Unit>
-std::vector<Line> ReadLines(std::basic_string_view<Unit> text) {
+template <typename Walk>
+std::vector<Line> ReadLines(View<Walk> text) {
     std::vector<Line> lines;
     std::size_t at = 0;
     while (at < text.size()) {
         Line line;
         line.start = at;
         while (at < text.size() && !IsLineBreak(text[at])) {
-            at += Step(text, at);
+            at += Walk::Step(text, at);
         }
         line.text_end = std::min(at, text.size());
         while (at < text.size() && IsLineBreak(text[at])) {
             ++at;
         }
         line.end = at;
-        ReadLine(text, line);
+        ReadLine<Walk>(text, line);
         lines.push_back(line);
     }
     return lines;
 }
 
 // A name or value ends at its first NUL character.
-template <typename Unit>
-std::basic_string_view<Unit> TextUpToNul(std::basic_string_view<Unit> text, Span span) {
+template <typename Walk>
+View<Walk> TextUpToNul(View<Walk> text, Span span) {
+    using Unit = typename Walk::Unit;
     std::size_t at = span.begin;
     while (at < span.end && text[at] != Unit('\0')) {
-        at += Step(text, at);
+        at += Walk::Step(text, at);
     }
     return text.substr(span.begin, std::min(at, span.end) - span.begin);
 }
@@ -147,14 +168,14 @@ Unit AsciiUpper(Unit unit) {
     return (unit >= Unit('a') && unit <= Unit('z')) ? static_cast<Unit>(unit - 'a' + 'A') : unit;
 }
 
-template <typename Unit>
-bool SameName(std::basic_string_view<Unit> a, std::basic_string_view<Unit> b) {
+template <typename Walk>
+bool SameName(View<Walk> a, View<Walk> b) {
     if (a.size() != b.size()) {
         return false;
     }
-    for (std::size_t at = 0; at < a.size(); at += Step(a, at)) {
-        const std::size_t length = Step(a, at);
-        if (length != Step(b, at)) {
+    for (std::size_t at = 0; at < a.size(); at += Walk::Step(a, at)) {
+        const std::size_t length = Walk::Step(a, at);
+        if (length != Walk::Step(b, at)) {
             return false;
         }
         if (length == 1 ? AsciiUpper(a[at]) != AsciiUpper(b[at])
@@ -173,12 +194,11 @@ struct SectionLines {
     std::size_t last = 0;
 };
 
-template <typename Unit>
-std::optional<SectionLines> FindSection(std::basic_string_view<Unit> text,
-                                        const std::vector<Line>& lines,
-                                        std::basic_string_view<Unit> section) {
+template <typename Walk>
+std::optional<SectionLines> FindSection(View<Walk> text, const std::vector<Line>& lines,
+                                        View<Walk> section) {
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (!lines[i].header || !SameName(TextUpToNul(text, lines[i].name), section)) {
+        if (!lines[i].header || !SameName<Walk>(TextUpToNul<Walk>(text, lines[i].name), section)) {
             continue;
         }
         std::size_t last = i + 1;
@@ -190,12 +210,12 @@ std::optional<SectionLines> FindSection(std::basic_string_view<Unit> text,
     return std::nullopt;
 }
 
-template <typename Unit>
-std::optional<std::size_t> FindKey(std::basic_string_view<Unit> text,
-                                   const std::vector<Line>& lines, const SectionLines& section,
-                                   std::basic_string_view<Unit> key) {
+template <typename Walk>
+std::optional<std::size_t> FindKey(View<Walk> text, const std::vector<Line>& lines,
+                                   const SectionLines& section, View<Walk> key) {
     for (std::size_t i = section.first; i < section.last; ++i) {
-        if (!lines[i].trimmed.Empty() && SameName(TextUpToNul(text, lines[i].name), key)) {
+        if (!lines[i].trimmed.Empty() &&
+            SameName<Walk>(TextUpToNul<Walk>(text, lines[i].name), key)) {
             return i;
         }
     }
@@ -203,13 +223,14 @@ std::optional<std::size_t> FindKey(std::basic_string_view<Unit> text,
 }
 
 // A value with one pair of enclosing quotes (" or ') taken off.
-template <typename Unit>
-std::basic_string_view<Unit> Unquoted(std::basic_string_view<Unit> value) {
+template <typename Walk>
+View<Walk> Unquoted(View<Walk> value) {
+    using Unit = typename Walk::Unit;
     if (value.size() < 2 || (value.front() != Unit('"') && value.front() != Unit('\''))) {
         return value;
     }
     std::size_t last = 0;
-    for (std::size_t at = 0; at < value.size(); at += Step(value, at)) {
+    for (std::size_t at = 0; at < value.size(); at += Walk::Step(value, at)) {
         last = at;
     }
     if (last == 0 || value[last] != value.front() || last + 1 != value.size()) {
@@ -218,30 +239,29 @@ std::basic_string_view<Unit> Unquoted(std::basic_string_view<Unit> value) {
     return value.substr(1, value.size() - 2);
 }
 
-template <typename Unit>
-std::basic_string<Unit> ValueIn(std::basic_string_view<Unit> text,
-                                std::basic_string_view<Unit> section,
-                                std::basic_string_view<Unit> key) {
-    const std::vector<Line> lines = ReadLines(text);
-    const auto found = FindSection(text, lines, section);
+template <typename Walk>
+String<Walk> ValueIn(View<Walk> text, View<Walk> section, View<Walk> key) {
+    const std::vector<Line> lines = ReadLines<Walk>(text);
+    const auto found = FindSection<Walk>(text, lines, section);
     if (!found) {
         return {};
     }
-    const auto line = FindKey(text, lines, *found, key);
+    const auto line = FindKey<Walk>(text, lines, *found, key);
     if (!line || !lines[*line].value) {
         return {};
     }
-    return std::basic_string<Unit>(Unquoted(TextUpToNul(text, *lines[*line].value)));
+    return String<Walk>(Unquoted<Walk>(TextUpToNul<Walk>(text, *lines[*line].value)));
 }
 
 // The value as it is written so that the reader gives it back: in quotes
 // when it has spaces at an end or enclosing quotes of its own.
-template <typename Unit>
-std::basic_string<Unit> StoredForm(std::basic_string_view<Unit> value) {
+template <typename Walk>
+String<Walk> StoredForm(View<Walk> value) {
+    using Unit = typename Walk::Unit;
     const Span whole{0, value.size()};
-    const bool spaced =
-        BeginWithoutSpaces(value, whole) != 0 || EndWithoutSpaces(value, whole) != value.size();
-    if (spaced || Unquoted(value).size() != value.size()) {
+    const bool spaced = BeginWithoutSpaces(value, whole) != 0 ||
+                        EndWithoutSpaces<Walk>(value, whole) != value.size();
+    if (spaced || Unquoted<Walk>(value).size() != value.size()) {
         return Unit('"') + std::basic_string<Unit>(value) + Unit('"');
     }
     return std::basic_string<Unit>(value);
@@ -253,27 +273,25 @@ std::basic_string<Unit> Literal(std::string_view ascii) {
 }
 
 // Sets one key in the text.
-template <typename Unit>
-std::basic_string<Unit> WithValue(std::basic_string_view<Unit> text,
-                                  std::basic_string_view<Unit> section,
-                                  std::basic_string_view<Unit> key,
-                                  std::basic_string_view<Unit> value) {
-    using String = std::basic_string<Unit>;
-    const String new_line = Literal<Unit>("\r\n");
-    const String entry = String(key) + Unit('=') + StoredForm(value);
-    const std::vector<Line> lines = ReadLines(text);
-    const auto found = FindSection(text, lines, section);
-    String out;
+template <typename Walk>
+String<Walk> WithValue(View<Walk> text, View<Walk> section, View<Walk> key, View<Walk> value) {
+    using Unit = typename Walk::Unit;
+    const String<Walk> new_line = Literal<Unit>("\r\n");
+    const String<Walk> entry = String<Walk>(key) + Unit('=') + StoredForm<Walk>(value);
+    const std::vector<Line> lines = ReadLines<Walk>(text);
+    const auto found = FindSection<Walk>(text, lines, section);
+    String<Walk> out;
     if (!found) {
         out = text;
         if (!lines.empty() && lines.back().end == lines.back().text_end) {
             out += new_line;
         }
-        return out + Unit('[') + String(section) + Unit(']') + new_line + entry + new_line;
+        return out + Unit('[') + String<Walk>(section) + Unit(']') + new_line + entry + new_line;
     }
-    if (const auto key_line = FindKey(text, lines, *found, key)) {
+    if (const auto key_line = FindKey<Walk>(text, lines, *found, key)) {
         const Line& line = lines[*key_line];
-        return String(text.substr(0, line.start)) + entry + String(text.substr(line.text_end));
+        return String<Walk>(text.substr(0, line.start)) + entry +
+               String<Walk>(text.substr(line.text_end));
     }
     // After the section's last line that is not blank.
     std::size_t after = found->header;
@@ -294,7 +312,7 @@ std::basic_string<Unit> WithValue(std::basic_string_view<Unit> text,
     if (at == lines[after].text_end) {
         out += new_line;
     }
-    return out + entry + new_line + String(text.substr(at));
+    return out + entry + new_line + String<Walk>(text.substr(at));
 }
 
 std::u16string Utf16Units(std::string_view bytes) {
@@ -321,35 +339,17 @@ std::u16string TextOf(std::string_view file, IniEncoding encoding, TextCodec& co
     if (encoding == IniEncoding::Utf16) {
         return Utf16Units(file.substr(2));
     }
-    return codec.Widen(file.substr(3), IniEncoding::Utf8);
-}
-
-// UTF-8 bytes one unit each, and back. Line breaks, brackets, "=" and blanks
-// are ASCII, which no byte of a longer UTF-8 character can be, so the walk
-// over these units finds the lines the reader finds, in place, even where
-// the bytes are not valid UTF-8.
-std::u16string ByteUnits(std::string_view bytes) {
-    std::u16string units(bytes.size(), u'\0');
-    std::transform(bytes.begin(), bytes.end(), units.begin(),
-                   [](char byte) { return static_cast<unsigned char>(byte); });
-    return units;
-}
-
-std::string BytesOfUnits(std::u16string_view units) {
-    std::string bytes(units.size(), '\0');
-    std::transform(units.begin(), units.end(), bytes.begin(),
-                   [](char16_t unit) { return static_cast<char>(unit & 0xFF); });
-    return bytes;
+    return codec.FromUtf8(text::Utf8View(file.substr(3)));
 }
 
 // Sets every entry in the text; `units` turns a code page 932 text into the
 // text's own units.
-template <typename Unit, typename Units>
-std::basic_string<Unit> WithEntries(std::basic_string<Unit> text, std::string_view section,
-                                    const std::vector<IniEntry>& entries, Units units) {
-    const std::basic_string<Unit> own_section = units(section);
+template <typename Walk, typename Units>
+String<Walk> WithEntries(String<Walk> text, text::Cp932View section,
+                         const std::vector<IniEntry>& entries, Units units) {
+    const String<Walk> own_section = units(section);
     for (const IniEntry& entry : entries) {
-        text = WithValue<Unit>(text, own_section, units(entry.key), units(entry.value));
+        text = WithValue<Walk>(text, own_section, units(entry.key), units(entry.value));
     }
     return text;
 }
@@ -370,12 +370,10 @@ text::Cp932String ReadIniValue(std::string_view file, text::Cp932View section, t
                                TextCodec& codec) {
     const IniEncoding encoding = EncodingOf(file);
     if (encoding == IniEncoding::Cp932) {
-        return ValueIn(file, section, key);
+        return text::Cp932String(ValueIn<Cp932Walk>(file, section.Bytes(), key.Bytes()));
     }
     const std::u16string text = TextOf(file, encoding, codec);
-    const std::u16string value = ValueIn<char16_t>(text, codec.Widen(section, IniEncoding::Cp932),
-                                                   codec.Widen(key, IniEncoding::Cp932));
-    return codec.Narrow(value, IniEncoding::Cp932);
+    return codec.ToCp932(ValueIn<Utf16Walk>(text, codec.FromCp932(section), codec.FromCp932(key)));
 }
 
 std::string WithIniValues(std::string_view file, text::Cp932View section,
@@ -384,24 +382,22 @@ std::string WithIniValues(std::string_view file, text::Cp932View section,
         case IniEncoding::Utf16: {
             // An odd last byte is no unit of the text; it stays the file's last byte.
             const std::size_t even_end = file.size() - (file.size() % 2);
-            const std::u16string text = WithEntries(
+            const std::u16string text = WithEntries<Utf16Walk>(
                 Utf16Units(file.substr(2, even_end - 2)), section, entries,
-                [&](std::string_view cp932) { return codec.Widen(cp932, IniEncoding::Cp932); });
+                [&](text::Cp932View cp932) { return codec.FromCp932(cp932); });
             return kUtf16Mark + Utf16Bytes(text) + std::string(file.substr(even_end));
         }
-        case IniEncoding::Utf8: {
-            const std::u16string text = WithEntries(
-                ByteUnits(file.substr(3)), section, entries, [&](std::string_view cp932) {
-                    return ByteUnits(
-                        codec.Narrow(codec.Widen(cp932, IniEncoding::Cp932), IniEncoding::Utf8));
-                });
-            return kUtf8Mark + BytesOfUnits(text);
-        }
+        case IniEncoding::Utf8:
+            return kUtf8Mark +
+                   WithEntries<Utf8Walk>(std::string(file.substr(3)), section, entries,
+                                         [&](text::Cp932View cp932) {
+                                             return codec.ToUtf8(codec.FromCp932(cp932)).Bytes();
+                                         });
         case IniEncoding::Cp932:
             break;
     }
-    return WithEntries(std::string(file), section, entries,
-                       [](std::string_view cp932) { return std::string(cp932); });
+    return WithEntries<Cp932Walk>(std::string(file), section, entries,
+                                  [](text::Cp932View cp932) { return std::string(cp932.Bytes()); });
 }
 
 }  // namespace velmora::settings

@@ -22,13 +22,15 @@ enum class IniEncoding { Cp932, Utf16, Utf8 };
 
 IniEncoding EncodingOf(std::string_view file);
 
-// Code page 932 and UTF-8 bytes to UTF-16 and back, as the platform converts
+// Code page 932 and UTF-8 texts to UTF-16 and back, as the platform converts
 // them (a character the target cannot hold becomes "?").
 class TextCodec {
   public:
     virtual ~TextCodec() = default;
-    virtual std::u16string Widen(std::string_view bytes, IniEncoding encoding) = 0;
-    virtual std::string Narrow(std::u16string_view text, IniEncoding encoding) = 0;
+    virtual std::u16string FromCp932(text::Cp932View text) = 0;
+    virtual std::u16string FromUtf8(text::Utf8View text) = 0;
+    virtual text::Cp932String ToCp932(std::u16string_view text) = 0;
+    virtual text::Utf8String ToUtf8(std::u16string_view text) = 0;
 };
 
 // The value under the key in the section, whole, in code page 932; "" when

@@ -8,12 +8,16 @@ namespace velmora::settings {
 
 namespace {
 
-text::Cp932String NamingFiles(text::Cp932String message, TextCodec& codec,
+using namespace text::literals;
+
+text::Cp932String NamingFiles(text::Cp932View message, TextCodec& codec,
                               const std::vector<std::u16string>& paths) {
+    text::Cp932String named(message);
     for (const std::u16string& path : paths) {
-        message += "\n" + codec.Narrow(path, IniEncoding::Cp932);
+        named += "\n"_cp932;
+        named += codec.ToCp932(path);
     }
-    return message;
+    return named;
 }
 
 // Tries again while `again` says the outcome may change, for up to
@@ -35,7 +39,7 @@ FileRead ReadRetrying(SettingsPorts ports, const std::u16string& path) {
         [](const FileRead& read) { return read.state == FileRead::State::Held; });
 }
 
-bool ReadsBackAs(TextCodec& codec, const FileRead& file, std::string_view section,
+bool ReadsBackAs(TextCodec& codec, const FileRead& file, text::Cp932View section,
                  const std::vector<IniEntry>& entries) {
     if (file.state != FileRead::State::Read) {
         return false;
@@ -54,7 +58,7 @@ enum class Written {
     Failed,   // held for good, or not kept: the choice stays where it is
 };
 
-Written WriteValues(SettingsPorts ports, const std::u16string& path, std::string_view section,
+Written WriteValues(SettingsPorts ports, const std::u16string& path, text::Cp932View section,
                     const std::vector<IniEntry>& entries) {
     // The file's other lines are kept, so one that cannot be read now is not written over.
     const FileRead current = ReadRetrying(ports, path);
@@ -119,7 +123,7 @@ text::Cp932String UnreadableFilesMessage(TextCodec& codec,
 
 std::optional<text::Cp932String> SaveSettingsValues(SettingsPorts ports,
                                                     const SettingsPlaces& places,
-                                                    std::string_view section,
+                                                    text::Cp932View section,
                                                     const std::vector<IniEntry>& entries) {
     const auto failure = [&](const std::vector<std::u16string>& paths) {
         return std::optional<text::Cp932String>(

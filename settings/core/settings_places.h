@@ -60,7 +60,7 @@ text::Cp932String UnreadableFilesMessage(TextCodec& codec,
 // otherwise the message for the user, naming the files it could not write.
 std::optional<text::Cp932String> SaveSettingsValues(SettingsPorts ports,
                                                     const SettingsPlaces& places,
-                                                    std::string_view section,
+                                                    text::Cp932View section,
                                                     const std::vector<IniEntry>& entries);
 
 }  // namespace velmora::settings

@@ -9,14 +9,14 @@
 namespace velmora::settings {
 
 bool FileExists(MusicFiles& music, text::Cp932View path) {
-    return music.CanOpenForReading(std::string(text::WithoutTrailingSeparator(path)));
+    return music.CanOpenForReading(text::Cp932String(text::WithoutTrailingSeparator(path)));
 }
 
 std::int16_t StoredInteger(text::Cp932View text, std::int16_t previous) {
-    if (text.empty()) {
+    if (text.Empty()) {
         return 0;
     }
-    const std::optional<double> number = text::ParseWholeNumber(text);
+    const std::optional<double> number = text::ParseWholeNumber(text.Bytes());
     if (!number) {
         return previous;
     }
@@ -37,19 +37,20 @@ std::vector<std::u16string> LoadMusicChoice(SettingsPorts ports, const SettingsP
                                         choice.repeat_track);
 
     choice.file = ReadIniValue(file, kSection, kKeyFile, ports.codec);
-    if (!choice.file.empty() && !FileExists(ports.music, choice.file)) {
-        choice.file.clear();
+    if (!choice.file.Empty() && !FileExists(ports.music, choice.file)) {
+        choice.file.Clear();
     }
-    if (choice.file.empty() && choice.kind == kFileMusic) {
+    if (choice.file.Empty() && choice.kind == kFileMusic) {
         choice.kind = kNoMusic;
     }
     return read.unreadable;
 }
 
 std::vector<IniEntry> StoredValues(const MusicChoice& choice) {
-    return {{kKeyKind, std::to_string(choice.kind)},
-            {kKeyRepeatTrack, std::to_string(choice.repeat_track)},
-            {kKeyFile, choice.file}};
+    return {{text::Cp932String(kKeyKind), text::Cp932String(std::to_string(choice.kind))},
+            {text::Cp932String(kKeyRepeatTrack),
+             text::Cp932String(std::to_string(choice.repeat_track))},
+            {text::Cp932String(kKeyFile), choice.file}};
 }
 
 std::optional<text::Cp932String> SaveMusicChoice(SettingsPorts ports, const SettingsPlaces& places,

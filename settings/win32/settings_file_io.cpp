@@ -149,14 +149,20 @@ bool Win32MusicFiles::CanOpenForReading(const text::Cp932String& path) {
     return true;
 }
 
-std::u16string Win32TextCodec::Widen(std::string_view bytes, IniEncoding encoding) {
-    return text::Utf16Of(encoding == IniEncoding::Utf8 ? text::WideFromUtf8(bytes)
-                                                       : text::WideFromCp932(bytes));
+std::u16string Win32TextCodec::FromCp932(text::Cp932View text) {
+    return text::Utf16Of(text::WideFromCp932(text));
 }
 
-std::string Win32TextCodec::Narrow(std::u16string_view text, IniEncoding encoding) {
-    const std::wstring wide = text::WideOf(text);
-    return encoding == IniEncoding::Utf8 ? text::Utf8FromWide(wide) : text::Cp932FromWide(wide);
+std::u16string Win32TextCodec::FromUtf8(text::Utf8View text) {
+    return text::Utf16Of(text::WideFromUtf8(text));
+}
+
+text::Cp932String Win32TextCodec::ToCp932(std::u16string_view text) {
+    return text::Cp932FromWide(text::WideOf(text));
+}
+
+text::Utf8String Win32TextCodec::ToUtf8(std::u16string_view text) {
+    return text::Utf8FromWide(text::WideOf(text));
 }
 
 std::u16string AppDataFolder() {

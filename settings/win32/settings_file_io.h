@@ -20,8 +20,10 @@ class Win32SettingsFiles final : public SettingsFiles {
 
 class Win32TextCodec final : public TextCodec {
   public:
-    std::u16string Widen(std::string_view bytes, IniEncoding encoding) override;
-    std::string Narrow(std::u16string_view text, IniEncoding encoding) override;
+    std::u16string FromCp932(text::Cp932View text) override;
+    std::u16string FromUtf8(text::Utf8View text) override;
+    text::Cp932String ToCp932(std::u16string_view text) override;
+    text::Utf8String ToUtf8(std::u16string_view text) override;
 };
 
 class Win32MusicFiles final : public MusicFiles {

@@ -7,7 +7,9 @@
 
 namespace velmora::settings_dialog {
 
-std::string FileNameCaption(std::string_view path, int width, const TextWidth& text_width) {
+text::Cp932String FileNameCaption(text::Cp932View path_text, int width,
+                                  const TextWidth& text_width) {
+    const std::string_view path = path_text.Bytes();
     // Where each character starts, and where the last separator is.
     std::vector<std::size_t> starts;
     std::size_t separator = std::string_view::npos;
@@ -19,16 +21,16 @@ std::string FileNameCaption(std::string_view path, int width, const TextWidth& t
         }
     }
     // No folder before the file name: nothing to give way.
-    if (separator == std::string_view::npos || separator == 0 || text_width(path) <= width) {
-        return std::string(path);
+    if (separator == std::string_view::npos || separator == 0 || text_width(path_text) <= width) {
+        return text::Cp932String(path_text);
     }
-    const std::string_view file_name = path.substr(separator);
-    std::string caption;
+    const text::Cp932View file_name(path.substr(separator));
+    text::Cp932String caption;
     for (auto start = starts.rbegin(); start != starts.rend(); ++start) {
         if (*start >= separator) {
             continue;
         }
-        caption = std::string(path.substr(0, *start)) + "..." + std::string(file_name);
+        caption = text::Cp932View(path.substr(0, *start)) + text::Cp932View("...") + file_name;
         if (text_width(caption) <= width) {
             break;
         }

@@ -16,11 +16,12 @@ TwipsRect Union(const TwipsRect& a, const TwipsRect& b) {
 
 }  // namespace
 
-const char* NameBeside(ControlId id) {
-    return id == ControlId::TrackBox ? Place(ControlId::RepeatTrackLabel).text : nullptr;
+text::Cp932View NameBeside(ControlId id) {
+    return id == ControlId::TrackBox ? text::Cp932View(Place(ControlId::RepeatTrackLabel).text)
+                                     : text::Cp932View();
 }
 
-std::vector<AccessItem> DescribeMusicGroup(const ChoiceView& view, std::string_view track_text,
+std::vector<AccessItem> DescribeMusicGroup(const ChoiceView& view, text::Cp932View track_text,
                                            std::optional<ControlId> focus) {
     std::vector<AccessItem> items;
     for (const ControlPlace& place : Controls()) {
@@ -32,7 +33,7 @@ std::vector<AccessItem> DescribeMusicGroup(const ChoiceView& view, std::string_v
             // A choice: its text and its selection box as one radio button.
             const ControlId box = *SelectionBoxOf(*kind);
             item.role = AccessRole::RadioButton;
-            item.name = place.text;
+            item.name = text::Cp932String(text::Cp932View(place.text));
             item.place = Union(place.rect, Place(box).rect);
             const auto picture = view.box_filled.find(box);
             item.checked = picture != view.box_filled.end() && picture->second;
@@ -41,12 +42,12 @@ std::vector<AccessItem> DescribeMusicGroup(const ChoiceView& view, std::string_v
         } else if (place.id == ControlId::TrackBox) {
             item.role = AccessRole::ComboBox;
             item.name = NameBeside(place.id);
-            item.value = track_text;
+            item.value = text::Cp932String(track_text);
             item.enabled = view.track_box_enabled;
             item.focusable = true;
         } else if (place.id == ControlId::ChooseFileButton) {
             item.role = AccessRole::PushButton;
-            item.name = place.text;
+            item.name = text::Cp932String(text::Cp932View(place.text));
             item.enabled = view.file_button_enabled;
             item.focusable = true;
         } else if (place.id == ControlId::FileNameLabel) {

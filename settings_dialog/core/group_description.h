@@ -28,8 +28,8 @@ struct AccessItem {
 };
 
 // The text drawn beside a control that names it for screen readers (the
-// track box's "曲目をﾘﾋﾟｰﾄ"); null for the others.
-const char* NameBeside(ControlId id);
+// track box's "曲目をﾘﾋﾟｰﾄ"); "" for the others.
+text::Cp932View NameBeside(ControlId id);
 
 // `focus` is the control with the keyboard focus (MusicGroup: the choices).
 std::vector<AccessItem> DescribeMusicGroup(const ChoiceView& view, text::Cp932View track_text,

@@ -9,16 +9,16 @@ namespace velmora::settings_dialog {
 
 OpenFileRequest MusicFileRequest() {
     OpenFileRequest request;
-    request.filter_description = kFileFilterDescription;
-    request.filter_pattern = kFileFilterPattern;
-    request.title = kFileDialogTitle;
+    request.filter_description = text::Cp932String(kFileFilterDescription);
+    request.filter_pattern = text::Cp932String(kFileFilterPattern);
+    request.title = text::Cp932String(kFileDialogTitle);
     request.file_buffer_size = kFileBufferSize;
     request.title_buffer_size = kFileBufferSize;
     return request;
 }
 
 ShellLaunch HomePageLaunch() {
-    return {kHomePageVerb, kHomePageAddress};
+    return {text::Cp932String(kHomePageVerb), text::Cp932String(kHomePageAddress)};
 }
 
 ChoiceView SettingsDialog::View() const {
@@ -33,7 +33,7 @@ ChoiceView SettingsDialog::View() const {
     return view;
 }
 
-std::string SettingsDialog::TrackBoxText() const {
+text::Cp932String SettingsDialog::TrackBoxText() const {
     return TrackText(choice_.repeat_track);
 }
 
@@ -49,7 +49,7 @@ DialogReply SettingsDialog::PressChoice(int kind) {
     return reply;
 }
 
-DialogReply SettingsDialog::ClickButton(ControlId button, std::string_view track_text) {
+DialogReply SettingsDialog::ClickButton(ControlId button, text::Cp932View track_text) {
     DialogReply reply;
     switch (button) {
         case ControlId::ChooseFileButton:
@@ -145,8 +145,8 @@ DialogReply SettingsDialog::FileAnswered(const OpenFileAnswer& answer) {
         return reply;
     }
     if (!answer.namable || !answer.playable) {
-        const char* why = answer.namable ? kTooLongFileMessage : kUnnamableFileMessage;
-        reply.message = std::string(why) + "\n" + answer.file;
+        const text::Cp932View why = answer.namable ? kTooLongFileMessage : kUnnamableFileMessage;
+        reply.message = why + text::Cp932View("\n") + answer.file;
         return reply;
     }
     choice_.file = answer.file;
@@ -154,7 +154,7 @@ DialogReply SettingsDialog::FileAnswered(const OpenFileAnswer& answer) {
     return reply;
 }
 
-DialogReply SettingsDialog::Saved(const std::optional<std::string>& failure) {
+DialogReply SettingsDialog::Saved(const std::optional<text::Cp932String>& failure) {
     DialogReply reply;
     if (failure) {
         reply.message = *failure;

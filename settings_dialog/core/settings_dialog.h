@@ -22,9 +22,9 @@ namespace velmora::settings_dialog {
 // and the longest file name and file title the platform may give back (a
 // longer choice fails the request).
 struct OpenFileRequest {
-    std::string filter_description;
-    std::string filter_pattern;
-    std::string title;
+    text::Cp932String filter_description;
+    text::Cp932String filter_pattern;
+    text::Cp932String title;
     std::size_t file_buffer_size = 0;
     std::size_t title_buffer_size = 0;
 };
@@ -35,14 +35,14 @@ struct OpenFileRequest {
 // path then holds the name with "?" for what does not fit.
 struct OpenFileAnswer {
     std::int32_t result = 0;
-    std::string file;
+    text::Cp932String file;
     bool namable = true;
     bool playable = true;  // false when the platform's sound calls cannot open the path
 };
 
 // A document the shell opens, shown normally.
 struct ShellLaunch {
-    std::string verb, file;
+    text::Cp932String verb, file;
 };
 
 inline constexpr std::size_t kFileBufferSize = 255;
@@ -73,7 +73,7 @@ struct KeyPress {
     bool shift = false;
     std::optional<ControlId> focus;  // the control with the focus; MusicGroup: the choices
     bool track_list_open = false;    // the track box's list is dropped down
-    text::Cp932View track_text;      // what the track box holds
+    text::Cp932View track_text{};    // what the track box holds
 };
 
 // What the window does after an event, in this order.

@@ -15,7 +15,7 @@ constexpr int kLastListedTrack = 30;
 // Full-width digits (０ to ９, bytes 82 4F to 82 58) as the digits they are,
 // so what a Japanese input method types reads as a number.
 std::string WithHalfWidthDigits(std::string_view text) {
-    std::string digits;
+    std::string digits;  // ASCII digits, the rest still code page 932
     for (std::size_t offset = 0; offset < text.size();) {
         const std::size_t length = text::CharacterLength(text, offset);
         const auto second = static_cast<unsigned char>(text[offset + length - 1]);
@@ -32,20 +32,20 @@ std::string WithHalfWidthDigits(std::string_view text) {
 
 }  // namespace
 
-std::string TrackText(std::int32_t track) {
-    return track == 0 ? std::string() : std::to_string(track);
+text::Cp932String TrackText(std::int32_t track) {
+    return track == 0 ? text::Cp932String() : text::Cp932String(std::to_string(track));
 }
 
-std::vector<std::string> TrackListEntries() {
-    std::vector<std::string> entries;
+std::vector<text::Cp932String> TrackListEntries() {
+    std::vector<text::Cp932String> entries;
     for (int track = 0; track <= kLastListedTrack; ++track) {
         entries.push_back(TrackText(track));
     }
     return entries;
 }
 
-std::int16_t RepeatTrackFromText(std::string_view text) {
-    const std::optional<double> number = text::ParseWholeNumber(WithHalfWidthDigits(text));
+std::int16_t RepeatTrackFromText(text::Cp932View text) {
+    const std::optional<double> number = text::ParseWholeNumber(WithHalfWidthDigits(text.Bytes()));
     if (!number) {
         return 0;
     }

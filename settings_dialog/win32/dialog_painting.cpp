@@ -99,7 +99,7 @@ void DialogPainting::FrameKeyboardChoice(std::optional<ControlId> choice, HWND c
     InvalidateRect(container, nullptr, FALSE);
 }
 
-void DialogPainting::ShowFileName(const std::string& file, HWND container) {
+void DialogPainting::ShowFileName(text::Cp932View file, HWND container) {
     look_.file_caption = file;
     Invalidate(ControlId::FileNameLabel, container);
 }

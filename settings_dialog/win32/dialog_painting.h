@@ -36,7 +36,7 @@ class DialogPainting {
     // while the choices have the focus, and the chosen file's path.
     void ShowBoxPictures(const std::map<ControlId, bool>& box_filled, HWND container);
     void FrameKeyboardChoice(std::optional<ControlId> choice, HWND container);
-    void ShowFileName(const std::string& file, HWND container);
+    void ShowFileName(text::Cp932View file, HWND container);
 
     // The window's rows, then those of the music group, kept in the back
     // images; both windows are drawn again.

@@ -8,6 +8,7 @@
 #include "settings_dialog/win32/dialog_resource_ids.h"
 #include "settings_dialog/win32/group_accessible.h"
 #include "system_dlls/win32/dpi_calls.h"
+#include "text/win32/wide_text.h"
 
 namespace velmora::settings_dialog {
 
@@ -218,24 +219,25 @@ void DialogWindows::InitializeButtons() const {
     }
 }
 
-void DialogWindows::FillTrackBox(const std::string& text,
-                                 const std::vector<std::string>& entries) const {
+void DialogWindows::FillTrackBox(text::Cp932View text,
+                                 const std::vector<text::Cp932String>& entries) const {
     HWND track_box = Control(ControlId::TrackBox);
-    SetWindowTextA(track_box, text.c_str());
-    for (const std::string& entry : entries) {
-        SendMessageA(track_box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+    SetWindowTextW(track_box, text::WideFromCp932(text).c_str());
+    for (const text::Cp932String& entry : entries) {
+        SendMessageW(track_box, CB_ADDSTRING, 0,
+                     reinterpret_cast<LPARAM>(text::WideFromCp932(entry).c_str()));
     }
 }
 
-std::string DialogWindows::TrackBoxText() const {
+text::Cp932String DialogWindows::TrackBoxText() const {
     HWND track_box = Control(ControlId::TrackBox);
     if (track_box == nullptr) {
         return {};
     }
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(track_box)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextA(track_box, text.data(), static_cast<int>(text.size()))));
-    return text;
+    std::wstring wide(static_cast<std::size_t>(GetWindowTextLengthW(track_box)) + 1, L'\0');
+    wide.resize(static_cast<std::size_t>(
+        GetWindowTextW(track_box, wide.data(), static_cast<int>(wide.size()))));
+    return text::Cp932FromWide(wide);
 }
 
 bool DialogWindows::TrackListOpen() const {

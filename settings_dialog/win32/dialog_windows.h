@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "settings_dialog/core/dialog_layout.h"
+#include "text/core/cp932_string.h"
 
 namespace velmora::settings_dialog {
 
@@ -57,9 +58,9 @@ class DialogWindows {
     void SetEnabled(ControlId id, bool enabled) const;
 
     void InitializeButtons() const;
-    void FillTrackBox(const std::string& text, const std::vector<std::string>& entries) const;
+    void FillTrackBox(text::Cp932View text, const std::vector<text::Cp932String>& entries) const;
     // What the track box holds (code page 932); empty before it is made.
-    std::string TrackBoxText() const;
+    text::Cp932String TrackBoxText() const;
     bool TrackListOpen() const;
 
   private:

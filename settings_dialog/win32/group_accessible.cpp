@@ -45,7 +45,7 @@ LONG StateOf(const AccessItem& item) {
     return state;
 }
 
-HRESULT Text(const std::string& text, BSTR* out) {
+HRESULT Text(text::Cp932View text, BSTR* out) {
     *out = SysAllocString(text::WideFromCp932(text).c_str());
     return *out != nullptr ? S_OK : E_OUTOFMEMORY;
 }
@@ -90,7 +90,7 @@ class CountedAccessible : public IAccessible {
 // question is answered with the object's disconnection.
 class GroupAccessible final : public CountedAccessible {
   public:
-    GroupAccessible(HWND group, std::weak_ptr<const DescribeGroup> describe, std::string name,
+    GroupAccessible(HWND group, std::weak_ptr<const DescribeGroup> describe, text::Cp932String name,
                     Scale scale)
         : group_(group), describe_(std::move(describe)), name_(std::move(name)), scale_(scale) {}
 
@@ -299,7 +299,7 @@ class GroupAccessible final : public CountedAccessible {
 
     HWND group_;
     std::weak_ptr<const DescribeGroup> describe_;
-    std::string name_;
+    text::Cp932String name_;
     Scale scale_;
     std::vector<AccessItem> items_;  // the last answer Item() read
 };
@@ -447,7 +447,7 @@ LRESULT CALLBACK RenamingProc(HWND window, UINT message, WPARAM wparam, LPARAM l
 
 }  // namespace
 
-void NameForScreenReaders(HWND control, const std::string& name) {
+void NameForScreenReaders(HWND control, text::Cp932View name) {
     SetPropW(control, kNameProperty, new std::wstring(text::WideFromCp932(name)));
     SetPropW(control, kProcedureProperty,
              reinterpret_cast<HANDLE>(GetWindowLongPtrA(control, GWLP_WNDPROC)));
@@ -456,12 +456,13 @@ void NameForScreenReaders(HWND control, const std::string& name) {
 }
 
 LRESULT AnswerGroupObject(HWND group, WPARAM wparam, LPARAM lparam,
-                          std::weak_ptr<const DescribeGroup> describe, const std::string& name,
+                          std::weak_ptr<const DescribeGroup> describe, text::Cp932View name,
                           Scale scale) {
     if (static_cast<LONG>(lparam) != OBJID_CLIENT) {
         return 0;
     }
-    return Hand(new GroupAccessible(group, std::move(describe), name, scale), wparam);
+    return Hand(new GroupAccessible(group, std::move(describe), text::Cp932String(name), scale),
+                wparam);
 }
 
 LONG FocusedChild(const std::vector<AccessItem>& items) {

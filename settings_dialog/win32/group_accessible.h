@@ -23,14 +23,14 @@ using DescribeGroup = std::function<std::vector<AccessItem>()>;
 // group only while `describe` lives, which the dialog ends with the group's
 // window, and answers CO_E_OBJNOTCONNECTED from then on.
 LRESULT AnswerGroupObject(HWND group, WPARAM wparam, LPARAM lparam,
-                          std::weak_ptr<const DescribeGroup> describe, const std::string& name,
+                          std::weak_ptr<const DescribeGroup> describe, text::Cp932View name,
                           Scale scale);
 
 // Gives a control with a window the name screen readers say for it (code
 // page 932), where the text naming it is drawn beside it rather than being a
 // window: its WM_GETOBJECT is answered with the platform's own object for it,
 // renamed.
-void NameForScreenReaders(HWND control, const std::string& name);
+void NameForScreenReaders(HWND control, text::Cp932View name);
 
 // The child id of the focused item (CHILDID_SELF when none is).
 LONG FocusedChild(const std::vector<AccessItem>& items);

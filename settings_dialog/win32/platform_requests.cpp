@@ -43,11 +43,11 @@ OpenFileAnswer AskForFile(HWND owner, HINSTANCE instance, const OpenFileRequest&
     OpenFileAnswer answer;
     answer.result = static_cast<std::int32_t>(GetOpenFileNameW(&dialog));
     if (answer.result > 0) {
-        const std::wstring path(file.data());  // up to its first NUL
-        const std::optional<std::string> named = text::Cp932Path(path);
-        answer.namable = named.has_value();
-        answer.playable = named && text::SoundCallPath(*named).has_value();
-        answer.file = named.value_or(text::Cp932FromWide(path));
+        const text::PathForms forms = text::PathFormsOf(file.data());  // up to its first NUL
+        const std::optional<text::Cp932String> kept = text::KeptName(forms);
+        answer.namable = kept.has_value();
+        answer.playable = text::SoundCallForm(forms).has_value();
+        answer.file = kept.value_or(forms.path.cp932);
     }
     return answer;
 }

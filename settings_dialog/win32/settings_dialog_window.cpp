@@ -71,7 +71,7 @@ double WindowLength(HWND window, bool across) {
 SettingsDialogWindow::SettingsDialogWindow(HINSTANCE instance, settings::SettingsPorts store,
                                            settings::SettingsPlaces places,
                                            const settings::MusicChoice& loaded,
-                                           std::string message_caption)
+                                           text::Cp932String message_caption)
     : instance_(instance),
       store_(store),
       places_(std::move(places)),
@@ -214,7 +214,7 @@ bool SettingsDialogWindow::AnswerKey(const MSG& msg) {
     if (!key) {
         return false;
     }
-    const std::string track_text = windows_.TrackBoxText();
+    const text::Cp932String track_text = windows_.TrackBoxText();
     const DialogReply reply =
         dialog_.KeyDown({*key, GetKeyState(VK_SHIFT) < 0, windows_.FocusedControl(),
                          windows_.TrackListOpen(), track_text});
@@ -269,8 +269,9 @@ std::optional<LRESULT> SettingsDialogWindow::OnGetObject(HWND window, WPARAM wpa
     if (!complete_ || !describe_group_) {
         return std::nullopt;
     }
-    if (const LRESULT answer = AnswerGroupObject(window, wparam, lparam, describe_group_,
-                                                 Place(ControlId::GroupHeading).text, scale_)) {
+    if (const LRESULT answer =
+            AnswerGroupObject(window, wparam, lparam, describe_group_,
+                              text::Cp932View(Place(ControlId::GroupHeading).text), scale_)) {
         return answer;
     }
     return std::nullopt;
@@ -371,7 +372,7 @@ std::vector<DialogReply> SettingsDialogWindow::CarryOne(const DialogReply& reply
         SetHourglass(false);
         outcomes.push_back(dialog_.Saved(failure));
     }
-    if (!reply.message.empty()) {
+    if (!reply.message.Empty()) {
         text::ShowMessage(windows_.Form(), reply.message, message_caption_);
     }
     if (reply.close) {
@@ -396,7 +397,7 @@ void SettingsDialogWindow::ShowChoice(const ChoiceView& view) {
     ShowChoicesFocus();
 }
 
-void SettingsDialogWindow::ShowFileName(const std::string& file) {
+void SettingsDialogWindow::ShowFileName(text::Cp932View file) {
     painting_.ShowFileName(file, windows_.ContainerOf(Place(ControlId::FileNameLabel).container));
 }
 
@@ -430,8 +431,9 @@ void SettingsDialogWindow::Close() {
 
 void ShowSettingsDialog(HINSTANCE instance, settings::SettingsPorts store,
                         const settings::SettingsPlaces& places, const settings::MusicChoice& loaded,
-                        const std::string& message_caption) {
-    SettingsDialogWindow window(instance, store, places, loaded, message_caption);
+                        text::Cp932View message_caption) {
+    SettingsDialogWindow window(instance, store, places, loaded,
+                                text::Cp932String(message_caption));
     window.RunModal();
 }
 

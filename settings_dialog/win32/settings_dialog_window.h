@@ -24,7 +24,7 @@ class SettingsDialogWindow {
   public:
     SettingsDialogWindow(HINSTANCE instance, settings::SettingsPorts store,
                          settings::SettingsPlaces places, const settings::MusicChoice& loaded,
-                         std::string message_caption);
+                         text::Cp932String message_caption);
     SettingsDialogWindow(const SettingsDialogWindow&) = delete;
     SettingsDialogWindow& operator=(const SettingsDialogWindow&) = delete;
     ~SettingsDialogWindow();
@@ -60,7 +60,7 @@ class SettingsDialogWindow {
     void Carry(DialogReply reply);
     std::vector<DialogReply> CarryOne(const DialogReply& reply);
     void ShowChoice(const ChoiceView& view);
-    void ShowFileName(const std::string& file);
+    void ShowFileName(text::Cp932View file);
     void ShowChoicesFocus();
     void SetHourglass(bool on);
     void Close();
@@ -68,7 +68,7 @@ class SettingsDialogWindow {
     HINSTANCE instance_;
     settings::SettingsPorts store_;
     const settings::SettingsPlaces places_;
-    const std::string message_caption_;  // the program's title
+    const text::Cp932String message_caption_;  // the program's title
     Scale scale_;
     DialogPainting painting_;
     DialogWindows windows_;

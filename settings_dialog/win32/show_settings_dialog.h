@@ -8,10 +8,9 @@
 
 #include <windows.h>
 
-#include <string>
-
 #include "settings/core/music_choice.h"
 #include "settings/core/settings_store.h"
+#include "text/core/cp932_string.h"
 
 namespace velmora::settings_dialog {
 
@@ -22,6 +21,6 @@ namespace velmora::settings_dialog {
 // captioned `message_caption`.
 void ShowSettingsDialog(HINSTANCE instance, settings::SettingsPorts store,
                         const settings::SettingsPlaces& places, const settings::MusicChoice& loaded,
-                        const std::string& message_caption);
+                        text::Cp932View message_caption);
 
 }  // namespace velmora::settings_dialog

@@ -19,7 +19,7 @@ void FrameInBlack(HDC dc, RECT rect, Scale scale) {
     DeleteObject(black);
 }
 
-void DrawLabel(HDC dc, const ControlPlace& place, std::string text, RECT rect,
+void DrawLabel(HDC dc, const ControlPlace& place, text::Cp932String text, RECT rect,
                const WindowlessLook& look) {
     HGDIOBJ previous_font = SelectObject(dc, look.label_font);
     UINT format = DT_NOPREFIX;
@@ -35,7 +35,7 @@ void DrawLabel(HDC dc, const ControlPlace& place, std::string text, RECT rect,
     }
     if (place.id == ControlId::FileNameLabel) {
         // A path too long for the line loses the middle of its folders, never its file name.
-        text = FileNameCaption(text, rect.right - rect.left, [dc](std::string_view part) {
+        text = FileNameCaption(text, rect.right - rect.left, [dc](text::Cp932View part) {
             const std::wstring wide = text::WideFromCp932(part);
             SIZE size{};
             GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
@@ -90,7 +90,9 @@ void DrawWindowless(HDC dc, Container container, const WindowlessLook& look, boo
         switch (place.kind) {
             case ControlKind::Label:
                 DrawLabel(dc, place,
-                          place.id == ControlId::FileNameLabel ? look.file_caption : place.text,
+                          place.id == ControlId::FileNameLabel
+                              ? look.file_caption
+                              : text::Cp932String(text::Cp932View(place.text)),
                           rect, look);
                 break;
             case ControlKind::Shape:

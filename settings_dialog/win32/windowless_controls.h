@@ -10,6 +10,7 @@
 #include <string>
 
 #include "settings_dialog/core/dialog_layout.h"
+#include "text/core/cp932_string.h"
 
 namespace velmora::settings_dialog {
 
@@ -18,7 +19,7 @@ struct WindowlessLook {
     HBITMAP empty_box = nullptr;
     HBITMAP filled_box = nullptr;
     std::map<ControlId, bool> selected;  // the picture each selection box holds, once given one
-    std::string file_caption;            // the chosen file's path
+    text::Cp932String file_caption;      // the chosen file's path
     std::optional<ControlId> keyboard_choice;  // framed while the choices have the focus
     Scale scale;
 };

@@ -11,6 +11,8 @@
 namespace velmora::music {
 namespace {
 
+using namespace text::literals;
+
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 using testing::ScriptedDrive;
@@ -29,7 +31,7 @@ class FilePlayerTest : public ::testing::Test {
     ScriptedDrive drive;
     MediaCommands commands{drive};
     std::optional<FilePlayer> player{std::in_place, commands, drive,
-                                     "C:\\My Music\\theme song.mp3"};
+                                     text::Cp932String("C:\\My Music\\theme song.mp3"_cp932)};
 };
 
 TEST_F(FilePlayerTest, Mp3OpensQuotedAndPlays) {
@@ -81,7 +83,7 @@ TEST_F(FilePlayerTest, Mp3CloseStopsAndCloses) {
 }
 
 TEST_F(FilePlayerTest, WavLoopsThroughTheSoundPlayerWhenThereIsAnOutput) {
-    player.emplace(commands, drive, "C:\\My Music\\loop.wav");
+    player.emplace(commands, drive, "C:\\My Music\\loop.wav"_cp932);
     player->StartWav();
     player->StopWav();
     EXPECT_THAT(drive.sounds, ElementsAre("C:\\My Music\\loop.wav", ScriptedDrive::kStopped));

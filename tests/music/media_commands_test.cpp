@@ -10,6 +10,8 @@
 namespace velmora::music {
 namespace {
 
+using namespace text::literals;
+
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 using testing::ScriptedDrive;
@@ -21,53 +23,53 @@ class MediaCommandsTest : public ::testing::Test {
 };
 
 TEST_F(MediaCommandsTest, EmptyCommandIsRefusedWithoutCallingThePlatform) {
-    EXPECT_EQ(commands.Query(""), "Error:-1");
+    EXPECT_EQ(commands.Query(""_cp932), "Error:-1"_cp932);
     EXPECT_THAT(drive.calls, IsEmpty());
 }
 
 TEST_F(MediaCommandsTest, SuccessGivesTheReplyBeforeItsNul) {
     drive.Answer("status cdaudio current track", 0, "12");
-    EXPECT_EQ(commands.Query("status cdaudio current track"), "12");
+    EXPECT_EQ(commands.Query("status cdaudio current track"_cp932), "12"_cp932);
     ASSERT_EQ(drive.calls.size(), 1u);
     EXPECT_EQ(drive.calls[0].reply_length, 512u);
 }
 
 TEST_F(MediaCommandsTest, FailureGivesErrorAndTheCodeWithItsSign) {
     drive.Answer("open cdaudio", 266, "ignored");
-    EXPECT_EQ(commands.Query("open cdaudio"), "Error:266");
+    EXPECT_EQ(commands.Query("open cdaudio"_cp932), "Error:266"_cp932);
     drive.Answer("status cdaudio mode", -3);
-    EXPECT_EQ(commands.Query("status cdaudio mode"), "Error:-3");
+    EXPECT_EQ(commands.Query("status cdaudio mode"_cp932), "Error:-3"_cp932);
 }
 
 TEST_F(MediaCommandsTest, PlayCommandShapes) {
     drive.Answer("play cdaudio from 3 to 4", 263);
-    EXPECT_EQ(commands.Play("cdaudio", "", ""), 0);
-    EXPECT_EQ(commands.Play("cdaudio", "03:00:00:00", ""), 0);
-    EXPECT_EQ(commands.Play("cdaudio", "", "4"), 0);
-    EXPECT_EQ(commands.Play("cdaudio", "3", "4"), 263);
+    EXPECT_EQ(commands.Play("cdaudio"_cp932, ""_cp932, ""_cp932), 0);
+    EXPECT_EQ(commands.Play("cdaudio"_cp932, "03:00:00:00"_cp932, ""_cp932), 0);
+    EXPECT_EQ(commands.Play("cdaudio"_cp932, ""_cp932, "4"_cp932), 0);
+    EXPECT_EQ(commands.Play("cdaudio"_cp932, "3"_cp932, "4"_cp932), 263);
     EXPECT_THAT(drive.Commands(), ElementsAre("play cdaudio", "play cdaudio from 03:00:00:00",
                                               "play cdaudio to 4", "play cdaudio from 3 to 4"));
     EXPECT_EQ(drive.calls[0].reply_length, 512u);
 }
 
 TEST(MciText, ErrorMarkIsFoundInAnyLetterCase) {
-    EXPECT_TRUE(HasErrorMark("Error:266"));
-    EXPECT_TRUE(HasErrorMark("Error:-1"));
-    EXPECT_TRUE(HasErrorMark("drive terror"));
-    EXPECT_TRUE(HasErrorMark("eRr"));
-    EXPECT_TRUE(HasErrorMark("EERR"));
-    EXPECT_FALSE(HasErrorMark("12"));
-    EXPECT_FALSE(HasErrorMark("ER R"));
-    EXPECT_FALSE(HasErrorMark(""));
+    EXPECT_TRUE(HasErrorMark("Error:266"_cp932));
+    EXPECT_TRUE(HasErrorMark("Error:-1"_cp932));
+    EXPECT_TRUE(HasErrorMark("drive terror"_cp932));
+    EXPECT_TRUE(HasErrorMark("eRr"_cp932));
+    EXPECT_TRUE(HasErrorMark("EERR"_cp932));
+    EXPECT_FALSE(HasErrorMark("12"_cp932));
+    EXPECT_FALSE(HasErrorMark("ER R"_cp932));
+    EXPECT_FALSE(HasErrorMark(""_cp932));
 }
 
 TEST(MciText, SecondBytesOfDoubleByteCharactersAreNotLetters) {
     // "ウ" is 83 45: its second byte is an "E" only to a byte-wise search.
-    EXPECT_FALSE(HasErrorMark("\x83\x45RR"));
+    EXPECT_FALSE(HasErrorMark("\x83\x45RR"_cp932));
     EXPECT_TRUE(
-        HasErrorMark("\x83\x45"
+        HasErrorMark("\x83\x45"_cp932
                      "ERR"));
-    EXPECT_FALSE(HasErrorMark("\x83"));  // a cut-off character at the end
+    EXPECT_FALSE(HasErrorMark("\x83"_cp932));  // a cut-off character at the end
 }
 
 }  // namespace

@@ -10,26 +10,29 @@
 namespace velmora::music {
 namespace {
 
+using namespace text::literals;
+
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
 TEST(MusicSourceFor, TheCdByKindAndTheFileByItsUpperCasedLastThreeCharacters) {
-    const auto source = [](std::int16_t kind, const char* file) {
+    const auto source = [](std::int16_t kind, text::Cp932View file) {
         return MusicSourceFor({kind, 0, file});
     };
-    EXPECT_EQ(source(1, ""), MusicSource::Cd);
-    EXPECT_EQ(source(1, "C:\\x.mp3"), MusicSource::Cd);
-    EXPECT_EQ(source(2, "C:\\x.wav"), MusicSource::WavFile);
-    EXPECT_EQ(source(2, "C:\\x.WaV"), MusicSource::WavFile);
-    EXPECT_EQ(source(2, "C:\\x.Mp3"), MusicSource::Mp3File);
-    EXPECT_EQ(source(2, "mp3"), MusicSource::Mp3File);
+    EXPECT_EQ(source(1, ""_cp932), MusicSource::Cd);
+    EXPECT_EQ(source(1, "C:\\x.mp3"_cp932), MusicSource::Cd);
+    EXPECT_EQ(source(2, "C:\\x.wav"_cp932), MusicSource::WavFile);
+    EXPECT_EQ(source(2, "C:\\x.WaV"_cp932), MusicSource::WavFile);
+    EXPECT_EQ(source(2, "C:\\x.Mp3"_cp932), MusicSource::Mp3File);
+    EXPECT_EQ(source(2, "mp3"_cp932), MusicSource::Mp3File);
     // 集AV (8F 57 41 56) ends in the bytes of "WAV" but not in its characters.
-    for (const char* other : {"C:\\x.mpeg", "C:\\x.wave", "C:\\x.mp3 ", "p3", "", "C:\\x.ogg",
-                              "C:\\\x8F\x57\x41\x56"}) {
-        EXPECT_EQ(source(2, other), MusicSource::None) << other;
+    for (const text::Cp932View other :
+         {"C:\\x.mpeg"_cp932, "C:\\x.wave"_cp932, "C:\\x.mp3 "_cp932, "p3"_cp932, ""_cp932,
+          "C:\\x.ogg"_cp932, "C:\\\x8F\x57\x41\x56"_cp932}) {
+        EXPECT_EQ(source(2, other), MusicSource::None) << other.Bytes();
     }
     for (const std::int16_t kind : {0, 3, -1}) {
-        EXPECT_EQ(source(kind, "C:\\x.wav"), MusicSource::None) << kind;
+        EXPECT_EQ(source(kind, "C:\\x.wav"_cp932), MusicSource::None) << kind;
     }
 }
 
@@ -40,9 +43,9 @@ TEST(CheckIntervalMs, TheCdEvery200MsAnMp3Every1000) {
 
 TEST(MusicPlayer, PlaysTheChoiceAsItWasWhenMade) {
     testing::ScriptedDrive drive;
-    settings::MusicChoice choice{2, 0, "C:\\a.mp3"};
+    settings::MusicChoice choice{2, 0, "C:\\a.mp3"_cp932};
     MusicPlayer mp3{drive, choice};
-    choice = {1, 3, ""};  // a later change is no part of this run
+    choice = {1, 3, {}};  // a later change is no part of this run
     drive.Answer("status MP3Play mode", 0, "playing");
     mp3.Start();
     EXPECT_TRUE(mp3.Check());
@@ -53,7 +56,7 @@ TEST(MusicPlayer, PlaysTheChoiceAsItWasWhenMade) {
 
     drive.calls.clear();
     for (const settings::MusicChoice& silent :
-         {settings::MusicChoice{0, 0, "C:\\a.mp3"}, settings::MusicChoice{2, 0, "C:\\a.wav"}}) {
+         {settings::MusicChoice{0, 0, "C:\\a.mp3"_cp932}, settings::MusicChoice{2, 0, "C:\\a.wav"_cp932}}) {
         drive.sound_outputs = 0;
         MusicPlayer player{drive, silent};
         player.Start();

@@ -36,17 +36,17 @@ class ScriptedDrive : public MediaPort {
     }
 
     // A reply is handed back as the driver wrote it, cut to the length asked for.
-    MediaAnswer SendCommand(const text::Cp932String& command, std::uint32_t reply_length) override {
-        calls.push_back({command, reply_length});
-        const auto it = answers_.find(command);
+    MediaAnswer SendCommand(text::Cp932View command, std::uint32_t reply_length) override {
+        calls.push_back({std::string(command.Bytes()), reply_length});
+        const auto it = answers_.find(std::string(command.Bytes()));
         if (it == answers_.end()) {
             return {};
         }
-        return {it->second.first, it->second.second.substr(0, reply_length)};
+        return {it->second.first, text::Cp932String(it->second.second.substr(0, reply_length))};
     }
 
     std::int32_t SoundOutputCount() override { return sound_outputs; }
-    void PlayLooping(const text::Cp932String& file) override { sounds.push_back(file); }
+    void PlayLooping(text::Cp932View file) override { sounds.emplace_back(file.Bytes()); }
     void StopSound() override { sounds.push_back(kStopped); }
 
     static constexpr char kStopped[] = "(stopped)";

@@ -5,56 +5,73 @@
 namespace velmora::saver {
 namespace {
 
+using namespace text::literals;
+
 using A = StartupAction;
 
 TEST(DecideOnArrival, ABusyCopyEndsEveryRequest) {
-    for (const char* args : {"/s", "/c", "/p 1234", "", "/a"}) {
-        EXPECT_EQ(DecideOnArrival(args, {true, false, false}).action, A::EndProgram) << args;
-        EXPECT_EQ(DecideOnArrival(args, {false, true, false}).action, A::EndProgram) << args;
-        EXPECT_EQ(DecideOnArrival(args, {false, false, true}).action, A::EndProgram) << args;
+    for (const text::Cp932View args :
+         {"/s"_cp932, "/c"_cp932, "/p 1234"_cp932, ""_cp932, "/a"_cp932}) {
+        EXPECT_EQ(DecideOnArrival(args, {true, false, false}).action, A::EndProgram)
+            << args.Bytes();
+        EXPECT_EQ(DecideOnArrival(args, {false, true, false}).action, A::EndProgram)
+            << args.Bytes();
+        EXPECT_EQ(DecideOnArrival(args, {false, false, true}).action, A::EndProgram)
+            << args.Bytes();
     }
 }
 
 TEST(TakesBusyLock, TheRunAndTheSettingsDialogButNeverThePreview) {
-    for (const char* args : {"/s", "-S", "", "/c", "/c:1234"}) {
-        EXPECT_TRUE(TakesBusyLock(args)) << args;
+    for (const text::Cp932View args :
+         {"/s"_cp932, "-S"_cp932, ""_cp932, "/c"_cp932, "/c:1234"_cp932}) {
+        EXPECT_TRUE(TakesBusyLock(args)) << args.Bytes();
     }
-    for (const char* args : {"/p 1234", "/P", "/a", "S"}) {
-        EXPECT_FALSE(TakesBusyLock(args)) << args;
+    for (const text::Cp932View args : {"/p 1234"_cp932, "/P"_cp932, "/a"_cp932, "S"_cp932}) {
+        EXPECT_FALSE(TakesBusyLock(args)) << args.Bytes();
     }
 }
 
 TEST(DecideOnArrival, PreviewReadsNothingElseAndTakesTheHostFromPositionFour) {
-    const auto host = [](const char* args) {
+    const auto host = [](text::Cp932View args) {
         const StartupDecision decision = DecideOnArrival(args, {});
-        EXPECT_EQ(decision.action, A::ShowPreview) << args;
+        EXPECT_EQ(decision.action, A::ShowPreview) << args.Bytes();
         return decision.preview_host;
     };
-    EXPECT_EQ(host("/p 1234"), 1234);
-    EXPECT_EQ(host("/P1234"), 234);
-    EXPECT_EQ(host("/p"), 0);
-    EXPECT_EQ(host("/p 99999999999"), 0);
-    for (const char* args : {"/s", "/c", "", "/a", "S"}) {
-        EXPECT_EQ(DecideOnArrival(args, {}).action, A::LoadSettings) << args;
+    EXPECT_EQ(host("/p 1234"_cp932), 1234);
+    EXPECT_EQ(host("/P1234"_cp932), 234);
+    EXPECT_EQ(host("/p"_cp932), 0);
+    EXPECT_EQ(host("/p 99999999999"_cp932), 0);
+    for (const text::Cp932View args : {"/s"_cp932, "/c"_cp932, ""_cp932, "/a"_cp932, "S"_cp932}) {
+        EXPECT_EQ(DecideOnArrival(args, {}).action, A::LoadSettings) << args.Bytes();
     }
 }
 
-TEST(DecideWithSettings, RunConfigureOrEnd) {
-    for (const char* args : {"/s", "/S", "-s", "/scr"}) {
-        EXPECT_EQ(DecideWithSettings(args, true).action, A::StartRun) << args;
+// Whether a settings file could not be read changes no action: only the
+// dialog, which would show and save settings without it, reports it first.
+TEST(DecideWithSettings, RunConfigureOrEndAndOnlyTheDialogReportsUnreadableSettings) {
+    const auto expect = [](text::Cp932View args, bool renderer, A action) {
+        for (const bool unreadable : {false, true}) {
+            const StartupDecision decision = DecideWithSettings(args, renderer, unreadable);
+            EXPECT_EQ(decision.action, action) << args.Bytes();
+            EXPECT_EQ(decision.report_unreadable_settings,
+                      unreadable && action == A::ShowSettingsDialog)
+                << args.Bytes();
+        }
+    };
+    for (const text::Cp932View args : {"/s"_cp932, "/S"_cp932, "-s"_cp932, "/scr"_cp932}) {
+        expect(args, true, A::StartRun);
     }
     // Explorer's Configure gives no argument text: the settings, as for /c.
-    for (const char* args : {"/c", "/C", "/c:1234", "/C 1234", ""}) {
-        EXPECT_EQ(DecideWithSettings(args, true).action, A::ShowSettingsDialog) << args;
+    for (const text::Cp932View args :
+         {"/c"_cp932, "/C"_cp932, "/c:1234"_cp932, "/C 1234"_cp932, ""_cp932}) {
+        expect(args, true, A::ShowSettingsDialog);
     }
-    for (const char* args : {"S", "/a", "/"}) {
-        EXPECT_EQ(DecideWithSettings(args, true).action, A::EndProgram) << args;
+    // A missing renderer is reported for every request, and nothing else is.
+    for (const text::Cp932View args : {"S"_cp932, "/a"_cp932, "/"_cp932}) {
+        expect(args, true, A::EndProgram);
     }
-}
-
-TEST(DecideWithSettings, AMissingRendererIsReportedForEveryRequest) {
-    for (const char* args : {"/s", "/c", "", "/a", "S"}) {
-        EXPECT_EQ(DecideWithSettings(args, false).action, A::ReportMissingRenderer) << args;
+    for (const text::Cp932View args : {"/s"_cp932, "/c"_cp932, ""_cp932, "/a"_cp932, "S"_cp932}) {
+        expect(args, false, A::ReportMissingRenderer);
     }
 }
 

@@ -22,7 +22,8 @@ void ReadDamagedMegabyte(benchmark::State& state) {
     const std::string file = DamagedFile();
     testing::FakeSettingsFiles codec;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(ReadIniValue(file, "Section", testing::kPieceKind, codec));
+        benchmark::DoNotOptimize(
+            ReadIniValue(file, kSection, text::Cp932View(testing::kPieceKind), codec));
     }
     state.SetBytesProcessed(state.iterations() * file.size());
 }
@@ -31,11 +32,12 @@ BENCHMARK(ReadDamagedMegabyte)->Unit(benchmark::kMillisecond);
 void SaveIntoDamagedMegabyte(benchmark::State& state) {
     const std::string file = DamagedFile();
     testing::FakeSettingsFiles codec;
-    const std::vector<IniEntry> entries = {{testing::kPieceKind, "1"},
-                                           {testing::kPieceRepeat, "0"},
-                                           {testing::kPieceFile, std::string(300, 'p')}};
+    const std::vector<IniEntry> entries = {
+        {text::Cp932View(testing::kPieceKind), text::Cp932View("1")},
+        {text::Cp932View(testing::kPieceRepeat), text::Cp932View("0")},
+        {text::Cp932View(testing::kPieceFile), text::Cp932String(std::string(300, 'p'))}};
     for (auto _ : state) {
-        benchmark::DoNotOptimize(WithIniValues(file, "Section", entries, codec));
+        benchmark::DoNotOptimize(WithIniValues(file, kSection, entries, codec));
     }
 }
 BENCHMARK(SaveIntoDamagedMegabyte)->Unit(benchmark::kMillisecond);

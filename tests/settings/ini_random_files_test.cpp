@@ -12,18 +12,22 @@
 namespace velmora::settings {
 namespace {
 
+using namespace text::literals;
+
 TEST(IniRandomFiles, WrittenValuesReadBackAndTheOthersStay) {
     testing::FakeSettingsFiles codec;
     testing::IniPieces pieces(7);
     for (int i = 0; i < 3000; ++i) {
         const std::string file = pieces.File();
-        const std::string section = pieces.Pick(testing::kAskedSections);
-        const std::string key = pieces.Pick(testing::kAskedKeys);
-        const std::string value = pieces.Value();
+        const text::Cp932String section(pieces.Pick(testing::kAskedSections));
+        const text::Cp932String key(pieces.Pick(testing::kAskedKeys));
+        const text::Cp932String value(pieces.Value());
         const std::string written = WithIniValues(file, section, {{key, value}}, codec);
         ASSERT_EQ(ReadIniValue(written, section, key, codec), value) << file;
-        for (const std::string& other_section : testing::kAskedSections) {
-            for (const std::string& other_key : testing::kAskedKeys) {
+        for (const std::string& other_section_bytes : testing::kAskedSections) {
+            for (const std::string& other_key_bytes : testing::kAskedKeys) {
+                const text::Cp932View other_section(other_section_bytes);
+                const text::Cp932View other_key(other_key_bytes);
                 if (other_section != section || other_key != key) {
                     ASSERT_EQ(ReadIniValue(written, other_section, other_key, codec),
                               ReadIniValue(file, other_section, other_key, codec))
@@ -47,8 +51,8 @@ TEST(IniRandomFiles, AnyBytesAreReadAndWritten) {
             c = alphabet[std::uniform_int_distribution<std::size_t>(0,
                                                                     alphabet.size() - 1)(random)];
         }
-        const std::string written = WithIniValues(file, "S", {{"K", "v"}}, codec);
-        EXPECT_EQ(ReadIniValue(written, "S", "K", codec), "v") << file;
+        const std::string written = WithIniValues(file, "S"_cp932, {{"K"_cp932, "v"_cp932}}, codec);
+        EXPECT_EQ(ReadIniValue(written, "S"_cp932, "K"_cp932, codec), "v"_cp932) << file;
     }
 }
 

@@ -12,14 +12,20 @@ constexpr char kFileKey[] = "BGM\xCC\xA7\xB2\xD9";  // BGMﾌｧｲﾙ
 
 class IniText : public ::testing::Test {
   protected:
-    std::string Read(std::string_view file, std::string_view section, std::string_view key) {
-        return ReadIniValue(file, section, key, codec);
+    // Keys, values and files all written here as code page 932 bytes.
+    using Bytes = std::string_view;
+    std::string Read(Bytes file, Bytes section, Bytes key) {
+        return ReadIniValue(file, text::Cp932View(section), text::Cp932View(key), codec).Bytes();
     }
-    std::string With(std::string_view file, const std::vector<IniEntry>& entries) {
-        return WithIniValues(file, "Section", entries, codec);
+    std::string With(Bytes file, std::initializer_list<std::pair<Bytes, Bytes>> pairs) {
+        std::vector<IniEntry> entries;
+        for (const auto& [key, value] : pairs) {
+            entries.push_back({text::Cp932View(key), text::Cp932View(value)});
+        }
+        return WithIniValues(file, text::Cp932View("Section"), entries, codec);
     }
-    std::string Utf16File(std::string_view cp932) {
-        return "\xFF\xFE" + testing::Utf16Bytes(codec.Widen(cp932, IniEncoding::Cp932));
+    std::string Utf16File(Bytes cp932) {
+        return "\xFF\xFE" + testing::Utf16Bytes(codec.FromCp932(text::Cp932View(cp932)));
     }
     testing::FakeSettingsFiles codec;
 };

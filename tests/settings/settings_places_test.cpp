@@ -7,16 +7,18 @@
 namespace velmora::settings {
 namespace {
 
+using namespace text::literals;
+
 using FakeFiles = testing::FakeSettingsFiles;
 
 // C:\Café\ソフト表, a folder code page 932 cannot name, and a user's folder.
 const SettingsPlaces kPlaces =
     PlacesFor(u"C:\\Caf\u00E9\\\u30BD\u30D5\u30C8\u8868", u"C:\\Users\\u\\AppData\\Roaming");
-const std::vector<IniEntry> kEntries = {{"K", "2"}};
+const std::vector<IniEntry> kEntries = {{"K"_cp932, "2"_cp932}};
 
 // The path as a message can show it: "?" where code page 932 has no character.
-const std::string kShownBeside = "C:\\Caf?\\\x83\x5C\x83\x74\x83\x67\x95\x5C\\Velmora.ini";
-const std::string kShownPerUser = "C:\\Users\\u\\AppData\\Roaming\\Velmora\\Velmora.ini";
+const text::Cp932View kShownBeside{"C:\\Caf?\\\x83\x5C\x83\x74\x83\x67\x95\x5C\\Velmora.ini"};
+const text::Cp932View kShownPerUser{"C:\\Users\\u\\AppData\\Roaming\\Velmora\\Velmora.ini"};
 
 TEST(SettingsPlaces, BesideTheProgramAndInTheUsersFolder) {
     EXPECT_EQ(kPlaces.file_beside_program, u"C:\\Caf\u00E9\\\u30BD\u30D5\u30C8\u8868\\Velmora.ini");
@@ -30,7 +32,7 @@ TEST(SettingsPlaces, AHeldFileIsTriedForTwoSecondsARefusalNot) {
     FakeFiles files;
     files.Put(kPlaces.file_beside_program, "[Section]\r\nK=1\r\n");
     files.HoldFor(kPlaces.file_beside_program, 1500);
-    EXPECT_EQ(SaveSettingsValues(files.Ports(), kPlaces, "Section", kEntries), std::nullopt);
+    EXPECT_EQ(SaveSettingsValues(files.Ports(), kPlaces, kSection, kEntries), std::nullopt);
     EXPECT_EQ(files.waited, 1500);
 
     files.HoldFor(kPlaces.file_beside_program, 60000);
@@ -39,16 +41,16 @@ TEST(SettingsPlaces, AHeldFileIsTriedForTwoSecondsARefusalNot) {
               std::vector<std::u16string>{kPlaces.file_beside_program});
     EXPECT_EQ(files.waited, kHeldFileRetryMilliseconds);
     EXPECT_EQ(UnreadableFilesMessage(files, {kPlaces.file_beside_program}),
-              std::string(kLoadFailedMessage) + "\n" + kShownBeside);
-    EXPECT_EQ(SaveSettingsValues(files.Ports(), kPlaces, "Section", {{"K", "3"}}),
-              std::string(kSaveFailedMessage) + "\n" + kShownBeside);
+              kLoadFailedMessage + "\n"_cp932 + kShownBeside);
+    EXPECT_EQ(SaveSettingsValues(files.Ports(), kPlaces, kSection, {{"K"_cp932, "3"_cp932}}),
+              kSaveFailedMessage + "\n"_cp932 + kShownBeside);
     EXPECT_FALSE(files.files.count(kPlaces.per_user_file));  // the choice is not moved elsewhere
 
     files.held_until.clear();
     files.refused = {kPlaces.file_beside_program, kPlaces.per_user_folder};
     files.waited = 0;
-    EXPECT_EQ(SaveSettingsValues(files.Ports(), kPlaces, "Section", kEntries),
-              std::string(kSaveFailedMessage) + "\n" + kShownBeside + "\n" + kShownPerUser);
+    EXPECT_EQ(SaveSettingsValues(files.Ports(), kPlaces, kSection, kEntries),
+              kSaveFailedMessage + "\n"_cp932 + kShownBeside + "\n"_cp932 + kShownPerUser);
     EXPECT_EQ(files.waited, 0);
 }
 

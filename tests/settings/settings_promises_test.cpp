@@ -23,7 +23,9 @@ using Fault = Fake::Fault;
 const SettingsPlaces kPlaces = PlacesFor(u"C:\\Saver", u"C:\\Users\\u\\AppData\\Roaming");
 const std::vector<std::string> kMusic = {"C:\\\x89\xB9\x8A\x79\\a.mp3",
                                          "D:\\b.wav"};  // C:\音楽\a.mp3
-const std::vector<std::string> kKeys = {kKeyKind, kKeyRepeatTrack, kKeyFile};
+const std::vector<std::string> kKeys = {std::string(kKeyKind.Bytes()),
+                                        std::string(kKeyRepeatTrack.Bytes()),
+                                        std::string(kKeyFile.Bytes())};
 constexpr int kStepsPerSequence = 40;
 
 bool Same(const MusicChoice& a, const MusicChoice& b) {
@@ -41,9 +43,9 @@ std::vector<std::string> OtherLines(const std::string& file, TextCodec& codec) {
                                                               : 0;
     const std::size_t end = file.size() - (file.size() - start) % unit;
     const auto own = [&](const std::string& cp932) {
-        const std::u16string wide = codec.Widen(cp932, IniEncoding::Cp932);
+        const std::u16string wide = codec.FromCp932(text::Cp932View(cp932));
         return encoding == IniEncoding::Utf16  ? testing::Utf16Bytes(wide)
-               : encoding == IniEncoding::Utf8 ? codec.Narrow(wide, IniEncoding::Utf8)
+               : encoding == IniEncoding::Utf8 ? codec.ToUtf8(wide).Bytes()
                                                : cp932;
     };
     std::vector<std::string> lines{file.substr(end)};
@@ -137,7 +139,7 @@ class PromiseSequence {
     MusicChoice AChoice() {
         const auto kind = static_cast<std::int16_t>(Between(0, 3));
         const std::string file = Between(0, 2) == 0 ? "" : kMusic[Between(0, 1)];
-        return {kind, static_cast<std::int16_t>(Between(-1, 30)), file};
+        return {kind, static_cast<std::int16_t>(Between(-1, 30)), text::Cp932String(file)};
     }
 
     // A save, killed after `calls` calls of the platform's.
@@ -151,8 +153,9 @@ class PromiseSequence {
         const auto failure = SaveMusicChoice(fake_.Ports(), kPlaces, choice);
         const bool killed = fake_.calls_until_killed <= 0;
         fake_.calls_until_killed = INT_MAX;
-        if (choice.kind == kFileMusic && choice.file.empty()) {
-            EXPECT_EQ(failure, std::string(kNoMusicFileMessage)) << "an unkept choice is refused";
+        if (choice.kind == kFileMusic && choice.file.Empty()) {
+            EXPECT_EQ(failure, text::Cp932String(kNoMusicFileMessage))
+                << "an unkept choice is refused";
         }
         for (const auto& [path, bytes] : before) {
             ASSERT_TRUE(fake_.files.count(path)) << "a save removed a file";
@@ -176,7 +179,7 @@ class PromiseSequence {
         }
         if (!faulty_ && !held) {
             ASSERT_EQ(fake_.waited, started) << "a refusal was waited on";
-            ASSERT_TRUE(!failure || killed || (choice.kind == kFileMusic && choice.file.empty()) ||
+            ASSERT_TRUE(!failure || killed || (choice.kind == kFileMusic && choice.file.Empty()) ||
                         !fake_.writes_lost.empty() || !fake_.denied.empty() ||
                         !fake_.refused.empty())
                 << "a save failed with nothing in its way";
@@ -204,8 +207,8 @@ class PromiseSequence {
             }
         }
         ASSERT_TRUE(Same(loaded, expected)) << "the load did not give what the file holds";
-        ASSERT_TRUE(loaded.file.empty() || fake_.music_files.count(loaded.file));
-        ASSERT_TRUE(loaded.kind != kFileMusic || !loaded.file.empty());
+        ASSERT_TRUE(loaded.file.Empty() || fake_.music_files.count(loaded.file));
+        ASSERT_TRUE(loaded.kind != kFileMusic || !loaded.file.Empty());
     }
 
     // The user (or a copy from elsewhere) writes a whole file or removes it,
@@ -247,13 +250,12 @@ class PromiseSequence {
                 break;
             case 1:  // with a line in another code page, not valid UTF-8
                 fake_.Put(path, "\xEF\xBB\xBF" +
-                                    fake_.Narrow(fake_.Widen(text, IniEncoding::Cp932),
-                                                 IniEncoding::Utf8) +
+                                    fake_.ToUtf8(fake_.FromCp932(text::Cp932View(text))).Bytes() +
                                     "[Note]\r\n\x95\x5C\x82\xA0\r\n");
                 break;
             default:
                 fake_.Put(path, "\xFF\xFE" +
-                                    testing::Utf16Bytes(fake_.Widen(text, IniEncoding::Cp932)) +
+                                    testing::Utf16Bytes(fake_.FromCp932(text::Cp932View(text))) +
                                     (Between(0, 1) ? "\x01" : ""));
                 break;
         }

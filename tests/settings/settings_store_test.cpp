@@ -10,46 +10,48 @@
 namespace velmora::settings {
 namespace {
 
+using namespace text::literals;
+
 // The program's folder and its settings file, in memory.
 const SettingsPlaces kPlaces = PlacesFor(u"C:\\Saver", u"");
 
 // The settings file with these keys and values in its section.
-std::string IniWith(const std::map<std::string, std::string>& values) {
+std::string IniWith(const std::map<text::Cp932String, text::Cp932String>& values) {
     std::string file = "[Section]\r\n";
     for (const auto& [key, value] : values) {
-        file.append(key).append("=").append(value).append("\r\n");
+        file.append(key.Bytes()).append("=").append(value.Bytes()).append("\r\n");
     }
     return file;
 }
 
 TEST(FileExists, OneTrailingSeparatorIsIgnored) {
     testing::FakeSettingsFiles port;
-    port.music_files = {"C:\\Music\\a.mp3", "C:\\Music\\\x95\x5C"};
-    EXPECT_TRUE(FileExists(port, "C:\\Music\\a.mp3"));
-    EXPECT_TRUE(FileExists(port, "C:\\Music\\a.mp3\\"));
-    EXPECT_FALSE(FileExists(port, "C:\\Music\\a.mp3\\\\"));
-    EXPECT_FALSE(FileExists(port, "C:\\Music\\b.mp3"));
-    EXPECT_FALSE(FileExists(port, ""));
+    port.music_files = {"C:\\Music\\a.mp3"_cp932, "C:\\Music\\\x95\x5C"_cp932};
+    EXPECT_TRUE(FileExists(port, "C:\\Music\\a.mp3"_cp932));
+    EXPECT_TRUE(FileExists(port, "C:\\Music\\a.mp3\\"_cp932));
+    EXPECT_FALSE(FileExists(port, "C:\\Music\\a.mp3\\\\"_cp932));
+    EXPECT_FALSE(FileExists(port, "C:\\Music\\b.mp3"_cp932));
+    EXPECT_FALSE(FileExists(port, ""_cp932));
     // 表 ends in the byte of "\", which is not a separator.
-    EXPECT_TRUE(FileExists(port, "C:\\Music\\\x95\x5C"));
+    EXPECT_TRUE(FileExists(port, "C:\\Music\\\x95\x5C"_cp932));
 }
 
 TEST(StoredInteger, RoundsDownAndKeepsThePreviousValueOnFailure) {
-    EXPECT_EQ(StoredInteger("", 7), 0);
-    EXPECT_EQ(StoredInteger("2", 7), 2);
-    EXPECT_EQ(StoredInteger(" 1 ", 7), 1);
-    EXPECT_EQ(StoredInteger("1.9", 7), 1);
-    EXPECT_EQ(StoredInteger("-0.5", 7), -1);
-    EXPECT_EQ(StoredInteger("-3", 7), -3);
-    EXPECT_EQ(StoredInteger("32767", 7), 32767);
-    EXPECT_EQ(StoredInteger("32767.9", 7), 32767);
-    EXPECT_EQ(StoredInteger("-32768", 7), -32768);
-    EXPECT_EQ(StoredInteger("32768", 7), 7);
-    EXPECT_EQ(StoredInteger("-32768.5", 7), 7);
-    EXPECT_EQ(StoredInteger("99999999999", 7), 7);
-    EXPECT_EQ(StoredInteger("abc", 7), 7);
-    EXPECT_EQ(StoredInteger("2abc", 7), 7);
-    EXPECT_EQ(StoredInteger("   ", 7), 7);
+    EXPECT_EQ(StoredInteger(""_cp932, 7), 0);
+    EXPECT_EQ(StoredInteger("2"_cp932, 7), 2);
+    EXPECT_EQ(StoredInteger(" 1 "_cp932, 7), 1);
+    EXPECT_EQ(StoredInteger("1.9"_cp932, 7), 1);
+    EXPECT_EQ(StoredInteger("-0.5"_cp932, 7), -1);
+    EXPECT_EQ(StoredInteger("-3"_cp932, 7), -3);
+    EXPECT_EQ(StoredInteger("32767"_cp932, 7), 32767);
+    EXPECT_EQ(StoredInteger("32767.9"_cp932, 7), 32767);
+    EXPECT_EQ(StoredInteger("-32768"_cp932, 7), -32768);
+    EXPECT_EQ(StoredInteger("32768"_cp932, 7), 7);
+    EXPECT_EQ(StoredInteger("-32768.5"_cp932, 7), 7);
+    EXPECT_EQ(StoredInteger("99999999999"_cp932, 7), 7);
+    EXPECT_EQ(StoredInteger("abc"_cp932, 7), 7);
+    EXPECT_EQ(StoredInteger("2abc"_cp932, 7), 7);
+    EXPECT_EQ(StoredInteger("   "_cp932, 7), 7);
 }
 
 class LoadMusicChoiceTest : public ::testing::Test {
@@ -59,7 +61,7 @@ class LoadMusicChoiceTest : public ::testing::Test {
         LoadMusicChoice(port.Ports(), kPlaces, choice);
         return choice;
     }
-    void Store(const std::map<std::string, std::string>& values) {
+    void Store(const std::map<text::Cp932String, text::Cp932String>& values) {
         port.Put(kPlaces.file_beside_program, IniWith(values));
     }
     testing::FakeSettingsFiles port;
@@ -69,47 +71,49 @@ TEST_F(LoadMusicChoiceTest, NoFileGivesNoMusic) {
     const MusicChoice s = Load();
     EXPECT_EQ(s.kind, 0);
     EXPECT_EQ(s.repeat_track, 0);
-    EXPECT_EQ(s.file, "");
+    EXPECT_EQ(s.file, ""_cp932);
     EXPECT_TRUE(port.files.empty());  // nothing is written
 }
 
 TEST_F(LoadMusicChoiceTest, AReadableFileIsKept) {
-    Store({{kKeyKind, "2"}, {kKeyRepeatTrack, "5"}, {kKeyFile, "C:\\m\\a b.mp3"}});
-    port.music_files.insert("C:\\m\\a b.mp3");
+    Store(
+        {{kKeyKind, "2"_cp932}, {kKeyRepeatTrack, "5"_cp932}, {kKeyFile, "C:\\m\\a b.mp3"_cp932}});
+    port.music_files.insert("C:\\m\\a b.mp3"_cp932);
     const MusicChoice s = Load();
     EXPECT_EQ(s.kind, 2);
     EXPECT_EQ(s.repeat_track, 5);
-    EXPECT_EQ(s.file, "C:\\m\\a b.mp3");
+    EXPECT_EQ(s.file, "C:\\m\\a b.mp3"_cp932);
 }
 
 TEST_F(LoadMusicChoiceTest, FileKindFallsBackWithoutAReadableFile) {
-    for (const std::string file : {"", "C:\\m\\missing.mp3", "C:\\m\\", "C:\\m"}) {
+    for (const text::Cp932View file :
+         {""_cp932, "C:\\m\\missing.mp3"_cp932, "C:\\m\\"_cp932, "C:\\m"_cp932}) {
         // "C:\m" is a folder, which cannot be opened as a file.
-        Store({{kKeyKind, "2"}, {kKeyFile, file}});
+        Store({{kKeyKind, "2"_cp932}, {kKeyFile, file}});
         const std::string stored = port.Bytes(kPlaces.file_beside_program);
         const MusicChoice s = Load();
-        EXPECT_EQ(s.kind, 0) << file;
-        EXPECT_EQ(s.file, "") << file;
+        EXPECT_EQ(s.kind, 0) << file.Bytes();
+        EXPECT_EQ(s.file, ""_cp932) << file.Bytes();
         EXPECT_EQ(port.Bytes(kPlaces.file_beside_program), stored) << "nothing is written back";
     }
 }
 
 TEST_F(LoadMusicChoiceTest, OtherKindsKeepTheirValueWhenTheFileIsMissing) {
-    Store({{kKeyKind, "1"}, {kKeyRepeatTrack, "3"}, {kKeyFile, "C:\\gone.wav"}});
+    Store({{kKeyKind, "1"_cp932}, {kKeyRepeatTrack, "3"_cp932}, {kKeyFile, "C:\\gone.wav"_cp932}});
     const MusicChoice s = Load();
     EXPECT_EQ(s.kind, 1);
     EXPECT_EQ(s.repeat_track, 3);
-    EXPECT_EQ(s.file, "");
+    EXPECT_EQ(s.file, ""_cp932);
 }
 
 // The conversion itself is StoredInteger's; here only that each key goes
 // through it with the value in memory as the fallback.
 TEST_F(LoadMusicChoiceTest, StoredNumbersAreConvertedAndAFailureKeepsTheValueInMemory) {
-    Store({{kKeyKind, "1.9"}, {kKeyRepeatTrack, "-0.5"}});
+    Store({{kKeyKind, "1.9"_cp932}, {kKeyRepeatTrack, "-0.5"_cp932}});
     EXPECT_EQ(Load().kind, 1);
     EXPECT_EQ(Load().repeat_track, -1);
-    MusicChoice choice{7, 4, ""};  // kinds other than 0, 1 and 2 stay as read
-    Store({{kKeyKind, "x"}, {kKeyRepeatTrack, "1e9"}});
+    MusicChoice choice{7, 4, ""_cp932};  // kinds other than 0, 1 and 2 stay as read
+    Store({{kKeyKind, "x"_cp932}, {kKeyRepeatTrack, "1e9"_cp932}});
     LoadMusicChoice(port.Ports(), kPlaces, choice);
     EXPECT_EQ(choice.kind, 7);
     EXPECT_EQ(choice.repeat_track, 4);
@@ -117,7 +121,8 @@ TEST_F(LoadMusicChoiceTest, StoredNumbersAreConvertedAndAFailureKeepsTheValueInM
 
 TEST_F(LoadMusicChoiceTest, ASavedChoiceLoadsAgainWhole) {
     // C:\音楽\ and a name of 300 bytes.
-    const std::string music = "C:\\\x89\xB9\x8A\x79\\" + std::string(290, 'a') + ".wav";
+    const text::Cp932String music =
+        "C:\\\x89\xB9\x8A\x79\\"_cp932 + text::Cp932String(std::string(290, 'a')) + ".wav"_cp932;
     port.music_files.insert(music);
     EXPECT_EQ(SaveMusicChoice(port.Ports(), kPlaces, {2, 7, music}), std::nullopt);
     const MusicChoice loaded = Load();
@@ -127,14 +132,14 @@ TEST_F(LoadMusicChoiceTest, ASavedChoiceLoadsAgainWhole) {
 }
 
 TEST(StoredValues, KindTrackAndFileInTheFilesOrder) {
-    const auto values = StoredValues({1, -2, "D:\\b.wav"});
+    const auto values = StoredValues({1, -2, "D:\\b.wav"_cp932});
     ASSERT_EQ(values.size(), 3u);
     EXPECT_EQ(values[0].key, kKeyKind);
-    EXPECT_EQ(values[0].value, "1");
+    EXPECT_EQ(values[0].value, "1"_cp932);
     EXPECT_EQ(values[1].key, kKeyRepeatTrack);
-    EXPECT_EQ(values[1].value, "-2");
+    EXPECT_EQ(values[1].value, "-2"_cp932);
     EXPECT_EQ(values[2].key, kKeyFile);
-    EXPECT_EQ(values[2].value, "D:\\b.wav");
+    EXPECT_EQ(values[2].value, "D:\\b.wav"_cp932);
 }
 
 }  // namespace

@@ -8,9 +8,12 @@
 #include "settings_dialog/core/dialog_texts.h"
 #include "settings_dialog/core/group_description.h"
 #include "settings_dialog/core/settings_dialog.h"
+#include "tests/support/encoded_text_printing.h"
 
 namespace velmora::settings_dialog {
 namespace {
+
+using namespace text::literals;
 
 // A reply's steps, in their order: show choice, show file name, ask for a
 // file, open the home page, save, close.
@@ -31,7 +34,7 @@ std::optional<int> KindShown(const ChoiceView& view) {
 }
 
 // A saved choice as its three values.
-std::tuple<std::int16_t, std::int16_t, std::string> Saved(const DialogReply& reply) {
+std::tuple<std::int16_t, std::int16_t, text::Cp932String> Saved(const DialogReply& reply) {
     const settings::MusicChoice& choice = reply.save.value();
     return {choice.kind, choice.repeat_track, choice.file};
 }
@@ -53,7 +56,7 @@ TEST_F(SettingsDialogTest, TheKindChoosesTheBoxPicturesAndTheEnabledControls) {
         {-1, std::nullopt, false, false},      {32767, std::nullopt, false, false},
     };
     for (const Case& c : cases) {
-        const ChoiceView view = SettingsDialog({c.kind, 0, "C:\\a.wav"}).View();
+        const ChoiceView view = SettingsDialog({c.kind, 0, "C:\\a.wav"_cp932}).View();
         // Every box has a picture: the kind's filled, the others empty.
         for (const ControlId box : {ControlId::CdBox, ControlId::NoneBox, ControlId::FileBox}) {
             ASSERT_EQ(view.box_filled.count(box), 1u) << c.kind;
@@ -62,13 +65,13 @@ TEST_F(SettingsDialogTest, TheKindChoosesTheBoxPicturesAndTheEnabledControls) {
         EXPECT_EQ(view.box_filled.size(), 3u);
         EXPECT_EQ(view.file_button_enabled, c.file_button) << c.kind;
         EXPECT_EQ(view.track_box_enabled, c.track_box) << c.kind;
-        EXPECT_EQ(view.file_name, "C:\\a.wav");
+        EXPECT_EQ(view.file_name, "C:\\a.wav"_cp932);
     }
 }
 
 TEST_F(SettingsDialogTest, TheTrackBoxShowsTheTrackAndNothingForZero) {
-    EXPECT_EQ(dialog.TrackBoxText(), "");
-    EXPECT_EQ(SettingsDialog({1, 7, ""}).TrackBoxText(), "7");
+    EXPECT_EQ(dialog.TrackBoxText(), ""_cp932);
+    EXPECT_EQ(SettingsDialog({1, 7, ""_cp932}).TrackBoxText(), "7"_cp932);
 }
 
 TEST_F(SettingsDialogTest, TheZoomsStartAndEndAtTheRecordedCursor) {
@@ -88,53 +91,54 @@ TEST_F(SettingsDialogTest, PressingAChoiceChangesTheKindInMemoryOnly) {
 }
 
 TEST_F(SettingsDialogTest, TheChosenFileIsTakenOnlyFromAGoodAnswer) {
-    dialog = SettingsDialog({2, 0, "C:\\old.wav"});
-    EXPECT_EQ(StepsOf(dialog.ClickButton(ControlId::ChooseFileButton, "")),
+    dialog = SettingsDialog({2, 0, "C:\\old.wav"_cp932});
+    EXPECT_EQ(StepsOf(dialog.ClickButton(ControlId::ChooseFileButton, ""_cp932)),
               (Steps{false, false, true, false, false, false}));
-    EXPECT_EQ(StepsOf(dialog.FileAnswered({1, "C:\\\x89\xB9\x8Ay\\new.mp3"})),
+    EXPECT_EQ(StepsOf(dialog.FileAnswered({1, "C:\\\x89\xB9\x8Ay\\new.mp3"_cp932})),
               (Steps{false, true, false, false, false, false}));
-    EXPECT_EQ(dialog.View().file_name, "C:\\\x89\xB9\x8Ay\\new.mp3");
+    EXPECT_EQ(dialog.View().file_name, "C:\\\x89\xB9\x8Ay\\new.mp3"_cp932);
     // A cancelled or failed request changes nothing.
     for (const std::int32_t result : {0, -1}) {
-        EXPECT_EQ(StepsOf(dialog.FileAnswered({result, "C:\\other.mp3"})), Steps{});
-        EXPECT_EQ(dialog.View().file_name, "C:\\\x89\xB9\x8Ay\\new.mp3");
+        EXPECT_EQ(StepsOf(dialog.FileAnswered({result, "C:\\other.mp3"_cp932})), Steps{});
+        EXPECT_EQ(dialog.View().file_name, "C:\\\x89\xB9\x8Ay\\new.mp3"_cp932);
     }
     // A file code page 932 cannot name is refused at once, saying which.
-    const DialogReply refused = dialog.FileAnswered({1, "C:\\caf?.mp3", false});
+    const DialogReply refused = dialog.FileAnswered({1, "C:\\caf?.mp3"_cp932, false});
     EXPECT_EQ(StepsOf(refused), Steps{});
-    EXPECT_EQ(refused.message, std::string(kUnnamableFileMessage) + "\nC:\\caf?.mp3");
+    EXPECT_EQ(refused.message, kUnnamableFileMessage + "\nC:\\caf?.mp3"_cp932);
     // So is one the sound calls cannot open.
-    const std::string long_path = "C:\\" + std::string(300, 'x') + ".mp3";
+    const text::Cp932String long_path =
+        "C:\\"_cp932 + text::Cp932String(std::string(300, 'x')) + ".mp3"_cp932;
     EXPECT_EQ(dialog.FileAnswered({1, long_path, true, false}).message,
-              std::string(kTooLongFileMessage) + "\n" + long_path);
-    EXPECT_EQ(dialog.View().file_name, "C:\\\x89\xB9\x8Ay\\new.mp3");
+              kTooLongFileMessage + "\n"_cp932 + long_path);
+    EXPECT_EQ(dialog.View().file_name, "C:\\\x89\xB9\x8Ay\\new.mp3"_cp932);
 }
 
 TEST_F(SettingsDialogTest, SaveReadsTheTrackBoxThenWritesAndClosesOnlyWhenWritten) {
-    dialog = SettingsDialog({2, 9, "D:\\b.wav"});
+    dialog = SettingsDialog({2, 9, "D:\\b.wav"_cp932});
     dialog.PressChoice(1);
     const Steps save = Steps{false, false, false, false, true, false};
-    const DialogReply saved = dialog.ClickButton(ControlId::SaveButton, "3.5");
+    const DialogReply saved = dialog.ClickButton(ControlId::SaveButton, "3.5"_cp932);
     EXPECT_EQ(StepsOf(saved), save);
     // The kind as chosen, the track nearest (halves to even), the file kept whatever the kind.
-    EXPECT_EQ(Saved(saved), std::make_tuple(1, 4, "D:\\b.wav"));
-    EXPECT_EQ(dialog.ClickButton(ControlId::SaveButton, "-2").save->repeat_track, -2);
-    EXPECT_EQ(dialog.ClickButton(ControlId::SaveButton, "abc").save->repeat_track, 0);
+    EXPECT_EQ(Saved(saved), std::make_tuple(1, 4, "D:\\b.wav"_cp932));
+    EXPECT_EQ(dialog.ClickButton(ControlId::SaveButton, "-2"_cp932).save->repeat_track, -2);
+    EXPECT_EQ(dialog.ClickButton(ControlId::SaveButton, "abc"_cp932).save->repeat_track, 0);
 
     EXPECT_EQ(StepsOf(dialog.Saved(std::nullopt)),
               (Steps{false, false, false, false, false, true}));
-    const DialogReply refused = dialog.Saved("not written");
+    const DialogReply refused = dialog.Saved("not written"_cp932);
     EXPECT_EQ(StepsOf(refused), Steps{});  // the dialog stays open with the choice
-    EXPECT_EQ(refused.message, "not written");
+    EXPECT_EQ(refused.message, "not written"_cp932);
     EXPECT_EQ(KindShown(dialog.View()), 1);
 }
 
 TEST_F(SettingsDialogTest, CancelClosesWithoutWritingAndTheHomePageLeavesTheDialogOpen) {
     const Steps close = Steps{false, false, false, false, false, true};
-    EXPECT_EQ(StepsOf(dialog.ClickButton(ControlId::CancelButton, "5")), close);
+    EXPECT_EQ(StepsOf(dialog.ClickButton(ControlId::CancelButton, "5"_cp932)), close);
     EXPECT_EQ(StepsOf(dialog.Cancel()), close);
-    EXPECT_EQ(dialog.TrackBoxText(), "");
-    EXPECT_EQ(StepsOf(dialog.ClickButton(ControlId::OtherWorksButton, "")),
+    EXPECT_EQ(dialog.TrackBoxText(), ""_cp932);
+    EXPECT_EQ(StepsOf(dialog.ClickButton(ControlId::OtherWorksButton, ""_cp932)),
               (Steps{false, false, false, true, false, false}));
 }
 
@@ -194,28 +198,28 @@ TEST_F(SettingsDialogTest, KeysMoveTheFocusChooseSaveAndCancel) {
         SCOPED_TRACE(::testing::Message()
                      << "kind " << row.kind << " key " << static_cast<int>(row.key) << " shift "
                      << row.shift << " focus " << (row.focus ? int(*row.focus) : -1));
-        SettingsDialog keyed({row.kind, 0, ""});
+        SettingsDialog keyed({row.kind, 0, ""_cp932});
         keyed.PressChoice(row.kind);
         const DialogReply reply =
-            keyed.KeyDown({row.key, row.shift, row.focus, row.list_open, "7"});
+            keyed.KeyDown({row.key, row.shift, row.focus, row.list_open, "7"_cp932});
         EXPECT_EQ(reply.focus, row.focus_to);
         EXPECT_EQ(reply.pass_key, row.pass);
         EXPECT_EQ(KindShown(keyed.View()), row.kind_after);
         EXPECT_EQ(StepsOf(reply), row.steps);
         if (reply.save) {
-            EXPECT_EQ(Saved(reply), std::make_tuple(row.kind_after, 7, ""));
+            EXPECT_EQ(Saved(reply), std::make_tuple(row.kind_after, 7, ""_cp932));
         }
     }
 }
 
 TEST_F(SettingsDialogTest, TheChoicesTakeTheFocusOnTheChosenOneAndFrameIt) {
-    dialog = SettingsDialog({2, 0, ""});
+    dialog = SettingsDialog({2, 0, ""_cp932});
     const DialogReply reply = dialog.KeyDown({DialogKey::Tab, true, ControlId::ChooseFileButton});
     EXPECT_EQ(reply.focus, ControlId::MusicGroup);
     EXPECT_EQ(dialog.View().keyboard_choice, ControlId::FileLabel);
     // With no choice shown (a hand-edited kind) the first on screen is framed,
     // and Space chooses it.
-    SettingsDialog fresh({7, 0, ""});
+    SettingsDialog fresh({7, 0, ""_cp932});
     fresh.KeyDown({DialogKey::Tab, false, ControlId::OtherWorksButton});
     EXPECT_EQ(fresh.View().keyboard_choice, ControlId::CdLabel);
     fresh.KeyDown({DialogKey::Space, false, ControlId::MusicGroup});
@@ -240,7 +244,7 @@ TEST_F(SettingsDialogTest, TheFocusComesBackWhereItWasIfTheControlStillTakesIt) 
         {0, std::nullopt, std::nullopt},
     };
     for (const Case& c : cases) {
-        SettingsDialog left({1, 0, ""});
+        SettingsDialog left({1, 0, ""_cp932});
         left.Deactivated(c.left);
         left.PressChoice(c.kind_meanwhile);
         const DialogReply back = left.Activated();
@@ -250,15 +254,18 @@ TEST_F(SettingsDialogTest, TheFocusComesBackWhereItWasIfTheControlStillTakesIt) 
 }
 
 TEST_F(SettingsDialogTest, TheGroupIsDescribedInReadingOrderWithNamesAndStates) {
-    dialog = SettingsDialog({0, 0, "C:\\a.mp3"});
+    dialog = SettingsDialog({0, 0, "C:\\a.mp3"_cp932});
     dialog.PressChoice(1);
-    auto items = DescribeMusicGroup(dialog.View(), "7", ControlId::MusicGroup);
+    auto items = DescribeMusicGroup(dialog.View(), "7"_cp932, ControlId::MusicGroup);
     ASSERT_EQ(items.size(), 6u);
     using R = AccessRole;
-    const std::pair<R, std::string> expected[] = {
-        {R::RadioButton, kCaptionCd},        {R::ComboBox, kCaptionRepeatTrack},
-        {R::RadioButton, kCaptionNone},      {R::RadioButton, kCaptionFile},
-        {R::PushButton, kCaptionChooseFile}, {R::StaticText, "C:\\a.mp3"},
+    const std::pair<R, text::Cp932View> expected[] = {
+        {R::RadioButton, text::Cp932View(kCaptionCd)},
+        {R::ComboBox, text::Cp932View(kCaptionRepeatTrack)},
+        {R::RadioButton, text::Cp932View(kCaptionNone)},
+        {R::RadioButton, text::Cp932View(kCaptionFile)},
+        {R::PushButton, text::Cp932View(kCaptionChooseFile)},
+        {R::StaticText, "C:\\a.mp3"_cp932},
     };
     for (std::size_t i = 0; i < items.size(); ++i) {
         EXPECT_EQ(items[i].role, expected[i].first) << i;
@@ -266,7 +273,7 @@ TEST_F(SettingsDialogTest, TheGroupIsDescribedInReadingOrderWithNamesAndStates) 
     }
     EXPECT_TRUE(items[0].checked && items[0].focused);
     EXPECT_FALSE(items[2].checked || items[2].focused);
-    EXPECT_EQ(items[1].value, "7");
+    EXPECT_EQ(items[1].value, "7"_cp932);
     EXPECT_TRUE(items[1].enabled);
     EXPECT_FALSE(items[4].enabled);  // "..." only for a file
     // A choice covers its box and its text.
@@ -274,7 +281,7 @@ TEST_F(SettingsDialogTest, TheGroupIsDescribedInReadingOrderWithNamesAndStates) 
     EXPECT_EQ(items[0].place.x + items[0].place.width,
               Place(ControlId::CdLabel).rect.x + Place(ControlId::CdLabel).rect.width);
 
-    items = DescribeMusicGroup(dialog.View(), "7", ControlId::TrackBox);
+    items = DescribeMusicGroup(dialog.View(), "7"_cp932, ControlId::TrackBox);
     EXPECT_FALSE(items[0].focused);
     EXPECT_TRUE(items[1].focused);
 }

@@ -23,6 +23,7 @@
 
 #include "settings/core/settings_places.h"
 #include "settings/core/settings_ports.h"
+#include "tests/support/encoded_text_printing.h"
 #include "text/core/cp932_text.h"
 
 namespace velmora::testing {
@@ -167,11 +168,17 @@ class FakeSettingsFiles final : public settings::SettingsFiles,
     }
     void Wait(int milliseconds) override { waited += milliseconds; }
 
-    std::u16string Widen(std::string_view bytes, settings::IniEncoding encoding) override {
-        return Widened(bytes, encoding);
+    std::u16string FromCp932(text::Cp932View text) override {
+        return Widened(text.Bytes(), settings::IniEncoding::Cp932);
     }
-    std::string Narrow(std::u16string_view text, settings::IniEncoding encoding) override {
-        return Narrowed(text, encoding);
+    std::u16string FromUtf8(text::Utf8View text) override {
+        return Widened(text.Bytes(), settings::IniEncoding::Utf8);
+    }
+    text::Cp932String ToCp932(std::u16string_view text) override {
+        return text::Cp932String(Narrowed(text, settings::IniEncoding::Cp932));
+    }
+    text::Utf8String ToUtf8(std::u16string_view text) override {
+        return text::Utf8String(Narrowed(text, settings::IniEncoding::Utf8));
     }
 
   private:

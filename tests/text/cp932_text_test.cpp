@@ -2,72 +2,78 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/encoded_text_printing.h"
+
 namespace velmora::text {
 namespace {
 
-// Characters whose second byte is "\" or an ASCII letter.
-constexpr char kOmote[] = "\x95\x5C";  // 表
-constexpr char kSo[] = "\x83\x5C";     // ソ
-constexpr char kJuu[] = "\x8F\x5C";    // 十
-constexpr char kNou[] = "\x94\x5C";    // 能
-constexpr char kPi[] = "\x83\x73";     // ピ (s)
-constexpr char kPa[] = "\x83\x70";     // パ (p)
-constexpr char kTsu[] = "\x83\x63";    // ツ (c)
-constexpr char kShuu[] = "\x8F\x57";   // 集 (W)
-constexpr char kDai[] = "\x91\xE3";    // 代
+using namespace literals;
 
-std::string S(std::initializer_list<std::string_view> parts) {
-    std::string text;
-    for (std::string_view part : parts) {
+// Characters whose second byte is "\" or an ASCII letter.
+constexpr Cp932View kOmote{"\x95\x5C"};  // 表
+constexpr Cp932View kSo{"\x83\x5C"};     // ソ
+constexpr Cp932View kJuu{"\x8F\x5C"};    // 十
+constexpr Cp932View kNou{"\x94\x5C"};    // 能
+constexpr Cp932View kPi{"\x83\x73"};     // ピ (s)
+constexpr Cp932View kPa{"\x83\x70"};     // パ (p)
+constexpr Cp932View kTsu{"\x83\x63"};    // ツ (c)
+constexpr Cp932View kShuu{"\x8F\x57"};   // 集 (W)
+constexpr Cp932View kDai{"\x91\xE3"};    // 代
+
+Cp932String S(std::initializer_list<Cp932View> parts) {
+    Cp932String text;
+    for (const Cp932View part : parts) {
         text += part;
     }
     return text;
 }
 
 TEST(Cp932Text, PositionsCountCharactersNotBytes) {
-    for (const char* letter : {kPi, kPa, kTsu}) {
+    for (const Cp932View letter : {kPi, kPa, kTsu}) {
         EXPECT_EQ(CharacterAt(letter, 1), letter);
-        EXPECT_EQ(CharacterAt(letter, 2), "");
+        EXPECT_EQ(CharacterAt(letter, 2), ""_cp932);
     }
-    EXPECT_EQ(CharacterAt(S({"/", kPi}), 2), kPi);
-    EXPECT_EQ(CharacterAt("/s", 2), "s");
-    EXPECT_EQ(CharacterAt("/s", 0), "");
-    EXPECT_EQ(FromCharacter(S({kPa, kPa, "/1234"}), 4), "1234");
-    EXPECT_EQ(FromCharacter("/p 1234", 4), "1234");
+    EXPECT_EQ(CharacterAt(S({"/"_cp932, kPi}), 2), kPi);
+    EXPECT_EQ(CharacterAt("/s"_cp932, 2), "s"_cp932);
+    EXPECT_EQ(CharacterAt("/s"_cp932, 0), ""_cp932);
+    EXPECT_EQ(FromCharacter(S({kPa, kPa, "/1234"_cp932}), 4), "1234"_cp932);
+    EXPECT_EQ(FromCharacter("/p 1234"_cp932, 4), "1234"_cp932);
     // Half-width katakana are one byte; a lead byte at the end stands alone.
-    EXPECT_EQ(CharacterAt("\xCC\xA7", 2), "\xA7");
-    EXPECT_EQ(CharacterAt("a\x95", 2), "\x95");
+    EXPECT_EQ(CharacterAt("\xCC\xA7"_cp932, 2), "\xA7"_cp932);
+    EXPECT_EQ(CharacterAt("a\x95"_cp932, 2), "\x95"_cp932);
 }
 
 TEST(Cp932Text, UpperCasesAsciiLettersOnly) {
-    EXPECT_EQ(UpperAscii(S({"/s", kPi, kPa, kTsu, "\xCC"})), S({"/S", kPi, kPa, kTsu, "\xCC"}));
-    EXPECT_EQ(FileTypeEnding("theme.mp3"), "MP3");
-    EXPECT_EQ(FileTypeEnding("a.Wav"), "WAV");
-    EXPECT_EQ(FileTypeEnding(S({"x", kShuu, "AV"})), S({kShuu, "AV"}));
-    EXPECT_EQ(FileTypeEnding("av"), "AV");
+    EXPECT_EQ(UpperAscii(S({"/s"_cp932, kPi, kPa, kTsu, "\xCC"_cp932})),
+              S({"/S"_cp932, kPi, kPa, kTsu, "\xCC"_cp932}));
+    EXPECT_EQ(FileTypeEnding("theme.mp3"_cp932), "MP3"_cp932);
+    EXPECT_EQ(FileTypeEnding("a.Wav"_cp932), "WAV"_cp932);
+    EXPECT_EQ(FileTypeEnding(S({"x"_cp932, kShuu, "AV"_cp932})), S({kShuu, "AV"_cp932}));
+    EXPECT_EQ(FileTypeEnding("av"_cp932), "AV"_cp932);
 }
 
 TEST(Cp932Text, FolderOfStopsAtRealSeparators) {
-    EXPECT_EQ(FolderOf(S({"C:\\", kSo, "\x83\x74\x83\x67", kOmote, "\\Velmora.scr"})),
-              S({"C:\\", kSo, "\x83\x74\x83\x67", kOmote}));
-    EXPECT_EQ(FolderOf(S({"C:\\Savers\\", kOmote, ".scr"})), "C:\\Savers");
-    EXPECT_EQ(FolderOf(S({"C:\\", kOmote, ".scr"})), "C:\\");
-    EXPECT_EQ(FolderOf("c:/a/b.scr"), "c:/a");
-    EXPECT_EQ(FolderOf("Z:\\tmp\\a b\\Velmora.scr"), "Z:\\tmp\\a b");
-    EXPECT_EQ(FolderOf("Velmora.scr"), "");
-    EXPECT_EQ(FolderOf("\\\\server\\share\\Velmora.scr"), "\\\\server\\share");
-    EXPECT_EQ(FolderOf(S({kJuu, kNou, ".scr"})), "");
+    EXPECT_EQ(
+        FolderOf(S({"C:\\"_cp932, kSo, "\x83\x74\x83\x67"_cp932, kOmote, "\\Velmora.scr"_cp932})),
+        S({"C:\\"_cp932, kSo, "\x83\x74\x83\x67"_cp932, kOmote}));
+    EXPECT_EQ(FolderOf(S({"C:\\Savers\\"_cp932, kOmote, ".scr"_cp932})), "C:\\Savers"_cp932);
+    EXPECT_EQ(FolderOf(S({"C:\\"_cp932, kOmote, ".scr"_cp932})), "C:\\"_cp932);
+    EXPECT_EQ(FolderOf("c:/a/b.scr"_cp932), "c:/a"_cp932);
+    EXPECT_EQ(FolderOf("Z:\\tmp\\a b\\Velmora.scr"_cp932), "Z:\\tmp\\a b"_cp932);
+    EXPECT_EQ(FolderOf("Velmora.scr"_cp932), ""_cp932);
+    EXPECT_EQ(FolderOf("\\\\server\\share\\Velmora.scr"_cp932), "\\\\server\\share"_cp932);
+    EXPECT_EQ(FolderOf(S({kJuu, kNou, ".scr"_cp932})), ""_cp932);
 }
 
 TEST(Cp932Text, InFolderAddsOneSeparatorByCharacter) {
-    const std::string folder = S({"C:\\", kSo, "\x83\x74\x83\x67", kOmote});
-    EXPECT_EQ(InFolder(folder, "Velmora.dll"), folder + "\\Velmora.dll");
-    EXPECT_EQ(InFolder(S({"D:\\", kJuu}), "a"), S({"D:\\", kJuu, "\\a"}));
-    EXPECT_EQ(InFolder("C:\\", "Velmora.dll"), "C:\\Velmora.dll");
-    EXPECT_EQ(InFolder("C:\\Savers\\", "Velmora.dll"), "C:\\Savers\\Velmora.dll");
-    EXPECT_EQ(InFolder("", "Velmora.dll"), "\\Velmora.dll");
-    EXPECT_EQ(InFolder("\\\\server\\share\\a b", "Velmora.ini"),
-              "\\\\server\\share\\a b\\Velmora.ini");
+    const Cp932String folder = S({"C:\\"_cp932, kSo, "\x83\x74\x83\x67"_cp932, kOmote});
+    EXPECT_EQ(InFolder(folder, "Velmora.dll"_cp932), folder + "\\Velmora.dll"_cp932);
+    EXPECT_EQ(InFolder(S({"D:\\"_cp932, kJuu}), "a"_cp932), S({"D:\\"_cp932, kJuu, "\\a"_cp932}));
+    EXPECT_EQ(InFolder("C:\\"_cp932, "Velmora.dll"_cp932), "C:\\Velmora.dll"_cp932);
+    EXPECT_EQ(InFolder("C:\\Savers\\"_cp932, "Velmora.dll"_cp932), "C:\\Savers\\Velmora.dll"_cp932);
+    EXPECT_EQ(InFolder(""_cp932, "Velmora.dll"_cp932), "\\Velmora.dll"_cp932);
+    EXPECT_EQ(InFolder("\\\\server\\share\\a b"_cp932, "Velmora.ini"_cp932),
+              "\\\\server\\share\\a b\\Velmora.ini"_cp932);
 }
 
 TEST(WidePaths, FolderAndFileRulesHoldOneUnitACharacter) {
@@ -78,11 +84,11 @@ TEST(WidePaths, FolderAndFileRulesHoldOneUnitACharacter) {
 }
 
 TEST(Cp932Text, OneTrailingSeparatorIsDropped) {
-    const std::string in_daihyou = S({"C:\\", kDai, kOmote});
+    const Cp932String in_daihyou = S({"C:\\"_cp932, kDai, kOmote});
     EXPECT_EQ(WithoutTrailingSeparator(in_daihyou), in_daihyou);
-    EXPECT_EQ(WithoutTrailingSeparator(in_daihyou + "\\"), in_daihyou);
-    EXPECT_EQ(WithoutTrailingSeparator("C:\\a\\\\"), "C:\\a\\");
-    EXPECT_EQ(WithoutTrailingSeparator(""), "");
+    EXPECT_EQ(WithoutTrailingSeparator(in_daihyou + "\\"_cp932), in_daihyou);
+    EXPECT_EQ(WithoutTrailingSeparator("C:\\a\\\\"_cp932), "C:\\a\\"_cp932);
+    EXPECT_EQ(WithoutTrailingSeparator(""_cp932), ""_cp932);
 }
 
 }  // namespace

@@ -1,14 +1,25 @@
 #include "text/core/cp932_text.h"
 
+#include <utility>
+
 #include "text/core/ascii_text.h"
 
 namespace velmora::text {
 
 namespace {
 
+// A UTF-16 unit stands alone: the path rules run over wide texts too.
+using text::CharacterLength;
+std::size_t CharacterLength(std::u16string_view, std::size_t) {
+    return 1;
+}
+std::size_t CharacterLength(std::wstring_view, std::size_t) {
+    return 1;
+}
+
 // Byte offset of the character at `position` (counting from 1), or the
 // text's size when it has fewer characters.
-std::size_t OffsetOf(Cp932View text, std::size_t position) {
+std::size_t OffsetOf(std::string_view text, std::size_t position) {
     std::size_t offset = 0;
     for (std::size_t n = 1; n < position && offset < text.size(); ++n) {
         offset += CharacterLength(text, offset);
@@ -75,35 +86,37 @@ std::basic_string<Unit> FileInFolder(std::basic_string_view<Unit> folder,
 }  // namespace
 
 Cp932View CharacterAt(Cp932View text, std::size_t position) {
-    const std::size_t offset = OffsetOf(text, position);
-    if (position == 0 || offset >= text.size()) {
+    const std::string_view bytes = text.Bytes();
+    const std::size_t offset = OffsetOf(bytes, position);
+    if (position == 0 || offset >= bytes.size()) {
         return {};
     }
-    return text.substr(offset, CharacterLength(text, offset));
+    return Cp932View(bytes.substr(offset, CharacterLength(bytes, offset)));
 }
 
 Cp932View FromCharacter(Cp932View text, std::size_t position) {
-    return text.substr(OffsetOf(text, position));
+    return Cp932View(text.Bytes().substr(OffsetOf(text.Bytes(), position)));
 }
 
 Cp932View LastCharacters(Cp932View text, std::size_t count) {
+    const std::string_view bytes = text.Bytes();
     std::size_t characters = 0;
-    for (std::size_t offset = 0; offset < text.size(); offset += CharacterLength(text, offset)) {
+    for (std::size_t offset = 0; offset < bytes.size(); offset += CharacterLength(bytes, offset)) {
         ++characters;
     }
     return characters <= count ? text : FromCharacter(text, characters - count + 1);
 }
 
 Cp932String UpperAscii(Cp932View text) {
-    Cp932String upper(text);
+    std::string upper(text.Bytes());
     for (std::size_t offset = 0; offset < upper.size(); offset += CharacterLength(upper, offset)) {
         upper[offset] = AsciiUpper(upper[offset]);
     }
-    return upper;
+    return Cp932String(std::move(upper));
 }
 
 Cp932String FolderOf(Cp932View path) {
-    return FolderOfPath(path);
+    return Cp932String(FolderOfPath(path.Bytes()));
 }
 
 std::u16string FolderOf(std::u16string_view path) {
@@ -115,7 +128,7 @@ std::wstring FolderOf(std::wstring_view path) {
 }
 
 Cp932String InFolder(Cp932View folder, Cp932View file_name) {
-    return FileInFolder(folder, file_name);
+    return Cp932String(FileInFolder(folder.Bytes(), file_name.Bytes()));
 }
 
 std::u16string InFolder(std::u16string_view folder, std::u16string_view file_name) {
@@ -127,10 +140,11 @@ std::wstring InFolder(std::wstring_view folder, std::wstring_view file_name) {
 }
 
 Cp932View WithoutTrailingSeparator(Cp932View path) {
-    if (!path.empty() && path.substr(LastCharacterOffset(path)) == "\\") {
-        path.remove_suffix(1);
+    std::string_view bytes = path.Bytes();
+    if (!bytes.empty() && bytes.substr(LastCharacterOffset(bytes)) == "\\") {
+        bytes.remove_suffix(1);
     }
-    return path;
+    return Cp932View(bytes);
 }
 
 Cp932String FileTypeEnding(Cp932View file_name) {

@@ -18,17 +18,13 @@ inline bool IsLeadByte(char byte) {
     return (value >= 0x81 && value <= 0x9F) || (value >= 0xE0 && value <= 0xFC);
 }
 
-// Bytes of the character that starts at `offset`; a lead byte at the very
-// end stands alone.
+// Bytes of the character that starts at `offset` of code page 932 bytes; a
+// lead byte at the very end stands alone.
+inline std::size_t CharacterLength(std::string_view cp932_bytes, std::size_t offset) {
+    return IsLeadByte(cp932_bytes[offset]) && offset + 1 < cp932_bytes.size() ? 2 : 1;
+}
 inline std::size_t CharacterLength(Cp932View text, std::size_t offset) {
-    return IsLeadByte(text[offset]) && offset + 1 < text.size() ? 2 : 1;
-}
-// A UTF-16 unit stands alone: the same walks run over wide texts.
-inline std::size_t CharacterLength(std::u16string_view, std::size_t) {
-    return 1;
-}
-inline std::size_t CharacterLength(std::wstring_view, std::size_t) {
-    return 1;
+    return CharacterLength(text.Bytes(), offset);
 }
 
 // The character at `position` (counting from 1); "" past the end.

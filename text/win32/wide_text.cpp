@@ -48,19 +48,19 @@ std::optional<std::wstring> ShortForm(const std::wstring& path) {
 }  // namespace
 
 std::wstring WideFromCp932(Cp932View text) {
-    return WideFrom(kCodePage932, text);
+    return WideFrom(kCodePage932, text.Bytes());
 }
 
 Cp932String Cp932FromWide(std::wstring_view text) {
-    return BytesFrom(kCodePage932, WC_NO_BEST_FIT_CHARS, text);
+    return Cp932String(BytesFrom(kCodePage932, WC_NO_BEST_FIT_CHARS, text));
 }
 
-std::wstring WideFromUtf8(std::string_view text) {
-    return WideFrom(CP_UTF8, text);
+std::wstring WideFromUtf8(Utf8View text) {
+    return WideFrom(CP_UTF8, text.Bytes());
 }
 
-std::string Utf8FromWide(std::wstring_view text) {
-    return BytesFrom(CP_UTF8, 0, text);
+Utf8String Utf8FromWide(std::wstring_view text) {
+    return Utf8String(BytesFrom(CP_UTF8, 0, text));
 }
 
 std::wstring WideOf(std::u16string_view text) {
@@ -78,27 +78,15 @@ bool Cp932Holds(std::wstring_view text) {
     return !lost;
 }
 
-std::optional<Cp932String> Cp932Path(const std::wstring& path) {
-    if (Cp932Holds(path)) {
-        return Cp932FromWide(path);
+PathForms PathFormsOf(const std::wstring& path) {
+    const auto form = [](std::wstring_view wide) {
+        return PathForm{Cp932FromWide(wide), Cp932Holds(wide), wide.size()};
+    };
+    PathForms forms{form(path), std::nullopt};
+    if (const std::optional<std::wstring> short_path = ShortForm(path)) {
+        forms.short_form = form(*short_path);
     }
-    const std::optional<std::wstring> short_path = ShortForm(path);
-    if (!short_path || !Cp932Holds(*short_path)) {
-        return std::nullopt;
-    }
-    return Cp932FromWide(*short_path);
-}
-
-std::optional<Cp932String> SoundCallPath(const Cp932String& path) {
-    const std::wstring wide = WideFromCp932(path);
-    if (wide.size() < kSoundCallPathLimit) {
-        return path;
-    }
-    const std::optional<std::wstring> short_path = ShortForm(wide);
-    if (!short_path || short_path->size() >= kSoundCallPathLimit || !Cp932Holds(*short_path)) {
-        return std::nullopt;
-    }
-    return Cp932FromWide(*short_path);
+    return forms;
 }
 
 void ShowMessage(HWND owner, Cp932View text, Cp932View caption) {

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "text/core/cp932_string.h"
+#include "text/core/path_forms.h"
 
 namespace velmora::text {
 
@@ -20,8 +21,8 @@ std::wstring WideFromCp932(Cp932View text);
 Cp932String Cp932FromWide(std::wstring_view text);
 
 // UTF-8, the form of a settings file saved as UTF-8.
-std::wstring WideFromUtf8(std::string_view text);
-std::string Utf8FromWide(std::wstring_view text);
+std::wstring WideFromUtf8(Utf8View text);
+Utf8String Utf8FromWide(std::wstring_view text);
 
 // The platform's wide texts and the platform-free code's UTF-16 texts are the
 // same units.
@@ -31,17 +32,9 @@ std::u16string Utf16Of(std::wstring_view text);
 // True when code page 932 has a form for every character of the text.
 bool Cp932Holds(std::wstring_view text);
 
-// A path in code page 932: as it is when code page 932 holds every character,
-// else its short (8.3) form when the volume gives one; nothing otherwise.
-std::optional<Cp932String> Cp932Path(const std::wstring& path);
-
-// The platform's sound calls (PlaySound, the wave and MPEG media drivers)
-// open only paths of fewer than this many characters.
-inline constexpr std::size_t kSoundCallPathLimit = 128;
-
-// A code page 932 path in a form the sound calls open: as it is when short
-// enough, else its short (8.3) form when that is; nothing otherwise.
-std::optional<Cp932String> SoundCallPath(const Cp932String& path);
+// The path and its short (8.3) form, each as code page 932 names it: one
+// question to the volume for the short form.
+PathForms PathFormsOf(const std::wstring& path);
 
 // A message box with one OK button and no icon, text and caption given in
 // code page 932; returns when the user has closed it.

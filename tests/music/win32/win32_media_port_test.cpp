@@ -19,14 +19,16 @@
 namespace velmora::music {
 namespace {
 
+using namespace text::literals;
+
 constexpr std::int32_t kCannotLoadDriver = 266;  // MCIERR_CANNOT_LOAD_DRIVER
 
 // The real port, with a record of every command and its result.
 class RecordingPort : public Win32MediaPort {
   public:
-    MediaAnswer SendCommand(const text::Cp932String& command, std::uint32_t reply_length) override {
+    MediaAnswer SendCommand(text::Cp932View command, std::uint32_t reply_length) override {
         MediaAnswer answer = Win32MediaPort::SendCommand(command, reply_length);
-        sent.emplace_back(command, answer.code);
+        sent.emplace_back(command.Bytes(), answer.code);
         return answer;
     }
     std::vector<std::pair<std::string, std::int32_t>> sent;
@@ -51,7 +53,7 @@ bool BecomesPlaying(FilePlayer& player) {
 class Win32Music : public ::testing::Test {
   protected:
     FilePlayer& PlayFile(const std::string& file) {
-        return file_player.emplace(commands, port, file);
+        return file_player.emplace(commands, port, text::Cp932String(file));
     }
 
     RecordingPort port;
@@ -61,7 +63,7 @@ class Win32Music : public ::testing::Test {
 };
 
 TEST_F(Win32Music, CdChecksStopWithoutADrive) {
-    EXPECT_EQ(commands.Query("open cdaudio"), "Error:266");
+    EXPECT_EQ(commands.Query("open cdaudio"_cp932), "Error:266"_cp932);
     cd.Open();
     EXPECT_EQ(port.sent.at(1), std::make_pair(std::string("open cdaudio"), kCannotLoadDriver));
     EXPECT_FALSE(cd.Check());
@@ -94,7 +96,7 @@ TEST_F(Win32Music, Mp3WithBlanksInItsPathPlaysAndRestarts) {
     EXPECT_TRUE(BecomesPlaying(player));
 
     // Stopped from outside: the next check starts it again from the beginning.
-    commands.Query("stop MP3Play");
+    commands.Query("stop MP3Play"_cp932);
     EXPECT_FALSE(player.Mp3Playing());
     player.CheckMp3();
     EXPECT_EQ(port.sent.back(), std::make_pair(std::string("play MP3Play from 0"), 0));

@@ -57,32 +57,34 @@ class ProfileReaderAgreement : public ::testing::Test {
         if (ansi) {
             std::string answer(kAnswerSize, '\0');
             GetPrivateProfileStringA(section.c_str(), key.c_str(), "", answer.data(), kAnswerSize,
-                                     text::Cp932FromWide(path).c_str());
+                                     text::Cp932FromWide(path).Bytes().c_str());
             answer.resize(answer.find('\0'));  // the answer ends at its terminator
             return answer;
         }
         std::wstring answer(kAnswerSize, L'\0');
-        GetPrivateProfileStringW(text::WideFromCp932(section).c_str(),
-                                 text::WideFromCp932(key).c_str(), L"", answer.data(), kAnswerSize,
-                                 path.c_str());
-        return text::Cp932FromWide(answer.c_str());
+        GetPrivateProfileStringW(text::WideFromCp932(text::Cp932View(section)).c_str(),
+                                 text::WideFromCp932(text::Cp932View(key)).c_str(), L"",
+                                 answer.data(), kAnswerSize, path.c_str());
+        return text::Cp932FromWide(answer.c_str()).Bytes();
     }
 
     // Ours, as the platform would hand it over: a pair of bytes that is no
     // character of code page 932 comes back as the platform's stand-in.
     std::string OurValue(const std::string& file, const std::string& section,
                          const std::string& key) {
-        const std::string value = ReadIniValue(file, section, key, io);
-        return text::Cp932FromWide(text::WideFromCp932(value.c_str()));
+        const text::Cp932String value =
+            ReadIniValue(file, text::Cp932View(section), text::Cp932View(key), io);
+        return text::Cp932FromWide(text::WideFromCp932(text::Cp932View(value.Bytes().c_str())))
+            .Bytes();
     }
 
     // Forms of a generated text the platform reads as we do on this code page.
     std::vector<std::pair<std::string, bool>> Forms(const std::string& cp932) {
-        const std::wstring wide = text::WideFromCp932(cp932);
+        const std::wstring wide = text::WideFromCp932(text::Cp932View(cp932));
         std::vector<std::pair<std::string, bool>> forms = {
             {"\xFF\xFE" + std::string(reinterpret_cast<const char*>(wide.data()), wide.size() * 2),
              false},
-            {"\xEF\xBB\xBF" + text::Utf8FromWide(wide), false}};
+            {"\xEF\xBB\xBF" + text::Utf8FromWide(wide).Bytes(), false}};
         const bool ascii = std::all_of(cp932.begin(), cp932.end(),
                                        [](char c) { return static_cast<unsigned char>(c) < 0x80; });
         if (GetACP() == 932 || ascii) {
@@ -132,27 +134,30 @@ TEST_F(ProfileReaderAgreement, EachWritersFilesReadTheSameThroughTheOther) {
         std::vector<IniEntry> entries;
         entries.reserve(testing::kAskedKeys.size());
         for (const std::string& key : testing::kAskedKeys) {
-            entries.push_back({key, pieces.Value()});
+            entries.push_back({text::Cp932String(key), text::Cp932String(pieces.Value())});
         }
         for (const auto& [file, ansi] : Forms(pieces.File())) {
             // Ours written, the platform reads the values we meant.
-            const std::wstring ours = Put(WithIniValues(file, section, entries, io));
+            const std::wstring ours =
+                Put(WithIniValues(file, text::Cp932View(section), entries, io));
             for (const IniEntry& entry : entries) {
-                EXPECT_EQ(PlatformValue(ours, section, entry.key, ansi), entry.value) << Hex(file);
+                EXPECT_EQ(PlatformValue(ours, section, entry.key.Bytes(), ansi),
+                          entry.value.Bytes())
+                    << Hex(file);
             }
             DeleteFileW(ours.c_str());
             // The platform's written, we read what it reads.
             const std::wstring platform = Put(file);
             for (const IniEntry& entry : entries) {
                 if (ansi) {
-                    WritePrivateProfileStringA(section.c_str(), entry.key.c_str(),
-                                               entry.value.c_str(),
-                                               text::Cp932FromWide(platform).c_str());
+                    WritePrivateProfileStringA(section.c_str(), entry.key.Bytes().c_str(),
+                                               entry.value.Bytes().c_str(),
+                                               text::Cp932FromWide(platform).Bytes().c_str());
                 } else {
-                    WritePrivateProfileStringW(text::WideFromCp932(section).c_str(),
-                                               text::WideFromCp932(entry.key).c_str(),
-                                               text::WideFromCp932(entry.value).c_str(),
-                                               platform.c_str());
+                    WritePrivateProfileStringW(
+                        text::WideFromCp932(text::Cp932View(section)).c_str(),
+                        text::WideFromCp932(entry.key).c_str(),
+                        text::WideFromCp932(entry.value).c_str(), platform.c_str());
                 }
             }
             WritePrivateProfileStringW(nullptr, nullptr, nullptr, platform.c_str());  // flushed

@@ -13,7 +13,7 @@
 namespace velmora::settings {
 namespace {
 
-constexpr char kSoftOmote[] = "\x83\x5C\x83\x74\x83\x67\x95\x5C";  // ソフト表
+constexpr text::Cp932View kSoftOmote{"\x83\x5C\x83\x74\x83\x67\x95\x5C"};  // ソフト表
 constexpr wchar_t kSoftOmoteWide[] = L"\x30BD\x30D5\x30C8\x8868";
 
 // A fresh folder named ソフト表 in the temporary folder, removed afterwards.
@@ -25,8 +25,8 @@ class JapaneseFolder : public ::testing::Test {
         wide = std::wstring(temp) + L"velmora-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
                kSoftOmoteWide;
         ASSERT_TRUE(CreateDirectoryW(wide.c_str(), nullptr));
-        folder = text::Cp932Path(wide).value_or("");
-        ASSERT_NE(folder.find(kSoftOmote), std::string::npos);
+        folder = text::KeptName(text::PathFormsOf(wide)).value_or(text::Cp932String());
+        ASSERT_NE(folder.Bytes().find(kSoftOmote.Bytes()), std::string::npos);
     }
     void TearDown() override {
         for (const wchar_t* name : {L"\\Velmora.ini", L"\\caf\xE9.wav", L"\\platform.ini"}) {
@@ -37,7 +37,7 @@ class JapaneseFolder : public ::testing::Test {
         RemoveDirectoryW(wide.c_str());
     }
     std::wstring wide;
-    std::string folder;
+    text::Cp932String folder;
 };
 
 TEST(WideText, RunsOnTheCodePageTheTestWasStartedFor) {
@@ -49,7 +49,7 @@ TEST(WideText, RunsOnTheCodePageTheTestWasStartedFor) {
 TEST(WideText, Cp932TextsComeOutTheSameOnEveryCodePage) {
     EXPECT_EQ(text::WideFromCp932(kSoftOmote), kSoftOmoteWide);
     EXPECT_EQ(text::Cp932FromWide(kSoftOmoteWide), kSoftOmote);
-    EXPECT_EQ(text::Cp932FromWide(L"caf\xE9"), "caf?");
+    EXPECT_EQ(text::Cp932FromWide(L"caf\xE9"), text::Cp932View("caf?"));
     EXPECT_FALSE(text::Cp932Holds(L"caf\xE9"));
     EXPECT_TRUE(text::Cp932Holds(kSoftOmoteWide));
 }
@@ -105,7 +105,7 @@ class SettingsOnDisk : public JapaneseFolder {
         }
         return loaded;
     }
-    std::optional<std::string> Save(const MusicChoice& choice) {
+    std::optional<text::Cp932String> Save(const MusicChoice& choice) {
         return SaveMusicChoice(ports.Ports(), places, choice);
     }
 
@@ -139,7 +139,7 @@ TEST_F(SettingsOnDisk, WhatASaveReportsIsWhatTheNextLoadReadsWhateverTheClocks) 
         const FILETIME stamp{later.LowPart, later.HighPart};
         ASSERT_TRUE(SetFileTime(file, nullptr, nullptr, &stamp));
         CloseHandle(file);
-        ASSERT_EQ(Save({0, 0, ""}), std::nullopt);
+        ASSERT_EQ(Save({0, 0, {}}), std::nullopt);
         EXPECT_EQ(Load().kind, 0);
         DeleteFileW(per_user.c_str());
     }
@@ -167,7 +167,7 @@ TEST_F(SettingsOnDisk, AFileHeldWithNoSharingIsWaitedForThenNamed) {
     std::vector<std::u16string> unreadable;
     EXPECT_EQ(Load(&unreadable).repeat_track, 3);
     EXPECT_EQ(unreadable, std::vector<std::u16string>{places.per_user_file});
-    EXPECT_NE(Save({0, 5, ""}), std::nullopt) << "a choice it could not see is not replaced";
+    EXPECT_NE(Save({0, 5, {}}), std::nullopt) << "a choice it could not see is not replaced";
     CloseHandle(held);
     EXPECT_EQ(Load().repeat_track, 4);
 }
@@ -176,7 +176,7 @@ TEST_F(SettingsOnDisk, ASaveKeepsEveryOtherByteInEachEncoding) {
     // UTF-8 with a note in code page 932 bytes; UTF-16 with an odd last byte.
     const std::string utf8_note = "[Note]\r\n\x95\x5C\x82\xA0\r\n";
     Write(beside, "\xEF\xBB\xBF" + utf8_note + "[Section]\r\nBGM\xE5\x8C\xBA\xE5\x88\x86=1\r\n");
-    ASSERT_EQ(Save({0, 2, ""}), std::nullopt);
+    ASSERT_EQ(Save({0, 2, {}}), std::nullopt);
     EXPECT_EQ(Bytes(beside),
               "\xEF\xBB\xBF" + utf8_note +
                   "[Section]\r\nBGM\xE5\x8C\xBA\xE5\x88\x86=0\r\n"
@@ -184,7 +184,7 @@ TEST_F(SettingsOnDisk, ASaveKeepsEveryOtherByteInEachEncoding) {
                   "BGM\xEF\xBE\x8C\xEF\xBD\xA7\xEF\xBD\xB2\xEF\xBE\x99=\r\n");
 
     Write(beside, std::string("\xFF\xFE;\0\r\0\n\0\x07", 9));
-    ASSERT_EQ(Save({1, 2, ""}), std::nullopt);
+    ASSERT_EQ(Save({1, 2, {}}), std::nullopt);
     const std::string saved = Bytes(beside);
     EXPECT_EQ(saved.substr(0, 8), std::string("\xFF\xFE;\0\r\0\n\0", 8));
     EXPECT_EQ(saved.back(), '\x07');
@@ -195,7 +195,7 @@ TEST_F(SettingsOnDisk, AReadOnlyFileInAWritableFolderSendsTheSavePerUser) {
     Write(beside, Stored(1, 3));
     SetFileAttributesW(beside.c_str(), FILE_ATTRIBUTE_READONLY);
     const DWORD started = GetTickCount();
-    ASSERT_EQ(Save({0, 6, ""}), std::nullopt);
+    ASSERT_EQ(Save({0, 6, {}}), std::nullopt);
     EXPECT_LT(GetTickCount() - started, 1000u) << "a refusal was waited on";
     EXPECT_EQ(Bytes(beside), Stored(1, 3));
     EXPECT_EQ(Load().repeat_track, 6);
@@ -203,7 +203,7 @@ TEST_F(SettingsOnDisk, AReadOnlyFileInAWritableFolderSendsTheSavePerUser) {
 
 TEST_F(SettingsOnDisk, ASaveInAFolderCodePage932CannotName) {
     places = PlacesFor(text::Utf16Of(program), u"");
-    ASSERT_EQ(Save({1, 12, ""}), std::nullopt);
+    ASSERT_EQ(Save({1, 12, {}}), std::nullopt);
     EXPECT_EQ(Load().repeat_track, 12);
     EXPECT_EQ(Bytes(beside), Stored(1, 12) + "BGM\xCC\xA7\xB2\xD9=\r\n");
 }
@@ -216,7 +216,7 @@ TEST(SettingsSaveChild, DISABLED_SavesUntilKilled) {
     Win32SettingsPorts ports;
     const SettingsPlaces places = PlacesFor(text::Utf16Of(folder), u"");
     for (std::int16_t track = 0;; track = static_cast<std::int16_t>(1 - track)) {
-        SaveMusicChoice(ports.Ports(), places, {1, track, ""});
+        SaveMusicChoice(ports.Ports(), places, {1, track, {}});
     }
 }
 
@@ -264,7 +264,7 @@ TEST_F(JapaneseFolder, ALongPathReachesTheSoundCallsByItsShortForm) {
     CreateDirectoryW(outer.c_str(), nullptr);
     CreateDirectoryW(inner.c_str(), nullptr);
     CloseHandle(CreateFileW(wav.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-    const std::optional<std::string> playable = text::SoundCallPath(text::Cp932FromWide(wav));
+    const std::optional<text::Cp932String> playable = text::SoundCallForm(text::PathFormsOf(wav));
     const bool opens = playable && Win32MusicFiles().CanOpenForReading(*playable);
     DeleteFileW(wav.c_str());
     RemoveDirectoryW(inner.c_str());
@@ -274,7 +274,6 @@ TEST_F(JapaneseFolder, ALongPathReachesTheSoundCallsByItsShortForm) {
     ASSERT_TRUE(playable.has_value()) << "the volume gives no short name";
     EXPECT_LT(text::WideFromCp932(*playable).size(), text::kSoundCallPathLimit);
     EXPECT_TRUE(opens);
-    EXPECT_EQ(text::SoundCallPath("C:\\a.wav"), "C:\\a.wav");
 }
 
 TEST_F(JapaneseFolder, ANameCodePage932CannotHoldIsReachedByItsShortForm) {
@@ -283,10 +282,10 @@ TEST_F(JapaneseFolder, ANameCodePage932CannotHoldIsReachedByItsShortForm) {
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(file, INVALID_HANDLE_VALUE);
     CloseHandle(file);
-    const std::optional<std::string> path = text::Cp932Path(wide_file);
+    const std::optional<text::Cp932String> path = text::KeptName(text::PathFormsOf(wide_file));
     ASSERT_TRUE(path.has_value()) << "the volume gives no short name";
     EXPECT_TRUE(Win32MusicFiles().CanOpenForReading(*path));
-    EXPECT_EQ(text::Cp932Path(wide + L"\\missing\xE9.wav"), std::nullopt);
+    EXPECT_EQ(text::KeptName(text::PathFormsOf(wide + L"\\missing\xE9.wav")), std::nullopt);
 }
 
 }  // namespace

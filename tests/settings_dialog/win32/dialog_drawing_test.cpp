@@ -102,7 +102,7 @@ TEST_F(WindowlessTest, BoxesShowTheirPictureOnceGivenOne) {
 }
 
 TEST_F(WindowlessTest, LabelsShapeAndFileBoxAreDrawnInTheGroupOnly) {
-    look.file_caption = "C:\\Music\\theme.mp3";
+    look.file_caption = text::Cp932View("C:\\Music\\theme.mp3");
     DrawWindowless(dc, Container::Group, look);
     EXPECT_GT(DarkPixels(ControlId::NoneLabel), 10);
     EXPECT_GT(DarkPixels(ControlId::RepeatTrackLabel), 10);
@@ -119,7 +119,7 @@ TEST_F(WindowlessTest, TheFileNameOfALongPathIsSeen) {
         "C:\\Documents and Settings\\Someone\\My Documents\\My Music\\Artist With A Long "
         "Name\\Album With An Even Longer Name (Special Edition)\\Disc 2\\";
     const auto label = [&](const char* file_name) {
-        look.file_caption = folders + file_name;
+        look.file_caption = text::Cp932String(folders + file_name);
         RECT all{0, 0, 453, 169};
         FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
         DrawWindowless(dc, Container::Group, look);

@@ -45,7 +45,8 @@ class SettingsDialogWindowTest : public ::testing::Test {
             }
         };
         SetTimer(nullptr, 0, 10, Tick);
-        ShowSettingsDialog(GetModuleHandleA(nullptr), store.Ports(), kPlaces, choice, "Velmora");
+        ShowSettingsDialog(GetModuleHandleA(nullptr), store.Ports(), kPlaces, choice,
+                           text::Cp932View("Velmora"));
         EXPECT_EQ(FindWindowA(nullptr, "<Velmora>"), nullptr);
     }
 
@@ -74,7 +75,7 @@ class SettingsDialogWindowTest : public ::testing::Test {
 };
 
 TEST_F(SettingsDialogWindowTest, LoadsShowsAndSavesWhatTheUserChose) {
-    choice = {1, 7, "C:\\Music\\theme.mp3"};
+    choice = {1, 7, text::Cp932View("C:\\Music\\theme.mp3")};
     Run([&](HWND form) {
         EXPECT_TRUE(IsWindowVisible(form));
         RECT client;
@@ -112,7 +113,7 @@ TEST_F(SettingsDialogWindowTest, LoadsShowsAndSavesWhatTheUserChose) {
 }
 
 TEST_F(SettingsDialogWindowTest, TabFollowsTheTabIndicesPastDisabledControls) {
-    choice = {2, 0, ""};
+    choice = {2, 0, {}};
     Run([&](HWND form) {
         const ControlId order[] = {ControlId::ChooseFileButton, ControlId::SaveButton,
                                    ControlId::CancelButton, ControlId::OtherWorksButton,
@@ -137,7 +138,7 @@ TEST_F(SettingsDialogWindowTest, CancelEscapeAndCloseBoxWriteNothing) {
              [](HWND form) { Click(form, ControlId::CancelButton); },
              [](HWND form) { SendMessageA(form, WM_COMMAND, IDCANCEL, 0); },
              [](HWND form) { SendMessageA(form, WM_SYSCOMMAND, SC_CLOSE, 0); }}) {
-        choice = {0, 0, ""};
+        choice = {0, 0, {}};
         store = testing::FakeSettingsFiles{};
         Run([&](HWND form) {
             MouseDown(form, WM_LBUTTONDOWN, 38, 100);
@@ -150,7 +151,7 @@ TEST_F(SettingsDialogWindowTest, CancelEscapeAndCloseBoxWriteNothing) {
 }
 
 TEST_F(SettingsDialogWindowTest, PaintingSurvivesInTheBackImages) {
-    choice = {2, 0, "C:\\a.wav"};
+    choice = {2, 0, text::Cp932View("C:\\a.wav")};
     Run([&](HWND form) {
         HWND group = FindWindowExA(form, nullptr, "Velmora_P.PictureBox", nullptr);
         const auto printed = [](HWND window, int x, int y) {
@@ -181,7 +182,7 @@ TEST_F(SettingsDialogWindowTest, PaintingSurvivesInTheBackImages) {
 // window at the suggested place with its client area, every windowed control,
 // the painting and the mouse at that DPI; back at 96 dpi, all as before.
 TEST_F(SettingsDialogWindowTest, ADpiChangeLaysTheDialogOutForTheNewDpi) {
-    choice = {2, 0, "C:\\a.wav"};
+    choice = {2, 0, text::Cp932View("C:\\a.wav")};
     Run([&](HWND form) {
         HWND group = FindWindowExA(form, nullptr, "Velmora_P.PictureBox", nullptr);
         const auto place_in_parent = [](HWND window) {
@@ -263,7 +264,7 @@ void CALLBACK FileDialogTick(HWND, UINT, UINT_PTR id, DWORD) {
 }
 
 TEST_F(SettingsDialogWindowTest, TheFileChooserOffersMusicFilesAndItsPathComesBackWhole) {
-    choice = {2, 0, "C:\\old.wav"};
+    choice = {2, 0, text::Cp932View("C:\\old.wav")};
     g_typed_path = L"C:\\windows\\\u97F3\u697D\\theme.mp3";
     Run([&](HWND form) {
         SetTimer(nullptr, 0, 100, FileDialogTick);
@@ -281,7 +282,7 @@ TEST_F(SettingsDialogWindowTest, TheFileChooserOffersMusicFilesAndItsPathComesBa
 // music group the controls that have none, with their names and states. The
 // group's object, held past the dialog's end, answers that it is gone.
 TEST_F(SettingsDialogWindowTest, ScreenReadersFindTheChoicesWithNamesAndStates) {
-    choice = {2, 0, "C:\\a.wav"};
+    choice = {2, 0, text::Cp932String("C:\\a.wav")};
     IAccessible* held = nullptr;
     Run([&](HWND form) {
         const auto children = [](IAccessible* parent) {
