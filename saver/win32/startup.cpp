@@ -12,7 +12,6 @@
 #include "saver/win32/program_window.h"
 #include "saver/win32/resource_ids.h"
 #include "text/win32/wide_text.h"
-#include "settings_dialog/core/dialog_texts.h"
 #include "settings_dialog/win32/show_settings_dialog.h"
 
 namespace velmora::saver {
@@ -45,7 +44,7 @@ void StartProgram(SaverProgram& program) {
     others.busy_lock_held = TakesBusyLock(argument_text) && !TakeBusyLock();
     // Both look-ups are always made.
     others.run_window = WindowExists(contract::kRunWindowCaption);
-    others.dialog_window = WindowExists(settings_dialog::kDialogCaption);
+    others.dialog_window = WindowExists(contract::kSettingsDialogCaption);
     StartupDecision decision = DecideOnArrival(argument_text, others);
     settings::SettingsPlaces places;
     std::vector<std::u16string> unreadable_settings;

@@ -3,7 +3,6 @@
 #include "button_control/core/font.h"
 #include "button_control/win32/push_button_window.h"
 #include "contract/run_contract.h"
-#include "settings_dialog/core/dialog_texts.h"
 #include "settings_dialog/core/group_description.h"
 #include "settings_dialog/win32/dialog_resource_ids.h"
 #include "settings_dialog/win32/group_accessible.h"
@@ -62,9 +61,9 @@ bool DialogWindows::Create(HINSTANCE instance, Scale scale, HFONT track_box_font
                            void* owner) {
     RegisterClasses(instance, procedure);
     const SIZE size = FormSize(scale);
-    form_ = CreateWindowExA(kFormExStyle, contract::kSettingsDialogClass, kDialogCaption,
-                            kFormStyle, CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy, nullptr,
-                            nullptr, instance, owner);
+    form_ = CreateWindowExA(kFormExStyle, contract::kSettingsDialogClass,
+                            contract::kSettingsDialogCaption, kFormStyle, CW_USEDEFAULT,
+                            CW_USEDEFAULT, size.cx, size.cy, nullptr, nullptr, instance, owner);
     if (form_ == nullptr) {
         return false;
     }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "contract/run_contract.h"
 #include "saver/core/preview_geometry.h"
 #include "saver/win32/resource_ids.h"
 #include "tests/support/win32_pixels.h"
@@ -53,7 +54,7 @@ TEST(Resources, TheScreenSaverListFindsTheProgramsNameAndIcon) {
     EXPECT_EQ(LoadText(IDS_DESCRIPTION), "Velmora");
     EXPECT_EQ(LoadText(IDS_TITLE), "Velmora (ScreenSaver)");
     EXPECT_EQ(VersionValue("FileDescription"), "Velmora");
-    EXPECT_EQ(VersionValue("OriginalFilename"), "Velmora.scr");
+    EXPECT_EQ(VersionValue("OriginalFilename"), contract::kSaverFileName);
     EXPECT_NE(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_VELMORA)), nullptr);
 }
 

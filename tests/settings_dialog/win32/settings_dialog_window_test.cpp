@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "button_control/win32/push_button_window.h"
+#include "contract/run_contract.h"
 #include "settings_dialog/win32/settings_dialog_window.h"
 #include "settings_dialog/win32/show_settings_dialog.h"
 #include "tests/support/fake_settings_files.h"
@@ -34,7 +35,7 @@ class SettingsDialogWindowTest : public ::testing::Test {
     // run; a dialog that `body` leaves open is closed afterwards.
     void Run(const std::function<void(HWND)>& body) {
         g_step = [&] {
-            HWND form = FindWindowA(nullptr, "<Velmora>");
+            HWND form = FindWindowA(nullptr, contract::kSettingsDialogCaption);
             EXPECT_NE(form, nullptr);
             if (form == nullptr) {
                 return;
@@ -46,7 +47,7 @@ class SettingsDialogWindowTest : public ::testing::Test {
         };
         SetTimer(nullptr, 0, 10, Tick);
         ShowSettingsDialog(GetModuleHandleA(nullptr), store.Ports(), kPlaces, choice, "Velmora");
-        EXPECT_EQ(FindWindowA(nullptr, "<Velmora>"), nullptr);
+        EXPECT_EQ(FindWindowA(nullptr, contract::kSettingsDialogCaption), nullptr);
     }
 
     static HWND Control(HWND form, ControlId id) {
