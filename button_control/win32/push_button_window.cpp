@@ -6,7 +6,7 @@
 #include <string>
 
 #include "button_control/win32/caption_drawing.h"
-#include "button_control/win32/drawing_dpi.h"
+#include "drawing/win32/drawing_dpi.h"
 #include "platform_edge/win32/guarded_entry.h"
 #include "platform_edge/win32/window_owner.h"
 #include "system_dlls/win32/dpi_calls.h"
@@ -72,7 +72,9 @@ LRESULT CALLBACK PushButtonProc(HWND window, UINT message, WPARAM wparam, LPARAM
 }  // namespace
 
 PushButtonWindow::PushButtonWindow(HWND window)
-    : window_(window), scale_(DrawingScale(system_dlls::WindowDpi(window))), button_(scale_) {}
+    : window_(window),
+      scale_(drawing::DrawingScale(system_dlls::WindowDpi(window))),
+      button_(scale_) {}
 
 void PushButtonWindow::Initialize() {
     Carry(button_.Initialize());

@@ -42,7 +42,7 @@ HMENU ChildId(ControlId id) {
 SIZE FormSize(Scale scale) {
     const PixelRect client = ToPixels({0, 0, kClientWidth, kClientHeight}, scale);
     const RECT frame = system_dlls::FrameAround({0, 0, client.width, client.height}, kFormStyle,
-                                                kFormExStyle, button_control::DpiOf(scale));
+                                                kFormExStyle, drawing::DpiOf(scale));
     return {frame.right - frame.left, frame.bottom - frame.top};
 }
 

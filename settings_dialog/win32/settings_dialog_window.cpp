@@ -3,8 +3,7 @@
 #include <optional>
 #include <utility>
 
-#include "button_control/core/face_geometry.h"
-#include "button_control/win32/drawing_dpi.h"
+#include "drawing/win32/drawing_dpi.h"
 #include "platform_edge/win32/guarded_entry.h"
 #include "platform_edge/win32/window_owner.h"
 #include "settings_dialog/core/track_text.h"
@@ -20,7 +19,7 @@ namespace {
 
 // The dialog opens centred on the primary screen, at the DPI of its monitor.
 Scale OpeningScale() {
-    return button_control::DrawingScale(
+    return drawing::DrawingScale(
         system_dlls::MonitorDpi(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY)));
 }
 
@@ -129,7 +128,7 @@ LRESULT SettingsDialogWindow::Handle(HWND window, UINT message, WPARAM wparam, L
         case WM_DPICHANGED:
             if (is_form) {
                 const auto* suggested = reinterpret_cast<const RECT*>(lparam);
-                FollowDpi(button_control::ScaleForDpi(LOWORD(wparam), HIWORD(wparam)),
+                FollowDpi(drawing::ScaleForDpi(LOWORD(wparam), HIWORD(wparam)),
                           {suggested->left, suggested->top});
                 return 0;
             }
@@ -250,8 +249,8 @@ void SettingsDialogWindow::Load() {
     MoveToItsPlace();
     // Placed, the window has the DPI of the monitor it opens on; at its new
     // size it is placed again.
-    const Scale placed = button_control::DrawingScale(system_dlls::WindowDpi(form));
-    if (button_control::DpiOf(placed) != button_control::DpiOf(scale_)) {
+    const Scale placed = drawing::DrawingScale(system_dlls::WindowDpi(form));
+    if (drawing::DpiOf(placed) != drawing::DpiOf(scale_)) {
         FollowDpi(placed, TopLeftOf(form));
         MoveToItsPlace();
     }
@@ -278,8 +277,8 @@ void SettingsDialogWindow::MoveToItsPlace() const {
     const TwipsPoint place = PlaceDialog(
         GetSystemMetrics(SM_CXSCREEN) * scale_.x, GetSystemMetrics(SM_CYSCREEN) * scale_.y,
         WindowLength(form, true) * scale_.x, WindowLength(form, false) * scale_.y);
-    SetWindowPos(form, nullptr, button_control::TwipsToPixels(place.left, scale_.x),
-                 button_control::TwipsToPixels(place.top, scale_.y), 0, 0,
+    SetWindowPos(form, nullptr, drawing::TwipsToPixels(place.left, scale_.x),
+                 drawing::TwipsToPixels(place.top, scale_.y), 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -81,8 +81,8 @@ TEST_F(SettingsDialogWindowTest, LoadsShowsAndSavesWhatTheUserChose) {
         RECT client;
         GetClientRect(form, &client);
         HDC screen = GetDC(nullptr);
-        const Scale scale = button_control::ScaleForDpi(GetDeviceCaps(screen, LOGPIXELSX),
-                                                        GetDeviceCaps(screen, LOGPIXELSY));
+        const Scale scale = drawing::ScaleForDpi(GetDeviceCaps(screen, LOGPIXELSX),
+                                                 GetDeviceCaps(screen, LOGPIXELSY));
         ReleaseDC(nullptr, screen);
         const PixelRect expected = ToPixels({0, 0, kClientWidth, kClientHeight}, scale);
         EXPECT_EQ(client.right, expected.width);
@@ -194,7 +194,7 @@ TEST_F(SettingsDialogWindowTest, ADpiChangeLaysTheDialogOutForTheNewDpi) {
         };
         const auto expect_laid_out_at = [&](int dpi) {
             SCOPED_TRACE(::testing::Message() << dpi << " dpi");
-            const Scale scale = button_control::ScaleForDpi(dpi, dpi);
+            const Scale scale = drawing::ScaleForDpi(dpi, dpi);
             RECT client{};
             GetClientRect(form, &client);
             const PixelRect expected = ToPixels({0, 0, kClientWidth, kClientHeight}, scale);
