@@ -56,9 +56,11 @@ struct CaptionLabel {
 
 // What the shell does after an event, in this order: repaint the face, show
 // the control again, give the window the caption as its text (what screen
-// readers announce), start the mouse poll, tell the container that a stored
-// property changed, and raise Click last (the container may destroy the
-// control in its handler).
+// readers announce), start the mouse poll, and raise Click last (the
+// container may destroy the control in its handler). `changed_property`
+// names a stored property that changed, the container's stored layout now
+// out of date; the settings dialog, the one container, keeps no layout past
+// the buttons' creation, so the shell has no one to tell.
 struct ButtonReaction {
     std::optional<FacePlan> paint;
     bool redraw = false;
@@ -135,7 +137,6 @@ class PushButton {
 
     const ButtonFields& Fields() const { return fields_; }
     const CaptionLabel& Label() const { return label_; }
-    const SliceGeometry& Geometry() const { return geometry_; }
 
   private:
     void Paint(StatePicture picture, ButtonReaction& reaction);

@@ -8,6 +8,7 @@
 #include "button_control/win32/caption_drawing.h"
 #include "drawing/win32/drawing_dpi.h"
 #include "platform_edge/win32/guarded_entry.h"
+#include "platform_edge/win32/system_cursors.h"
 #include "platform_edge/win32/window_owner.h"
 #include "system_dlls/win32/dpi_calls.h"
 #include "text/win32/wide_text.h"
@@ -126,11 +127,6 @@ void PushButtonWindow::Carry(const ButtonReaction& reaction) {
     }
     if (reaction.start_mouse_poll) {
         SetTimer(window_, kMousePollTimerId, kMousePollMilliseconds, nullptr);
-    }
-    if (reaction.changed_property != nullptr) {
-        PostMessageA(GetParent(window_), WM_COMMAND,
-                     MAKEWPARAM(GetDlgCtrlID(window_), kPropertyChangedNotification),
-                     reinterpret_cast<LPARAM>(window_));
     }
     if (reaction.click) {
         SendMessageA(GetParent(window_), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(window_), BN_CLICKED),
@@ -274,7 +270,7 @@ bool RegisterPushButtonClass() {
         window_class.style = CS_DBLCLKS;
         window_class.lpfnWndProc = platform_edge::GuardedWindowProc<PushButtonProc>;
         window_class.hInstance = GetModuleHandleA(nullptr);
-        window_class.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+        window_class.hCursor = platform_edge::ArrowCursor();
         window_class.lpszClassName = class_name.c_str();
         return RegisterClassExW(&window_class) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
     }();

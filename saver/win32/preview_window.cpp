@@ -7,6 +7,7 @@
 #include "saver/core/preview_geometry.h"
 #include "saver/core/saver_texts.h"
 #include "saver/win32/program_window.h"
+#include "platform_edge/win32/system_cursors.h"
 #include "saver/win32/resource_ids.h"
 #include "system_dlls/win32/dpi_calls.h"
 
@@ -73,7 +74,7 @@ void PreviewWindow::Show(std::int32_t host_number) {
 
     window_ = CreateHiddenPopup(
         {contract::kPreviewWindowClass, platform_edge::GuardedWindowProc<Procedure>,
-         static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)), LoadCursorA(nullptr, IDC_ARROW)},
+         static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)), platform_edge::ArrowCursor()},
         kPreviewWindowCaption, this);
     still_ = static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr),
                                              MAKEINTRESOURCEA(StillForTheDpi(dpi)), IMAGE_BITMAP, 0,

@@ -5,6 +5,7 @@
 #include <optional>
 #include <type_traits>
 
+#include "text/core/ascii_text.h"
 #include "text/core/cp932_text.h"
 
 namespace velmora::settings {
@@ -143,11 +144,6 @@ std::basic_string_view<Unit> TextUpToNul(std::basic_string_view<Unit> text, Span
 }
 
 template <typename Unit>
-Unit AsciiUpper(Unit unit) {
-    return (unit >= Unit('a') && unit <= Unit('z')) ? static_cast<Unit>(unit - 'a' + 'A') : unit;
-}
-
-template <typename Unit>
 bool SameName(std::basic_string_view<Unit> a, std::basic_string_view<Unit> b) {
     if (a.size() != b.size()) {
         return false;
@@ -157,7 +153,7 @@ bool SameName(std::basic_string_view<Unit> a, std::basic_string_view<Unit> b) {
         if (length != Step(b, at)) {
             return false;
         }
-        if (length == 1 ? AsciiUpper(a[at]) != AsciiUpper(b[at])
+        if (length == 1 ? text::AsciiUpper(a[at]) != text::AsciiUpper(b[at])
                         : a.substr(at, length) != b.substr(at, length)) {
             return false;
         }

@@ -3,6 +3,7 @@
 #include "button_control/core/font.h"
 #include "button_control/win32/push_button_window.h"
 #include "contract/run_contract.h"
+#include "platform_edge/win32/system_cursors.h"
 #include "settings_dialog/core/group_description.h"
 #include "settings_dialog/win32/dialog_resource_ids.h"
 #include "settings_dialog/win32/group_accessible.h"
@@ -22,7 +23,7 @@ void RegisterClasses(HINSTANCE instance, WNDPROC procedure) {
     form_class.lpfnWndProc = procedure;
     form_class.hInstance = instance;
     form_class.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_SETTINGS_DIALOG));
-    form_class.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+    form_class.hCursor = platform_edge::ArrowCursor();
     form_class.lpszClassName = contract::kSettingsDialogClass;
     RegisterClassA(&form_class);
 
