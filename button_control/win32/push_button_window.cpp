@@ -1,3 +1,17 @@
+// The push button's window. How control flows through it:
+//  1. CreatePushButton registers the class once and creates the window, whose
+//     PushButtonWindow is made at WM_NCCREATE and kept in the window's data
+//     until WM_NCDESTROY deletes it; a stored layout restores its properties.
+//     The container then calls Initialize, which starts the mouse poll.
+//  2. Handle turns mouse, key, focus, size and timer messages into PushButton
+//     events; the container's calls (Enabled, SetEnabled, SetScale, ...) do
+//     the same.
+//  3. Carry does what the ButtonReaction lists: the face painted again, the
+//     caption as the window's text, the poll's timer, and last the Click,
+//     sent to the container as WM_COMMAND with BN_CLICKED (the container may
+//     destroy the button there, so nothing follows it).
+//  4. WM_PAINT and WM_PRINTCLIENT draw the face (or what lies behind the
+//     button) with the caption over it.
 #include "button_control/win32/push_button_window.h"
 
 #include <windowsx.h>

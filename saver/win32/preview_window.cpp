@@ -1,3 +1,12 @@
+// The preview inside the display settings' small monitor. How control flows
+// through it:
+//  1. Show checks the host window the platform named, measures it in the
+//     host's DPI awareness, creates the window as a hidden popup with the
+//     still for the host's DPI, makes it the host's child at the preview's
+//     size and starts the timer that watches the host.
+//  2. Procedure paints the still, and destroys the window once the host is
+//     gone (a host in another process may go without taking its children).
+//  3. The window's destruction posts the quit that ends WinMain's loop.
 #include "saver/win32/preview_window.h"
 
 #include "contract/run_contract.h"

@@ -1,3 +1,17 @@
+// Velmora.scr's start-up: the first thing WinMain runs. How control flows
+// through it:
+//  1. StartProgram reads the argument text, takes the busy lock when the
+//     request may start a run or the dialog, and looks for the run window's
+//     and the settings dialog's captions: DecideOnArrival ends a busy copy
+//     and sends the preview on at once.
+//  2. Otherwise the settings are loaded from their places and
+//     DecideWithSettings, told whether the renderer lies beside the program,
+//     picks the road.
+//  3. The preview and the run create their window and return: WinMain's
+//     message loop then carries the program, and the window ends it. The
+//     missing renderer's message and the settings dialog (modal, with the
+//     message about unreadable settings first) run here, and every road but
+//     those two windows ends the process at once.
 #include "saver/win32/startup.h"
 
 #include <windows.h>

@@ -1,3 +1,24 @@
+// The settings dialog's window and its modal run. How control flows through
+// it:
+//  1. ShowSettingsDialog makes the window's object; RunModal creates the
+//     windows hidden at the DPI of the monitor it opens on, paints the back
+//     images and loads the dialog (Load: placed, laid out again at the DPI it
+//     landed on, the buttons initialised, the choice, the track box and the
+//     file name shown, the opening zoom), then shows it with the focus on the
+//     first enabled control.
+//  2. RunModal's own message loop hands every key pressed in the dialog to the
+//     core first (AnswerKey); what the core passes on, and every other
+//     message, is dispatched.
+//  3. Handle, for the window and its music group, paints, follows a DPI
+//     change, answers screen readers for the group, and turns presses on the
+//     choices (OnMouseDown), the buttons' clicks (OnCommand) and close
+//     requests into SettingsDialog events.
+//  4. Carry does what the DialogReply lists: the focus, the choice and the
+//     file name shown, the file chooser, the home page and the save (their
+//     outcomes go back to the core and its reply is carried in turn), a
+//     message, and the close.
+//  5. Close zooms to the cursor and destroys the windows; the loop ends and
+//     ShowSettingsDialog returns.
 #include "settings_dialog/win32/settings_dialog_window.h"
 
 #include <optional>
