@@ -24,8 +24,9 @@ namespace velmora::saver {
 
 namespace {
 
-// How often the window checks that its host still exists: a host in another
-// process may go without taking this window along.
+// How often the window checks that its host still exists. Workaround
+// (Windows): a host in another process may go without taking this window
+// along.
 constexpr UINT_PTR kHostWatchTimer = 1;
 constexpr UINT kHostWatchMs = 250;
 

@@ -134,8 +134,8 @@ void DialogWindows::LayOut(Scale scale, HFONT track_box_font, POINT top_left) co
     const SIZE size = FormSize(scale);
     SetWindowPos(form_, nullptr, top_left.x, top_left.y, size.cx, size.cy,
                  SWP_NOZORDER | SWP_NOACTIVATE);
-    // Where the frame comes out otherwise than its DPI's (a platform that keeps
-    // frames at the system's DPI), the client area still gets its size.
+    // Workaround (Wine): the frame may come out at the system's DPI rather
+    // than the window's; the client area still gets its size.
     const PixelRect client = ToPixels({0, 0, kClientWidth, kClientHeight}, scale);
     RECT measured{};
     GetClientRect(form_, &measured);
