@@ -20,6 +20,9 @@ endif()
 
 add_compile_options(-Wall -Wextra)
 
+# The names the programs, the setup and the tests agree on.
+include("${CMAKE_CURRENT_LIST_DIR}/contract.cmake")
+
 # Where the shipped programs go: build/windows/dist.
 set(VELMORA_DIST_DIR "${CMAKE_BINARY_DIR}/dist")
 
@@ -54,9 +57,12 @@ function(velmora_cp932_texts target)
   target_include_directories(${target} PUBLIC "${VELMORA_CP932_DIR}")
 endfunction()
 
-# velmora_program(target output-name suffix sources...): a shipped GUI program.
-function(velmora_program target output_name suffix)
+# velmora_program(target file-name sources...): a shipped GUI program, its
+# file name one of the run contract's.
+function(velmora_program target file_name)
   add_executable(${target} WIN32 ${ARGN})
+  get_filename_component(output_name "${file_name}" NAME_WLE)
+  get_filename_component(suffix "${file_name}" LAST_EXT)
   set_target_properties(${target} PROPERTIES
     OUTPUT_NAME "${output_name}"
     SUFFIX "${suffix}"

@@ -1,12 +1,15 @@
 #pragma once
-// What Velmora.scr and Velmora.dll agree on: the only thing both programs
-// include. They share no other code and no memory; every name below is looked
-// up through the platform.
+// The names by which Velmora.scr, Velmora.dll, the setup and the tests find
+// one another: files, windows, locks and shared memory, each looked up through
+// the platform. The programs share no memory; besides this header they share
+// only the platform helpers of platform_edge/ and system_dlls/. The build reads
+// the names from here once (cmake/contract.cmake) for the programs' file names,
+// their resource scripts, the setup and the scripts.
 //
 // How a run goes between them:
 //  1. Velmora.scr starts. It takes kSaverBusyLock and looks for a window
-//     captioned kRunWindowCaption (or the settings dialog's caption): a copy
-//     already busy means this one ends at once.
+//     captioned kRunWindowCaption or kSettingsDialogCaption: a copy already
+//     busy means this one ends at once.
 //  2. For a run it creates its hidden run window, captioned kRunWindowCaption,
 //     and starts kRendererFileName from its own folder. The command line only
 //     names that program again, quoted; the renderer reads no arguments. A
@@ -69,6 +72,9 @@ inline constexpr wchar_t kRendererFrameCount[] = L"Local\\VelmoraVC frames";
 // Caption of Velmora.scr's hidden run window; while it exists a run is busy.
 inline constexpr char kRunWindowCaption[] = "Velmora_Main";
 
+// Caption of Velmora.scr's settings dialog; while it exists the dialog is up.
+inline constexpr char kSettingsDialogCaption[] = "<Velmora>";
+
 // Taken by every copy of Velmora.scr that may start a run or the settings
 // dialog; held until that copy ends.
 inline constexpr wchar_t kSaverBusyLock[] = L"Local\\Velmora.scr busy";
@@ -87,5 +93,9 @@ inline constexpr char kPushButtonClass[] = "Velmora.Command";
 // one saver finds another still starting.
 inline constexpr char kScreenSaverWindowClass[] = "WindowsScreenSaverClass";
 inline constexpr char kScreenSaverCreationTitle[] = "Screensaver";
+
+// Caption of the message with which either program ends when a DLL it needs
+// cannot be loaded from the Windows system folder.
+inline constexpr wchar_t kMissingDllMessageCaption[] = L"Velmora";
 
 }  // namespace velmora::contract

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "button_control/core/picture_scale.h"
+#include "drawing/core/picture_scale.h"
 
 namespace velmora::button_control {
 
@@ -27,20 +27,13 @@ PixelRect ToPixels(const TwipsRect& rect, Scale scale) {
 
 }  // namespace
 
-Scale ScaleForDpi(int dpi_x, int dpi_y) {
-    return {dpi_x > 0 ? 1440.0 / dpi_x : 15.0, dpi_y > 0 ? 1440.0 / dpi_y : 15.0};
-}
-
-int DpiOf(Scale scale) {
-    return static_cast<int>(std::lround(1440.0 / scale.y));
-}
-
-int TwipsToPixels(double twips, double twips_per_pixel) {
-    return static_cast<int>(std::lround(twips / twips_per_pixel));
+ButtonPictureSize ButtonPictureSizeAt(int picture_dpi) {
+    return {drawing::ScaledPixels(64, picture_dpi), drawing::ScaledPixels(25, picture_dpi),
+            drawing::ScaledPixels(4, picture_dpi)};
 }
 
 void SliceGeometry::Update(double width, double height, Scale scale) {
-    picture_dpi_ = PictureDpiFor(DpiOf(scale));
+    picture_dpi_ = drawing::PictureDpiFor(DpiOf(scale));
     const ButtonPictureSize picture = ButtonPictureSizeAt(picture_dpi_);
     Store16(corner_x_, picture.frame * scale.x);
     Store16(corner_y_, picture.frame * scale.y);

@@ -2,35 +2,30 @@
 // Where the eight frame pieces of a state picture go on the face, and where
 // the caption sits. Lengths are twips; the frame constants are the picture's
 // border (4 pixels of a 64 x 25 picture at 96 dots per inch). The pictures are
-// made for several DPIs (picture_scale.h), so at 96, 120, 144 and 192 dpi the
+// made for several DPIs (drawing/core/picture_scale.h), so at 96, 120, 144 and 192 dpi the
 // frame is 60 twips wide and grows with the dialog like everything else.
 
 #include <array>
 #include <cstdint>
 
+#include "drawing/core/twips.h"
+
 namespace velmora::button_control {
 
-// Twips per screen pixel, across and down.
-struct Scale {
-    double x = 15.0;
-    double y = 15.0;
+using drawing::DpiOf;
+using drawing::PixelRect;
+using drawing::Scale;
+using drawing::TwipsRect;
+using drawing::TwipsToPixels;
+
+// A button state picture's size and the width of its frame (the part the
+// face shows), in pixels: 64 x 25 with a 4-pixel frame at 96 dpi.
+struct ButtonPictureSize {
+    int width = 64;
+    int height = 25;
+    int frame = 4;
 };
-
-Scale ScaleForDpi(int dpi_x, int dpi_y);
-
-// The vertical dots per inch of a scale, which choose the pictures.
-int DpiOf(Scale scale);
-
-struct TwipsRect {
-    std::int32_t x, y, width, height;
-};
-
-struct PixelRect {
-    int x, y, width, height;
-    bool operator==(const PixelRect& other) const {
-        return x == other.x && y == other.y && width == other.width && height == other.height;
-    }
-};
+ButtonPictureSize ButtonPictureSizeAt(int picture_dpi);
 
 struct FramePiece {
     TwipsRect source;
@@ -71,8 +66,6 @@ class SliceGeometry {
 // The pieces in pixels, ready for a stretching copy. Edges are rounded, so
 // neighbouring pieces meet without a gap.
 std::array<PieceCopy, 8> PiecesInPixels(const std::array<FramePiece, 8>& pieces, Scale scale);
-
-int TwipsToPixels(double twips, double twips_per_pixel);
 
 // The caption label's top for a control `height` twips high: (H - label - 20) / 2.
 double CaptionTop(double height, double label_height);

@@ -25,9 +25,10 @@ Rgb16 ReadGradientColour(const std::string& text) {
 }
 
 GradientColours GradientFor(bool hover_gradient) {
-    const Rgb16 lavender = ReadGradientColour(kLavenderGreyText);
-    const Rgb16 white = ReadGradientColour(kWhiteText);
-    return hover_gradient ? GradientColours{lavender, white} : GradientColours{white, lavender};
+    // Read from their texts once, not at every paint.
+    static const Rgb16 kLavender = ReadGradientColour(kLavenderGreyText);
+    static const Rgb16 kWhite = ReadGradientColour(kWhiteText);
+    return hover_gradient ? GradientColours{kLavender, kWhite} : GradientColours{kWhite, kLavender};
 }
 
 }  // namespace velmora::button_control

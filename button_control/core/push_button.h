@@ -58,8 +58,11 @@ struct CaptionLabel {
 // on to the next enabled control of the dialog (or to the dialog itself when
 // there is none), repaint the face, show the control again, give the window
 // the caption as its text (what screen readers announce), start the mouse
-// poll, tell the container that a stored property changed, and raise Click
-// last (the container may destroy the control in its handler).
+// poll, and raise Click last (the container may destroy the control in its
+// handler). `changed_property` names a stored property that changed, the
+// container's stored layout now out of date; the settings dialog, the one
+// container, keeps no layout past the buttons' creation, so the shell has no
+// one to tell.
 struct ButtonReaction {
     bool hand_on_focus = false;
     std::optional<FacePlan> paint;
@@ -139,7 +142,6 @@ class PushButton {
 
     const ButtonFields& Fields() const { return fields_; }
     const CaptionLabel& Label() const { return label_; }
-    const SliceGeometry& Geometry() const { return geometry_; }
 
   private:
     void Paint(StatePicture picture, ButtonReaction& reaction);

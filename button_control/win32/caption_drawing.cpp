@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cwchar>
 
-#include "button_control/core/picture_scale.h"
+#include "drawing/core/picture_scale.h"
 #include "text/win32/wide_text.h"
 
 namespace velmora::button_control {
@@ -75,7 +75,7 @@ void DrawCaption(HDC dc, const CaptionLabel& label, Scale scale) {
         // The platform's disabled text: a light copy one line down and right
         // under a grey one.
         RECT shadow = rect;
-        const int line = LineWidthAt(DpiOf(scale));
+        const int line = drawing::LineWidthAt(DpiOf(scale));
         OffsetRect(&shadow, line, line);
         SetTextColor(dc, GetSysColor(COLOR_3DHILIGHT));
         DrawTextW(dc, caption.c_str(), length, &shadow, format);

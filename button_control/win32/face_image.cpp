@@ -2,14 +2,14 @@
 
 #include <array>
 
-#include "button_control/core/picture_scale.h"
+#include "drawing/core/picture_scale.h"
 #include "button_control/win32/button_picture_ids.h"
 
 namespace velmora::button_control {
 
 HBITMAP StatePictureBitmap(StatePicture picture, int picture_dpi) {
-    static std::array<std::array<HBITMAP, 6>, kPictureDpis.size()> loaded{};
-    const auto set = static_cast<std::size_t>(PictureDpiIndex(picture_dpi));
+    static std::array<std::array<HBITMAP, 6>, drawing::kPictureDpis.size()> loaded{};
+    const auto set = static_cast<std::size_t>(drawing::PictureDpiIndex(picture_dpi));
     const auto index = static_cast<std::size_t>(picture);
     if (loaded[set][index] == nullptr) {
         const int id = IDB_BUTTON_NORMAL + static_cast<int>(set) * IDB_BUTTON_SET_STEP +

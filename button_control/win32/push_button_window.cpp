@@ -1,3 +1,17 @@
+// The push button's window. How control flows through it:
+//  1. CreatePushButton registers the class once and creates the window, whose
+//     PushButtonWindow is made at WM_NCCREATE and kept in the window's data
+//     until WM_NCDESTROY deletes it; a stored layout restores its properties.
+//     The container then calls Initialize, which starts the mouse poll.
+//  2. Handle turns mouse, key, focus, size and timer messages into PushButton
+//     events; the container's calls (Enabled, SetEnabled, SetScale, ...) do
+//     the same.
+//  3. Carry does what the ButtonReaction lists: the face painted again, the
+//     caption as the window's text, the poll's timer, and last the Click,
+//     sent to the container as WM_COMMAND with BN_CLICKED (the container may
+//     destroy the button there, so nothing follows it).
+//  4. WM_PAINT and WM_PRINTCLIENT draw the face (or what lies behind the
+//     button) with the caption over it.
 #include "button_control/win32/push_button_window.h"
 
 #include <windowsx.h>
@@ -6,8 +20,9 @@
 #include <string>
 
 #include "button_control/win32/caption_drawing.h"
-#include "button_control/win32/drawing_dpi.h"
+#include "drawing/win32/drawing_dpi.h"
 #include "platform_edge/win32/guarded_entry.h"
+#include "platform_edge/win32/system_cursors.h"
 #include "platform_edge/win32/window_owner.h"
 #include "system_dlls/win32/dpi_calls.h"
 #include "text/win32/wide_text.h"
@@ -72,7 +87,9 @@ LRESULT CALLBACK PushButtonProc(HWND window, UINT message, WPARAM wparam, LPARAM
 }  // namespace
 
 PushButtonWindow::PushButtonWindow(HWND window)
-    : window_(window), scale_(DrawingScale(system_dlls::WindowDpi(window))), button_(scale_) {}
+    : window_(window),
+      scale_(drawing::DrawingScale(system_dlls::WindowDpi(window))),
+      button_(scale_) {}
 
 void PushButtonWindow::Initialize() {
     Carry(button_.Initialize());
@@ -130,11 +147,6 @@ void PushButtonWindow::Carry(const ButtonReaction& reaction) {
     }
     if (reaction.start_mouse_poll) {
         SetTimer(window_, kMousePollTimerId, kMousePollMilliseconds, nullptr);
-    }
-    if (reaction.changed_property != nullptr) {
-        PostMessageA(GetParent(window_), WM_COMMAND,
-                     MAKEWPARAM(GetDlgCtrlID(window_), kPropertyChangedNotification),
-                     reinterpret_cast<LPARAM>(window_));
     }
     if (reaction.click) {
         SendMessageA(GetParent(window_), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(window_), BN_CLICKED),
@@ -306,7 +318,7 @@ bool RegisterPushButtonClass() {
         window_class.style = CS_DBLCLKS;
         window_class.lpfnWndProc = platform_edge::GuardedWindowProc<PushButtonProc>;
         window_class.hInstance = GetModuleHandleA(nullptr);
-        window_class.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+        window_class.hCursor = platform_edge::ArrowCursor();
         window_class.lpszClassName = class_name.c_str();
         return RegisterClassExW(&window_class) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
     }();

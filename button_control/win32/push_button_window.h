@@ -4,8 +4,7 @@
 // The container learns of the button's Click through WM_COMMAND with
 // HIWORD(wParam) = BN_CLICKED, LOWORD(wParam) = the control id and lParam =
 // the button's window, sent after the release that raised it (so the
-// container may destroy the button in its handler). A property change is
-// posted the same way with the notification code kPropertyChangedNotification.
+// container may destroy the button in its handler).
 //
 // The program must carry the state pictures: include
 // button_control/win32/button_pictures.rc in its resource script.
@@ -18,8 +17,6 @@
 #include "contract/run_contract.h"
 
 namespace velmora::button_control {
-
-inline constexpr WORD kPropertyChangedNotification = 0x0100;
 
 // One button window: feeds its messages to the PushButton as events and
 // carries out what the button decides.

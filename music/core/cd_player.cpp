@@ -37,8 +37,8 @@ bool CdPlayer::Check() {
         return false;
     }
 
-    const bool stopped =
-        ModeIs(commands_.SendForReply("status cdaudio mode"_cp932, kModeReplyLength).reply, kStopped);
+    const bool stopped = ModeIs(
+        commands_.SendForReply("status cdaudio mode"_cp932, kModeReplyLength).reply, kStopped);
 
     const std::int16_t track = repeat_track_;
     if (track == 0) {

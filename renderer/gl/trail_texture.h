@@ -11,8 +11,10 @@ namespace velmora::renderer {
 // Asks the driver once: clears the back buffer to two dark levels, swapping
 // (`swap`) after each, and reads what the back buffer holds afterwards. Only
 // a back buffer that still holds the last frame keeps the picture
-// (BackBuffer; else Texture); it is left cleared to black. Meant for a window on the screen that
-// has been presented: a driver may skip presenting one that is not.
+// (BackBuffer; else Texture); it is left cleared to black. Meant for a window
+// on the screen that has been presented. Workaround (Windows' GL drivers): a
+// driver may skip presenting a window that is not, and what a swap leaves in
+// the back buffer is each driver's own.
 TrailKeeping ProbeTrailKeeping(int width, int height, const std::function<void()>& swap);
 
 // Keeps the accumulated picture in a texture between frames, so the trails do

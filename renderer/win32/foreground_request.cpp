@@ -9,8 +9,9 @@ ForegroundPursuit SystemForegroundPursuit() {
 }
 
 void AskForForeground(HWND window, ForegroundPursuit& pursuit) {
-    // Where the system refuses, it flashes the window's taskbar button
-    // instead; whether the window came to the foreground is looked at.
+    // Workaround (Windows): the foreground lock may refuse a process the
+    // foreground and flash the window's taskbar button instead, so whether
+    // the window came to the foreground is looked at and asked again.
     SetForegroundWindow(window);
     if (pursuit.AskAgain(GetForegroundWindow() == window)) {
         SetTimer(window, kForegroundAskTimer, kForegroundAskIntervalMs, nullptr);

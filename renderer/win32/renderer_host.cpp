@@ -61,13 +61,12 @@
 #include "renderer/win32/gl_context.h"
 #include "renderer/win32/password_port.h"
 #include "renderer/win32/presence_notifications.h"
+#include "renderer/win32/renderer_resource_ids.h"
 #include "renderer/win32/window_events.h"
 #include "system_dlls/win32/dpi_calls.h"
 
 namespace velmora::renderer {
 namespace {
-
-constexpr WORD kIconId = 7002;
 
 // Everything the renderer holds while it runs: one instance, owned by
 // RunRenderer and handed to the window at its creation; touched only by the
@@ -328,7 +327,7 @@ bool RegisterWindowClass(HINSTANCE instance) {
     window_class.style = CS_OWNDC;
     window_class.lpfnWndProc = platform_edge::GuardedWindowProc<RendererWindowProc>;
     window_class.hInstance = instance;
-    window_class.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(kIconId));
+    window_class.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_RENDERER));
     window_class.hCursor = nullptr;
     window_class.hbrBackground = nullptr;
     window_class.lpszClassName = contract::kScreenSaverWindowClass;

@@ -40,8 +40,9 @@ bool EventForMessage(UINT message, WPARAM wparam, LPARAM lparam, WindowEvent& ev
             event.kind = WindowEventKind::Deactivated;
             break;
         case WM_INPUT: {
-            // Keys and buttons reach the window this way even while another
-            // window has the focus.
+            // Workaround (Windows): keys and buttons go to the window with the
+            // focus, which the foreground lock may keep from the renderer; as
+            // raw input they reach the window even then.
             RawInputRecord record;
             return ReadRawInput(lparam, record) && EventForRawInput(record, event.kind);
         }

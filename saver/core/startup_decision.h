@@ -36,7 +36,7 @@ bool TakesBusyLock(text::Cp932View argument_text);
 struct OtherCopies {
     bool busy_lock_held = false;  // the lock this request takes is held by another copy
     bool run_window = false;      // a window captioned contract::kRunWindowCaption
-    bool dialog_window = false;   // a window captioned "<Velmora>"
+    bool dialog_window = false;   // a window captioned kSettingsDialogCaption
 };
 
 // First step: a busy copy (a run or the settings dialog already up or

@@ -1,13 +1,22 @@
+// The preview inside the display settings' small monitor. How control flows
+// through it:
+//  1. Show checks the host window the platform named, measures it in the
+//     host's DPI awareness, creates the window as a hidden popup with the
+//     still for the host's DPI, makes it the host's child at the preview's
+//     size and starts the timer that watches the host.
+//  2. Procedure paints the still, and destroys the window once the host is
+//     gone (a host in another process may go without taking its children).
+//  3. The window's destruction posts the quit that ends WinMain's loop.
 #include "saver/win32/preview_window.h"
 
-#include <algorithm>
-
-#include "button_control/core/picture_scale.h"
-#include "button_control/win32/drawing_dpi.h"
 #include "contract/run_contract.h"
+#include "drawing/core/picture_scale.h"
+#include "drawing/win32/drawing_dpi.h"
+#include "drawing/win32/picture_drawing.h"
 #include "saver/core/preview_geometry.h"
 #include "saver/core/saver_texts.h"
 #include "saver/win32/program_window.h"
+#include "platform_edge/win32/system_cursors.h"
 #include "saver/win32/resource_ids.h"
 #include "system_dlls/win32/dpi_calls.h"
 
@@ -15,36 +24,19 @@ namespace velmora::saver {
 
 namespace {
 
-// How often the window checks that its host still exists: a host in another
-// process may go without taking this window along.
+// How often the window checks that its host still exists. Workaround
+// (Windows): a host in another process may go without taking this window
+// along.
 constexpr UINT_PTR kHostWatchTimer = 1;
 constexpr UINT kHostWatchMs = 250;
 
 // The still made for the host's DPI, so that it fills the preview area, which
 // grows with the DPI.
 int StillForTheDpi(int dpi) {
-    return IDB_PREVIEW_STILL + IDB_PREVIEW_STILL_SET_STEP * button_control::PictureSetFor(dpi);
+    return IDB_PREVIEW_STILL + IDB_PREVIEW_STILL_SET_STEP * drawing::PictureSetFor(dpi);
 }
 
 }  // namespace
-
-void PreviewWindow::Paint(HDC dc) const {
-    if (!still_) {
-        return;
-    }
-    BITMAP info{};
-    GetObjectA(still_, sizeof info, &info);
-    const int width = std::min<LONG>(info.bmWidth, image_rect_.right - image_rect_.left);
-    const int height = std::min<LONG>(info.bmHeight, image_rect_.bottom - image_rect_.top);
-    if (width <= 0 || height <= 0) {
-        return;
-    }
-    HDC memory = CreateCompatibleDC(dc);
-    HGDIOBJ old = SelectObject(memory, still_);
-    BitBlt(dc, image_rect_.left, image_rect_.top, width, height, memory, 0, 0, SRCCOPY);
-    SelectObject(memory, old);
-    DeleteDC(memory);
-}
 
 LRESULT CALLBACK PreviewWindow::Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     const PreviewWindow* self = platform_edge::OwnerOf<PreviewWindow>(window, message, lparam);
@@ -53,7 +45,7 @@ LRESULT CALLBACK PreviewWindow::Procedure(HWND window, UINT message, WPARAM wpar
             case WM_PAINT: {
                 PAINTSTRUCT paint;
                 HDC dc = BeginPaint(window, &paint);
-                self->Paint(dc);
+                drawing::DrawPictureInto(dc, self->still_, self->image_rect_);
                 EndPaint(window, &paint);
                 return 0;
             }
@@ -84,7 +76,7 @@ void PreviewWindow::Show(std::int32_t host_number) {
 
     RECT host_rect{};
     GetWindowRect(host, &host_rect);
-    const int dpi = button_control::DrawingDpi(system_dlls::WindowDpi(host));
+    const int dpi = drawing::DrawingDpi(system_dlls::WindowDpi(host));
     const double twips_per_pixel = TwipsPerPixel(dpi);
     const PreviewGeometry geometry =
         PreviewGeometryFor(host_rect.right - host_rect.left, host_rect.bottom - host_rect.top,
@@ -92,7 +84,7 @@ void PreviewWindow::Show(std::int32_t host_number) {
 
     window_ = CreateHiddenPopup(
         {contract::kPreviewWindowClass, platform_edge::GuardedWindowProc<Procedure>,
-         static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)), LoadCursorA(nullptr, IDC_ARROW)},
+         static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)), platform_edge::ArrowCursor()},
         kPreviewWindowCaption, this);
     still_ = static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr),
                                              MAKEINTRESOURCEA(StillForTheDpi(dpi)), IMAGE_BITMAP, 0,

@@ -20,7 +20,6 @@ class PreviewWindow {
 
   private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-    void Paint(HDC dc) const;
 
     HWND window_ = nullptr;
     HWND host_ = nullptr;

@@ -10,6 +10,6 @@
 #define IDS_TITLE 2
 #define IDI_VELMORA 100
 #define IDB_PREVIEW_STILL 200
-// The still for the n-th DPI of kPictureDpis (button_control/core/picture_scale.h),
+// The still for the n-th DPI of kPictureDpis (drawing/core/picture_scale.h),
 // n * IDB_PREVIEW_STILL_SET_STEP further on: the preview area grows with the DPI.
 #define IDB_PREVIEW_STILL_SET_STEP 10

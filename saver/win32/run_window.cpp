@@ -1,3 +1,15 @@
+// The hidden run window of a saver run. How control flows through it:
+//  1. Start creates the window (its caption marks the run as busy) and
+//     carries out the controller's start: the renderer launched, the music
+//     started, the renderer watch's timer.
+//  2. Procedure turns each timer tick, close request and session end into a
+//     RunController event, with what SeeRenderer finds of the renderer's
+//     window and process and of the user's input.
+//  3. CarryOut does what the reaction lists, in its order; the outcomes of a
+//     launch, of a question to the renderer's window and of a music check go
+//     back to the controller, whose reaction is carried out in turn.
+//  4. The run ends with the renderer (or with a close): the music stops, the
+//     cursor comes back and the process ends at once.
 #include "saver/win32/run_window.h"
 
 #include <deque>

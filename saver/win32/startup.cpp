@@ -1,3 +1,17 @@
+// Velmora.scr's start-up: the first thing WinMain runs. How control flows
+// through it:
+//  1. StartProgram reads the argument text, takes the busy lock when the
+//     request may start a run or the dialog, and looks for the run window's
+//     and the settings dialog's captions: DecideOnArrival ends a busy copy
+//     and sends the preview on at once.
+//  2. Otherwise the settings are loaded from their places and
+//     DecideWithSettings, told whether the renderer lies beside the program,
+//     picks the road.
+//  3. The preview and the run create their window and return: WinMain's
+//     message loop then carries the program, and the window ends it. The
+//     missing renderer's message and the settings dialog (modal, with the
+//     message about unreadable settings first) run here, and every road but
+//     those two windows ends the process at once.
 #include "saver/win32/startup.h"
 
 #include <windows.h>
@@ -12,7 +26,6 @@
 #include "saver/win32/program_window.h"
 #include "saver/win32/resource_ids.h"
 #include "text/win32/wide_text.h"
-#include "settings_dialog/core/dialog_texts.h"
 #include "settings_dialog/win32/show_settings_dialog.h"
 
 namespace velmora::saver {
@@ -45,7 +58,7 @@ void StartProgram(SaverProgram& program) {
     others.busy_lock_held = TakesBusyLock(argument_text) && !TakeBusyLock();
     // Both look-ups are always made.
     others.run_window = WindowExists(contract::kRunWindowCaption);
-    others.dialog_window = WindowExists(settings_dialog::kDialogCaption);
+    others.dialog_window = WindowExists(contract::kSettingsDialogCaption);
     StartupDecision decision = DecideOnArrival(argument_text, others);
     ProgramPlaces program_places;
     settings::SettingsPlaces places;

@@ -5,6 +5,7 @@
 #include <optional>
 #include <type_traits>
 
+#include "text/core/ascii_text.h"
 #include "text/core/cp932_text.h"
 
 namespace velmora::settings {
@@ -163,11 +164,6 @@ View<Walk> TextUpToNul(View<Walk> text, Span span) {
     return text.substr(span.begin, std::min(at, span.end) - span.begin);
 }
 
-template <typename Unit>
-Unit AsciiUpper(Unit unit) {
-    return (unit >= Unit('a') && unit <= Unit('z')) ? static_cast<Unit>(unit - 'a' + 'A') : unit;
-}
-
 template <typename Walk>
 bool SameName(View<Walk> a, View<Walk> b) {
     if (a.size() != b.size()) {
@@ -178,7 +174,7 @@ bool SameName(View<Walk> a, View<Walk> b) {
         if (length != Walk::Step(b, at)) {
             return false;
         }
-        if (length == 1 ? AsciiUpper(a[at]) != AsciiUpper(b[at])
+        if (length == 1 ? text::AsciiUpper(a[at]) != text::AsciiUpper(b[at])
                         : a.substr(at, length) != b.substr(at, length)) {
             return false;
         }

@@ -115,10 +115,10 @@ std::optional<int> KindOfChoiceControl(ControlId id) {
 }
 
 PixelRect ToPixels(const TwipsRect& rect, Scale scale) {
-    const int left = button_control::TwipsToPixels(rect.x, scale.x);
-    const int top = button_control::TwipsToPixels(rect.y, scale.y);
-    return {left, top, button_control::TwipsToPixels(rect.width, scale.x),
-            button_control::TwipsToPixels(rect.height, scale.y)};
+    const int left = drawing::TwipsToPixels(rect.x, scale.x);
+    const int top = drawing::TwipsToPixels(rect.y, scale.y);
+    return {left, top, drawing::TwipsToPixels(rect.width, scale.x),
+            drawing::TwipsToPixels(rect.height, scale.y)};
 }
 
 std::optional<int> ChoiceKindAt(Container container, int x, int y, Scale scale) {
@@ -127,8 +127,7 @@ std::optional<int> ChoiceKindAt(Container container, int x, int y, Scale scale) 
         if (place.container != container || !kind) {
             continue;
         }
-        const PixelRect rect = ToPixels(place.rect, scale);
-        if (x >= rect.x && x < rect.x + rect.width && y >= rect.y && y < rect.y + rect.height) {
+        if (ToPixels(place.rect, scale).Contains(x, y)) {
             return kind;
         }
     }

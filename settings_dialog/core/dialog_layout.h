@@ -8,13 +8,13 @@
 #include <optional>
 #include <vector>
 
-#include "button_control/core/face_geometry.h"
+#include "drawing/core/twips.h"
 
 namespace velmora::settings_dialog {
 
-using button_control::PixelRect;
-using button_control::Scale;
-using button_control::TwipsRect;
+using drawing::PixelRect;
+using drawing::Scale;
+using drawing::TwipsRect;
 
 // The client area of the window, in twips.
 inline constexpr std::int32_t kClientWidth = 7185;

@@ -1,8 +1,8 @@
 #include "settings_dialog/win32/dialog_painting.h"
 
 #include "button_control/core/font.h"
-#include "button_control/win32/drawing_dpi.h"
 #include "button_control/win32/caption_drawing.h"
+#include "drawing/win32/drawing_dpi.h"
 #include "settings_dialog/core/background_gradient.h"
 
 namespace velmora::settings_dialog {
@@ -13,7 +13,7 @@ namespace {
 HFONT DefaultFontAt(int dpi) {
     LOGFONTW font{};
     GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
-    font.lfHeight = MulDiv(font.lfHeight, dpi, button_control::DrawingDpi(0));
+    font.lfHeight = MulDiv(font.lfHeight, dpi, drawing::DrawingDpi(0));
     return CreateFontIndirectW(&font);
 }
 
@@ -34,7 +34,7 @@ void DialogPainting::ChangeScale(Scale scale) {
 
 void DialogPainting::MakeFontsAndPictures(Scale scale) {
     look_.scale = scale;
-    const int dpi = button_control::DpiOf(scale);
+    const int dpi = drawing::DpiOf(scale);
     const LOGFONTW label_font = button_control::CaptionLogFont(button_control::DesignedFont(), dpi);
     look_.label_font = CreateFontIndirectW(&label_font);
     track_box_font_ = DefaultFontAt(dpi);

@@ -7,5 +7,5 @@
 #define IDB_SELECTION_EMPTY 6101
 #define IDB_SELECTION_FILLED 6102
 // The selection boxes for the n-th DPI of kPictureDpis
-// (button_control/core/picture_scale.h) lie n * IDB_SELECTION_SET_STEP further on.
+// (drawing/core/picture_scale.h) lie n * IDB_SELECTION_SET_STEP further on.
 #define IDB_SELECTION_SET_STEP 10

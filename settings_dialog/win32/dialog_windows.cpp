@@ -3,7 +3,7 @@
 #include "button_control/core/font.h"
 #include "button_control/win32/push_button_window.h"
 #include "contract/run_contract.h"
-#include "settings_dialog/core/dialog_texts.h"
+#include "platform_edge/win32/system_cursors.h"
 #include "settings_dialog/core/group_description.h"
 #include "settings_dialog/win32/dialog_resource_ids.h"
 #include "settings_dialog/win32/group_accessible.h"
@@ -24,7 +24,7 @@ void RegisterClasses(HINSTANCE instance, WNDPROC procedure) {
     form_class.lpfnWndProc = procedure;
     form_class.hInstance = instance;
     form_class.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_SETTINGS_DIALOG));
-    form_class.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+    form_class.hCursor = platform_edge::ArrowCursor();
     form_class.lpszClassName = contract::kSettingsDialogClass;
     RegisterClassA(&form_class);
 
@@ -44,7 +44,7 @@ HMENU ChildId(ControlId id) {
 SIZE FormSize(Scale scale) {
     const PixelRect client = ToPixels({0, 0, kClientWidth, kClientHeight}, scale);
     const RECT frame = system_dlls::FrameAround({0, 0, client.width, client.height}, kFormStyle,
-                                                kFormExStyle, button_control::DpiOf(scale));
+                                                kFormExStyle, drawing::DpiOf(scale));
     return {frame.right - frame.left, frame.bottom - frame.top};
 }
 
@@ -63,9 +63,9 @@ bool DialogWindows::Create(HINSTANCE instance, Scale scale, HFONT track_box_font
                            void* owner) {
     RegisterClasses(instance, procedure);
     const SIZE size = FormSize(scale);
-    form_ = CreateWindowExA(kFormExStyle, contract::kSettingsDialogClass, kDialogCaption,
-                            kFormStyle, CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy, nullptr,
-                            nullptr, instance, owner);
+    form_ = CreateWindowExA(kFormExStyle, contract::kSettingsDialogClass,
+                            contract::kSettingsDialogCaption, kFormStyle, CW_USEDEFAULT,
+                            CW_USEDEFAULT, size.cx, size.cy, nullptr, nullptr, instance, owner);
     if (form_ == nullptr) {
         return false;
     }
@@ -135,8 +135,8 @@ void DialogWindows::LayOut(Scale scale, HFONT track_box_font, POINT top_left) co
     const SIZE size = FormSize(scale);
     SetWindowPos(form_, nullptr, top_left.x, top_left.y, size.cx, size.cy,
                  SWP_NOZORDER | SWP_NOACTIVATE);
-    // Where the frame comes out otherwise than its DPI's (a platform that keeps
-    // frames at the system's DPI), the client area still gets its size.
+    // Workaround (Wine): the frame may come out at the system's DPI rather
+    // than the window's; the client area still gets its size.
     const PixelRect client = ToPixels({0, 0, kClientWidth, kClientHeight}, scale);
     RECT measured{};
     GetClientRect(form_, &measured);

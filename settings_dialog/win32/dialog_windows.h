@@ -49,8 +49,9 @@ class DialogWindows {
     // The window of the music group or of a windowed control; null for the others.
     HWND WindowOf(ControlId id) const;
 
-    // The control with the keyboard focus (the combo box's rests on its edit
-    // field; MusicGroup: the choices).
+    // The windowed control whose window or a child of it (the track box's
+    // edit field) has the keyboard focus, or MusicGroup when the group has it
+    // (the choices); none while the focus is elsewhere.
     std::optional<ControlId> FocusedControl() const;
     void Focus(ControlId id) const;
     void FocusFirstEnabled() const;

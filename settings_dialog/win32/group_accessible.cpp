@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "platform_edge/win32/guarded_entry.h"
+#include "system_dlls/win32/load_system_dll.h"
 #include "text/win32/wide_text.h"
 
 namespace velmora::settings_dialog {
@@ -16,8 +17,7 @@ namespace {
 // oleacc.dll is no known system library: taken from the system folder, only
 // when a screen reader asks.
 FARPROC OleaccProc(const char* name) {
-    static HMODULE module = LoadLibraryExW(L"oleacc.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-    return module != nullptr ? GetProcAddress(module, name) : nullptr;
+    return reinterpret_cast<FARPROC>(system_dlls::OptionalSystemFunction(L"oleacc.dll", name));
 }
 
 LONG RoleOf(AccessRole role) {
@@ -251,9 +251,7 @@ class GroupAccessible final : public CountedAccessible {
             const std::vector<AccessItem> items = Items();
             SetChild(out, CHILDID_SELF);
             for (std::size_t i = 0; i < items.size(); ++i) {
-                const PixelRect place = ToPixels(items[i].place, scale_);
-                if (point.x >= place.x && point.x < place.x + place.width && point.y >= place.y &&
-                    point.y < place.y + place.height) {
+                if (ToPixels(items[i].place, scale_).Contains(point.x, point.y)) {
                     SetChild(out, static_cast<LONG>(i + 1));
                 }
             }

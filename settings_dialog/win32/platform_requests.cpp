@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform_edge/win32/system_cursors.h"
 #include "text/win32/wide_text.h"
 
 namespace velmora::settings_dialog {
@@ -70,7 +71,7 @@ ScreenRect WindowRectOf(HWND window) {
 }
 
 void ShowPointer(bool hourglass) {
-    SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(hourglass ? 32514 : 32512)));
+    SetCursor(hourglass ? platform_edge::HourglassCursor() : platform_edge::ArrowCursor());
 }
 
 }  // namespace velmora::settings_dialog

@@ -1,11 +1,31 @@
+// The settings dialog's window and its modal run. How control flows through
+// it:
+//  1. ShowSettingsDialog makes the window's object; RunModal creates the
+//     windows hidden at the DPI of the monitor it opens on, paints the back
+//     images and loads the dialog (Load: placed, laid out again at the DPI it
+//     landed on, the buttons initialised, the choice, the track box and the
+//     file name shown, the opening zoom), then shows it with the focus on the
+//     first enabled control.
+//  2. RunModal's own message loop hands every key pressed in the dialog to the
+//     core first (AnswerKey); what the core passes on, and every other
+//     message, is dispatched.
+//  3. Handle, for the window and its music group, paints, follows a DPI
+//     change, answers screen readers for the group, and turns presses on the
+//     choices (OnMouseDown), the buttons' clicks (OnCommand) and close
+//     requests into SettingsDialog events.
+//  4. Carry does what the DialogReply lists: the focus, the choice and the
+//     file name shown, the file chooser, the home page and the save (their
+//     outcomes go back to the core and its reply is carried in turn), a
+//     message, and the close.
+//  5. Close zooms to the cursor and destroys the windows; the loop ends and
+//     ShowSettingsDialog returns.
 #include "settings_dialog/win32/settings_dialog_window.h"
 
 #include <deque>
 #include <optional>
 #include <utility>
 
-#include "button_control/core/face_geometry.h"
-#include "button_control/win32/drawing_dpi.h"
+#include "drawing/win32/drawing_dpi.h"
 #include "platform_edge/win32/guarded_entry.h"
 #include "platform_edge/win32/window_owner.h"
 #include "settings_dialog/core/track_text.h"
@@ -21,7 +41,7 @@ namespace {
 
 // The dialog opens centred on the primary screen, at the DPI of its monitor.
 Scale OpeningScale() {
-    return button_control::DrawingScale(
+    return drawing::DrawingScale(
         system_dlls::MonitorDpi(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY)));
 }
 
@@ -123,7 +143,7 @@ std::optional<LRESULT> SettingsDialogWindow::FormMessage(UINT message, WPARAM wp
             return 0;
         case WM_DPICHANGED: {
             const auto* suggested = reinterpret_cast<const RECT*>(lparam);
-            FollowDpi(button_control::ScaleForDpi(LOWORD(wparam), HIWORD(wparam)),
+            FollowDpi(drawing::ScaleForDpi(LOWORD(wparam), HIWORD(wparam)),
                       {suggested->left, suggested->top});
             return 0;
         }
@@ -292,8 +312,8 @@ void SettingsDialogWindow::Load() {
     MoveToItsPlace();
     // Placed, the window has the DPI of the monitor it opens on; at its new
     // size it is placed again.
-    const Scale placed = button_control::DrawingScale(system_dlls::WindowDpi(form));
-    if (button_control::DpiOf(placed) != button_control::DpiOf(scale_)) {
+    const Scale placed = drawing::DrawingScale(system_dlls::WindowDpi(form));
+    if (drawing::DpiOf(placed) != drawing::DpiOf(scale_)) {
         FollowDpi(placed, TopLeftOf(form));
         MoveToItsPlace();
     }
@@ -320,8 +340,8 @@ void SettingsDialogWindow::MoveToItsPlace() const {
     const TwipsPoint place = PlaceDialog(
         GetSystemMetrics(SM_CXSCREEN) * scale_.x, GetSystemMetrics(SM_CYSCREEN) * scale_.y,
         WindowLength(form, true) * scale_.x, WindowLength(form, false) * scale_.y);
-    SetWindowPos(form, nullptr, button_control::TwipsToPixels(place.left, scale_.x),
-                 button_control::TwipsToPixels(place.top, scale_.y), 0, 0,
+    SetWindowPos(form, nullptr, drawing::TwipsToPixels(place.left, scale_.x),
+                 drawing::TwipsToPixels(place.top, scale_.y), 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -1,6 +1,7 @@
 #include "settings_dialog/win32/windowless_controls.h"
 
-#include "button_control/core/picture_scale.h"
+#include "drawing/core/picture_scale.h"
+#include "drawing/win32/picture_drawing.h"
 #include "settings_dialog/core/file_name_caption.h"
 #include "settings_dialog/win32/dialog_resource_ids.h"
 #include "text/win32/wide_text.h"
@@ -12,7 +13,7 @@ namespace {
 // A black frame whose lines are as wide as a picture's lines at this scale.
 void FrameInBlack(HDC dc, RECT rect, Scale scale) {
     HBRUSH black = CreateSolidBrush(kBlack);
-    for (int line = button_control::LineWidthAt(button_control::DpiOf(scale)); line > 0; --line) {
+    for (int line = drawing::LineWidthAt(drawing::DpiOf(scale)); line > 0; --line) {
         FrameRect(dc, &rect, black);
         InflateRect(&rect, -1, -1);
     }
@@ -26,7 +27,7 @@ void DrawLabel(HDC dc, const ControlPlace& place, text::Cp932String text, RECT r
     if (place.border) {
         // A single black line; the text wraps inside it.
         FrameInBlack(dc, rect, look.scale);
-        const int inset = 2 * button_control::LineWidthAt(button_control::DpiOf(look.scale));
+        const int inset = 2 * drawing::LineWidthAt(drawing::DpiOf(look.scale));
         InflateRect(&rect, -inset, -inset);
         format |= DT_WORDBREAK | DT_EDITCONTROL;
     } else {
@@ -49,20 +50,6 @@ void DrawLabel(HDC dc, const ControlPlace& place, text::Cp932String text, RECT r
     SelectObject(dc, previous_font);
 }
 
-void DrawPicture(HDC dc, HBITMAP picture, const RECT& rect) {
-    BITMAP info{};
-    if (picture == nullptr || GetObjectA(picture, sizeof info, &info) == 0) {
-        return;
-    }
-    HDC source = CreateCompatibleDC(dc);
-    HGDIOBJ previous = SelectObject(source, picture);
-    // Shown at its own size from the image's top-left corner, cut to the image.
-    BitBlt(dc, rect.left, rect.top, std::min<LONG>(info.bmWidth, rect.right - rect.left),
-           std::min<LONG>(info.bmHeight, rect.bottom - rect.top), source, 0, 0, SRCCOPY);
-    SelectObject(source, previous);
-    DeleteDC(source);
-}
-
 bool IsSourcePicture(ControlId id) {
     return id == ControlId::EmptyBoxPicture || id == ControlId::FilledBoxPicture;
 }
@@ -75,7 +62,7 @@ RECT PixelPlace(ControlId id, Scale scale) {
 }
 
 HBITMAP LoadSelectionBox(HINSTANCE instance, bool filled, Scale scale) {
-    const int set = button_control::PictureSetFor(button_control::DpiOf(scale));
+    const int set = drawing::PictureSetFor(drawing::DpiOf(scale));
     const int id =
         (filled ? IDB_SELECTION_FILLED : IDB_SELECTION_EMPTY) + set * IDB_SELECTION_SET_STEP;
     return LoadBitmapA(instance, MAKEINTRESOURCEA(id));
@@ -101,7 +88,8 @@ void DrawWindowless(HDC dc, Container container, const WindowlessLook& look, boo
             case ControlKind::Image: {
                 const auto selected = look.selected.find(place.id);
                 if (selected != look.selected.end()) {
-                    DrawPicture(dc, selected->second ? look.filled_box : look.empty_box, rect);
+                    drawing::DrawPictureInto(
+                        dc, selected->second ? look.filled_box : look.empty_box, rect);
                 }
                 break;
             }

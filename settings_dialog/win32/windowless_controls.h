@@ -1,7 +1,8 @@
 #pragma once
 // The controls that have no window of their own (labels, images and the
-// shape): drawn by their container over its back image, and found under the
-// mouse by their container.
+// shape): their places in pixels, their selection-box pictures, and their
+// drawing over the container's back image when the container paints. Which
+// choice a press lands on is the layout's to say (ChoiceKindAt).
 
 #include <windows.h>
 

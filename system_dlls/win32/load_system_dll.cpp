@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "contract/run_contract.h"
 #include "platform_edge/win32/guarded_entry.h"
 
 namespace velmora::system_dlls {
@@ -38,7 +39,7 @@ FARPROC WINAPI EndWithMessage(unsigned notice, PDelayLoadInfo info) {
                                   L"Velmora を終了します。\n\n" + what +
                                   L" could not be loaded from the Windows system folder, so "
                                   L"Velmora ends.";
-        return MessageBoxW(nullptr, text.c_str(), L"Velmora",
+        return MessageBoxW(nullptr, text.c_str(), contract::kMissingDllMessageCaption,
                            MB_OK | MB_ICONERROR | MB_TOPMOST | MB_SETFOREGROUND);
     });
     ExitProcess(1);

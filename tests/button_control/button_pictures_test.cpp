@@ -142,7 +142,7 @@ TEST(ButtonPictures, SetsForOtherDpisKeepTheFrameInWholeLines) {
 }
 
 TEST(ButtonPictures, CommittedFilesMatchTheGenerator) {
-    for (const int dpi : button_control::kPictureDpis) {
+    for (const int dpi : drawing::kPictureDpis) {
         for (ButtonPicture which : kButtonPictures) {
             const std::string path =
                 std::string(VELMORA_SOURCE_DIR) + "/resources/" + ButtonPictureFileName(which, dpi);

@@ -86,7 +86,7 @@ TEST(SliceGeometry, PixelsTileTheFrameAtEveryDpi) {
     };
     for (const Set set : {Set{96, 64, 25, 4}, Set{120, 80, 31, 5}, Set{144, 96, 38, 6},
                           Set{192, 128, 50, 8}, Set{168, 96, 38, 6}}) {
-        const Scale scale = ScaleForDpi(set.dpi, set.dpi);
+        const Scale scale = drawing::ScaleForDpi(set.dpi, set.dpi);
         for (auto [w, h] : {std::pair{117, 28}, std::pair{73, 25}, std::pair{29, 21},
                             std::pair{125, 31}, std::pair{8, 8}}) {
             SCOPED_TRACE(::testing::Message() << set.dpi << " dpi, " << w << " x " << h);

@@ -359,7 +359,7 @@ TEST_F(PushButtonStateTest, ResizePaintsTheEnabledLookEvenWhenDisabled) {
 // Its dialog moved to a 144-dpi monitor, a button draws what a button made
 // there draws, and repaints at once even before its new size comes.
 TEST_F(PushButtonStateTest, AfterADpiChangeTheFaceIsThatOfAButtonMadeAtTheNewDpi) {
-    const Scale at_144 = ScaleForDpi(144, 144);
+    const Scale at_144 = drawing::ScaleForDpi(144, 144);
     Reach(S::Focus);
     record(button->ChangeScale(at_144));
     EXPECT_EQ(record.paints, (std::vector<P>{P::Normal}));

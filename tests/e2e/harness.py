@@ -35,12 +35,15 @@ JAPANESE = "ja_JP.UTF-8"
 WESTERN = "en_US.UTF-8"
 CODE_PAGES = {JAPANESE: 932, WESTERN: 1252}
 
+CONTRACT_NAMES = Path(os.environ.get("VELMORA_CONTRACT_NAMES",
+                                    ROOT / "build/windows/generated/run_contract.txt")).resolve()
+
+
 def _run_contract() -> dict[str, str]:
-    """The names Velmora.scr and Velmora.dll agree on, read from the one header
-    both programs include: {"RendererWindowTitle": "...", ...}."""
-    header = (ROOT / "contract" / "run_contract.h").read_text(encoding="utf-8")
-    pattern = r'constexpr \w+ k(\w+)\[\] = L?"((?:[^"\\]|\\.)*)";'
-    return {name: value.encode().decode("unicode_escape") for name, value in re.findall(pattern, header)}
+    """The names Velmora.scr and Velmora.dll agree on, as the build read them
+    from contract/run_contract.h: {"RendererWindowTitle": "...", ...}."""
+    lines = CONTRACT_NAMES.read_text(encoding="utf-8").splitlines()
+    return dict(line.split("=", 1) for line in lines)
 
 
 CONTRACT = _run_contract()
@@ -48,6 +51,8 @@ SAVER_FILE = CONTRACT["SaverFileName"]  # the screen saver program
 RENDERER_FILE = CONTRACT["RendererFileName"]  # the renderer program beside it
 RENDERER_TITLE = CONTRACT["RendererWindowTitle"]  # its window's title while it runs
 RUN_WINDOW = CONTRACT["RunWindowCaption"]  # Velmora.scr's hidden window during a run
+SETTINGS_DIALOG = CONTRACT["SettingsDialogCaption"]  # Velmora.scr's settings dialog
+MISSING_DLL_CAPTION = CONTRACT["MissingDllMessageCaption"]  # the message of a DLL not loaded
 SAVER_CREATION_TITLE = CONTRACT["ScreenSaverCreationTitle"]  # a saver's window being made
 PREVIEW_CLASS = CONTRACT["PreviewWindowClass"]  # the preview, a child of its host
 SAVER_CLASS = CONTRACT["ScreenSaverWindowClass"]  # every saver's full-screen window

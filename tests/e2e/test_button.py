@@ -201,7 +201,7 @@ class DialogButtonTest(unittest.TestCase):
     """The buttons inside the real settings dialog (Velmora.scr /c)."""
 
     def test_right_press_on_save_dragged_off_neither_saves_nor_closes(self):
-        dialog, client_w, client_h = "<Velmora>", 479, 252
+        dialog, client_w, client_h = harness.SETTINGS_DIALOG, 479, 252
         save_centre, cancel_centre, background = (356, 212), (430, 212), (440, 244)
         with WineSession(name="button-dialog") as s:
             folder = s.install_copy()

@@ -111,7 +111,7 @@ class ReadOnlyFolderTest(unittest.TestCase):
         message = " ".join(child.title for child in s.children(box.hwnd))
         self.assertIn(SAVE_FAILED, message)
         self.assertIn(s.wine_path(folder / SETTINGS_FILE), message)
-        self.assertIn("\\AppData\\Roaming\\Velmora\\Velmora.ini", message)
+        self.assertIn(f"\\AppData\\Roaming\\{harness.PER_USER_FOLDER}\\{SETTINGS_FILE}", message)
         # OK, clicked as a user would (its one button sits centred at the bottom).
         s.xdotool("mousemove", str(box.x + box.width // 2), str(box.y + box.height - 20), "click", "1")
         self.assertTrue(wait_until(lambda: s.find_window(MESSAGE_TITLE) is None, 10))

@@ -14,7 +14,7 @@ import harness
 from harness import ROOT, SAVER_FILE, WineSession, wait_until
 from settings_file import write_settings
 
-DIALOG = "<Velmora>"
+DIALOG = harness.SETTINGS_DIALOG
 GROUP_CLASS = "Velmora_P.PictureBox"
 # The dialog's client area and the strip of its music group left of the
 # choices' texts (the boxes stand at 300..495 of 6795), in twips.

@@ -69,7 +69,7 @@ class PlantedDllTest(unittest.TestCase):
         with WineSession(name="missing-dll") as s:
             s.env["WINEDLLOVERRIDES"] += ";opengl32=d"
             renderer = s.start(s.dist_path(harness.RENDERER_FILE))
-            message = s.wait_visible("Velmora", timeout=60)
+            message = s.wait_visible(harness.MISSING_DLL_CAPTION, timeout=60)
             texts = " ".join(child.title for child in s.children(message.hwnd))
             self.assertIn("opengl32.dll could not be loaded from the Windows system folder", texts)
             s.xdotool("key", "Return")

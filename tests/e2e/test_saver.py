@@ -9,11 +9,11 @@ import time
 import unittest
 
 from harness import (PREVIEW_CLASS, RENDERER_FILE, RENDERER_TITLE, RUN_WINDOW, SAVER_FILE,
-                     WineSession, wait_until)
+                     SETTINGS_DIALOG, WineSession, wait_until)
 
 MESSAGE_TITLE = "Velmora (ScreenSaver)"
 MISSING_RENDERER = "Velmora.dll が Velmora.scr と同じﾌｫﾙﾀﾞに見つかりません！"
-DIALOG = "<Velmora>"
+DIALOG = SETTINGS_DIALOG
 WM_CLOSE = 0x0010
 WM_SYSCOMMAND, SC_CLOSE = 0x0112, 0xF060
 WM_COMMAND = 0x0111

@@ -10,10 +10,11 @@ import subprocess
 import time
 import unittest
 
-from harness import RENDERER_TITLE, SAVER_FILE, SETTINGS_FILE, WineSession, wait_until
+from harness import (RENDERER_TITLE, SAVER_FILE, SETTINGS_DIALOG, SETTINGS_FILE, WineSession,
+                     wait_until)
 from settings_file import settings_bytes, write_settings
 
-DIALOG = "<Velmora>"
+DIALOG = SETTINGS_DIALOG
 FILE_DIALOG = "ﾌｧｲﾙを開く"
 CLIENT_W, CLIENT_H = 479, 252
 GROUP = (12, 16)  # the music group's place in the client area

@@ -12,7 +12,7 @@ import subprocess
 import time
 import unittest
 
-from harness import PROBE, SAVER_FILE, SETTINGS_FILE, WineSession, wait_until
+from harness import PER_USER_FOLDER, PROBE, SAVER_FILE, SETTINGS_FILE, WineSession, wait_until
 from settings_file import KEY_FILE, KEY_KIND, KEY_TRACK, write_settings
 from test_code_pages import SAVE_FAILED
 from test_music import MusicRun, make_tone
@@ -75,7 +75,7 @@ class SettingsFileTest(unittest.TestCase):
             proc = s.start(folder / SAVER_FILE, "/c")
             text = self.message_text(s)
             self.assertIn(LOAD_FAILED, text)
-            self.assertIn("\\AppData\\Roaming\\Velmora\\Velmora.ini", text)
+            self.assertIn(f"\\AppData\\Roaming\\{PER_USER_FOLDER}\\{SETTINGS_FILE}", text)
             d = Dialog(s, proc)
             self.assertEqual(d.filled_boxes(d.shot("held-at-start")), [0])
             d.click_centre(SAVE)

@@ -55,8 +55,8 @@ TEST(MusicPlayer, PlaysTheChoiceAsItWasWhenMade) {
                             "status MP3Play mode", "stop MP3Play", "close MP3Play"));
 
     drive.calls.clear();
-    for (const settings::MusicChoice& silent :
-         {settings::MusicChoice{0, 0, "C:\\a.mp3"_cp932}, settings::MusicChoice{2, 0, "C:\\a.wav"_cp932}}) {
+    for (const settings::MusicChoice& silent : {settings::MusicChoice{0, 0, "C:\\a.mp3"_cp932},
+                                                settings::MusicChoice{2, 0, "C:\\a.wav"_cp932}}) {
         drive.sound_outputs = 0;
         MusicPlayer player{drive, silent};
         player.Start();

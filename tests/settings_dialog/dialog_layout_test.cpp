@@ -7,14 +7,14 @@ namespace velmora::settings_dialog {
 namespace {
 
 TEST(DialogLayout, PlacesAreFifteenTwipsAPixelAt96DotsPerInch) {
-    const Scale at96 = button_control::ScaleForDpi(96, 96);
+    const Scale at96 = drawing::ScaleForDpi(96, 96);
     EXPECT_TRUE(ToPixels(Place(ControlId::MusicGroup).rect, at96) == (PixelRect{12, 16, 453, 169}));
     EXPECT_TRUE(ToPixels(Place(ControlId::OtherWorksButton).rect, at96) ==
                 (PixelRect{192, 200, 125, 25}));
     EXPECT_TRUE(ToPixels(Place(ControlId::FileBox).rect, at96) == (PixelRect{20, 96, 13, 13}));
     EXPECT_TRUE(ToPixels({0, 0, kClientWidth, kClientHeight}, at96) == (PixelRect{0, 0, 479, 252}));
     // 12 twips a pixel at 120 dots per inch.
-    const Scale at120 = button_control::ScaleForDpi(120, 120);
+    const Scale at120 = drawing::ScaleForDpi(120, 120);
     EXPECT_TRUE(ToPixels(Place(ControlId::FileNameLabel).rect, at120) ==
                 (PixelRect{85, 145, 446, 36}));
 }
@@ -34,7 +34,7 @@ TEST(DialogLayout, ChoicesAreIndexedByKindNotByTheirOrderOnScreen) {
 }
 
 TEST(DialogLayout, PressOnABoxOrItsTextChoosesItsKind) {
-    const Scale at96 = button_control::ScaleForDpi(96, 96);
+    const Scale at96 = drawing::ScaleForDpi(96, 96);
     // Img_BGM(1) is 300, 840 twips in the group: pixels 20..32, 56..68.
     EXPECT_EQ(ChoiceKindAt(Container::Group, 20, 56, at96), 1);
     EXPECT_EQ(ChoiceKindAt(Container::Group, 32, 68, at96), 1);
@@ -46,7 +46,7 @@ TEST(DialogLayout, PressOnABoxOrItsTextChoosesItsKind) {
     // The same pixel of the window itself is no choice: they all sit in the group.
     EXPECT_FALSE(ChoiceKindAt(Container::Form, 40, 80, at96).has_value());
     // At 144 dots per inch the places grow with the twips.
-    const Scale at144 = button_control::ScaleForDpi(144, 144);
+    const Scale at144 = drawing::ScaleForDpi(144, 144);
     EXPECT_EQ(ChoiceKindAt(Container::Group, 60, 120, at144), 0);
     EXPECT_FALSE(ChoiceKindAt(Container::Group, 40, 80, at144).has_value());
 }

@@ -7,6 +7,7 @@
 
 #include <functional>
 
+#include "platform_edge/win32/system_cursors.h"
 #include "platform_edge/win32/window_owner.h"
 
 namespace velmora::testing {
@@ -52,7 +53,7 @@ class HostWindow {
             WNDCLASSA host_class{};
             host_class.lpfnWndProc = Proc;
             host_class.hInstance = GetModuleHandleA(nullptr);
-            host_class.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+            host_class.hCursor = platform_edge::ArrowCursor();
             host_class.lpszClassName = "VelmoraTestHost";
             return RegisterClassA(&host_class);
         }();

@@ -27,8 +27,10 @@ inline std::string_view WithoutBlanksAround(std::string_view text) {
     return text;
 }
 
-inline char AsciiUpper(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+// One character in any width of unit: a to z upper-cased, every other left.
+template <typename Unit>
+Unit AsciiUpper(Unit unit) {
+    return (unit >= Unit('a') && unit <= Unit('z')) ? static_cast<Unit>(unit - 'a' + 'A') : unit;
 }
 
 // An ASCII text in wider units: one unit a character.

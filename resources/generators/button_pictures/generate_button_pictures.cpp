@@ -14,7 +14,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     using namespace velmora::resources;
-    for (const int dpi : velmora::button_control::kPictureDpis) {
+    for (const int dpi : velmora::drawing::kPictureDpis) {
         for (ButtonPicture which : kButtonPictures) {
             const std::string path = std::string(argv[1]) + "/" + ButtonPictureFileName(which, dpi);
             const auto bytes = BmpFile(MakeButtonPicture(which, dpi));

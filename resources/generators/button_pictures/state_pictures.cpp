@@ -145,7 +145,7 @@ Picture::Picture(int dpi) {
     const button_control::ButtonPictureSize size = button_control::ButtonPictureSizeAt(dpi);
     width_ = size.width;
     height_ = size.height;
-    const int line = button_control::LineWidthAt(dpi);
+    const int line = drawing::LineWidthAt(dpi);
     const int rim = size.frame - 2 * line;
     bands_ = {0, line, 2 * line, 2 * line + rim / 2, size.frame};
     pixels_.assign(static_cast<std::size_t>(width_) * height_, Rgb{});

@@ -10,7 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "button_control/core/picture_scale.h"
+#include "button_control/core/face_geometry.h"
+#include "drawing/core/picture_scale.h"
 
 namespace velmora::resources {
 

@@ -7,7 +7,7 @@
 
 #include "renderer/core/random15.h"
 #include "renderer/gl/effect_drawing.h"
-#include "button_control/core/picture_scale.h"
+#include "drawing/core/picture_scale.h"
 #include "resources/generators/effect_pictures/picture_files.h"
 
 namespace velmora::pictures {
@@ -120,12 +120,12 @@ int main(int argc, char** argv) {
     bool ok = WriteInto(folder, "renderer.ico", IcoFile({IconImage{icon, 4}})) &&
               WriteInto(folder, "saver.ico", IcoFile(saver_icons)) &&
               WriteInto(folder, "dialog.ico", IcoFile(spot_icons));
-    for (const int dpi : velmora::button_control::kPictureDpis) {
+    for (const int dpi : velmora::drawing::kPictureDpis) {
         const std::string name =
             dpi == 96 ? "preview_still.bmp" : "preview_still_" + std::to_string(dpi) + ".bmp";
         ok = ok && WriteInto(folder, name.c_str(),
-                             BmpFile(Shrink(still, velmora::button_control::ScaledPixels(152, dpi),
-                                            velmora::button_control::ScaledPixels(112, dpi))));
+                             BmpFile(Shrink(still, velmora::drawing::ScaledPixels(152, dpi),
+                                            velmora::drawing::ScaledPixels(112, dpi))));
     }
     return ok ? 0 : 1;
 }

@@ -1,4 +1,7 @@
 #pragma once
+// The files the effect's pictures are written as, the icons and the preview
+// still: a rendered frame shrunk to size, reduced to a palette for the icons,
+// and put into BMP and ICO files byte by byte.
 
 #include <cstdint>
 #include <string>

@@ -13,7 +13,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string folder = argv[1] + std::string("/");
-    for (const int dpi : velmora::button_control::kPictureDpis) {
+    for (const int dpi : velmora::drawing::kPictureDpis) {
         const bool written = WriteBytesToFile(folder + SelectionBoxFileName(false, dpi),
                                               BmpFile(EmptySelectionBox(dpi))) &&
                              WriteBytesToFile(folder + SelectionBoxFileName(true, dpi),

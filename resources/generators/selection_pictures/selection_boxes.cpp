@@ -30,7 +30,7 @@ struct Box {
     explicit Box(int dpi)
         : size(SelectionBoxSize(dpi)),
           zoom(size / static_cast<double>(kDesignSize)),
-          line(button_control::LineWidthAt(dpi)),
+          line(drawing::LineWidthAt(dpi)),
           square(static_cast<int>(std::lround(2 * zoom))) {}
 
     // The design position of a pixel's centre.
@@ -75,7 +75,7 @@ Picture Draw(int dpi, Rgb (*inside)(const Box&, int, int)) {
 }  // namespace
 
 int SelectionBoxSize(int dpi) {
-    return button_control::ScaledPixels(kDesignSize, dpi);
+    return drawing::ScaledPixels(kDesignSize, dpi);
 }
 
 Picture EmptySelectionBox(int dpi) {

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "button_control/core/picture_scale.h"
+#include "drawing/core/picture_scale.h"
 #include "resources/generators/effect_pictures/picture_files.h"
 
 namespace velmora::pictures {

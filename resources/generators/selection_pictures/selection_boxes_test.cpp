@@ -62,7 +62,7 @@ TEST(SelectionBoxes, CommittedFilesAreTheGeneratedPictures) {
         std::ifstream in(std::string(VELMORA_SOURCE_DIR) + "/resources/" + name, std::ios::binary);
         return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
     };
-    for (const int dpi : button_control::kPictureDpis) {
+    for (const int dpi : drawing::kPictureDpis) {
         EXPECT_EQ(read(SelectionBoxFileName(false, dpi)), BmpFile(EmptySelectionBox(dpi))) << dpi;
         EXPECT_EQ(read(SelectionBoxFileName(true, dpi)), BmpFile(FilledSelectionBox(dpi))) << dpi;
     }

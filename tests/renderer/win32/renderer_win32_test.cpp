@@ -21,6 +21,7 @@
 #include "renderer/win32/gl_context.h"
 #include "renderer/win32/password_port.h"
 #include "renderer/win32/presence_notifications.h"
+#include "renderer/win32/renderer_resource_ids.h"
 #include "renderer/win32/running_lock.h"
 #include "renderer/win32/window_events.h"
 
@@ -386,7 +387,7 @@ class ShippedResources : public ::testing::Test {
 };
 
 TEST_F(ShippedResources, IconIsOneSixteenColourImageOf32By32) {
-    const std::string group = Resource(RT_GROUP_ICON, MAKEINTRESOURCEA(7002));
+    const std::string group = Resource(RT_GROUP_ICON, MAKEINTRESOURCEA(IDI_RENDERER));
     ASSERT_GE(group.size(), 6u + 14u);
     EXPECT_EQ(group[4], 1) << "one image";
     EXPECT_EQ(static_cast<unsigned char>(group[6]), 32);

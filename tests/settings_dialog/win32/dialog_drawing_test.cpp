@@ -24,7 +24,7 @@ TEST(DialogDrawing, ProgramCarriesTheIconAndTheSelectionBoxesOfEveryDpi) {
                                    std::pair{168, 18}, std::pair{192, 24}, std::pair{72, 12}}) {
         for (const bool filled : {false, true}) {
             const SIZE size = testing::SizeOfLoadedPicture(
-                LoadSelectionBox(program, filled, button_control::ScaleForDpi(dpi, dpi)));
+                LoadSelectionBox(program, filled, drawing::ScaleForDpi(dpi, dpi)));
             EXPECT_EQ(size.cx, side) << dpi;
             EXPECT_EQ(size.cy, side) << dpi;
         }

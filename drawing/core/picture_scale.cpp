@@ -1,9 +1,9 @@
-#include "button_control/core/picture_scale.h"
+#include "drawing/core/picture_scale.h"
 
 #include <algorithm>
 #include <cmath>
 
-namespace velmora::button_control {
+namespace velmora::drawing {
 
 int DpiToDrawFor(int told_dpi, int system_dpi) {
     if (told_dpi > 0) {
@@ -43,9 +43,4 @@ int LineWidthAt(int dpi) {
     return std::max(1, dpi / 96);
 }
 
-ButtonPictureSize ButtonPictureSizeAt(int picture_dpi) {
-    return {ScaledPixels(64, picture_dpi), ScaledPixels(25, picture_dpi),
-            ScaledPixels(4, picture_dpi)};
-}
-
-}  // namespace velmora::button_control
+}  // namespace velmora::drawing

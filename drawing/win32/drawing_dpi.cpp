@@ -1,9 +1,9 @@
-#include "button_control/win32/drawing_dpi.h"
+#include "drawing/win32/drawing_dpi.h"
 
-#include "button_control/core/picture_scale.h"
+#include "drawing/core/picture_scale.h"
 #include "system_dlls/win32/dpi_calls.h"
 
-namespace velmora::button_control {
+namespace velmora::drawing {
 
 int DrawingDpi(int told_dpi) {
     return DpiToDrawFor(told_dpi, system_dlls::SystemDpi());
@@ -14,4 +14,4 @@ Scale DrawingScale(int told_dpi) {
     return ScaleForDpi(dpi, dpi);
 }
 
-}  // namespace velmora::button_control
+}  // namespace velmora::drawing

@@ -7,7 +7,7 @@
 
 #include <array>
 
-namespace velmora::button_control {
+namespace velmora::drawing {
 
 // The DPI a window is laid out and its pictures chosen for: the one the
 // platform tells for the window or its monitor (0 where it cannot, as before
@@ -34,13 +34,4 @@ int ScaledPixels(int pixels_at_96, int dpi);
 // The width of a 1-pixel line of a 96-dpi picture: whole pixels, so lines stay sharp.
 int LineWidthAt(int dpi);
 
-// A button state picture's size and the width of its frame (the part the
-// face shows), in pixels: 64 x 25 with a 4-pixel frame at 96 dpi.
-struct ButtonPictureSize {
-    int width = 64;
-    int height = 25;
-    int frame = 4;
-};
-ButtonPictureSize ButtonPictureSizeAt(int picture_dpi);
-
-}  // namespace velmora::button_control
+}  // namespace velmora::drawing
