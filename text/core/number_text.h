@@ -1,7 +1,7 @@
 #pragma once
 // Decimal numbers in texts: the argument text's window number, the stored
 // settings, the dialog's track box, the drive's track replies and the button's
-// stored properties all read them here.
+// stored whole numbers all read them here.
 
 #include <cstdint>
 #include <limits>
