@@ -83,14 +83,16 @@ endif()
 
 # velmora_test(name sources...): a GoogleTest program. Natively each case is
 # its own CTest test; cross-built programs run whole under Wine (one Wine start
-# per program keeps the layer fast).
+# per program keeps the layer fast), each in a Wine prefix of its own so that
+# they can run side by side.
 function(velmora_test name)
   add_executable(${name} ${ARGN})
   target_link_libraries(${name} PRIVATE GTest::gtest_main GTest::gmock)
   target_include_directories(${name} PRIVATE "${PROJECT_SOURCE_DIR}")
   if(WIN32)
     add_test(NAME ${name} COMMAND ${name})
-    set_tests_properties(${name} PROPERTIES LABELS "wine" TIMEOUT 300)
+    set_tests_properties(${name} PROPERTIES LABELS "wine" TIMEOUT 300
+      ENVIRONMENT "VELMORA_WINEPREFIX=${CMAKE_BINARY_DIR}/test-wineprefixes/${name}")
   else()
     include(GoogleTest)
     gtest_discover_tests(${name} PROPERTIES LABELS "native")

@@ -1,17 +1,16 @@
 """End-to-end harness: the shipped programs under Wine on an Xvfb of our own.
 
-A WineSession owns one X server, the Wine environment (the project's prefix,
-a locale: Japanese for code page 932 unless a test asks for the Western 1252,
-which the session checks; optionally ALSA's file plugin as the sound card) and
-every process it starts; leaving the `with` block ends them all. Windows are
-found by title through the probe tool (a small Windows program built with the
-tests), input goes in with xdotool, screenshots come back as Images checked
-pixel by pixel.
+A WineSession owns one X server, the Wine environment (a prefix of the test
+file's own, so that the files can run side by side; a locale: Japanese for
+code page 932 unless a test asks for the Western 1252, which the session
+checks; optionally ALSA's file plugin as the sound card) and every process it
+starts; leaving the `with` block ends them all. Windows are found by title
+through the probe tool (a small Windows program built with the tests), input
+goes in with xdotool, screenshots come back as Images checked pixel by pixel.
 """
 
 from __future__ import annotations
 
-import fcntl
 import getpass
 import os
 import re
@@ -28,7 +27,7 @@ ROOT = Path(__file__).resolve().parents[2]
 DIST = Path(os.environ.get("VELMORA_DIST", ROOT / "build/windows/dist")).resolve()
 PROBE = Path(os.environ.get("VELMORA_PROBE", ROOT / "build/windows/tests/e2e/velmora_probe.exe")).resolve()
 SHOTS = Path(os.environ.get("VELMORA_SHOTS", ROOT / "build/windows/e2e-shots")).resolve()
-PREFIX = Path(os.environ.get("VELMORA_WINEPREFIX", ROOT / "build/windows/wineprefix")).resolve()
+PREFIX = Path(os.environ.get("VELMORA_WINEPREFIX", ROOT / "build/windows/test-wineprefixes/e2e")).resolve()
 LOCPATH = ROOT / "build" / "locales"  # the locales scripts/wine-env generates
 # The locales the programs run in and the ANSI code page Wine gives each.
 JAPANESE = "ja_JP.UTF-8"
@@ -153,9 +152,9 @@ class Image:
         return changed
 
 
-def _prefix_lock():
-    PREFIX.parent.mkdir(parents=True, exist_ok=True)
-    return open(PREFIX.parent / ".wineprefix.lock", "w")
+# The prefixes this process has made afresh: a prefix lasts from its first
+# session in a run of the tests to their end, never into the next run.
+_made_prefixes: set[Path] = set()
 
 
 class WineSession:
@@ -249,13 +248,15 @@ class WineSession:
         self.display = f":{number}"
 
     def _ensure_prefix(self) -> None:
-        with _prefix_lock() as lock:
-            fcntl.flock(lock, fcntl.LOCK_EX)
-            # The same prefix as the scripts make, by the scripts' own recipe.
-            subprocess.run(["bash", "-c", '. "$1" && velmora_ensure_prefix', "ensure-prefix",
-                            str(ROOT / "scripts" / "wine-env")],
-                           env={**self.env, "VELMORA_WINEPREFIX": str(PREFIX)},
-                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=300)
+        """The session's prefix, a copy of the prepared one made by the scripts'
+        own recipe (the first to need it makes it, the others wait for it)."""
+        if PREFIX not in _made_prefixes:
+            shutil.rmtree(PREFIX, ignore_errors=True)
+            _made_prefixes.add(PREFIX)
+        subprocess.run(["bash", "-c", '. "$1" && velmora_ensure_prefix', "ensure-prefix",
+                        str(ROOT / "scripts" / "wine-env")],
+                       env={**self.env, "VELMORA_WINEPREFIX": str(PREFIX)}, check=True,
+                       stdout=subprocess.DEVNULL, timeout=300)
 
     def _use_captured_sound_card(self) -> None:
         """ALSA's default card becomes a file: every stream is converted to signed
