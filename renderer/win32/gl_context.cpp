@@ -75,6 +75,11 @@ bool SetBestPixelFormat(HDC device_context) {
 }
 
 HGLRC MakeCurrentGlContext(HDC device_context) {
+    // opengl32 is loaded by our own first call, whose failure names the DLL to
+    // the user and ends the program. Workaround for Windows and Wine alike:
+    // SetPixelFormat loads it behind the scenes and, where it cannot, only
+    // fails, which would end the renderer without a word.
+    wglGetCurrentContext();
     if (device_context == nullptr || !SetBestPixelFormat(device_context)) {
         return nullptr;
     }
