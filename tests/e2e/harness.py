@@ -55,6 +55,7 @@ MISSING_DLL_CAPTION = CONTRACT["MissingDllMessageCaption"]  # the message of a D
 SAVER_CREATION_TITLE = CONTRACT["ScreenSaverCreationTitle"]  # a saver's window being made
 PREVIEW_CLASS = CONTRACT["PreviewWindowClass"]  # the preview, a child of its host
 SAVER_CLASS = CONTRACT["ScreenSaverWindowClass"]  # every saver's full-screen window
+PUSH_BUTTON_CLASS = CONTRACT["PushButtonClass"]  # the settings dialog's buttons
 SETTINGS_FILE = CONTRACT["SettingsFileName"]  # beside the programs, or per user
 PER_USER_FOLDER = CONTRACT["PerUserSettingsFolder"]  # the per-user one, in the roaming app data
 

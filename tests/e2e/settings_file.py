@@ -1,4 +1,4 @@
-"""Velmora.ini as the programs write it: section "Section", the three keys in
+"""The settings file as the programs write it: section "Section", the three keys in
 code page 932, CR LF lines. Spelled once here for every end-to-end test."""
 
 from __future__ import annotations
@@ -20,7 +20,7 @@ def settings_bytes(kind: bytes, track: bytes, file_bytes: bytes = b"") -> bytes:
 
 def write_settings(folder: Path, kind: int | bytes, track: int | bytes = 0,
                    file_text: str | bytes = "") -> bytes:
-    """Writes Velmora.ini into the folder and returns its bytes."""
+    """Writes the settings file into the folder and returns its bytes."""
     def as_bytes(value):
         return value if isinstance(value, bytes) else str(value).encode("cp932")
 

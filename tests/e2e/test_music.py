@@ -1,7 +1,7 @@
 """Background music of a saver run, heard through the captured sound card.
 
 Every test installs a copy of the shipped programs in its own folder, writes a
-Velmora.ini beside them, makes its sound files with sox and lame (a pure tone
+settings file beside them, makes its sound files with sox and lame (a pure tone
 of a known pitch), runs `Velmora.scr /s` for a few seconds and ends the run
 with a key press. The sound card is ALSA's file plugin, so what the run played
 is read back sample by sample: a file shorter than the run must be heard for

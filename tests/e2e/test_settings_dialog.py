@@ -11,6 +11,7 @@ import subprocess
 import time
 import unittest
 
+import harness
 from harness import (RENDERER_TITLE, SAVER_FILE, SETTINGS_DIALOG, SETTINGS_FILE, WineSession,
                      wait_until)
 from settings_file import settings_bytes, write_settings
@@ -144,7 +145,7 @@ class SettingsDialogTest(unittest.TestCase):
             group = [c for c in s.children(w.hwnd) if c.width == 453]
             self.assertEqual([(c.x, c.y, c.height) for c in group], [(12, 16, 169)])
             buttons = sorted((c.x, c.y, c.width, c.height) for c in s.children(w.hwnd)
-                             if c.cls == "Velmora.Command")
+                             if c.cls == harness.PUSH_BUTTON_CLASS)
             self.assertEqual(buttons, [OTHER_WORKS, SAVE, CANCEL])
 
             first = d.shot_showing("loaded-kind-1", [1])

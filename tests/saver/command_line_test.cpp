@@ -8,15 +8,15 @@ namespace {
 using namespace text::literals;
 
 TEST(ArgumentText, TextAfterTheProgramPath) {
-    EXPECT_EQ(ArgumentText("\"C:\\Program Files\\Velmora.scr\" /s"_cp932), "/s"_cp932);
-    EXPECT_EQ(ArgumentText("C:\\WINDOWS\\Velmora.scr /p 1234"_cp932), "/p 1234"_cp932);
-    EXPECT_EQ(ArgumentText("Velmora.scr   \t/c:88"_cp932), "/c:88"_cp932);
-    EXPECT_EQ(ArgumentText("\"C:\\a b\\Velmora.scr\""_cp932), ""_cp932);
-    EXPECT_EQ(ArgumentText("Velmora.scr"_cp932), ""_cp932);
+    EXPECT_EQ(ArgumentText("\"C:\\Program Files\\Saver.scr\" /s"_cp932), "/s"_cp932);
+    EXPECT_EQ(ArgumentText("C:\\WINDOWS\\Saver.scr /p 1234"_cp932), "/p 1234"_cp932);
+    EXPECT_EQ(ArgumentText("Saver.scr   \t/c:88"_cp932), "/c:88"_cp932);
+    EXPECT_EQ(ArgumentText("\"C:\\a b\\Saver.scr\""_cp932), ""_cp932);
+    EXPECT_EQ(ArgumentText("Saver.scr"_cp932), ""_cp932);
     EXPECT_EQ(ArgumentText("\"unterminated /s"_cp932), ""_cp932);
     EXPECT_EQ(ArgumentText(""_cp932), ""_cp932);
     // A quoted path followed directly by the request.
-    EXPECT_EQ(ArgumentText("\"Velmora.scr\"/s"_cp932), "/s"_cp932);
+    EXPECT_EQ(ArgumentText("\"Saver.scr\"/s"_cp932), "/s"_cp932);
 }
 
 TEST(ModeLetter, OnlyTheSecondCharacterCountsUpperCased) {

@@ -54,33 +54,33 @@ TEST(Cp932Text, UpperCasesAsciiLettersOnly) {
 
 TEST(Cp932Text, FolderOfStopsAtRealSeparators) {
     EXPECT_EQ(
-        FolderOf(S({"C:\\"_cp932, kSo, "\x83\x74\x83\x67"_cp932, kOmote, "\\Velmora.scr"_cp932})),
+        FolderOf(S({"C:\\"_cp932, kSo, "\x83\x74\x83\x67"_cp932, kOmote, "\\Other.scr"_cp932})),
         S({"C:\\"_cp932, kSo, "\x83\x74\x83\x67"_cp932, kOmote}));
     EXPECT_EQ(FolderOf(S({"C:\\Savers\\"_cp932, kOmote, ".scr"_cp932})), "C:\\Savers"_cp932);
     EXPECT_EQ(FolderOf(S({"C:\\"_cp932, kOmote, ".scr"_cp932})), "C:\\"_cp932);
     EXPECT_EQ(FolderOf("c:/a/b.scr"_cp932), "c:/a"_cp932);
-    EXPECT_EQ(FolderOf("Z:\\tmp\\a b\\Velmora.scr"_cp932), "Z:\\tmp\\a b"_cp932);
-    EXPECT_EQ(FolderOf("Velmora.scr"_cp932), ""_cp932);
-    EXPECT_EQ(FolderOf("\\\\server\\share\\Velmora.scr"_cp932), "\\\\server\\share"_cp932);
+    EXPECT_EQ(FolderOf("Z:\\tmp\\a b\\Other.scr"_cp932), "Z:\\tmp\\a b"_cp932);
+    EXPECT_EQ(FolderOf("Other.scr"_cp932), ""_cp932);
+    EXPECT_EQ(FolderOf("\\\\server\\share\\Other.scr"_cp932), "\\\\server\\share"_cp932);
     EXPECT_EQ(FolderOf(S({kJuu, kNou, ".scr"_cp932})), ""_cp932);
 }
 
 TEST(Cp932Text, InFolderAddsOneSeparatorByCharacter) {
     const Cp932String folder = S({"C:\\"_cp932, kSo, "\x83\x74\x83\x67"_cp932, kOmote});
-    EXPECT_EQ(InFolder(folder, "Velmora.dll"_cp932), folder + "\\Velmora.dll"_cp932);
+    EXPECT_EQ(InFolder(folder, "Other.dll"_cp932), folder + "\\Other.dll"_cp932);
     EXPECT_EQ(InFolder(S({"D:\\"_cp932, kJuu}), "a"_cp932), S({"D:\\"_cp932, kJuu, "\\a"_cp932}));
-    EXPECT_EQ(InFolder("C:\\"_cp932, "Velmora.dll"_cp932), "C:\\Velmora.dll"_cp932);
-    EXPECT_EQ(InFolder("C:\\Savers\\"_cp932, "Velmora.dll"_cp932), "C:\\Savers\\Velmora.dll"_cp932);
-    EXPECT_EQ(InFolder(""_cp932, "Velmora.dll"_cp932), "\\Velmora.dll"_cp932);
-    EXPECT_EQ(InFolder("\\\\server\\share\\a b"_cp932, "Velmora.ini"_cp932),
-              "\\\\server\\share\\a b\\Velmora.ini"_cp932);
+    EXPECT_EQ(InFolder("C:\\"_cp932, "Other.dll"_cp932), "C:\\Other.dll"_cp932);
+    EXPECT_EQ(InFolder("C:\\Savers\\"_cp932, "Other.dll"_cp932), "C:\\Savers\\Other.dll"_cp932);
+    EXPECT_EQ(InFolder(""_cp932, "Other.dll"_cp932), "\\Other.dll"_cp932);
+    EXPECT_EQ(InFolder("\\\\server\\share\\a b"_cp932, "other.ini"_cp932),
+              "\\\\server\\share\\a b\\other.ini"_cp932);
 }
 
 TEST(WidePaths, FolderAndFileRulesHoldOneUnitACharacter) {
-    EXPECT_EQ(FolderOf(L"C:\\\u8868\u0451\\Velmora.scr"), L"C:\\\u8868\u0451");
-    EXPECT_EQ(FolderOf(L"C:\\Velmora.scr"), L"C:\\");
-    EXPECT_EQ(InFolder(L"C:\\", L"Velmora.dll"), L"C:\\Velmora.dll");
-    EXPECT_EQ(InFolder(u"Z:\\a b", u"Velmora.ini"), u"Z:\\a b\\Velmora.ini");
+    EXPECT_EQ(FolderOf(L"C:\\\u8868\u0451\\Other.scr"), L"C:\\\u8868\u0451");
+    EXPECT_EQ(FolderOf(L"C:\\Other.scr"), L"C:\\");
+    EXPECT_EQ(InFolder(L"C:\\", L"Other.dll"), L"C:\\Other.dll");
+    EXPECT_EQ(InFolder(u"Z:\\a b", u"other.ini"), u"Z:\\a b\\other.ini");
 }
 
 TEST(Cp932Text, OneTrailingSeparatorIsDropped) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "button_control/win32/push_button_window.h"
+#include "contract/run_contract.h"
 #include "tests/support/win32_windows.h"
 #include "tests/support/win32_pixels.h"
 
@@ -172,7 +173,7 @@ Rgb GradientRow(int y, bool hover) {
 TEST_F(PushButtonWindowTest, RegisteredUnderItsClassName) {
     char name[64];
     GetClassNameA(button, name, sizeof name);
-    EXPECT_STREQ(name, "Velmora.Command");
+    EXPECT_STREQ(name, contract::kPushButtonClass);
     EXPECT_EQ(PushButtonFromWindow(host->Handle()), nullptr);
 }
 
