@@ -17,6 +17,12 @@ struct ScreenRect {
     int32_t top = 0;
     int32_t right = 0;
     int32_t bottom = 0;
+
+    bool operator==(const ScreenRect& other) const {
+        return left == other.left && top == other.top && right == other.right &&
+               bottom == other.bottom;
+    }
+    bool operator!=(const ScreenRect& other) const { return !(*this == other); }
 };
 
 // The dots per inch every pixel size of the effect is tuned for.

@@ -1,9 +1,8 @@
 #include "renderer/win32/frame_conditions.h"
 
-#include <cstring>
-
 #include "platform_edge/win32/guarded_entry.h"
 #include "renderer/win32/frame_policy.h"
+#include "renderer/win32/presence_notifications.h"
 #include "system_dlls/win32/load_system_dll.h"
 
 namespace velmora::renderer {
@@ -119,16 +118,10 @@ FrameConditionNews FollowFrameConditions(UINT message, WPARAM wparam, LPARAM lpa
         news.answered = true;
     } else if (message == WM_POWERBROADCAST && wparam == PBT_APMPOWERSTATUSCHANGE) {
         news.budget_changed = follower.PowerStatusTold(PowerStatusSaysEnergySaver());
-    } else if (message == WM_POWERBROADCAST && wparam == PBT_POWERSETTINGCHANGE && lparam != 0) {
-        const auto& setting = *reinterpret_cast<const POWERBROADCAST_SETTING*>(lparam);
-        if (std::memcmp(&setting.PowerSetting, &kPowerSavingStatus, sizeof(GUID)) == 0 &&
-            setting.DataLength >= sizeof(DWORD)) {
-            DWORD on = 0;
-            std::memcpy(&on, setting.Data, sizeof on);
-            news.budget_changed = follower.PowerStatusTold(on != 0);
-            news.answered = true;
-            news.answer = TRUE;
-        }
+    } else if (const auto on = PowerSettingValue(message, wparam, lparam, kPowerSavingStatus)) {
+        news.budget_changed = follower.PowerStatusTold(*on != 0);
+        news.answered = true;
+        news.answer = TRUE;
     } else if (message == WM_WTSSESSION_CHANGE) {
         // A session connected from another machine, or back at the console.
         news.budget_changed = follower.SessionTold(RemoteSession());

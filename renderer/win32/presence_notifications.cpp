@@ -17,13 +17,7 @@ void* SessionFunction(const char* name) {
     return system_dlls::OptionalSystemFunction(L"wtsapi32.dll", name);
 }
 
-bool DisplayStateEvent(const POWERBROADCAST_SETTING& setting, PresenceEvent& event) {
-    if (std::memcmp(&setting.PowerSetting, &GUID_SESSION_DISPLAY_STATUS, sizeof(GUID)) != 0 ||
-        setting.DataLength < sizeof(DWORD)) {
-        return false;
-    }
-    DWORD state = 0;
-    std::memcpy(&state, setting.Data, sizeof state);
+bool DisplayStateEvent(DWORD state, PresenceEvent& event) {
     switch (state) {
         case 0:
             event = PresenceEvent::DisplaysOff;
@@ -85,9 +79,25 @@ void PresenceNotifications::Unregister() {
     }
 }
 
+std::optional<DWORD> PowerSettingValue(UINT message, WPARAM wparam, LPARAM lparam,
+                                       const GUID& setting) {
+    if (message != WM_POWERBROADCAST || wparam != PBT_POWERSETTINGCHANGE || lparam == 0) {
+        return std::nullopt;
+    }
+    const auto& told = *reinterpret_cast<const POWERBROADCAST_SETTING*>(lparam);
+    if (std::memcmp(&told.PowerSetting, &setting, sizeof(GUID)) != 0 ||
+        told.DataLength < sizeof(DWORD)) {
+        return std::nullopt;
+    }
+    DWORD value = 0;
+    std::memcpy(&value, told.Data, sizeof value);
+    return value;
+}
+
 bool PresenceEventForMessage(UINT message, WPARAM wparam, LPARAM lparam, PresenceEvent& event) {
-    if (message == WM_POWERBROADCAST && wparam == PBT_POWERSETTINGCHANGE && lparam != 0) {
-        return DisplayStateEvent(*reinterpret_cast<const POWERBROADCAST_SETTING*>(lparam), event);
+    if (const auto state =
+            PowerSettingValue(message, wparam, lparam, GUID_SESSION_DISPLAY_STATUS)) {
+        return DisplayStateEvent(*state, event);
     }
     if (message == WM_WTSSESSION_CHANGE) {
         return SessionEvent(wparam, event);

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <optional>
+
 #include "renderer/core/display_presence.h"
 
 namespace velmora::renderer {
@@ -20,6 +22,11 @@ class PresenceNotifications {
     HWND window_ = nullptr;
     HPOWERNOTIFY display_state_ = nullptr;
 };
+
+// The value a WM_POWERBROADCAST of a power setting's change tells for
+// `setting`; nothing for any other message or setting.
+std::optional<DWORD> PowerSettingValue(UINT message, WPARAM wparam, LPARAM lparam,
+                                       const GUID& setting);
 
 // The message as a presence event, or false when it tells nothing of whether
 // the saver can be seen.

@@ -141,10 +141,6 @@ void KeepToFrameBudget(RendererProcess& process) {
     }
 }
 
-bool SameArea(const ScreenRect& a, const ScreenRect& b) {
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
 // The window over what of the desktop the GL can draw, now that its largest
 // drawable size is known. False when nothing can be drawn.
 bool FitToDrawable(RendererProcess& process, HWND window) {
@@ -155,7 +151,7 @@ bool FitToDrawable(RendererProcess& process, HWND window) {
         return false;
     }
     const DesktopLayout layout = LayOutDesktop(*drawable);
-    if (!SameArea(layout.window, process.layout.window)) {
+    if (layout.window != process.layout.window) {
         PlaceWindow(window, layout.window);
     }
     process.layout = layout;

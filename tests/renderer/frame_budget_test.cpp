@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <functional>
 #include <vector>
 
@@ -33,7 +32,6 @@ TEST(FrameBudget, WholeRefreshesNearSixtyAndAtMostThirtyOrTwentyWhenAsked) {
         const FrameBudget plain = FrameBudgetFor(OneMonitor(row.hz));
         EXPECT_EQ(plain.refreshes_per_frame, row.plain) << row.hz;
         EXPECT_GE(Rate(row.hz, plain), 50.0) << row.hz;
-        EXPECT_EQ(plain.frame_interval_us, std::llround(row.plain * 1e6 / row.hz)) << row.hz;
         const FrameBudget saver = FrameBudgetFor(OneMonitor(row.hz, true));
         EXPECT_EQ(saver.refreshes_per_frame, row.energy_saver) << row.hz;
         EXPECT_LE(Rate(row.hz, saver), 31.5) << row.hz;

@@ -236,7 +236,6 @@ TEST_F(SettingsDialogTest, TheFocusComesBackWhereItWasIfTheControlStillTakesIt) 
     };
     const Case cases[] = {
         {0, ControlId::CancelButton, ControlId::CancelButton},
-        {0, ControlId::MusicGroup, ControlId::MusicGroup},
         {1, ControlId::TrackBox, ControlId::TrackBox},
         {0, ControlId::TrackBox, std::nullopt},
         {2, ControlId::ChooseFileButton, ControlId::ChooseFileButton},
