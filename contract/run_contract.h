@@ -85,8 +85,16 @@ inline constexpr char kPreviewWindowClass[] = "Velmora_R";
 inline constexpr char kSettingsDialogClass[] = "Velmora_P";
 inline constexpr char kRunWindowClass[] = "Velmora_S";
 
+// The class of the settings dialog's music group, a child of the dialog.
+inline constexpr char kMusicGroupWindowClass[] = "Velmora_P.PictureBox";
+
 // The class of the settings dialog's owner-drawn buttons.
 inline constexpr char kPushButtonClass[] = "Velmora.Command";
+
+// Caption of Velmora.scr's messages to the user (the missing renderer, a
+// settings file that cannot be read or saved), and the product's name in the
+// program's version information.
+inline constexpr char kSaverMessageCaption[] = "Velmora (ScreenSaver)";
 
 // The class of every screen saver's full-screen window, the renderer's
 // included, and the title such a window has until its saver names it: how

@@ -40,17 +40,21 @@ BOOL AskToCloseUnguarded(HWND window, LPARAM search_value) {
     return TRUE;
 }
 
+// A window whose look fails is passed over, not the search: a window of ours
+// is counted before anything that could fail, so the wait goes on for it.
 BOOL CALLBACK AskToClose(HWND window, LPARAM search_value) {
     return velmora::platform_edge::AnswerWithin(
-        FALSE, [&] { return AskToCloseUnguarded(window, search_value); });
+        TRUE, [&] { return AskToCloseUnguarded(window, search_value); });
 }
 
 // The preview is a child of another program's window, so children are
 // searched too.
 BOOL CALLBACK SearchTopLevel(HWND window, LPARAM search_value) {
-    AskToClose(window, search_value);
-    EnumChildWindows(window, AskToClose, search_value);
-    return TRUE;
+    return velmora::platform_edge::AnswerWithin(TRUE, [&] {
+        AskToClose(window, search_value);
+        EnumChildWindows(window, AskToClose, search_value);
+        return TRUE;
+    });
 }
 
 int CloseAndWait() {

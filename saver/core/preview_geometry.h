@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "drawing/core/twips.h"
+
 namespace velmora::saver {
 
 // The preview still carried by the program.
@@ -17,14 +19,12 @@ struct PreviewGeometry {
     std::int32_t height_pixels = 0;
 };
 
-// Twips per pixel for a screen of this many dots per inch (15 at 96).
-double TwipsPerPixel(int dots_per_inch);
-
 // A pixel length in twips, rounded; 0 when it does not fit a signed 16-bit value.
 std::int16_t PixelsToTwips16(std::int32_t pixels, double twips_per_pixel);
 
-// Sizes of the window and its image for a host of the given outer size in pixels.
+// Sizes of the window and its image for a host of the given outer size in
+// pixels, at the host's scale.
 PreviewGeometry PreviewGeometryFor(std::int32_t host_width, std::int32_t host_height,
-                                   double twips_per_pixel_x, double twips_per_pixel_y);
+                                   drawing::Scale scale);
 
 }  // namespace velmora::saver

@@ -77,10 +77,9 @@ void PreviewWindow::Show(std::int32_t host_number) {
     RECT host_rect{};
     GetWindowRect(host, &host_rect);
     const int dpi = drawing::DrawingDpi(system_dlls::WindowDpi(host));
-    const double twips_per_pixel = TwipsPerPixel(dpi);
     const PreviewGeometry geometry =
         PreviewGeometryFor(host_rect.right - host_rect.left, host_rect.bottom - host_rect.top,
-                           twips_per_pixel, twips_per_pixel);
+                           drawing::ScaleForDpi(dpi, dpi));
 
     window_ = CreateHiddenPopup(
         {contract::kPreviewWindowClass, platform_edge::GuardedWindowProc<Procedure>,

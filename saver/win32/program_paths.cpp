@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "contract/run_contract.h"
+#include "platform_edge/win32/readable_file.h"
 #include "text/core/ascii_text.h"
 #include "saver/core/command_line.h"
 #include "settings/win32/settings_file_io.h"
@@ -46,14 +47,7 @@ settings::SettingsPlaces SettingsFilePlaces(const ProgramPlaces& program) {
 }
 
 bool RendererPresent(const ProgramPlaces& program) {
-    HANDLE file = CreateFileW(program.renderer.c_str(), GENERIC_READ,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return false;
-    }
-    CloseHandle(file);
-    return true;
+    return platform_edge::OpensForReading(program.renderer);
 }
 
 text::Cp932String ProgramArgumentText() {

@@ -1,8 +1,6 @@
 #pragma once
 // Resources of Velmora.scr, shared by the resource script and the code.
 
-// The program's title, as the caption of its one message.
-#define VELMORA_TITLE "Velmora (ScreenSaver)"
 // The description that the screen-saver list shows.
 #define VELMORA_DESCRIPTION "Velmora"
 

@@ -24,7 +24,6 @@
 #include "saver/core/startup_decision.h"
 #include "saver/win32/program_paths.h"
 #include "saver/win32/program_window.h"
-#include "saver/win32/resource_ids.h"
 #include "text/win32/wide_text.h"
 #include "settings_dialog/win32/show_settings_dialog.h"
 
@@ -87,18 +86,19 @@ void StartProgram(SaverProgram& program) {
             program.run->Start();
             return;
         case StartupAction::ReportMissingRenderer:
-            text::ShowMessage(nullptr, kMissingRendererMessage, text::Cp932View(VELMORA_TITLE));
+            text::ShowMessage(nullptr, kMissingRendererMessage,
+                              text::Cp932View(contract::kSaverMessageCaption));
             break;
         case StartupAction::ShowSettingsDialog:
             if (decision.report_unreadable_settings) {
                 text::ShowMessage(nullptr,
                                   settings::UnreadableFilesMessage(
                                       program.settings_ports.Ports().codec, unreadable_settings),
-                                  text::Cp932View(VELMORA_TITLE));
+                                  text::Cp932View(contract::kSaverMessageCaption));
             }
-            settings_dialog::ShowSettingsDialog(GetModuleHandleA(nullptr),
-                                                program.settings_ports.Ports(), places,
-                                                program.music, text::Cp932View(VELMORA_TITLE));
+            settings_dialog::ShowSettingsDialog(
+                GetModuleHandleA(nullptr), program.settings_ports.Ports(), places, program.music,
+                text::Cp932View(contract::kSaverMessageCaption));
             break;
         case StartupAction::LoadSettings:
         case StartupAction::EndProgram:

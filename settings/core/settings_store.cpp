@@ -8,6 +8,18 @@
 
 namespace velmora::settings {
 
+namespace {
+
+// What a save writes, in this order: the kind, the track, the file.
+std::vector<IniEntry> StoredValues(const MusicChoice& choice) {
+    return {{text::Cp932String(kKeyKind), text::Cp932String(std::to_string(choice.kind))},
+            {text::Cp932String(kKeyRepeatTrack),
+             text::Cp932String(std::to_string(choice.repeat_track))},
+            {text::Cp932String(kKeyFile), choice.file}};
+}
+
+}  // namespace
+
 bool FileExists(MusicFiles& music, text::Cp932View path) {
     return music.CanOpenForReading(text::Cp932String(text::WithoutTrailingSeparator(path)));
 }
@@ -44,13 +56,6 @@ std::vector<std::u16string> LoadMusicChoice(SettingsPorts ports, const SettingsP
         choice.kind = kNoMusic;
     }
     return read.unreadable;
-}
-
-std::vector<IniEntry> StoredValues(const MusicChoice& choice) {
-    return {{text::Cp932String(kKeyKind), text::Cp932String(std::to_string(choice.kind))},
-            {text::Cp932String(kKeyRepeatTrack),
-             text::Cp932String(std::to_string(choice.repeat_track))},
-            {text::Cp932String(kKeyFile), choice.file}};
 }
 
 std::optional<text::Cp932String> SaveMusicChoice(SettingsPorts ports, const SettingsPlaces& places,

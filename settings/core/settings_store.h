@@ -30,9 +30,6 @@ std::int16_t StoredInteger(text::Cp932View text, std::int16_t previous);
 std::vector<std::u16string> LoadMusicChoice(SettingsPorts ports, const SettingsPlaces& places,
                                             MusicChoice& choice);
 
-// What a save writes, in this order: the kind, the track, the file.
-std::vector<IniEntry> StoredValues(const MusicChoice& choice);
-
 // Writes the three values in one replacement of the file (SaveSettingsValues):
 // nothing on success, the message for the user otherwise. A sound-file
 // choice with no file that opens is not written: every load would read it

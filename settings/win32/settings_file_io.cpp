@@ -6,6 +6,8 @@
 
 #include <optional>
 
+#include "platform_edge/win32/readable_file.h"
+#include "settings/core/file_outcomes.h"
 #include "text/core/cp932_text.h"
 #include "text/win32/wide_text.h"
 
@@ -13,12 +15,11 @@ namespace velmora::settings {
 
 namespace {
 
-// Other programs may hold the file open for anything; reading shares all.
-HANDLE OpenForReading(const std::wstring& path) {
-    return CreateFileW(path.c_str(), GENERIC_READ,
-                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-}
+static_assert(file_error::kNone == ERROR_SUCCESS);
+static_assert(file_error::kFileNotFound == ERROR_FILE_NOT_FOUND);
+static_assert(file_error::kPathNotFound == ERROR_PATH_NOT_FOUND);
+static_assert(file_error::kSharingViolation == ERROR_SHARING_VIOLATION);
+static_assert(file_error::kLockViolation == ERROR_LOCK_VIOLATION);
 
 bool WriteAll(HANDLE file, const std::string& bytes) {
     DWORD written = 0;
@@ -49,67 +50,52 @@ std::wstring FreshFileFor(const std::wstring& target) {
            std::to_wstring(InterlockedIncrement(&replacements)) + L".new";
 }
 
-bool HeldByAnotherProgram(DWORD error) {
-    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION;
-}
-
-// Whether an existing file may be replaced now: a read-only file, or one the
-// user may not write, refuses for good; one another program holds open
-// without sharing may let go soon. The replacing move alone would report
-// both as "access denied". The read-only flag is looked at itself: not every
-// system refuses the open for it.
-Replacement MayReplace(const std::wstring& target) {
+// The target's read-only flag is looked at itself: not every system refuses
+// the open for it.
+TargetLook LookAt(const std::wstring& target) {
+    TargetLook look;
     const DWORD attributes = GetFileAttributesW(target.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
-        return Replacement::Refused;
-    }
+    look.read_only =
+        attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
     HANDLE file = CreateFileW(target.c_str(), GENERIC_WRITE | DELETE,
                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file != INVALID_HANDLE_VALUE) {
+    if (file == INVALID_HANDLE_VALUE) {
+        look.open_error = GetLastError();
+    } else {
         CloseHandle(file);
-        return Replacement::Done;
     }
-    const DWORD error = GetLastError();
-    if (error == ERROR_FILE_NOT_FOUND) {
-        return Replacement::Done;
-    }
-    return HeldByAnotherProgram(error) ? Replacement::Held : Replacement::Refused;
+    return look;
 }
 
 }  // namespace
 
 FileRead Win32SettingsFiles::ReadWholeFile(const std::u16string& path) {
     const std::wstring wide = text::WideOf(path);
+    ReadAttempt attempt;
     FileRead result;
     const DWORD attributes = GetFileAttributesW(wide.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-        return result;
-    }
-    HANDLE file = OpenForReading(wide);
-    if (file == INVALID_HANDLE_VALUE) {
-        const DWORD error = GetLastError();
-        if (HeldByAnotherProgram(error)) {
-            result.state = FileRead::State::Held;
-        } else if (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND) {
-            result.state = FileRead::State::Denied;
+    attempt.is_folder =
+        attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    if (!attempt.is_folder) {
+        HANDLE file = platform_edge::OpenForReading(wide);
+        if (file == INVALID_HANDLE_VALUE) {
+            attempt.open_error = GetLastError();
+        } else {
+            std::optional<std::string> bytes = ReadAll(file);
+            CloseHandle(file);
+            attempt.read_whole = bytes.has_value();
+            result.bytes = std::move(bytes).value_or(std::string());
         }
-        return result;
     }
-    if (auto bytes = ReadAll(file)) {
-        result.state = FileRead::State::Read;
-        result.bytes = std::move(*bytes);
-    } else {
-        result.state = FileRead::State::Held;  // a range another program locked
-    }
-    CloseHandle(file);
+    result.state = ReadStateOf(attempt);
     return result;
 }
 
 Replacement Win32SettingsFiles::ReplaceWholeFile(const std::u16string& path,
                                                  const std::string& bytes) {
     const std::wstring target = text::WideOf(path);
-    const Replacement allowed = MayReplace(target);
+    const Replacement allowed = MayReplace(LookAt(target));
     if (allowed != Replacement::Done) {
         return allowed;
     }
@@ -126,9 +112,7 @@ Replacement Win32SettingsFiles::ReplaceWholeFile(const std::u16string& path,
         return Replacement::Done;
     }
     DeleteFileW(fresh.c_str());
-    // Taken by another program between the test and the move, or refused.
-    return written && MayReplace(target) == Replacement::Held ? Replacement::Held
-                                                              : Replacement::Refused;
+    return AfterFailedMove(written, LookAt(target));
 }
 
 bool Win32SettingsFiles::MakeFolder(const std::u16string& path) {
@@ -141,12 +125,7 @@ void Win32Pause::Wait(int milliseconds) {
 }
 
 bool Win32MusicFiles::CanOpenForReading(const text::Cp932String& path) {
-    HANDLE file = OpenForReading(text::WideFromCp932(path));
-    if (file == INVALID_HANDLE_VALUE) {
-        return false;
-    }
-    CloseHandle(file);
-    return true;
+    return platform_edge::OpensForReading(text::WideFromCp932(path));
 }
 
 std::u16string Win32TextCodec::FromCp932(text::Cp932View text) {

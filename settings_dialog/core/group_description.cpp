@@ -60,4 +60,46 @@ std::vector<AccessItem> DescribeMusicGroup(const ChoiceView& view, text::Cp932Vi
     return items;
 }
 
+const AccessItem* ItemNumbered(const std::vector<AccessItem>& items, long number) {
+    if (number < 1 || number > static_cast<long>(items.size())) {
+        return nullptr;
+    }
+    return &items[static_cast<std::size_t>(number - 1)];
+}
+
+AccessStates StatesOf(const AccessItem& item) {
+    return {!item.enabled, item.enabled && item.focusable, item.checked, item.focused};
+}
+
+AccessStates GroupStates(bool group_has_focus) {
+    return {false, true, false, group_has_focus};
+}
+
+PixelRect BoundsOf(const AccessItem& item, Scale scale) {
+    return ToPixels(item.place, scale);
+}
+
+std::optional<long> NumberAt(const std::vector<AccessItem>& items, Scale scale, int client_width,
+                             int client_height, int x, int y) {
+    if (!PixelRect{0, 0, client_width, client_height}.Contains(x, y)) {
+        return std::nullopt;
+    }
+    long number = kTheGroupItself;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (BoundsOf(items[i], scale).Contains(x, y)) {
+            number = static_cast<long>(i + 1);
+        }
+    }
+    return number;
+}
+
+long FocusedChild(const std::vector<AccessItem>& items) {
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (items[i].focused) {
+            return static_cast<long>(i + 1);
+        }
+    }
+    return kTheGroupItself;
+}
+
 }  // namespace velmora::settings_dialog

@@ -14,7 +14,6 @@ namespace velmora::settings_dialog {
 
 namespace {
 
-constexpr char kPictureBoxClassName[] = "Velmora_P.PictureBox";
 constexpr DWORD kFormStyle = WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kFormExStyle = WS_EX_CONTROLPARENT;
 constexpr int kComboListRows = 10;
@@ -30,7 +29,7 @@ void RegisterClasses(HINSTANCE instance, WNDPROC procedure) {
 
     WNDCLASSA box_class = form_class;
     box_class.hIcon = nullptr;
-    box_class.lpszClassName = kPictureBoxClassName;
+    box_class.lpszClassName = contract::kMusicGroupWindowClass;
     RegisterClassA(&box_class);
     button_control::RegisterPushButtonClass();
 }
@@ -83,7 +82,7 @@ void DialogWindows::CreateControl(HINSTANCE instance, Scale scale, HFONT track_b
     HWND parent = ContainerOf(place.container);
     switch (place.kind) {
         case ControlKind::PictureBox:
-            group_ = CreateWindowExA(WS_EX_CONTROLPARENT, kPictureBoxClassName, "",
+            group_ = CreateWindowExA(WS_EX_CONTROLPARENT, contract::kMusicGroupWindowClass, "",
                                      WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, rect.x, rect.y,
                                      rect.width, rect.height, parent, nullptr, instance, owner);
             return;

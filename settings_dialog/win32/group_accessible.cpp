@@ -3,6 +3,7 @@
 #include <oleacc.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -33,16 +34,13 @@ LONG RoleOf(AccessRole role) {
     }
 }
 
-LONG StateOf(const AccessItem& item) {
-    LONG state = 0;
-    if (!item.enabled) {
-        state |= STATE_SYSTEM_UNAVAILABLE;
-    } else if (item.focusable) {
-        state |= STATE_SYSTEM_FOCUSABLE;
-    }
-    state |= item.checked ? STATE_SYSTEM_CHECKED : 0;
-    state |= item.focused ? STATE_SYSTEM_FOCUSED : 0;
-    return state;
+static_assert(CHILDID_SELF == kTheGroupItself);
+
+LONG StateFlags(const AccessStates& states) {
+    return (states.unavailable ? STATE_SYSTEM_UNAVAILABLE : 0) |
+           (states.focusable ? STATE_SYSTEM_FOCUSABLE : 0) |
+           (states.checked ? STATE_SYSTEM_CHECKED : 0) |
+           (states.focused ? STATE_SYSTEM_FOCUSED : 0);
 }
 
 HRESULT Text(text::Cp932View text, BSTR* out) {
@@ -55,31 +53,44 @@ void SetChild(VARIANT* out, LONG child) {
     out->lVal = child;
 }
 
+// Every COM method answers through here: a body that throws is E_UNEXPECTED.
+template <typename Body>
+HRESULT Answer(Body&& body) noexcept {
+    return platform_edge::AnswerWithin<HRESULT>(E_UNEXPECTED, std::forward<Body>(body));
+}
+
 // IUnknown as both objects answer it: the one interface, references counted.
 class CountedAccessible : public IAccessible {
   public:
     virtual ~CountedAccessible() = default;
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        if (out == nullptr) {
-            return E_POINTER;
-        }
-        if (iid == __uuidof(IUnknown) || iid == __uuidof(IDispatch) ||
-            iid == __uuidof(IAccessible)) {
-            *out = static_cast<IAccessible*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
+        return Answer([&] {
+            if (out == nullptr) {
+                return E_POINTER;
+            }
+            if (iid == __uuidof(IUnknown) || iid == __uuidof(IDispatch) ||
+                iid == __uuidof(IAccessible)) {
+                *out = static_cast<IAccessible*>(this);
+                AddRef();
+                return S_OK;
+            }
+            *out = nullptr;
+            return E_NOINTERFACE;
+        });
     }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
+    // Counting cannot throw; the guard keeps it so for any later change.
+    ULONG STDMETHODCALLTYPE AddRef() override {
+        return platform_edge::AnswerWithin<ULONG>(references_, [&] { return ++references_; });
+    }
     ULONG STDMETHODCALLTYPE Release() override {
-        const ULONG left = --references_;
-        if (left == 0) {
-            delete this;
-        }
-        return left;
+        return platform_edge::AnswerWithin<ULONG>(references_, [&] {
+            const ULONG left = --references_;
+            if (left == 0) {
+                delete this;
+            }
+            return left;
+        });
     }
 
   private:
@@ -96,32 +107,37 @@ class GroupAccessible final : public CountedAccessible {
 
     // IDispatch: not offered.
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
-        *count = 0;
-        return S_OK;
+        return Answer([&] {
+            *count = 0;
+            return S_OK;
+        });
     }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override {
+        return Answer([] { return E_NOTIMPL; });
+    }
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
-        return E_NOTIMPL;
+        return Answer([] { return E_NOTIMPL; });
     }
     HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
                                      UINT*) override {
-        return E_NOTIMPL;
+        return Answer([] { return E_NOTIMPL; });
     }
 
     // IAccessible
     HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
-        using FromWindow = HRESULT(WINAPI*)(HWND, DWORD, REFIID, void**);
-        const auto from_window = reinterpret_cast<FromWindow>(
-            reinterpret_cast<void*>(OleaccProc("AccessibleObjectFromWindow")));
-        *parent = nullptr;
-        if (describe_.expired()) {
-            return CO_E_OBJNOTCONNECTED;
-        }
-        if (from_window == nullptr) {
-            return S_FALSE;
-        }
-        return from_window(group_, static_cast<DWORD>(OBJID_WINDOW), __uuidof(IDispatch),
-                           reinterpret_cast<void**>(parent));
+        return Answer([&] {
+            *parent = nullptr;
+            return WhileConnected([&] {
+                using FromWindow = HRESULT(WINAPI*)(HWND, DWORD, REFIID, void**);
+                const auto from_window = reinterpret_cast<FromWindow>(
+                    reinterpret_cast<void*>(OleaccProc("AccessibleObjectFromWindow")));
+                if (from_window == nullptr) {
+                    return S_FALSE;
+                }
+                return from_window(group_, static_cast<DWORD>(OBJID_WINDOW), __uuidof(IDispatch),
+                                   reinterpret_cast<void**>(parent));
+            });
+        });
     }
     HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override {
         return WhileConnected([&] {
@@ -130,34 +146,39 @@ class GroupAccessible final : public CountedAccessible {
         });
     }
     HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** out) override {
-        return WhileConnected([&] {
+        return Answer([&] {
             *out = nullptr;
-            return Item(child) != nullptr ? S_FALSE : E_INVALIDARG;  // simple elements
+            return WhileConnected([&] {
+                return Item(child) != nullptr ? S_FALSE : E_INVALIDARG;  // simple elements
+            });
         });
     }
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* out) override {
-        return WhileConnected([&] {
+        return Answer([&] {
             *out = nullptr;
-            if (IsSelf(child)) {
-                return Text(name_, out);
-            }
-            const AccessItem* item = Item(child);
-            return item != nullptr ? Text(item->name, out) : E_INVALIDARG;
+            return WhileConnected([&] {
+                if (IsSelf(child)) {
+                    return Text(name_, out);
+                }
+                const AccessItem* item = Item(child);
+                return item != nullptr ? Text(item->name, out) : E_INVALIDARG;
+            });
         });
     }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* out) override {
-        return WhileConnected([&] {
+        return Answer([&] {
             *out = nullptr;
-            const AccessItem* item = Item(child);
-            if (item == nullptr || item->role != AccessRole::ComboBox) {
-                return item != nullptr || IsSelf(child) ? S_FALSE : E_INVALIDARG;
-            }
-            return Text(item->value, out);
+            return WhileConnected([&] {
+                const AccessItem* item = Item(child);
+                if (item == nullptr || item->role != AccessRole::ComboBox) {
+                    return item != nullptr || IsSelf(child) ? S_FALSE : E_INVALIDARG;
+                }
+                return Text(item->value, out);
+            });
         });
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT, BSTR* out) override {
-        *out = nullptr;
-        return IfConnected(S_FALSE);
+        return NoText(out);
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* out) override {
         return WhileConnected([&] {
@@ -175,45 +196,42 @@ class GroupAccessible final : public CountedAccessible {
             if (item == nullptr && !IsSelf(child)) {
                 return E_INVALIDARG;
             }
-            LONG state = item != nullptr ? StateOf(*item) : STATE_SYSTEM_FOCUSABLE;
-            if (item == nullptr && GetFocus() == group_) {
-                state |= STATE_SYSTEM_FOCUSED;
-            }
-            SetChild(out, state);
+            SetChild(out, StateFlags(item != nullptr ? StatesOf(*item)
+                                                     : GroupStates(GetFocus() == group_)));
             return S_OK;
         });
     }
-    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT, BSTR* out) override {
-        *out = nullptr;
-        return IfConnected(S_FALSE);
-    }
+    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT, BSTR* out) override { return NoText(out); }
     HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT, LONG* topic) override {
-        *file = nullptr;
-        *topic = 0;
-        return IfConnected(S_FALSE);
+        return Answer([&] {
+            *topic = 0;
+            return NoText(file);
+        });
     }
     HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT, BSTR* out) override {
-        *out = nullptr;
-        return IfConnected(S_FALSE);
+        return NoText(out);
     }
     HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* out) override {
-        return WhileConnected([&] {
+        return Answer([&] {
             out->vt = VT_EMPTY;
-            if (GetFocus() == group_) {
-                SetChild(out, FocusedChild(Items()));
-            }
-            return S_OK;
+            return WhileConnected([&] {
+                if (GetFocus() == group_) {
+                    SetChild(out, FocusedChild(Items()));
+                }
+                return S_OK;
+            });
         });
     }
     HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* out) override {
-        out->vt = VT_EMPTY;
-        return IfConnected(S_OK);
+        return Answer([&] {
+            out->vt = VT_EMPTY;
+            return WhileConnected([] { return S_OK; });
+        });
     }
     HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT, BSTR* out) override {
-        *out = nullptr;
-        return IfConnected(S_FALSE);
+        return NoText(out);
     }
-    HRESULT STDMETHODCALLTYPE accSelect(LONG, VARIANT) override { return IfConnected(E_NOTIMPL); }
+    HRESULT STDMETHODCALLTYPE accSelect(LONG, VARIANT) override { return NotOffered(); }
     HRESULT STDMETHODCALLTYPE accLocation(LONG* left, LONG* top, LONG* width, LONG* height,
                                           VARIANT child) override {
         return WhileConnected([&] {
@@ -221,7 +239,7 @@ class GroupAccessible final : public CountedAccessible {
             if (IsSelf(child)) {
                 GetClientRect(group_, &rect);
             } else if (const AccessItem* item = Item(child)) {
-                const PixelRect place = ToPixels(item->place, scale_);
+                const PixelRect place = BoundsOf(*item, scale_);
                 rect = {place.x, place.y, place.x + place.width, place.y + place.height};
             } else {
                 return E_INVALIDARG;
@@ -235,49 +253,48 @@ class GroupAccessible final : public CountedAccessible {
         });
     }
     HRESULT STDMETHODCALLTYPE accNavigate(LONG, VARIANT, VARIANT* out) override {
-        out->vt = VT_EMPTY;
-        return IfConnected(E_NOTIMPL);
-    }
-    HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* out) override {
-        return WhileConnected([&] {
+        return Answer([&] {
             out->vt = VT_EMPTY;
-            POINT point{x, y};
-            ScreenToClient(group_, &point);
-            RECT client{};
-            GetClientRect(group_, &client);
-            if (!PtInRect(&client, point)) {
-                return S_FALSE;
-            }
-            const std::vector<AccessItem> items = Items();
-            SetChild(out, CHILDID_SELF);
-            for (std::size_t i = 0; i < items.size(); ++i) {
-                if (ToPixels(items[i].place, scale_).Contains(point.x, point.y)) {
-                    SetChild(out, static_cast<LONG>(i + 1));
-                }
-            }
-            return S_OK;
+            return NotOffered();
         });
     }
-    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT) override {
-        return IfConnected(E_NOTIMPL);
+    HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* out) override {
+        return Answer([&] {
+            out->vt = VT_EMPTY;
+            return WhileConnected([&] {
+                POINT point{x, y};
+                ScreenToClient(group_, &point);
+                RECT client{};
+                GetClientRect(group_, &client);
+                const std::optional<long> number =
+                    NumberAt(Items(), scale_, client.right, client.bottom, point.x, point.y);
+                if (!number) {
+                    return S_FALSE;
+                }
+                SetChild(out, *number);
+                return S_OK;
+            });
+        });
     }
-    HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return IfConnected(E_NOTIMPL); }
-    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override {
-        return IfConnected(E_NOTIMPL);
-    }
+    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT) override { return NotOffered(); }
+    HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return NotOffered(); }
+    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return NotOffered(); }
 
   private:
     // The body's answer while the dialog is there; after, the disconnection alone.
     template <typename Body>
     HRESULT WhileConnected(Body&& body) const {
-        if (describe_.expired()) {
-            return CO_E_OBJNOTCONNECTED;
-        }
-        return platform_edge::AnswerWithin(E_UNEXPECTED, std::forward<Body>(body));
+        return Answer([&] { return describe_.expired() ? CO_E_OBJNOTCONNECTED : body(); });
     }
-    // `answer` while the dialog is there.
-    HRESULT IfConnected(HRESULT answer) const {
-        return describe_.expired() ? CO_E_OBJNOTCONNECTED : answer;
+    // No text for what the group does not describe.
+    HRESULT NoText(BSTR* out) const {
+        return Answer([&] {
+            *out = nullptr;
+            return WhileConnected([] { return S_FALSE; });
+        });
+    }
+    HRESULT NotOffered() const {
+        return WhileConnected([] { return E_NOTIMPL; });
     }
     // Read afresh for every question, so states are never stale.
     std::vector<AccessItem> Items() const {
@@ -289,10 +306,7 @@ class GroupAccessible final : public CountedAccessible {
     }
     const AccessItem* Item(const VARIANT& child) {
         items_ = Items();
-        if (child.vt != VT_I4 || child.lVal < 1 || child.lVal > static_cast<LONG>(items_.size())) {
-            return nullptr;
-        }
-        return &items_[static_cast<std::size_t>(child.lVal - 1)];
+        return child.vt == VT_I4 ? ItemNumbered(items_, child.lVal) : nullptr;
     }
 
     HWND group_;
@@ -310,89 +324,93 @@ class RenamedAccessible final : public CountedAccessible {
     ~RenamedAccessible() override { standard_->Release(); }
 
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* out) override {
-        if (child.vt != VT_I4 || child.lVal != CHILDID_SELF) {
-            return standard_->get_accName(child, out);
-        }
-        *out = SysAllocString(name_.c_str());
-        return *out != nullptr ? S_OK : E_OUTOFMEMORY;
+        return Answer([&] {
+            if (child.vt != VT_I4 || child.lVal != CHILDID_SELF) {
+                return standard_->get_accName(child, out);
+            }
+            *out = SysAllocString(name_.c_str());
+            return *out != nullptr ? S_OK : E_OUTOFMEMORY;
+        });
     }
 
     // Everything else is the platform's answer.
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
-        return standard_->GetTypeInfoCount(count);
+        return Answer([&] { return standard_->GetTypeInfoCount(count); });
     }
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT n, LCID locale, ITypeInfo** out) override {
-        return standard_->GetTypeInfo(n, locale, out);
+        return Answer([&] { return standard_->GetTypeInfo(n, locale, out); });
     }
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale,
                                             DISPID* ids) override {
-        return standard_->GetIDsOfNames(iid, names, count, locale, ids);
+        return Answer([&] { return standard_->GetIDsOfNames(iid, names, count, locale, ids); });
     }
     HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID iid, LCID locale, WORD flags,
                                      DISPPARAMS* parameters, VARIANT* result, EXCEPINFO* exception,
                                      UINT* wrong) override {
-        return standard_->Invoke(id, iid, locale, flags, parameters, result, exception, wrong);
+        return Answer([&] {
+            return standard_->Invoke(id, iid, locale, flags, parameters, result, exception, wrong);
+        });
     }
     HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** out) override {
-        return standard_->get_accParent(out);
+        return Answer([&] { return standard_->get_accParent(out); });
     }
     HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override {
-        return standard_->get_accChildCount(count);
+        return Answer([&] { return standard_->get_accChildCount(count); });
     }
     HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** out) override {
-        return standard_->get_accChild(child, out);
+        return Answer([&] { return standard_->get_accChild(child, out); });
     }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* out) override {
-        return standard_->get_accValue(child, out);
+        return Answer([&] { return standard_->get_accValue(child, out); });
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* out) override {
-        return standard_->get_accDescription(child, out);
+        return Answer([&] { return standard_->get_accDescription(child, out); });
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* out) override {
-        return standard_->get_accRole(child, out);
+        return Answer([&] { return standard_->get_accRole(child, out); });
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* out) override {
-        return standard_->get_accState(child, out);
+        return Answer([&] { return standard_->get_accState(child, out); });
     }
     HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* out) override {
-        return standard_->get_accHelp(child, out);
+        return Answer([&] { return standard_->get_accHelp(child, out); });
     }
     HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, LONG* topic) override {
-        return standard_->get_accHelpTopic(file, child, topic);
+        return Answer([&] { return standard_->get_accHelpTopic(file, child, topic); });
     }
     HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* out) override {
-        return standard_->get_accKeyboardShortcut(child, out);
+        return Answer([&] { return standard_->get_accKeyboardShortcut(child, out); });
     }
     HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* out) override {
-        return standard_->get_accFocus(out);
+        return Answer([&] { return standard_->get_accFocus(out); });
     }
     HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* out) override {
-        return standard_->get_accSelection(out);
+        return Answer([&] { return standard_->get_accSelection(out); });
     }
     HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* out) override {
-        return standard_->get_accDefaultAction(child, out);
+        return Answer([&] { return standard_->get_accDefaultAction(child, out); });
     }
     HRESULT STDMETHODCALLTYPE accSelect(LONG flags, VARIANT child) override {
-        return standard_->accSelect(flags, child);
+        return Answer([&] { return standard_->accSelect(flags, child); });
     }
     HRESULT STDMETHODCALLTYPE accLocation(LONG* left, LONG* top, LONG* width, LONG* height,
                                           VARIANT child) override {
-        return standard_->accLocation(left, top, width, height, child);
+        return Answer([&] { return standard_->accLocation(left, top, width, height, child); });
     }
     HRESULT STDMETHODCALLTYPE accNavigate(LONG direction, VARIANT start, VARIANT* out) override {
-        return standard_->accNavigate(direction, start, out);
+        return Answer([&] { return standard_->accNavigate(direction, start, out); });
     }
     HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* out) override {
-        return standard_->accHitTest(x, y, out);
+        return Answer([&] { return standard_->accHitTest(x, y, out); });
     }
     HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
-        return standard_->accDoDefaultAction(child);
+        return Answer([&] { return standard_->accDoDefaultAction(child); });
     }
     HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override {
-        return standard_->put_accName(child, name);
+        return Answer([&] { return standard_->put_accName(child, name); });
     }
     HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override {
-        return standard_->put_accValue(child, value);
+        return Answer([&] { return standard_->put_accValue(child, value); });
     }
 
   private:
@@ -461,15 +479,6 @@ LRESULT AnswerGroupObject(HWND group, WPARAM wparam, LPARAM lparam,
     }
     return Hand(new GroupAccessible(group, std::move(describe), text::Cp932String(name), scale),
                 wparam);
-}
-
-LONG FocusedChild(const std::vector<AccessItem>& items) {
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (items[i].focused) {
-            return static_cast<LONG>(i + 1);
-        }
-    }
-    return CHILDID_SELF;
 }
 
 }  // namespace velmora::settings_dialog

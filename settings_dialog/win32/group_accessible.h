@@ -32,7 +32,4 @@ LRESULT AnswerGroupObject(HWND group, WPARAM wparam, LPARAM lparam,
 // renamed.
 void NameForScreenReaders(HWND control, text::Cp932View name);
 
-// The child id of the focused item (CHILDID_SELF when none is).
-LONG FocusedChild(const std::vector<AccessItem>& items);
-
 }  // namespace velmora::settings_dialog

@@ -110,12 +110,6 @@ TEST(ButtonPictures, RimsAndInteriors) {
     EXPECT_EQ(disable.At(30, 22), (Rgb{245, 244, 234}));
 }
 
-TEST(ButtonPictures, HighLightSelectIsHighLight) {
-    const Picture a = MakeButtonPicture(ButtonPicture::HighLight);
-    const Picture b = MakeButtonPicture(ButtonPicture::HighLightSelect);
-    EXPECT_EQ(BmpFile(a), BmpFile(b));
-}
-
 // At every DPI the frame's lines are whole pixels: at 192 dpi each design
 // pixel of the frame is two, and the face's 60-twip corner is the frame.
 TEST(ButtonPictures, SetsForOtherDpisKeepTheFrameInWholeLines) {

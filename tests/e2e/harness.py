@@ -56,6 +56,8 @@ SAVER_CREATION_TITLE = CONTRACT["ScreenSaverCreationTitle"]  # a saver's window 
 PREVIEW_CLASS = CONTRACT["PreviewWindowClass"]  # the preview, a child of its host
 SAVER_CLASS = CONTRACT["ScreenSaverWindowClass"]  # every saver's full-screen window
 PUSH_BUTTON_CLASS = CONTRACT["PushButtonClass"]  # the settings dialog's buttons
+MUSIC_GROUP_CLASS = CONTRACT["MusicGroupWindowClass"]  # the settings dialog's music group
+SAVER_MESSAGE_CAPTION = CONTRACT["SaverMessageCaption"]  # Velmora.scr's messages to the user
 SETTINGS_FILE = CONTRACT["SettingsFileName"]  # beside the programs, or per user
 PER_USER_FOLDER = CONTRACT["PerUserSettingsFolder"]  # the per-user one, in the roaming app data
 

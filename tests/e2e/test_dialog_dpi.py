@@ -15,7 +15,7 @@ from harness import ROOT, SAVER_FILE, WineSession, wait_until
 from settings_file import write_settings
 
 DIALOG = harness.SETTINGS_DIALOG
-GROUP_CLASS = "Velmora_P.PictureBox"
+GROUP_CLASS = harness.MUSIC_GROUP_CLASS
 # The dialog's client area and the strip of its music group left of the
 # choices' texts (the boxes stand at 300..495 of 6795), in twips.
 CLIENT_TWIPS = (7185, 3780)

@@ -9,9 +9,9 @@ import time
 import unittest
 
 from harness import (PREVIEW_CLASS, RENDERER_FILE, RENDERER_TITLE, RUN_WINDOW, SAVER_FILE,
-                     SETTINGS_DIALOG, WineSession, wait_until)
+                     SAVER_MESSAGE_CAPTION, SETTINGS_DIALOG, WineSession, wait_until)
 
-MESSAGE_TITLE = "Velmora (ScreenSaver)"
+MESSAGE_TITLE = SAVER_MESSAGE_CAPTION
 MISSING_RENDERER = "Velmora.dll が Velmora.scr と同じﾌｫﾙﾀﾞに見つかりません！"
 DIALOG = SETTINGS_DIALOG
 WM_CLOSE = 0x0010

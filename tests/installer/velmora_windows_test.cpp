@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "contract/run_contract.h"
 
 namespace velmora::installer {
@@ -15,10 +13,8 @@ TEST(CloseRequest, TheSaversOwnWindowsCloseWhateverTheirTitle) {
     EXPECT_EQ(CloseRequestFor(kRunWindowClass, kRunWindowCaption), CloseRequest::Close);
     EXPECT_EQ(CloseRequestFor(kPreviewWindowClass, ""), CloseRequest::Close);
     EXPECT_EQ(CloseRequestFor(kSettingsDialogClass, "any caption"), CloseRequest::Close);
-    // A control inside the dialog goes with it; a class that only begins like
-    // one of ours is another program's.
-    EXPECT_EQ(CloseRequestFor(std::string(kSettingsDialogClass) + ".PictureBox", ""),
-              CloseRequest::None);
+    // A window inside the dialog goes with it, unasked.
+    EXPECT_EQ(CloseRequestFor(kMusicGroupWindowClass, ""), CloseRequest::None);
 }
 
 TEST(CloseRequest, OnlyTheRenderersSaverWindowIsDeactivated) {

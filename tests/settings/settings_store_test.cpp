@@ -131,16 +131,5 @@ TEST_F(LoadMusicChoiceTest, ASavedChoiceLoadsAgainWhole) {
     EXPECT_EQ(loaded.file, music);
 }
 
-TEST(StoredValues, KindTrackAndFileInTheFilesOrder) {
-    const auto values = StoredValues({1, -2, "D:\\b.wav"_cp932});
-    ASSERT_EQ(values.size(), 3u);
-    EXPECT_EQ(values[0].key, kKeyKind);
-    EXPECT_EQ(values[0].value, "1"_cp932);
-    EXPECT_EQ(values[1].key, kKeyRepeatTrack);
-    EXPECT_EQ(values[1].value, "-2"_cp932);
-    EXPECT_EQ(values[2].key, kKeyFile);
-    EXPECT_EQ(values[2].value, "D:\\b.wav"_cp932);
-}
-
 }  // namespace
 }  // namespace velmora::settings

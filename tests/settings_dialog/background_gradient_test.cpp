@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "settings_dialog/core/background_gradient.h"
-#include "settings_dialog/core/dialog_layout.h"
 
 namespace velmora::settings_dialog {
 namespace {
@@ -16,18 +15,6 @@ TEST(BackgroundGradient, DarkAtTheEdgesBrightAtMidHeight) {
     for (std::size_t y = 1; y <= 126; ++y) {
         EXPECT_GE(b[y], b[y - 1]) << y;
     }
-}
-
-TEST(BackgroundGradient, WindowIsNavyTintedAndGroupGrey) {
-    const auto form = FormGradient(169);
-    const auto group = GroupGradient(169);
-    ASSERT_EQ(form.size(), 170u);
-    EXPECT_EQ(form.front().colour, Rgb(0, 0, 30));
-    EXPECT_EQ(group.front().colour, Rgb(30, 30, 30));
-    EXPECT_EQ(form[85].y, 85);
-    EXPECT_EQ(form[85].colour, Rgb(220, 220, 250));
-    EXPECT_EQ(group[85].colour, Rgb(250, 250, 250));
-    EXPECT_EQ(group.back().colour, Rgb(30, 30, 30));
 }
 
 TEST(BackgroundGradient, NothingToPaintWithoutHeight) {

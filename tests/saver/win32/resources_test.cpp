@@ -57,6 +57,7 @@ TEST(Resources, TheScreenSaverListFindsTheProgramsNameAndIcon) {
     EXPECT_FALSE(name.empty());
     EXPECT_EQ(VersionValue("FileDescription"), name);
     EXPECT_EQ(LoadText(IDS_TITLE).rfind(name + " ", 0), 0u);
+    EXPECT_EQ(LoadText(IDS_TITLE), contract::kSaverMessageCaption);
     EXPECT_EQ(VersionValue("ProductName"), LoadText(IDS_TITLE));
     EXPECT_EQ(VersionValue("OriginalFilename"), contract::kSaverFileName);
     EXPECT_NE(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_VELMORA)), nullptr);

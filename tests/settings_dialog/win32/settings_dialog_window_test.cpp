@@ -52,7 +52,7 @@ class SettingsDialogWindowTest : public ::testing::Test {
     }
 
     static HWND Control(HWND form, ControlId id) {
-        HWND group = FindWindowExA(form, nullptr, "Velmora_P.PictureBox", nullptr);
+        HWND group = FindWindowExA(form, nullptr, contract::kMusicGroupWindowClass, nullptr);
         HWND window = GetDlgItem(form, ControlWindowId(id));
         return window != nullptr ? window : GetDlgItem(group, ControlWindowId(id));
     }
@@ -62,7 +62,7 @@ class SettingsDialogWindowTest : public ::testing::Test {
                      reinterpret_cast<LPARAM>(button));
     }
     static void MouseDown(HWND form, UINT message, int x, int y) {
-        HWND group = FindWindowExA(form, nullptr, "Velmora_P.PictureBox", nullptr);
+        HWND group = FindWindowExA(form, nullptr, contract::kMusicGroupWindowClass, nullptr);
         SendMessageA(group, message, 0, MAKELPARAM(x, y));
     }
     static std::string Text(HWND window) {
@@ -154,7 +154,7 @@ TEST_F(SettingsDialogWindowTest, CancelEscapeAndCloseBoxWriteNothing) {
 TEST_F(SettingsDialogWindowTest, PaintingSurvivesInTheBackImages) {
     choice = {2, 0, text::Cp932View("C:\\a.wav")};
     Run([&](HWND form) {
-        HWND group = FindWindowExA(form, nullptr, "Velmora_P.PictureBox", nullptr);
+        HWND group = FindWindowExA(form, nullptr, contract::kMusicGroupWindowClass, nullptr);
         const auto printed = [](HWND window, int x, int y) {
             HDC screen = GetDC(nullptr);
             HDC dc = CreateCompatibleDC(screen);
@@ -185,7 +185,7 @@ TEST_F(SettingsDialogWindowTest, PaintingSurvivesInTheBackImages) {
 TEST_F(SettingsDialogWindowTest, ADpiChangeLaysTheDialogOutForTheNewDpi) {
     choice = {2, 0, text::Cp932View("C:\\a.wav")};
     Run([&](HWND form) {
-        HWND group = FindWindowExA(form, nullptr, "Velmora_P.PictureBox", nullptr);
+        HWND group = FindWindowExA(form, nullptr, contract::kMusicGroupWindowClass, nullptr);
         const auto place_in_parent = [](HWND window) {
             RECT rect{};
             GetWindowRect(window, &rect);
@@ -306,7 +306,7 @@ TEST_F(SettingsDialogWindowTest, ScreenReadersFindTheChoicesWithNamesAndStates) 
                 object->Release();
                 kid.pdispVal->Release();
             }
-            if (window == FindWindowExA(form, nullptr, "Velmora_P.PictureBox", nullptr)) {
+            if (window == FindWindowExA(form, nullptr, contract::kMusicGroupWindowClass, nullptr)) {
                 AccessibleObjectFromWindow(window, OBJID_CLIENT, __uuidof(IAccessible),
                                            reinterpret_cast<void**>(&group));
             }
@@ -406,8 +406,8 @@ TEST_F(SettingsDialogWindowTest, AScreenReaderAskingWhileTheDialogIsBuiltGetsThe
     Run([&](HWND form) {
         IAccessible* group = nullptr;
         ASSERT_EQ(AccessibleObjectFromWindow(
-                      FindWindowExA(form, nullptr, "Velmora_P.PictureBox", nullptr), OBJID_CLIENT,
-                      __uuidof(IAccessible), reinterpret_cast<void**>(&group)),
+                      FindWindowExA(form, nullptr, contract::kMusicGroupWindowClass, nullptr),
+                      OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&group)),
                   S_OK);
         VARIANT self{};
         self.vt = VT_I4;
