@@ -8,9 +8,9 @@
 #include "system_dlls/win32/no_fault_dialogs.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    velmora::system_dlls::LoadDllsFromSystemFolderOnly();
-    velmora::system_dlls::AskForNoFaultDialogs();
     return velmora::platform_edge::AnswerWithin(1, [] {
+        velmora::system_dlls::LoadDllsFromSystemFolderOnly();
+        velmora::system_dlls::AskForNoFaultDialogs();
         velmora::saver::SaverProgram program;
         velmora::saver::StartProgram(program);
         MSG message;

@@ -1,8 +1,9 @@
 #pragma once
-// The settings model's ports on the platform: whole-file reads that tell a
-// held file from a denied one, replacement through a file of its own beside
-// the target, the user's application-data folder, the music file test, the
-// platform's own text conversions and its sleep. The settings paths are wide
+// The settings model's ports on the platform: whole-file reads and
+// replacement through a file of its own beside the target, each reporting
+// what the platform's calls found for settings/core/file_outcomes.h to judge;
+// the user's application-data folder, the music file test, the platform's
+// own text conversions and its sleep. The settings paths are wide
 // from end to end; only the music file's path is code page 932.
 
 #include <string>

@@ -79,18 +79,14 @@ class CountedAccessible : public IAccessible {
             return E_NOINTERFACE;
         });
     }
-    // Counting cannot throw; the guard keeps it so for any later change.
-    ULONG STDMETHODCALLTYPE AddRef() override {
-        return platform_edge::AnswerWithin<ULONG>(references_, [&] { return ++references_; });
-    }
-    ULONG STDMETHODCALLTYPE Release() override {
-        return platform_edge::AnswerWithin<ULONG>(references_, [&] {
-            const ULONG left = --references_;
-            if (left == 0) {
-                delete this;
-            }
-            return left;
-        });
+    // Counting alone, which cannot throw: noexcept rather than guarded.
+    ULONG STDMETHODCALLTYPE AddRef() noexcept override { return ++references_; }
+    ULONG STDMETHODCALLTYPE Release() noexcept override {
+        const ULONG left = --references_;
+        if (left == 0) {
+            delete this;
+        }
+        return left;
     }
 
   private:

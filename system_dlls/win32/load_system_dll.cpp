@@ -18,10 +18,10 @@ std::wstring Widened(const char* ascii) {
 
 // The delayed imports' loader: the DLL by its name, from the system folder.
 FARPROC WINAPI LoadFromSystemFolder(unsigned notice, PDelayLoadInfo info) {
-    if (notice != dliNotePreLoadLibrary) {
-        return nullptr;
-    }
     return platform_edge::AnswerWithin<FARPROC>(nullptr, [&] {
+        if (notice != dliNotePreLoadLibrary) {
+            return FARPROC{nullptr};
+        }
         return reinterpret_cast<FARPROC>(
             LoadLibraryExW(Widened(info->szDll).c_str(), nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
     });
