@@ -28,14 +28,21 @@ struct ScreenRect {
 // The dots per inch every pixel size of the effect is tuned for.
 constexpr int kTunedDpi = 96;
 
-// One monitor of the desktop: where it is and how many pixels it has to the
-// inch (the platform's effective DPI for it).
+// One monitor of the desktop: where it is, how many pixels it has to the
+// inch (the platform's effective DPI for it) and how often it refreshes (0 or
+// 1: the hardware's default, taken as 60 Hz).
 struct Monitor {
-    Monitor(ScreenRect area_on_desktop, int monitor_dpi = kTunedDpi)  // NOLINT(*-explicit-*)
-        : area(area_on_desktop), dpi(monitor_dpi) {}
+    Monitor(ScreenRect area_on_desktop, int monitor_dpi = kTunedDpi,  // NOLINT(*-explicit-*)
+            int monitor_refresh_hz = 0)
+        : area(area_on_desktop), dpi(monitor_dpi), refresh_hz(monitor_refresh_hz) {}
     ScreenRect area;
     int dpi;
+    int refresh_hz;
 };
+
+// The desktop's monitors: those the platform lists, or where it lists none
+// with an area (as while the desktop is being changed), the primary screen.
+std::vector<Monitor> MonitorsOrPrimary(std::vector<Monitor> listed, const Monitor& primary);
 
 // Where one monitor's picture goes in the renderer's window, in the GL's
 // window coordinates (origin at the bottom-left corner of the window), and

@@ -102,8 +102,8 @@ bool SetSwapInterval(HDC device_context, int interval) {
     return swap_interval != nullptr && swap_interval(interval) != FALSE;
 }
 
-void SwapMainPlane(HDC device_context) {
-    wglSwapLayerBuffers(device_context, WGL_SWAP_MAIN_PLANE);
+void PresentBackBuffer(HDC device_context) {
+    SwapBuffers(device_context);
 }
 
 }  // namespace velmora::renderer
