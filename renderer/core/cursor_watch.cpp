@@ -7,7 +7,7 @@ bool WindowCoversDesktop(const ScreenRect& window, const DesktopShape& desktop) 
            window.right >= desktop.right && window.bottom >= desktop.bottom;
 }
 
-bool CursorWatch::MovedBeyond(CursorPos now, const ScreenRect& window) {
+bool CursorWatch::MovedBeyond(ScreenPoint now, const ScreenRect& window) {
     const bool moved = last_ && (last_->x != now.x || last_->y != now.y);
     last_ = now;
     const bool beyond = now.x < window.left || now.x >= window.right || now.y < window.top ||

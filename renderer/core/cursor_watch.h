@@ -23,10 +23,10 @@ bool WindowCoversDesktop(const ScreenRect& window, const DesktopShape& desktop);
 // the previous look found it; over the window its own messages tell.
 class CursorWatch {
   public:
-    bool MovedBeyond(CursorPos now, const ScreenRect& window);
+    bool MovedBeyond(ScreenPoint now, const ScreenRect& window);
 
   private:
-    std::optional<CursorPos> last_;
+    std::optional<ScreenPoint> last_;
 };
 
 }  // namespace velmora::renderer

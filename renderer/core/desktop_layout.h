@@ -5,25 +5,12 @@
 #include <optional>
 #include <vector>
 
+#include "contract/screen_geometry.h"
 #include "renderer/core/view_geometry.h"
 
 namespace velmora::renderer {
 
-// A rectangle on the desktop in screen coordinates (the primary monitor's
-// top-left corner is the origin; monitors left of or above it have negative
-// coordinates); right and bottom are exclusive.
-struct ScreenRect {
-    int32_t left = 0;
-    int32_t top = 0;
-    int32_t right = 0;
-    int32_t bottom = 0;
-
-    bool operator==(const ScreenRect& other) const {
-        return left == other.left && top == other.top && right == other.right &&
-               bottom == other.bottom;
-    }
-    bool operator!=(const ScreenRect& other) const { return !(*this == other); }
-};
+using contract::ScreenRect;
 
 // The dots per inch every pixel size of the effect is tuned for.
 constexpr int kTunedDpi = 96;

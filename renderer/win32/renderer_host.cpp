@@ -112,10 +112,10 @@ int64_t NowUs() {
 // foreground's asks have their own).
 constexpr UINT_PTR kCursorWatchTimer = kForegroundAskTimer + 1;
 
-CursorPos CurrentCursor() {
+ScreenPoint CurrentCursor() {
     POINT point{};
     GetCursorPos(&point);
-    return CursorPos{point.x, point.y};
+    return ScreenPoint{point.x, point.y};
 }
 
 DesktopShape CurrentDesktop() {

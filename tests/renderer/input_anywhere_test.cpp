@@ -75,12 +75,12 @@ TEST(CursorWatch, MovesBeyondAnUncoveringWindowEndTheRun) {
         void SetScreensaverRunning(bool) override {}
         bool CallVerifyFunction() override { return true; }
     } password;
-    const auto run_ends = [&](std::initializer_list<CursorPos> looks) {
+    const auto run_ends = [&](std::initializer_list<ScreenPoint> looks) {
         HostState state;
-        HandleWindowEvent(state, {WindowEventKind::Created, CursorPos{5000, 500}, {}, desktop},
+        HandleWindowEvent(state, {WindowEventKind::Created, ScreenPoint{5000, 500}, {}, desktop},
                           password);
         CursorWatch watch;
-        for (const CursorPos look : looks) {
+        for (const ScreenPoint look : looks) {
             if (watch.MovedBeyond(look, primary) &&
                 HandleWindowEvent(state, {WindowEventKind::MouseMoved, look, {}, desktop}, password)
                     .post_close &&
