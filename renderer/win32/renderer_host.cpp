@@ -20,13 +20,15 @@
 //     where the GL cannot draw, the creation fails and the renderer ends),
 //     a display or DPI change lays the window and views out again
 //     (LayOutAgain, the budget following the monitors' refresh rates), input
-//     posts the close that the rules then let through,
+//     posts the close that the rules then let through (where the window
+//     cannot cover the desktop, a look at the cursor beyond it on the watch's
+//     timer is a move, WatchCursorBeyondWindow),
 //     destruction stops the effect and posts the quit.
 //  3. RunMessageLoop dispatches what is queued; with the queue empty it
 //     sleeps while nobody sees the picture, waits for the pacer where frames
 //     are paced (to the budget's interval), and draws one frame (IdleDraw:
 //     the back buffer's probe where the GL's swap copies, once per layout; the
-//     frame clock's step, the drawing, the swap, the published count).
+//     frame clock's step, the drawing, SwapBuffers, the published count).
 //  4. The quit of the window's own destruction ends the loop (one posted
 //     from outside does not); RunRenderer returns 0.
 #include "renderer/win32/renderer_host.h"
