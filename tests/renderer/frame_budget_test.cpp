@@ -155,6 +155,12 @@ TEST(FrameBudget, OverMixedRatesTheSwapWaitsOneRefreshAndThePacerKeepsTheBudget)
             }
         }
     }
+    // A slower monitor joining the picture changes the swap, not the interval.
+    FrameBudgetFollower follower(OneMonitor(120));
+    EXPECT_TRUE(follower.MonitorsChanged({At(kLeft, 120), At(kRight, 60)}, both));
+    EXPECT_EQ(follower.Budget().swap_interval, 1);
+    EXPECT_TRUE(follower.MonitorsChanged({At(kLeft, 120)}, kLeft));
+    EXPECT_EQ(follower.Budget().swap_interval, 2);
     // Only the monitors showing the picture count; rates not told are 60 Hz.
     EXPECT_EQ(FrameBudgetFor({{At(kLeft, 144), At(kRight, 60)}, kLeft}).swap_interval, 2);
     EXPECT_EQ(FrameBudgetFor({{At(kLeft, 0), At(kRight, 60)}, both}).swap_interval, 1);
