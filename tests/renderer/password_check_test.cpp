@@ -8,81 +8,54 @@ namespace velmora::renderer {
 namespace {
 
 // A platform that keeps what the check leaves behind: the library loaded, the
-// system told a saver runs, the dialogs shown and what was true while one was up.
-class PlatformModel : public PasswordPort {
-  public:
-    PlatformModel(uint32_t platform, bool has_library, bool has_function, bool accepts,
-                  const HostState& state)
-        : platform_(platform),
-          has_library_(has_library),
-          has_function_(has_function),
-          accepts_(accepts),
-          state_(state) {}
-
-    uint32_t PlatformId() override { return platform_; }
+// system told a saver runs, the dialogs shown and what held while one was up.
+struct PlatformModel : PasswordPort {
+    uint32_t PlatformId() override { return platform; }
     bool LoadPasswordLibrary(const char* name) override {
-        if (!has_library_ || std::string(name) != "PASSWORD.CPL") {
-            return false;
-        }
-        ++libraries_loaded;
-        ++loads;
-        return true;
+        loads += has_library && std::string(name) == "PASSWORD.CPL" ? 1 : 0;
+        return loads > freed;
     }
     bool FindVerifyFunction(const char* name) override {
-        return libraries_loaded > 0 && has_function_ && std::string(name) == "VerifyScreenSavePwd";
+        return loads > freed && has_function && std::string(name) == "VerifyScreenSavePwd";
     }
-    void FreePasswordLibrary() override { --libraries_loaded; }
+    void FreePasswordLibrary() override { ++freed; }
     void SetScreensaverRunning(bool running) override { saver_running = running; }
     bool CallVerifyFunction() override {
         ++dialogs;
-        dialog_saw_saver_running = saver_running;
-        dialog_saw_prompt_active = state_.password_prompt_active;
-        return accepts_;
+        held_while_asking = saver_running && state->password_prompt_active;
+        return accepts;
     }
 
-    int libraries_loaded = 0;
-    int loads = 0;
-    bool saver_running = false;
-    int dialogs = 0;
-    bool dialog_saw_saver_running = false;
-    bool dialog_saw_prompt_active = false;
-
-  private:
-    uint32_t platform_;
-    bool has_library_, has_function_, accepts_;
-    const HostState& state_;
+    uint32_t platform;
+    bool has_library, has_function, accepts;
+    const HostState* state;
+    int loads = 0, freed = 0, dialogs = 0;
+    bool saver_running = false, held_while_asking = false;
 };
 
 // Only Windows 9x with its password library and function asks; the answer is
 // the dialog's, and where nothing can ask the saver may end. The dialog is up
-// while the system is told a saver runs and the prompt holds the frames; afterwards no
-// library is left loaded and the system is told the saver no longer runs.
+// while the system is told a saver runs and the prompt holds the frames;
+// afterwards no library is left loaded and the system is told the saver no
+// longer runs. The NT family never loads the library.
 TEST(PasswordCheck, OnlyWindows9xAsksAndLeavesNothingBehind) {
     constexpr uint32_t kWindowsNt = 2;
-    for (const uint32_t platform : {kPlatformWin32Windows, kWindowsNt}) {
-        for (const bool library : {true, false}) {
-            for (const bool function : {true, false}) {
-                for (const bool accepts : {true, false}) {
-                    HostState state;
-                    PlatformModel model(platform, library, function, accepts, state);
-                    const bool asks = platform == kPlatformWin32Windows && library && function;
-                    const std::string what = std::to_string(platform) + (library ? " lib" : "") +
-                                             (function ? " fn" : "") + (accepts ? " yes" : "");
-                    EXPECT_EQ(VerifyPassword(state, model), !asks || accepts) << what;
-                    EXPECT_EQ(model.dialogs, asks ? 1 : 0) << what;
-                    EXPECT_EQ(model.libraries_loaded, 0) << what;
-                    if (platform != kPlatformWin32Windows) {
-                        EXPECT_EQ(model.loads, 0) << "never loaded on the NT family";
-                    }
-                    EXPECT_FALSE(model.saver_running) << what;
-                    EXPECT_FALSE(state.password_prompt_active) << what;
-                    if (asks) {
-                        EXPECT_TRUE(model.dialog_saw_saver_running) << what;
-                        EXPECT_TRUE(model.dialog_saw_prompt_active) << what;
-                    }
-                }
-            }
-        }
+    for (int bits = 0; bits < 16; ++bits) {
+        HostState state;
+        PlatformModel model;
+        model.platform = (bits & 1) != 0 ? kPlatformWin32Windows : kWindowsNt;
+        model.has_library = (bits & 2) != 0;
+        model.has_function = (bits & 4) != 0;
+        model.accepts = (bits & 8) != 0;
+        model.state = &state;
+        const bool asks = (bits & 7) == 7;
+        SCOPED_TRACE(bits);
+        EXPECT_EQ(VerifyPassword(state, model), !asks || model.accepts);
+        EXPECT_EQ(model.dialogs, asks ? 1 : 0);
+        EXPECT_EQ(model.held_while_asking, asks);
+        EXPECT_EQ(model.loads, model.freed);
+        EXPECT_EQ(model.loads, (bits & 3) == 3 ? 1 : 0);
+        EXPECT_FALSE(model.saver_running || state.password_prompt_active);
     }
 }
 
