@@ -1,5 +1,5 @@
 #pragma once
-// What the frame budget depends on, as Windows tells it: refresh rates, energy saver, session.
+// What the frame budget depends on, as Windows tells it: the energy saver and the session.
 
 #include <windows.h>
 
