@@ -1,8 +1,9 @@
 #pragma once
 // The names by which Velmora.scr, Velmora.dll, the setup and the tests find
 // one another: files, windows, locks and shared memory, each looked up through
-// the platform. The programs share no memory; besides this header they share
-// only the platform helpers of platform_edge/ and system_dlls/. The build reads
+// the platform. The programs share no memory; besides the headers of
+// contract/ (this one, the desktop's points and rectangles) they share only
+// the platform helpers of platform_edge/ and system_dlls/. The build reads
 // the names from here once (cmake/contract.cmake) for the programs' file names,
 // their resource scripts, the setup and the scripts.
 //

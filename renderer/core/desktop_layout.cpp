@@ -90,6 +90,14 @@ DesktopLayout LayOutChangedDesktop(const DesktopLayout& current,
     return layout;
 }
 
+std::vector<Monitor> MonitorsOrPrimary(std::vector<Monitor> listed, const Monitor& primary) {
+    if (std::all_of(listed.begin(), listed.end(),
+                    [](const Monitor& each) { return HasNoArea(each.area); })) {
+        listed.assign(1, primary);
+    }
+    return listed;
+}
+
 DesktopLayout SingleView(int width, int height, int dpi) {
     return LayOutDesktop({Monitor(ScreenRect{0, 0, width, height}, dpi)});
 }

@@ -5,37 +5,31 @@
 #include <optional>
 #include <vector>
 
+#include "contract/screen_geometry.h"
 #include "renderer/core/view_geometry.h"
 
 namespace velmora::renderer {
 
-// A rectangle on the desktop in screen coordinates (the primary monitor's
-// top-left corner is the origin; monitors left of or above it have negative
-// coordinates); right and bottom are exclusive.
-struct ScreenRect {
-    int32_t left = 0;
-    int32_t top = 0;
-    int32_t right = 0;
-    int32_t bottom = 0;
-
-    bool operator==(const ScreenRect& other) const {
-        return left == other.left && top == other.top && right == other.right &&
-               bottom == other.bottom;
-    }
-    bool operator!=(const ScreenRect& other) const { return !(*this == other); }
-};
+using contract::ScreenRect;
 
 // The dots per inch every pixel size of the effect is tuned for.
 constexpr int kTunedDpi = 96;
 
-// One monitor of the desktop: where it is and how many pixels it has to the
-// inch (the platform's effective DPI for it).
+// One monitor of the desktop: where it is, how many pixels it has to the
+// inch (the platform's effective DPI for it) and how often it refreshes (0 or
+// 1: the hardware's default, taken as 60 Hz).
 struct Monitor {
-    Monitor(ScreenRect area_on_desktop, int monitor_dpi = kTunedDpi)  // NOLINT(*-explicit-*)
-        : area(area_on_desktop), dpi(monitor_dpi) {}
+    Monitor(ScreenRect area_on_desktop, int monitor_dpi = kTunedDpi,  // NOLINT(*-explicit-*)
+            int monitor_refresh_hz = 0)
+        : area(area_on_desktop), dpi(monitor_dpi), refresh_hz(monitor_refresh_hz) {}
     ScreenRect area;
     int dpi;
+    int refresh_hz;
 };
+
+// The desktop's monitors: those the platform lists, or where it lists none
+// with an area (as while the desktop is being changed), the primary screen.
+std::vector<Monitor> MonitorsOrPrimary(std::vector<Monitor> listed, const Monitor& primary);
 
 // Where one monitor's picture goes in the renderer's window, in the GL's
 // window coordinates (origin at the bottom-left corner of the window), and

@@ -19,15 +19,32 @@ bool Overlaps(const ScreenRect& a, const ScreenRect& b) {
     return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
 
-int FastestRefreshShowing(const FrameConditions& conditions) {
+int RefreshOf(const Monitor& monitor) {
+    return monitor.refresh_hz > 1 ? monitor.refresh_hz : kDefaultRefreshHz;
+}
+
+// The refresh rates of the monitors showing the picture: the fastest and
+// whether any differs from it.
+struct RatesShowing {
     int fastest = 0;
-    for (const MonitorRefresh& monitor : conditions.monitors) {
+    bool mixed = false;
+};
+
+RatesShowing RatesShowingPicture(const FrameConditions& conditions) {
+    RatesShowing rates;
+    int slowest = 0;
+    for (const Monitor& monitor : conditions.monitors) {
         if (Overlaps(monitor.area, conditions.picture)) {
-            fastest =
-                std::max(fastest, monitor.refresh_hz > 1 ? monitor.refresh_hz : kDefaultRefreshHz);
+            const int hz = RefreshOf(monitor);
+            rates.fastest = std::max(rates.fastest, hz);
+            slowest = slowest == 0 ? hz : std::min(slowest, hz);
         }
     }
-    return fastest > 0 ? fastest : kDefaultRefreshHz;
+    if (rates.fastest == 0) {
+        rates.fastest = kDefaultRefreshHz;
+    }
+    rates.mixed = slowest != 0 && slowest != rates.fastest;
+    return rates;
 }
 
 // The whole n that brings the rate nearest the aim without going under the
@@ -50,7 +67,8 @@ int AtMost(double refresh_hz, double ceiling) {
 }  // namespace
 
 FrameBudget FrameBudgetFor(const FrameConditions& conditions) {
-    const double refresh_hz = FastestRefreshShowing(conditions);
+    const RatesShowing rates = RatesShowingPicture(conditions);
+    const double refresh_hz = rates.fastest;
     int n = NearestToAim(refresh_hz);
     if (conditions.energy_saver) {
         n = std::max(n, AtMost(refresh_hz, kEnergySaverRate));
@@ -58,7 +76,7 @@ FrameBudget FrameBudgetFor(const FrameConditions& conditions) {
     if (conditions.remote_session) {
         n = std::max(n, AtMost(refresh_hz, kRemoteSessionRate));
     }
-    return FrameBudget{n, std::llround(n * 1e6 / refresh_hz)};
+    return FrameBudget{n, rates.mixed ? 1 : n, std::llround(n * 1e6 / refresh_hz)};
 }
 
 FrameBudgetFollower::FrameBudgetFollower(FrameConditions start)
@@ -66,8 +84,7 @@ FrameBudgetFollower::FrameBudgetFollower(FrameConditions start)
       status_saver_(conditions_.energy_saver),
       budget_(FrameBudgetFor(conditions_)) {}
 
-bool FrameBudgetFollower::MonitorsChanged(std::vector<MonitorRefresh> monitors,
-                                          ScreenRect picture) {
+bool FrameBudgetFollower::MonitorsChanged(std::vector<Monitor> monitors, ScreenRect picture) {
     conditions_.monitors = std::move(monitors);
     conditions_.picture = picture;
     return Reconsider();
@@ -91,8 +108,7 @@ bool FrameBudgetFollower::SessionTold(bool remote) {
 bool FrameBudgetFollower::Reconsider() {
     conditions_.energy_saver = status_saver_ || mode_saver_;
     const FrameBudget budget = FrameBudgetFor(conditions_);
-    const bool changed = budget.refreshes_per_frame != budget_.refreshes_per_frame ||
-                         budget.frame_interval_us != budget_.frame_interval_us;
+    const bool changed = budget != budget_;
     budget_ = budget;
     return changed;
 }

@@ -8,16 +8,9 @@
 
 namespace velmora::renderer {
 
-// One monitor of the desktop and how often it refreshes (0 or 1: the
-// hardware's default, taken as 60 Hz).
-struct MonitorRefresh {
-    ScreenRect area;
-    int refresh_hz = 0;
-};
-
 // What the frame rate depends on.
 struct FrameConditions {
-    std::vector<MonitorRefresh> monitors;
+    std::vector<Monitor> monitors;
     // Where the picture is shown: the monitors it overlaps show it.
     ScreenRect picture;
     bool energy_saver = false;
@@ -25,12 +18,21 @@ struct FrameConditions {
     bool remote_session = false;
 };
 
-// A frame every `refreshes_per_frame` refreshes (the swap interval), so each
-// frame stays on the screen equally long; `frame_interval_us` is that time,
-// for a pacer where the driver does not tie the swap to the refresh.
+// A frame every `refreshes_per_frame` refreshes of the fastest monitor
+// showing the picture, so each frame stays on the screen equally long;
+// `frame_interval_us` is that time, which the pacer keeps to. The swap waits
+// for `swap_interval` refreshes where the driver can tie it to them: all of
+// them on monitors of one rate, at most one where the rates differ.
 struct FrameBudget {
     int refreshes_per_frame = 1;
+    int swap_interval = 1;
     int64_t frame_interval_us = 0;
+
+    bool operator==(const FrameBudget& other) const {
+        return refreshes_per_frame == other.refreshes_per_frame &&
+               swap_interval == other.swap_interval && frame_interval_us == other.frame_interval_us;
+    }
+    bool operator!=(const FrameBudget& other) const { return !(*this == other); }
 };
 
 // The budget follows the fastest monitor showing the picture, which would
@@ -38,6 +40,12 @@ struct FrameBudget {
 // not under 50 (120 Hz: every 2nd refresh, 144: 72 a second, 165: 55, 240: 60;
 // up to 99 Hz every refresh); at most about 30 with the energy saver on, about
 // 20 in a remote session.
+//
+// Workaround for Windows' compositor: a window over monitors of different
+// rates is composed, and its swap counts the refreshes of one of them, which
+// may be the slowest (a swap interval of 2 meant for 144 Hz gives 30 frames a
+// second where it counts a 60 Hz monitor's). There the swap waits for one
+// refresh at most and the pacer alone holds frames to the budget.
 FrameBudget FrameBudgetFor(const FrameConditions& conditions);
 
 // The conditions as they change during a run. The energy saver is on where
@@ -47,7 +55,7 @@ class FrameBudgetFollower {
     explicit FrameBudgetFollower(FrameConditions start);
 
     // Each returns true when the budget changed.
-    bool MonitorsChanged(std::vector<MonitorRefresh> monitors, ScreenRect picture);
+    bool MonitorsChanged(std::vector<Monitor> monitors, ScreenRect picture);
     bool PowerStatusTold(bool energy_saver);
     bool PowerModeTold(bool energy_saver);
     bool SessionTold(bool remote);

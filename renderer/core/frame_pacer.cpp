@@ -17,6 +17,10 @@ int64_t FramePacer::WaitBeforeFrame(int64_t now_us) const {
     return next_frame_us_ - now_us;
 }
 
+uint32_t FramePacer::SleepBeforeFrameMs(int64_t now_us) const {
+    return static_cast<uint32_t>(WaitBeforeFrame(now_us) / 1000);
+}
+
 void FramePacer::FrameStarted(int64_t now_us) {
     // On schedule, or late by less than a frame: keep the schedule. Later
     // than that (a slow frame, a swap that waited): start a new one, so no

@@ -19,6 +19,10 @@ class FramePacer {
 
     // Microseconds to wait before the next frame may start.
     int64_t WaitBeforeFrame(int64_t now_us) const;
+    // The whole milliseconds the loop sleeps before the next frame, as the
+    // system's timed waits count; 0 where the frame may start now, a wait
+    // under a millisecond included (the next frame is that little early).
+    uint32_t SleepBeforeFrameMs(int64_t now_us) const;
     // Records the start of a frame.
     void FrameStarted(int64_t now_us);
 

@@ -4,13 +4,11 @@
 #include <cstdint>
 
 #include "contract/run_contract.h"
+#include "contract/screen_geometry.h"
 
 namespace velmora::renderer {
 
-struct CursorPos {
-    int32_t x = 0;
-    int32_t y = 0;
-};
+using contract::ScreenPoint;
 
 // The desktop the cursor moves over: the bounds of all monitors and how many
 // there are. When it changes, the platform may move the cursor with it.
@@ -33,7 +31,7 @@ constexpr int32_t kMouseMoveThreshold = contract::kMouseJitterPixels;
 
 // The renderer window's state; one per process, touched only by the GUI thread.
 struct HostState {
-    CursorPos last_cursor_pos;
+    ScreenPoint last_cursor_pos;
     // The desktop `last_cursor_pos` was taken on.
     DesktopShape cursor_desktop;
     bool first_move_seen = false;

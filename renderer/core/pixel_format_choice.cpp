@@ -33,6 +33,15 @@ int BestPixelFormat(const PixelFormatDescriber& describe) {
     return chosen;
 }
 
+PixelFormatToSet PixelFormatToSetFor(const PixelFormatDescriber& describe,
+                                     const ClosestPixelFormat& closest) {
+    const int chosen = BestPixelFormat(describe);
+    if (chosen != 0) {
+        return PixelFormatToSet{chosen, false};
+    }
+    return PixelFormatToSet{closest(FallbackPixelFormat()), true};
+}
+
 PixelFormatDescription FallbackPixelFormat() {
     PixelFormatDescription format;
     format.flags = pfd::kDrawToWindow | pfd::kSupportOpengl | pfd::kDoubleBuffer;

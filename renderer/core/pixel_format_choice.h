@@ -36,6 +36,23 @@ using PixelFormatDescriber = std::function<bool(int index, PixelFormatDescriptio
 // none qualifies.
 int BestPixelFormat(const PixelFormatDescriber& describe);
 
+// The system's closest match to a description: a format's index, 0 when it
+// has none.
+using ClosestPixelFormat = std::function<int(const PixelFormatDescription& wanted)>;
+
+// The format to set on the device and whether it is set with the fallback's
+// description rather than its own.
+struct PixelFormatToSet {
+    int index = 0;  // 0: no format can be set
+    bool with_fallback_description = false;
+};
+
+// The best-scoring format; where none qualifies (no double-buffered RGBA GL
+// format), the system's closest match to the fallback: 24-bit colour and
+// depth, double-buffered RGBA for an OpenGL window.
+PixelFormatToSet PixelFormatToSetFor(const PixelFormatDescriber& describe,
+                                     const ClosestPixelFormat& closest);
+
 // What to ask the system's closest match for when no format qualifies.
 PixelFormatDescription FallbackPixelFormat();
 

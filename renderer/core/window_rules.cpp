@@ -25,7 +25,7 @@ WindowReaction OnMouseMove(HostState& state, const WindowEvent& event) {
         FollowDesktop(state, event);
         return WindowReaction{};
     }
-    const CursorPos now = event.cursor;
+    const ScreenPoint now = event.cursor;
     if (!state.first_move_seen) {
         state.first_move_seen = true;
     } else {
@@ -42,7 +42,7 @@ WindowReaction OnMouseMove(HostState& state, const WindowEvent& event) {
     return reaction;
 }
 
-WindowReaction OnCloseRequest(HostState& state, CursorPos now, PasswordPort& password) {
+WindowReaction OnCloseRequest(HostState& state, ScreenPoint now, PasswordPort& password) {
     // A close that arrives while the password dialog is up (one queued
     // behind the close that opened it) must not open a second dialog.
     if (!state.close_requested || state.password_prompt_active) {

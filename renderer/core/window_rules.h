@@ -31,7 +31,7 @@ struct WindowEvent {
     // Where the cursor is on the desktop (screen coordinates) when the event
     // is reported; read for creation, moves, close requests and display
     // changes.
-    CursorPos cursor;
+    ScreenPoint cursor;
     SystemCommandKind command = SystemCommandKind::Other;
     // The shape of that desktop; read with the cursor.
     DesktopShape desktop{};

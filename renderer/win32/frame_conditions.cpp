@@ -1,5 +1,8 @@
 #include "renderer/win32/frame_conditions.h"
 
+#include <optional>
+#include <utility>
+
 #include "platform_edge/win32/guarded_entry.h"
 #include "renderer/win32/frame_policy.h"
 #include "renderer/win32/presence_notifications.h"
@@ -14,70 +17,60 @@ constexpr GUID kPowerSavingStatus = {
     0xe00958c0, 0xc213, 0x4ace, {0xac, 0x77, 0xfe, 0xcc, 0xed, 0x2e, 0xee, 0xa5}};
 
 // The effective power mode's calls (powrprof.dll, Windows 10 1809 on), which
-// the toolchain's headers lack too. Version 1 of the modes: 0 is the battery
-// (energy) saver.
+// the toolchain's headers lack too.
 using PowerModeCallback = void(WINAPI*)(int mode, void* context);
 using RegisterPowerMode = HRESULT(WINAPI*)(ULONG version, PowerModeCallback callback, void* context,
                                            void** registration);
 using UnregisterPowerMode = HRESULT(WINAPI*)(void* registration);
 constexpr ULONG kPowerModeVersion1 = 1;
-constexpr int kPowerModeEnergySaver = 0;
 
 // The effective power mode's news, posted to the window (the callback comes
-// on a thread of the system's); wparam is non-zero with the energy saver on.
+// on a thread of the system's); wparam is the mode.
 constexpr UINT kPowerModeMessage = WM_APP + 1;
 
 void WINAPI PostPowerMode(int mode, void* window) noexcept {
-    PostMessageW(static_cast<HWND>(window), kPowerModeMessage,
-                 mode == kPowerModeEnergySaver ? 1 : 0, 0);
+    platform_edge::AnswerWithin(FALSE, [&] {
+        return PostMessageW(static_cast<HWND>(window), kPowerModeMessage,
+                            static_cast<WPARAM>(static_cast<uint32_t>(mode)), 0);
+    });
 }
 
 // SYSTEM_POWER_STATUS's SystemStatusFlag (Windows 10 on; 0 before, in the
 // field the toolchain's headers still call Reserved1): 1 with the energy saver
-// on. A measuring host may be told it is on.
-bool PowerStatusSaysEnergySaver() {
+// on; 0 where the status cannot be read.
+uint32_t PowerStatusFlag() {
     SYSTEM_POWER_STATUS status{};
-    return ProgramFramePolicy().energy_saver ||
-           (GetSystemPowerStatus(&status) != FALSE && status.Reserved1 == 1);
+    return GetSystemPowerStatus(&status) != FALSE ? status.Reserved1 : 0;
 }
 
 bool RemoteSession() {
     return GetSystemMetrics(SM_REMOTESESSION) != 0;
 }
 
-BOOL CALLBACK AddMonitorRefresh(HMONITOR monitor, HDC, LPRECT rect, LPARAM monitors) {
-    return platform_edge::AnswerWithin(FALSE, [&] {
-        MONITORINFOEXW info{};
-        info.cbSize = sizeof info;
-        DEVMODEW mode{};
-        mode.dmSize = sizeof mode;
-        const bool told = GetMonitorInfoW(monitor, &info) != FALSE &&
-                          EnumDisplaySettingsW(info.szDevice, ENUM_CURRENT_SETTINGS, &mode);
-        reinterpret_cast<std::vector<MonitorRefresh>*>(monitors)->push_back(
-            {ScreenRect{rect->left, rect->top, rect->right, rect->bottom},
-             told ? static_cast<int>(mode.dmDisplayFrequency) : 0});
-        return TRUE;
-    });
+std::optional<FrameNews> NewsOfMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == kPowerModeMessage) {
+        return FrameNews{FrameNewsKind::PowerModeChanged, static_cast<uint32_t>(wparam)};
+    }
+    if (message == WM_POWERBROADCAST && wparam == PBT_APMPOWERSTATUSCHANGE) {
+        return FrameNews{FrameNewsKind::PowerStatusChanged, PowerStatusFlag()};
+    }
+    if (const auto on = PowerSettingValue(message, wparam, lparam, kPowerSavingStatus)) {
+        return FrameNews{FrameNewsKind::PowerSavingChanged, *on};
+    }
+    if (message == WM_WTSSESSION_CHANGE) {
+        // A session connected from another machine, or back at the console.
+        return FrameNews{FrameNewsKind::SessionChanged, RemoteSession() ? 1u : 0u};
+    }
+    return std::nullopt;
 }
 
 }  // namespace
 
-std::vector<MonitorRefresh> MonitorRefreshRates() {
-    std::vector<MonitorRefresh> monitors;
-    EnumDisplayMonitors(nullptr, nullptr, AddMonitorRefresh, reinterpret_cast<LPARAM>(&monitors));
-    if (monitors.empty()) {
-        HDC screen = GetDC(nullptr);
-        monitors.push_back(
-            {ScreenRect{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)},
-             GetDeviceCaps(screen, VREFRESH)});
-        ReleaseDC(nullptr, screen);
-    }
-    return monitors;
-}
-
-FrameConditions CurrentFrameConditions(const ScreenRect& picture) {
-    return FrameConditions{MonitorRefreshRates(), picture, PowerStatusSaysEnergySaver(),
-                           RemoteSession()};
+FrameConditions CurrentFrameConditions(std::vector<Monitor> monitors, const ScreenRect& picture) {
+    return FrameConditions{
+        std::move(monitors), picture,
+        PowerStatusSavesEnergy(PowerStatusFlag(), ProgramFramePolicy().energy_saver),
+        RemoteSession()};
 }
 
 void EnergySaverNotifications::Register(HWND window) {
@@ -110,23 +103,11 @@ void EnergySaverNotifications::Unregister() {
     power_mode_ = nullptr;
 }
 
-FrameConditionNews FollowFrameConditions(UINT message, WPARAM wparam, LPARAM lparam,
-                                         FrameBudgetFollower& follower) {
-    FrameConditionNews news;
-    if (message == kPowerModeMessage) {
-        news.budget_changed = follower.PowerModeTold(wparam != 0);
-        news.answered = true;
-    } else if (message == WM_POWERBROADCAST && wparam == PBT_APMPOWERSTATUSCHANGE) {
-        news.budget_changed = follower.PowerStatusTold(PowerStatusSaysEnergySaver());
-    } else if (const auto on = PowerSettingValue(message, wparam, lparam, kPowerSavingStatus)) {
-        news.budget_changed = follower.PowerStatusTold(*on != 0);
-        news.answered = true;
-        news.answer = TRUE;
-    } else if (message == WM_WTSSESSION_CHANGE) {
-        // A session connected from another machine, or back at the console.
-        news.budget_changed = follower.SessionTold(RemoteSession());
-    }
-    return news;
+FrameNewsAnswer FollowFrameConditions(UINT message, WPARAM wparam, LPARAM lparam,
+                                      FrameBudgetFollower& follower) {
+    const std::optional<FrameNews> news = NewsOfMessage(message, wparam, lparam);
+    return news ? TakeFrameNews(*news, ProgramFramePolicy().energy_saver, follower)
+                : FrameNewsAnswer{};
 }
 
 }  // namespace velmora::renderer

@@ -56,22 +56,27 @@ std::string ListedExtensions(HDC device_context) {
 
 bool SetBestPixelFormat(HDC device_context) {
     static_assert(sizeof(PIXELFORMATDESCRIPTOR) == 40);
-    const int chosen = BestPixelFormat([device_context](int index, PixelFormatDescription& out) {
-        PIXELFORMATDESCRIPTOR descriptor{};
-        if (DescribePixelFormat(device_context, index, sizeof(descriptor), &descriptor) == 0) {
-            return false;
-        }
-        out = Describe(descriptor);
-        return true;
-    });
-    if (chosen != 0) {
-        PIXELFORMATDESCRIPTOR descriptor{};
-        DescribePixelFormat(device_context, chosen, sizeof(descriptor), &descriptor);
-        return SetPixelFormat(device_context, chosen, &descriptor) != FALSE;
+    const PixelFormatToSet format = PixelFormatToSetFor(
+        [device_context](int index, PixelFormatDescription& out) {
+            PIXELFORMATDESCRIPTOR descriptor{};
+            if (DescribePixelFormat(device_context, index, sizeof(descriptor), &descriptor) == 0) {
+                return false;
+            }
+            out = Describe(descriptor);
+            return true;
+        },
+        [device_context](const PixelFormatDescription& wanted) {
+            const PIXELFORMATDESCRIPTOR descriptor = DescriptorFor(wanted);
+            return ChoosePixelFormat(device_context, &descriptor);
+        });
+    if (format.index == 0) {
+        return false;
     }
-    const PIXELFORMATDESCRIPTOR fallback = DescriptorFor(FallbackPixelFormat());
-    const int closest = ChoosePixelFormat(device_context, &fallback);
-    return closest != 0 && SetPixelFormat(device_context, closest, &fallback) != FALSE;
+    PIXELFORMATDESCRIPTOR descriptor = DescriptorFor(FallbackPixelFormat());
+    if (!format.with_fallback_description) {
+        DescribePixelFormat(device_context, format.index, sizeof(descriptor), &descriptor);
+    }
+    return SetPixelFormat(device_context, format.index, &descriptor) != FALSE;
 }
 
 HGLRC MakeCurrentGlContext(HDC device_context) {
@@ -102,8 +107,8 @@ bool SetSwapInterval(HDC device_context, int interval) {
     return swap_interval != nullptr && swap_interval(interval) != FALSE;
 }
 
-void SwapMainPlane(HDC device_context) {
-    wglSwapLayerBuffers(device_context, WGL_SWAP_MAIN_PLANE);
+void PresentBackBuffer(HDC device_context) {
+    SwapBuffers(device_context);
 }
 
 }  // namespace velmora::renderer

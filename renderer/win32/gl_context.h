@@ -20,7 +20,8 @@ HGLRC MakeCurrentGlContext(HDC device_context);
 // control.
 bool SetSwapInterval(HDC device_context, int interval);
 
-// Swaps the main plane's buffers.
-void SwapMainPlane(HDC device_context);
+// Shows the frame drawn in the back buffer (gdi32's SwapBuffers, the call
+// every double-buffered pixel format is documented for).
+void PresentBackBuffer(HDC device_context);
 
 }  // namespace velmora::renderer

@@ -17,42 +17,12 @@ void* SessionFunction(const char* name) {
     return system_dlls::OptionalSystemFunction(L"wtsapi32.dll", name);
 }
 
-bool DisplayStateEvent(DWORD state, PresenceEvent& event) {
-    switch (state) {
-        case 0:
-            event = PresenceEvent::DisplaysOff;
-            return true;
-        case 1:
-            event = PresenceEvent::DisplaysOn;
-            return true;
-        case 2:
-            event = PresenceEvent::DisplaysDimmed;
-            return true;
-        default:
-            return false;
-    }
-}
-
-bool SessionEvent(WPARAM change, PresenceEvent& event) {
-    switch (change) {
-        case WTS_SESSION_LOCK:
-            event = PresenceEvent::SessionLocked;
-            return true;
-        case WTS_SESSION_UNLOCK:
-            event = PresenceEvent::SessionUnlocked;
-            return true;
-        case WTS_CONSOLE_DISCONNECT:
-        case WTS_REMOTE_DISCONNECT:
-            event = PresenceEvent::SessionDisconnected;
-            return true;
-        case WTS_CONSOLE_CONNECT:
-        case WTS_REMOTE_CONNECT:
-            event = PresenceEvent::SessionConnected;
-            return true;
-        default:
-            return false;
-    }
-}
+static_assert(session_change::kConsoleConnect == WTS_CONSOLE_CONNECT &&
+              session_change::kConsoleDisconnect == WTS_CONSOLE_DISCONNECT &&
+              session_change::kRemoteConnect == WTS_REMOTE_CONNECT &&
+              session_change::kRemoteDisconnect == WTS_REMOTE_DISCONNECT &&
+              session_change::kSessionLock == WTS_SESSION_LOCK &&
+              session_change::kSessionUnlock == WTS_SESSION_UNLOCK);
 
 }  // namespace
 
@@ -94,15 +64,15 @@ std::optional<DWORD> PowerSettingValue(UINT message, WPARAM wparam, LPARAM lpara
     return value;
 }
 
-bool PresenceEventForMessage(UINT message, WPARAM wparam, LPARAM lparam, PresenceEvent& event) {
+std::optional<PresenceEvent> PresenceEventForMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     if (const auto state =
             PowerSettingValue(message, wparam, lparam, GUID_SESSION_DISPLAY_STATUS)) {
-        return DisplayStateEvent(*state, event);
+        return PresenceEventForDisplayState(*state);
     }
     if (message == WM_WTSSESSION_CHANGE) {
-        return SessionEvent(wparam, event);
+        return PresenceEventForSessionChange(static_cast<uint32_t>(wparam));
     }
-    return false;
+    return std::nullopt;
 }
 
 }  // namespace velmora::renderer

@@ -28,8 +28,8 @@ class PresenceNotifications {
 std::optional<DWORD> PowerSettingValue(UINT message, WPARAM wparam, LPARAM lparam,
                                        const GUID& setting);
 
-// The message as a presence event, or false when it tells nothing of whether
+// The message as a presence event; nothing when it tells nothing of whether
 // the saver can be seen.
-bool PresenceEventForMessage(UINT message, WPARAM wparam, LPARAM lparam, PresenceEvent& event);
+std::optional<PresenceEvent> PresenceEventForMessage(UINT message, WPARAM wparam, LPARAM lparam);
 
 }  // namespace velmora::renderer

@@ -5,7 +5,7 @@
 //     title, lays the window out over the monitors (each with its DPI; as
 //     far as a window many drivers can draw reaches: else the primary's
 //     area, else it ends), registers the class and creates the window with
-//     the RendererProcess,
+//     the RendererState,
 //     which RendererWindowProc keeps from WM_NCCREATE on (`main_window` once
 //     the creation has returned), then asks for the foreground, again each
 //     second while the system refuses (AskForForeground).
@@ -20,13 +20,15 @@
 //     where the GL cannot draw, the creation fails and the renderer ends),
 //     a display or DPI change lays the window and views out again
 //     (LayOutAgain, the budget following the monitors' refresh rates), input
-//     posts the close that the rules then let through,
+//     posts the close that the rules then let through (where the window
+//     cannot cover the desktop, a look at the cursor beyond it on the watch's
+//     timer is a move, WatchCursorBeyondWindow),
 //     destruction stops the effect and posts the quit.
 //  3. RunMessageLoop dispatches what is queued; with the queue empty it
 //     sleeps while nobody sees the picture, waits for the pacer where frames
 //     are paced (to the budget's interval), and draws one frame (IdleDraw:
 //     the back buffer's probe where the GL's swap copies, once per layout; the
-//     frame clock's step, the drawing, the swap, the published count).
+//     frame clock's step, the drawing, SwapBuffers, the published count).
 //  4. The quit of the window's own destruction ends the loop (one posted
 //     from outside does not); RunRenderer returns 0.
 #include "renderer/win32/renderer_host.h"
@@ -40,6 +42,7 @@
 #include "contract/run_contract.h"
 #include "platform_edge/win32/guarded_entry.h"
 #include "platform_edge/win32/window_owner.h"
+#include "renderer/core/cursor_watch.h"
 #include "renderer/core/desktop_layout.h"
 #include "renderer/core/display_presence.h"
 #include "renderer/core/effect_parameters.h"
@@ -54,6 +57,7 @@
 #include "renderer/gl/current_gl.h"
 #include "renderer/gl/effect_drawing.h"
 #include "renderer/win32/background_input.h"
+#include "renderer/win32/desktop_monitors.h"
 #include "renderer/win32/foreground_request.h"
 #include "renderer/win32/frame_conditions.h"
 #include "renderer/win32/frame_counter.h"
@@ -63,7 +67,6 @@
 #include "renderer/win32/presence_notifications.h"
 #include "renderer/win32/renderer_resource_ids.h"
 #include "renderer/win32/window_events.h"
-#include "system_dlls/win32/dpi_calls.h"
 
 namespace velmora::renderer {
 namespace {
@@ -71,7 +74,7 @@ namespace {
 // Everything the renderer holds while it runs: one instance, owned by
 // RunRenderer and handed to the window at its creation; touched only by the
 // GUI thread.
-struct RendererProcess {
+struct RendererState {
     HWND main_window = nullptr;  // from the end of its creation on
     HDC device_context = nullptr;
     HGLRC gl_context = nullptr;
@@ -83,6 +86,7 @@ struct RendererProcess {
     FrameClock frame_clock{1.0f};
     DisplayPresence presence;
     ForegroundPursuit foreground = SystemForegroundPursuit();
+    CursorWatch cursor_watch;
     PresenceNotifications presence_notifications;
     // Set up with the GL context.
     FrameBudgetFollower frame_budget{FrameConditions{}};
@@ -106,10 +110,14 @@ int64_t NowUs() {
            counter.QuadPart % kFrequency.QuadPart * 1000000 / kFrequency.QuadPart;
 }
 
-CursorPos CurrentCursor() {
+// The timer on which the cursor is looked at beyond the window (the
+// foreground's asks have their own).
+constexpr UINT_PTR kCursorWatchTimer = kForegroundAskTimer + 1;
+
+ScreenPoint CurrentCursor() {
     POINT point{};
     GetCursorPos(&point);
-    return CursorPos{point.x, point.y};
+    return ScreenPoint{point.x, point.y};
 }
 
 DesktopShape CurrentDesktop() {
@@ -122,28 +130,35 @@ DesktopShape CurrentDesktop() {
     return desktop;
 }
 
-std::vector<Monitor> Monitors();
-std::vector<Monitor> DesktopMonitors();
-
 void PlaceWindow(HWND window, const ScreenRect& area) {
     SetWindowPos(window, HWND_TOPMOST, area.left, area.top, area.right - area.left,
                  area.bottom - area.top, SWP_NOACTIVATE);
 }
 
+// Where the window does not cover the desktop, the cursor is looked at
+// beyond it, so a move on a monitor without the picture ends the run too.
+void WatchCursorBeyondWindow(RendererState& process, HWND window) {
+    if (WindowCoversDesktop(process.layout.window, CurrentDesktop())) {
+        KillTimer(window, kCursorWatchTimer);
+    } else {
+        SetTimer(window, kCursorWatchTimer, kCursorWatchIntervalMs, nullptr);
+    }
+}
+
 // Paced frames keep to the budget: the swap waits for its refreshes where the
 // driver offers that, and the pacer holds frames to its interval either way.
-void KeepToFrameBudget(RendererProcess& process) {
+void KeepToFrameBudget(RendererState& process) {
     const FrameBudget& budget = process.frame_budget.Budget();
     process.pacer.ChangeInterval(budget.frame_interval_us);
     if (process.gl_context != nullptr) {
         const bool paced = ProgramFramePolicy().paced;
-        SetSwapInterval(process.device_context, paced ? budget.refreshes_per_frame : 0);
+        SetSwapInterval(process.device_context, paced ? budget.swap_interval : 0);
     }
 }
 
 // The window over what of the desktop the GL can draw, now that its largest
 // drawable size is known. False when nothing can be drawn.
-bool FitToDrawable(RendererProcess& process, HWND window) {
+bool FitToDrawable(RendererState& process, HWND window) {
     process.largest_drawable = CurrentLargestDrawable();
     const std::optional<std::vector<Monitor>> drawable =
         DrawableMonitors(DesktopMonitors(), process.largest_drawable);
@@ -160,7 +175,7 @@ bool FitToDrawable(RendererProcess& process, HWND window) {
 
 // Effect parameters and title, then the GL context and state and the clouds.
 // False when the GL cannot draw into the window.
-bool StartEffect(RendererProcess& process, HWND window) {
+bool StartEffect(RendererState& process, HWND window) {
     AssignEffectParameters(process.effect_parameters);
     SetWindowTextA(window, contract::kRendererWindowTitle);
     Random15 random = Random15::ForRun(static_cast<uint32_t>(std::time(nullptr)));
@@ -169,7 +184,9 @@ bool StartEffect(RendererProcess& process, HWND window) {
     if (process.gl_context == nullptr || !FitToDrawable(process, window)) {
         return false;
     }
-    process.frame_budget = FrameBudgetFollower(CurrentFrameConditions(process.layout.window));
+    WatchCursorBeyondWindow(process, window);
+    process.frame_budget =
+        FrameBudgetFollower(CurrentFrameConditions(DesktopMonitors(), process.layout.window));
     KeepToFrameBudget(process);
     const GlTrust trust = TrustOfGl(CurrentGlIdentity());
     process.trail_keeping = TrailKeepingChoice(trust.swap_copies);
@@ -185,9 +202,10 @@ bool StartEffect(RendererProcess& process, HWND window) {
 // The window and its views over the monitors there are now, as far as the GL
 // can draw them; the effect goes on, its picture kept in textures until the
 // back buffer is probed in the new layout. False when nothing can be drawn.
-bool LayOutAgain(RendererProcess& process) {
+bool LayOutAgain(RendererState& process) {
+    const std::vector<Monitor> listed = ListedMonitors();
     const std::optional<std::vector<Monitor>> drawable =
-        DrawableMonitors(Monitors(), process.largest_drawable);
+        DrawableMonitors(listed, process.largest_drawable);
     if (!drawable) {
         return false;
     }
@@ -197,13 +215,15 @@ bool LayOutAgain(RendererProcess& process) {
         process.trail_keeping.LayoutChanged();
         process.effect_drawing.ChangeLayout(process.layout, process.trail_keeping.Keeping());
     }
-    if (process.frame_budget.MonitorsChanged(MonitorRefreshRates(), process.layout.window)) {
+    WatchCursorBeyondWindow(process, process.main_window);
+    if (process.frame_budget.MonitorsChanged(MonitorsOrPrimary(listed, PrimaryScreen()),
+                                             process.layout.window)) {
         KeepToFrameBudget(process);
     }
     return true;
 }
 
-void StopEffect(RendererProcess& process, HWND window) {
+void StopEffect(RendererState& process, HWND window) {
     UnregisterBackgroundInput();
     process.energy_saver_notifications.Unregister();
     process.presence_notifications.Unregister();
@@ -216,9 +236,9 @@ void StopEffect(RendererProcess& process, HWND window) {
 }
 
 LRESULT CALLBACK RendererWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    auto* process = platform_edge::OwnerOf<RendererProcess>(window, message, lparam);
+    auto* process = platform_edge::OwnerOf<RendererState>(window, message, lparam);
     if (process != nullptr) {
-        const FrameConditionNews news =
+        const FrameNewsAnswer news =
             FollowFrameConditions(message, wparam, lparam, process->frame_budget);
         if (news.budget_changed) {
             KeepToFrameBudget(*process);
@@ -227,10 +247,11 @@ LRESULT CALLBACK RendererWindowProc(HWND window, UINT message, WPARAM wparam, LP
             return news.answer;
         }
     }
-    PresenceEvent presence_event{};
-    if (process != nullptr && PresenceEventForMessage(message, wparam, lparam, presence_event)) {
+    const std::optional<PresenceEvent> presence_event =
+        process != nullptr ? PresenceEventForMessage(message, wparam, lparam) : std::nullopt;
+    if (presence_event) {
         // The loop sleeps while nobody sees the picture: a message wakes it.
-        if (process->presence.Apply(presence_event)) {
+        if (process->presence.Apply(*presence_event)) {
             PostMessageA(window, WM_NULL, 0, 0);
         }
         return TRUE;
@@ -243,7 +264,12 @@ LRESULT CALLBACK RendererWindowProc(HWND window, UINT message, WPARAM wparam, LP
         return 0;
     }
     WindowEvent event;
-    if (process == nullptr || !EventForMessage(message, wparam, lparam, event)) {
+    if (process != nullptr && message == WM_TIMER && wparam == kCursorWatchTimer) {
+        if (!process->cursor_watch.MovedBeyond(CurrentCursor(), process->layout.window)) {
+            return 0;
+        }
+        event.kind = WindowEventKind::MouseMoved;
+    } else if (process == nullptr || !EventForMessage(message, wparam, lparam, event)) {
         return DefWindowProcA(window, message, wparam, lparam);
     }
     // The message's own coordinates are not used: the cursor is read where
@@ -281,39 +307,6 @@ LRESULT CALLBACK RendererWindowProc(HWND window, UINT message, WPARAM wparam, LP
     return DefWindowProcA(window, message, wparam, lparam);
 }
 
-// The monitor's effective DPI where the system tells each monitor's.
-// Workaround for Windows before 8.1, which has no DPI per monitor: the
-// system's one DPI.
-int MonitorDpi(HMONITOR monitor) {
-    const int told = system_dlls::MonitorDpi(monitor);
-    return told > 0 ? told : system_dlls::SystemDpi();
-}
-
-BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT rect, LPARAM monitors) {
-    return platform_edge::AnswerWithin(FALSE, [&] {
-        reinterpret_cast<std::vector<Monitor>*>(monitors)->emplace_back(
-            ScreenRect{rect->left, rect->top, rect->right, rect->bottom}, MonitorDpi(monitor));
-        return TRUE;
-    });
-}
-
-std::vector<Monitor> Monitors() {
-    std::vector<Monitor> monitors;
-    EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&monitors));
-    return monitors;
-}
-
-// Every monitor of the desktop; the primary screen when they cannot be told.
-std::vector<Monitor> DesktopMonitors() {
-    std::vector<Monitor> monitors = Monitors();
-    if (LayOutDesktop(monitors).views.empty()) {
-        monitors.assign(1, Monitor(ScreenRect{0, 0, GetSystemMetrics(SM_CXSCREEN),
-                                              GetSystemMetrics(SM_CYSCREEN)},
-                                   system_dlls::SystemDpi()));
-    }
-    return monitors;
-}
-
 bool RegisterWindowClass(HINSTANCE instance) {
     WNDCLASSA window_class{};
     // Workaround for Windows: a class brush, or CS_HREDRAW and CS_VREDRAW,
@@ -343,18 +336,18 @@ bool AnotherSaverIsRunning() {
 
 // Whether the back buffer survives a swap, asked where the GL's swap copies,
 // once the window is on the screen and a frame of its layout presented.
-void ProbeBackBuffer(RendererProcess& process) {
+void ProbeBackBuffer(RendererState& process) {
     const ScreenRect& area = process.layout.window;
     HDC device_context = process.device_context;
     const TrailKeeping probed =
         ProbeTrailKeeping(area.right - area.left, area.bottom - area.top,
-                          [device_context] { SwapMainPlane(device_context); });
+                          [device_context] { PresentBackBuffer(device_context); });
     process.trail_keeping.Probed(probed == TrailKeeping::BackBuffer);
     process.effect_drawing.ChangeKeeping(process.trail_keeping.Keeping());
 }
 
 // One frame when set-up is complete and no password dialog is up.
-void IdleDraw(RendererProcess& process) {
+void IdleDraw(RendererState& process) {
     if (!MayDraw(process.host_state)) {
         return;
     }
@@ -362,12 +355,12 @@ void IdleDraw(RendererProcess& process) {
         ProbeBackBuffer(process);
     }
     process.effect_drawing.DrawFrame(process.frame_clock.Next(NowUs()));
-    SwapMainPlane(process.device_context);
+    PresentBackBuffer(process.device_context);
     process.trail_keeping.FramePresented();
     process.frame_counter.Count();
 }
 
-int RunMessageLoop(RendererProcess& process) {
+int RunMessageLoop(RendererState& process) {
     const FramePolicy& policy = ProgramFramePolicy();
     MSG message{};
     for (;;) {
@@ -392,11 +385,10 @@ int RunMessageLoop(RendererProcess& process) {
             continue;
         }
         if (policy.paced) {
-            const int64_t wait = process.pacer.WaitBeforeFrame(NowUs());
-            if (wait >= 1000) {
+            const uint32_t sleep_ms = process.pacer.SleepBeforeFrameMs(NowUs());
+            if (sleep_ms > 0) {
                 // Wait for the frame's time, or for input, whichever is first.
-                MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(wait / 1000),
-                                            QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+                MsgWaitForMultipleObjectsEx(0, nullptr, sleep_ms, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
                 continue;
             }
             process.pacer.FrameStarted(NowUs());
@@ -409,7 +401,7 @@ int RunMessageLoop(RendererProcess& process) {
 }  // namespace
 
 int RunRenderer(HINSTANCE instance) {
-    RendererProcess process;
+    RendererState process;
     if (AnotherSaverIsRunning()) {
         return 0;
     }

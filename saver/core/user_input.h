@@ -7,12 +7,11 @@
 #include <cstdint>
 #include <optional>
 
+#include "contract/screen_geometry.h"
+
 namespace velmora::saver {
 
-struct ScreenPoint {
-    std::int32_t x = 0;
-    std::int32_t y = 0;
-};
+using contract::ScreenPoint;
 
 // One look at the platform's signs of input.
 struct InputSight {

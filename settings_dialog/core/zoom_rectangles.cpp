@@ -6,12 +6,13 @@ namespace velmora::settings_dialog {
 
 namespace {
 
-std::int16_t To16(std::int32_t value) {
+// The value where 16 bits hold it, else 0.
+std::int32_t Within16Bits(std::int32_t value) {
     if (value < std::numeric_limits<std::int16_t>::min() ||
         value > std::numeric_limits<std::int16_t>::max()) {
         return 0;
     }
-    return static_cast<std::int16_t>(value);
+    return value;
 }
 
 }  // namespace
@@ -29,7 +30,7 @@ ZoomRects ZoomCloseRects(CursorPoint cursor, ScreenRect window) {
 }
 
 CursorPoint CursorPointFrom(std::int32_t x, std::int32_t y) {
-    return {To16(x), To16(y)};
+    return {Within16Bits(x), Within16Bits(y)};
 }
 
 }  // namespace velmora::settings_dialog

@@ -5,22 +5,15 @@
 
 #include <cstdint>
 
+#include "contract/screen_geometry.h"
+
 namespace velmora::settings_dialog {
 
 // The mouse position in screen pixels, recorded when the settings dialog
-// loads (0, 0 until then).
-struct CursorPoint {
-    std::int16_t x = 0;
-    std::int16_t y = 0;
-};
+// loads (0, 0 until then); each coordinate within 16 bits (CursorPointFrom).
+using CursorPoint = contract::ScreenPoint;
 
-struct ScreenRect {
-    std::int32_t left = 0, top = 0, right = 0, bottom = 0;
-    bool operator==(const ScreenRect& other) const {
-        return left == other.left && top == other.top && right == other.right &&
-               bottom == other.bottom;
-    }
-};
+using contract::ScreenRect;
 
 // The two ends of one animation.
 struct ZoomRects {
@@ -28,7 +21,7 @@ struct ZoomRects {
     ScreenRect to;
 };
 
-// The cursor point as an empty rectangle (each value widened to 32 bits).
+// The cursor point as an empty rectangle.
 ScreenRect CursorRect(CursorPoint cursor);
 
 // Opening: from the point to the window; closing: back.

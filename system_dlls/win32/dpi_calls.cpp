@@ -35,8 +35,8 @@ int MonitorDpi(HMONITOR monitor) {
     UINT dpi_x = 0;
     UINT dpi_y = 0;
     if (kCall == nullptr || monitor == nullptr ||
-        FAILED(kCall(monitor, kEffectiveDpi, &dpi_x, &dpi_y))) {
-        return 0;
+        FAILED(kCall(monitor, kEffectiveDpi, &dpi_x, &dpi_y)) || dpi_y == 0) {
+        return SystemDpi();
     }
     return static_cast<int>(dpi_y);
 }

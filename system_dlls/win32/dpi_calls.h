@@ -1,7 +1,7 @@
 #pragma once
 // The DPI calls of newer Windows, each looked up once in the system folder.
-// Where a call is missing (Windows before 8.1 or 10), nothing is told and the
-// callers keep to the system's one DPI; where the awareness calls are
+// Where a call is missing (Windows before 8.1 or 10), the system's one DPI
+// stands for a monitor's, and a window's is not told; where the awareness calls are
 // missing, windows are made as they always were.
 
 #include <windows.h>
@@ -12,7 +12,7 @@ namespace velmora::system_dlls {
 int SystemDpi();
 
 // The effective DPI of a monitor (shcore GetDpiForMonitor, Windows 8.1 on);
-// 0 when it is not told.
+// where it is not told, the system's DPI.
 int MonitorDpi(HMONITOR monitor);
 
 // The DPI a window is drawn for (GetDpiForWindow, Windows 10 1607 on); 0 when

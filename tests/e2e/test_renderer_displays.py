@@ -121,6 +121,23 @@ class RendererDisplaysTest(unittest.TestCase):
             s.xdotool("key", "a")
             self.assertEqual(s.wait_exit(proc, timeout=20), 0, "input ends it with the displays off")
 
+    def test_a_move_on_a_monitor_the_picture_cannot_cover_ends_the_run(self):
+        # A desktop wider than the GL's largest drawable window (16384 pixels):
+        # the picture falls back to the 800 x 600 primary monitor, and the
+        # second monitor's own part gets no window of the renderer's.
+        with WineSession(width=800, height=600, more_screens=((16500, 64),),
+                         name="renderer-uncovered-monitor") as s:
+            s.xdotool("mousemove", "300", "300")
+            proc = s.start(s.dist_path(RENDERER_FILE))
+            info = s.wait_visible(TITLE, timeout=45)
+            self.assertEqual((info.x, info.y, info.width, info.height), (0, 0, 800, 600))
+            s.wait_frames(30)
+            s.xdotool("mousemove", "10000", "30")  # the first move never ends it
+            time.sleep(1)
+            self.assertIsNone(proc.poll())
+            s.xdotool("mousemove", "12000", "40")
+            self.assertEqual(s.wait_exit(proc, timeout=20), 0, "a move beyond the picture ends it")
+
 
 if __name__ == "__main__":
     unittest.main()

@@ -104,6 +104,21 @@ TEST(DesktopLayout, ChangesOfTheDesktopAreLaidOutAfresh) {
     ExpectView(layout.views[1], 0, 360, 1280, 1024);
 }
 
+// While Windows lists no monitor with an area, the primary screen stands for the desktop.
+TEST(DesktopLayout, WithNoMonitorListedThePrimaryScreenStandsForTheDesktop) {
+    const Monitor primary(ScreenRect{0, 0, 1280, 720}, 120, 75);
+    const std::vector<Monitor> none = MonitorsOrPrimary({}, primary);
+    ASSERT_EQ(none.size(), 1u);
+    EXPECT_EQ(none[0].area, primary.area);
+    EXPECT_EQ(none[0].dpi, 120);
+    EXPECT_EQ(none[0].refresh_hz, 75);
+    EXPECT_EQ(MonitorsOrPrimary({ScreenRect{9, 9, 9, 99}}, primary)[0].area, primary.area);
+    const std::vector<Monitor> listed =
+        MonitorsOrPrimary({ScreenRect{9, 9, 9, 99}, ScreenRect{-800, 0, 0, 600}}, primary);
+    ASSERT_EQ(listed.size(), 2u);
+    EXPECT_EQ(listed[1].area, (ScreenRect{-800, 0, 0, 600}));
+}
+
 // The driver's largest viewport, never past what many drivers can draw.
 TEST(DesktopLayout, TheLargestDrawableWindowIsTheViewportWithinSixteenThousand) {
     EXPECT_EQ(LargestDrawable(8192, 32768).width, 8192);

@@ -39,6 +39,28 @@ TEST(DisplayPresence, FramesStopWhileDisplaysAreOffOrTheSessionIsLockedOrAway) {
     }
 }
 
+// The platform's display states and session changes, as the rule's events;
+// the changes that say nothing of the screen being seen are left out.
+TEST(DisplayPresence, DisplayStatesAndSessionChangesAreItsEvents) {
+    EXPECT_EQ(PresenceEventForDisplayState(0), PresenceEvent::DisplaysOff);
+    EXPECT_EQ(PresenceEventForDisplayState(1), PresenceEvent::DisplaysOn);
+    EXPECT_EQ(PresenceEventForDisplayState(2), PresenceEvent::DisplaysDimmed);
+    EXPECT_EQ(PresenceEventForDisplayState(3), std::nullopt);
+    using namespace session_change;
+    EXPECT_EQ(PresenceEventForSessionChange(kSessionLock), PresenceEvent::SessionLocked);
+    EXPECT_EQ(PresenceEventForSessionChange(kSessionUnlock), PresenceEvent::SessionUnlocked);
+    for (const uint32_t away : {kConsoleDisconnect, kRemoteDisconnect}) {
+        EXPECT_EQ(PresenceEventForSessionChange(away), PresenceEvent::SessionDisconnected);
+    }
+    for (const uint32_t back : {kConsoleConnect, kRemoteConnect}) {
+        EXPECT_EQ(PresenceEventForSessionChange(back), PresenceEvent::SessionConnected);
+    }
+    constexpr uint32_t kLogon = 5, kLogoff = 6, kRemoteControl = 9;
+    for (const uint32_t other : {kLogon, kLogoff, kRemoteControl}) {
+        EXPECT_EQ(PresenceEventForSessionChange(other), std::nullopt) << other;
+    }
+}
+
 TEST(TrailKeeping, TexturesFirstThenAKeptBackBufferElseNoTrails) {
     EXPECT_EQ(TrailKeepingOfView(TrailKeeping::Texture, true), TrailKeeping::Texture);
     EXPECT_EQ(TrailKeepingOfView(TrailKeeping::BackBuffer, false), TrailKeeping::BackBuffer);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "renderer/core/background_input.h"
+#include "renderer/core/cursor_watch.h"
 #include "renderer/core/foreground_pursuit.h"
 
 namespace velmora::renderer {
@@ -53,6 +54,49 @@ TEST(ForegroundPursuit, AsksAgainUntilHeldOrTheLockTimeoutIsOver) {
     EXPECT_TRUE(refused_at_first.AskAgain(false));
     EXPECT_TRUE(refused_at_first.AskAgain(false));
     EXPECT_FALSE(refused_at_first.AskAgain(true));
+}
+
+// Where the picture fell back to the primary monitor, a move on another one
+// reaches the window only as a look at the cursor: the looks that find it
+// moving beyond the window go through the mouse-move rule, and end the run as
+// moves over the window would.
+TEST(CursorWatch, MovesBeyondAnUncoveringWindowEndTheRun) {
+    const ScreenRect primary{0, 0, 1920, 1080};
+    const DesktopShape desktop{0, 0, 17280, 1080, 2};
+    EXPECT_FALSE(WindowCoversDesktop(primary, desktop));
+    EXPECT_TRUE(WindowCoversDesktop(ScreenRect{0, 0, 17280, 1080}, desktop));
+    EXPECT_FALSE(WindowCoversDesktop(ScreenRect{1, 0, 17280, 1080}, desktop));
+
+    class NoPassword : public PasswordPort {
+        uint32_t PlatformId() override { return 2; }
+        bool LoadPasswordLibrary(const char*) override { return false; }
+        bool FindVerifyFunction(const char*) override { return false; }
+        void FreePasswordLibrary() override {}
+        void SetScreensaverRunning(bool) override {}
+        bool CallVerifyFunction() override { return true; }
+    } password;
+    const auto run_ends = [&](std::initializer_list<ScreenPoint> looks) {
+        HostState state;
+        HandleWindowEvent(state, {WindowEventKind::Created, ScreenPoint{5000, 500}, {}, desktop},
+                          password);
+        CursorWatch watch;
+        for (const ScreenPoint look : looks) {
+            if (watch.MovedBeyond(look, primary) &&
+                HandleWindowEvent(state, {WindowEventKind::MouseMoved, look, {}, desktop}, password)
+                    .post_close &&
+                !HandleWindowEvent(state, {WindowEventKind::CloseRequested, look, {}, desktop},
+                                   password)
+                     .answered) {
+                return true;
+            }
+        }
+        return false;
+    };
+    EXPECT_TRUE(run_ends({{5000, 500}, {5003, 500}, {5010, 500}, {5020, 500}}));
+    EXPECT_FALSE(run_ends({{5000, 500}, {5000, 500}, {5000, 500}})) << "a still cursor";
+    EXPECT_FALSE(run_ends({{5000, 500}, {5002, 501}, {5004, 502}, {5002, 500}})) << "jitter";
+    // Over the window its own messages tell; the watch leaves those moves alone.
+    EXPECT_FALSE(run_ends({{100, 100}, {300, 300}, {600, 600}}));
 }
 
 }  // namespace

@@ -1,4 +1,3 @@
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,71 +7,56 @@
 namespace velmora::renderer {
 namespace {
 
-using ::testing::InSequence;
-using ::testing::Return;
-using ::testing::StrEq;
-using ::testing::StrictMock;
+// A platform that keeps what the check leaves behind: the library loaded, the
+// system told a saver runs, the dialogs shown and what held while one was up.
+struct PlatformModel : PasswordPort {
+    uint32_t PlatformId() override { return platform; }
+    bool LoadPasswordLibrary(const char* name) override {
+        loads += has_library && std::string(name) == "PASSWORD.CPL" ? 1 : 0;
+        return loads > freed;
+    }
+    bool FindVerifyFunction(const char* name) override {
+        return loads > freed && has_function && std::string(name) == "VerifyScreenSavePwd";
+    }
+    void FreePasswordLibrary() override { ++freed; }
+    void SetScreensaverRunning(bool running) override { saver_running = running; }
+    bool CallVerifyFunction() override {
+        ++dialogs;
+        held_while_asking = saver_running && state->password_prompt_active;
+        return accepts;
+    }
 
-class MockPasswordPort : public PasswordPort {
-  public:
-    MOCK_METHOD(uint32_t, PlatformId, (), (override));
-    MOCK_METHOD(bool, LoadPasswordLibrary, (const char*), (override));
-    MOCK_METHOD(bool, FindVerifyFunction, (const char*), (override));
-    MOCK_METHOD(void, FreePasswordLibrary, (), (override));
-    MOCK_METHOD(void, SetScreensaverRunning, (bool), (override));
-    MOCK_METHOD(bool, CallVerifyFunction, (), (override));
+    uint32_t platform;
+    bool has_library, has_function, accepts;
+    const HostState* state;
+    int loads = 0, freed = 0, dialogs = 0;
+    bool saver_running = false, held_while_asking = false;
 };
 
-constexpr uint32_t kWindowsNt = 2;
-
-TEST(PasswordCheck, NtFamilyNeverLoadsTheLibrary) {
-    StrictMock<MockPasswordPort> port;
-    HostState state;
-    EXPECT_CALL(port, PlatformId()).WillOnce(Return(kWindowsNt));
-    EXPECT_TRUE(VerifyPassword(state, port));
-}
-
-TEST(PasswordCheck, Windows9xAsksInOrderAndReportsTheAnswer) {
-    for (bool answer : {true, false}) {
-        StrictMock<MockPasswordPort> port;
+// Only Windows 9x with its password library and function asks; the answer is
+// the dialog's, and where nothing can ask the saver may end. The dialog is up
+// while the system is told a saver runs and the prompt holds the frames;
+// afterwards no library is left loaded and the system is told the saver no
+// longer runs. The NT family never loads the library.
+TEST(PasswordCheck, OnlyWindows9xAsksAndLeavesNothingBehind) {
+    constexpr uint32_t kWindowsNt = 2;
+    for (int bits = 0; bits < 16; ++bits) {
         HostState state;
-        {
-            InSequence order;
-            EXPECT_CALL(port, PlatformId()).WillOnce(Return(kPlatformWin32Windows));
-            EXPECT_CALL(port, LoadPasswordLibrary(StrEq("PASSWORD.CPL"))).WillOnce(Return(true));
-            EXPECT_CALL(port, FindVerifyFunction(StrEq("VerifyScreenSavePwd")))
-                .WillOnce(Return(true));
-            EXPECT_CALL(port, SetScreensaverRunning(true));
-            EXPECT_CALL(port, CallVerifyFunction()).WillOnce([&state, answer] {
-                EXPECT_TRUE(state.password_prompt_active);
-                return answer;
-            });
-            EXPECT_CALL(port, SetScreensaverRunning(false));
-            EXPECT_CALL(port, FreePasswordLibrary());
-        }
-        EXPECT_EQ(VerifyPassword(state, port), answer);
-        EXPECT_FALSE(state.password_prompt_active);
+        PlatformModel model;
+        model.platform = (bits & 1) != 0 ? kPlatformWin32Windows : kWindowsNt;
+        model.has_library = (bits & 2) != 0;
+        model.has_function = (bits & 4) != 0;
+        model.accepts = (bits & 8) != 0;
+        model.state = &state;
+        const bool asks = (bits & 7) == 7;
+        SCOPED_TRACE(bits);
+        EXPECT_EQ(VerifyPassword(state, model), !asks || model.accepts);
+        EXPECT_EQ(model.dialogs, asks ? 1 : 0);
+        EXPECT_EQ(model.held_while_asking, asks);
+        EXPECT_EQ(model.loads, model.freed);
+        EXPECT_EQ(model.loads, (bits & 3) == 3 ? 1 : 0);
+        EXPECT_FALSE(model.saver_running || state.password_prompt_active);
     }
-}
-
-TEST(PasswordCheck, Windows9xWithoutTheLibraryOrFunctionLetsTheSaverEnd) {
-    StrictMock<MockPasswordPort> no_library;
-    HostState state;
-    EXPECT_CALL(no_library, PlatformId()).WillOnce(Return(kPlatformWin32Windows));
-    EXPECT_CALL(no_library, LoadPasswordLibrary(StrEq("PASSWORD.CPL"))).WillOnce(Return(false));
-    EXPECT_TRUE(VerifyPassword(state, no_library));
-
-    StrictMock<MockPasswordPort> no_function;
-    {
-        InSequence order;
-        EXPECT_CALL(no_function, PlatformId()).WillOnce(Return(kPlatformWin32Windows));
-        EXPECT_CALL(no_function, LoadPasswordLibrary(StrEq("PASSWORD.CPL"))).WillOnce(Return(true));
-        EXPECT_CALL(no_function, FindVerifyFunction(StrEq("VerifyScreenSavePwd")))
-            .WillOnce(Return(false));
-        EXPECT_CALL(no_function, FreePasswordLibrary());
-    }
-    EXPECT_TRUE(VerifyPassword(state, no_function));
-    EXPECT_FALSE(state.password_prompt_active);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 #include "renderer/core/pixel_format_choice.h"
@@ -29,14 +30,20 @@ int ChooseFrom(const std::vector<PixelFormatDescription>& formats) {
     });
 }
 
-TEST(PixelFormatScore, WorkedScores) {
-    EXPECT_EQ(PixelFormatScore(Format(kWindowGl, 32, 24)), 2072);
-    EXPECT_EQ(PixelFormatScore(Format(kWindowGl, 16, 16)), 2048);
-    EXPECT_EQ(PixelFormatScore(
-                  Format(kWindowGl | pfd::kGenericFormat | pfd::kGenericAccelerated, 24, 24)),
-              1068);
-    EXPECT_EQ(PixelFormatScore(Format(kWindowGl | pfd::kGenericFormat, 24, 24)), 68);
-    EXPECT_EQ(PixelFormatScore(Format(kWindowGl, 25, 0)), 25 - 4 + 2000);  // truncated
+// A hardware driver before an accelerated generic one before the software
+// renderer, whatever their bits; within one driver depth counts twice, and
+// colour past 16 bits only half.
+TEST(BestPixelFormat, HardwareFirstThenDepthThenColour) {
+    const PixelFormatDescription hardware_16 = Format(kWindowGl, 16, 16);
+    const PixelFormatDescription accelerated_32 =
+        Format(kWindowGl | pfd::kGenericFormat | pfd::kGenericAccelerated, 32, 32);
+    const PixelFormatDescription software_32 = Format(kWindowGl | pfd::kGenericFormat, 32, 32);
+    EXPECT_EQ(ChooseFrom({software_32, accelerated_32, hardware_16}), 3);
+    EXPECT_EQ(ChooseFrom({software_32, accelerated_32}), 2);
+    EXPECT_EQ(ChooseFrom({Format(kWindowGl, 32, 16), Format(kWindowGl, 16, 24)}), 2);
+    EXPECT_EQ(ChooseFrom({hardware_16, Format(kWindowGl, 32, 24)}), 2);
+    // 32 colour bits over 24 are worth 4, as 2 depth bits are: the first wins.
+    EXPECT_EQ(ChooseFrom({Format(kWindowGl, 24, 26), Format(kWindowGl, 32, 24)}), 1);
 }
 
 TEST(PixelFormatScore, OnlyDoubleBufferedRgbaWindowGlFormatsQualify) {
@@ -53,15 +60,41 @@ TEST(BestPixelFormat, HighestScoreWinsAndLowestIndexAmongEquals) {
         3);
 }
 
-TEST(BestPixelFormat, NoneQualifyingGivesZeroAndTheFallbackDescription) {
-    EXPECT_EQ(ChooseFrom({Format(pfd::kSupportOpengl | pfd::kDrawToWindow, 32, 24)}), 0);
-    EXPECT_EQ(ChooseFrom({}), 0);
+// Without a double-buffered RGBA GL format the system's closest match to the
+// fallback (24-bit colour and depth, double-buffered RGBA for a GL window) is
+// set with that description; with one, the system is not asked.
+TEST(PixelFormatToSet, TheClosestMatchToTheFallbackWhereNoneQualifies) {
+    const auto to_set = [](const std::vector<PixelFormatDescription>& formats, int closest) {
+        std::vector<PixelFormatDescription> asked;
+        const PixelFormatToSet format = PixelFormatToSetFor(
+            [&](int index, PixelFormatDescription& out) {
+                if (index < 1 || index > static_cast<int>(formats.size())) {
+                    return false;
+                }
+                out = formats[static_cast<size_t>(index - 1)];
+                return true;
+            },
+            [&](const PixelFormatDescription& wanted) {
+                asked.push_back(wanted);
+                return closest;
+            });
+        return std::pair{format, asked};
+    };
+    const auto [single, asked] =
+        to_set({Format(pfd::kSupportOpengl | pfd::kDrawToWindow, 32, 24)}, 7);
+    EXPECT_EQ(single.index, 7);
+    EXPECT_TRUE(single.with_fallback_description);
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].flags, kWindowGl);
+    EXPECT_EQ(asked[0].pixel_type, pfd::kTypeRgba);
+    EXPECT_EQ(asked[0].colour_bits, 24);
+    EXPECT_EQ(asked[0].depth_bits, 24);
+    EXPECT_EQ(to_set({}, 0).first.index, 0) << "no format at all: none set";
 
-    const PixelFormatDescription fallback = FallbackPixelFormat();
-    EXPECT_EQ(fallback.flags, 0x25u);
-    EXPECT_EQ(fallback.pixel_type, pfd::kTypeRgba);
-    EXPECT_EQ(fallback.colour_bits, 24);
-    EXPECT_EQ(fallback.depth_bits, 24);
+    const auto [found, none_asked] = to_set({Format(kWindowGl, 16, 16)}, 7);
+    EXPECT_EQ(found.index, 1);
+    EXPECT_FALSE(found.with_fallback_description);
+    EXPECT_TRUE(none_asked.empty());
 }
 
 }  // namespace

@@ -34,7 +34,7 @@ class RendererWindow : public ::testing::Test {
         return reaction;
     }
     WindowReaction MoveTo(int x, int y) {
-        cursor = CursorPos{x, y};
+        cursor = ScreenPoint{x, y};
         return Send(WindowEventKind::MouseMoved);
     }
     // Runs a posted close the way the message loop would.
@@ -42,15 +42,15 @@ class RendererWindow : public ::testing::Test {
 
     FakePassword password;
     HostState state;
-    CursorPos cursor{100, 100};
+    ScreenPoint cursor{100, 100};
     int closes_posted = 0;
 };
 
 TEST_F(RendererWindow, CreationRemembersTheCursorStartsTheEffectAndAllowsDrawing) {
     HostState fresh;
     EXPECT_FALSE(MayDraw(fresh));
-    const WindowReaction reaction =
-        HandleWindowEvent(fresh, WindowEvent{WindowEventKind::Created, CursorPos{7, 9}}, password);
+    const WindowReaction reaction = HandleWindowEvent(
+        fresh, WindowEvent{WindowEventKind::Created, ScreenPoint{7, 9}}, password);
     EXPECT_TRUE(reaction.hide_cursor);
     EXPECT_TRUE(reaction.start_effect);
     EXPECT_FALSE(reaction.answered);
@@ -107,7 +107,7 @@ TEST_F(RendererWindow, SmallDriftIsToleratedFromTheSecondMoveOn) {
 // across the edge into one left of the primary.
 TEST_F(RendererWindow, DriftOntoAMonitorLeftOfThePrimaryCountsLikeAnyOther) {
     MoveTo(100, 100);
-    state.last_cursor_pos = CursorPos{1, 100};
+    state.last_cursor_pos = ScreenPoint{1, 100};
     MoveTo(-2, 101);  // 3 + 1
     EXPECT_EQ(closes_posted, 0);
     MoveTo(-5, 103);  // 3 + 2
@@ -119,7 +119,7 @@ TEST_F(RendererWindow, DriftOntoAMonitorLeftOfThePrimaryCountsLikeAnyOther) {
 // not at all; a move on the new desktop still ends the run.
 TEST_F(RendererWindow, DisplayChangesLayOutAgainAndTheCursorsJumpIsNoMove) {
     MoveTo(100, 100);
-    const auto send_on = [&](WindowEventKind kind, int32_t monitors, CursorPos at) {
+    const auto send_on = [&](WindowEventKind kind, int32_t monitors, ScreenPoint at) {
         const DesktopShape desktop{0, 0, 1920 * monitors, 1080, monitors};
         const WindowReaction reaction = HandleWindowEvent(
             state, WindowEvent{kind, at, SystemCommandKind::Other, desktop}, password);
@@ -146,7 +146,7 @@ TEST_F(RendererWindow, KeysButtonPressesAndDeactivationEndIt) {
                                  WindowEventKind::Deactivated}) {
         HostState fresh;
         const WindowReaction reaction =
-            HandleWindowEvent(fresh, WindowEvent{kind, CursorPos{}}, password);
+            HandleWindowEvent(fresh, WindowEvent{kind, ScreenPoint{}}, password);
         EXPECT_TRUE(reaction.post_close);
         EXPECT_FALSE(reaction.answered);
         EXPECT_TRUE(fresh.close_requested);
@@ -179,7 +179,7 @@ TEST_F(RendererWindow, CursorStaysHidden) {
 TEST_F(RendererWindow, RefusedPasswordKeepsRunningAndResetsTheReference) {
     Send(WindowEventKind::KeyPressed);
     password.accept = false;
-    cursor = CursorPos{400, 300};
+    cursor = ScreenPoint{400, 300};
     EXPECT_FALSE(CloseAccepted());
     EXPECT_EQ(state.last_cursor_pos.x, 400);
     EXPECT_TRUE(state.close_requested);

@@ -17,6 +17,7 @@
 #include "renderer/gl/current_gl.h"
 #include "renderer/gl/effect_drawing.h"
 #include "renderer/win32/background_input.h"
+#include "renderer/win32/desktop_monitors.h"
 #include "renderer/win32/frame_conditions.h"
 #include "renderer/win32/gl_context.h"
 #include "renderer/win32/password_port.h"
@@ -24,6 +25,7 @@
 #include "renderer/win32/renderer_resource_ids.h"
 #include "renderer/win32/running_lock.h"
 #include "renderer/win32/window_events.h"
+#include "system_dlls/win32/dpi_calls.h"
 
 namespace velmora::renderer {
 namespace {
@@ -214,7 +216,7 @@ TEST(Drawing, TrailsContinueAcrossRealBufferSwaps) {
     EffectParameters parameters;
     AssignEffectParameters(parameters);
     const TrailKeeping probed =
-        ProbeTrailKeeping(kWidth, kHeight, [&window] { SwapMainPlane(window.Dc()); });
+        ProbeTrailKeeping(kWidth, kHeight, [&window] { PresentBackBuffer(window.Dc()); });
 
     for (TrailKeeping keeping : {probed, TrailKeeping::Texture}) {
         EffectDrawing drawing;
@@ -224,12 +226,12 @@ TEST(Drawing, TrailsContinueAcrossRealBufferSwaps) {
         glPixelStorei(GL_PACK_ALIGNMENT, 1);
         for (int frame = 0; frame < 20; ++frame) {
             drawing.DrawFrame();
-            SwapMainPlane(window.Dc());
+            PresentBackBuffer(window.Dc());
         }
         drawing.DrawFrame();
         glReadBuffer(GL_BACK);
         glReadPixels(0, 0, kWidth, kHeight, GL_RGB, GL_UNSIGNED_BYTE, before.data());
-        SwapMainPlane(window.Dc());
+        PresentBackBuffer(window.Dc());
         drawing.Instances().clear();
         drawing.DrawFrame();
         glReadPixels(0, 0, kWidth, kHeight, GL_RGB, GL_UNSIGNED_BYTE, after.data());
@@ -266,7 +268,7 @@ TEST(Drawing, TheBackBufferIsProbedOnceTheWindowIsShownAndPresented) {
     drawing.SetUp(SingleView(kWidth, kHeight), parameters, Random15(5), choice.Keeping());
     const auto present = [&] {
         drawing.DrawFrame();
-        SwapMainPlane(window.Dc());
+        PresentBackBuffer(window.Dc());
         choice.FramePresented();
     };
     present();
@@ -277,7 +279,7 @@ TEST(Drawing, TheBackBufferIsProbedOnceTheWindowIsShownAndPresented) {
         present();
     }
     const TrailKeeping probed =
-        ProbeTrailKeeping(kWidth, kHeight, [&window] { SwapMainPlane(window.Dc()); });
+        ProbeTrailKeeping(kWidth, kHeight, [&window] { PresentBackBuffer(window.Dc()); });
     choice.Probed(probed == TrailKeeping::BackBuffer);
     EXPECT_EQ(choice.Keeping(), TrailKeeping::BackBuffer)
         << "Wine's llvmpipe keeps the back buffer";
@@ -311,41 +313,30 @@ class PowerSettingChange {
                                                           sizeof(DWORD)] = {};
 };
 
-// The power manager's and the session's notifications become the presence
-// rule's events; anything else is left alone.
+// The power manager's notification of the session's displays and the
+// session's changes reach the presence rule; other settings, other power
+// broadcasts and other messages do not.
 TEST(PresenceNotifications, DisplayStatesAndSessionChangesBecomeEvents) {
-    const auto display_event = [](DWORD state, const GUID& setting_guid, PresenceEvent& event) {
+    const auto display_event = [](DWORD state, const GUID& setting_guid) {
         return PresenceEventForMessage(WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE,
-                                       PowerSettingChange(setting_guid, state).Lparam(), event);
+                                       PowerSettingChange(setting_guid, state).Lparam());
     };
-    PresenceEvent event{};
-    ASSERT_TRUE(display_event(0, GUID_SESSION_DISPLAY_STATUS, event));
-    EXPECT_EQ(event, PresenceEvent::DisplaysOff);
-    ASSERT_TRUE(display_event(1, GUID_SESSION_DISPLAY_STATUS, event));
-    EXPECT_EQ(event, PresenceEvent::DisplaysOn);
-    ASSERT_TRUE(display_event(2, GUID_SESSION_DISPLAY_STATUS, event));
-    EXPECT_EQ(event, PresenceEvent::DisplaysDimmed);
+    EXPECT_EQ(display_event(0, GUID_SESSION_DISPLAY_STATUS), PresenceEvent::DisplaysOff);
+    EXPECT_EQ(display_event(2, GUID_SESSION_DISPLAY_STATUS), PresenceEvent::DisplaysDimmed);
     // The console's displays are not the session's (a remote session's user sees the picture).
-    EXPECT_FALSE(display_event(0, GUID_CONSOLE_DISPLAY_STATE, event));
-    EXPECT_FALSE(display_event(0, GUID_ACDC_POWER_SOURCE, event));
-    EXPECT_FALSE(PresenceEventForMessage(WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0, event));
-
-    const auto session_event = [&event](WPARAM change) {
-        return PresenceEventForMessage(WM_WTSSESSION_CHANGE, change, 0, event) ? event
-                                                                               : PresenceEvent{};
-    };
-    EXPECT_EQ(session_event(WTS_SESSION_LOCK), PresenceEvent::SessionLocked);
-    EXPECT_EQ(session_event(WTS_SESSION_UNLOCK), PresenceEvent::SessionUnlocked);
-    EXPECT_EQ(session_event(WTS_CONSOLE_DISCONNECT), PresenceEvent::SessionDisconnected);
-    EXPECT_EQ(session_event(WTS_REMOTE_CONNECT), PresenceEvent::SessionConnected);
-    EXPECT_FALSE(PresenceEventForMessage(WM_WTSSESSION_CHANGE, WTS_SESSION_LOGON, 0, event));
+    EXPECT_EQ(display_event(0, GUID_CONSOLE_DISPLAY_STATE), std::nullopt);
+    EXPECT_EQ(display_event(0, GUID_ACDC_POWER_SOURCE), std::nullopt);
+    EXPECT_EQ(PresenceEventForMessage(WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0), std::nullopt);
+    EXPECT_EQ(PresenceEventForMessage(WM_WTSSESSION_CHANGE, WTS_SESSION_LOCK, 0),
+              PresenceEvent::SessionLocked);
+    EXPECT_EQ(PresenceEventForMessage(WM_NULL, WTS_SESSION_LOCK, 0), std::nullopt);
 }
 
 // The power status's energy saver notification reaches the frame budget and
 // is answered; the session's news is taken in and left to the presence rule.
 TEST(FrameConditions, EnergySaverNotificationsChangeTheBudget) {
     const ScreenRect screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    FrameBudgetFollower follower(CurrentFrameConditions(screen));
+    FrameBudgetFollower follower(CurrentFrameConditions({Monitor(screen)}, screen));
     const FrameBudget plain = follower.Budget();
     const auto tell_saver = [&follower](DWORD on) {
         // GUID_POWER_SAVING_STATUS, as the platform's documentation gives it.
@@ -355,7 +346,7 @@ TEST(FrameConditions, EnergySaverNotificationsChangeTheBudget) {
                                      PowerSettingChange(power_saving_status, on).Lparam(),
                                      follower);
     };
-    FrameConditionNews news = tell_saver(1);
+    FrameNewsAnswer news = tell_saver(1);
     EXPECT_TRUE(news.budget_changed && news.answered && news.answer == TRUE);
     EXPECT_LE(1e6 / follower.Budget().frame_interval_us, 31.5);
     EXPECT_TRUE(tell_saver(0).budget_changed);
@@ -363,6 +354,18 @@ TEST(FrameConditions, EnergySaverNotificationsChangeTheBudget) {
 
     news = FollowFrameConditions(WM_WTSSESSION_CHANGE, WTS_REMOTE_CONNECT, 0, follower);
     EXPECT_FALSE(news.budget_changed || news.answered) << "Wine's session is the console";
+}
+
+// Every monitor listed has its area and a DPI, the system's where none is told.
+TEST(DesktopMonitors, EachMonitorWithItsAreaAndDpi) {
+    const std::vector<Monitor> monitors = DesktopMonitors();
+    ASSERT_FALSE(monitors.empty());
+    EXPECT_EQ(monitors.front().area,
+              (ScreenRect{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}));
+    for (const Monitor& monitor : monitors) {
+        EXPECT_GT(monitor.dpi, 0);
+    }
+    EXPECT_EQ(system_dlls::MonitorDpi(nullptr), system_dlls::SystemDpi());
 }
 
 // The resources of the shipped program, read from the file itself.
