@@ -324,6 +324,6 @@ extern "C" int ioctl(int fd, unsigned long request, ...) noexcept {
     if (handled) {
         return result;
     }
-    static const auto next = reinterpret_cast<IoctlFunction>(dlsym(RTLD_NEXT, "ioctl"));
-    return next(fd, request, argument);
+    static const auto kLibraryIoctl = reinterpret_cast<IoctlFunction>(dlsym(RTLD_NEXT, "ioctl"));
+    return kLibraryIoctl(fd, request, argument);
 }
