@@ -15,6 +15,7 @@ namespace {
 constexpr text::Cp932View kCdDevice{"cdaudio"};
 constexpr char kStopped[] = "stopped";
 constexpr std::int32_t kFramesPerSecond = 75;
+constexpr std::int32_t kMostTracks = 99;  // on any CD
 
 text::Cp932String WithTrack(text::Cp932View query, std::int32_t track) {
     return query + text::Cp932String(std::to_string(track));
@@ -99,7 +100,7 @@ bool CdPlayer::Check() {
 
 bool CdPlayer::PlayDisc(text::Cp932View track_count) {
     const std::optional<std::int32_t> count = WholeNumber(track_count);
-    if (!count) {
+    if (!count || *count > kMostTracks) {
         return false;
     }
     std::int32_t first = 1;

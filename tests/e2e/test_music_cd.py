@@ -68,7 +68,7 @@ def steps_heard(sound: Sound) -> list[tuple[object, float]]:
     size = int(WINDOW * AUDIO_RATE)
     labels = []
     for i in range(0, len(sound.left) - size + 1, size):
-        window = Sound.__new__(Sound)
+        window = Sound(b"")
         window.left = sound.left[i:i + size]
         label = None
         if len(window.tone()) > size // 2:

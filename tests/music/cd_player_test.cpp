@@ -107,10 +107,12 @@ TEST_F(CdPlayerTest, DiscWithoutMusicOrCountEndsTheChecks) {
     EXPECT_EQ(PlayAfterCheck(), "");
     EXPECT_FALSE(keep_checking);
 
-    InsertDisc("0", "stopped");
-    drive.Answer(kCount, 0, "nine");
-    EXPECT_EQ(PlayAfterCheck(), "");
-    EXPECT_FALSE(keep_checking);
+    for (const char* count : {"nine", "100"}) {
+        InsertDisc("0", "stopped");
+        drive.Answer(kCount, 0, count);
+        EXPECT_EQ(PlayAfterCheck(), "") << count;
+        EXPECT_FALSE(keep_checking) << count;
+    }
 }
 
 TEST_F(CdPlayerTest, FailingOrUnreadablePlacesPlayNothingButKeepChecking) {
