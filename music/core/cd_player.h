@@ -1,6 +1,7 @@
 #pragma once
-// The music CD player: opens the drive, and every check starts playback
-// and keeps the chosen track repeating.
+// The music CD player: opens the drive, and every check starts playback when
+// the drive has stopped, the whole disc's music or one chosen track, each to
+// its end and round again.
 
 #include <cstdint>
 
@@ -18,11 +19,20 @@ class CdPlayer {
         : commands_(commands), repeat_track_(repeat_track) {}
 
     void Open();
-    // False when the drive cannot be followed: further checks make no sense.
+    // False when the drive cannot be followed, or its disc holds no music:
+    // further checks make no sense.
     bool Check();
     void Close();
 
   private:
+    // From the first audio track to the end of the last one; false when the
+    // count of tracks cannot be read or no track is audio.
+    bool PlayDisc(text::Cp932View track_count);
+    // From the start of `first` to the end of `last`; silent when the drive
+    // cannot tell either.
+    void PlayTracks(std::int32_t first, std::int32_t last);
+    bool IsAudio(std::int32_t track);
+
     MediaCommands& commands_;
     const std::int16_t repeat_track_;
 };

@@ -1,6 +1,8 @@
 #pragma once
-// What the music player asks of the platform, in its own terms: send a media
-// command string, and play a sound file looping or stop it. Behind one small
+// What the music player asks of the platform: the media command strings
+// themselves, passed through to the platform's media drivers as the players
+// write them (their replies come back as the drivers give them), the count of
+// sound outputs, and a sound file looped or stopped. Behind one small
 // interface so the players can be driven by a scripted drive in tests.
 
 #include <cstdint>

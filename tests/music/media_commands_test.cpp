@@ -12,7 +12,6 @@ namespace {
 
 using namespace text::literals;
 
-using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 using testing::ScriptedDrive;
 
@@ -39,17 +38,6 @@ TEST_F(MediaCommandsTest, FailureGivesErrorAndTheCodeWithItsSign) {
     EXPECT_EQ(commands.Query("open cdaudio"_cp932), "Error:266"_cp932);
     drive.Answer("status cdaudio mode", -3);
     EXPECT_EQ(commands.Query("status cdaudio mode"_cp932), "Error:-3"_cp932);
-}
-
-TEST_F(MediaCommandsTest, PlayCommandShapes) {
-    drive.Answer("play cdaudio from 3 to 4", 263);
-    EXPECT_EQ(commands.Play("cdaudio"_cp932, ""_cp932, ""_cp932), 0);
-    EXPECT_EQ(commands.Play("cdaudio"_cp932, "03:00:00:00"_cp932, ""_cp932), 0);
-    EXPECT_EQ(commands.Play("cdaudio"_cp932, ""_cp932, "4"_cp932), 0);
-    EXPECT_EQ(commands.Play("cdaudio"_cp932, "3"_cp932, "4"_cp932), 263);
-    EXPECT_THAT(drive.Commands(), ElementsAre("play cdaudio", "play cdaudio from 03:00:00:00",
-                                              "play cdaudio to 4", "play cdaudio from 3 to 4"));
-    EXPECT_EQ(drive.calls[0].reply_length, 512u);
 }
 
 TEST(MciText, ErrorMarkIsFoundInAnyLetterCase) {
