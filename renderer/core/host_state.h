@@ -3,8 +3,6 @@
 
 #include <cstdint>
 
-#include "contract/run_contract.h"
-
 namespace velmora::renderer {
 
 struct CursorPos {
@@ -27,9 +25,6 @@ struct DesktopShape {
     }
     bool operator!=(const DesktopShape& other) const { return !(*this == other); }
 };
-
-// City-block cursor movement above which the saver ends.
-constexpr int32_t kMouseMoveThreshold = contract::kMouseJitterPixels;
 
 // The renderer window's state; one per process, touched only by the GUI thread.
 struct HostState {

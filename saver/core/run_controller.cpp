@@ -44,12 +44,6 @@ RunReaction RunController::MusicChecked(bool keep_checking) {
     return reaction;
 }
 
-RunReaction RunController::RendererAnswered(RendererAnswer answer) {
-    // A renderer that answers is never ended: it takes the input by its own
-    // rules. A window that went meanwhile ends the run at the next watch.
-    return answer == RendererAnswer::Unanswered ? EndWithRenderer() : RunReaction{};
-}
-
 RunReaction RunController::WatchRenderer(const RendererSight& sight) {
     const bool input = InputIn(sight.input);
     if (sight.window) {
@@ -72,17 +66,16 @@ bool RunController::InputIn(const InputSight& input) {
     return InputBetween(std::exchange(last_input_look_, input), input);
 }
 
+// Input ends the run, by the renderer's own rules: a renderer whose window
+// outlasts it (hung, stuck behind a driver's message box, or one that missed
+// the input) is ended whether it answers or not. Later input never moves the
+// limit on.
 RunReaction RunController::KeepScreenForUser(bool input, std::uint64_t now_ms) {
     if (input && !input_ms_) {
         input_ms_ = now_ms;
     }
-    RunReaction reaction;
-    if (input_ms_ && now_ms - *input_ms_ >= kRendererEndGraceMs) {
-        // Input after this question is judged afresh.
-        input_ms_.reset();
-        reaction.ask_renderer = true;
-    }
-    return reaction;
+    return input_ms_ && now_ms - *input_ms_ >= kRendererEndLimitMs ? EndWithRenderer()
+                                                                   : RunReaction{};
 }
 
 RunReaction RunController::EndWithRenderer() {

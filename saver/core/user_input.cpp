@@ -1,8 +1,6 @@
 #include "saver/core/user_input.h"
 
-#include <cstdlib>
-
-#include "contract/run_contract.h"
+#include "contract/input_rule.h"
 
 namespace velmora::saver {
 
@@ -11,9 +9,9 @@ bool InputBetween(const InputSight& before, const InputSight& now) {
     if (!before.cursor || !now.cursor) {
         return input_time_moved;
     }
-    const std::int64_t moved = std::llabs(std::int64_t{now.cursor->x} - before.cursor->x) +
-                               std::llabs(std::int64_t{now.cursor->y} - before.cursor->y);
-    return moved > contract::kMouseJitterPixels || (moved == 0 && input_time_moved);
+    const std::int64_t dx = std::int64_t{now.cursor->x} - before.cursor->x;
+    const std::int64_t dy = std::int64_t{now.cursor->y} - before.cursor->y;
+    return contract::MovedByUser(dx, dy) || (dx == 0 && dy == 0 && input_time_moved);
 }
 
 }  // namespace velmora::saver

@@ -31,7 +31,6 @@ Steps StepsOf(const RunReaction& reaction) {
     step(reaction.stop_music_check, "stop music check");
     step(reaction.start_watch, "start watch");
     step(reaction.launch_renderer, "launch");
-    step(reaction.ask_renderer, "ask renderer");
     step(reaction.end_renderer, "end renderer");
     step(reaction.music == MusicStep::Start, "start music");
     step(reaction.music == MusicStep::Check, "check music");
@@ -61,10 +60,11 @@ Steps Watch(RunController& run, const RendererSight& sight) {
 TEST(RunController, StartLaunchesTheRendererWatchesItAndStartsTheMusicWithItsChecks) {
     const auto started = [](MusicSource source) {
         RunController run(source);
-        const RunReaction start = run.Start(kNothing);
-        EXPECT_EQ(start.start_music_check_ms, music::CheckIntervalMs(source));
-        return StepsOf(start);
+        return StepsOf(run.Start(kNothing));
     };
+    // A stopped disc is seen within 200 ms, a finished MP3 starts again within a second.
+    EXPECT_EQ(RunController(MusicSource::Cd).Start(kNothing).start_music_check_ms, 200u);
+    EXPECT_EQ(RunController(MusicSource::Mp3File).Start(kNothing).start_music_check_ms, 1000u);
     EXPECT_EQ(started(MusicSource::None), (Steps{"start watch", "launch", "start music"}));
     EXPECT_EQ(started(MusicSource::WavFile), (Steps{"start watch", "launch", "start music"}));
     EXPECT_EQ(started(MusicSource::Cd),
@@ -155,48 +155,37 @@ InputSight Input(std::uint32_t tick, std::int32_t x, std::int32_t y) {
     return {tick, ScreenPoint{x, y}};
 }
 
-TEST(RunController, AfterInputARendererThatDoesNotAnswerIsEndedWithTheRun) {
-    // A key: the last-input time moves on, the cursor stays.
+TEST(RunController, ARendererWindowThatOutstaysInputByTheLimitIsEndedWithTheRun) {
+    // A key: the last-input time moves on, the cursor stays. The renderer's
+    // window stays, answering or not: later input never moves the limit on.
     RunController run(MusicSource::WavFile);
     run.Start(Looking(0, Input(7, 100, 100)));
     run.RendererLaunched(true);
     EXPECT_TRUE(Watch(run, Looking(50, Input(7, 100, 100))).empty());
-    EXPECT_TRUE(Watch(run, Looking(100, Input(9, 100, 100))).empty());  // the grace begins
-    EXPECT_TRUE(Watch(run, Looking(100 + kRendererEndGraceMs - 1, Input(9, 100, 100))).empty());
-    EXPECT_EQ(Watch(run, Looking(100 + kRendererEndGraceMs, Input(9, 100, 100))),
-              Steps{"ask renderer"});
-    EXPECT_EQ(StepsOf(run.RendererAnswered(RendererAnswer::Unanswered)), kEndWithRenderer);
+    EXPECT_TRUE(Watch(run, Looking(100, Input(9, 100, 100))).empty());  // the limit begins
+    EXPECT_TRUE(Watch(run, Looking(600, Input(12, 100, 100))).empty());
+    EXPECT_TRUE(Watch(run, Looking(100 + kRendererEndLimitMs - 1, Input(12, 300, 100))).empty());
+    EXPECT_EQ(Watch(run, Looking(100 + kRendererEndLimitMs, Input(12, 300, 100))),
+              kEndWithRenderer);
     EXPECT_FALSE(run.TimerRunning(RunTimer::RendererWatch));
     EXPECT_TRUE(StepsOf(run.End()).empty());
 
-    // A renderer that ends by itself within the grace ends the run as ever.
+    // A move; the renderer ends by itself within the limit and the run ends as ever.
     RunController quick(MusicSource::None);
     quick.Start(Looking(0, Input(7, 100, 100)));
     quick.RendererLaunched(true);
-    EXPECT_TRUE(Watch(quick, Looking(50, Input(8, 200, 100))).empty());  // a move
-    EXPECT_EQ(Watch(quick, Looking(100, Input(8, 200, 100), false)), kEnd);
+    EXPECT_TRUE(Watch(quick, Looking(50, Input(8, 200, 100))).empty());
+    EXPECT_EQ(Watch(quick, Looking(900, Input(8, 200, 100), false)), kEnd);
+
+    // Input before the renderer's window came was no input to the renderer.
+    RunController early(MusicSource::None);
+    early.Start(Looking(0, Input(7, 100, 100), false));
+    early.RendererLaunched(true);
+    EXPECT_TRUE(Watch(early, Looking(50, Input(8, 100, 100), false)).empty());
+    EXPECT_TRUE(Watch(early, Looking(2000, Input(8, 100, 100))).empty());
 }
 
-TEST(RunController, ARendererThatAnswersIsNeverEndedAndLaterInputAsksAgain) {
-    RunController run(MusicSource::None);
-    run.Start(Looking(0, Input(7, 100, 100)));
-    run.RendererLaunched(true);
-    EXPECT_TRUE(Watch(run, Looking(50, Input(8, 106, 100))).empty());
-    EXPECT_EQ(Watch(run, Looking(50 + kRendererEndGraceMs, Input(8, 106, 100))),
-              Steps{"ask renderer"});
-    EXPECT_TRUE(StepsOf(run.RendererAnswered(RendererAnswer::Answered)).empty());
-    // Answered: no further question until the user gives input again.
-    EXPECT_TRUE(Watch(run, Looking(2000, Input(8, 106, 100))).empty());
-    EXPECT_TRUE(Watch(run, Looking(2050, Input(9, 106, 100))).empty());
-    EXPECT_EQ(Watch(run, Looking(2050 + kRendererEndGraceMs, Input(9, 106, 100))),
-              Steps{"ask renderer"});
-    // A window that went while it was asked: the next watch ends the run, the
-    // renderer left to finish by itself.
-    EXPECT_TRUE(StepsOf(run.RendererAnswered(RendererAnswer::WindowGone)).empty());
-    EXPECT_EQ(Watch(run, Looking(3000, Input(9, 106, 100), false)), kEnd);
-}
-
-TEST(RunController, WithoutInputNothingIsAskedOrEndedHowEverTheMouseJitters) {
+TEST(RunController, WithoutInputNothingIsEndedHowEverTheMouseJitters) {
     // A seeded walk of the cursor in steps of at most kMouseJitterPixels, each
     // moving the last-input time as a real movement does, for an hour of
     // watches; then one step more than the jitter is input.
@@ -222,8 +211,9 @@ TEST(RunController, WithoutInputNothingIsAskedOrEndedHowEverTheMouseJitters) {
     }
     cursor.x += contract::kMouseJitterPixels + 1;
     EXPECT_TRUE(Watch(run, Looking(ms + 50, {tick + 50, cursor})).empty());
-    EXPECT_EQ(Watch(run, Looking(ms + 50 + kRendererEndGraceMs, {tick + 50, cursor})),
-              Steps{"ask renderer"});
+    EXPECT_EQ(Watch(run, Looking(ms + 50 + kRendererEndLimitMs, {tick + 50, cursor})),
+              (Steps{"stop watch", "stop music check", "end renderer", "stop music", "show cursor",
+                     "end"}));
 }
 
 }  // namespace

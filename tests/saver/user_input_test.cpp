@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "contract/run_contract.h"
+#include "renderer/core/window_rules.h"
 
 namespace velmora::saver {
 namespace {
@@ -34,6 +35,40 @@ TEST(InputBetween, WithoutTheCursorTheLastInputTimeAloneTells) {
     const InputSight unknown{100, std::nullopt};
     EXPECT_TRUE(Between(unknown, 101, ScreenPoint{50, 50}));
     EXPECT_FALSE(Between({100, ScreenPoint{50, 50}}, 100, std::nullopt));
+}
+
+// The renderer ends itself on a movement exactly when Velmora.scr takes it
+// for input: every step around a point, as the renderer's second move (its
+// first after creation is not counted) and as the run window's next look.
+TEST(InputBetween, TheRendererAndTheRunWindowJudgeEveryMovementAlike) {
+    class NoPassword : public renderer::PasswordPort {
+        uint32_t PlatformId() override { return 2; }  // the NT family asks for none
+        bool LoadPasswordLibrary(const char*) override { return false; }
+        bool FindVerifyFunction(const char*) override { return false; }
+        void FreePasswordLibrary() override {}
+        void SetScreensaverRunning(bool) override {}
+        bool CallVerifyFunction() override { return false; }
+    } password;
+    using renderer::WindowEventKind;
+    for (int dx = -2 * kJitter; dx <= 2 * kJitter; ++dx) {
+        for (int dy = -2 * kJitter; dy <= 2 * kJitter; ++dy) {
+            if (dx == 0 && dy == 0) {
+                continue;  // no movement: with the time moved, a key
+            }
+            renderer::HostState state;
+            const renderer::CursorPos from{500, 400};
+            renderer::HandleWindowEvent(state, {WindowEventKind::Created, from}, password);
+            renderer::HandleWindowEvent(state, {WindowEventKind::MouseMoved, from}, password);
+            const bool renderer_ends =
+                renderer::HandleWindowEvent(
+                    state, {WindowEventKind::MouseMoved, {from.x + dx, from.y + dy}}, password)
+                    .post_close;
+            // A movement moves the last-input time too.
+            const bool input = Between({100, ScreenPoint{from.x, from.y}}, 120,
+                                       ScreenPoint{from.x + dx, from.y + dy});
+            EXPECT_EQ(renderer_ends, input) << dx << "," << dy;
+        }
+    }
 }
 
 }  // namespace
