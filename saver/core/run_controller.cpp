@@ -1,7 +1,5 @@
 #include "saver/core/run_controller.h"
 
-#include <utility>
-
 namespace velmora::saver {
 
 void RunController::StopTimer(RunTimer timer, RunReaction& reaction) {
@@ -18,7 +16,7 @@ RunReaction RunController::Start(const RendererSight& sight) {
     renderer_expected_ = sight.process;
     reaction.launch_renderer = !sight.process;
     launch_ms_ = sight.now_ms;
-    last_input_look_ = sight.input;
+    input_watch_.Follow(sight.input, sight.now_ms);
 
     reaction.music = MusicStep::Start;
     reaction.start_music_check_ms = music::CheckIntervalMs(source_);
@@ -45,11 +43,20 @@ RunReaction RunController::MusicChecked(bool keep_checking) {
 }
 
 RunReaction RunController::WatchRenderer(const RendererSight& sight) {
-    const bool input = InputIn(sight.input);
     if (sight.window) {
         renderer_seen_ = true;
+        if (sight.window_shown && !shown_ms_) {
+            shown_ms_ = sight.now_ms;
+        }
+        bool input = false;
+        if (shown_ms_ && sight.now_ms - *shown_ms_ >= kRendererSettleMs) {
+            input = input_watch_.Judge(sight.input, sight.now_ms);
+        } else {
+            input_watch_.Follow(sight.input, sight.now_ms);
+        }
         return KeepScreenForUser(input, sight.now_ms);
     }
+    input_watch_.Follow(sight.input, sight.now_ms);
     if (renderer_expected_ && !renderer_seen_ && sight.process) {
         // A renderer whose process runs but whose window is not up yet is
         // still starting: the watch waits for it, for a bounded time, and
@@ -60,10 +67,6 @@ RunReaction RunController::WatchRenderer(const RendererSight& sight) {
     RunReaction reaction = End();
     StopTimer(RunTimer::RendererWatch, reaction);
     return reaction;
-}
-
-bool RunController::InputIn(const InputSight& input) {
-    return InputBetween(std::exchange(last_input_look_, input), input);
 }
 
 // Input ends the run, by the renderer's own rules: a renderer whose window

@@ -29,14 +29,21 @@ inline constexpr std::uint64_t kRendererStartLimitMs = 15000;
 // and the wait for the ended process, the desktop is back within 2 s.
 inline constexpr std::uint64_t kRendererEndLimitMs = 1000;
 
+// How long after the renderer's window is first seen shown the watch begins
+// to judge input: while a window comes up under the cursor the platform may
+// report input nobody gave (Wine does), and the renderer's own rules pass
+// over its first movement for the same reason.
+inline constexpr std::uint64_t kRendererSettleMs = 1000;
+
 // How long the run window waits for an ended renderer's process to go, so
 // the desktop is back before the music stops.
 inline constexpr std::uint32_t kRendererEndWaitMs = 500;
 
 // What the window sees of the renderer when an event comes.
 struct RendererSight {
-    // A top-level window with the renderer's title exists.
+    // A top-level window with the renderer's title exists, and is shown.
     bool window = false;
+    bool window_shown = false;
     // A renderer process runs: the one this run started, or one that an
     // earlier run left behind (its window came after that run gave up on it).
     bool process = false;
@@ -81,7 +88,6 @@ class RunController {
 
   private:
     RunReaction WatchRenderer(const RendererSight& sight);
-    bool InputIn(const InputSight& input);
     RunReaction KeepScreenForUser(bool input, std::uint64_t now_ms);
     RunReaction EndWithRenderer();
     void StopTimer(RunTimer timer, RunReaction& reaction);
@@ -93,7 +99,8 @@ class RunController {
     bool renderer_seen_ = false;
     bool ending_ = false;
     std::uint64_t launch_ms_ = 0;
-    InputSight last_input_look_;             // the watch's previous look, from the start's on
+    InputWatch input_watch_;                 // the watch's looks, from the start's on
+    std::optional<std::uint64_t> shown_ms_;  // when the window was first seen shown
     std::optional<std::uint64_t> input_ms_;  // the first input seen while the window stays
 };
 

@@ -62,7 +62,9 @@ void RunWindow::Start() {
 
 RendererSight RunWindow::SeeRenderer() const {
     RendererSight sight;
-    sight.window = FindRendererWindow() != nullptr;
+    HWND window = FindRendererWindow();
+    sight.window = window != nullptr;
+    sight.window_shown = window != nullptr && IsWindowVisible(window);
     sight.process = launcher_.Running();
     sight.now_ms = GetTickCount64();
     sight.input = SeeUserInput();
