@@ -16,16 +16,20 @@
 //  4. Carry does what the DialogReply lists: the focus, the choice and the
 //     file name shown, the file chooser, the home page and the save (their
 //     outcomes go back to the core and its reply is carried in turn), a
-//     message, and the close.
+//     message, and the close. The chooser, a message and the home page's
+//     launch wait for the user while other messages still come: the core is
+//     told of each wait, and a close request meanwhile only asks the window
+//     waited on to go (EndWaitedWindows); the close itself comes when the
+//     wait is over, never inside it.
 //  5. Close zooms to the cursor and destroys the windows; the loop ends and
 //     ShowSettingsDialog returns.
 #include "settings_dialog/win32/settings_dialog_window.h"
 
-#include <deque>
 #include <optional>
 #include <utility>
 
 #include "drawing/win32/drawing_dpi.h"
+#include "platform_edge/win32/carry_in_turn.h"
 #include "platform_edge/win32/guarded_entry.h"
 #include "platform_edge/win32/window_owner.h"
 #include "settings_dialog/core/track_text.h"
@@ -78,6 +82,22 @@ std::optional<DialogKey> DialogKeyOf(WPARAM key) {
         default:
             return std::nullopt;
     }
+}
+
+BOOL CALLBACK CloseIfOwnedBy(HWND window, LPARAM owner) noexcept {
+    return platform_edge::AnswerWithin<BOOL>(FALSE, [&] {
+        if (GetWindow(window, GW_OWNER) == reinterpret_cast<HWND>(owner) &&
+            IsWindowVisible(window)) {
+            PostMessageW(window, WM_CLOSE, 0, 0);
+        }
+        return TRUE;
+    });
+}
+
+// Every shown window of this thread that `owner` owns (the file chooser, a
+// message box) is asked to close, as its close box would.
+void CloseOwnedWindows(HWND owner) {
+    EnumThreadWindows(GetCurrentThreadId(), CloseIfOwnedBy, reinterpret_cast<LPARAM>(owner));
 }
 
 double WindowLength(HWND window, bool across) {
@@ -355,14 +375,8 @@ void SettingsDialogWindow::FollowDpi(Scale scale, POINT top_left) {
 }
 
 void SettingsDialogWindow::Carry(DialogReply reply) {
-    std::deque<DialogReply> replies{std::move(reply)};
-    while (!replies.empty()) {
-        const DialogReply next = std::move(replies.front());
-        replies.pop_front();
-        for (DialogReply& outcome : CarryOne(next)) {
-            replies.push_back(std::move(outcome));
-        }
-    }
+    platform_edge::CarryInTurn(std::move(reply),
+                               [this](const DialogReply& next) { return CarryOne(next); });
 }
 
 std::vector<DialogReply> SettingsDialogWindow::CarryOne(const DialogReply& reply) {
@@ -376,13 +390,20 @@ std::vector<DialogReply> SettingsDialogWindow::CarryOne(const DialogReply& reply
     if (reply.show_file_name) {
         ShowFileName(dialog_.View().file_name);
     }
+    if (reply.end_wait) {
+        CloseOwnedWindows(windows_.Form());
+    }
     if (reply.ask_for_file) {
-        outcomes.push_back(
-            dialog_.FileAnswered(AskForFile(windows_.Form(), instance_, MusicFileRequest())));
+        dialog_.BeginWait();
+        const OpenFileAnswer answer = AskForFile(windows_.Form(), instance_, MusicFileRequest());
+        outcomes.push_back(dialog_.FileAnswered(answer));
+        outcomes.push_back(dialog_.EndWait());
     }
     if (reply.open_home_page) {
         SetHourglass(true);
+        dialog_.BeginWait();
         OpenWithShell(windows_.Form(), HomePageLaunch());
+        outcomes.push_back(dialog_.EndWait());
         SetHourglass(false);
     }
     if (reply.save) {
@@ -393,7 +414,9 @@ std::vector<DialogReply> SettingsDialogWindow::CarryOne(const DialogReply& reply
         outcomes.push_back(dialog_.Saved(failure));
     }
     if (!reply.message.Empty()) {
+        dialog_.BeginWait();
         text::ShowMessage(windows_.Form(), reply.message, message_caption_);
+        outcomes.push_back(dialog_.EndWait());
     }
     if (reply.close) {
         Close();
