@@ -5,7 +5,7 @@
 //     title, lays the window out over the monitors (each with its DPI; as
 //     far as a window many drivers can draw reaches: else the primary's
 //     area, else it ends), registers the class and creates the window with
-//     the RendererProcess,
+//     the RendererState,
 //     which RendererWindowProc keeps from WM_NCCREATE on (`main_window` once
 //     the creation has returned), then asks for the foreground, again each
 //     second while the system refuses (AskForForeground).
@@ -71,7 +71,7 @@ namespace {
 // Everything the renderer holds while it runs: one instance, owned by
 // RunRenderer and handed to the window at its creation; touched only by the
 // GUI thread.
-struct RendererProcess {
+struct RendererState {
     HWND main_window = nullptr;  // from the end of its creation on
     HDC device_context = nullptr;
     HGLRC gl_context = nullptr;
@@ -132,7 +132,7 @@ void PlaceWindow(HWND window, const ScreenRect& area) {
 
 // Paced frames keep to the budget: the swap waits for its refreshes where the
 // driver offers that, and the pacer holds frames to its interval either way.
-void KeepToFrameBudget(RendererProcess& process) {
+void KeepToFrameBudget(RendererState& process) {
     const FrameBudget& budget = process.frame_budget.Budget();
     process.pacer.ChangeInterval(budget.frame_interval_us);
     if (process.gl_context != nullptr) {
@@ -143,7 +143,7 @@ void KeepToFrameBudget(RendererProcess& process) {
 
 // The window over what of the desktop the GL can draw, now that its largest
 // drawable size is known. False when nothing can be drawn.
-bool FitToDrawable(RendererProcess& process, HWND window) {
+bool FitToDrawable(RendererState& process, HWND window) {
     process.largest_drawable = CurrentLargestDrawable();
     const std::optional<std::vector<Monitor>> drawable =
         DrawableMonitors(DesktopMonitors(), process.largest_drawable);
@@ -160,7 +160,7 @@ bool FitToDrawable(RendererProcess& process, HWND window) {
 
 // Effect parameters and title, then the GL context and state and the clouds.
 // False when the GL cannot draw into the window.
-bool StartEffect(RendererProcess& process, HWND window) {
+bool StartEffect(RendererState& process, HWND window) {
     AssignEffectParameters(process.effect_parameters);
     SetWindowTextA(window, contract::kRendererWindowTitle);
     Random15 random = Random15::ForRun(static_cast<uint32_t>(std::time(nullptr)));
@@ -185,7 +185,7 @@ bool StartEffect(RendererProcess& process, HWND window) {
 // The window and its views over the monitors there are now, as far as the GL
 // can draw them; the effect goes on, its picture kept in textures until the
 // back buffer is probed in the new layout. False when nothing can be drawn.
-bool LayOutAgain(RendererProcess& process) {
+bool LayOutAgain(RendererState& process) {
     const std::optional<std::vector<Monitor>> drawable =
         DrawableMonitors(Monitors(), process.largest_drawable);
     if (!drawable) {
@@ -203,7 +203,7 @@ bool LayOutAgain(RendererProcess& process) {
     return true;
 }
 
-void StopEffect(RendererProcess& process, HWND window) {
+void StopEffect(RendererState& process, HWND window) {
     UnregisterBackgroundInput();
     process.energy_saver_notifications.Unregister();
     process.presence_notifications.Unregister();
@@ -216,7 +216,7 @@ void StopEffect(RendererProcess& process, HWND window) {
 }
 
 LRESULT CALLBACK RendererWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    auto* process = platform_edge::OwnerOf<RendererProcess>(window, message, lparam);
+    auto* process = platform_edge::OwnerOf<RendererState>(window, message, lparam);
     if (process != nullptr) {
         const FrameConditionNews news =
             FollowFrameConditions(message, wparam, lparam, process->frame_budget);
@@ -343,7 +343,7 @@ bool AnotherSaverIsRunning() {
 
 // Whether the back buffer survives a swap, asked where the GL's swap copies,
 // once the window is on the screen and a frame of its layout presented.
-void ProbeBackBuffer(RendererProcess& process) {
+void ProbeBackBuffer(RendererState& process) {
     const ScreenRect& area = process.layout.window;
     HDC device_context = process.device_context;
     const TrailKeeping probed =
@@ -354,7 +354,7 @@ void ProbeBackBuffer(RendererProcess& process) {
 }
 
 // One frame when set-up is complete and no password dialog is up.
-void IdleDraw(RendererProcess& process) {
+void IdleDraw(RendererState& process) {
     if (!MayDraw(process.host_state)) {
         return;
     }
@@ -367,7 +367,7 @@ void IdleDraw(RendererProcess& process) {
     process.frame_counter.Count();
 }
 
-int RunMessageLoop(RendererProcess& process) {
+int RunMessageLoop(RendererState& process) {
     const FramePolicy& policy = ProgramFramePolicy();
     MSG message{};
     for (;;) {
@@ -409,7 +409,7 @@ int RunMessageLoop(RendererProcess& process) {
 }  // namespace
 
 int RunRenderer(HINSTANCE instance) {
-    RendererProcess process;
+    RendererState process;
     if (AnotherSaverIsRunning()) {
         return 0;
     }

@@ -100,12 +100,6 @@ void CloseOwnedWindows(HWND owner) {
     EnumThreadWindows(GetCurrentThreadId(), CloseIfOwnedBy, reinterpret_cast<LPARAM>(owner));
 }
 
-double WindowLength(HWND window, bool across) {
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    return across ? rect.right - rect.left : rect.bottom - rect.top;
-}
-
 }  // namespace
 
 SettingsDialogWindow::SettingsDialogWindow(HINSTANCE instance, settings::SettingsPorts store,
@@ -330,11 +324,9 @@ std::vector<AccessItem> SettingsDialogWindow::GroupItems() const {
 void SettingsDialogWindow::Load() {
     HWND form = windows_.Form();
     MoveToItsPlace();
-    // Placed, the window has the DPI of the monitor it opens on; at its new
-    // size it is placed again.
-    const Scale placed = drawing::DrawingScale(system_dlls::WindowDpi(form));
-    if (drawing::DpiOf(placed) != drawing::DpiOf(scale_)) {
-        FollowDpi(placed, TopLeftOf(form));
+    if (const auto again =
+            ScaleToPlaceAgainAt(scale_, drawing::DrawingScale(system_dlls::WindowDpi(form)))) {
+        FollowDpi(*again, TopLeftOf(form));
         MoveToItsPlace();
     }
 
@@ -357,12 +349,12 @@ void SettingsDialogWindow::Load() {
 // Centred across, at a third of the free height, in twips.
 void SettingsDialogWindow::MoveToItsPlace() const {
     HWND form = windows_.Form();
-    const TwipsPoint place = PlaceDialog(
-        GetSystemMetrics(SM_CXSCREEN) * scale_.x, GetSystemMetrics(SM_CYSCREEN) * scale_.y,
-        WindowLength(form, true) * scale_.x, WindowLength(form, false) * scale_.y);
-    SetWindowPos(form, nullptr, drawing::TwipsToPixels(place.left, scale_.x),
-                 drawing::TwipsToPixels(place.top, scale_.y), 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT window{};
+    GetWindowRect(form, &window);
+    const PixelPoint place =
+        PlaceDialogInPixels(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+                            window.right - window.left, window.bottom - window.top, scale_);
+    SetWindowPos(form, nullptr, place.x, place.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // Fonts, pictures, every window and the back images at the scale of another
