@@ -226,7 +226,10 @@ class RendererTiedToSaverTest(unittest.TestCase):
             self.assertEqual(s.wait_exit(again, timeout=30), 0)
             self.assertIsNone(s.find_window(RENDERER_TITLE))
 
-    def test_a_saver_in_a_job_that_lets_no_child_out_still_runs_and_ends(self):
+    def test_a_saver_started_inside_another_job_still_runs_and_ends(self):
+        # As a service or a build tool may start it: the renderer's own job is
+        # then made inside that one (on Windows before 8, and wherever the
+        # platform refuses, the renderer runs untied).
         with WineSession(width=WIDTH, height=HEIGHT, name="renderer-in-job") as s:
             folder = s.install_copy()
             s.xdotool("mousemove", "300", "300")

@@ -277,9 +277,9 @@ int StartTogether(int count, const char* command_line) {
     return 0;
 }
 
-// Runs a command line inside a job of its own that lets no child leave it, as
-// a program started by a service or a build tool may be, and waits for it to
-// end; prints its exit code.
+// Runs a command line inside a job of its own, as a program started by a
+// service or a build tool may be, and waits for it to end; prints its exit
+// code.
 int RunInJob(const char* command_line) {
     HANDLE job = CreateJobObjectW(nullptr, nullptr);
     STARTUPINFOA startup{};
