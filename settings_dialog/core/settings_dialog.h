@@ -82,12 +82,12 @@ struct DialogReply {
     bool pass_key = false;           // the key goes on to the focused control
     bool show_choice = false;        // show View() again
     bool show_file_name = false;     // show View().file_name
-    bool ask_for_file = false;       // make MusicFileRequest() and hand the answer to FileAnswered
-    bool open_home_page = false;     // HomePageLaunch(), under the hourglass
+    bool end_wait = false;      // ask the window the dialog waits on (the chooser, a message) to go
+    bool ask_for_file = false;  // make MusicFileRequest() and hand the answer to FileAnswered
+    bool open_home_page = false;                // HomePageLaunch(), under the hourglass
     std::optional<settings::MusicChoice> save;  // write it and hand the outcome to Saved
     bool close = false;         // zoom back to the cursor point and close the dialog
     text::Cp932String message;  // when not empty: tell the user, the dialog stays open
-    bool end_wait = false;      // ask the window the dialog waits on (the chooser, a message) to go
 };
 
 class SettingsDialog {

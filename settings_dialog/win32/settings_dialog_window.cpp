@@ -19,7 +19,7 @@
 //     message, and the close. The chooser, a message and the home page's
 //     launch wait for the user while other messages still come: the core is
 //     told of each wait, and a close request meanwhile only asks the window
-//     waited on to go (EndWaitedWindows); the close itself comes when the
+//     waited on to go (CloseOwnedWindows); the close itself comes when the
 //     wait is over, never inside it.
 //  5. Close zooms to the cursor and destroys the windows; the loop ends and
 //     ShowSettingsDialog returns.
