@@ -2,8 +2,9 @@
 // The names by which Velmora.scr, Velmora.dll, the setup and the tests find
 // one another: files, windows, locks and shared memory, each looked up through
 // the platform. The programs share no memory; besides the headers of
-// contract/ (this one, the desktop's points and rectangles) they share only
-// the platform helpers of platform_edge/ and system_dlls/. The build reads
+// contract/ (this one, the desktop's points and rectangles, the rule for the
+// mouse) they share only the platform helpers of platform_edge/ and
+// system_dlls/. The build reads
 // the names from here once (cmake/contract.cmake) for the programs' file names,
 // their resource scripts, the setup and the scripts.
 //
@@ -25,14 +26,14 @@
 //     Velmora.scr stops its music, gives back the cursor and ends.
 //  5. Velmora.scr keeps the screen for the user: the part that watches for
 //     input is never the part that draws. It sees input without hooks (the
-//     platform's last-input time and the cursor, with kMouseJitterPixels as
-//     the renderer's own rule has it); when the renderer's window is still
-//     there a moment after input, Velmora.scr sends it a null message with a
-//     short bound. A window that does not answer has its process ended (the
-//     one Velmora.scr started, else the window's), and the run ends as in 4.
-//     A renderer that answers is never ended, and without input nothing is.
-//     A renderer started whose window does not come within the start limit
-//     is ended too.
+//     platform's last-input time and the cursor, judged by the renderer's own
+//     rule, contract/input_rule.h); when the renderer's window is still there
+//     a second after input, answering or not, Velmora.scr ends its process
+//     (the one it started, else the window's) and the run ends as in 4.
+//     Without input nothing is ended. A renderer started whose window does
+//     not come within the start limit is ended too.
+//  6. The renderer Velmora.scr starts lives in a job that ends it when
+//     Velmora.scr ends, however that comes about.
 // Nothing else passes between them: no file, setting or exit code.
 //
 // The setup looks for the same names: it replaces both programs by their file

@@ -3,7 +3,6 @@
 
 #include <cstdint>
 
-#include "contract/run_contract.h"
 #include "contract/screen_geometry.h"
 
 namespace velmora::renderer {
@@ -25,9 +24,6 @@ struct DesktopShape {
     }
     bool operator!=(const DesktopShape& other) const { return !(*this == other); }
 };
-
-// City-block cursor movement above which the saver ends.
-constexpr int32_t kMouseMoveThreshold = contract::kMouseJitterPixels;
 
 // The renderer window's state; one per process, touched only by the GUI thread.
 struct HostState {

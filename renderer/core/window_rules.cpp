@@ -1,6 +1,6 @@
 #include "renderer/core/window_rules.h"
 
-#include <cstdlib>
+#include "contract/input_rule.h"
 
 namespace velmora::renderer {
 namespace {
@@ -32,9 +32,8 @@ WindowReaction OnMouseMove(HostState& state, const WindowEvent& event) {
         state.close_requested = true;
     }
     WindowReaction reaction;
-    const int32_t distance =
-        std::abs(state.last_cursor_pos.x - now.x) + std::abs(state.last_cursor_pos.y - now.y);
-    if (distance > kMouseMoveThreshold) {
+    if (contract::MovedByUser(int64_t{now.x} - state.last_cursor_pos.x,
+                              int64_t{now.y} - state.last_cursor_pos.y)) {
         reaction.post_close = true;
     } else {
         state.last_cursor_pos = now;

@@ -9,17 +9,21 @@
 //     passing into the system's frames.
 #include <windows.h>
 
+#include "contract/run_contract.h"
 #include "platform_edge/win32/guarded_entry.h"
+#include "platform_edge/win32/named_lock.h"
 #include "renderer/win32/renderer_host.h"
-#include "renderer/win32/running_lock.h"
 #include "system_dlls/win32/load_system_dll.h"
 #include "system_dlls/win32/no_fault_dialogs.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     velmora::system_dlls::LoadDllsFromSystemFolderOnly();
     velmora::system_dlls::AskForNoFaultDialogs();
-    // A renderer that finds another one running steps aside at once.
-    if (!velmora::renderer::TakeRunningLock()) {
+    // Held for the process's life, its window up or not: Velmora.scr finds a
+    // running renderer by it. A renderer that finds another one running steps
+    // aside at once.
+    if (velmora::platform_edge::HeldElsewhere(velmora::contract::kRendererRunningLock,
+                                              velmora::platform_edge::LockUse::Hold)) {
         return 0;
     }
     return velmora::platform_edge::AnswerWithin(

@@ -1,7 +1,5 @@
 #include "saver/core/run_controller.h"
 
-#include <utility>
-
 namespace velmora::saver {
 
 void RunController::StopTimer(RunTimer timer, RunReaction& reaction) {
@@ -18,7 +16,7 @@ RunReaction RunController::Start(const RendererSight& sight) {
     renderer_expected_ = sight.process;
     reaction.launch_renderer = !sight.process;
     launch_ms_ = sight.now_ms;
-    last_input_look_ = sight.input;
+    input_watch_.Follow(sight.input, sight.now_ms);
 
     reaction.music = MusicStep::Start;
     reaction.start_music_check_ms = music::CheckIntervalMs(source_);
@@ -44,18 +42,21 @@ RunReaction RunController::MusicChecked(bool keep_checking) {
     return reaction;
 }
 
-RunReaction RunController::RendererAnswered(RendererAnswer answer) {
-    // A renderer that answers is never ended: it takes the input by its own
-    // rules. A window that went meanwhile ends the run at the next watch.
-    return answer == RendererAnswer::Unanswered ? EndWithRenderer() : RunReaction{};
-}
-
 RunReaction RunController::WatchRenderer(const RendererSight& sight) {
-    const bool input = InputIn(sight.input);
     if (sight.window) {
         renderer_seen_ = true;
+        if (sight.window_shown && !shown_ms_) {
+            shown_ms_ = sight.now_ms;
+        }
+        bool input = false;
+        if (shown_ms_ && sight.now_ms - *shown_ms_ >= kRendererSettleMs) {
+            input = input_watch_.Judge(sight.input, sight.now_ms);
+        } else {
+            input_watch_.Follow(sight.input, sight.now_ms);
+        }
         return KeepScreenForUser(input, sight.now_ms);
     }
+    input_watch_.Follow(sight.input, sight.now_ms);
     if (renderer_expected_ && !renderer_seen_ && sight.process) {
         // A renderer whose process runs but whose window is not up yet is
         // still starting: the watch waits for it, for a bounded time, and
@@ -68,21 +69,16 @@ RunReaction RunController::WatchRenderer(const RendererSight& sight) {
     return reaction;
 }
 
-bool RunController::InputIn(const InputSight& input) {
-    return InputBetween(std::exchange(last_input_look_, input), input);
-}
-
+// Input ends the run, by the renderer's own rules: a renderer whose window
+// outlasts it (hung, stuck behind a driver's message box, or one that missed
+// the input) is ended whether it answers or not. Later input never moves the
+// limit on.
 RunReaction RunController::KeepScreenForUser(bool input, std::uint64_t now_ms) {
     if (input && !input_ms_) {
         input_ms_ = now_ms;
     }
-    RunReaction reaction;
-    if (input_ms_ && now_ms - *input_ms_ >= kRendererEndGraceMs) {
-        // Input after this question is judged afresh.
-        input_ms_.reset();
-        reaction.ask_renderer = true;
-    }
-    return reaction;
+    return input_ms_ && now_ms - *input_ms_ >= kRendererEndLimitMs ? EndWithRenderer()
+                                                                   : RunReaction{};
 }
 
 RunReaction RunController::EndWithRenderer() {

@@ -22,12 +22,30 @@ struct InputSight {
     std::optional<ScreenPoint> cursor;
 };
 
-// Whether the user gave input between two looks: the cursor moved more than
-// contract::kMouseJitterPixels (city-block), or the last-input time moved on
-// while the cursor stayed where it was (a key, a button, the wheel). A
+// How long after a small movement of the cursor a change of the last-input
+// time is still taken for that movement: the platform may tell the cursor's
+// new place before it counts the movement as input (Wine does, once the
+// program under the cursor has taken the movement in).
+inline constexpr std::uint64_t kMovementEchoMs = 500;
+
+// Tells input from one look at the platform's signs to the next, by the
+// renderer's own rules: the cursor moved more than contract::kMouseJitterPixels
+// (contract::MovedByUser), or the last-input time moved on with the cursor
+// still, and still since kMovementEchoMs (a key, a button, the wheel). A
 // smaller movement is jitter, not input, and the next look is measured from
 // where it went. Without a cursor in either look the last-input time alone
 // tells.
-bool InputBetween(const InputSight& before, const InputSight& now);
+class InputWatch {
+  public:
+    // Takes `look` as where the next look is measured from, judging nothing.
+    void Follow(const InputSight& look, std::uint64_t now_ms);
+    // Whether the user gave input since the look before; `look` is then the
+    // one the next is measured from.
+    bool Judge(const InputSight& look, std::uint64_t now_ms);
+
+  private:
+    InputSight last_;
+    std::optional<std::uint64_t> moved_ms_;  // the last look that found the cursor moved
+};
 
 }  // namespace velmora::saver

@@ -1,33 +1,52 @@
 #include "saver/win32/renderer_launcher.h"
 
 #include "contract/run_contract.h"
+#include "platform_edge/win32/named_lock.h"
 #include "saver/win32/foreground_right.h"
 
 namespace velmora::saver {
 
 namespace {
 
-// Every renderer holds this lock of the log-on session for its life, its
-// window up or not.
-bool RendererLockHeld() {
-    HANDLE lock = OpenMutexW(SYNCHRONIZE, FALSE, contract::kRendererRunningLock);
-    if (lock == nullptr) {
-        return false;
+// A job that ends its processes when its last handle closes: this program's,
+// at whatever end. Null when the platform will not make it.
+HANDLE MakeEndingJob() {
+    HANDLE job = CreateJobObjectW(nullptr, nullptr);
+    if (job == nullptr) {
+        return nullptr;
     }
-    const DWORD wait = WaitForSingleObject(lock, 0);
-    if (wait == WAIT_OBJECT_0 || wait == WAIT_ABANDONED) {
-        ReleaseMutex(lock);  // no renderer held it: this look took it for a moment
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+    if (!SetInformationJobObject(job, JobObjectExtendedLimitInformation, &limits, sizeof limits)) {
+        CloseHandle(job);
+        return nullptr;
     }
-    CloseHandle(lock);
-    return wait == WAIT_TIMEOUT;
+    return job;
+}
+
+// The started, still suspended process in a job of its own; null when it
+// could not be put in one.
+HANDLE TieToThisProgram(HANDLE process) {
+    HANDLE job = MakeEndingJob();
+    if (job != nullptr && !AssignProcessToJobObject(job, process)) {
+        CloseHandle(job);
+        return nullptr;
+    }
+    return job;
+}
+
+void CloseIfOpen(HANDLE& handle) {
+    if (handle != nullptr) {
+        CloseHandle(handle);
+        handle = nullptr;
+    }
 }
 
 }  // namespace
 
 RendererLauncher::~RendererLauncher() {
-    if (process_) {
-        CloseHandle(process_);
-    }
+    CloseIfOpen(process_);
+    CloseIfOpen(job_);
 }
 
 bool RendererLauncher::Launch(const std::wstring& path) {
@@ -42,17 +61,20 @@ bool RendererLauncher::Launch(const std::wstring& path) {
                         CREATE_SUSPENDED, nullptr, nullptr, &startup, &info)) {
         return false;
     }
+    // In its job before it runs a single instruction.
+    CloseIfOpen(job_);
+    job_ = TieToThisProgram(info.hProcess);
     ResumeWithForegroundRight(info);
     CloseHandle(info.hThread);
-    if (process_) {
-        CloseHandle(process_);
-    }
+    CloseIfOpen(process_);
     process_ = info.hProcess;
     return true;
 }
 
 bool RendererLauncher::Running() const {
-    return (process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) || RendererLockHeld();
+    return (process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) ||
+           platform_edge::HeldElsewhere(contract::kRendererRunningLock,
+                                        platform_edge::LockUse::Look);
 }
 
 bool RendererLauncher::EndStarted(DWORD wait_ms) {

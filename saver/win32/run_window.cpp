@@ -5,28 +5,26 @@
 //  2. Procedure turns each timer tick, close request and session end into a
 //     RunController event, with what SeeRenderer finds of the renderer's
 //     window and process and of the user's input.
-//  3. CarryOut does what the reaction lists, in its order; the outcomes of a
-//     launch, of a question to the renderer's window and of a music check go
-//     back to the controller, whose reaction is carried out in turn.
-//  4. The run ends with the renderer (or with a close): the music stops, the
-//     cursor comes back and the process ends at once.
+//  3. Carry does what the reaction lists, in its order; the outcomes of a
+//     launch and of a music check go back to the controller, whose reaction
+//     is carried out in turn.
+//  4. The run ends with the renderer (or with a close): the renderer's
+//     process is ended when the controller says its window outstayed the
+//     user's input, the music stops, the cursor comes back and the process
+//     ends at once, closing the job that ends any renderer still running.
 #include "saver/win32/run_window.h"
 
-#include <deque>
 #include <utility>
 #include <vector>
 
 #include "contract/run_contract.h"
+#include "platform_edge/win32/carry_in_turn.h"
 #include "saver/win32/program_window.h"
 #include "saver/win32/renderer_window.h"
 
 namespace velmora::saver {
 
 namespace {
-
-// How long an ended renderer's process is waited for, so the desktop is back
-// before the music stops.
-constexpr DWORD kRendererEndWaitMs = 1000;
 
 UINT_PTR TimerId(RunTimer timer) {
     return static_cast<UINT_PTR>(timer) + 1;
@@ -59,30 +57,26 @@ void RunWindow::Start() {
     window_ =
         CreateHiddenPopup({contract::kRunWindowClass, platform_edge::GuardedWindowProc<Procedure>},
                           contract::kRunWindowCaption, this);
-    CarryOut(controller_.Start(SeeRenderer()));
+    Carry(controller_.Start(SeeRenderer()));
 }
 
 RendererSight RunWindow::SeeRenderer() const {
     RendererSight sight;
-    sight.window = FindRendererWindow() != nullptr;
+    HWND window = FindRendererWindow();
+    sight.window = window != nullptr;
+    sight.window_shown = window != nullptr && IsWindowVisible(window);
     sight.process = launcher_.Running();
     sight.now_ms = GetTickCount64();
     sight.input = SeeUserInput();
     return sight;
 }
 
-void RunWindow::CarryOut(RunReaction reaction) {
-    std::deque<RunReaction> reactions{reaction};
-    while (!reactions.empty()) {
-        const RunReaction next = reactions.front();
-        reactions.pop_front();
-        for (const RunReaction& outcome : CarryOutOne(next)) {
-            reactions.push_back(outcome);
-        }
-    }
+void RunWindow::Carry(RunReaction reaction) {
+    platform_edge::CarryInTurn(reaction,
+                               [this](const RunReaction& next) { return CarryOne(next); });
 }
 
-std::vector<RunReaction> RunWindow::CarryOutOne(const RunReaction& reaction) {
+std::vector<RunReaction> RunWindow::CarryOne(const RunReaction& reaction) {
     std::vector<RunReaction> outcomes;
     if (reaction.stop_watch) {
         KillTimer(window_, TimerId(RunTimer::RendererWatch));
@@ -95,10 +89,6 @@ std::vector<RunReaction> RunWindow::CarryOutOne(const RunReaction& reaction) {
     }
     if (reaction.launch_renderer) {
         controller_.RendererLaunched(launcher_.Launch(renderer_path_));
-    }
-    if (reaction.ask_renderer) {
-        outcomes.push_back(
-            controller_.RendererAnswered(AskWindow(FindRendererWindow(), kRendererAnswerLimitMs)));
     }
     if (reaction.end_renderer && !launcher_.EndStarted(kRendererEndWaitMs)) {
         // One an earlier run left running: the process of its window.
@@ -136,19 +126,19 @@ LRESULT CALLBACK RunWindow::Procedure(HWND window, UINT message, WPARAM wparam, 
             case WM_TIMER:
                 for (const RunTimer timer : {RunTimer::MusicCheck, RunTimer::RendererWatch}) {
                     if (wparam == TimerId(timer)) {
-                        self->CarryOut(self->controller_.OnTimer(timer, self->SeeRenderer()));
+                        self->Carry(self->controller_.OnTimer(timer, self->SeeRenderer()));
                         return 0;
                     }
                 }
                 break;
             case WM_CLOSE:
-                self->CarryOut(self->controller_.End());
+                self->Carry(self->controller_.End());
                 return 0;
             case WM_QUERYENDSESSION:
                 return TRUE;
             case WM_ENDSESSION:
                 if (wparam) {
-                    self->CarryOut(self->controller_.End());
+                    self->Carry(self->controller_.End());
                 }
                 return 0;
         }

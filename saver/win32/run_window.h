@@ -30,9 +30,9 @@ class RunWindow final {
 
     RendererSight SeeRenderer() const;
     // Carries out the reaction and then, in turn, the reactions to the
-    // outcomes it hands back (the renderer's answer, the music check).
-    void CarryOut(RunReaction reaction);
-    std::vector<RunReaction> CarryOutOne(const RunReaction& reaction);
+    // outcomes it hands back (the launch, the music check).
+    void Carry(RunReaction reaction);
+    std::vector<RunReaction> CarryOne(const RunReaction& reaction);
 
     HWND window_ = nullptr;
     const std::wstring renderer_path_;

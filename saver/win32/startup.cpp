@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "contract/run_contract.h"
+#include "platform_edge/win32/named_lock.h"
 #include "saver/core/saver_texts.h"
 #include "saver/core/startup_decision.h"
 #include "saver/win32/program_paths.h"
@@ -35,26 +36,17 @@ bool WindowExists(const char* caption) {
     return FindWindowA(nullptr, caption) != nullptr;
 }
 
-// Takes the busy lock of this log-on session; false when another copy holds
-// it. The handle stays open and the lock held until the process ends; a lock
-// whose holder died is taken over. A lock the platform refuses to make is
-// skipped: the windows are still looked for.
-bool TakeBusyLock() {
-    HANDLE lock = CreateMutexW(nullptr, FALSE, contract::kSaverBusyLock);
-    if (lock == nullptr) {
-        return true;
-    }
-    const DWORD wait = WaitForSingleObject(lock, 0);
-    return wait == WAIT_OBJECT_0 || wait == WAIT_ABANDONED;
-}
-
 }  // namespace
 
 void StartProgram(SaverProgram& program) {
     const text::Cp932String argument_text = ProgramArgumentText();
     OtherCopies others;
-    // The lock first: the windows of a copy that starts at the same moment are not up yet.
-    others.busy_lock_held = TakesBusyLock(argument_text) && !TakeBusyLock();
+    // The lock first: the windows of a copy that starts at the same moment are
+    // not up yet. Taken, it is held until the process ends; a lock the
+    // platform refuses to make is skipped, and the windows still looked for.
+    others.busy_lock_held =
+        TakesBusyLock(argument_text) &&
+        platform_edge::HeldElsewhere(contract::kSaverBusyLock, platform_edge::LockUse::Hold);
     // Both look-ups are always made.
     others.run_window = WindowExists(contract::kRunWindowCaption);
     others.dialog_window = WindowExists(contract::kSettingsDialogCaption);

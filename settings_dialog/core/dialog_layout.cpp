@@ -143,4 +143,19 @@ TwipsPoint PlaceDialog(double screen_width, double screen_height, double dialog_
             static_cast<std::int32_t>(free_length(screen_height, dialog_height) / 3)};
 }
 
+PixelPoint PlaceDialogInPixels(int screen_width, int screen_height, int window_width,
+                               int window_height, Scale scale) {
+    const TwipsPoint place = PlaceDialog(screen_width * scale.x, screen_height * scale.y,
+                                         window_width * scale.x, window_height * scale.y);
+    return {drawing::TwipsToPixels(place.left, scale.x),
+            drawing::TwipsToPixels(place.top, scale.y)};
+}
+
+std::optional<Scale> ScaleToPlaceAgainAt(Scale made, Scale found) {
+    if (drawing::DpiOf(found) == drawing::DpiOf(made)) {
+        return std::nullopt;
+    }
+    return found;
+}
+
 }  // namespace velmora::settings_dialog

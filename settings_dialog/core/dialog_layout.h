@@ -105,4 +105,19 @@ struct TwipsPoint {
 TwipsPoint PlaceDialog(double screen_width, double screen_height, double dialog_width,
                        double dialog_height);
 
+// PlaceDialog for a screen and a window measured in pixels at `scale`: the
+// lengths reckoned in that scale's twips, the place back in pixels.
+struct PixelPoint {
+    int x = 0, y = 0;
+    bool operator==(const PixelPoint& other) const { return x == other.x && y == other.y; }
+};
+PixelPoint PlaceDialogInPixels(int screen_width, int screen_height, int window_width,
+                               int window_height, Scale scale);
+
+// The dialog is made at the scale of the monitor it opens on and placed
+// there. Placed, its window may find itself at another DPI (the platform
+// tells the window's own): then it is laid out again at that DPI's scale and
+// placed again at its new size. Nothing when the two DPIs agree.
+std::optional<Scale> ScaleToPlaceAgainAt(Scale made, Scale found);
+
 }  // namespace velmora::settings_dialog

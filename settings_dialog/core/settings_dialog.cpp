@@ -42,6 +42,9 @@ void SettingsDialog::RecordCursor(std::optional<std::pair<std::int32_t, std::int
 }
 
 DialogReply SettingsDialog::PressChoice(int kind) {
+    if (Closing()) {
+        return {};
+    }
     choice_.kind = static_cast<std::int16_t>(kind);
     keyboard_kind_ = kind;
     DialogReply reply;
@@ -51,6 +54,12 @@ DialogReply SettingsDialog::PressChoice(int kind) {
 
 DialogReply SettingsDialog::ClickButton(ControlId button, text::Cp932View track_text) {
     DialogReply reply;
+    if (button == ControlId::CancelButton && !closed_) {
+        return Close();  // again while a close waits: the window waited on is asked again
+    }
+    if (Closing()) {
+        return reply;
+    }
     switch (button) {
         case ControlId::ChooseFileButton:
             reply.ask_for_file = true;
@@ -58,9 +67,6 @@ DialogReply SettingsDialog::ClickButton(ControlId button, text::Cp932View track_
         case ControlId::SaveButton:
             choice_.repeat_track = RepeatTrackFromText(track_text);
             reply.save = choice_;
-            break;
-        case ControlId::CancelButton:
-            reply.close = true;
             break;
         case ControlId::OtherWorksButton:
             reply.open_home_page = true;
@@ -72,6 +78,9 @@ DialogReply SettingsDialog::ClickButton(ControlId button, text::Cp932View track_
 }
 
 DialogReply SettingsDialog::KeyDown(const KeyPress& press) {
+    if (Closing()) {
+        return {};
+    }
     const bool on_choices = press.focus == ControlId::MusicGroup;
     const bool on_button = press.focus && Place(*press.focus).kind == ControlKind::Button;
     DialogReply pass;
@@ -108,7 +117,7 @@ bool SettingsDialog::TakesFocus(ControlId id) const {
 
 DialogReply SettingsDialog::Activated() const {
     DialogReply reply;
-    if (focus_when_left_ && TakesFocus(*focus_when_left_)) {
+    if (!Closing() && focus_when_left_ && TakesFocus(*focus_when_left_)) {
         reply.focus = focus_when_left_;
     }
     return reply;
@@ -141,7 +150,7 @@ DialogReply SettingsDialog::MoveFocus(std::optional<ControlId> from, bool back) 
 
 DialogReply SettingsDialog::FileAnswered(const OpenFileAnswer& answer) {
     DialogReply reply;
-    if (answer.result <= 0) {
+    if (Closing() || answer.result <= 0) {
         return reply;
     }
     if (!answer.namable || !answer.playable) {
@@ -156,12 +165,36 @@ DialogReply SettingsDialog::FileAnswered(const OpenFileAnswer& answer) {
 
 DialogReply SettingsDialog::Saved(const std::optional<text::Cp932String>& failure) {
     DialogReply reply;
+    if (Closing()) {
+        return reply;
+    }
     if (failure) {
         reply.message = *failure;
+        return reply;
+    }
+    return Close();
+}
+
+// Closed at once, or, while the dialog waits, once the wait is over.
+DialogReply SettingsDialog::Close() {
+    DialogReply reply;
+    if (waiting_) {
+        close_pending_ = true;
+        reply.end_wait = true;
     } else {
+        closed_ = true;
         reply.close = true;
     }
     return reply;
+}
+
+DialogReply SettingsDialog::EndWait() {
+    waiting_ = false;
+    if (!close_pending_) {
+        return {};
+    }
+    close_pending_ = false;
+    return Close();
 }
 
 }  // namespace velmora::settings_dialog

@@ -82,8 +82,9 @@ struct DialogReply {
     bool pass_key = false;           // the key goes on to the focused control
     bool show_choice = false;        // show View() again
     bool show_file_name = false;     // show View().file_name
-    bool ask_for_file = false;       // make MusicFileRequest() and hand the answer to FileAnswered
-    bool open_home_page = false;     // HomePageLaunch(), under the hourglass
+    bool end_wait = false;      // ask the window the dialog waits on (the chooser, a message) to go
+    bool ask_for_file = false;  // make MusicFileRequest() and hand the answer to FileAnswered
+    bool open_home_page = false;                // HomePageLaunch(), under the hourglass
     std::optional<settings::MusicChoice> save;  // write it and hand the outcome to Saved
     bool close = false;         // zoom back to the cursor point and close the dialog
     text::Cp932String message;  // when not empty: tell the user, the dialog stays open
@@ -117,8 +118,17 @@ class SettingsDialog {
     // The outcome of a save: nothing when written, else the message for the
     // user. Closes only after a good save; otherwise the choice stays on screen.
     DialogReply Saved(const std::optional<text::Cp932String>& failure);
-    // Escape or the close box: the same as "ｷｬﾝｾﾙ".
+    // Escape, the close box or a close request from outside: the same as
+    // "ｷｬﾝｾﾙ". While the dialog waits for the user (BeginWait), the close waits
+    // for the wait's end, and the reply asks the window waited on to go.
     DialogReply Cancel() { return ClickButton(ControlId::CancelButton, {}); }
+    // The window carries out a step that waits for the user (the file
+    // chooser, a message, the home page's launch), during which other
+    // windows' messages still come; until EndWait, the dialog's windows must
+    // stay. EndWait's reply closes when a close came meanwhile, and then an
+    // answer from the chooser is passed over.
+    void BeginWait() { waiting_ = true; }
+    DialogReply EndWait();
     // A key pressed in the dialog. Tab and Shift+Tab move the focus round
     // FocusOrder(), past disabled controls; the choices take it on the
     // chosen one. There the arrow keys choose the one before or after it on
@@ -135,11 +145,17 @@ class SettingsDialog {
     // The enabled rule: "..." and the track box take the focus only with their kind.
     bool TakesFocus(ControlId id) const;
     DialogReply MoveFocus(std::optional<ControlId> from, bool back);
+    // Whether the dialog has closed or is to close: then no event changes anything.
+    bool Closing() const { return closed_ || close_pending_; }
+    DialogReply Close();
 
     settings::MusicChoice choice_;
     CursorPoint cursor_;
     int keyboard_kind_;  // the choice the keyboard is on
     std::optional<ControlId> focus_when_left_;
+    bool waiting_ = false;
+    bool close_pending_ = false;  // a close came while waiting
+    bool closed_ = false;         // a reply closed the dialog
 };
 
 }  // namespace velmora::settings_dialog

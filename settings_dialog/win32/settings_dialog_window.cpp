@@ -16,16 +16,20 @@
 //  4. Carry does what the DialogReply lists: the focus, the choice and the
 //     file name shown, the file chooser, the home page and the save (their
 //     outcomes go back to the core and its reply is carried in turn), a
-//     message, and the close.
+//     message, and the close. The chooser, a message and the home page's
+//     launch wait for the user while other messages still come: the core is
+//     told of each wait, and a close request meanwhile only asks the window
+//     waited on to go (CloseOwnedWindows); the close itself comes when the
+//     wait is over, never inside it.
 //  5. Close zooms to the cursor and destroys the windows; the loop ends and
 //     ShowSettingsDialog returns.
 #include "settings_dialog/win32/settings_dialog_window.h"
 
-#include <deque>
 #include <optional>
 #include <utility>
 
 #include "drawing/win32/drawing_dpi.h"
+#include "platform_edge/win32/carry_in_turn.h"
 #include "platform_edge/win32/guarded_entry.h"
 #include "platform_edge/win32/window_owner.h"
 #include "settings_dialog/core/track_text.h"
@@ -80,10 +84,20 @@ std::optional<DialogKey> DialogKeyOf(WPARAM key) {
     }
 }
 
-double WindowLength(HWND window, bool across) {
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    return across ? rect.right - rect.left : rect.bottom - rect.top;
+BOOL CALLBACK CloseIfOwnedBy(HWND window, LPARAM owner) noexcept {
+    return platform_edge::AnswerWithin<BOOL>(FALSE, [&] {
+        if (GetWindow(window, GW_OWNER) == reinterpret_cast<HWND>(owner) &&
+            IsWindowVisible(window)) {
+            PostMessageW(window, WM_CLOSE, 0, 0);
+        }
+        return TRUE;
+    });
+}
+
+// Every shown window of this thread that `owner` owns (the file chooser, a
+// message box) is asked to close, as its close box would.
+void CloseOwnedWindows(HWND owner) {
+    EnumThreadWindows(GetCurrentThreadId(), CloseIfOwnedBy, reinterpret_cast<LPARAM>(owner));
 }
 
 }  // namespace
@@ -310,11 +324,9 @@ std::vector<AccessItem> SettingsDialogWindow::GroupItems() const {
 void SettingsDialogWindow::Load() {
     HWND form = windows_.Form();
     MoveToItsPlace();
-    // Placed, the window has the DPI of the monitor it opens on; at its new
-    // size it is placed again.
-    const Scale placed = drawing::DrawingScale(system_dlls::WindowDpi(form));
-    if (drawing::DpiOf(placed) != drawing::DpiOf(scale_)) {
-        FollowDpi(placed, TopLeftOf(form));
+    if (const auto again =
+            ScaleToPlaceAgainAt(scale_, drawing::DrawingScale(system_dlls::WindowDpi(form)))) {
+        FollowDpi(*again, TopLeftOf(form));
         MoveToItsPlace();
     }
 
@@ -337,12 +349,12 @@ void SettingsDialogWindow::Load() {
 // Centred across, at a third of the free height, in twips.
 void SettingsDialogWindow::MoveToItsPlace() const {
     HWND form = windows_.Form();
-    const TwipsPoint place = PlaceDialog(
-        GetSystemMetrics(SM_CXSCREEN) * scale_.x, GetSystemMetrics(SM_CYSCREEN) * scale_.y,
-        WindowLength(form, true) * scale_.x, WindowLength(form, false) * scale_.y);
-    SetWindowPos(form, nullptr, drawing::TwipsToPixels(place.left, scale_.x),
-                 drawing::TwipsToPixels(place.top, scale_.y), 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT window{};
+    GetWindowRect(form, &window);
+    const PixelPoint place =
+        PlaceDialogInPixels(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+                            window.right - window.left, window.bottom - window.top, scale_);
+    SetWindowPos(form, nullptr, place.x, place.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // Fonts, pictures, every window and the back images at the scale of another
@@ -355,14 +367,8 @@ void SettingsDialogWindow::FollowDpi(Scale scale, POINT top_left) {
 }
 
 void SettingsDialogWindow::Carry(DialogReply reply) {
-    std::deque<DialogReply> replies{std::move(reply)};
-    while (!replies.empty()) {
-        const DialogReply next = std::move(replies.front());
-        replies.pop_front();
-        for (DialogReply& outcome : CarryOne(next)) {
-            replies.push_back(std::move(outcome));
-        }
-    }
+    platform_edge::CarryInTurn(std::move(reply),
+                               [this](const DialogReply& next) { return CarryOne(next); });
 }
 
 std::vector<DialogReply> SettingsDialogWindow::CarryOne(const DialogReply& reply) {
@@ -376,13 +382,20 @@ std::vector<DialogReply> SettingsDialogWindow::CarryOne(const DialogReply& reply
     if (reply.show_file_name) {
         ShowFileName(dialog_.View().file_name);
     }
+    if (reply.end_wait) {
+        CloseOwnedWindows(windows_.Form());
+    }
     if (reply.ask_for_file) {
-        outcomes.push_back(
-            dialog_.FileAnswered(AskForFile(windows_.Form(), instance_, MusicFileRequest())));
+        dialog_.BeginWait();
+        const OpenFileAnswer answer = AskForFile(windows_.Form(), instance_, MusicFileRequest());
+        outcomes.push_back(dialog_.FileAnswered(answer));
+        outcomes.push_back(dialog_.EndWait());
     }
     if (reply.open_home_page) {
         SetHourglass(true);
+        dialog_.BeginWait();
         OpenWithShell(windows_.Form(), HomePageLaunch());
+        outcomes.push_back(dialog_.EndWait());
         SetHourglass(false);
     }
     if (reply.save) {
@@ -393,7 +406,9 @@ std::vector<DialogReply> SettingsDialogWindow::CarryOne(const DialogReply& reply
         outcomes.push_back(dialog_.Saved(failure));
     }
     if (!reply.message.Empty()) {
+        dialog_.BeginWait();
         text::ShowMessage(windows_.Form(), reply.message, message_caption_);
+        outcomes.push_back(dialog_.EndWait());
     }
     if (reply.close) {
         Close();

@@ -21,6 +21,7 @@ FILE_DIALOG = "ﾌｧｲﾙを開く"
 CLIENT_W, CLIENT_H = 479, 252
 GROUP = (12, 16)  # the music group's place in the client area
 WM_SYSCOMMAND, SC_CLOSE = 0x0112, 0xF060
+WM_CLOSE = 0x0010
 
 # Places in the group's client area, pixels: the selection boxes, the texts
 # beside them, the track box, the file button and the file path's box.
@@ -269,6 +270,44 @@ class SettingsDialogTest(unittest.TestCase):
         self.assertEqual(s.wait_exit(proc, timeout=30), 0)
         path = s.wine_path(music / "theme.mp3").encode("cp932")
         self.assertEqual((folder / SETTINGS_FILE).read_bytes(), settings_bytes(b"1", b"12", path))
+
+
+class CloseWhileWaitingTest(unittest.TestCase):
+    """A close request (as the setup's helper sends before it replaces the
+    programs) while the dialog waits for the user ends the program cleanly,
+    at whatever moment of the wait it comes."""
+
+    def closes_cleanly(self, s, folder, proc, moment):
+        s.probe("post", DIALOG, str(WM_CLOSE), check=True)
+        self.assertEqual(s.wait_exit(proc, timeout=30), 0, moment)
+        self.assertIsNone(s.find_window(DIALOG), moment)
+        self.assertEqual((folder / SETTINGS_FILE).read_bytes(), self.settings, moment)
+
+    def test_a_close_while_the_file_chooser_or_a_message_is_open_ends_the_program_cleanly(self):
+        with WineSession(name="settings-dialog-close-waiting") as s:
+            folder = s.install_copy()
+            self.settings = write_settings(folder, 2, 0, "C:\\a.wav")
+            for delay in (0.0, 0.3, 1.5):
+                moment = f"chooser open {delay} s"
+                proc = s.start(folder / SAVER_FILE, "/c")
+                d = Dialog(s, proc)
+                d.click_centre(LABEL[2], True)  # the first click may only bring the dialog forward
+                d.click_centre(FILE_BUTTON, True)
+                self.assertTrue(wait_until(lambda: FILE_DIALOG in s.probe("foreground"), 30), moment)
+                time.sleep(delay)
+                self.closes_cleanly(s, folder, proc, moment)
+
+            # The save's message: the settings file held by another program.
+            proc = s.start(folder / SAVER_FILE, "/c")
+            d = Dialog(s, proc)
+            holder = s.start_probe("hold", s.wine_path(folder / SETTINGS_FILE))
+            self.assertEqual(holder.stdout.readline().decode().strip(), "held")
+            d.click_centre(SAVE)
+            # A message box is the only dialog-class window that can come.
+            self.assertTrue(wait_until(lambda: "class=#32770" in s.probe("foreground"), 60),
+                            "no message about the save")
+            self.closes_cleanly(s, folder, proc, "the save's message open")
+            holder.stdin.close()
 
 
 if __name__ == "__main__":

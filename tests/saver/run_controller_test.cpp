@@ -31,7 +31,6 @@ Steps StepsOf(const RunReaction& reaction) {
     step(reaction.stop_music_check, "stop music check");
     step(reaction.start_watch, "start watch");
     step(reaction.launch_renderer, "launch");
-    step(reaction.ask_renderer, "ask renderer");
     step(reaction.end_renderer, "end renderer");
     step(reaction.music == MusicStep::Start, "start music");
     step(reaction.music == MusicStep::Check, "check music");
@@ -43,9 +42,9 @@ Steps StepsOf(const RunReaction& reaction) {
 }
 
 constexpr std::uint64_t kStart = 1000;
-const RendererSight kNothing{false, false, kStart, {}};
-const RendererSight kStarting{false, true, kStart, {}};  // its process runs, no window yet
-const RendererSight kUp{true, true, kStart, {}};
+const RendererSight kNothing{false, false, false, kStart, {}};
+const RendererSight kStarting{false, false, true, kStart, {}};  // its process runs, no window yet
+const RendererSight kUp{true, true, true, kStart, {}};
 const Steps kEnd = {"stop watch", "show cursor", "end"};
 const Steps kEndWithRenderer = {"stop watch", "end renderer", "stop music", "show cursor", "end"};
 
@@ -61,10 +60,11 @@ Steps Watch(RunController& run, const RendererSight& sight) {
 TEST(RunController, StartLaunchesTheRendererWatchesItAndStartsTheMusicWithItsChecks) {
     const auto started = [](MusicSource source) {
         RunController run(source);
-        const RunReaction start = run.Start(kNothing);
-        EXPECT_EQ(start.start_music_check_ms, music::CheckIntervalMs(source));
-        return StepsOf(start);
+        return StepsOf(run.Start(kNothing));
     };
+    // A stopped disc is seen within 200 ms, a finished MP3 starts again within a second.
+    EXPECT_EQ(RunController(MusicSource::Cd).Start(kNothing).start_music_check_ms, 200u);
+    EXPECT_EQ(RunController(MusicSource::Mp3File).Start(kNothing).start_music_check_ms, 1000u);
     EXPECT_EQ(started(MusicSource::None), (Steps{"start watch", "launch", "start music"}));
     EXPECT_EQ(started(MusicSource::WavFile), (Steps{"start watch", "launch", "start music"}));
     EXPECT_EQ(started(MusicSource::Cd),
@@ -148,67 +148,74 @@ TEST(RunController, WaitsForALaunchedRenderersWindowForABoundedTimeThenEndsIt) {
 
 // The keeper: input the run window sees while the renderer's window stays.
 RendererSight Looking(std::uint64_t ms_after_start, InputSight input, bool window = true) {
-    return {window, true, kStart + ms_after_start, input};
+    return {window, window, true, kStart + ms_after_start, input};
 }
 
 InputSight Input(std::uint32_t tick, std::int32_t x, std::int32_t y) {
     return {tick, ScreenPoint{x, y}};
 }
 
-TEST(RunController, AfterInputARendererThatDoesNotAnswerIsEndedWithTheRun) {
-    // A key: the last-input time moves on, the cursor stays.
-    RunController run(MusicSource::WavFile);
-    run.Start(Looking(0, Input(7, 100, 100)));
+// From this long after the start on, the window first shown at 50 ms has settled.
+constexpr std::uint64_t kSettled = 50 + kRendererSettleMs;
+
+RunController Settled(MusicSource source, InputSight still) {
+    RunController run(source);
+    run.Start(Looking(0, still, false));
     run.RendererLaunched(true);
-    EXPECT_TRUE(Watch(run, Looking(50, Input(7, 100, 100))).empty());
-    EXPECT_TRUE(Watch(run, Looking(100, Input(9, 100, 100))).empty());  // the grace begins
-    EXPECT_TRUE(Watch(run, Looking(100 + kRendererEndGraceMs - 1, Input(9, 100, 100))).empty());
-    EXPECT_EQ(Watch(run, Looking(100 + kRendererEndGraceMs, Input(9, 100, 100))),
-              Steps{"ask renderer"});
-    EXPECT_EQ(StepsOf(run.RendererAnswered(RendererAnswer::Unanswered)), kEndWithRenderer);
+    EXPECT_TRUE(Watch(run, Looking(50, still)).empty());
+    EXPECT_TRUE(Watch(run, Looking(kSettled, still)).empty());
+    return run;
+}
+
+TEST(RunController, ARendererWindowThatOutstaysInputByTheLimitIsEndedWithTheRun) {
+    // A key: the last-input time moves on, the cursor stays. The renderer's
+    // window stays, answering or not: later input never moves the limit on.
+    RunController run = Settled(MusicSource::WavFile, Input(7, 100, 100));
+    const std::uint64_t key = kSettled + 50;
+    EXPECT_TRUE(Watch(run, Looking(key, Input(9, 100, 100))).empty());
+    EXPECT_TRUE(Watch(run, Looking(key + 500, Input(12, 100, 100))).empty());
+    EXPECT_TRUE(Watch(run, Looking(key + kRendererEndLimitMs - 1, Input(12, 300, 100))).empty());
+    EXPECT_EQ(Watch(run, Looking(key + kRendererEndLimitMs, Input(12, 300, 100))),
+              kEndWithRenderer);
     EXPECT_FALSE(run.TimerRunning(RunTimer::RendererWatch));
     EXPECT_TRUE(StepsOf(run.End()).empty());
 
-    // A renderer that ends by itself within the grace ends the run as ever.
-    RunController quick(MusicSource::None);
-    quick.Start(Looking(0, Input(7, 100, 100)));
-    quick.RendererLaunched(true);
-    EXPECT_TRUE(Watch(quick, Looking(50, Input(8, 200, 100))).empty());  // a move
-    EXPECT_EQ(Watch(quick, Looking(100, Input(8, 200, 100), false)), kEnd);
+    // A move; the renderer ends by itself within the limit and the run ends as ever.
+    RunController quick = Settled(MusicSource::None, Input(7, 100, 100));
+    EXPECT_TRUE(Watch(quick, Looking(kSettled + 50, Input(8, 200, 100))).empty());
+    EXPECT_EQ(Watch(quick, Looking(kSettled + 900, Input(8, 200, 100), false)), kEnd);
 }
 
-TEST(RunController, ARendererThatAnswersIsNeverEndedAndLaterInputAsksAgain) {
-    RunController run(MusicSource::None);
-    run.Start(Looking(0, Input(7, 100, 100)));
+TEST(RunController, InputIsJudgedOnlyOnceTheRenderersWindowHasSettled) {
+    // Before the window came, and while it comes up under a still cursor
+    // (where the platform may report input nobody gave), no input counts.
+    RunController run(MusicSource::WavFile);
+    run.Start(Looking(0, Input(7, 100, 100), false));
     run.RendererLaunched(true);
-    EXPECT_TRUE(Watch(run, Looking(50, Input(8, 106, 100))).empty());
-    EXPECT_EQ(Watch(run, Looking(50 + kRendererEndGraceMs, Input(8, 106, 100))),
-              Steps{"ask renderer"});
-    EXPECT_TRUE(StepsOf(run.RendererAnswered(RendererAnswer::Answered)).empty());
-    // Answered: no further question until the user gives input again.
-    EXPECT_TRUE(Watch(run, Looking(2000, Input(8, 106, 100))).empty());
-    EXPECT_TRUE(Watch(run, Looking(2050, Input(9, 106, 100))).empty());
-    EXPECT_EQ(Watch(run, Looking(2050 + kRendererEndGraceMs, Input(9, 106, 100))),
-              Steps{"ask renderer"});
-    // A window that went while it was asked: the next watch ends the run, the
-    // renderer left to finish by itself.
-    EXPECT_TRUE(StepsOf(run.RendererAnswered(RendererAnswer::WindowGone)).empty());
-    EXPECT_EQ(Watch(run, Looking(3000, Input(9, 106, 100), false)), kEnd);
+    EXPECT_TRUE(Watch(run, Looking(50, Input(8, 100, 100), false)).empty());
+    RendererSight hidden = Looking(100, Input(9, 100, 100));
+    hidden.window_shown = false;  // made, titled, not yet shown
+    EXPECT_TRUE(Watch(run, hidden).empty());
+    EXPECT_TRUE(Watch(run, Looking(150, Input(10, 100, 100))).empty());  // shown
+    EXPECT_TRUE(Watch(run, Looking(150 + kRendererSettleMs - 1, Input(11, 100, 100))).empty());
+    EXPECT_TRUE(Watch(run, Looking(3000, Input(11, 100, 100))).empty());
+    // Settled: the next key counts.
+    EXPECT_TRUE(Watch(run, Looking(3050, Input(12, 100, 100))).empty());
+    EXPECT_EQ(Watch(run, Looking(3050 + kRendererEndLimitMs, Input(12, 100, 100))),
+              kEndWithRenderer);
 }
 
-TEST(RunController, WithoutInputNothingIsAskedOrEndedHowEverTheMouseJitters) {
+TEST(RunController, WithoutInputNothingIsEndedHowEverTheMouseJitters) {
     // A seeded walk of the cursor in steps of at most kMouseJitterPixels, each
     // moving the last-input time as a real movement does, for an hour of
     // watches; then one step more than the jitter is input.
     std::mt19937 random(20240611);
     std::uniform_int_distribution<int> step(-contract::kMouseJitterPixels,
                                             contract::kMouseJitterPixels);
-    RunController run(MusicSource::Mp3File);
     std::uint32_t tick = 0;
     ScreenPoint cursor{500, 400};
-    run.Start(Looking(0, {tick, cursor}));
-    run.RendererLaunched(true);
-    std::uint64_t ms = 0;
+    RunController run = Settled(MusicSource::Mp3File, {tick, cursor});
+    std::uint64_t ms = kSettled;
     for (int look = 0; look < 72000; ++look) {
         ms += kRendererWatchMs;
         const int dx = step(random);
@@ -222,8 +229,9 @@ TEST(RunController, WithoutInputNothingIsAskedOrEndedHowEverTheMouseJitters) {
     }
     cursor.x += contract::kMouseJitterPixels + 1;
     EXPECT_TRUE(Watch(run, Looking(ms + 50, {tick + 50, cursor})).empty());
-    EXPECT_EQ(Watch(run, Looking(ms + 50 + kRendererEndGraceMs, {tick + 50, cursor})),
-              Steps{"ask renderer"});
+    EXPECT_EQ(Watch(run, Looking(ms + 50 + kRendererEndLimitMs, {tick + 50, cursor})),
+              (Steps{"stop watch", "stop music check", "end renderer", "stop music", "show cursor",
+                     "end"}));
 }
 
 }  // namespace

@@ -80,5 +80,20 @@ TEST(DialogLayout, DialogIsCentredAcrossAndAtAThirdOfTheFreeHeight) {
     EXPECT_EQ(PlaceDialog(0, 0, 7, 8).top, -2);
 }
 
+TEST(PlaceDialog, PlacedInPixelsAtTheScaleItStandsAtAndPlacedAgainOnAnotherDpi) {
+    const Scale at96 = drawing::ScaleForDpi(96, 96);
+    const Scale at144 = drawing::ScaleForDpi(144, 144);
+    // 1920 x 1080 at 96 DPI, a 485 x 285 window: (1435 \ 2, 795 \ 3).
+    EXPECT_EQ(PlaceDialogInPixels(1920, 1080, 485, 285, at96), (PixelPoint{717, 265}));
+    // At 144 DPI, 10 twips a pixel: 12020 \ 2 = 6010 and 7020 \ 3 = 2340 twips.
+    EXPECT_EQ(PlaceDialogInPixels(1920, 1080, 718, 378, at144), (PixelPoint{601, 234}));
+
+    EXPECT_FALSE(ScaleToPlaceAgainAt(at96, drawing::ScaleForDpi(96, 96)));
+    const auto again = ScaleToPlaceAgainAt(at96, at144);
+    ASSERT_TRUE(again);
+    EXPECT_EQ(drawing::DpiOf(*again), 144);
+    EXPECT_EQ(drawing::DpiOf(*ScaleToPlaceAgainAt(at144, at96)), 96);
+}
+
 }  // namespace
 }  // namespace velmora::settings_dialog

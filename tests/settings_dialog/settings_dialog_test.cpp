@@ -125,21 +125,58 @@ TEST_F(SettingsDialogTest, SaveReadsTheTrackBoxThenWritesAndClosesOnlyWhenWritte
     EXPECT_EQ(dialog.ClickButton(ControlId::SaveButton, "-2"_cp932).save->repeat_track, -2);
     EXPECT_EQ(dialog.ClickButton(ControlId::SaveButton, "abc"_cp932).save->repeat_track, 0);
 
-    EXPECT_EQ(StepsOf(dialog.Saved(std::nullopt)),
-              (Steps{false, false, false, false, false, true}));
     const DialogReply refused = dialog.Saved("not written"_cp932);
     EXPECT_EQ(StepsOf(refused), Steps{});  // the dialog stays open with the choice
     EXPECT_EQ(refused.message, "not written"_cp932);
     EXPECT_EQ(KindShown(dialog.View()), 1);
+    EXPECT_EQ(StepsOf(dialog.Saved(std::nullopt)),
+              (Steps{false, false, false, false, false, true}));
 }
 
 TEST_F(SettingsDialogTest, CancelClosesWithoutWritingAndTheHomePageLeavesTheDialogOpen) {
     const Steps close = Steps{false, false, false, false, false, true};
-    EXPECT_EQ(StepsOf(dialog.ClickButton(ControlId::CancelButton, "5"_cp932)), close);
-    EXPECT_EQ(StepsOf(dialog.Cancel()), close);
-    EXPECT_EQ(dialog.TrackBoxText(), ""_cp932);
     EXPECT_EQ(StepsOf(dialog.ClickButton(ControlId::OtherWorksButton, ""_cp932)),
               (Steps{false, false, false, true, false, false}));
+    EXPECT_EQ(StepsOf(dialog.ClickButton(ControlId::CancelButton, "5"_cp932)), close);
+    EXPECT_EQ(dialog.TrackBoxText(), ""_cp932);
+    EXPECT_EQ(StepsOf(SettingsDialog(settings::MusicChoice{}).Cancel()), close);
+}
+
+// A close request while the dialog waits for the user (the chooser, a
+// message, the home page's launch) closes once the wait is over and never
+// inside it; once closed, no event does anything.
+TEST_F(SettingsDialogTest, ACloseWhileWaitingAsksTheWaitToEndAndClosesAfterIt) {
+    const Steps close = Steps{false, false, false, false, false, true};
+    const auto nothing = [](const DialogReply& reply) {
+        return StepsOf(reply) == Steps{} && !reply.focus && !reply.end_wait &&
+               reply.message.Empty();
+    };
+    dialog = SettingsDialog({2, 0, "C:\\a.wav"_cp932});
+    dialog.BeginWait();  // the chooser
+    const DialogReply asked = dialog.Cancel();
+    EXPECT_TRUE(asked.end_wait);
+    EXPECT_EQ(StepsOf(asked), Steps{});
+    EXPECT_TRUE(dialog.Cancel().end_wait);  // asked again
+    EXPECT_TRUE(nothing(dialog.FileAnswered({1, "C:\\b.wav"_cp932})));
+    EXPECT_EQ(StepsOf(dialog.EndWait()), close);
+    EXPECT_EQ(dialog.View().file_name, "C:\\a.wav"_cp932);
+    EXPECT_TRUE(nothing(dialog.Cancel()));
+    EXPECT_TRUE(nothing(dialog.EndWait()));
+    EXPECT_TRUE(nothing(dialog.PressChoice(1)));
+    EXPECT_TRUE(nothing(dialog.ClickButton(ControlId::SaveButton, "3"_cp932)));
+    EXPECT_TRUE(nothing(dialog.KeyDown({DialogKey::Tab, false, ControlId::SaveButton})));
+    EXPECT_TRUE(nothing(dialog.Saved(std::nullopt)));
+    dialog.Deactivated(ControlId::SaveButton);
+    EXPECT_TRUE(nothing(dialog.Activated()));
+
+    // The save's message: closed when it is gone; a wait with no close ends in nothing.
+    SettingsDialog saving(settings::MusicChoice{});
+    saving.BeginWait();
+    EXPECT_TRUE(nothing(saving.EndWait()));
+    EXPECT_EQ(saving.Saved("held"_cp932).message, "held"_cp932);
+    saving.BeginWait();
+    EXPECT_TRUE(saving.Cancel().end_wait);
+    EXPECT_EQ(StepsOf(saving.EndWait()), close);
 }
 
 TEST_F(SettingsDialogTest, KeysMoveTheFocusChooseSaveAndCancel) {

@@ -277,6 +277,33 @@ int StartTogether(int count, const char* command_line) {
     return 0;
 }
 
+// Runs a command line inside a job of its own, as a program started by a
+// service or a build tool may be, and waits for it to end; prints its exit
+// code.
+int RunInJob(const char* command_line) {
+    HANDLE job = CreateJobObjectW(nullptr, nullptr);
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    std::string line = command_line;
+    if (job == nullptr || !CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE,
+                                          CREATE_SUSPENDED, nullptr, nullptr, &startup, &info)) {
+        return 1;
+    }
+    if (!AssignProcessToJobObject(job, info.hProcess)) {
+        TerminateProcess(info.hProcess, 1);
+        return 1;
+    }
+    std::printf("started\n");
+    std::fflush(stdout);
+    ResumeThread(info.hThread);
+    WaitForSingleObject(info.hProcess, INFINITE);
+    DWORD code = 0;
+    GetExitCodeProcess(info.hProcess, &code);
+    std::printf("code=%lu\n", code);
+    return 0;
+}
+
 // The frames the running renderer has drawn so far.
 int Frames() {
     HANDLE mapping = OpenFileMappingW(FILE_MAP_READ, FALSE, velmora::contract::kRendererFrameCount);
@@ -440,7 +467,7 @@ int Usage() {
                  "       post TITLE MSG [WPARAM [LPARAM]] | children HWND | foreground |\n"
                  "       screensaver-window | host X Y W H [unaware|system|permonitor] | together "
                  "COUNT COMMAND_LINE | acp |\n"
-                 "       load DLL | hold FILE | hold-shared FILE | frames |\n"
+                 "       load DLL | hold FILE | hold-shared FILE | frames | in-job COMMAND_LINE |\n"
                  "       display-state TITLE 0|1|2 | set-mode W H | resources PID\n");
     return 2;
 }
@@ -505,6 +532,9 @@ int main(int argc, char** argv) {
     }
     if (command == "hold-shared" && argc == 3) {
         return HoldFile(argv[2], FILE_SHARE_READ | FILE_SHARE_WRITE);
+    }
+    if (command == "in-job" && argc == 3) {
+        return RunInJob(argv[2]);
     }
     if (command == "together" && argc == 4) {
         return StartTogether(DecimalArgument(argv[2]), argv[3]);

@@ -5,9 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
-#include <future>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "renderer/core/password_check.h"
@@ -23,7 +21,6 @@
 #include "renderer/win32/password_port.h"
 #include "renderer/win32/presence_notifications.h"
 #include "renderer/win32/renderer_resource_ids.h"
-#include "renderer/win32/running_lock.h"
 #include "renderer/win32/window_events.h"
 #include "system_dlls/win32/dpi_calls.h"
 
@@ -175,27 +172,6 @@ TEST(PixelFormat, TheChosenFormatIsADoubleBufferedRgbaGlFormat) {
     EXPECT_TRUE(PixelFormatScore(PixelFormatDescription{
         descriptor.dwFlags, descriptor.iPixelType, descriptor.cColorBits, descriptor.cDepthBits}));
     EXPECT_GE(descriptor.cColorBits, 24);
-}
-
-// Each holder is a thread that ends without letting go, as a renderer's
-// process does; so no later test or renderer finds the lock held.
-TEST(RunningLock, OneHolderAtATimeAndALockLeftByAnEndedHolderIsTakenOver) {
-    std::promise<bool> taken;
-    std::promise<void> release;
-    std::thread holder([&] {
-        taken.set_value(TakeRunningLock());
-        release.get_future().wait();
-    });
-    EXPECT_TRUE(taken.get_future().get());
-    bool taken_while_held = true;
-    std::thread([&] { taken_while_held = TakeRunningLock(); }).join();
-    EXPECT_FALSE(taken_while_held);
-
-    release.set_value();
-    holder.join();
-    bool taken_after_the_holder_ended = false;
-    std::thread([&] { taken_after_the_holder_ended = TakeRunningLock(); }).join();
-    EXPECT_TRUE(taken_after_the_holder_ended);
 }
 
 TEST(PasswordCheck, TheNtFamilyAsksForNoPassword) {

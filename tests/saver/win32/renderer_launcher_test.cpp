@@ -65,6 +65,23 @@ TEST(RendererLauncher, EndsTheProcessItStartedOnlyWhileItRuns) {
     EXPECT_FALSE(launcher.EndStarted(0));
 }
 
+TEST(RendererLauncher, TheStartedProgramEndsWithTheLauncher) {
+    const std::wstring folder = TestFolder();
+    DeleteFileW((folder + L"\\ran.txt").c_str());
+    DeleteFileW((folder + L"\\ended.txt").c_str());
+    {
+        RendererLauncher launcher;
+        ASSERT_TRUE(launcher.Launch(folder + L"\\" + LAUNCH_TARGET));
+        for (int i = 0; i < 300 && !Exists(folder + L"\\ran.txt"); ++i) {
+            Sleep(10);
+        }
+        ASSERT_TRUE(Exists(folder + L"\\ran.txt"));
+    }
+    // It would have noted its own end 700 ms after it began.
+    Sleep(1500);
+    EXPECT_FALSE(Exists(folder + L"\\ended.txt"));
+}
+
 TEST(RendererLauncher, AMissingProgramIsReportedAsNotStarted) {
     RendererLauncher launcher;
     EXPECT_FALSE(launcher.Launch(L"C:\\no such folder\\" + RendererFileName()));
