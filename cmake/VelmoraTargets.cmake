@@ -103,9 +103,9 @@ endif()
 # the files through the same unit. So a name one test file declares in a
 # namespace, an anonymous one too, is seen by the program's other files: two
 # files cannot both have a kPlaces. Under the sanitizers the tests themselves
-# build with -Og and line tables only (enough for the sanitizers' reports):
-# the code they test keeps the build type's optimisation and full debug
-# information.
+# build with -Og, the code they test with the build type's optimisation (the
+# native preset's -O1), both with line tables only: enough for the
+# sanitizers' reports.
 function(velmora_test name)
   add_executable(${name} ${ARGN})
   target_link_libraries(${name} PRIVATE GTest::gtest_main GTest::gmock)
