@@ -16,6 +16,11 @@ else()
     add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
     add_link_options(-fsanitize=address,undefined)
   endif()
+  # The fuzz preset (clang): every object reports its coverage to libFuzzer.
+  option(VELMORA_FUZZ "Build the libFuzzer programs of the input readers (clang only)" OFF)
+  if(VELMORA_FUZZ)
+    add_compile_options(-fsanitize=fuzzer-no-link)
+  endif()
 endif()
 
 add_compile_options(-Wall -Wextra)
@@ -36,10 +41,13 @@ endfunction()
 # written as readable UTF-8 in "<name>.h.in" beside its sources, compiled as
 # the code page 932 bytes the platform's ANSI functions take. Each becomes
 # "<name>.h" under build/<preset>/cp932, at the same path as its source, so
-# it is included as if it lay beside it.
+# it is included as if it lay beside it. The target velmora_generated_headers
+# makes them all: all that clang-tidy needs of a build before it checks it.
 find_program(VELMORA_ICONV iconv REQUIRED)
 set(VELMORA_CP932_DIR "${CMAKE_BINARY_DIR}/cp932")
+add_custom_target(velmora_generated_headers)
 function(velmora_cp932_texts target)
+  set(headers)
   foreach(input IN LISTS ARGN)
     file(RELATIVE_PATH header "${PROJECT_SOURCE_DIR}" "${CMAKE_CURRENT_SOURCE_DIR}/${input}")
     string(REGEX REPLACE "\\.in$" "" header "${header}")
@@ -53,7 +61,10 @@ function(velmora_cp932_texts target)
       COMMENT "Code page 932 texts: ${header}"
       VERBATIM)
     target_sources(${target} PRIVATE "${VELMORA_CP932_DIR}/${header}")
+    list(APPEND headers "${VELMORA_CP932_DIR}/${header}")
   endforeach()
+  add_custom_target(${target}_cp932_texts DEPENDS ${headers})
+  add_dependencies(velmora_generated_headers ${target}_cp932_texts)
   target_include_directories(${target} PUBLIC "${VELMORA_CP932_DIR}")
 endfunction()
 
@@ -85,10 +96,24 @@ endif()
 # its own CTest test; cross-built programs run whole under Wine (one Wine start
 # per program keeps the layer fast), each in a Wine prefix of its own so that
 # they can run side by side.
+#
+# A program's test files compile as one translation unit (a unity build):
+# GoogleTest's and GoogleMock's headers are read, and their templates
+# instantiated, once a program instead of once a file, and clang-tidy checks
+# the files through the same unit. So a name one test file declares in a
+# namespace, an anonymous one too, is seen by the program's other files: two
+# files cannot both have a kPlaces. Under the sanitizers the tests themselves
+# build with -Og, the code they test with the build type's optimisation (the
+# native preset's -O1), both with line tables only: enough for the
+# sanitizers' reports.
 function(velmora_test name)
   add_executable(${name} ${ARGN})
   target_link_libraries(${name} PRIVATE GTest::gtest_main GTest::gmock)
   target_include_directories(${name} PRIVATE "${PROJECT_SOURCE_DIR}")
+  set_target_properties(${name} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 0)
+  if(VELMORA_SANITIZE)
+    target_compile_options(${name} PRIVATE -Og -g1)
+  endif()
   if(WIN32)
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES LABELS "wine" TIMEOUT 300
@@ -97,4 +122,26 @@ function(velmora_test name)
     include(GoogleTest)
     gtest_discover_tests(${name} PROPERTIES LABELS "native")
   endif()
+endfunction()
+
+# velmora_fuzz_target(name sources...): a fuzz target, an input reader driven
+# through LLVMFuzzerTestOneInput, its seed inputs in tests/fuzz/corpus/<name>.
+# The fuzz preset links it with libFuzzer (scripts/fuzz runs it); every other
+# native build links it with a program that runs it once on each seed under
+# the sanitizers, a CTest test.
+if(NOT WIN32)
+  add_custom_target(velmora_fuzz_targets)
+endif()
+function(velmora_fuzz_target name)
+  set(seeds "${PROJECT_SOURCE_DIR}/tests/fuzz/corpus/${name}")
+  if(VELMORA_FUZZ)
+    add_executable(${name} ${ARGN})
+    target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+    add_dependencies(velmora_fuzz_targets ${name})
+  else()
+    add_executable(${name} ${ARGN} "${PROJECT_SOURCE_DIR}/tests/fuzz/replay_inputs.cpp")
+    add_test(NAME ${name}_seeds COMMAND ${name} "${seeds}")
+    set_tests_properties(${name}_seeds PROPERTIES LABELS "native")
+  endif()
+  target_include_directories(${name} PRIVATE "${PROJECT_SOURCE_DIR}")
 endfunction()

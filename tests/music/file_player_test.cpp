@@ -18,7 +18,7 @@ using ::testing::IsEmpty;
 using testing::ScriptedDrive;
 
 constexpr char kOpen[] = "open \"C:\\My Music\\theme song.mp3\" type MPEGVideo Alias MP3Play";
-constexpr char kMode[] = "status MP3Play mode";
+constexpr char kMp3Mode[] = "status MP3Play mode";
 
 class FilePlayerTest : public ::testing::Test {
   protected:
@@ -47,34 +47,34 @@ TEST_F(FilePlayerTest, Mp3ThatCannotBeOpenedIsNotPlayed) {
 }
 
 TEST_F(FilePlayerTest, Mp3IsPlayingOnlyWhenTheModeSaysSo) {
-    drive.Answer(kMode, 0, "playing");
+    drive.Answer(kMp3Mode, 0, "playing");
     EXPECT_TRUE(player->Mp3Playing());
-    EXPECT_EQ(drive.LastCallOf(kMode).reply_length, 30u);
+    EXPECT_EQ(drive.LastCallOf(kMp3Mode).reply_length, 30u);
 
     for (const char* mode : {"stopped", "paused", "not ready", "Playing", "play", ""}) {
-        drive.Answer(kMode, 0, mode);
+        drive.Answer(kMp3Mode, 0, mode);
         EXPECT_FALSE(player->Mp3Playing()) << mode;
     }
-    drive.Answer(kMode, 0, "playing");
+    drive.Answer(kMp3Mode, 0, "playing");
     player->Mp3Playing();
-    drive.Answer(kMode, 263);  // the alias is gone: an earlier answer does not count
+    drive.Answer(kMp3Mode, 263);  // the alias is gone: an earlier answer does not count
     EXPECT_FALSE(player->Mp3Playing());
 }
 
 TEST_F(FilePlayerTest, Mp3CheckRestartsFromTheBeginningOnlyWhenNotPlaying) {
-    drive.Answer(kMode, 0, "playing");
-    EXPECT_THAT(Run(&FilePlayer::CheckMp3), ElementsAre(kMode));
+    drive.Answer(kMp3Mode, 0, "playing");
+    EXPECT_THAT(Run(&FilePlayer::CheckMp3), ElementsAre(kMp3Mode));
 
-    drive.Answer(kMode, 0, "stopped");
+    drive.Answer(kMp3Mode, 0, "stopped");
     EXPECT_THAT(Run(&FilePlayer::CheckMp3),
-                ElementsAre(kMode, "stop MP3Play", "play MP3Play from 0"));
+                ElementsAre(kMp3Mode, "stop MP3Play", "play MP3Play from 0"));
 
     // A failed open leaves every later check failing quietly.
-    drive.Answer(kMode, 263);
+    drive.Answer(kMp3Mode, 263);
     drive.Answer("stop MP3Play", 263);
     drive.Answer("play MP3Play from 0", 263);
     EXPECT_THAT(Run(&FilePlayer::CheckMp3),
-                ElementsAre(kMode, "stop MP3Play", "play MP3Play from 0"));
+                ElementsAre(kMp3Mode, "stop MP3Play", "play MP3Play from 0"));
 }
 
 TEST_F(FilePlayerTest, Mp3CloseStopsAndCloses) {

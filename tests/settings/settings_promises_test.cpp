@@ -20,7 +20,7 @@ namespace {
 using Fake = testing::FakeSettingsFiles;
 using Fault = Fake::Fault;
 
-const SettingsPlaces kPlaces = PlacesFor(u"C:\\Saver", u"C:\\Users\\u\\AppData\\Roaming");
+const SettingsPlaces kPromisedPlaces = PlacesFor(u"C:\\Saver", u"C:\\Users\\u\\AppData\\Roaming");
 const std::vector<std::string> kMusic = {"C:\\\x89\xB9\x8A\x79\\a.mp3",
                                          "D:\\b.wav"};  // C:\音楽\a.mp3
 const std::vector<std::string> kKeys = {std::string(kKeyKind.Bytes()),
@@ -76,7 +76,7 @@ class PromiseSequence {
   public:
     explicit PromiseSequence(unsigned seed) : random_(seed), faulty_(seed % 2 == 1) {
         fake_.music_files.insert(kMusic.begin(), kMusic.end());
-        fake_.absent_folders.insert(kPlaces.per_user_folder);
+        fake_.absent_folders.insert(kPromisedPlaces.per_user_folder);
         fake_.next_fault = [this] {
             if (!faulty_ || Between(0, 19) != 0) {
                 return Fault::None;
@@ -124,7 +124,8 @@ class PromiseSequence {
         return std::uniform_int_distribution<int>(low, high)(random_);
     }
     const std::u16string& AFile() {
-        return Between(0, 1) == 0 ? kPlaces.file_beside_program : kPlaces.per_user_file;
+        return Between(0, 1) == 0 ? kPromisedPlaces.file_beside_program
+                                  : kPromisedPlaces.per_user_file;
     }
     bool Present(const std::u16string& path) const {
         return fake_.files.count(path) && !fake_.absent_folders.count(text::FolderOf(path));
@@ -150,7 +151,7 @@ class PromiseSequence {
         const bool held = std::any_of(fake_.held_until.begin(), fake_.held_until.end(),
                                       [&](const auto& hold) { return hold.second > started; });
         fake_.calls_until_killed = calls;
-        const auto failure = SaveMusicChoice(fake_.Ports(), kPlaces, choice);
+        const auto failure = SaveMusicChoice(fake_.Ports(), kPromisedPlaces, choice);
         const bool killed = fake_.calls_until_killed <= 0;
         fake_.calls_until_killed = INT_MAX;
         if (choice.kind == kFileMusic && choice.file.Empty()) {
@@ -167,15 +168,17 @@ class PromiseSequence {
         // A replacement is whole: a file a save changed holds the choice, one
         // it did not holds what it held; a save that succeeded holds it where
         // loads read.
-        for (const std::u16string& path : {kPlaces.file_beside_program, kPlaces.per_user_file}) {
+        for (const std::u16string& path :
+             {kPromisedPlaces.file_beside_program, kPromisedPlaces.per_user_file}) {
             if (fake_.files.count(path) &&
                 (!before.count(path) || before.at(path) != fake_.files[path])) {
                 reads_as_[path] = choice;
             }
         }
         if (!failure && !killed) {
-            reads_as_[Present(kPlaces.per_user_file) ? kPlaces.per_user_file
-                                                     : kPlaces.file_beside_program] = choice;
+            reads_as_[Present(kPromisedPlaces.per_user_file)
+                          ? kPromisedPlaces.per_user_file
+                          : kPromisedPlaces.file_beside_program] = choice;
         }
         if (!faulty_ && !held) {
             ASSERT_EQ(fake_.waited, started) << "a refusal was waited on";
@@ -190,7 +193,7 @@ class PromiseSequence {
         MusicChoice loaded;
         const int started = fake_.waited;
         const std::vector<std::u16string> unreadable =
-            LoadMusicChoice(fake_.Ports(), kPlaces, loaded);
+            LoadMusicChoice(fake_.Ports(), kPromisedPlaces, loaded);
         const bool waited_out = fake_.waited - started >= kHeldFileRetryMilliseconds;
         if (!faulty_) {
             for (const std::u16string& path : unreadable) {
@@ -200,7 +203,8 @@ class PromiseSequence {
         // The per-user file when it can be read, else the one beside the program;
         // a file written by hand reads the same at every load.
         MusicChoice expected;
-        for (const std::u16string& path : {kPlaces.per_user_file, kPlaces.file_beside_program}) {
+        for (const std::u16string& path :
+             {kPromisedPlaces.per_user_file, kPromisedPlaces.file_beside_program}) {
             if (Present(path) && !std::count(unreadable.begin(), unreadable.end(), path)) {
                 expected = reads_as_.try_emplace(path, loaded).first->second;
                 break;
@@ -275,8 +279,8 @@ class PromiseSequence {
                 Toggle(fake_.refused, AFile());
                 break;
             case 1:
-                Toggle(fake_.refused,
-                       Between(0, 1) ? kPlaces.program_folder : kPlaces.per_user_folder);
+                Toggle(fake_.refused, Between(0, 1) ? kPromisedPlaces.program_folder
+                                                    : kPromisedPlaces.per_user_folder);
                 break;
             case 2:
                 Toggle(fake_.denied, AFile());
@@ -285,9 +289,9 @@ class PromiseSequence {
                 Toggle(fake_.writes_lost, AFile());
                 break;
             default:  // the user's folder vanishes with its file
-                fake_.absent_folders.insert(kPlaces.per_user_folder);
-                fake_.files.erase(kPlaces.per_user_file);
-                reads_as_.erase(kPlaces.per_user_file);
+                fake_.absent_folders.insert(kPromisedPlaces.per_user_folder);
+                fake_.files.erase(kPromisedPlaces.per_user_file);
+                reads_as_.erase(kPromisedPlaces.per_user_file);
                 break;
         }
     }

@@ -13,7 +13,7 @@ namespace {
 using namespace text::literals;
 
 // The program's folder and its settings file, in memory.
-const SettingsPlaces kPlaces = PlacesFor(u"C:\\Saver", u"");
+const SettingsPlaces kStorePlaces = PlacesFor(u"C:\\Saver", u"");
 
 // The settings file with these keys and values in its section.
 std::string IniWith(const std::map<text::Cp932String, text::Cp932String>& values) {
@@ -58,11 +58,11 @@ class LoadMusicChoiceTest : public ::testing::Test {
   protected:
     MusicChoice Load() {
         MusicChoice choice;
-        LoadMusicChoice(port.Ports(), kPlaces, choice);
+        LoadMusicChoice(port.Ports(), kStorePlaces, choice);
         return choice;
     }
     void Store(const std::map<text::Cp932String, text::Cp932String>& values) {
-        port.Put(kPlaces.file_beside_program, IniWith(values));
+        port.Put(kStorePlaces.file_beside_program, IniWith(values));
     }
     testing::FakeSettingsFiles port;
 };
@@ -90,11 +90,12 @@ TEST_F(LoadMusicChoiceTest, FileKindFallsBackWithoutAReadableFile) {
          {""_cp932, "C:\\m\\missing.mp3"_cp932, "C:\\m\\"_cp932, "C:\\m"_cp932}) {
         // "C:\m" is a folder, which cannot be opened as a file.
         Store({{kKeyKind, "2"_cp932}, {kKeyFile, file}});
-        const std::string stored = port.Bytes(kPlaces.file_beside_program);
+        const std::string stored = port.Bytes(kStorePlaces.file_beside_program);
         const MusicChoice s = Load();
         EXPECT_EQ(s.kind, 0) << file.Bytes();
         EXPECT_EQ(s.file, ""_cp932) << file.Bytes();
-        EXPECT_EQ(port.Bytes(kPlaces.file_beside_program), stored) << "nothing is written back";
+        EXPECT_EQ(port.Bytes(kStorePlaces.file_beside_program), stored)
+            << "nothing is written back";
     }
 }
 
@@ -114,7 +115,7 @@ TEST_F(LoadMusicChoiceTest, StoredNumbersAreConvertedAndAFailureKeepsTheValueInM
     EXPECT_EQ(Load().repeat_track, -1);
     MusicChoice choice{7, 4, ""_cp932};  // kinds other than 0, 1 and 2 stay as read
     Store({{kKeyKind, "x"_cp932}, {kKeyRepeatTrack, "1e9"_cp932}});
-    LoadMusicChoice(port.Ports(), kPlaces, choice);
+    LoadMusicChoice(port.Ports(), kStorePlaces, choice);
     EXPECT_EQ(choice.kind, 7);
     EXPECT_EQ(choice.repeat_track, 4);
 }
@@ -124,7 +125,7 @@ TEST_F(LoadMusicChoiceTest, ASavedChoiceLoadsAgainWhole) {
     const text::Cp932String music =
         "C:\\\x89\xB9\x8A\x79\\"_cp932 + text::Cp932String(std::string(290, 'a')) + ".wav"_cp932;
     port.music_files.insert(music);
-    EXPECT_EQ(SaveMusicChoice(port.Ports(), kPlaces, {2, 7, music}), std::nullopt);
+    EXPECT_EQ(SaveMusicChoice(port.Ports(), kStorePlaces, {2, 7, music}), std::nullopt);
     const MusicChoice loaded = Load();
     EXPECT_EQ(loaded.kind, 2);
     EXPECT_EQ(loaded.repeat_track, 7);
