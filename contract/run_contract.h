@@ -9,9 +9,9 @@
 // their resource scripts, the setup and the scripts.
 //
 // How a run goes between them:
-//  1. Velmora.scr starts. It takes kSaverBusyLock and looks for a window
-//     captioned kRunWindowCaption or kSettingsDialogCaption: a copy already
-//     busy means this one ends at once.
+//  1. Velmora.scr starts. Asked for a run or the settings dialog, it takes
+//     kSaverBusyLock; it looks for a window captioned kRunWindowCaption or
+//     kSettingsDialogCaption: a copy already busy means this one ends at once.
 //  2. For a run it creates its hidden run window, captioned kRunWindowCaption,
 //     and starts kRendererFileName from its own folder. The command line only
 //     names that program again, quoted; the renderer reads no arguments. A
@@ -21,9 +21,10 @@
 //     its process ends; while its full-screen window exists the window is
 //     titled kRendererWindowTitle.
 //  4. Every 50 ms Velmora.scr looks for a top-level window of that title. The
-//     renderer ends itself on the user's input; the first look that finds no
-//     such window (or a renderer that never brought one up) ends the run:
-//     Velmora.scr stops its music, gives back the cursor and ends.
+//     renderer ends itself on the user's input; a look that finds no such
+//     window ends the run, unless the renderer's process runs and its window
+//     has not come yet (see 5): Velmora.scr stops its music, gives back the
+//     cursor and ends.
 //  5. Velmora.scr keeps the screen for the user: the part that watches for
 //     input is never the part that draws. It sees input without hooks (the
 //     platform's last-input time and the cursor, judged by the renderer's own
@@ -33,7 +34,8 @@
 //     Without input nothing is ended. A renderer started whose window does
 //     not come within the start limit is ended too.
 //  6. The renderer Velmora.scr starts lives in a job that ends it when
-//     Velmora.scr ends, however that comes about.
+//     Velmora.scr ends, however that comes about (where the platform lets it
+//     into one: not inside a job that takes no job within it).
 // Nothing else passes between them: no file, setting or exit code.
 //
 // The setup looks for the same names: it replaces both programs by their file
