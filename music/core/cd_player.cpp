@@ -103,19 +103,30 @@ bool CdPlayer::PlayDisc(text::Cp932View track_count) {
     if (!count || *count > kMostTracks) {
         return false;
     }
-    std::int32_t first = 1;
-    while (first <= *count && !IsAudio(first)) {
-        ++first;
+    // The stretch of music after the one that just ended, or else the disc's first.
+    std::int32_t first = FirstAudioFrom(next_track_, *count);
+    if (first == 0 && next_track_ > 1) {
+        first = FirstAudioFrom(1, *count);
     }
-    if (first > *count) {
+    if (first == 0) {
         return false;
     }
-    std::int32_t last = *count;
-    while (last > first && !IsAudio(last)) {
-        --last;
+    std::int32_t last = first;
+    while (last < *count && IsAudio(last + 1)) {
+        ++last;
     }
     PlayTracks(first, last);
+    next_track_ = last + 1;
     return true;
+}
+
+std::int32_t CdPlayer::FirstAudioFrom(std::int32_t track, std::int32_t count) {
+    for (; track <= count; ++track) {
+        if (IsAudio(track)) {
+            return track;
+        }
+    }
+    return 0;
 }
 
 void CdPlayer::PlayTracks(std::int32_t first, std::int32_t last) {

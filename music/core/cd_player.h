@@ -25,9 +25,12 @@ class CdPlayer {
     void Close();
 
   private:
-    // From the first audio track to the end of the last one; false when the
+    // The next unbroken stretch of audio tracks, each stretch in turn and then
+    // the first again (a disc's data tracks are never played); false when the
     // count of tracks cannot be read or no track is audio.
     bool PlayDisc(text::Cp932View track_count);
+    // The first audio track from `track` on, 0 for none.
+    std::int32_t FirstAudioFrom(std::int32_t track, std::int32_t count);
     // From the start of `first` to the end of `last`; silent when the drive
     // cannot tell either.
     void PlayTracks(std::int32_t first, std::int32_t last);
@@ -35,6 +38,7 @@ class CdPlayer {
 
     MediaCommands& commands_;
     const std::int16_t repeat_track_;
+    std::int32_t next_track_ = 1;  // where the disc's next stretch of music is looked for
 };
 
 }  // namespace velmora::music

@@ -99,6 +99,20 @@ TEST_F(CdPlayerTest, WholeDiscPlaysItsMusicOnlyAndRoundAgainWhenStopped) {
     EXPECT_TRUE(keep_checking);
 }
 
+TEST_F(CdPlayerTest, DataTrackBetweenMusicIsPassedOverEachTimeRound) {
+    // Audio 1-3, data 4, audio 5-9: each stretch of music in turn, then the first again.
+    std::vector<std::string> plays;
+    for (int round = 0; round < 3; ++round) {
+        InsertDisc("0", "stopped");
+        drive.Answer("status cdaudio type track 4", 0, "other");
+        plays.push_back(PlayAfterCheck());
+        EXPECT_TRUE(keep_checking);
+    }
+    EXPECT_THAT(plays, ElementsAre("play cdaudio from 01:00:00:00 to 03:00:01:74",
+                                   "play cdaudio from 05:00:00:00 to 09:00:01:74",
+                                   "play cdaudio from 01:00:00:00 to 03:00:01:74"));
+}
+
 TEST_F(CdPlayerTest, DiscWithoutMusicOrCountEndsTheChecks) {
     InsertDisc("0", "stopped");
     for (int track = 1; track <= 9; ++track) {
