@@ -39,8 +39,8 @@ TEST(GroupAccessibility, EachItemIsFoundWhereItIsDrawnAtEveryDpi) {
         for (long number = 1; number <= static_cast<long>(items.size()); ++number) {
             const PixelRect at96 = BoundsOf(items[number - 1], drawing::Scale{});
             const PixelRect bounds = BoundsOf(items[number - 1], scale);
-            EXPECT_NEAR(bounds.x, at96.x * dpi / 96, 1) << dpi << " " << number;
-            EXPECT_NEAR(bounds.width, at96.width * dpi / 96, 1) << dpi << " " << number;
+            EXPECT_NEAR(bounds.x, at96.x * dpi / 96.0, 1) << dpi << " " << number;
+            EXPECT_NEAR(bounds.width, at96.width * dpi / 96.0, 1) << dpi << " " << number;
             EXPECT_EQ(NumberAt(items, scale, width, height, bounds.x + bounds.width / 2,
                                bounds.y + bounds.height / 2),
                       number)
