@@ -80,6 +80,18 @@ class Sound:
         return changes / 2 / (len(tone) / AUDIO_RATE) if tone else 0.0
 
 
+def end_run(test: unittest.TestCase, s: WineSession, proc) -> None:
+    """Ends a saver run with a key (or, should the key go astray, a movement)
+    and waits for it to end by itself, as a run does once the renderer is gone."""
+    s.xdotool("key", "space")
+    if not wait_until(lambda: s.find_window(RENDERER_TITLE) is None, timeout=15):
+        s.xdotool("mousemove", "10", "10")
+        s.xdotool("mousemove", "400", "300")
+    s.wait_gone(RENDERER_TITLE, timeout=20)
+    test.assertEqual(s.wait_exit(proc, timeout=30), 0)
+    test.assertIsNone(s.find_window(RUN_WINDOW))
+
+
 class MusicRun:
     """One saver run: start it, let it play, end it with a key, keep its sound.
     A run that plays (sounding) is given its seconds from the first tone heard."""
@@ -98,25 +110,12 @@ class MusicRun:
         before_end = mark(s)
         self.last = Sound(s.audio_bytes(max(start, before_end - AUDIO_RATE // 4 * AUDIO_FRAME_BYTES),
                                         before_end))
-        self._end(proc)
+        end_run(self.test, s, proc)
         time.sleep(1.0)  # let the sound system deliver what it still held
         end = mark(s)
         self.during = Sound(s.audio_bytes(start, end))
         time.sleep(2.5)
         self.after = Sound(s.audio_bytes(end))
-
-    def _end(self, proc) -> None:
-        s = self.s
-        s.xdotool("key", "space")
-        if not wait_until(lambda: s.find_window(RENDERER_TITLE) is None, timeout=15):
-            # The key went astray (focus): a mouse movement ends the renderer as well.
-            s.xdotool("mousemove", "10", "10")
-            s.xdotool("mousemove", "400", "300")
-        s.wait_gone(RENDERER_TITLE, timeout=20)
-        # The run ends by itself once the renderer's window is gone.
-        self.test.assertEqual(s.wait_exit(proc, timeout=30), 0)
-        self.test.assertIsNone(s.find_window(RUN_WINDOW))
-
 
 class MusicTest(unittest.TestCase):
     def session(self) -> WineSession:

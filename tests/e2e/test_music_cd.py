@@ -21,10 +21,10 @@ import time
 import unittest
 from pathlib import Path
 
-from harness import (AUDIO_FRAME_BYTES, AUDIO_RATE, PREFIX, RENDERER_TITLE, RUN_WINDOW, SAVER_FILE,
+from harness import (AUDIO_FRAME_BYTES, AUDIO_RATE, PREFIX, RENDERER_TITLE, SAVER_FILE,
                      WineSession, wait_until)
 from settings_file import write_settings
-from test_music import Sound, mark
+from test_music import Sound, end_run, mark
 
 CD_DRIVE = Path(os.environ.get("VELMORA_CD_DRIVE", Path(__file__).resolve().parents[2] /
                                "build/windows/tests/e2e/emulated_cd_drive.so")).resolve()
@@ -104,12 +104,7 @@ class CdRun:
         if sounding:
             test.assertTrue(wait_until(lambda: Sound(s.audio_bytes(start)).tone(), 60), "no sound came")
         time.sleep(seconds)
-        s.xdotool("key", "space")
-        if not wait_until(lambda: s.find_window(RENDERER_TITLE) is None, timeout=15):
-            s.xdotool("mousemove", "10", "10")  # the key went astray: a movement ends it as well
-            s.xdotool("mousemove", "400", "300")
-        test.assertEqual(s.wait_exit(proc, timeout=30), 0)
-        test.assertIsNone(s.find_window(RUN_WINDOW))
+        end_run(test, s, proc)
         ended = mark(s)
         time.sleep(2.5)
         self.during = Sound(s.audio_bytes(start, ended))

@@ -1,4 +1,4 @@
-"""Velmora.ini on real machines, end to end under Wine (code page 932).
+"""The settings file on real machines, end to end under Wine (code page 932).
 
 A save while another program holds the file open is tried again, then
 reported with the dialog left open and the choice kept; a per-user file held

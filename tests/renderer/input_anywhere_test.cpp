@@ -3,6 +3,7 @@
 #include "renderer/core/background_input.h"
 #include "renderer/core/cursor_watch.h"
 #include "renderer/core/foreground_pursuit.h"
+#include "tests/support/no_password_port.h"
 
 namespace velmora::renderer {
 namespace {
@@ -67,14 +68,7 @@ TEST(CursorWatch, MovesBeyondAnUncoveringWindowEndTheRun) {
     EXPECT_TRUE(WindowCoversDesktop(ScreenRect{0, 0, 17280, 1080}, desktop));
     EXPECT_FALSE(WindowCoversDesktop(ScreenRect{1, 0, 17280, 1080}, desktop));
 
-    class NoPassword : public PasswordPort {
-        uint32_t PlatformId() override { return 2; }
-        bool LoadPasswordLibrary(const char*) override { return false; }
-        bool FindVerifyFunction(const char*) override { return false; }
-        void FreePasswordLibrary() override {}
-        void SetScreensaverRunning(bool) override {}
-        bool CallVerifyFunction() override { return true; }
-    } password;
+    velmora::testing::NoPasswordPort password;
     const auto run_ends = [&](std::initializer_list<ScreenPoint> looks) {
         HostState state;
         HandleWindowEvent(state, {WindowEventKind::Created, ScreenPoint{5000, 500}, {}, desktop},

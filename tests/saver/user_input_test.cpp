@@ -6,6 +6,7 @@
 
 #include "contract/run_contract.h"
 #include "renderer/core/window_rules.h"
+#include "tests/support/no_password_port.h"
 
 namespace velmora::saver {
 namespace {
@@ -57,14 +58,7 @@ TEST(InputWatch, TheInputTimeMovingSoonAfterASmallMovementIsThatMovement) {
 // for input: every step around a point, as the renderer's second move (its
 // first after creation is not counted) and as the run window's next look.
 TEST(InputWatch, TheRendererAndTheRunWindowJudgeEveryMovementAlike) {
-    class NoPassword : public renderer::PasswordPort {
-        uint32_t PlatformId() override { return 2; }  // the NT family asks for none
-        bool LoadPasswordLibrary(const char*) override { return false; }
-        bool FindVerifyFunction(const char*) override { return false; }
-        void FreePasswordLibrary() override {}
-        void SetScreensaverRunning(bool) override {}
-        bool CallVerifyFunction() override { return false; }
-    } password;
+    velmora::testing::NoPasswordPort password;
     using renderer::WindowEventKind;
     for (int dx = -2 * kJitter; dx <= 2 * kJitter; ++dx) {
         for (int dy = -2 * kJitter; dy <= 2 * kJitter; ++dy) {

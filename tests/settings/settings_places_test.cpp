@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
+#include "contract/run_contract.h"
 #include "tests/support/fake_settings_files.h"
 
 namespace velmora::settings {
@@ -16,15 +19,21 @@ const SettingsPlaces kPlaces =
     PlacesFor(u"C:\\Caf\u00E9\\\u30BD\u30D5\u30C8\u8868", u"C:\\Users\\u\\AppData\\Roaming");
 const std::vector<IniEntry> kEntries = {{"K"_cp932, "2"_cp932}};
 
+// The contract's names (plain ASCII) as a path takes them.
+const std::string kFile = contract::kSettingsFileName;
+const std::string kFolder = contract::kPerUserSettingsFolder;
+const std::u16string kFile16(kFile.begin(), kFile.end());
+const std::u16string kFolder16(kFolder.begin(), kFolder.end());
+
 // The path as a message can show it: "?" where code page 932 has no character.
-const text::Cp932View kShownBeside{"C:\\Caf?\\\x83\x5C\x83\x74\x83\x67\x95\x5C\\Velmora.ini"};
-const text::Cp932View kShownPerUser{"C:\\Users\\u\\AppData\\Roaming\\Velmora\\Velmora.ini"};
+const text::Cp932String kShownBeside{"C:\\Caf?\\\x83\x5C\x83\x74\x83\x67\x95\x5C\\" + kFile};
+const text::Cp932String kShownPerUser{"C:\\Users\\u\\AppData\\Roaming\\" + kFolder + "\\" + kFile};
 
 TEST(SettingsPlaces, BesideTheProgramAndInTheUsersFolder) {
-    EXPECT_EQ(kPlaces.file_beside_program, u"C:\\Caf\u00E9\\\u30BD\u30D5\u30C8\u8868\\Velmora.ini");
-    EXPECT_EQ(kPlaces.per_user_folder, u"C:\\Users\\u\\AppData\\Roaming\\Velmora");
-    EXPECT_EQ(kPlaces.per_user_file, u"C:\\Users\\u\\AppData\\Roaming\\Velmora\\Velmora.ini");
-    EXPECT_EQ(PlacesFor(u"C:\\", u"").file_beside_program, u"C:\\Velmora.ini");
+    EXPECT_EQ(kPlaces.file_beside_program, u"C:\\Caf\u00E9\\\u30BD\u30D5\u30C8\u8868\\" + kFile16);
+    EXPECT_EQ(kPlaces.per_user_folder, u"C:\\Users\\u\\AppData\\Roaming\\" + kFolder16);
+    EXPECT_EQ(kPlaces.per_user_file, kPlaces.per_user_folder + u"\\" + kFile16);
+    EXPECT_EQ(PlacesFor(u"C:\\", u"").file_beside_program, u"C:\\" + kFile16);
     EXPECT_EQ(PlacesFor(u"C:\\", u"").per_user_file, u"");
 }
 
