@@ -2,7 +2,8 @@
 
 namespace velmora::renderer {
 
-void AssignEffectParameters(EffectParameters& parameters) {
+EffectParameters StandardEffectParameters() {
+    EffectParameters parameters;
     const int32_t size_and_blur = 30;
     parameters.particle_size = size_and_blur;
     parameters.motion_blur = size_and_blur;
@@ -13,6 +14,7 @@ void AssignEffectParameters(EffectParameters& parameters) {
     parameters.warp_speed = 20;
     parameters.particle_speed = 15;
     parameters.warp_strength = 10;
+    return parameters;
 }
 
 EffectGains DeriveEffectGains(const EffectParameters& parameters) {

@@ -30,7 +30,7 @@ struct EffectGains {
     float darkening_per_step = 0;
 };
 
-void AssignEffectParameters(EffectParameters& parameters);
+EffectParameters StandardEffectParameters();
 EffectGains DeriveEffectGains(const EffectParameters& parameters);
 float ColourGain(const EffectParameters& parameters);
 

@@ -176,7 +176,7 @@ bool FitToDrawable(RendererState& process, HWND window) {
 // Effect parameters and title, then the GL context and state and the clouds.
 // False when the GL cannot draw into the window.
 bool StartEffect(RendererState& process, HWND window) {
-    AssignEffectParameters(process.effect_parameters);
+    process.effect_parameters = StandardEffectParameters();
     SetWindowTextA(window, contract::kRendererWindowTitle);
     Random15 random = Random15::ForRun(static_cast<uint32_t>(std::time(nullptr)));
     process.device_context = GetDC(window);

@@ -12,8 +12,7 @@ namespace velmora::renderer {
 namespace {
 
 void SimulateOneFrame(benchmark::State& state) {
-    EffectParameters parameters;
-    AssignEffectParameters(parameters);
+    EffectParameters parameters = StandardEffectParameters();
     const EffectGains gains = DeriveEffectGains(parameters);
     Random15 random(1);
     std::vector<EffectInstance> instances;

@@ -14,12 +14,6 @@
 namespace velmora::renderer {
 namespace {
 
-EffectParameters StandardParameters() {
-    EffectParameters parameters;
-    AssignEffectParameters(parameters);
-    return parameters;
-}
-
 int Brightness(Rgb pixel) {
     return std::max({pixel.r, pixel.g, pixel.b});
 }
@@ -51,7 +45,7 @@ class EffectDrawingTest : public ::testing::Test {
     void SetUpDrawing(int width, int height, TrailKeeping keeping = TrailKeeping::Texture) {
         surface = std::make_unique<OffscreenSurface>(width, height);
         ASSERT_TRUE(surface->Ready());
-        drawing.SetUp(SingleView(width, height), StandardParameters(), Random15(20240611u),
+        drawing.SetUp(SingleView(width, height), StandardEffectParameters(), Random15(20240611u),
                       keeping);
     }
     void DrawFrames(int count) {
@@ -139,7 +133,7 @@ TEST_F(EffectDrawingTest, PointsGrowWithDepthAndWithTheirMonitorsDpi) {
     }
     surface = std::make_unique<OffscreenSurface>(800, 160);
     ASSERT_TRUE(surface->Ready());
-    drawing.SetUp(LayOutDesktop(monitors), StandardParameters(), Random15(5));
+    drawing.SetUp(LayOutDesktop(monitors), StandardEffectParameters(), Random15(5));
     const auto widths_at = [&](float z) {
         drawing.Instances().assign(1, EffectInstance{});
         drawing.Instances()[0].samples.push_back(Sample{0.0f, 0.0f, z, 1.0f, 1.0f, 1.0f});
@@ -179,7 +173,7 @@ void DrawEachPointAlone(const std::vector<EffectInstance>& instances, float poin
 TEST_F(EffectDrawingTest, PointsGroupedBySizeLookLikeOnePrimitivePerPoint) {
     SetUpDrawing(320, 240, TrailKeeping::BackBuffer);
     DrawFrames(12);
-    const float point_gain = DeriveEffectGains(StandardParameters()).point_gain;
+    const float point_gain = DeriveEffectGains(StandardEffectParameters()).point_gain;
     glClear(GL_COLOR_BUFFER_BIT);
     DrawEachPointAlone(drawing.Instances(), point_gain);
     const std::vector<Rgb> alone = surface->Picture();
@@ -234,8 +228,8 @@ TEST_F(EffectDrawingTest, AtNinetySixDpiEveryFrameIsThePointsAtTheirTunedSizes) 
     SetUpDrawing(320, 240, TrailKeeping::BackBuffer);
     DrawFrames(12);
     PointBatch batch;
-    BatchPointsBySize(drawing.Instances(), DeriveEffectGains(StandardParameters()).point_gain, 1.0f,
-                      batch);
+    BatchPointsBySize(drawing.Instances(), DeriveEffectGains(StandardEffectParameters()).point_gain,
+                      1.0f, batch);
     glClear(GL_COLOR_BUFFER_BIT);
     int begin = 0;
     for (const PointBatch::Group& group : batch.groups) {
@@ -266,8 +260,8 @@ TEST_F(EffectDrawingTest, PointsDrawnAsDiscsLookLikeSmoothPoints) {
     const auto picture_of = [&](bool round_smooth_points, int dpi) {
         surface = std::make_unique<OffscreenSurface>(kWidth, kHeight);
         EXPECT_TRUE(surface->Ready());
-        drawing.SetUp(SingleView(kWidth, kHeight, dpi), StandardParameters(), Random15(20240611u),
-                      TrailKeeping::BackBuffer, round_smooth_points);
+        drawing.SetUp(SingleView(kWidth, kHeight, dpi), StandardEffectParameters(),
+                      Random15(20240611u), TrailKeeping::BackBuffer, round_smooth_points);
         DrawFrames(12);
         drawing.DrawFrame(FrameStep{1.0f, 1.0f, 0.2f});
         std::vector<Rgb> picture = surface->Picture();
@@ -335,7 +329,7 @@ TEST_F(EffectDrawingTest, TrailsFadeOutCompletelyOnAFastDisplay) {
     SetUpDrawing(160, 120, TrailKeeping::BackBuffer);
     DrawFrames(30);
     drawing.Instances().clear();
-    FrameClock clock(DeriveEffectGains(StandardParameters()).darkening_per_step);
+    FrameClock clock(DeriveEffectGains(StandardEffectParameters()).darkening_per_step);
     for (int frame = 0; frame < 240; ++frame) {
         drawing.DrawFrame(clock.Next(frame * 1000000LL / 240));
     }
@@ -350,7 +344,7 @@ TEST_F(EffectDrawingTest, EveryMonitorsViewShowsTheEffectAndNothingBleedsBeyond)
     for (TrailKeeping keeping : {TrailKeeping::Texture, TrailKeeping::BackBuffer}) {
         surface = std::make_unique<OffscreenSurface>(250, 160);
         ASSERT_TRUE(surface->Ready());
-        drawing.SetUp(layout, StandardParameters(), Random15(3), keeping);
+        drawing.SetUp(layout, StandardEffectParameters(), Random15(3), keeping);
         DrawFrames(30);
         const std::vector<Rgb> picture = surface->Picture();
         const auto lit_in = [&picture](int left, int top, int right, int bottom) {
@@ -380,7 +374,8 @@ TEST_F(EffectDrawingTest, ANewLayoutIsDrawnAtOnceAndTheKeepingChangesWithoutLoss
     ASSERT_TRUE(surface->Ready());
     const DesktopLayout two =
         LayOutDesktop({ScreenRect{0, 0, 160, 120}, ScreenRect{160, 0, 250, 160}});
-    drawing.SetUp(SingleView(250, 160), StandardParameters(), Random15(8), TrailKeeping::Texture);
+    drawing.SetUp(SingleView(250, 160), StandardEffectParameters(), Random15(8),
+                  TrailKeeping::Texture);
     DrawFrames(20);
     glDisable(GL_SCISSOR_TEST);
     glClear(GL_COLOR_BUFFER_BIT);  // as the probe leaves the back buffer

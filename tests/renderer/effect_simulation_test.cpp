@@ -14,12 +14,6 @@ namespace {
 constexpr float kQuarterTurn = 1.5707964f;  // a phase whose cosine is 0 to float precision
 constexpr int kDrawsPerInstance = 600 * 3 + kWarpTerms * 2;
 
-EffectParameters StandardParameters() {
-    EffectParameters parameters;
-    AssignEffectParameters(parameters);
-    return parameters;
-}
-
 Random15 AfterDraws(uint32_t seed, int draws) {
     Random15 random(seed);
     for (int i = 0; i < draws; ++i) {
@@ -39,7 +33,7 @@ TEST(Random15, KnownValuesAndARunThrowsAwayTheFirstFive) {
 // Every instance draws its 600 particles' x, y, z and the nine phases and
 // rates and nothing more; every value lies in its range.
 TEST(EffectCreation, DrawsAFixedCountAndStartsEverythingInItsRange) {
-    const EffectParameters p = StandardParameters();
+    const EffectParameters p = StandardEffectParameters();
     Random15 random(1234567u);
     for (int n = 1; n <= 3; ++n) {
         const EffectInstance instance = CreateEffectInstance(p, random);
@@ -84,7 +78,7 @@ class EffectFrame : public ::testing::Test {
         }
     }
 
-    EffectParameters parameters = StandardParameters();
+    EffectParameters parameters = StandardEffectParameters();
     EffectGains gains = DeriveEffectGains(parameters);
     Random15 random{42};
     EffectInstance instance;

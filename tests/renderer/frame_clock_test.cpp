@@ -27,8 +27,7 @@ std::vector<FrameStep> StepsAt(int hz, double seconds) {
 }
 
 TEST(FrameClock, ParticlesAndWarpMoveAsFarEverySecondAtEveryRefreshRate) {
-    EffectParameters parameters;
-    AssignEffectParameters(parameters);
+    EffectParameters parameters = StandardEffectParameters();
     const EffectGains gains = DeriveEffectGains(parameters);
     for (int hz : kRefreshRates) {
         Random15 random(5);

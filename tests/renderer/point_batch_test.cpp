@@ -14,8 +14,7 @@ bool Same(const Sample& a, const Sample& b) {
 }
 
 TEST(PointBatch, EverySampleOnceWithItsColourInGroupsOfGrowingSize) {
-    EffectParameters parameters;
-    AssignEffectParameters(parameters);
+    EffectParameters parameters = StandardEffectParameters();
     const EffectGains gains = DeriveEffectGains(parameters);
     Random15 random(9);
     std::vector<EffectInstance> instances;

@@ -16,15 +16,9 @@ namespace {
 // A fixed seed keeps the committed pictures reproducible.
 constexpr uint32_t kSeed = 1999u;
 
-renderer::EffectParameters FullEffect() {
-    renderer::EffectParameters parameters;
-    renderer::AssignEffectParameters(parameters);
-    return parameters;
-}
-
 // The same effect with a thin cloud, so a few spots still read at 32 x 32.
 renderer::EffectParameters ThinCloud() {
-    renderer::EffectParameters parameters = FullEffect();
+    renderer::EffectParameters parameters = renderer::StandardEffectParameters();
     parameters.effect_count = 2;
     parameters.particle_count = 36;
     parameters.sample_count = 24;
@@ -100,7 +94,8 @@ int main(int argc, char** argv) {
     // The preview still: drawn at eight times its size, as on a large
     // screen, then shrunk to 152 x 112 and to the still's size at the other
     // DPIs (the preview area grows with the screen's DPI).
-    const Picture still = RenderEffect(FullEffect(), 152 * 8, 112 * 8, 150);
+    const Picture still =
+        RenderEffect(velmora::renderer::StandardEffectParameters(), 152 * 8, 112 * 8, 150);
     // The icons: a square view of a thin cloud, shrunk to 32 x 32 and to the
     // other sizes Windows asks for at 96 to 192 dpi.
     const Picture cloud = RenderEffect(ThinCloud(), 256, 256, 90);

@@ -189,8 +189,7 @@ TEST(Drawing, TrailsContinueAcrossRealBufferSwaps) {
     constexpr int kHeight = 120;
     GlWindow window(kWidth, kHeight);
     ASSERT_TRUE(window.MakeContext());
-    EffectParameters parameters;
-    AssignEffectParameters(parameters);
+    EffectParameters parameters = StandardEffectParameters();
     const TrailKeeping probed =
         ProbeTrailKeeping(kWidth, kHeight, [&window] { PresentBackBuffer(window.Dc()); });
 
@@ -237,8 +236,7 @@ TEST(Drawing, TheBackBufferIsProbedOnceTheWindowIsShownAndPresented) {
     EXPECT_TRUE(trust.swap_copies && trust.round_smooth_points) << CurrentGlIdentity().renderer;
     const DrawableSize largest = CurrentLargestDrawable();
     EXPECT_GE(std::min(largest.width, largest.height), 4096);
-    EffectParameters parameters;
-    AssignEffectParameters(parameters);
+    EffectParameters parameters = StandardEffectParameters();
     TrailKeepingChoice choice(trust.swap_copies);
     EffectDrawing drawing;
     drawing.SetUp(SingleView(kWidth, kHeight), parameters, Random15(5), choice.Keeping());
