@@ -6,8 +6,10 @@
 
 #include <cstdlib>
 
+#include "contract/run_contract.h"
 #include "settings/core/settings_store.h"
 #include "settings/win32/settings_file_io.h"
+#include "text/core/ascii_text.h"
 #include "text/win32/wide_text.h"
 
 namespace velmora::settings {
@@ -15,6 +17,10 @@ namespace {
 
 constexpr text::Cp932View kSoftOmote{"\x83\x5C\x83\x74\x83\x67\x95\x5C"};  // ソフト表
 constexpr wchar_t kSoftOmoteWide[] = L"\x30BD\x30D5\x30C8\x8868";
+
+std::wstring SettingsFileName() {
+    return text::AsciiWidened<wchar_t>(contract::kSettingsFileName);
+}
 
 // A fresh folder named ソフト表 in the temporary folder, removed afterwards.
 class JapaneseFolder : public ::testing::Test {
@@ -29,8 +35,9 @@ class JapaneseFolder : public ::testing::Test {
         ASSERT_NE(folder.Bytes().find(kSoftOmote.Bytes()), std::string::npos);
     }
     void TearDown() override {
-        for (const wchar_t* name : {L"\\Velmora.ini", L"\\caf\xE9.wav", L"\\platform.ini"}) {
-            const std::wstring file = wide + name;
+        for (const std::wstring& name :
+             {SettingsFileName(), std::wstring(L"caf\xE9.wav"), std::wstring(L"platform.ini")}) {
+            const std::wstring file = wide + L"\\" + name;
             SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
             DeleteFileW(file.c_str());
         }
@@ -249,7 +256,8 @@ TEST_F(SettingsOnDisk, SavesKilledAtAnyMomentLeaveTheOldFileOrTheNew) {
             << "killed " << kill << ": " << bytes;
         // A replacement cut short leaves its own file, never the settings file's name.
         WIN32_FIND_DATAW found;
-        HANDLE left = FindFirstFileW((program + L"\\Velmora.ini.*.new").c_str(), &found);
+        HANDLE left =
+            FindFirstFileW((program + L"\\" + SettingsFileName() + L".*.new").c_str(), &found);
         for (bool more = left != INVALID_HANDLE_VALUE; more; more = FindNextFileW(left, &found)) {
             DeleteFileW((program + L"\\" + found.cFileName).c_str());
         }
