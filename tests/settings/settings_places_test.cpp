@@ -6,6 +6,7 @@
 
 #include "contract/run_contract.h"
 #include "tests/support/fake_settings_files.h"
+#include "text/core/ascii_text.h"
 
 namespace velmora::settings {
 namespace {
@@ -19,15 +20,14 @@ const SettingsPlaces kPlaces =
     PlacesFor(u"C:\\Caf\u00E9\\\u30BD\u30D5\u30C8\u8868", u"C:\\Users\\u\\AppData\\Roaming");
 const std::vector<IniEntry> kEntries = {{"K"_cp932, "2"_cp932}};
 
-// The contract's names (plain ASCII) as a path takes them.
 const std::string kFile = contract::kSettingsFileName;
-const std::string kFolder = contract::kPerUserSettingsFolder;
-const std::u16string kFile16(kFile.begin(), kFile.end());
-const std::u16string kFolder16(kFolder.begin(), kFolder.end());
+const std::u16string kFile16 = text::AsciiWidened<char16_t>(contract::kSettingsFileName);
+const std::u16string kFolder16 = text::AsciiWidened<char16_t>(contract::kPerUserSettingsFolder);
 
 // The path as a message can show it: "?" where code page 932 has no character.
 const text::Cp932String kShownBeside{"C:\\Caf?\\\x83\x5C\x83\x74\x83\x67\x95\x5C\\" + kFile};
-const text::Cp932String kShownPerUser{"C:\\Users\\u\\AppData\\Roaming\\" + kFolder + "\\" + kFile};
+const text::Cp932String kShownPerUser{"C:\\Users\\u\\AppData\\Roaming\\" +
+                                      std::string(contract::kPerUserSettingsFolder) + "\\" + kFile};
 
 TEST(SettingsPlaces, BesideTheProgramAndInTheUsersFolder) {
     EXPECT_EQ(kPlaces.file_beside_program, u"C:\\Caf\u00E9\\\u30BD\u30D5\u30C8\u8868\\" + kFile16);
